@@ -1,0 +1,403 @@
+#include "guion/interprete.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+
+#include "settlement/fin_juegos.h"
+#include "settlement/fin_ronda.h"
+#include "shell/naipalia.h"
+
+namespace naipalia::guion {
+
+namespace fs = std::filesystem;
+
+// The program folder of one run: removed when the driver ends.
+class CarpetaTemporal {
+public:
+    CarpetaTemporal(const std::string& origen, bool vacia) {
+        std::string plantilla = (fs::temp_directory_path() / "naipalia-guion-XXXXXX").string();
+        if (!mkdtemp(plantilla.data())) throw ErrorGuion{"cannot create a temporary program folder"};
+        ruta = plantilla;
+        if (vacia) return;
+        std::error_code error;
+        for (auto it = fs::recursive_directory_iterator(origen, error); !error && it != fs::recursive_directory_iterator();
+             it.increment(error)) {
+            const fs::path destino = fs::path(ruta) / fs::relative(it->path(), origen);
+            if (it->is_directory()) {
+                fs::create_directories(destino);
+            } else if ((it->status().permissions() & fs::perms::owner_exec) == fs::perms::none) {
+                fs::copy_file(it->path(), destino, fs::copy_options::overwrite_existing);
+            }
+        }
+    }
+    ~CarpetaTemporal() {
+        std::error_code error;
+        fs::remove_all(ruta, error);
+    }
+    std::string ruta;
+};
+
+namespace {
+
+int entero(const std::string& texto, const char* que) {
+    char* fin = nullptr;
+    const long n = std::strtol(texto.c_str(), &fin, 10);
+    if (texto.empty() || *fin != '\0') throw ErrorGuion{std::string("not a number for ") + que + ": " + texto};
+    return static_cast<int>(n);
+}
+
+double real(const std::string& texto) {
+    char* fin = nullptr;
+    const double r = std::strtod(texto.c_str(), &fin);
+    if (texto.empty() || *fin != '\0' || r < 0 || r >= 1) throw ErrorGuion{"not a number in [0, 1): " + texto};
+    return r;
+}
+
+std::vector<std::string> partir(const std::string& linea) {
+    std::vector<std::string> w;
+    std::size_t i = 0;
+    while (i < linea.size()) {
+        while (i < linea.size() && (linea[i] == ' ' || linea[i] == '\t')) ++i;
+        if (i >= linea.size()) break;
+        std::string palabra;
+        if (linea[i] == '"') {
+            const auto cierre = linea.find('"', i + 1);
+            if (cierre == std::string::npos) throw ErrorGuion{"unclosed quote"};
+            palabra = linea.substr(i + 1, cierre - i - 1);
+            i = cierre + 1;
+        } else {
+            while (i < linea.size() && linea[i] != ' ' && linea[i] != '\t') palabra += linea[i++];
+        }
+        w.push_back(palabra);
+    }
+    return w;
+}
+
+std::string nombreControl(const Control& c) {
+    return c.indice() >= 0 ? c.nombre() + "(" + std::to_string(c.indice()) + ")" : c.nombre();
+}
+
+// The caption shown with OPEN, by dialog.
+std::string etiquetaDeApertura(const Ventana& v) {
+    const std::pair<const char*, const char*> etiquetas[] = {
+        {"FinRonda", "EtiquetaMensaje"}, {"CantoTrucos", "EtiquetaMensaje"}, {"FinJuegos", "EtiquetaMensaje"},
+        {"Tanto", "EtiquetaTanto"},     {"Flores", "EtiquetaFlor"},        {"TrucoTantoPrimero", "EtiquetaTruco"},
+    };
+    for (const auto& [dialogo, etiqueta] : etiquetas)
+        if (v.nombre() == dialogo)
+            if (const Control* c = v.buscar(etiqueta)) return c->Caption();
+    return {};
+}
+
+}  // namespace
+
+Interprete::Interprete(std::istream& script, std::ostream& salida, std::string carpetaConstruida)
+    : script_(script),
+      t_(salida),
+      construida_(std::move(carpetaConstruida)),
+      mensajes_(t_, guion_),
+      ventanasGuion_(guion_),
+      sonidos_(t_, guion_),
+      animaciones_(t_, guion_),
+      escritorio_(t_, guion_) {
+    guion_.responder = [this](const std::string&) { return responder(); };
+    guion_.modal = [this](Ventana& v) { modal(v); };
+}
+
+Interprete::~Interprete() = default;
+
+std::optional<Interprete::Palabras> Interprete::siguiente() {
+    std::string linea;
+    while (std::getline(script_, linea)) {
+        ++linea_;
+        if (!linea.empty() && linea.back() == '\r') linea.pop_back();
+        Palabras w = partir(linea);
+        if (w.empty() || w[0][0] == '#') continue;
+        return w;
+    }
+    return std::nullopt;
+}
+
+int Interprete::ejecutar() {
+    try {
+        try {
+            while (auto w = siguiente()) ejecutarLinea(*w);
+        } catch (const FinPrograma&) {
+            t_.linea("EXIT");
+            if (siguiente()) throw ErrorGuion{"a line after the program ended"};
+        }
+    } catch (const ErrorGuion& error) {
+        t_.linea("ERROR line " + std::to_string(linea_) + ": " + error.motivo);
+        return 1;
+    }
+    return 0;
+}
+
+const std::string& Interprete::carpeta() {
+    if (!carpeta_) {
+        carpeta_ = std::make_unique<CarpetaTemporal>(construida_, carpetaVacia_);
+        guion_.carpeta = carpeta_->ruta;
+    }
+    return carpeta_->ruta;
+}
+
+Juego& Interprete::juego() {
+    if (!juego_) {
+        puertos_ = std::make_unique<Puertos>(Puertos{mensajes_, ventanasGuion_, reloj_, azar_, sonidos_, animaciones_,
+                                                     imagenes_, pantalla_, escritorio_, carpeta()});
+        juego_ = std::make_unique<Juego>(*puertos_);
+        vigilarTextos();
+    }
+    return *juego_;
+}
+
+// Every write of a score, a hand result or the mano goes to the transcript before its handler runs.
+void Interprete::vigilarTextos() {
+    auto& n = juego_->naipalia;
+    for (Control* c : {&n.TextoJugador, &n.TextoComputadora, &n.TextoMano(1), &n.TextoMano(2), &n.TextoMano(3),
+                       &n.TextoQuienMano}) {
+        auto original = c->Change;
+        c->Change = [this, c, original] {
+            t_.linea("TEXT " + nombreControl(*c) + " \"" + Transcripcion::escapar(c->Text()) + "\"");
+            if (original) original();
+        };
+    }
+}
+
+void Interprete::ejecutarLinea(const Palabras& w) {
+    if (!iniciado_ && preparacion(w)) return;
+    accion(w);
+}
+
+bool Interprete::preparacion(const Palabras& w) {
+    const std::string& c = w[0];
+    if (c == "folder" && w.size() == 2 && (w[1] == "assets" || w[1] == "empty")) {
+        carpetaVacia_ = w[1] == "empty";
+        juego_.reset();
+        puertos_.reset();
+        carpeta_.reset();
+        return true;
+    }
+    if (c == "database" && w.size() == 2) {
+        if (w[1] != "none") throw ErrorGuion{"this build keeps no database"};
+        return true;
+    }
+    if (c == "config" || c == "player" || c == "history") throw ErrorGuion{"this build keeps no database"};
+    if (c == "screen" && w.size() == 3) {
+        pantalla_.ancho = entero(w[1], "screen");
+        pantalla_.alto = entero(w[2], "screen");
+        return true;
+    }
+    if (c == "cards") {
+        if (w.size() != 7) throw ErrorGuion{"cards takes six card numbers"};
+        std::array<int, 6> cartas{};
+        for (int i = 0; i < 6; ++i) {
+            cartas[static_cast<std::size_t>(i)] = entero(w[static_cast<std::size_t>(i + 1)], "cards");
+            if (cartas[static_cast<std::size_t>(i)] < 0 || cartas[static_cast<std::size_t>(i)] > 39)
+                throw ErrorGuion{"a card number is 0 to 39"};
+        }
+        auto ordenadas = cartas;
+        std::sort(ordenadas.begin(), ordenadas.end());
+        if (std::adjacent_find(ordenadas.begin(), ordenadas.end()) != ordenadas.end())
+            throw ErrorGuion{"the six cards must differ"};
+        azar_.proximasCartas = cartas;
+        return true;
+    }
+    if (c == "start" && w.size() == 1) {
+        iniciado_ = true;
+        juego().arrancar();
+        return true;
+    }
+    return false;
+}
+
+void Interprete::accion(const Palabras& w) {
+    const std::string& c = w[0];
+    auto palabras = [&](std::size_t desde, std::size_t hasta) {
+        if (w.size() < desde || w.size() > hasta) throw ErrorGuion{"wrong number of words for " + c};
+    };
+
+    if (c == "remove") {
+        palabras(2, 2);
+        std::error_code error;
+        fs::remove_all(fs::path(carpeta()) / fs::path(w[1]), error);
+    } else if (c == "clock") {
+        palabras(2, 2);
+        char* fin = nullptr;
+        reloj_.segundos = std::strtod(w[1].c_str(), &fin);
+        if (*fin != '\0') throw ErrorGuion{"not a number: " + w[1]};
+    } else if (c == "date") {
+        palabras(2, 2);
+        reloj_.fecha = w[1];
+    } else if (c == "random") {
+        palabras(2, 10000);
+        if (w[1] == "fixed") {
+            palabras(3, 3);
+            azar_.fijo = real(w[2]);
+        } else if (w[1] == "seed") {
+            palabras(3, 3);
+            azar_.semilla(static_cast<std::uint32_t>(entero(w[2], "seed")));
+        } else {
+            for (std::size_t i = 1; i < w.size(); ++i) azar_.cola.push_back(real(w[i]));
+        }
+    } else if (c == "cards") {
+        preparacion(w);
+    } else if (c == "screen" || c == "folder" || c == "database" || c == "start") {
+        if (iniciado_) throw ErrorGuion{c + " goes before start"};
+        preparacion(w);
+    } else if (!iniciado_ && c != "show") {
+        throw ErrorGuion{"unknown set-up command or action before start: " + c};
+    } else if (c == "show") {
+        mostrarValores(w);
+    } else if (c == "scores") {
+        palabras(3, 3);
+        if (!pila_.empty()) throw ErrorGuion{"scores only while the main window is in front"};
+        juego().naipalia.TextoJugador.Text(std::to_string(entero(w[1], "scores")));
+        juego().naipalia.TextoComputadora.Text(std::to_string(entero(w[2], "scores")));
+    } else if (c == "click") {
+        palabras(2, 3);
+        Control& control = controlAlFrente(w[1], w.size() == 3 ? entero(w[2], "index") : -1);
+        exigirUsable(control);
+        if (control.tipo() == TipoControl::Imagen && control.MouseDown) {
+            control.MouseDown(BotonIzquierdo, 0, 1, 1);
+            control.MouseUp(BotonIzquierdo, 0, 1, 1);
+        } else if (control.Click) {
+            control.Click();
+        }
+    } else if (c == "drag") {
+        palabras(4, 4);
+        if (!pila_.empty()) throw ErrorGuion{"drag is for the table's cards"};
+        Control& carta = controlAlFrente("Carta", entero(w[1], "index"));
+        exigirUsable(carta);
+        const double l = carta.Left(), t = carta.Top();
+        const double x = 1 + entero(w[2], "left") - l, y = 1 + entero(w[3], "top") - t;
+        carta.MouseDown(BotonDerecho, 0, 1, 1);
+        carta.MouseMove(BotonDerecho, 0, 1, 1);
+        carta.MouseMove(BotonDerecho, 0, x, y);
+        carta.MouseUp(BotonDerecho, 0, x, y);
+    } else if (c == "key") {
+        palabras(2, 2);
+        if (!pila_.empty()) throw ErrorGuion{"the main window is not in front"};
+        Control* menu = nullptr;
+        for (Control* m : juego().naipalia.controles())
+            if (m->tipo() == TipoControl::Menu && m->atajo == w[1]) menu = m;
+        if (!menu) throw ErrorGuion{"no menu entry has the shortcut " + w[1]};
+        exigirUsable(*menu);
+        if (menu->Click) menu->Click();
+    } else if (c == "type") {
+        palabras(3, 3);
+        Control& caja = controlAlFrente(w[1], -1);
+        exigirUsable(caja);
+        caja.Text(w[2]);
+    } else if (c == "select" || c == "dblclick" || c == "enter") {
+        palabras(c == "enter" ? 2 : 3, c == "enter" ? 2 : 3);
+        Control& lista = controlAlFrente(w[1], -1);
+        exigirUsable(lista);
+        if (c != "enter") {
+            const int i = entero(w[2], "index");
+            if (i < 0 || i >= static_cast<int>(lista.List().size())) throw ErrorGuion{"no such list item"};
+            lista.ListIndex(i);
+            if (lista.Click) lista.Click();
+            if (c == "dblclick" && lista.DblClick) lista.DblClick();
+        }
+    } else if (c == "yes" || c == "no") {
+        throw ErrorGuion{"no question on screen"};
+    } else if (c == "tick") {
+        palabras(2, 3);
+        Control& t = temporizador(w[1]);
+        const int veces = w.size() == 3 ? entero(w[2], "ticks") : 1;
+        if (!t.Enabled()) throw ErrorGuion{"the timer " + w[1] + " is disabled"};
+        for (int i = 0; i < veces && t.Enabled(); ++i)
+            if (t.Timer) t.Timer();
+    } else if (c == "close") {
+        palabras(1, 1);
+        Ventana& v = alFrente();
+        if (v.Unload() && &v == &juego().naipalia) throw FinPrograma{};
+    } else if (c == "rows") {
+        throw ErrorGuion{"this build keeps no database"};
+    } else {
+        throw ErrorGuion{"unknown command: " + c};
+    }
+}
+
+Ventana& Interprete::alFrente() { return pila_.empty() ? static_cast<Ventana&>(juego().naipalia) : *pila_.back(); }
+
+std::vector<Ventana*> Interprete::ventanas() {
+    Juego& j = juego();
+    return {&j.naipalia, &j.finRonda, &j.finJuegos};
+}
+
+Ventana* Interprete::ventanaPorNombre(const std::string& nombre) {
+    for (Ventana* v : ventanas())
+        if (v->nombre() == nombre) return v;
+    return nullptr;
+}
+
+Control& Interprete::controlAlFrente(const std::string& nombre, int indice) {
+    Ventana& frente = alFrente();
+    std::string control = nombre;
+    if (const auto punto = nombre.find('.'); punto != std::string::npos) {
+        Ventana* v = ventanaPorNombre(nombre.substr(0, punto));
+        if (!v) throw ErrorGuion{"unknown window in " + nombre};
+        if (v != &frente) throw ErrorGuion{nombre + " is not in the window in front"};
+        control = nombre.substr(punto + 1);
+    }
+    if (Control* c = frente.buscar(control, indice)) return *c;
+    for (Ventana* v : ventanas())
+        if (v->buscar(control, indice)) throw ErrorGuion{nombre + " is not in the window in front"};
+    throw ErrorGuion{"unknown control " + nombre + (indice >= 0 ? " " + std::to_string(indice) : "")};
+}
+
+Control& Interprete::temporizador(const std::string& nombre) {
+    if (const auto punto = nombre.find('.'); punto != std::string::npos) {
+        Ventana* v = ventanaPorNombre(nombre.substr(0, punto));
+        Control* c = v ? v->buscar(nombre.substr(punto + 1)) : nullptr;
+        if (c && c->tipo() == TipoControl::Temporizador) return *c;
+    } else {
+        for (Ventana* v : {&alFrente(), static_cast<Ventana*>(&juego().naipalia)})
+            if (Control* c = v->buscar(nombre); c && c->tipo() == TipoControl::Temporizador) return *c;
+    }
+    throw ErrorGuion{"unknown timer " + nombre};
+}
+
+void Interprete::exigirUsable(const Control& c) {
+    for (const Control* m = &c; m; m = m->padre.empty() ? nullptr : m->ventana().buscar(m->padre)) {
+        if (!m->Enabled()) throw ErrorGuion{nombreControl(c) + " is disabled"};
+        if (m->tipo() != TipoControl::Menu && !m->Visible()) throw ErrorGuion{nombreControl(c) + " is hidden"};
+    }
+}
+
+void Interprete::modal(Ventana& dialogo) {
+    const std::string texto = etiquetaDeApertura(dialogo);
+    t_.linea("OPEN " + dialogo.nombre() + (texto.empty() ? "" : " " + Transcripcion::escapar(texto)));
+    pila_.push_back(&dialogo);
+    while (dialogo.mostrada()) {
+        auto w = siguiente();
+        if (!w) throw ErrorGuion{"the script ended while " + dialogo.nombre() + " waits"};
+        accion(*w);
+    }
+    pila_.pop_back();
+    t_.linea("CLOSE " + dialogo.nombre());
+}
+
+Respuesta Interprete::responder() {
+    auto w = siguiente();
+    if (!w) throw ErrorGuion{"the script ended while a question waits"};
+    if (w->size() == 1 && (*w)[0] == "yes") return Respuesta::Si;
+    if (w->size() == 1 && (*w)[0] == "no") return Respuesta::No;
+    throw ErrorGuion{"a question waits for yes or no"};
+}
+
+void Interprete::mostrarValores(const Palabras& w) {
+    for (std::size_t i = 1; i < w.size(); ++i) {
+        const auto valor = ValorMostrado(juego(), w[i]);
+        if (!valor) throw ErrorGuion{"unknown name " + w[i]};
+        t_.linea("VALUE " + w[i] + "=" + *valor);
+    }
+}
+
+}  // namespace naipalia::guion

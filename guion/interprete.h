@@ -1,0 +1,71 @@
+// Reads a script line by line and plays it through the game's own windows.
+#pragma once
+
+#include <istream>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "guion/puertos_guion.h"
+#include "platform/ventana.h"
+#include "shell/juego.h"
+
+namespace naipalia::guion {
+
+class CarpetaTemporal;
+
+class Interprete {
+public:
+    Interprete(std::istream& script, std::ostream& salida, std::string carpetaConstruida);
+    ~Interprete();
+    int ejecutar();  // the exit status
+
+private:
+    using Palabras = std::vector<std::string>;
+
+    std::optional<Palabras> siguiente();
+    void ejecutarLinea(const Palabras& w);
+    bool preparacion(const Palabras& w);
+    void accion(const Palabras& w);
+
+    Juego& juego();
+    Ventana& alFrente();
+    std::vector<Ventana*> ventanas();
+    Ventana* ventanaPorNombre(const std::string& nombre);
+    Control& controlAlFrente(const std::string& nombre, int indice);
+    Control& temporizador(const std::string& nombre);
+    void exigirUsable(const Control& c);
+    void modal(Ventana& dialogo);
+    Respuesta responder();
+    void mostrarValores(const Palabras& w);
+    void vigilarTextos();
+    const std::string& carpeta();
+
+    std::istream& script_;
+    Transcripcion t_;
+    std::string construida_;
+    Guion guion_;
+    MensajesGuion mensajes_;
+    VentanasGuion ventanasGuion_;
+    RelojGuion reloj_;
+    AzarGuion azar_;
+    SonidosGuion sonidos_;
+    AnimacionesGuion animaciones_;
+    ImagenesGuion imagenes_;
+    PantallaGuion pantalla_;
+    EscritorioGuion escritorio_;
+    bool carpetaVacia_ = false;
+    std::unique_ptr<CarpetaTemporal> carpeta_;
+    std::unique_ptr<Puertos> puertos_;
+    std::unique_ptr<Juego> juego_;
+    bool iniciado_ = false;
+    std::vector<Ventana*> pila_;
+    int linea_ = 0;
+};
+
+// The text of `show NAME` (without "VALUE NAME="), or nullopt when the name is unknown.
+std::optional<std::string> ValorMostrado(Juego& juego, const std::string& nombre);
+
+}  // namespace naipalia::guion

@@ -1,0 +1,138 @@
+// `show`: the shared state, the table's variables and any control property, as text.
+#include <cstdio>
+#include <functional>
+#include <map>
+
+#include "guion/interprete.h"
+#include "settlement/fin_juegos.h"
+#include "settlement/fin_ronda.h"
+#include "shell/naipalia.h"
+
+namespace naipalia::guion {
+
+namespace {
+
+std::string texto(const std::string& s) { return "\"" + s + "\""; }
+std::string logico(bool b) { return b ? "True" : "False"; }
+std::string numero(double d) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.6g", d);
+    return buf;
+}
+std::string numero(int n) { return std::to_string(n); }
+
+template <std::size_t N> std::string arreglo(const std::array<int, N>& a, std::size_t desde) {
+    std::string r;
+    for (std::size_t i = desde; i < N; ++i) r += (i > desde ? " " : "") + std::to_string(a[i]);
+    return r;
+}
+
+using Lector = std::function<std::string(Juego&)>;
+
+const std::map<std::string, Lector>& campos() {
+    static const std::map<std::string, Lector> tabla = [] {
+        std::map<std::string, Lector> t;
+#define CAMPO_TEXTO(n) t[#n] = [](Juego& j) { return texto(j.estado.n); };
+#define CAMPO_NUMERO(n) t[#n] = [](Juego& j) { return numero(j.estado.n); };
+#define CAMPO_LOGICO(n) t[#n] = [](Juego& j) { return logico(j.estado.n); };
+        CAMPO_TEXTO(EstadoTruco) CAMPO_TEXTO(QuienTruco) CAMPO_TEXTO(CadenaEnvido) CAMPO_TEXTO(EnvidoQuerido)
+        CAMPO_TEXTO(QuienEnvido) CAMPO_TEXTO(GanadorEnvido) CAMPO_TEXTO(EstadoFlor) CAMPO_TEXTO(QuienFlor)
+        CAMPO_TEXTO(GanadorFlor) CAMPO_TEXTO(NombreJugador) CAMPO_TEXTO(QuienMano)
+        CAMPO_NUMERO(TantoRealJugador) CAMPO_NUMERO(TantoCompu) CAMPO_NUMERO(CartasTantoCompu)
+        CAMPO_NUMERO(TantoCantadoJugador) CAMPO_NUMERO(FlorJugador) CAMPO_NUMERO(FlorCompu)
+        CAMPO_NUMERO(FlorCantadaJugador) CAMPO_NUMERO(PuntosJuego) CAMPO_NUMERO(RondasJugadas)
+        CAMPO_NUMERO(EnvidosCantadosJugador) CAMPO_NUMERO(VecesVentanaTanto) CAMPO_NUMERO(VecesFaltaEnvidoJugador)
+        CAMPO_LOGICO(TrucoRechazado) CAMPO_LOGICO(TrucoCantadoEnJugada) CAMPO_LOGICO(TrucoRechazadoEnJugada)
+        CAMPO_LOGICO(TrucoRecantado) CAMPO_LOGICO(TantoPrimero) CAMPO_LOGICO(TantoAcreditado)
+        CAMPO_LOGICO(FinJuego) CAMPO_LOGICO(SinRecuerdos) CAMPO_LOGICO(ErrorBaseDatos)
+#undef CAMPO_TEXTO
+#undef CAMPO_NUMERO
+#undef CAMPO_LOGICO
+        t["CartasRepartidas"] = [](Juego& j) { return arreglo(j.estado.CartasRepartidas, 0); };
+        for (int h = 1; h <= 3; ++h) {
+            const auto i = static_cast<std::size_t>(h);
+            const std::string n = std::to_string(h);
+            t["JerarquiaJugador" + n] = [i](Juego& j) { return numero(j.estado.JerarquiaJugador[i]); };
+            t["PosicionJugador" + n] = [i](Juego& j) { return numero(j.estado.PosicionJugador[i]); };
+            t["JerarquiaCompu" + n] = [i](Juego& j) { return numero(j.estado.JerarquiaCompu[i]); };
+            t["PosicionCompu" + n] = [i](Juego& j) { return numero(j.estado.PosicionCompu[i]); };
+            t["PasoBaile" + n] = [i](Juego& j) { return numero(j.naipalia.PasoBaile[i]); };
+        }
+        for (int s = 1; s <= 6; ++s)
+            t["CartasRepartidas(" + std::to_string(s) + ")"] = [s](Juego& j) { return numero(j.estado.carta(s)); };
+        for (int s = 4; s <= 6; ++s)
+            t["PasoFondo" + std::to_string(s)] = [s](Juego& j) {
+                return numero(j.naipalia.PasoFondo[static_cast<std::size_t>(s)]);
+            };
+        t["ManoActual"] = [](Juego& j) { return numero(j.naipalia.ManoActual); };
+        t["MazoPendiente"] = [](Juego& j) { return logico(j.naipalia.MazoPendiente); };
+        t["JerarquiaDeducidaJugador"] = [](Juego& j) { return numero(j.naipalia.JerarquiaDeducidaJugador); };
+        t["TiempoUltimaAccion"] = [](Juego& j) { return numero(j.naipalia.TiempoUltimaAccion); };
+        t["ArrastrandoCarta"] = [](Juego& j) { return logico(j.naipalia.ArrastrandoCarta); };
+        t["LeftInicialCarta"] = [](Juego& j) { return numero(j.naipalia.LeftInicialCarta); };
+        t["AgarreX"] = [](Juego& j) { return numero(j.naipalia.AgarreX); };
+        t["AgarreY"] = [](Juego& j) { return numero(j.naipalia.AgarreY); };
+        t["CartaArrastrada"] = [](Juego& j) { return numero(j.naipalia.CartaArrastrada); };
+        t["RetornoX"] = [](Juego& j) { return numero(j.naipalia.RetornoX); };
+        t["RetornoY"] = [](Juego& j) { return numero(j.naipalia.RetornoY); };
+        t["ContadorPropagandaMesa"] = [](Juego& j) { return numero(j.naipalia.ContadorPropagandaMesa); };
+        return t;
+    }();
+    return tabla;
+}
+
+std::optional<std::string> propiedad(const Control& c, const std::string& p) {
+    if (p == "Caption") return texto(c.Caption());
+    if (p == "Text") return texto(c.Text());
+    if (p == "Enabled") return logico(c.Enabled());
+    if (p == "Visible") return logico(c.Visible());
+    if (p == "Checked") return logico(c.Checked());
+    if (p == "Left") return numero(c.Left());
+    if (p == "Top") return numero(c.Top());
+    if (p == "Width") return numero(c.Width());
+    if (p == "Height") return numero(c.Height());
+    if (p == "Interval") return numero(c.Interval());
+    if (p == "ListCount") return numero(static_cast<int>(c.List().size()));
+    if (p == "ListIndex") return numero(c.ListIndex());
+    if (p.rfind("List(", 0) == 0 && p.back() == ')') {
+        const int i = std::atoi(p.substr(5, p.size() - 6).c_str());
+        if (i < 0 || i >= static_cast<int>(c.List().size())) return texto("");
+        return texto(c.List()[static_cast<std::size_t>(i)]);
+    }
+    return std::nullopt;
+}
+
+// "Carta(17)" into its name and index; -1 without an index.
+std::pair<std::string, int> nombreEIndice(const std::string& s) {
+    const auto abre = s.find('(');
+    if (abre == std::string::npos || s.back() != ')') return {s, -1};
+    return {s.substr(0, abre), std::atoi(s.substr(abre + 1, s.size() - abre - 2).c_str())};
+}
+
+}  // namespace
+
+std::optional<std::string> ValorMostrado(Juego& juego, const std::string& nombre) {
+    if (auto it = campos().find(nombre); it != campos().end()) return it->second(juego);
+
+    const auto ultimo = nombre.rfind('.');
+    if (ultimo == std::string::npos) return std::nullopt;
+    const std::string prop = nombre.substr(ultimo + 1);
+    std::string resto = nombre.substr(0, ultimo);
+
+    Ventana* ventanas[] = {&juego.naipalia, &juego.finRonda, &juego.finJuegos};
+    Ventana* ventana = nullptr;
+    if (const auto punto = resto.find('.'); punto != std::string::npos) {
+        for (Ventana* v : ventanas)
+            if (v->nombre() == resto.substr(0, punto)) ventana = v;
+        if (!ventana) return std::nullopt;
+        resto = resto.substr(punto + 1);
+    }
+    const auto [control, indice] = nombreEIndice(resto);
+    for (Ventana* v : ventanas) {
+        if (ventana && v != ventana) continue;
+        if (const Control* c = v->buscar(control, indice)) return propiedad(*c, prop);
+    }
+    return std::nullopt;
+}
+
+}  // namespace naipalia::guion

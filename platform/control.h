@@ -1,0 +1,130 @@
+// A control of a window model: plain data plus the handlers the game binds to it.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace naipalia {
+
+class Ventana;
+
+enum class TipoControl {
+    Formulario,   // the window itself
+    Boton,
+    Etiqueta,
+    Texto,
+    Imagen,
+    Marco,
+    Menu,
+    Temporizador,
+    Lista,
+    Sonido,       // a wave player driven by commands
+    Animacion,    // an animated picture
+};
+
+enum class Alineacion { Izquierda, Centro, Derecha };
+
+// Everything a control shows or holds; unloading a window restores its design values.
+struct Propiedades {
+    std::string Caption;
+    std::string Text;
+    bool Enabled = true;
+    bool Visible = true;
+    bool Checked = false;
+    double Left = 0, Top = 0, Width = 0, Height = 0;  // twips
+    int Interval = 0;                                 // milliseconds
+    std::vector<std::string> List;
+    int ListIndex = -1;
+    std::string Picture;    // full path of the picture shown
+    std::string FileName;   // sound player's file
+    int MousePointer = 0;   // 99: the custom pointer of MouseIcon
+    std::string MouseIcon;
+    // Looks, for the adapters only.
+    int TamanoLetra = 0;    // points; 0 = the adapter's default
+    bool Negrita = false;
+    Alineacion Alinear = Alineacion::Izquierda;
+};
+
+constexpr int BotonIzquierdo = 1;
+constexpr int BotonDerecho = 2;
+constexpr int PunteroPropio = 99;
+
+class Control {
+public:
+    Control(Ventana& ventana, std::string nombre, TipoControl tipo, int indice = -1);
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    Ventana& ventana() const { return ventana_; }
+    const std::string& nombre() const { return nombre_; }
+    int indice() const { return indice_; }
+    TipoControl tipo() const { return tipo_; }
+    const Propiedades& propiedades() const { return p_; }
+
+    // Reading never loads the window.
+    const std::string& Caption() const { return p_.Caption; }
+    const std::string& Text() const { return p_.Text; }
+    bool Enabled() const { return p_.Enabled; }
+    bool Visible() const { return p_.Visible; }
+    bool Checked() const { return p_.Checked; }
+    double Left() const { return p_.Left; }
+    double Top() const { return p_.Top; }
+    double Width() const { return p_.Width; }
+    double Height() const { return p_.Height; }
+    int Interval() const { return p_.Interval; }
+    const std::string& Picture() const { return p_.Picture; }
+    const std::string& FileName() const { return p_.FileName; }
+    int MousePointer() const { return p_.MousePointer; }
+    const std::string& MouseIcon() const { return p_.MouseIcon; }
+    const std::vector<std::string>& List() const { return p_.List; }
+    int ListIndex() const { return p_.ListIndex; }
+
+    // Writing loads the window first; a text write always runs Change.
+    void Caption(std::string v);
+    void Text(std::string v);
+    void Enabled(bool v);
+    void Visible(bool v);
+    void Checked(bool v);
+    void Left(double v);
+    void Top(double v);
+    void Width(double v);
+    void Height(double v);
+    void Move(double left, double top);
+    void Interval(int v);
+    void Picture(std::string v);
+    void FileName(std::string v);
+    void MousePointer(int v);
+    void MouseIcon(std::string v);
+    void List(std::vector<std::string> v);
+    void ListIndex(int v);
+
+    // Design-time set-up: no load, no notification.
+    Propiedades& diseno() { return p_; }
+    void guardarDiseno() { diseno_ = p_; }
+    void restaurarDiseno() { p_ = diseno_; }
+
+    // Menus: the entry this one hangs from (empty for the bar) and its shortcut.
+    std::string padre;
+    std::string atajo;
+
+    std::function<void()> Click;
+    std::function<void()> DblClick;
+    std::function<void()> Change;
+    std::function<void()> Timer;
+    std::function<void(int boton, int shift, double x, double y)> MouseDown;
+    std::function<void(int boton, int shift, double x, double y)> MouseMove;
+    std::function<void(int boton, int shift, double x, double y)> MouseUp;
+
+private:
+    template <typename T> void escribir(T& campo, T valor);
+
+    Ventana& ventana_;
+    std::string nombre_;
+    TipoControl tipo_;
+    int indice_;
+    Propiedades p_;
+    Propiedades diseno_;
+};
+
+}  // namespace naipalia

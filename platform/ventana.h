@@ -1,0 +1,74 @@
+// A window model: its controls by name and index, and the life the game relies on
+// (loaded on first use, hidden keeping its state, unloaded back to its design).
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/control.h"
+
+namespace naipalia {
+
+// Controls sharing one name, addressed by index as the game numbers them.
+class ArregloControles {
+public:
+    ArregloControles(Ventana& ventana, const std::string& nombre, TipoControl tipo, int desde, int hasta);
+    Control& operator()(int indice) { return *controles_.at(static_cast<std::size_t>(indice - desde_)); }
+    const Control& operator()(int indice) const { return *controles_.at(static_cast<std::size_t>(indice - desde_)); }
+    int desde() const { return desde_; }
+    int hasta() const { return desde_ + static_cast<int>(controles_.size()) - 1; }
+
+private:
+    int desde_;
+    std::vector<std::unique_ptr<Control>> controles_;
+};
+
+class Ventana {
+public:
+    Ventana(const std::string& nombre, TipoControl tipo = TipoControl::Formulario);
+    virtual ~Ventana() = default;
+    Ventana(const Ventana&) = delete;
+    Ventana& operator=(const Ventana&) = delete;
+
+    const std::string& nombre() const { return forma_.nombre(); }
+    // The window's own caption, size, position and visibility.
+    Control& forma() { return forma_; }
+    const Control& forma() const { return forma_; }
+
+    bool cargada() const { return cargada_; }
+    void cargar();                 // runs Form_Load once while unloaded
+    void Hide();                   // keeps the state; nothing when unloaded
+    bool Unload();                 // false when Form_Unload cancelled; nothing when unloaded
+    bool mostrada() const { return cargada_ && forma_.Visible(); }
+
+    Control* buscar(const std::string& nombre, int indice = -1) const;
+    const std::vector<Control*>& controles() const { return controles_; }
+
+    // Adapters watch the model through this; called on every property write.
+    std::function<void(Control&)> alCambiar;
+
+    // The window's close button.
+    virtual void Form_Unload(int& cancelar) { (void)cancelar; }
+
+protected:
+    virtual void Form_Load() {}
+    // Call at the end of the derived constructor: design values are kept for unloads.
+    void terminarDiseno();
+
+private:
+    friend class Control;
+    friend class ArregloControles;
+    void registrar(Control& control);
+    void tocado(Control& control);
+    void cambiado(Control& control);
+
+    bool cargada_ = false;
+    std::vector<Control*> controles_;
+    std::map<std::pair<std::string, int>, Control*> porNombre_;
+    Control forma_;
+};
+
+}  // namespace naipalia

@@ -1,0 +1,100 @@
+#include "settlement/fin_juegos.h"
+
+#include <string>
+
+#include "shell/juego.h"
+#include "shell/naipalia.h"
+#include "shell/textos.h"
+
+namespace naipalia {
+
+namespace {
+
+struct Remate {
+    const char* mensaje;
+    const char* cara;
+};
+
+// By the winner and the final margin; the middle margins toss a coin.
+Remate elegirRemate(bool ganaComputadora, int diferencia, Juego& juego) {
+    if (ganaComputadora) {
+        if (diferencia >= 8) return {"DI CATEDRA!! TE GANE EL JUEGO!!", "1839.ico"};
+        if (diferencia >= 5)
+            return juego.azar() < 0.5 ? Remate{"La próxima vez te dejo ganar... TE GANE EL JUEGO!!", "ma_smile 011.ico"}
+                                      : Remate{" TE GANE EL JUEGO!!", "ma_smile 006.ico"};
+        return {"JE!! TE GANE EL JUEGO!!", "ma_smile 004.ico"};
+    }
+    if (diferencia >= 8) return {"Me aplastaste!! Me ganaste el juego.", "ma_smile 001.ico"};
+    if (diferencia >= 5)
+        return juego.azar() < 0.5 ? Remate{"Ok!! Me ganaste el juego.", "ma_smile 005.ico"}
+                                  : Remate{"Quiero llorar. Me ganaste el juego.", "ma_smile 010.ico"};
+    return {"No puedo perder así!! Me ganaste el juego.", "ma_smile 007.ico"};
+}
+
+}  // namespace
+
+FinJuegos::FinJuegos(Juego& j) : Ventana("FinJuegos"), juego(j) {
+    auto& f = forma().diseno();
+    f.Caption = "Naipalia";
+    f.Width = 5400;
+    f.Height = 2400;
+    auto& imagen = Imagen.diseno();
+    imagen.Left = 240;
+    imagen.Top = 300;
+    imagen.Width = 720;
+    imagen.Height = 720;
+    auto& etiqueta = EtiquetaMensaje.diseno();
+    etiqueta.Left = 1200;
+    etiqueta.Top = 520;
+    etiqueta.Height = 320;
+    etiqueta.TamanoLetra = 10;
+    etiqueta.Negrita = true;
+    auto& boton = BotonAceptar.diseno();
+    boton.Caption = "&Aceptar";
+    boton.Top = 1440;
+    boton.Width = 1400;
+    boton.Height = 420;
+    EtiquetaMensaje.Change = [this] { EtiquetaMensaje_Change(); };
+    BotonAceptar.Click = [this] { BotonAceptar_Click(); };
+    terminarDiseno();
+}
+
+void FinJuegos::Form_Load() {
+    auto& n = juego.naipalia;
+    const int c = n.puntosComputadora();
+    const int j = n.puntosJugador();
+    const bool ganaComputadora = c >= juego.estado.PuntosJuego;
+    const Remate remate = elegirRemate(ganaComputadora, ganaComputadora ? c - j : j - c, juego);
+    EtiquetaMensaje.Caption(remate.mensaje);
+    const std::string cara = juego.ruta(remate.cara);
+    if (juego.puertos.imagenes.cargable(cara)) Imagen.Picture(cara);
+    else juego.mensaje(ErrorArchivo, Icono::Critico);
+}
+
+void FinJuegos::EtiquetaMensaje_Change() {
+    const auto& p = EtiquetaMensaje.propiedades();
+    EtiquetaMensaje.Width(juego.puertos.pantalla.anchoTexto(p.Caption, p.TamanoLetra, p.Negrita));
+    forma().Width(EtiquetaMensaje.Width() + 1640);
+    BotonAceptar.Left(forma().Width() / 2 - 700);
+}
+
+void FinJuegos::BotonAceptar_Click() {
+    auto& n = juego.naipalia;
+    Hide();
+    n.TextoJugador.Text("0");
+    n.TextoComputadora.Text("0");
+    n.TiempoBaile.Enabled(false);
+    for (int s = 4; s <= 6; ++s) n.CartaFondo(s).Visible(false);
+    for (int c : {0, 1, 2, 37, 38, 39}) n.Carta(c).Visible(false);
+    if (n.MenuFin.Enabled()) {
+        if (juego.preguntar("¿Comenzar un nuevo juego?")) {
+            n.TiempoComienzo.Enabled(true);
+        } else {
+            n.TextoEstado.Text(textos::PresionaF5);
+            n.MenuFin.Enabled(false);
+        }
+    }
+    Unload();
+}
+
+}  // namespace naipalia

@@ -1,0 +1,185 @@
+// The table's design: captions, geometry and the handlers bound to each control.
+#include "game/mesa.h"
+#include "shell/juego.h"
+#include "shell/naipalia.h"
+
+namespace naipalia {
+
+namespace {
+
+void ubicar(Control& c, double left, double top, double width, double height) {
+    auto& p = c.diseno();
+    p.Left = left;
+    p.Top = top;
+    p.Width = width;
+    p.Height = height;
+}
+
+void rotulo(Control& c, const std::string& caption, double left, double top, double width, double height) {
+    c.diseno().Caption = caption;
+    ubicar(c, left, top, width, height);
+}
+
+void menu(Control& c, const std::string& caption, const std::string& padre, bool checked = false) {
+    c.diseno().Caption = caption;
+    c.diseno().Checked = checked;
+    c.padre = padre;
+}
+
+void temporizador(Control& c, int intervalo) {
+    c.diseno().Interval = intervalo;
+    c.diseno().Enabled = false;
+    c.diseno().Visible = false;
+}
+
+}  // namespace
+
+Naipalia::Naipalia(Juego& j) : Ventana("Naipalia"), juego(j), e(j.estado) {
+    disenar();
+    terminarDiseno();
+}
+
+void Naipalia::disenar() {
+    rotulo(forma(), "Naipalia 2005", 0, 0, 11280, 7560);
+
+    // The table and its places.
+    ubicar(DisenoMesa, 120, 120, 7720, 3080);
+    rotulo(EtiquetaMesa, " Mesa de juego ", 300, 0, 1700, 260);
+    EtiquetaMesa.diseno().Negrita = true;
+    for (int h = 1; h <= 3; ++h) {
+        rotulo(EtiquetaMesaCompu(h), "Computadora", LeftMesaCompu[h], 250, 1500, 240);
+        rotulo(EtiquetaMesaJugador(h), "", LeftMesaJugador[h], 2440, 1600, 240);
+    }
+
+    // Scores, the mano and the result of each hand.
+    rotulo(DisenoJuego, "Juego", 7980, 120, 3180, 3080);
+    rotulo(EtiquetaPuntos, "Puntos", 10020, 380, 1000, 260);
+    EtiquetaPuntos.diseno().Negrita = true;
+    EtiquetaPuntos.diseno().Alinear = Alineacion::Centro;
+    rotulo(EtiquetasPC, "Computadora", 8120, 720, 1850, 300);
+    ubicar(TextoComputadora, 10020, 680, 1000, 380);
+    rotulo(EtiquetaJugador, "", 8120, 1170, 1850, 300);
+    ubicar(TextoJugador, 10020, 1130, 1000, 380);
+    for (Control* caja : {&TextoComputadora, &TextoJugador}) {
+        caja->diseno().TamanoLetra = 12;
+        caja->diseno().Negrita = true;
+        caja->diseno().Alinear = Alineacion::Centro;
+    }
+    rotulo(EtiquetaPregunta, "¿Quíen es mano?", 8120, 1640, 1500, 300);
+    ubicar(TextoQuienMano, 9480, 1600, 1540, 340);
+    for (int h = 1; h <= 3; ++h) {
+        const double top = 2060 + (h - 1) * 360.0;
+        rotulo(EtiquetaMano(h), std::to_string(h) + "ª Mano :", 8120, top + 40, 1000, 300);
+        ubicar(TextoMano(h), 9160, top, 1860, 340);
+    }
+
+    // The cards: faces hidden until dealt, backs of the computer's slots.
+    ubicar(TMaxAniCentral, 240, 3340, 2820, 740);
+    for (int s = 4; s <= 6; ++s) {
+        ubicar(CartaFondo(s), LeftFondo[s], TopFondos, AnchoCarta, AltoCarta);
+        CartaFondo(s).diseno().Visible = false;
+    }
+    for (int c = 0; c < 40; ++c) {
+        ubicar(Carta(c), LeftMano[1], TopMano, AnchoCarta, AltoCarta);
+        Carta(c).diseno().Visible = false;
+    }
+
+    // Buttons: the player's cards under them, the calls beside the table.
+    for (int s = 1; s <= 3; ++s)
+        rotulo(BotonCarta(s), "Carta &" + std::to_string(s), LeftMano[s], 4920, AnchoCarta, 400);
+    struct Llamada { Control* boton; const char* caption; };
+    const Llamada llamadas[] = {
+        {&BotonEnvido, "&Envido"}, {&BotonRealEnvido, "Re&al Envido"},
+        {&BotonFaltaEnvido, "&Falta Envido"}, {&BotonFlor, "&Flor"},
+        {&BotonTruco, "&Truco"}, {&BotonRetruco, "&Re-Truco"},
+        {&BotonVale4, "&Vale 4"}, {&BotonMazo, "&Mazo"},
+    };
+    for (int i = 0; i < 8; ++i)
+        rotulo(*llamadas[i].boton, llamadas[i].caption, i < 4 ? 7980 : 9600, 3390 + (i % 4) * 470.0, 1560, 420);
+    for (Control* c : controles())
+        if (c->tipo() == TipoControl::Boton) c->diseno().Enabled = false;
+    rotulo(BotonJugador, "&Nuevo Jugador", 7980, 5360, 3180, 420);
+    BotonJugador.diseno().Enabled = true;
+
+    // Status line and date.
+    rotulo(EtiquetaEstado, "Estado del Juego", 240, 5720, 2400, 260);
+    EtiquetaEstado.diseno().Negrita = true;
+    ubicar(TextoEstado, 240, 5990, 7980, 640);
+    rotulo(EtiquetaFecha, "", 240, 6720, 3000, 260);
+
+    // The about area, closed in its corner.
+    rotulo(DisenoAcercade, "Acerca de Naipalia..", 8370, 6225, 2730, 1210);
+    rotulo(EtiquetaAcercade, "", 8490, 6480, 2500, 260);
+    rotulo(EtiquetaEmail(0), "", 8490, 6780, 2500, 260);
+    rotulo(EtiquetaURL(0), "", 8490, 7080, 2500, 260);
+    for (Control* c : {&EtiquetaAcercade2, &EtiquetaAcercade3, &EtiquetaDerechos, &EtiquetaNaipalia,
+                       &EtiquetaAnio, &EtiquetaEmail(1), &EtiquetaURL(1), &Imagen1, &Imagen2, &Imagen3,
+                       &TMaxAniPropaganda, &BotonAcercaDe})
+        c->diseno().Visible = false;
+    rotulo(BotonAcercaDe, "&Aceptar", 9500, 6700, 1300, 420);
+    BotonAcercaDe.diseno().Enabled = true;
+
+    MultimediaCarta.diseno().Visible = false;
+    MultimediaSonido.diseno().Visible = false;
+    temporizador(TiempoCarta, 10);
+    temporizador(TiempoComienzo, 1);
+    temporizador(TiempoBaile, 50);
+    temporizador(TiempoPropaganda, 10000);
+
+    // Menus.
+    menu(MenuJuego, "&Juego", "");
+    menu(MenuNuevo, "&Nuevo juego", "MenuJuego");
+    MenuNuevo.atajo = "F5";
+    menu(MenuFin, "&Finalizar juego", "MenuJuego");
+    MenuFin.diseno().Enabled = false;
+    menu(MenuRecuerdo, "\"&Recuerdos\"", "MenuJuego");
+    menu(MenuRecuerdoOpcion(1), "&Sí", "MenuRecuerdo");
+    menu(MenuRecuerdoOpcion(2), "&No", "MenuRecuerdo", true);
+    menu(MenuFlor, "&Flor", "MenuJuego");
+    menu(MenuFlorOpcion(1), "&Sí", "MenuFlor");
+    menu(MenuFlorOpcion(2), "&No", "MenuFlor", true);
+    menu(MenuComienzo, "&Comienzo", "MenuJuego");
+    menu(MenuMJugador, "&Mano ", "MenuComienzo");
+    menu(MenuMCompu, "Mano &Computadora", "MenuComienzo");
+    menu(MenuMAleatorio, "Mano &Aleatorio", "MenuComienzo", true);
+    menu(MenuPuntaje, "&Puntaje", "MenuJuego");
+    menu(MenuCantidadPuntos(1), "&15 puntos", "MenuPuntaje", true);
+    menu(MenuCantidadPuntos(2), "&30 puntos", "MenuPuntaje");
+    menu(MenuMultimedia, "&Multimedia", "MenuJuego");
+    menu(MenuCarta, "Movimiento &Carta", "MenuMultimedia");
+    menu(MenuCartaOpcion(1), "&Sí", "MenuCarta", true);
+    menu(MenuCartaOpcion(2), "&No", "MenuCarta");
+    menu(MenuVoz, "&Voz", "MenuMultimedia");
+    menu(MenuMultimediaVozOpcion(1), "&Sí", "MenuVoz");
+    menu(MenuMultimediaVozOpcion(2), "&No", "MenuVoz", true);
+    menu(MenuAcerca, "&Acerca de Naipalia..", "MenuJuego");
+    menu(MenuSalir, "&Salir", "MenuJuego");
+    menu(MenuAyuda, "&Ayuda", "");
+
+    // Handlers.
+    MenuNuevo.Click = [this] { MenuNuevo_Click(); };
+    MenuFin.Click = [this] { MenuFin_Click(); };
+    for (int i = 1; i <= 2; ++i) {
+        MenuCantidadPuntos(i).Click = [this, i] { MenuCantidadPuntos_Click(i); };
+        MenuFlorOpcion(i).Click = [this, i] { MenuFlorOpcion_Click(i); };
+        MenuMultimediaVozOpcion(i).Click = [this, i] { MenuMultimediaVozOpcion_Click(i); };
+        MenuCartaOpcion(i).Click = [this, i] { MenuCartaOpcion_Click(i); };
+    }
+    MenuMJugador.Click = [this] { MenuMJugador_Click(); };
+    MenuMCompu.Click = [this] { MenuMCompu_Click(); };
+    MenuMAleatorio.Click = [this] { MenuMAleatorio_Click(); };
+    TiempoComienzo.Timer = [this] { TiempoComienzo_Timer(); };
+    TiempoBaile.Timer = [this] { TiempoBaile_Timer(); };
+    TiempoCarta.Timer = [this] { TiempoCarta_Timer(); };
+    TiempoPropaganda.Timer = [this] { RefrescarPropaganda(); };
+    TextoJugador.Change = [this] { TextoJugador_Change(); };
+    TextoComputadora.Change = [this] { TextoComputadora_Change(); };
+    for (int s = 1; s <= 3; ++s) BotonCarta(s).Click = [this, s] { BotonCarta_Click(s); };
+    for (int c = 0; c < 40; ++c) {
+        Carta(c).MouseDown = [this, c](int b, int sh, double x, double y) { Carta_MouseDown(c, b, sh, x, y); };
+        Carta(c).MouseMove = [this, c](int b, int sh, double x, double y) { Carta_MouseMove(c, b, sh, x, y); };
+        Carta(c).MouseUp = [this, c](int b, int sh, double x, double y) { Carta_MouseUp(c, b, sh, x, y); };
+    }
+}
+
+}  // namespace naipalia
