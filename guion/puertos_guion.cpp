@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/wav.h"
+
 namespace naipalia::guion {
 
 namespace {
@@ -74,8 +76,7 @@ bool SonidosGuion::comando(const std::string& nombre, const std::string& orden, 
         return true;
     }
     if (orden == "Open") {
-        const std::string h = cabecera(archivo, 12);
-        if (h.size() < 12 || h.compare(0, 4, "RIFF") != 0 || h.compare(8, 4, "WAVE") != 0) return false;
+        if (!EsWavReproducible(archivo)) return false;
         abierto = archivo;
         return true;
     }
