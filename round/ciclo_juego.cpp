@@ -1,28 +1,18 @@
 // A game from "Nuevo juego" to its end: deals, the mano, scores and the end check.
 #include <algorithm>
-#include <cmath>
 #include <string>
 
 #include "game/mesa.h"
 #include "game/numero.h"
 #include "game/operacion.h"
 #include "game/tanto.h"
+#include "round/sorteo.h"
 #include "settlement/fin_juegos.h"
 #include "settlement/fin_ronda.h"
 #include "shell/juego.h"
 #include "shell/naipalia.h"
 
 namespace naipalia {
-
-namespace {
-
-// One card from one draw: k in 0..99 maps onto 0..39, so the draw is not uniform.
-int cartaDeSorteo(double r) {
-    const int k = static_cast<int>(r * 100);
-    return static_cast<int>(std::lround(k * 39.0 / 99.0));
-}
-
-}  // namespace
 
 int Naipalia::puntosJugador() const { return Valor(TextoJugador.Text()); }
 int Naipalia::puntosComputadora() const { return Valor(TextoComputadora.Text()); }
@@ -113,7 +103,7 @@ void Naipalia::SubRepartirCartas() {
             int carta = 0;
             bool repetida = true;
             while (repetida) {
-                carta = cartaDeSorteo(juego.azar());
+                carta = CartaDeSorteo(juego.azar());
                 repetida = false;
                 for (int k = 0; k < i; ++k) repetida = repetida || e.CartasRepartidas[static_cast<std::size_t>(k)] == carta;
             }

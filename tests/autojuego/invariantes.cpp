@@ -1,0 +1,210 @@
+#include "tests/autojuego/invariantes.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "game/estado.h"
+#include "game/mesa.h"
+#include "shell/juego.h"
+#include "shell/naipalia.h"
+#include "tests/autojuego/fallo.h"
+#include "tests/autojuego/puertos_autojuego.h"
+
+namespace naipalia::autojuego {
+
+namespace {
+
+using std::to_string;
+
+// The six cards of the deal: cards of the deck, none twice.
+void revisarReparto(const Estado& e) {
+    std::uint64_t vistas = 0;
+    for (int c : e.CartasRepartidas) {
+        if (c < 0 || c >= CantidadCartas) Fallar("dealt card " + to_string(c) + " is not a card of the deck");
+        const std::uint64_t bit = std::uint64_t{1} << c;
+        if ((vistas & bit) != 0) Fallar("card " + to_string(c) + " was dealt twice");
+        vistas |= bit;
+    }
+}
+
+// One side's record of the hands: played hands come first, each names one of the side's
+// own slots, no slot twice, with the class of that slot's card.
+void revisarLado(const Estado& e, const std::array<int, 4>& clase, const std::array<int, 4>& slot, int primerSlot,
+                 const char* lado) {
+    unsigned usados = 0;
+    bool falta = false;
+    for (int h = 1; h <= 3; ++h) {
+        const auto mano = [&] { return std::string(lado) + " hand " + to_string(h); };
+        if (slot[h] == 0) {
+            if (clase[h] != SinJugar) Fallar(mano() + " has class " + to_string(clase[h]) + " but no slot");
+            falta = true;
+            continue;
+        }
+        if (falta) Fallar(mano() + " was played before an earlier hand");
+        if (slot[h] < primerSlot || slot[h] > primerSlot + 2) Fallar(mano() + " names slot " + to_string(slot[h]));
+        const unsigned bit = 1u << slot[h];
+        if ((usados & bit) != 0) Fallar(mano() + " plays slot " + to_string(slot[h]) + " a second time");
+        usados |= bit;
+        if (clase[h] != JerarquiaTruco(e.carta(slot[h])))
+            Fallar(mano() + " records class " + to_string(clase[h]) + " for card " + to_string(e.carta(slot[h])));
+    }
+}
+
+// A hand is scored only once both sides played it, and then by the classes alone.
+void revisarResultados(const Estado& e, const Naipalia& n) {
+    for (int h = 1; h <= 3; ++h) {
+        const std::string& texto = n.TextoMano(h).Text();
+        if (texto.empty()) continue;
+        if (e.PosicionJugador[h] == 0 || e.PosicionCompu[h] == 0)
+            Fallar("hand " + to_string(h) + " was scored \"" + texto + "\" before both sides played it");
+        const int j = e.JerarquiaJugador[h], c = e.JerarquiaCompu[h];
+        const std::string& esperado = j > c ? Computadora : j == c ? Iguales : e.NombreJugador;
+        if (texto != esperado)
+            Fallar("hand " + to_string(h) + " was scored \"" + texto + "\" with classes " + to_string(j) +
+                   " (player) and " + to_string(c) + " (computer)");
+    }
+}
+
+}  // namespace
+
+void Invariantes::comenzarPartida() {
+    const Naipalia& n = juego_.naipalia;
+    manoElegida_ = n.MenuMJugador.Checked()  ? ManoElegida::Jugador
+                   : n.MenuMCompu.Checked() ? ManoElegida::Computadora
+                                            : ManoElegida::Azar;
+    ronda_ = 0;
+    rondaMesa_ = 0;
+    puntosJugador_ = 0;
+    puntosComputadora_ = 0;
+    finesDeJuego_ = 0;
+}
+
+void Invariantes::revisar() {
+    const Estado& e = juego_.estado;
+    revisarReparto(e);
+    revisarLado(e, e.JerarquiaJugador, e.PosicionJugador, 1, "player's");
+    revisarLado(e, e.JerarquiaCompu, e.PosicionCompu, 4, "computer's");
+    revisarResultados(e, juego_.naipalia);
+    if (e.FinJuego) return;  // the end-of-game dialog puts the scores back to 0
+    revisarRonda();
+    revisarPuntos();
+    if (std::max(puntosJugador_, puntosComputadora_) >= e.PuntosJuego)
+        Fallar("the game goes on at " + to_string(puntosJugador_) + "-" + to_string(puntosComputadora_) +
+               ", past the target " + to_string(e.PuntosJuego));
+}
+
+// Rounds are dealt one by one and the mano alternates; the first one follows the menu.
+void Invariantes::revisarRonda() {
+    const Estado& e = juego_.estado;
+    if (e.RondasJugadas == ronda_) return;
+    const bool computadora = e.QuienMano == Computadora;
+    if (!computadora && e.QuienMano != e.NombreJugador) Fallar("the mano is neither side: \"" + e.QuienMano + "\"");
+    if (ronda_ == 0) {
+        if (e.RondasJugadas != 1) Fallar("a new game begins with round " + to_string(e.RondasJugadas));
+        if ((manoElegida_ == ManoElegida::Computadora && !computadora) ||
+            (manoElegida_ == ManoElegida::Jugador && computadora))
+            Fallar("the first round's mano is not the one the menu chose");
+        if (e.PuntosJuego != (juego_.naipalia.MenuCantidadPuntos(2).Checked() ? 30 : 15))
+            Fallar("the game is played to " + to_string(e.PuntosJuego) + " points, not what the menu says");
+    } else {
+        if (e.RondasJugadas != ronda_ + 1)
+            Fallar("round " + to_string(e.RondasJugadas) + " came after round " + to_string(ronda_));
+        if (computadora == manoComputadora_) Fallar("the mano did not change in round " + to_string(e.RondasJugadas));
+    }
+    ronda_ = e.RondasJugadas;
+    manoComputadora_ = computadora;
+}
+
+// Scores only go up within a game.
+void Invariantes::revisarPuntos() {
+    const Naipalia& n = juego_.naipalia;
+    const int j = n.puntosJugador(), c = n.puntosComputadora();
+    if (j < puntosJugador_ || c < puntosComputadora_)
+        Fallar("a score went down: player " + to_string(puntosJugador_) + " -> " + to_string(j) + ", computer " +
+               to_string(puntosComputadora_) + " -> " + to_string(c));
+    puntosJugador_ = j;
+    puntosComputadora_ = c;
+}
+
+void Invariantes::revisarTurno() {
+    const Estado& e = juego_.estado;
+    const Naipalia& n = juego_.naipalia;
+    const int m = n.ManoActual;
+    if (m < 1 || m > 3) Fallar("the current hand is " + to_string(m));
+    for (int h = 1; h < m; ++h)
+        if (n.TextoMano(h).Text().empty())
+            Fallar("the table waits in hand " + to_string(m) + " with hand " + to_string(h) + " undecided");
+    if (e.PosicionJugador[static_cast<std::size_t>(m)] != 0)
+        Fallar("the table waits for the player in hand " + to_string(m) + ", which he already played");
+    for (int s = 1; s <= 3; ++s) {
+        const bool enMano = s != e.PosicionJugador[1] && s != e.PosicionJugador[2] && s != e.PosicionJugador[3];
+        if (n.BotonCarta(s).Enabled() != enMano)
+            Fallar("BotonCarta " + to_string(s) + (enMano ? " is disabled though its card is in the hand"
+                                                          : " is enabled though its card was played"));
+    }
+    if (n.TiempoCarta.Enabled()) Fallar("TiempoCarta runs while the table waits");
+    revisarMesa();
+}
+
+// Where the pictures are while the table waits: the player's cards in their hand places
+// or in the places of the hands they were played in, the computer's face down until
+// played, nothing else shown.
+void Invariantes::revisarMesa() {
+    const Estado& e = juego_.estado;
+    const Naipalia& n = juego_.naipalia;
+    // Cards outside the deal could only be left over from an earlier round or game:
+    // they are looked for once a round.
+    if (e.RondasJugadas != rondaMesa_) {
+        rondaMesa_ = e.RondasJugadas;
+        std::uint64_t repartidas = 0;
+        for (int c : e.CartasRepartidas) repartidas |= std::uint64_t{1} << c;
+        for (int c = 0; c < CantidadCartas; ++c)
+            if (((repartidas >> c) & 1) == 0 && n.Carta(c).Visible())
+                Fallar("card " + to_string(c) + " is shown but not dealt");
+    }
+
+    for (int s = 1; s <= 6; ++s) {
+        const auto& jugadas = s <= 3 ? e.PosicionJugador : e.PosicionCompu;
+        const auto enMesa = std::find(jugadas.begin() + 1, jugadas.end(), s);
+        const auto h = static_cast<std::size_t>(enMesa - jugadas.begin());
+        const bool jugada = enMesa != jugadas.end();
+        const Control& carta = n.Carta(e.carta(s));
+        const auto nombre = [&] { return "card " + to_string(e.carta(s)) + " (slot " + to_string(s) + ")"; };
+        if (s > 3 && n.CartaFondo(s).Visible() == jugada)
+            Fallar("the back of slot " + to_string(s) + (jugada ? " is shown after its card was played" : " is hidden"));
+        if (s > 3 && !jugada) {
+            if (carta.Visible()) Fallar(nombre() + " of the computer is shown before it is played");
+            continue;
+        }
+        const double left = s > 3 ? LeftMesaCompu[h] : jugada ? LeftMesaJugador[h] : LeftMano[static_cast<std::size_t>(s)];
+        const double top = s > 3 ? TopMesaCompu : jugada ? TopMesaJugador : TopMano;
+        if (!carta.Visible()) Fallar(nombre() + " is hidden, it belongs at " + Lugar(left, top));
+        if (carta.Left() != left || carta.Top() != top)
+            Fallar(nombre() + " lies at " + Lugar(carta.Left(), carta.Top()) + ", it belongs at " + Lugar(left, top));
+    }
+}
+
+void Invariantes::finDeJuego() {
+    const Estado& e = juego_.estado;
+    if (!e.FinJuego) Fallar("the end-of-game dialog opened with the game still on");
+    ++finesDeJuego_;
+    revisarPuntos();
+    if (std::max(puntosJugador_, puntosComputadora_) < e.PuntosJuego)
+        Fallar("the game ended at " + to_string(puntosJugador_) + "-" + to_string(puntosComputadora_) +
+               ", short of " + to_string(e.PuntosJuego));
+}
+
+void Invariantes::terminarPartida(const Plataforma& plataforma) {
+    const Naipalia& n = juego_.naipalia;
+    if (finesDeJuego_ != 1) Fallar("the end-of-game dialog was shown " + to_string(finesDeJuego_) + " times");
+    for (const Mensaje& m : plataforma.mensajes)
+        if (m.icono == Icono::Critico) Fallar("critical message: " + m.texto);
+    if (plataforma.preguntas != 1) Fallar("the new-game question was asked " + to_string(plataforma.preguntas) + " times");
+    if (n.TiempoComienzo.Enabled() != (plataforma.ultimaRespuesta == Respuesta::Si))
+        Fallar(std::string("TiempoComienzo is ") + (n.TiempoComienzo.Enabled() ? "on" : "off") +
+               " after the player answered the new-game question");
+}
+
+}  // namespace naipalia::autojuego

@@ -1,0 +1,288 @@
+#include "tests/autojuego/jugador_azar.h"
+
+#include <array>
+#include <cstdint>
+#include <ostream>
+#include <string>
+
+#include "game/mesa.h"
+#include "settlement/fin_juegos.h"
+#include "shell/juego.h"
+#include "shell/naipalia.h"
+#include "tests/autojuego/fallo.h"
+#include "tests/autojuego/invariantes.h"
+#include "tests/autojuego/puertos_autojuego.h"
+
+namespace naipalia::autojuego {
+
+namespace {
+
+using std::to_string;
+
+// Far more than any game needs: past it the game no longer ends.
+constexpr long MaximoAccionesPartida = 2000;
+
+// Where the table takes a dropped card: its Top and, per hand 1..3, its Left.
+constexpr double TopZonaDesde = 700, TopZonaHasta = 960;
+struct Zona {
+    double desde, hasta;
+};
+constexpr std::array<Zona, 4> Zonas{{{0, 0}, {990, 1250}, {3650, 3900}, {6260, 6530}}};
+
+bool enZona(int mano, double left, double top) {
+    const Zona& z = Zonas[static_cast<std::size_t>(mano)];
+    return top >= TopZonaDesde && top < TopZonaHasta && left >= z.desde && left < z.hasta;
+}
+
+// The window's client area, and a margin past it where a drag may still end.
+constexpr double AnchoVentana = 11280, AltoVentana = 7560, Margen = 500;
+
+bool usable(const Control& c) { return c.Enabled() && c.Visible(); }
+
+enum Movida { Boton, Clic, SoltarDentro, SoltarFuera, TocarMesa, Movidas };
+
+}  // namespace
+
+JugadorAzar::JugadorAzar(Juego& juego, Plataforma& plataforma, Invariantes& invariantes)
+    : juego_(juego), plataforma_(plataforma), invariantes_(invariantes), azar_(plataforma.azarJugador) {}
+
+// The high bits of a product: cheaper than a distribution, and unbiased enough for play.
+int JugadorAzar::elegir(int cuantos) {
+    return static_cast<int>((std::uint64_t{azar_()} * static_cast<std::uint64_t>(cuantos)) >> 32);
+}
+
+void JugadorAzar::contar() {
+    ++acciones_;
+    if (++accionesPartida_ > MaximoAccionesPartida)
+        Fallar("the game is still on after " + to_string(MaximoAccionesPartida) + " moves");
+}
+
+JugadorAzar::Momento JugadorAzar::momento() const { return {juego_.naipalia.ManoActual, juego_.estado.RondasJugadas}; }
+
+int JugadorAzar::slotDe(int carta) const {
+    for (int s = 1; s <= 3; ++s)
+        if (juego_.estado.carta(s) == carta) return s;
+    Fallar("card " + to_string(carta) + " lies in the hand but is not the player's");
+}
+
+void JugadorAzar::pulsarMenu(Control& menu) {
+    if (!menu.Enabled()) Fallar(menu.nombre() + " is disabled between games");
+    if (plataforma_.traza)
+        *plataforma_.traza << "menu " << menu.nombre() << (menu.indice() < 0 ? "" : " " + to_string(menu.indice())) << '\n';
+    menu.Click();
+}
+
+// Every draw is made whatever the menus show, so the options depend on the seed alone.
+void JugadorAzar::elegirOpciones() {
+    Naipalia& n = juego_.naipalia;
+    Control* manos[] = {&n.MenuMJugador, &n.MenuMCompu, &n.MenuMAleatorio};
+    pulsarMenu(*manos[elegir(3)]);
+    pulsarMenu(n.MenuCantidadPuntos(1 + elegir(2)));
+    const bool conFlor = elegir(2) == 1;
+    Control& flor = n.MenuFlorOpcion(1 + elegir(2));  // either item flips the option
+    if (n.MenuFlorOpcion(1).Checked() != conFlor) pulsarMenu(flor);
+}
+
+void JugadorAzar::comenzarPartida() {
+    accionesPartida_ = 0;
+    Naipalia& n = juego_.naipalia;
+    if (n.TiempoComienzo.Enabled()) {
+        if (plataforma_.traza) *plataforma_.traza << "tick TiempoComienzo\n";
+        n.TiempoComienzo.Timer();
+        if (n.TiempoComienzo.Enabled()) Fallar("TiempoComienzo still runs after starting a game");
+    } else {
+        if (plataforma_.traza) *plataforma_.traza << "menu MenuNuevo\n";
+        n.MenuNuevo.Click();
+    }
+}
+
+void JugadorAzar::jugarDialogo(Ventana& dialogo) {
+    invariantes_.revisar();
+    if (&dialogo == &juego_.finJuegos) invariantes_.finDeJuego();
+    while (dialogo.mostrada()) {
+        contar();
+        std::array<Control*, 8> botones{};
+        int cuantos = 0;
+        for (Control* c : dialogo.controles())
+            if (c->tipo() == TipoControl::Boton && usable(*c) && cuantos < 8) botones[static_cast<std::size_t>(cuantos++)] = c;
+        if (cuantos == 0) Fallar(dialogo.nombre() + " waits with no button to press");
+        Control& boton = *botones[static_cast<std::size_t>(elegir(cuantos))];
+        if (plataforma_.traza) *plataforma_.traza << dialogo.nombre() << ": " << boton.nombre() << '\n';
+        if (!boton.Click) Fallar(dialogo.nombre() + "." + boton.nombre() + " does nothing");
+        boton.Click();
+        invariantes_.revisar();
+    }
+}
+
+void JugadorAzar::jugarTurno() {
+    contar();
+    if (plataforma_.traza) trazarMesa();
+    Naipalia& n = juego_.naipalia;
+    std::array<int, 3> botones{};
+    std::array<int, 6> enMano{}, enMesa{};
+    int nb = 0, nm = 0, nt = 0;
+    for (int s = 1; s <= 3; ++s)
+        if (usable(n.BotonCarta(s))) botones[static_cast<std::size_t>(nb++)] = s;
+    // Only dealt cards are shown: the invariants saw to it before this turn.
+    for (int c : juego_.estado.CartasRepartidas) {
+        const Control& carta = n.Carta(c);
+        if (!carta.Visible()) continue;
+        if (carta.Top() == TopMano && EnLaMano(carta.Left())) enMano[static_cast<std::size_t>(nm++)] = c;
+        else enMesa[static_cast<std::size_t>(nt++)] = c;
+    }
+    if (nb == 0 && nm == 0) Fallar("the table waits for the player but offers no card to play");
+
+    const std::array<int, Movidas> pesos{nb > 0 ? 3 : 0, nm > 0 ? 2 : 0, nm > 0 ? 2 : 0, nm > 0 ? 2 : 0, nt > 0 ? 1 : 0};
+    int r = elegir(pesos[Boton] + pesos[Clic] + pesos[SoltarDentro] + pesos[SoltarFuera] + pesos[TocarMesa]);
+    int movida = 0;
+    while (r >= pesos[static_cast<std::size_t>(movida)]) r -= pesos[static_cast<std::size_t>(movida++)];
+    const auto deMano = [&] { return enMano[static_cast<std::size_t>(elegir(nm))]; };
+    switch (movida) {
+    case Boton: pulsarCarta(botones[static_cast<std::size_t>(elegir(nb))]); break;
+    case Clic: clicCarta(deMano()); break;
+    case SoltarDentro: arrastrarCarta(deMano(), true); break;
+    case SoltarFuera: arrastrarCarta(deMano(), false); break;
+    default: tocarMesa(enMesa[static_cast<std::size_t>(elegir(nt))]); break;
+    }
+}
+
+void JugadorAzar::pulsarCarta(int slot) {
+    if (plataforma_.traza) *plataforma_.traza << "BotonCarta " << slot << '\n';
+    const Momento antes = momento();
+    juego_.naipalia.BotonCarta(slot).Click();
+    exigirJugada(antes, slot, "BotonCarta");
+}
+
+// A left click plays the card; so does a left drag, which moves nothing.
+void JugadorAzar::clicCarta(int carta) {
+    const int slot = slotDe(carta);
+    const Momento antes = momento();
+    Control& imagen = juego_.naipalia.Carta(carta);
+    const bool conArrastre = elegir(4) == 0;
+    const Punto p = conArrastre ? puntoFuera(antes.mano) : Punto{imagen.Left(), imagen.Top()};
+    const double x = 1 + p.left - imagen.Left(), y = 1 + p.top - imagen.Top();
+    if (plataforma_.traza) *plataforma_.traza << "left click on card " << carta << " to " << Lugar(p.left, p.top) << '\n';
+    imagen.MouseDown(BotonIzquierdo, 0, 1, 1);
+    if (conArrastre) imagen.MouseMove(BotonIzquierdo, 0, x, y);
+    imagen.MouseUp(BotonIzquierdo, 0, x, y);
+    exigirJugada(antes, slot, "a left click on the card");
+}
+
+void JugadorAzar::arrastrarCarta(int carta, bool dentro) {
+    const int slot = slotDe(carta);
+    const Momento antes = momento();
+    const Punto p = dentro ? puntoDentro(antes.mano) : puntoFuera(antes.mano);
+    const auto donde = [&] {
+        return Lugar(p.left, p.top) + (dentro ? ", inside" : ", outside") + " hand " + to_string(antes.mano) + "'s place";
+    };
+    if (plataforma_.traza) *plataforma_.traza << "drag card " << carta << " to " << donde() << '\n';
+    arrastrar(carta, p);
+    const bool vuelve = juego_.naipalia.TiempoCarta.Enabled();
+    if (dentro) {
+        if (vuelve) Fallar("a card dropped at " + donde() + " was sent back");
+        exigirJugada(antes, slot, "a drop inside the place");
+        return;
+    }
+    if (!vuelve) Fallar("a card dropped at " + donde() + " was not sent back");
+    exigirNada(antes, "a drop outside the place");
+    traerACasa(carta, slot);
+}
+
+// A right-button drag whose grab point is (1, 1) inside the picture.
+void JugadorAzar::arrastrar(int carta, Punto destino) {
+    Control& imagen = juego_.naipalia.Carta(carta);
+    const double x = 1 + destino.left - imagen.Left(), y = 1 + destino.top - imagen.Top();
+    imagen.MouseDown(BotonDerecho, 0, 1, 1);
+    imagen.MouseMove(BotonDerecho, 0, 1, 1);
+    imagen.MouseMove(BotonDerecho, 0, x, y);
+    imagen.MouseUp(BotonDerecho, 0, x, y);
+}
+
+// A rejected card glides home in 30 steps and then lies exactly on its place.
+void JugadorAzar::traerACasa(int carta, int slot) {
+    Naipalia& n = juego_.naipalia;
+    for (int tic = 0; tic < 31 && n.TiempoCarta.Enabled(); ++tic) n.TiempoCarta.Timer();
+    const Control& imagen = n.Carta(carta);
+    if (n.TiempoCarta.Enabled())
+        Fallar("card " + to_string(carta) + " is not home after 31 ticks, it lies at " + Lugar(imagen.Left(), imagen.Top()));
+    if (imagen.Left() != LeftMano[static_cast<std::size_t>(slot)] || imagen.Top() != TopMano)
+        Fallar("card " + to_string(carta) + " came home to " + Lugar(imagen.Left(), imagen.Top()) + ", not to slot " +
+               to_string(slot));
+}
+
+// Cards on the table stay where they are, whether clicked or dragged.
+void JugadorAzar::tocarMesa(int carta) {
+    const Momento antes = momento();
+    Control& imagen = juego_.naipalia.Carta(carta);
+    const double left = imagen.Left(), top = imagen.Top();
+    const bool conDerecho = elegir(2) == 0;
+    if (plataforma_.traza) *plataforma_.traza << (conDerecho ? "drag" : "click") << " table card " << carta << '\n';
+    if (conDerecho) {
+        arrastrar(carta, puntoDentro(antes.mano));
+    } else {
+        imagen.MouseDown(BotonIzquierdo, 0, 1, 1);
+        imagen.MouseUp(BotonIzquierdo, 0, 1, 1);
+    }
+    if (juego_.naipalia.TiempoCarta.Enabled() || imagen.Left() != left || imagen.Top() != top)
+        Fallar("card " + to_string(carta) + " moved from the table to " + Lugar(imagen.Left(), imagen.Top()));
+    exigirNada(antes, conDerecho ? "a drag of a card on the table" : "a click on a card on the table");
+}
+
+// The card went down in the current hand under its own slot, unless its play already
+// closed the round (or the game).
+void JugadorAzar::exigirJugada(Momento antes, int slot, const char* como) const {
+    const Estado& e = juego_.estado;
+    if (e.FinJuego || e.RondasJugadas != antes.ronda) return;
+    const int jugado = e.PosicionJugador[static_cast<std::size_t>(antes.mano)];
+    if (jugado != slot)
+        Fallar(std::string(como) + " on slot " + to_string(slot) + " left hand " + to_string(antes.mano) +
+               (jugado == 0 ? " unplayed" : " with slot " + to_string(jugado)));
+}
+
+void JugadorAzar::exigirNada(Momento antes, const char* como) const {
+    const Estado& e = juego_.estado;
+    if (e.FinJuego || e.RondasJugadas != antes.ronda || juego_.naipalia.ManoActual != antes.mano ||
+        e.PosicionJugador[static_cast<std::size_t>(antes.mano)] != 0)
+        Fallar(std::string(como) + " played a card in hand " + to_string(antes.mano));
+}
+
+JugadorAzar::Punto JugadorAzar::puntoDentro(int mano) {
+    const Zona& z = Zonas[static_cast<std::size_t>(mano)];
+    return {z.desde + elegir(static_cast<int>(z.hasta - z.desde)),
+            TopZonaDesde + elegir(static_cast<int>(TopZonaHasta - TopZonaDesde))};
+}
+
+// Just past an edge of the place, on another hand's place, or anywhere else.
+JugadorAzar::Punto JugadorAzar::puntoFuera(int mano) {
+    const Zona& z = Zonas[static_cast<std::size_t>(mano)];
+    const Punto dentro = puntoDentro(mano);
+    switch (elegir(3)) {
+    case 0:
+        switch (elegir(4)) {
+        case 0: return {z.desde - 1, dentro.top};
+        case 1: return {z.hasta, dentro.top};
+        case 2: return {dentro.left, TopZonaDesde - 1};
+        default: return {dentro.left, TopZonaHasta};
+        }
+    case 1: return puntoDentro(1 + (mano + elegir(2)) % 3);
+    default:
+        for (;;) {
+            const Punto p{elegir(static_cast<int>(AnchoVentana + Margen)) - Margen,
+                          elegir(static_cast<int>(AltoVentana + Margen)) - Margen};
+            if (!enZona(mano, p.left, p.top)) return p;
+        }
+    }
+}
+
+void JugadorAzar::trazarMesa() const {
+    const Estado& e = juego_.estado;
+    const Naipalia& n = juego_.naipalia;
+    std::ostream& t = *plataforma_.traza;
+    t << "round " << e.RondasJugadas << " hand " << n.ManoActual << ", mano " << e.QuienMano << ", cards";
+    for (int s = 1; s <= 6; ++s) t << (s == 4 ? " |" : "") << ' ' << e.carta(s);
+    t << ", played";
+    for (int h = 1; h <= 3; ++h) t << ' ' << e.PosicionJugador[static_cast<std::size_t>(h)] << '/' << e.PosicionCompu[static_cast<std::size_t>(h)];
+    t << ", score " << n.puntosJugador() << '-' << n.puntosComputadora() << " of " << e.PuntosJuego << '\n';
+}
+
+}  // namespace naipalia::autojuego

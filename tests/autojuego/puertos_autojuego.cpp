@@ -1,0 +1,49 @@
+#include "tests/autojuego/puertos_autojuego.h"
+
+#include "platform/ventana.h"
+#include "tests/autojuego/fallo.h"
+#include "tests/autojuego/jugador_azar.h"
+
+namespace naipalia::autojuego {
+
+namespace {
+
+// Far more than any game draws: past it a loop of the game does not end.
+constexpr long MaximoSorteos = 1000000;
+
+}  // namespace
+
+Plataforma::Plataforma() : puertos{*this, *this, *this, *this, *this, *this, *this, *this, *this, "programa"} {}
+
+void Plataforma::nuevaPartida(std::uint32_t semillaJuego, std::uint32_t semillaJugador) {
+    azarJuego_.seed(semillaJuego);
+    azarJugador.sembrar(semillaJugador);
+    sorteos_ = 0;
+    mensajes.clear();
+    preguntas = 0;
+    ultimaRespuesta = Respuesta::No;
+}
+
+Respuesta Plataforma::mostrar(const std::string& texto, Icono icono, Botones botones, Respuesta) {
+    mensajes.push_back({texto, icono});
+    if (traza) *traza << "  message: " << texto << '\n';
+    if (botones == Botones::Aceptar) return Respuesta::Aceptar;
+    ++preguntas;
+    ultimaRespuesta = azarJugador() < 0x80000000U ? Respuesta::Si : Respuesta::No;
+    if (traza) *traza << "  answer: " << (ultimaRespuesta == Respuesta::Si ? "yes" : "no") << '\n';
+    return ultimaRespuesta;
+}
+
+void Plataforma::mostrarModal(Ventana& ventana) {
+    if (!jugador) Fallar(ventana.nombre() + " opened with nobody to answer it");
+    jugador->jugarDialogo(ventana);
+}
+
+void Plataforma::terminar() { Fallar("the program ended itself in the middle of play"); }
+
+double Plataforma::siguiente() {
+    if (++sorteos_ > MaximoSorteos) Fallar("the game drew a million random numbers: a loop does not end");
+    return static_cast<double>(azarJuego_()) * 0x1p-32;
+}
+
+}  // namespace naipalia::autojuego
