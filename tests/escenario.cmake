@@ -1,9 +1,9 @@
 # Runs one script through the driver and checks that the lines the script expects
-# ("#> LINE", in order) appear in its transcript, in that order.
+# ("#> LINE") appear in its transcript in that order, and that no "#< LINE" appears.
 # cmake -DGUION=<driver> -DESCENARIO=<script> -P escenario.cmake
 execute_process(COMMAND ${GUION} ${ESCENARIO} OUTPUT_VARIABLE salida RESULT_VARIABLE estado)
-file(STRINGS ${ESCENARIO} esperadas REGEX "^[ \t]*#> ")
-file(STRINGS ${ESCENARIO} salidaEsperada REGEX "^[ \t]*#! exit ")
+file(STRINGS ${ESCENARIO} esperadas ENCODING UTF-8 REGEX "^[ \t]*#> ")
+file(STRINGS ${ESCENARIO} salidaEsperada ENCODING UTF-8 REGEX "^[ \t]*#! exit ")
 set(estadoEsperado 0)
 if(salidaEsperada)
   string(REGEX REPLACE "^[ \t]*#! exit " "" estadoEsperado "${salidaEsperada}")
@@ -31,4 +31,12 @@ foreach(esperada IN LISTS esperadas)
     message(FATAL_ERROR "missing, or out of order: ${esperada}\n--- transcript ---\n${salida}")
   endif()
   math(EXPR desde "${encontrada} + 1")
+endforeach()
+file(STRINGS ${ESCENARIO} prohibidas ENCODING UTF-8 REGEX "^[ \t]*#< ")
+foreach(prohibida IN LISTS prohibidas)
+  string(REGEX REPLACE "^[ \t]*#< " "" prohibida "${prohibida}")
+  list(FIND lineas "${prohibida}" hallada)
+  if(NOT hallada EQUAL -1)
+    message(FATAL_ERROR "unexpected: ${prohibida}\n--- transcript ---\n${salida}")
+  endif()
 endforeach()
