@@ -1,3 +1,4 @@
+#include "game/archivos.h"
 #include "game/operacion.h"
 
 #include "game/mesa.h"
@@ -23,7 +24,7 @@ void reproducir(Juego& juego, const Control& reproductor, const std::string& arc
 void ReproducirVoz(Juego& juego, const std::string& texto) {
     auto& n = juego.naipalia;
     if (!n.MenuMultimediaVozOpcion(1).Checked()) return;
-    n.MultimediaSonido.FileName(juego.ruta(texto + ".wav"));
+    n.MultimediaSonido.FileName(juego.ruta(archivos::Voz(texto)));
     reproducir(juego, n.MultimediaSonido, n.MultimediaSonido.FileName());
 }
 

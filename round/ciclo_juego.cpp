@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <string>
 
+#include "game/archivos.h"
 #include "game/mesa.h"
 #include "game/numero.h"
 #include "game/operacion.h"
@@ -118,7 +119,7 @@ void Naipalia::SubRepartirCartas() {
         carta.MousePointer(PunteroPropio);
         carta.Visible(true);
     }
-    const std::string mano = juego.ruta("hand.ico");
+    const std::string mano = juego.ruta(archivos::Mano);
     if (juego.puertos.imagenes.cargable(mano)) {
         for (int s = 1; s <= 3; ++s) Carta(e.carta(s)).MouseIcon(mano);
     } else {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "game/archivos.h"
 #include "shell/juego.h"
 #include "shell/naipalia.h"
 #include "shell/textos.h"
@@ -18,17 +19,17 @@ struct Remate {
 // By the winner and the final margin; the middle margins toss a coin.
 Remate elegirRemate(bool ganaComputadora, int diferencia, Juego& juego) {
     if (ganaComputadora) {
-        if (diferencia >= 8) return {"DI CATEDRA!! TE GANE EL JUEGO!!", "1839.ico"};
+        if (diferencia >= 8) return {"DI CATEDRA!! TE GANE EL JUEGO!!", archivos::Caras[0]};
         if (diferencia >= 5)
-            return juego.azar() < 0.5 ? Remate{"La próxima vez te dejo ganar... TE GANE EL JUEGO!!", "ma_smile 011.ico"}
-                                      : Remate{" TE GANE EL JUEGO!!", "ma_smile 006.ico"};
-        return {"JE!! TE GANE EL JUEGO!!", "ma_smile 004.ico"};
+            return juego.azar() < 0.5 ? Remate{"La próxima vez te dejo ganar... TE GANE EL JUEGO!!", archivos::Caras[1]}
+                                      : Remate{" TE GANE EL JUEGO!!", archivos::Caras[2]};
+        return {"JE!! TE GANE EL JUEGO!!", archivos::Caras[3]};
     }
-    if (diferencia >= 8) return {"Me aplastaste!! Me ganaste el juego.", "ma_smile 001.ico"};
+    if (diferencia >= 8) return {"Me aplastaste!! Me ganaste el juego.", archivos::Caras[4]};
     if (diferencia >= 5)
-        return juego.azar() < 0.5 ? Remate{"Ok!! Me ganaste el juego.", "ma_smile 005.ico"}
-                                  : Remate{"Quiero llorar. Me ganaste el juego.", "ma_smile 010.ico"};
-    return {"No puedo perder así!! Me ganaste el juego.", "ma_smile 007.ico"};
+        return juego.azar() < 0.5 ? Remate{"Ok!! Me ganaste el juego.", archivos::Caras[5]}
+                                  : Remate{"Quiero llorar. Me ganaste el juego.", archivos::Caras[6]};
+    return {"No puedo perder así!! Me ganaste el juego.", archivos::Caras[7]};
 }
 
 }  // namespace

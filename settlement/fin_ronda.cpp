@@ -1,3 +1,4 @@
+#include "game/archivos.h"
 #include "settlement/fin_ronda.h"
 
 #include "shell/juego.h"
@@ -40,7 +41,7 @@ FinRonda::FinRonda(Juego& j) : Ventana("FinRonda"), juego(j), e(j.estado) {
 }
 
 void FinRonda::Form_Load() {
-    const std::string cara = juego.ruta("ma_smile 006.ico");
+    const std::string cara = juego.ruta(archivos::CaraMenu);
     if (juego.puertos.imagenes.cargable(cara)) Imagen.Picture(cara);
 }
 

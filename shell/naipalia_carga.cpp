@@ -1,6 +1,7 @@
 // The table's start-up and the refresh of its date and advertisement.
 #include <string>
 
+#include "game/archivos.h"
 #include "game/operacion.h"
 #include "shell/juego.h"
 #include "shell/naipalia.h"
@@ -8,26 +9,18 @@
 
 namespace naipalia {
 
-namespace {
-
-std::string rutaCarta(int carta) {
-    return std::string("Cartas/") + (carta < 10 ? "0" : "") + std::to_string(carta) + ".png";
-}
-
-}  // namespace
-
 void Naipalia::Form_Load() {
     auto& puertos = juego.puertos;
-    MultimediaCarta.FileName(juego.ruta("Mover.wav"));
+    MultimediaCarta.FileName(juego.ruta(archivos::Mover));
 
     // Pictures: one message for all that failed, and the table still opens.
     bool fallo = false;
-    auto imagen = [&](Control& c, const char* archivo) {
+    auto imagen = [&](Control& c, const std::string& archivo) {
         const std::string ruta = juego.ruta(archivo);
         if (puertos.imagenes.cargable(ruta)) c.Picture(ruta);
         else fallo = true;
     };
-    imagen(Imagen2, "ma_smile 006.ico");
+    imagen(Imagen2, archivos::CaraMenu);
     EtiquetaAcercade.Caption(textos::Credito);
     EtiquetaAcercade2.Caption(std::string(textos::Credito) + "...y las sugerencias de los usuarios");
     EtiquetaAcercade3.Caption(textos::Distribucion);
@@ -38,14 +31,14 @@ void Naipalia::Form_Load() {
         EtiquetaEmail(i).Caption(textos::Correo);
         EtiquetaURL(i).Caption(textos::Web);
     }
-    if (puertos.imagenes.cargable(juego.ruta("hand.ico"))) {
-        EtiquetaEmail(0).MouseIcon(juego.ruta("hand.ico"));
+    if (puertos.imagenes.cargable(juego.ruta(archivos::Mano))) {
+        EtiquetaEmail(0).MouseIcon(juego.ruta(archivos::Mano));
         EtiquetaEmail(0).MousePointer(PunteroPropio);
     } else {
         fallo = true;
     }
-    for (int s = 4; s <= 6; ++s) imagen(CartaFondo(s), "Fondo.gif");
-    for (int c = 0; c < 40; ++c) imagen(Carta(c), rutaCarta(c).c_str());
+    for (int s = 4; s <= 6; ++s) imagen(CartaFondo(s), archivos::Fondo);
+    for (int c = 0; c < 40; ++c) imagen(Carta(c), archivos::Carta(c));
     if (fallo) juego.mensaje(ErrorArchivo, Icono::Critico);
 
     TextoEstado.Text(textos::PresionaF5);
@@ -81,7 +74,7 @@ void Naipalia::RefrescarPropaganda() {
     auto& animaciones = juego.puertos.animaciones;
     ContadorPropagandaMesa = (ContadorPropagandaMesa + 1) % 256;
     EtiquetaFecha.Caption("Día : " + juego.puertos.reloj.fechaCorta());
-    const std::string numerada = juego.ruta("Propaganda/Imagen" + std::to_string(ContadorPropagandaMesa) + ".gif");
+    const std::string numerada = juego.ruta(archivos::Propaganda(ContadorPropagandaMesa));
     bool error = false;
     for (const char* widget : {"TMaxAniPropaganda", "TMaxAniCentral"}) {
         if (animaciones.archivo(widget, numerada)) animaciones.iniciar(widget);
@@ -89,7 +82,7 @@ void Naipalia::RefrescarPropaganda() {
     }
     if (error) {
         ContadorPropagandaMesa = 0;
-        const std::string publique = juego.ruta("Propaganda/Publique.gif");
+        const std::string publique = juego.ruta(archivos::Publique);
         for (const char* widget : {"TMaxAniPropaganda", "TMaxAniCentral"})
             if (animaciones.archivo(widget, publique)) animaciones.iniciar(widget);
     }

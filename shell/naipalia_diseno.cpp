@@ -66,7 +66,7 @@ void Naipalia::disenar() {
         caja->diseno().Alinear = Alineacion::Centro;
     }
     rotulo(EtiquetaPregunta, "¿Quíen es mano?", 8120, 1640, 1500, 300);
-    ubicar(TextoQuienMano, 9480, 1600, 1540, 340);
+    ubicar(TextoQuienMano, 9660, 1600, 1360, 340);
     for (int h = 1; h <= 3; ++h) {
         const double top = 2060 + (h - 1) * 360.0;
         rotulo(EtiquetaMano(h), std::to_string(h) + "ª Mano :", 8120, top + 40, 1000, 300);
@@ -104,14 +104,14 @@ void Naipalia::disenar() {
     // Status line and date.
     rotulo(EtiquetaEstado, "Estado del Juego", 240, 5720, 2400, 260);
     EtiquetaEstado.diseno().Negrita = true;
-    ubicar(TextoEstado, 240, 5990, 7980, 640);
+    ubicar(TextoEstado, 240, 5990, 7600, 640);
     rotulo(EtiquetaFecha, "", 240, 6720, 3000, 260);
 
     // The about area, closed in its corner.
-    rotulo(DisenoAcercade, "Acerca de Naipalia..", 8370, 6225, 2730, 1210);
-    rotulo(EtiquetaAcercade, "", 8490, 6480, 2500, 260);
-    rotulo(EtiquetaEmail(0), "", 8490, 6780, 2500, 260);
-    rotulo(EtiquetaURL(0), "", 8490, 7080, 2500, 260);
+    rotulo(DisenoAcercade, "Acerca de Naipalia..", 7980, 6225, 3180, 1210);
+    rotulo(EtiquetaAcercade, "", 8100, 6430, 2940, 420);
+    rotulo(EtiquetaEmail(0), "", 8100, 6870, 2940, 260);
+    rotulo(EtiquetaURL(0), "", 8100, 7130, 2940, 260);
     for (Control* c : {&EtiquetaAcercade2, &EtiquetaAcercade3, &EtiquetaDerechos, &EtiquetaNaipalia,
                        &EtiquetaAnio, &EtiquetaEmail(1), &EtiquetaURL(1), &Imagen1, &Imagen2, &Imagen3,
                        &TMaxAniPropaganda, &BotonAcercaDe})

@@ -1,0 +1,43 @@
+// Every file the game reads from its program folder, named once.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace naipalia::archivos {
+
+inline constexpr const char* Fondo = "Fondo.gif";
+inline constexpr const char* Mano = "hand.ico";
+inline constexpr const char* Mover = "Mover.wav";
+inline constexpr const char* CaraMenu = "ma_smile 006.ico";
+inline constexpr const char* Publique = "Propaganda/Publique.gif";
+inline constexpr const char* Ayuda = "Ayuda.html";
+inline constexpr int PropagandasNumeradas = 5;  // Propaganda/Imagen1.gif ...
+
+inline constexpr std::array<const char*, 8> Caras{"1839.ico",         "ma_smile 011.ico", "ma_smile 006.ico",
+                                                  "ma_smile 004.ico", "ma_smile 001.ico", "ma_smile 005.ico",
+                                                  "ma_smile 010.ico", "ma_smile 007.ico"};
+
+// The phrases the computer speaks; each is a clip named after it.
+inline constexpr std::array<const char*, 18> Voces{
+    "Quiero", "No quiero", "Truco", "Re-Truco", "Vale 4", "Envido", "Real envido", "Falta Envido", "Flor",
+    "Flor achico", "Flor juego", "Flor contra", "Ehh", "Mentira", "Ganar mano", "Perder mano", "Ganar partido",
+    "Perder partido"};
+
+inline std::string Carta(int numero) {
+    return std::string("Cartas/") + (numero < 10 ? "0" : "") + std::to_string(numero) + ".png";
+}
+inline std::string Voz(const std::string& frase) { return frase + ".wav"; }
+inline std::string Propaganda(int numero) { return "Propaganda/Imagen" + std::to_string(numero) + ".gif"; }
+
+inline std::vector<std::string> Todos() {
+    std::vector<std::string> r{Fondo, Mano, Mover, Publique, Ayuda};
+    for (const char* c : Caras) r.emplace_back(c);
+    for (const char* v : Voces) r.push_back(Voz(v));
+    for (int c = 0; c < 40; ++c) r.push_back(Carta(c));
+    for (int i = 1; i <= PropagandasNumeradas; ++i) r.push_back(Propaganda(i));
+    return r;
+}
+
+}  // namespace naipalia::archivos
