@@ -12,9 +12,10 @@ Plataforma::Plataforma()
     juego->arrancar();
 }
 
-Juego& Plataforma::jugar(std::array<int, 6> cartas) {
+Juego& Plataforma::jugar(std::array<int, 6> cartas, bool manoJugador) {
     cartas_ = cartas;
-    juego->naipalia.MenuMJugador_Click();
+    if (manoJugador) juego->naipalia.MenuMJugador_Click();
+    else juego->naipalia.MenuMCompu_Click();
     juego->naipalia.MenuNuevo_Click();
     return *juego;
 }

@@ -30,8 +30,8 @@ public:
     std::unique_ptr<Juego> juego;
     Puertos puertos;
 
-    // A game started with the player as mano and these six cards dealt.
-    Juego& jugar(std::array<int, 6> cartas);
+    // A game started with these six cards dealt and the player (or the computer) as mano.
+    Juego& jugar(std::array<int, 6> cartas, bool manoJugador = true);
 
 private:
     Respuesta mostrar(const std::string& texto, Icono icono, Botones botones, Respuesta porDefecto) override;
