@@ -50,7 +50,7 @@ void Naipalia::jugarMano1() {
     }
     if (MazoPendiente) {
         IrseAlMazoComputadora();
-        Operacion::AvisoTurnoJugador(juego);
+        avisarTurno();
         return;
     }
 
@@ -180,7 +180,7 @@ void Naipalia::jugarMano2() {
             }
             if (clase(e, a) > p && clase(e, b) > p && juego.azar() < 0.5) {
                 IrseAlMazoComputadora();
-                Operacion::AvisoTurnoJugador(juego);
+                avisarTurno();
                 return;
             }
             slot = masFuerte(e, a, b, b);
@@ -262,7 +262,7 @@ void Naipalia::jugarMano3() {
                         (ganoPrimeraJugador && p == cs && juego.azar() < 0.75) || (p != SinJugar && p < cs);
     if (alMazo) {
         IrseAlMazoComputadora();
-        Operacion::AvisoTurnoJugador(juego);
+        avisarTurno();
         return;
     }
     Operacion::JugarCartaComputadora(juego, 3, s);

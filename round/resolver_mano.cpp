@@ -51,13 +51,18 @@ void Naipalia::cerrarRonda(bool ganaComputadora, const std::string& mensaje) {
     SiguienteRonda();
 }
 
+// Once the game is over the status line keeps what the end of the game told the player.
+void Naipalia::avisarTurno() {
+    if (!e.FinJuego) Operacion::AvisoTurnoJugador(juego);
+}
+
 void Naipalia::ResolverMano() {
     switch (ManoActual) {
     case 1: resolverMano1(); break;
     case 2: resolverMano2(); break;
     default: resolverMano3(); break;
     }
-    Operacion::AvisoTurnoJugador(juego);
+    avisarTurno();
 }
 
 void Naipalia::resolverMano1() {

@@ -170,6 +170,7 @@ private:
     void finDeJuegoSiCorresponde(const Control& caja);
     void refrescarSiPasoElTiempo();
     void abrirTurnoJugador(int mano);
+    void avisarTurno();
     void cerrarRonda(bool ganaComputadora, const std::string& mensaje);
     void resolverMano1();
     void resolverMano2();

@@ -34,7 +34,7 @@ bool enZona(int mano, double left, double top) {
     return top >= TopZonaDesde && top < TopZonaHasta && left >= z.desde && left < z.hasta;
 }
 
-// The window's client area, and a margin past it where a drag may still end.
+// The window's client area, and a margin around it where a drag may still end.
 constexpr double AnchoVentana = 11280, AltoVentana = 7560, Margen = 500;
 
 bool usable(const Control& c) { return c.Enabled() && c.Visible(); }
@@ -101,12 +101,11 @@ void JugadorAzar::jugarDialogo(Ventana& dialogo) {
     if (&dialogo == &juego_.finJuegos) invariantes_.finDeJuego();
     while (dialogo.mostrada()) {
         contar();
-        std::array<Control*, 8> botones{};
-        int cuantos = 0;
+        botones_.clear();
         for (Control* c : dialogo.controles())
-            if (c->tipo() == TipoControl::Boton && usable(*c) && cuantos < 8) botones[static_cast<std::size_t>(cuantos++)] = c;
-        if (cuantos == 0) Fallar(dialogo.nombre() + " waits with no button to press");
-        Control& boton = *botones[static_cast<std::size_t>(elegir(cuantos))];
+            if (c->tipo() == TipoControl::Boton && usable(*c)) botones_.push_back(c);
+        if (botones_.empty()) Fallar(dialogo.nombre() + " waits with no button to press");
+        Control& boton = *botones_[static_cast<std::size_t>(elegir(static_cast<int>(botones_.size())))];
         if (plataforma_.traza) *plataforma_.traza << dialogo.nombre() << ": " << boton.nombre() << '\n';
         if (!boton.Click) Fallar(dialogo.nombre() + "." + boton.nombre() + " does nothing");
         boton.Click();
@@ -267,8 +266,8 @@ JugadorAzar::Punto JugadorAzar::puntoFuera(int mano) {
     case 1: return puntoDentro(1 + (mano + elegir(2)) % 3);
     default:
         for (;;) {
-            const Punto p{elegir(static_cast<int>(AnchoVentana + Margen)) - Margen,
-                          elegir(static_cast<int>(AltoVentana + Margen)) - Margen};
+            const Punto p{elegir(static_cast<int>(AnchoVentana + 2 * Margen)) - Margen,
+                          elegir(static_cast<int>(AltoVentana + 2 * Margen)) - Margen};
             if (!enZona(mano, p.left, p.top)) return p;
         }
     }
@@ -281,7 +280,7 @@ void JugadorAzar::trazarMesa() const {
     t << "round " << e.RondasJugadas << " hand " << n.ManoActual << ", mano " << e.QuienMano << ", cards";
     for (int s = 1; s <= 6; ++s) t << (s == 4 ? " |" : "") << ' ' << e.carta(s);
     t << ", played";
-    for (int h = 1; h <= 3; ++h) t << ' ' << e.PosicionJugador[static_cast<std::size_t>(h)] << '/' << e.PosicionCompu[static_cast<std::size_t>(h)];
+    for (std::size_t h = 1; h <= 3; ++h) t << ' ' << e.PosicionJugador[h] << '/' << e.PosicionCompu[h];
     t << ", score " << n.puntosJugador() << '-' << n.puntosComputadora() << " of " << e.PuntosJuego << '\n';
 }
 

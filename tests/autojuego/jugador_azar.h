@@ -2,6 +2,8 @@
 // followed by the invariants.
 #pragma once
 
+#include <vector>
+
 namespace naipalia {
 class Control;
 class Juego;
@@ -60,6 +62,7 @@ private:
     Plataforma& plataforma_;
     Invariantes& invariantes_;
     AzarJugador& azar_;
+    std::vector<Control*> botones_;  // a dialog's usable buttons, kept to reuse its storage
     long acciones_ = 0;
     long accionesPartida_ = 0;
 };
