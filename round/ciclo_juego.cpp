@@ -48,23 +48,7 @@ void Naipalia::MenuNuevo_Click() {
     SubRepartirCartas();
 
     const double r = juego.azar();
-    const bool manoJugador = MenuMJugador.Checked() || (MenuMAleatorio.Checked() && r < 0.5);
-    if (manoJugador) {
-        e.QuienMano = e.NombreJugador;
-        TextoQuienMano.Text(e.QuienMano);
-        Operacion::AvisoTurnoJugador(juego);
-        for (int s = 1; s <= 3; ++s) BotonCarta(s).Enabled(true);
-        BotonEnvido.Enabled(true);
-        BotonRealEnvido.Enabled(true);
-        BotonFaltaEnvido.Enabled(true);
-        if (MenuFlorOpcion(1).Checked()) BotonFlor.Enabled(true);
-        BotonTruco.Enabled(true);
-        BotonMazo.Enabled(true);
-    } else {
-        e.QuienMano = Computadora;
-        TextoQuienMano.Text(e.QuienMano);
-        JugadaComputadora();
-    }
+    darLaMano(MenuMJugador.Checked() || (MenuMAleatorio.Checked() && r < 0.5));
 }
 
 void Naipalia::TiempoComienzo_Timer() { MenuNuevo_Click(); }
@@ -128,10 +112,13 @@ void Naipalia::SubRepartirCartas() {
     CalcularTantos();
 }
 
-void Naipalia::SubComenzarRonda() {
-    if (e.QuienMano != e.NombreJugador) {
-        e.QuienMano = e.NombreJugador;
-        TextoQuienMano.Text(e.QuienMano);
+void Naipalia::SubComenzarRonda() { darLaMano(e.QuienMano != e.NombreJugador); }
+
+// The mano opens the round: the player gets his buttons, or the computer leads.
+void Naipalia::darLaMano(bool alJugador) {
+    e.QuienMano = alJugador ? e.NombreJugador : Computadora;
+    TextoQuienMano.Text(e.QuienMano);
+    if (alJugador) {
         Operacion::AvisoTurnoJugador(juego);
         for (int s = 1; s <= 3; ++s) BotonCarta(s).Enabled(true);
         BotonEnvido.Enabled(true);
@@ -143,8 +130,6 @@ void Naipalia::SubComenzarRonda() {
         BotonVale4.Enabled(false);
         BotonMazo.Enabled(true);
     } else {
-        e.QuienMano = Computadora;
-        TextoQuienMano.Text(e.QuienMano);
         Operacion::DeshabilitarBotones(*this);
         JugadaComputadora();
     }

@@ -169,6 +169,7 @@ private:
     void disenar();
     void finDeJuegoSiCorresponde(const Control& caja);
     void refrescarSiPasoElTiempo();
+    void darLaMano(bool alJugador);
     void abrirTurnoJugador(int mano);
     void avisarTurno();
     void cerrarRonda(bool ganaComputadora, const std::string& mensaje);
