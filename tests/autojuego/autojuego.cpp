@@ -20,6 +20,7 @@ std::uint32_t mezclar(std::uint32_t x) {
     return x;
 }
 
+// One FNV-1a step.
 std::uint64_t acumular(std::uint64_t huella, long valor) {
     return (huella ^ static_cast<std::uint64_t>(valor)) * 0x100000001b3ULL;
 }

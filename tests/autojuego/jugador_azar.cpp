@@ -57,7 +57,9 @@ void JugadorAzar::contar() {
         Fallar("the game is still on after " + to_string(MaximoAccionesPartida) + " moves");
 }
 
-JugadorAzar::Momento JugadorAzar::momento() const { return {juego_.naipalia.ManoActual, juego_.estado.RondasJugadas}; }
+JugadorAzar::Momento JugadorAzar::momento() const {
+    return {juego_.naipalia.ManoActual, juego_.estado.RondasJugadas};
+}
 
 int JugadorAzar::slotDe(int carta) const {
     for (int s = 1; s <= 3; ++s)
@@ -67,8 +69,11 @@ int JugadorAzar::slotDe(int carta) const {
 
 void JugadorAzar::pulsarMenu(Control& menu) {
     if (!menu.Enabled()) Fallar(menu.nombre() + " is disabled between games");
-    if (plataforma_.traza)
-        *plataforma_.traza << "menu " << menu.nombre() << (menu.indice() < 0 ? "" : " " + to_string(menu.indice())) << '\n';
+    if (std::ostream* t = plataforma_.traza) {
+        *t << "menu " << menu.nombre();
+        if (menu.indice() >= 0) *t << ' ' << menu.indice();
+        *t << '\n';
+    }
     menu.Click();
 }
 
@@ -131,7 +136,10 @@ void JugadorAzar::jugarTurno() {
     }
     if (nb == 0 && nm == 0) Fallar("the table waits for the player but offers no card to play");
 
-    const std::array<int, Movidas> pesos{nb > 0 ? 3 : 0, nm > 0 ? 2 : 0, nm > 0 ? 2 : 0, nm > 0 ? 2 : 0, nt > 0 ? 1 : 0};
+    // Each way of playing gets its share; touching cards on the table, which must do
+    // nothing, gets the least.
+    const int imagen = nm > 0 ? 2 : 0;
+    const std::array<int, Movidas> pesos{nb > 0 ? 3 : 0, imagen, imagen, imagen, nt > 0 ? 1 : 0};
     int r = elegir(pesos[Boton] + pesos[Clic] + pesos[SoltarDentro] + pesos[SoltarFuera] + pesos[TocarMesa]);
     int movida = 0;
     while (r >= pesos[static_cast<std::size_t>(movida)]) r -= pesos[static_cast<std::size_t>(movida++)];
@@ -160,7 +168,8 @@ void JugadorAzar::clicCarta(int carta) {
     const bool conArrastre = elegir(4) == 0;
     const Punto p = conArrastre ? puntoFuera(antes.mano) : Punto{imagen.Left(), imagen.Top()};
     const double x = 1 + p.left - imagen.Left(), y = 1 + p.top - imagen.Top();
-    if (plataforma_.traza) *plataforma_.traza << "left click on card " << carta << " to " << Lugar(p.left, p.top) << '\n';
+    if (plataforma_.traza)
+        *plataforma_.traza << "left click on card " << carta << " to " << Lugar(p.left, p.top) << '\n';
     imagen.MouseDown(BotonIzquierdo, 0, 1, 1);
     if (conArrastre) imagen.MouseMove(BotonIzquierdo, 0, x, y);
     imagen.MouseUp(BotonIzquierdo, 0, x, y);
@@ -172,7 +181,8 @@ void JugadorAzar::arrastrarCarta(int carta, bool dentro) {
     const Momento antes = momento();
     const Punto p = dentro ? puntoDentro(antes.mano) : puntoFuera(antes.mano);
     const auto donde = [&] {
-        return Lugar(p.left, p.top) + (dentro ? ", inside" : ", outside") + " hand " + to_string(antes.mano) + "'s place";
+        return Lugar(p.left, p.top) + (dentro ? ", inside" : ", outside") + " hand " + to_string(antes.mano) +
+               "'s place";
     };
     if (plataforma_.traza) *plataforma_.traza << "drag card " << carta << " to " << donde() << '\n';
     arrastrar(carta, p);
@@ -203,7 +213,8 @@ void JugadorAzar::traerACasa(int carta, int slot) {
     for (int tic = 0; tic < 31 && n.TiempoCarta.Enabled(); ++tic) n.TiempoCarta.Timer();
     const Control& imagen = n.Carta(carta);
     if (n.TiempoCarta.Enabled())
-        Fallar("card " + to_string(carta) + " is not home after 31 ticks, it lies at " + Lugar(imagen.Left(), imagen.Top()));
+        Fallar("card " + to_string(carta) + " is not home after 31 ticks, it lies at " +
+               Lugar(imagen.Left(), imagen.Top()));
     if (imagen.Left() != LeftMano[static_cast<std::size_t>(slot)] || imagen.Top() != TopMano)
         Fallar("card " + to_string(carta) + " came home to " + Lugar(imagen.Left(), imagen.Top()) + ", not to slot " +
                to_string(slot));

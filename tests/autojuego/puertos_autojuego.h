@@ -70,7 +70,9 @@ private:
     bool cargable(const std::string&) override { return true; }
     int anchoPixeles() override { return 1024; }
     int altoPixeles() override { return 768; }
-    double anchoTexto(const std::string& texto, int, bool) override { return 90.0 * static_cast<double>(texto.size()); }
+    double anchoTexto(const std::string& texto, int, bool) override {
+        return 90.0 * static_cast<double>(texto.size());
+    }
     bool abrirEnlace(const std::string&, std::string&) override { return true; }
     void mostrarAyuda(const std::string&) override {}
 
