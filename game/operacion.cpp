@@ -65,9 +65,8 @@ void AvisoFinalPorPuntos(Juego& juego) {
 }
 
 void DeshabilitarBotones(Ventana& ventana) {
-    for (Control* c : ventana.controles())
-        if (c->tipo() == TipoControl::Boton && c->nombre() != "BotonJugador" && c->nombre() != "BotonAcercaDe")
-            c->Enabled(false);
+    for (Control* c : ventana.botones())
+        if (c->nombre() != "BotonJugador" && c->nombre() != "BotonAcercaDe") c->Enabled(false);
 }
 
 void JugarCartaComputadora(Juego& juego, int mano, int slot) {

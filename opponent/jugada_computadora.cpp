@@ -157,7 +157,7 @@ void Naipalia::jugarMano2() {
     int slots[3];
     Operacion::SlotsSinJugar(e, slots);
     const int a = slots[0], b = slots[1];
-    const std::string primera = TextoMano(1).Text();
+    const std::string& primera = TextoMano(1).Text();
     int slot = 0;
 
     if (e.JerarquiaJugador[2] != SinJugar) {

@@ -17,9 +17,16 @@ template <typename T> void Control::escribir(T& campo, T valor) {
     ventana_.cambiado(*this);
 }
 
+// Texts are assigned in place: the table rewrites the same boxes all game long.
+void Control::escribirTexto(std::string& campo, std::string_view valor) {
+    ventana_.tocado(*this);
+    campo.assign(valor);
+    ventana_.cambiado(*this);
+}
+
 // A label's caption change is its Change event.
-void Control::Caption(std::string v) {
-    escribir(p_.Caption, std::move(v));
+void Control::Caption(std::string_view v) {
+    escribirTexto(p_.Caption, v);
     if (tipo_ == TipoControl::Etiqueta && Change) Change();
 }
 void Control::Enabled(bool v) { escribir(p_.Enabled, v); }
@@ -30,10 +37,10 @@ void Control::Top(double v) { escribir(p_.Top, v); }
 void Control::Width(double v) { escribir(p_.Width, v); }
 void Control::Height(double v) { escribir(p_.Height, v); }
 void Control::Interval(int v) { escribir(p_.Interval, v); }
-void Control::Picture(std::string v) { escribir(p_.Picture, std::move(v)); }
-void Control::FileName(std::string v) { escribir(p_.FileName, std::move(v)); }
+void Control::Picture(std::string_view v) { escribirTexto(p_.Picture, v); }
+void Control::FileName(std::string_view v) { escribirTexto(p_.FileName, v); }
 void Control::MousePointer(int v) { escribir(p_.MousePointer, v); }
-void Control::MouseIcon(std::string v) { escribir(p_.MouseIcon, std::move(v)); }
+void Control::MouseIcon(std::string_view v) { escribirTexto(p_.MouseIcon, v); }
 void Control::List(std::vector<std::string> v) { escribir(p_.List, std::move(v)); }
 void Control::ListIndex(int v) { escribir(p_.ListIndex, v); }
 
@@ -44,8 +51,8 @@ void Control::Move(double left, double top) {
     ventana_.cambiado(*this);
 }
 
-void Control::Text(std::string v) {
-    escribir(p_.Text, std::move(v));
+void Control::Text(std::string_view v) {
+    escribirTexto(p_.Text, v);
     if (Change) Change();
 }
 

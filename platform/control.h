@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace naipalia {
@@ -81,8 +82,8 @@ public:
     int ListIndex() const { return p_.ListIndex; }
 
     // Writing loads the window first; a text write always runs Change.
-    void Caption(std::string v);
-    void Text(std::string v);
+    void Caption(std::string_view v);
+    void Text(std::string_view v);
     void Enabled(bool v);
     void Visible(bool v);
     void Checked(bool v);
@@ -92,10 +93,10 @@ public:
     void Height(double v);
     void Move(double left, double top);
     void Interval(int v);
-    void Picture(std::string v);
-    void FileName(std::string v);
+    void Picture(std::string_view v);
+    void FileName(std::string_view v);
     void MousePointer(int v);
-    void MouseIcon(std::string v);
+    void MouseIcon(std::string_view v);
     void List(std::vector<std::string> v);
     void ListIndex(int v);
 
@@ -118,6 +119,7 @@ public:
 
 private:
     template <typename T> void escribir(T& campo, T valor);
+    void escribirTexto(std::string& campo, std::string_view valor);
 
     Ventana& ventana_;
     std::string nombre_;

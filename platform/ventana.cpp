@@ -15,6 +15,7 @@ Ventana::Ventana(const std::string& nombre, TipoControl tipo) : forma_(*this, no
 
 void Ventana::registrar(Control& control) {
     controles_.push_back(&control);
+    if (control.tipo() == TipoControl::Boton) botones_.push_back(&control);
     porNombre_[{control.nombre(), control.indice()}] = &control;
 }
 
@@ -33,12 +34,6 @@ void Ventana::cargar() {
     if (cargada_) return;
     cargada_ = true;  // before Form_Load: its own writes must not load again
     Form_Load();
-}
-
-void Ventana::tocado(Control&) { cargar(); }
-
-void Ventana::cambiado(Control& control) {
-    if (alCambiar) alCambiar(control);
 }
 
 void Ventana::Hide() {

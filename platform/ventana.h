@@ -46,6 +46,7 @@ public:
 
     Control* buscar(const std::string& nombre, int indice = -1) const;
     const std::vector<Control*>& controles() const { return controles_; }
+    const std::vector<Control*>& botones() const { return botones_; }
 
     // Adapters watch the model through this; called on every property write.
     std::function<void(Control&)> alCambiar;
@@ -62,11 +63,16 @@ private:
     friend class Control;
     friend class ArregloControles;
     void registrar(Control& control);
-    void tocado(Control& control);
-    void cambiado(Control& control);
+    void tocado(Control&) {
+        if (!cargada_) cargar();
+    }
+    void cambiado(Control& control) {
+        if (alCambiar) alCambiar(control);
+    }
 
     bool cargada_ = false;
     std::vector<Control*> controles_;
+    std::vector<Control*> botones_;
     std::map<std::pair<std::string, int>, Control*> porNombre_;
     Control forma_;
 };

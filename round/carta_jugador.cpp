@@ -63,7 +63,18 @@ void Naipalia::registrarCartaJugador(int mano, int carta, int slot) {
     }
 }
 
+// A card still gliding home arrives at once when the player acts again or the round
+// is dealt anew: the glide names its card by the last one touched.
+void Naipalia::terminarRetorno() {
+    if (!TiempoCarta.Enabled()) return;
+    TiempoCarta.Enabled(false);
+    Carta(CartaArrastrada).Move(LeftMano[static_cast<std::size_t>(slotDeCarta(CartaArrastrada))], TopMano);
+}
+
+int Naipalia::slotDeCarta(int carta) const { return carta == e.carta(1) ? 1 : carta == e.carta(2) ? 2 : 3; }
+
 void Naipalia::BotonCarta_Click(int indice) {
+    terminarRetorno();
     refrescarSiPasoElTiempo();
     Operacion::SonidoCarta(juego);
     registrarCartaJugador(ManoActual, e.carta(indice), indice);
@@ -77,6 +88,7 @@ void Naipalia::JugarCartaMesa(int mano) {
 
 void Naipalia::Carta_MouseDown(int indice, int boton, int, double, double) {
     if (e.TantoPrimero) return;
+    terminarRetorno();
     Control& carta = Carta(indice);
     LeftInicialCarta = static_cast<int>(std::lround(carta.Left()));
     if (boton == BotonDerecho && carta.Top() == TopMano && EnLaMano(carta.Left())) {
@@ -100,6 +112,7 @@ void Naipalia::Carta_MouseMove(int indice, int, int, double x, double y) {
 void Naipalia::Carta_MouseUp(int indice, int boton, int, double, double) {
     refrescarSiPasoElTiempo();
     if (e.TantoPrimero) return;
+    if (!ArrastrandoCarta) terminarRetorno();
     CartaArrastrada = indice;
     const Control& carta = Carta(indice);
     if (boton == BotonDerecho && ArrastrandoCarta) {
@@ -130,7 +143,7 @@ void Naipalia::DevolverCarta() {
 
 void Naipalia::TiempoCarta_Timer() {
     Control& carta = Carta(CartaArrastrada);
-    const int slot = CartaArrastrada == e.carta(1) ? 1 : CartaArrastrada == e.carta(2) ? 2 : 3;
+    const int slot = slotDeCarta(CartaArrastrada);
     const double casa = LeftMano[static_cast<std::size_t>(slot)];
     carta.Move(carta.Left() + (casa - RetornoX) / 30, carta.Top() + (TopMano - RetornoY) / 30);
     if (llegoACasa(slot, carta.Left(), carta.Top())) {

@@ -54,6 +54,7 @@ void Naipalia::MenuNuevo_Click() {
 void Naipalia::TiempoComienzo_Timer() { MenuNuevo_Click(); }
 
 void Naipalia::SubRepartirCartas() {
+    terminarRetorno();
     juego.finRonda.SubOcultarCartas();
     e.RondasJugadas = (e.RondasJugadas + 1) % 256;
     e.JerarquiaJugador.fill(SinJugar);

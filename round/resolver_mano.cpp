@@ -90,7 +90,7 @@ void Naipalia::resolverMano1() {
 }
 
 void Naipalia::resolverMano2() {
-    const std::string primera = TextoMano(1).Text();
+    const std::string& primera = TextoMano(1).Text();
     switch (resultado(e, 2)) {
     case Resultado::Incompleta:
         if (e.PosicionJugador[2] == 0) abrirTurnoJugador(2);
@@ -133,7 +133,7 @@ void Naipalia::resolverMano2() {
 }
 
 void Naipalia::resolverMano3() {
-    const std::string primera = TextoMano(1).Text();
+    const std::string& primera = TextoMano(1).Text();
     switch (resultado(e, 3)) {
     case Resultado::Incompleta:
         if (e.PosicionJugador[3] == 0) abrirTurnoJugador(3);

@@ -26,7 +26,11 @@ void Juego::arrancar() {
 }
 
 std::string Juego::ruta(std::string_view relativa) const {
-    return (std::filesystem::path(puertos.carpeta) / std::filesystem::path(relativa).make_preferred()).string();
+    constexpr char separador = std::filesystem::path::preferred_separator;
+    std::string r = puertos.carpeta;
+    r += separador;
+    for (char c : relativa) r += c == '/' ? separador : c;
+    return r;
 }
 
 void Juego::mensaje(const std::string& texto, Icono icono) { puertos.mensajes.mostrar(texto, icono); }

@@ -177,6 +177,8 @@ private:
     void resolverMano2();
     void resolverMano3();
     void registrarCartaJugador(int mano, int carta, int slot);
+    void terminarRetorno();
+    int slotDeCarta(int carta) const;
     void jugarMano1();
     void responderMano1();
     void abrirMano1();
