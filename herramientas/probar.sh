@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash herramientas/dependencias.sh
 export QT_QPA_PLATFORM=offscreen
-cmake -S . -B build -G Ninja
+cmake -S . -B build -G Ninja -DNAIPALIA_QT=ON
 cmake --build build
 ctest --test-dir build --output-on-failure --timeout 300
 cmake -S . -B build-sanitizado -G Ninja -DNAIPALIA_SANITIZE=ON -DNAIPALIA_QT=OFF -DCMAKE_BUILD_TYPE=Debug

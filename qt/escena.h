@@ -1,0 +1,57 @@
+// The windows of the desktop program: the table and the modal dialogs, brought up to
+// date with the model after every handler.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "platform/puertos.h"
+#include "platform/ventana.h"
+
+class QWidget;
+
+namespace naipalia::vista {
+
+class ImagenesQt;
+class AnimacionesQt;
+class VentanaPrincipal;
+class Dialogo;
+
+class Escena : public Ventanas {
+public:
+    Escena(ImagenesQt& imagenes, AnimacionesQt& animaciones);
+    ~Escena() override;
+
+    void mostrar(Ventana& ventana) override;
+    void mostrarModal(Ventana& ventana) override;
+    void terminar() override;
+
+    // Runs a handler of the model, then brings every window up to date (a dialog the
+    // model hid closes then).
+    void despachar(const std::function<void()>& manejador);
+    void sincronizarTodo();
+
+    bool terminado() const { return terminado_; }
+    VentanaPrincipal* principal() const { return principal_.get(); }
+    // Where message boxes and dialogs open: the front dialog, else the table.
+    QWidget* ventanaActiva() const;
+    // The table's pixels per twip, which dialogs share.
+    double escala() const;
+    // The widgets go before the models they draw.
+    void destruirVentanas();
+
+    ImagenesQt& imagenes;
+    AnimacionesQt& animaciones;
+
+private:
+    Dialogo& dialogo(Ventana& ventana);
+
+    std::map<Ventana*, std::unique_ptr<Dialogo>> dialogos_;
+    std::unique_ptr<VentanaPrincipal> principal_;
+    std::vector<Dialogo*> abiertos_;
+    bool terminado_ = false;
+};
+
+}  // namespace naipalia::vista

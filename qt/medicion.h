@@ -1,0 +1,10 @@
+// The start-up benchmark's hook. With NAIPALIA_MEDIR holding the launcher's steady-clock
+// time in nanoseconds, the first window shown prints "arranque_ms=... memoria_kb=..."
+// (time since launch, peak resident memory) and the program quits. Otherwise nothing.
+#pragma once
+
+namespace naipalia::vista {
+
+void PrepararMedicion();
+
+}  // namespace naipalia::vista

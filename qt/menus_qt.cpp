@@ -1,0 +1,64 @@
+#include "qt/menus_qt.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <map>
+#include <set>
+#include <string>
+
+#include "qt/controles_qt.h"
+#include "qt/escena.h"
+
+namespace naipalia::vista {
+
+BarraMenus::BarraMenus(Ventana& ventana, Escena& escena, QMenuBar& barra) : QObject(&barra) {
+    std::set<std::string> padres;
+    for (const Control* c : ventana.controles())
+        if (c->tipo() == TipoControl::Menu && !c->padre.empty()) padres.insert(c->padre);
+
+    std::map<std::string, QMenu*> submenus;
+    for (Control* c : ventana.controles()) {
+        if (c->tipo() != TipoControl::Menu) continue;
+        Control& control = *c;
+        QMenu* padre = control.padre.empty() ? nullptr : submenus[control.padre];
+        QAction* accion = nullptr;
+        if (padres.count(control.nombre())) {
+            QMenu* menu = padre ? padre->addMenu(QString()) : barra.addMenu(QString());
+            submenus[control.nombre()] = menu;
+            accion = menu->menuAction();
+            // Opening a menu is its Click.
+            connect(menu, &QMenu::aboutToShow, this, [&control, &escena] {
+                if (control.Click) escena.despachar(control.Click);
+            });
+        } else {
+            accion = padre ? padre->addAction(QString()) : barra.addAction(QString());
+            if (!control.atajo.empty()) accion->setShortcut(QKeySequence(QString::fromStdString(control.atajo)));
+            connect(accion, &QAction::triggered, this, [this, &control, &escena] {
+                if (control.Click) escena.despachar(control.Click);
+                // Qt toggled the check on its own; the model's word stands.
+                sincronizar(control);
+            });
+        }
+        accion->setObjectName(NombreQt(control));
+        acciones_[&control] = accion;
+        sincronizar(control);
+    }
+}
+
+QAction* BarraMenus::accion(const Control& control) const {
+    auto it = acciones_.find(&control);
+    return it == acciones_.end() ? nullptr : it->second;
+}
+
+void BarraMenus::sincronizar(const Control& control) {
+    QAction* accion = this->accion(control);
+    if (!accion) return;
+    accion->setText(QString::fromStdString(control.Caption()));
+    accion->setEnabled(control.Enabled());
+    accion->setVisible(control.Visible());
+    accion->setCheckable(control.Checked());
+    accion->setChecked(control.Checked());
+}
+
+}  // namespace naipalia::vista

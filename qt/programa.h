@@ -1,0 +1,45 @@
+// Every Qt port and the game, built as the desktop program builds them; a test may
+// bring its own message boxes.
+#pragma once
+
+#include <QString>
+
+#include "platform/puertos.h"
+#include "qt/animaciones_qt.h"
+#include "qt/escena.h"
+#include "qt/imagenes_qt.h"
+#include "qt/mensajes_qt.h"
+#include "qt/sistema_qt.h"
+#include "qt/sonidos_qt.h"
+#include "shell/juego.h"
+
+namespace naipalia::vista {
+
+// Application-wide settings of the program: name, style, icon, who decides the end.
+void PrepararAplicacion(const QString& carpeta);
+
+class Programa {
+public:
+    explicit Programa(const QString& carpeta, Mensajes* mensajes = nullptr);
+    ~Programa();
+    Programa(const Programa&) = delete;
+    Programa& operator=(const Programa&) = delete;
+
+    Juego& juego() { return juego_; }
+    Escena& escena() { return escena_; }
+
+private:
+    ImagenesQt imagenes_;
+    AnimacionesQt animaciones_;
+    Escena escena_;
+    MensajesQt mensajes_;
+    RelojQt reloj_;
+    AzarQt azar_;
+    SonidosQt sonidos_;
+    PantallaQt pantalla_;
+    EscritorioQt escritorio_;
+    Puertos puertos_;
+    Juego juego_;
+};
+
+}  // namespace naipalia::vista

@@ -1,0 +1,69 @@
+#include "qt/ventana_principal.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <algorithm>
+#include <cmath>
+
+#include "qt/escala.h"
+#include "qt/escena.h"
+#include "qt/lienzo.h"
+#include "qt/menus_qt.h"
+
+namespace naipalia::vista {
+
+namespace {
+
+constexpr int AnchoMinimo = 800;
+constexpr int AltoMinimo = 600;
+constexpr int MarcoDeVentana = 40;  // title bar and borders the screen must also hold
+
+}  // namespace
+
+VentanaPrincipal::VentanaPrincipal(Ventana& ventana, Escena& escena)
+    : ventana_(ventana), escena_(escena), lienzo_(new Lienzo(ventana, escena, true, this)),
+      menus_(new BarraMenus(ventana, escena, *menuBar())) {
+    setObjectName(QString::fromStdString(ventana.nombre()));
+    setCentralWidget(lienzo_);
+    lienzo_->usarMenus(menus_);
+    connect(lienzo_, &Lienzo::formaCambiada, this, [this] { aplicarForma(); });
+    aplicarForma();
+    tamanoInicial();
+}
+
+// The design at 100 %, enlarged to at least 800 x 600 and kept inside the screen.
+void VentanaPrincipal::tamanoInicial() {
+    const double ancho = ventana_.forma().Width() * PixelesPorTwip;
+    const double alto = ventana_.forma().Height() * PixelesPorTwip;
+    if (ancho <= 0 || alto <= 0) return;
+    const int menu = menuBar()->sizeHint().height();
+    double factor = std::max({1.0, AnchoMinimo / ancho, (AltoMinimo - menu) / alto});
+    if (const QScreen* pantalla = screen()) {
+        const QRect libre = pantalla->availableGeometry();
+        factor = std::min({factor, libre.width() / ancho, (libre.height() - menu - MarcoDeVentana) / alto});
+    }
+    resize(static_cast<int>(std::lround(ancho * factor)), static_cast<int>(std::lround(alto * factor)) + menu);
+    setMinimumSize(static_cast<int>(ancho / 2), static_cast<int>(alto / 2) + menu);
+}
+
+void VentanaPrincipal::aplicarForma() {
+    setWindowTitle(QString::fromStdString(ventana_.forma().Caption()));
+}
+
+void VentanaPrincipal::closeEvent(QCloseEvent* evento) {
+    if (escena_.terminado()) {
+        evento->accept();
+        return;
+    }
+    bool cierra = false;
+    escena_.despachar([&] { cierra = ventana_.Unload(); });
+    if (!cierra) {
+        evento->ignore();
+        return;
+    }
+    evento->accept();
+    escena_.terminar();
+}
+
+}  // namespace naipalia::vista

@@ -1,0 +1,34 @@
+// The table's window: the menu bar and a canvas that scales the design to fill it.
+#pragma once
+
+#include <QMainWindow>
+
+#include "platform/ventana.h"
+
+namespace naipalia::vista {
+
+class Escena;
+class Lienzo;
+class BarraMenus;
+
+class VentanaPrincipal : public QMainWindow {
+public:
+    VentanaPrincipal(Ventana& ventana, Escena& escena);
+    Ventana& ventana() const { return ventana_; }
+    Lienzo& lienzo() const { return *lienzo_; }
+    BarraMenus& menus() const { return *menus_; }
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+
+private:
+    void aplicarForma();
+    void tamanoInicial();
+
+    Ventana& ventana_;
+    Escena& escena_;
+    Lienzo* lienzo_;
+    BarraMenus* menus_;
+};
+
+}  // namespace naipalia::vista
