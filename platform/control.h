@@ -102,6 +102,14 @@ public:
 
     // Design-time set-up: no load, no notification.
     Propiedades& diseno() { return p_; }
+    Control& disenar(double left, double top, double width, double height, std::string_view caption = {}) {
+        p_.Left = left;
+        p_.Top = top;
+        p_.Width = width;
+        p_.Height = height;
+        p_.Caption = caption;
+        return *this;
+    }
     void guardarDiseno() { diseno_ = p_; }
     void restaurarDiseno() { p_ = diseno_; }
 

@@ -35,26 +35,12 @@ Remate elegirRemate(bool ganaComputadora, int diferencia, Juego& juego) {
 }  // namespace
 
 FinJuegos::FinJuegos(Juego& j) : Ventana("FinJuegos"), juego(j) {
-    auto& f = forma().diseno();
-    f.Caption = "Naipalia";
-    f.Width = 5400;
-    f.Height = 2400;
-    auto& imagen = Imagen.diseno();
-    imagen.Left = 240;
-    imagen.Top = 300;
-    imagen.Width = 720;
-    imagen.Height = 720;
-    auto& etiqueta = EtiquetaMensaje.diseno();
-    etiqueta.Left = 1200;
-    etiqueta.Top = 520;
-    etiqueta.Height = 320;
+    forma().disenar(0, 0, 5400, 2400, "Naipalia");
+    Imagen.disenar(240, 300, 720, 720);
+    auto& etiqueta = EtiquetaMensaje.disenar(1200, 520, 0, 320).diseno();
     etiqueta.TamanoLetra = 10;
     etiqueta.Negrita = true;
-    auto& boton = BotonAceptar.diseno();
-    boton.Caption = "&Aceptar";
-    boton.Top = 1440;
-    boton.Width = 1400;
-    boton.Height = 420;
+    BotonAceptar.disenar(0, 1440, 1400, 420, "&Aceptar");
     EtiquetaMensaje.Change = [this] { EtiquetaMensaje_Change(); };
     BotonAceptar.Click = [this] { BotonAceptar_Click(); };
     terminarDiseno();

@@ -7,33 +7,11 @@
 namespace naipalia {
 
 FinRonda::FinRonda(Juego& j) : Ventana("FinRonda"), juego(j), e(j.estado) {
-    auto& f = forma().diseno();
-    f.Caption = "Naipalia";
-    f.Width = 5520;
-    f.Height = 2280;
-    auto& imagen = Imagen.diseno();
-    imagen.Left = 240;
-    imagen.Top = 240;
-    imagen.Width = 720;
-    imagen.Height = 720;
-    auto& etiqueta = EtiquetaMensaje.diseno();
-    etiqueta.Left = 1200;
-    etiqueta.Top = 480;
-    etiqueta.Width = 3795;
-    etiqueta.Height = 320;
-    etiqueta.TamanoLetra = 10;
-    auto& mostrar = BotonMostrarCarta.diseno();
-    mostrar.Caption = "&Mostrar cartas";
-    mostrar.Left = 5520 - 3720;
-    mostrar.Top = 1320;
-    mostrar.Width = 1800;
-    mostrar.Height = 420;
-    auto& mesa = BotonMesa.diseno();
-    mesa.Caption = "&Próxima ronda";
-    mesa.Left = 5520 - 1800;
-    mesa.Top = 1320;
-    mesa.Width = 1600;
-    mesa.Height = 420;
+    forma().disenar(0, 0, 5520, 2280, "Naipalia");
+    Imagen.disenar(240, 240, 720, 720);
+    EtiquetaMensaje.disenar(1200, 480, 3795, 320).diseno().TamanoLetra = 10;
+    BotonMostrarCarta.disenar(5520 - 3720, 1320, 1800, 420, "&Mostrar cartas");
+    BotonMesa.disenar(5520 - 1800, 1320, 1600, 420, "&Próxima ronda");
     EtiquetaMensaje.Change = [this] { EtiquetaMensaje_Change(); };
     BotonMesa.Click = [this] { BotonMesa_Click(); };
     BotonMostrarCarta.Click = [this] { BotonMostrarCarta_Click(); };

@@ -166,7 +166,7 @@ public:
     void sumarComputadora(int puntos);
 
 private:
-    void disenar();
+    void disenarMesa();
     void finDeJuegoSiCorresponde(const Control& caja);
     void refrescarSiPasoElTiempo();
     void darLaMano(bool alJugador);

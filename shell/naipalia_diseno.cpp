@@ -7,19 +7,6 @@ namespace naipalia {
 
 namespace {
 
-void ubicar(Control& c, double left, double top, double width, double height) {
-    auto& p = c.diseno();
-    p.Left = left;
-    p.Top = top;
-    p.Width = width;
-    p.Height = height;
-}
-
-void rotulo(Control& c, const std::string& caption, double left, double top, double width, double height) {
-    c.diseno().Caption = caption;
-    ubicar(c, left, top, width, height);
-}
-
 void menu(Control& c, const std::string& caption, const std::string& padre, bool checked = false) {
     c.diseno().Caption = caption;
     c.diseno().Checked = checked;
@@ -35,58 +22,58 @@ void temporizador(Control& c, int intervalo) {
 }  // namespace
 
 Naipalia::Naipalia(Juego& j) : Ventana("Naipalia"), juego(j), e(j.estado) {
-    disenar();
+    disenarMesa();
     terminarDiseno();
 }
 
-void Naipalia::disenar() {
-    rotulo(forma(), "Naipalia 2005", 0, 0, 11280, 7560);
+void Naipalia::disenarMesa() {
+    forma().disenar(0, 0, 11280, 7560, "Naipalia 2005");
 
     // The table and its places.
-    ubicar(DisenoMesa, 120, 120, 7720, 3080);
-    rotulo(EtiquetaMesa, " Mesa de juego ", 300, 0, 1700, 260);
+    DisenoMesa.disenar(120, 120, 7720, 3080);
+    EtiquetaMesa.disenar(300, 0, 1700, 260, " Mesa de juego ");
     EtiquetaMesa.diseno().Negrita = true;
     for (int h = 1; h <= 3; ++h) {
-        rotulo(EtiquetaMesaCompu(h), "Computadora", LeftMesaCompu[h], 250, 1500, 240);
-        rotulo(EtiquetaMesaJugador(h), "", LeftMesaJugador[h], 2440, 1600, 240);
+        EtiquetaMesaCompu(h).disenar(LeftMesaCompu[h], 250, 1500, 240, "Computadora");
+        EtiquetaMesaJugador(h).disenar(LeftMesaJugador[h], 2440, 1600, 240, "");
     }
 
     // Scores, the mano and the result of each hand.
-    rotulo(DisenoJuego, "Juego", 7980, 120, 3180, 3080);
-    rotulo(EtiquetaPuntos, "Puntos", 10020, 380, 1000, 260);
+    DisenoJuego.disenar(7980, 120, 3180, 3080, "Juego");
+    EtiquetaPuntos.disenar(10020, 380, 1000, 260, "Puntos");
     EtiquetaPuntos.diseno().Negrita = true;
     EtiquetaPuntos.diseno().Alinear = Alineacion::Centro;
-    rotulo(EtiquetasPC, "Computadora", 8120, 720, 1850, 300);
-    ubicar(TextoComputadora, 10020, 680, 1000, 380);
-    rotulo(EtiquetaJugador, "", 8120, 1170, 1850, 300);
-    ubicar(TextoJugador, 10020, 1130, 1000, 380);
+    EtiquetasPC.disenar(8120, 720, 1850, 300, "Computadora");
+    TextoComputadora.disenar(10020, 680, 1000, 380);
+    EtiquetaJugador.disenar(8120, 1170, 1850, 300, "");
+    TextoJugador.disenar(10020, 1130, 1000, 380);
     for (Control* caja : {&TextoComputadora, &TextoJugador}) {
         caja->diseno().TamanoLetra = 12;
         caja->diseno().Negrita = true;
         caja->diseno().Alinear = Alineacion::Centro;
     }
-    rotulo(EtiquetaPregunta, "¿Quíen es mano?", 8120, 1640, 1500, 300);
-    ubicar(TextoQuienMano, 9660, 1600, 1360, 340);
+    EtiquetaPregunta.disenar(8120, 1640, 1500, 300, "¿Quíen es mano?");
+    TextoQuienMano.disenar(9660, 1600, 1360, 340);
     for (int h = 1; h <= 3; ++h) {
         const double top = 2060 + (h - 1) * 360.0;
-        rotulo(EtiquetaMano(h), std::to_string(h) + "ª Mano :", 8120, top + 40, 1000, 300);
-        ubicar(TextoMano(h), 9160, top, 1860, 340);
+        EtiquetaMano(h).disenar(8120, top + 40, 1000, 300, std::to_string(h) + "ª Mano :");
+        TextoMano(h).disenar(9160, top, 1860, 340);
     }
 
     // The cards: faces hidden until dealt, backs of the computer's slots.
-    ubicar(TMaxAniCentral, 240, 3340, 2820, 740);
+    TMaxAniCentral.disenar(240, 3340, 2820, 740);
     for (int s = 4; s <= 6; ++s) {
-        ubicar(CartaFondo(s), LeftFondo[s], TopFondos, AnchoCarta, AltoCarta);
+        CartaFondo(s).disenar(LeftFondo[s], TopFondos, AnchoCarta, AltoCarta);
         CartaFondo(s).diseno().Visible = false;
     }
     for (int c = 0; c < 40; ++c) {
-        ubicar(Carta(c), LeftMano[1], TopMano, AnchoCarta, AltoCarta);
+        Carta(c).disenar(LeftMano[1], TopMano, AnchoCarta, AltoCarta);
         Carta(c).diseno().Visible = false;
     }
 
     // Buttons: the player's cards under them, the calls beside the table.
     for (int s = 1; s <= 3; ++s)
-        rotulo(BotonCarta(s), "Carta &" + std::to_string(s), LeftMano[s], 4920, AnchoCarta, 400);
+        BotonCarta(s).disenar(LeftMano[s], 4920, AnchoCarta, 400, "Carta &" + std::to_string(s));
     struct Llamada { Control* boton; const char* caption; };
     const Llamada llamadas[] = {
         {&BotonEnvido, "&Envido"}, {&BotonRealEnvido, "Re&al Envido"},
@@ -95,28 +82,28 @@ void Naipalia::disenar() {
         {&BotonVale4, "&Vale 4"}, {&BotonMazo, "&Mazo"},
     };
     for (int i = 0; i < 8; ++i)
-        rotulo(*llamadas[i].boton, llamadas[i].caption, i < 4 ? 7980 : 9600, 3390 + (i % 4) * 470.0, 1560, 420);
+        llamadas[i].boton->disenar(i < 4 ? 7980 : 9600, 3390 + (i % 4) * 470.0, 1560, 420, llamadas[i].caption);
     for (Control* c : controles())
         if (c->tipo() == TipoControl::Boton) c->diseno().Enabled = false;
-    rotulo(BotonJugador, "&Nuevo Jugador", 7980, 5360, 3180, 420);
+    BotonJugador.disenar(7980, 5360, 3180, 420, "&Nuevo Jugador");
     BotonJugador.diseno().Enabled = true;
 
     // Status line and date.
-    rotulo(EtiquetaEstado, "Estado del Juego", 240, 5720, 2400, 260);
+    EtiquetaEstado.disenar(240, 5720, 2400, 260, "Estado del Juego");
     EtiquetaEstado.diseno().Negrita = true;
-    ubicar(TextoEstado, 240, 5990, 7600, 640);
-    rotulo(EtiquetaFecha, "", 240, 6720, 3000, 260);
+    TextoEstado.disenar(240, 5990, 7600, 640);
+    EtiquetaFecha.disenar(240, 6720, 3000, 260, "");
 
     // The about area, closed in its corner.
-    rotulo(DisenoAcercade, "Acerca de Naipalia..", 7980, 6225, 3180, 1210);
-    rotulo(EtiquetaAcercade, "", 8100, 6430, 2940, 420);
-    rotulo(EtiquetaEmail(0), "", 8100, 6870, 2940, 260);
-    rotulo(EtiquetaURL(0), "", 8100, 7130, 2940, 260);
+    DisenoAcercade.disenar(7980, 6225, 3180, 1210, "Acerca de Naipalia..");
+    EtiquetaAcercade.disenar(8100, 6430, 2940, 420, "");
+    EtiquetaEmail(0).disenar(8100, 6870, 2940, 260, "");
+    EtiquetaURL(0).disenar(8100, 7130, 2940, 260, "");
     for (Control* c : {&EtiquetaAcercade2, &EtiquetaAcercade3, &EtiquetaDerechos, &EtiquetaNaipalia,
                        &EtiquetaAnio, &EtiquetaEmail(1), &EtiquetaURL(1), &Imagen1, &Imagen2, &Imagen3,
                        &TMaxAniPropaganda, &BotonAcercaDe})
         c->diseno().Visible = false;
-    rotulo(BotonAcercaDe, "&Aceptar", 9500, 6700, 1300, 420);
+    BotonAcercaDe.disenar(9500, 6700, 1300, 420, "&Aceptar");
     BotonAcercaDe.diseno().Enabled = true;
 
     MultimediaCarta.diseno().Visible = false;
