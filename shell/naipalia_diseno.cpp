@@ -61,7 +61,7 @@ void Naipalia::disenarMesa() {
     }
 
     // The cards: faces hidden until dealt, backs of the computer's slots.
-    TMaxAniCentral.disenar(240, 3340, 2820, 740);
+    TMaxAniCentral.disenar(240, 3260, 2820, 860);
     for (int s = 4; s <= 6; ++s) {
         CartaFondo(s).disenar(LeftFondo[s], TopFondos, AnchoCarta, AltoCarta);
         CartaFondo(s).diseno().Visible = false;
