@@ -8,6 +8,6 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build -G Ninja -DNAIPALIA_QT=ON
 cmake --build build
 ctest --test-dir build --output-on-failure --timeout 300
-cmake -S . -B build-sanitizado -G Ninja -DNAIPALIA_SANITIZE=ON -DNAIPALIA_QT=OFF -DCMAKE_BUILD_TYPE=Debug
+cmake -S . -B build-sanitizado -G Ninja -DNAIPALIA_SANITIZE=ON -DNAIPALIA_QT=ON -DCMAKE_BUILD_TYPE=Debug
 cmake --build build-sanitizado
 ctest --test-dir build-sanitizado --output-on-failure --timeout 600
