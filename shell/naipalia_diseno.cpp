@@ -13,6 +13,12 @@ void menu(Control& c, const std::string& caption, const std::string& padre, bool
     c.padre = padre;
 }
 
+// A Sí/No pair under its entry: exactly one of the two carries the check.
+void siNo(ArregloControles& opcion, const std::string& padre, bool si) {
+    menu(opcion(1), "&Sí", padre, si);
+    menu(opcion(2), "&No", padre, !si);
+}
+
 void temporizador(Control& c, int intervalo) {
     c.diseno().Interval = intervalo;
     c.diseno().Enabled = false;
@@ -120,11 +126,9 @@ void Naipalia::disenarMesa() {
     menu(MenuFin, "&Finalizar juego", "MenuJuego");
     MenuFin.diseno().Enabled = false;
     menu(MenuRecuerdo, "\"&Recuerdos\"", "MenuJuego");
-    menu(MenuRecuerdoOpcion(1), "&Sí", "MenuRecuerdo");
-    menu(MenuRecuerdoOpcion(2), "&No", "MenuRecuerdo", true);
+    siNo(MenuRecuerdoOpcion, "MenuRecuerdo", false);
     menu(MenuFlor, "&Flor", "MenuJuego");
-    menu(MenuFlorOpcion(1), "&Sí", "MenuFlor");
-    menu(MenuFlorOpcion(2), "&No", "MenuFlor", true);
+    siNo(MenuFlorOpcion, "MenuFlor", false);
     menu(MenuComienzo, "&Comienzo", "MenuJuego");
     menu(MenuMJugador, "&Mano ", "MenuComienzo");
     menu(MenuMCompu, "Mano &Computadora", "MenuComienzo");
@@ -134,11 +138,9 @@ void Naipalia::disenarMesa() {
     menu(MenuCantidadPuntos(2), "&30 puntos", "MenuPuntaje");
     menu(MenuMultimedia, "&Multimedia", "MenuJuego");
     menu(MenuCarta, "Movimiento &Carta", "MenuMultimedia");
-    menu(MenuCartaOpcion(1), "&Sí", "MenuCarta", true);
-    menu(MenuCartaOpcion(2), "&No", "MenuCarta");
+    siNo(MenuCartaOpcion, "MenuCarta", true);
     menu(MenuVoz, "&Voz", "MenuMultimedia");
-    menu(MenuMultimediaVozOpcion(1), "&Sí", "MenuVoz");
-    menu(MenuMultimediaVozOpcion(2), "&No", "MenuVoz", true);
+    siNo(MenuMultimediaVozOpcion, "MenuVoz", false);
     menu(MenuAcerca, "&Acerca de Naipalia..", "MenuJuego");
     menu(MenuSalir, "&Salir", "MenuJuego");
     menu(MenuAyuda, "&Ayuda", "");
