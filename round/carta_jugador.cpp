@@ -15,14 +15,6 @@ struct Zona {
     double leftDesde, leftHasta;
 };
 
-// Where a dragged card is accepted for each hand (Top 700 to 960 for all).
-constexpr Zona Zonas[4] = {{0, 0}, {990, 1250}, {3650, 3900}, {6260, 6530}};
-
-bool enZona(int mano, double left, double top) {
-    const Zona& z = Zonas[mano];
-    return top >= 700 && top < 960 && left >= z.leftDesde && left < z.leftHasta;
-}
-
 // How close to home a returning card must come to snap into place.
 bool llegoACasa(int slot, double left, double top) {
     constexpr Zona ventanas[4] = {{0, 0}, {3170, 3250}, {4720, 4800}, {6260, 6350}};
@@ -119,7 +111,7 @@ void Naipalia::Carta_MouseUp(int indice, int boton, int, double, double) {
         ArrastrandoCarta = false;
         AgarreX = 0;
         AgarreY = 0;
-        if (enZona(ManoActual, carta.Left(), carta.Top())) {
+        if (EnZonaJugada(ManoActual, carta.Left(), carta.Top())) {
             Operacion::SonidoCarta(juego);
             JugarCartaMesa(ManoActual);
             DeshabilitarBotonesJugada();

@@ -22,18 +22,6 @@ using std::to_string;
 // Far more than any game needs: past it the game no longer ends.
 constexpr long MaximoAccionesPartida = 2000;
 
-// Where the table takes a dropped card: its Top and, per hand 1..3, its Left.
-constexpr double TopZonaDesde = 700, TopZonaHasta = 960;
-struct Zona {
-    double desde, hasta;
-};
-constexpr std::array<Zona, 4> Zonas{{{0, 0}, {990, 1250}, {3650, 3900}, {6260, 6530}}};
-
-bool enZona(int mano, double left, double top) {
-    const Zona& z = Zonas[static_cast<std::size_t>(mano)];
-    return top >= TopZonaDesde && top < TopZonaHasta && left >= z.desde && left < z.hasta;
-}
-
 // The window's client area, and a margin around it where a drag may still end.
 constexpr double AnchoVentana = 11280, AltoVentana = 7560, Margen = 500;
 
@@ -257,14 +245,14 @@ void JugadorAzar::exigirNada(Momento antes, const char* como) const {
 }
 
 JugadorAzar::Punto JugadorAzar::puntoDentro(int mano) {
-    const Zona& z = Zonas[static_cast<std::size_t>(mano)];
+    const ZonaJugada& z = ZonasJugada[static_cast<std::size_t>(mano)];
     return {z.desde + elegir(static_cast<int>(z.hasta - z.desde)),
             TopZonaDesde + elegir(static_cast<int>(TopZonaHasta - TopZonaDesde))};
 }
 
 // Just past an edge of the place, on another hand's place, or anywhere else.
 JugadorAzar::Punto JugadorAzar::puntoFuera(int mano) {
-    const Zona& z = Zonas[static_cast<std::size_t>(mano)];
+    const ZonaJugada& z = ZonasJugada[static_cast<std::size_t>(mano)];
     const Punto dentro = puntoDentro(mano);
     switch (elegir(3)) {
     case 0:
@@ -279,7 +267,7 @@ JugadorAzar::Punto JugadorAzar::puntoFuera(int mano) {
         for (;;) {
             const Punto p{elegir(static_cast<int>(AnchoVentana + 2 * Margen)) - Margen,
                           elegir(static_cast<int>(AltoVentana + 2 * Margen)) - Margen};
-            if (!enZona(mano, p.left, p.top)) return p;
+            if (!EnZonaJugada(mano, p.left, p.top)) return p;
         }
     }
 }
