@@ -19,7 +19,13 @@ inline constexpr std::array<const char*, 8> Caras{"1839.ico",         "ma_smile 
                                                   "ma_smile 004.ico", "ma_smile 001.ico", "ma_smile 005.ico",
                                                   "ma_smile 010.ico", "ma_smile 007.ico"};
 
-// The phrases the computer speaks; each is a clip named after it.
+// The phrases the computer speaks, in the order of Voces.
+enum class Voz {
+    Quiero, NoQuiero, Truco, ReTruco, Vale4, Envido, RealEnvido, FaltaEnvido, Flor,
+    FlorAchico, FlorJuego, FlorContra, Ehh, Mentira, GanarMano, PerderMano, GanarPartido, PerderPartido,
+};
+
+// Each phrase is a clip named after it.
 inline constexpr std::array<const char*, 18> Voces{
     "Quiero", "No quiero", "Truco", "Re-Truco", "Vale 4", "Envido", "Real envido", "Falta Envido", "Flor",
     "Flor achico", "Flor juego", "Flor contra", "Ehh", "Mentira", "Ganar mano", "Perder mano", "Ganar partido",
@@ -28,13 +34,13 @@ inline constexpr std::array<const char*, 18> Voces{
 inline std::string Carta(int numero) {
     return std::string("Cartas/") + (numero < 10 ? "0" : "") + std::to_string(numero) + ".png";
 }
-inline std::string Voz(const std::string& frase) { return frase + ".wav"; }
+inline std::string ArchivoVoz(Voz voz) { return std::string(Voces[static_cast<std::size_t>(voz)]) + ".wav"; }
 inline std::string Propaganda(int numero) { return "Propaganda/Imagen" + std::to_string(numero) + ".gif"; }
 
 inline std::vector<std::string> Todos() {
     std::vector<std::string> r{Fondo, Mano, Mover, Publique, Ayuda};
     for (const char* c : Caras) r.emplace_back(c);
-    for (const char* v : Voces) r.push_back(Voz(v));
+    for (std::size_t v = 0; v < Voces.size(); ++v) r.push_back(ArchivoVoz(static_cast<Voz>(v)));
     for (int c = 0; c < 40; ++c) r.push_back(Carta(c));
     for (int i = 1; i <= PropagandasNumeradas; ++i) r.push_back(Propaganda(i));
     return r;

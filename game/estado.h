@@ -1,54 +1,71 @@
-// The shared game state: one record, read and written by every window.
+// The shared game state: one record, read and written by every subsystem.
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "game/cartas.h"
+#include "game/tanto.h"
 
 namespace naipalia {
 
-inline const std::string Computadora = "Computadora";
-inline const std::string Nada = "Nada";
-inline const std::string Iguales = "Iguales";
 constexpr int LargoNombre = 30;
 constexpr int TantoNoCantado = 34;
 constexpr int SinFlor = 39;
 
-// Points the round's truco is worth at the level accepted so far.
-inline int ValorTruco(const std::string& estadoTruco) {
-    return estadoTruco == "Nada" ? 1 : estadoTruco == "Truco" ? 2 : estadoTruco == "Re-Truco" ? 3 : 4;
+// Who made a call, accepted it, won it or is mano.
+enum class Lado : std::uint8_t { Nadie, Jugador, Computadora };
+
+inline Lado Contrario(Lado lado) {
+    return lado == Lado::Jugador ? Lado::Computadora : lado == Lado::Computadora ? Lado::Jugador : Lado::Nadie;
 }
 
-// Names are kept blank-padded to 30 characters, as every "who" field compares them.
+// The truco level accepted so far; its number is the round's worth minus one.
+enum class NivelTruco : std::uint8_t { Nada, Truco, ReTruco, Vale4 };
+
+inline int ValorTruco(NivelTruco nivel) { return static_cast<int>(nivel) + 1; }
+
+enum class NivelFlor : std::uint8_t { Nada, Flor, FlorAchico, FlorJuego, FlorContra };
+
+// Who took a hand; SinDecidir until both sides played it.
+enum class ResultadoMano : std::uint8_t { SinDecidir, Computadora, Iguales, Jugador };
+
+// Names are kept blank-padded to 30 characters, as the game shows and stores them.
 std::string NombreRelleno(const std::string& nombre);
 std::string NombreRecortado(const std::string& nombre);
 
 struct Estado {
     // Slot s (1..6) of the round is element s - 1; 1-3 the player's, 4-6 the computer's.
     std::array<int, 6> CartasRepartidas{};
-    int carta(int slot) const { return CartasRepartidas.at(static_cast<std::size_t>(slot - 1)); }
+    int carta(int slot) const { return CartasRepartidas[static_cast<std::size_t>(slot - 1)]; }
 
     // Per hand 1..3 (element 0 unused): class and slot played; 40 and 0 while not played.
     std::array<int, 4> JerarquiaJugador{SinJugar, SinJugar, SinJugar, SinJugar};
     std::array<int, 4> PosicionJugador{};
     std::array<int, 4> JerarquiaCompu{SinJugar, SinJugar, SinJugar, SinJugar};
     std::array<int, 4> PosicionCompu{};
+    // Who took each hand 1..3, as its result box shows it.
+    std::array<ResultadoMano, 4> ResultadoManos{};
 
-    std::string EstadoTruco = Nada;
-    std::string QuienTruco;
-    std::string CadenaEnvido;
-    std::string EnvidoQuerido = Nada;
-    std::string QuienEnvido = Nada;
-    std::string GanadorEnvido;
+    // Scores: every write also goes through its text box on the table.
+    int PuntosJugador = 0;
+    int PuntosComputadora = 0;
+
+    NivelTruco EstadoTruco = NivelTruco::Nada;
+    Lado QuienTruco = Lado::Nadie;
+    Cadena CadenaEnvido = Cadena::Nada;
+    Cadena EnvidoQuerido = Cadena::Nada;
+    Lado QuienEnvido = Lado::Nadie;
+    Lado GanadorEnvido = Lado::Nadie;
     int TantoRealJugador = 0;
     int TantoCompu = 0;
     int CartasTantoCompu = 0;
     int TantoCantadoJugador = TantoNoCantado;
 
-    std::string EstadoFlor = Nada;
-    std::string QuienFlor = Nada;
-    std::string GanadorFlor;
+    NivelFlor EstadoFlor = NivelFlor::Nada;
+    Lado QuienFlor = Lado::Nadie;
+    Lado GanadorFlor = Lado::Nadie;
     int FlorJugador = 0;
     int FlorCompu = 0;
     int FlorCantadaJugador = 0;
@@ -62,7 +79,7 @@ struct Estado {
 
     int PuntosJuego = 15;
     std::string NombreJugador = NombreRelleno("");
-    std::string QuienMano;
+    Lado QuienMano = Lado::Nadie;
     int RondasJugadas = 0;
     int EnvidosCantadosJugador = 0;
     int VecesVentanaTanto = 0;
@@ -71,7 +88,7 @@ struct Estado {
     bool SinRecuerdos = false;
     bool ErrorBaseDatos = false;
 
-    bool esJugador(const std::string& quien) const { return quien == NombreJugador; }
+    int puntos(Lado lado) const { return lado == Lado::Jugador ? PuntosJugador : PuntosComputadora; }
 };
 
 }  // namespace naipalia

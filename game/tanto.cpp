@@ -11,31 +11,29 @@ namespace {
 
 constexpr int Falta = -1;
 
-struct Cadena {
+struct Fila {
     std::string_view frase;
     int noQuerido;
     int querido;
+    Cadena nivel;
 };
 
-// "Envido Envido Falta Envido" is the computer's raise of a doubled envido to falta:
-// refused it pays what the doubled envido was worth.
-constexpr std::array<Cadena, 9> Cadenas{{
-    {"Envido", 1, 2},
-    {"Real Envido", 1, 3},
-    {"Falta Envido", 1, Falta},
-    {"Envido Envido", 2, 4},
-    {"Envido Real Envido", 2, 5},
-    {"Envido Falta Envido", 2, Falta},
-    {"Real Envido Falta Envido", 3, Falta},
-    {"Envido Real Envido Falta Envido", 5, Falta},
-    {"Envido Envido Falta Envido", 4, Falta},
+// By Cadena, in its order. "Envido Envido Falta Envido", refused, pays what the
+// doubled envido was worth.
+constexpr std::array<Fila, 10> Tabla{{
+    {"", 0, 0, Cadena::Nada},
+    {"Envido", 1, 2, Cadena::Envido},
+    {"Real Envido", 1, 3, Cadena::RealEnvido},
+    {"Falta Envido", 1, Falta, Cadena::FaltaEnvido},
+    {"Envido Envido", 2, 4, Cadena::EnvidoEnvido},
+    {"Envido Real Envido", 2, 5, Cadena::RealEnvido},
+    {"Envido Falta Envido", 2, Falta, Cadena::FaltaEnvido},
+    {"Real Envido Falta Envido", 3, Falta, Cadena::FaltaEnvido},
+    {"Envido Real Envido Falta Envido", 5, Falta, Cadena::FaltaEnvido},
+    {"Envido Envido Falta Envido", 4, Falta, Cadena::FaltaEnvido},
 }};
 
-const Cadena* buscar(const std::string& frase) {
-    for (const Cadena& c : Cadenas)
-        if (c.frase == frase) return &c;
-    return nullptr;
-}
+const Fila& fila(Cadena cadena) { return Tabla[static_cast<std::size_t>(cadena)]; }
 
 }  // namespace
 
@@ -61,15 +59,17 @@ int ValorFlor(int a, int b, int c) {
     return MismoPalo(a, b, c) ? 20 + ValorEnvido(a) + ValorEnvido(b) + ValorEnvido(c) : 39;
 }
 
-int PuntosEnvidoNoQuerido(const std::string& cadena) {
-    const Cadena* c = buscar(cadena);
-    return c ? c->noQuerido : 0;
+std::string_view FraseCadena(Cadena cadena) { return fila(cadena).frase; }
+
+int PuntosEnvidoNoQuerido(Cadena cadena) { return fila(cadena).noQuerido; }
+
+int PuntosEnvidoQuerido(Cadena cadena, int puntosJuego, int puntosPerdedor) {
+    const Fila& f = fila(cadena);
+    return f.querido == Falta ? puntosJuego - puntosPerdedor : f.querido;
 }
 
-int PuntosEnvidoQuerido(const std::string& cadena, int puntosJuego, int puntosPerdedor) {
-    const Cadena* c = buscar(cadena);
-    if (!c) return 0;
-    return c->querido == Falta ? puntosJuego - puntosPerdedor : c->querido;
-}
+Cadena NivelQuerido(Cadena cadena) { return fila(cadena).nivel; }
+
+bool EsCadenaFalta(Cadena cadena) { return fila(cadena).querido == Falta; }
 
 }  // namespace naipalia

@@ -7,9 +7,6 @@
 #include <filesystem>
 #include <sstream>
 
-#include "settlement/fin_juegos.h"
-#include "settlement/fin_ronda.h"
-#include "shell/naipalia.h"
 
 namespace naipalia::guion {
 
@@ -81,31 +78,37 @@ std::string nombreControl(const Control& c) {
     return c.indice() >= 0 ? c.nombre() + "(" + std::to_string(c.indice()) + ")" : c.nombre();
 }
 
-// The caption shown with OPEN, by dialog.
+// The caption shown with OPEN: the dialog's message label, if it has one.
 std::string etiquetaDeApertura(const Ventana& v) {
-    const std::pair<const char*, const char*> etiquetas[] = {
-        {"FinRonda", "EtiquetaMensaje"}, {"CantoTrucos", "EtiquetaMensaje"}, {"FinJuegos", "EtiquetaMensaje"},
-        {"Tanto", "EtiquetaTanto"},     {"Flores", "EtiquetaFlor"},        {"TrucoTantoPrimero", "EtiquetaTruco"},
-    };
-    for (const auto& [dialogo, etiqueta] : etiquetas)
-        if (v.nombre() == dialogo)
-            if (const Control* c = v.buscar(etiqueta)) return c->Caption();
-    return {};
+    const Control* etiqueta = v.etiquetaMensaje();
+    return etiqueta ? etiqueta->Caption() : std::string();
 }
 
 }  // namespace
 
 Interprete::Interprete(std::istream& script, std::ostream& salida, std::string carpetaConstruida)
-    : script_(script),
-      t_(salida),
-      construida_(std::move(carpetaConstruida)),
-      mensajes_(t_, guion_),
-      ventanasGuion_(guion_),
-      sonidos_(t_, guion_),
-      animaciones_(t_, guion_),
-      escritorio_(t_, guion_) {
-    guion_.responder = [this](const std::string&) { return responder(); };
-    guion_.modal = [this](Ventana& v) { modal(v); };
+    : script_(script), t_(salida), construida_(std::move(carpetaConstruida)) {
+    Falsos& f = falsos_;
+    f.revisarArchivos = true;
+    f.alMensaje = [this](const std::string& texto, Icono icono) {
+        t_.linea(std::string("MESSAGE ") + Transcripcion::nombreIcono(icono) + " " + Transcripcion::escapar(texto));
+    };
+    f.responder = [this](const std::string&) { return responder(); };
+    f.alMostrarModal = [this](Ventana& v) { modal(v); };
+    f.alTerminar = [] { throw FinPrograma{}; };
+    f.alSortear = [](long sorteos) {
+        if (sorteos > 10000) throw ErrorGuion{"the deal drew more than 10000 numbers without completing"};
+    };
+    f.alReproducir = [this](const std::string& reproductor, const std::string& archivo) {
+        const fs::path p(archivo);
+        if (reproductor == "MultimediaCarta") t_.linea("SOUND " + p.filename().string());
+        else t_.linea("VOICE " + p.stem().string());
+    };
+    f.alAnimar = [this](const std::string& widget, const std::string& ruta) {
+        t_.linea("PICTURE " + widget + " " + RutaRelativa(carpeta(), ruta));
+    };
+    f.alEnlace = [this](const std::string& destino) { t_.linea("LINK " + destino); };
+    f.alAyuda = [this](const std::string& ruta) { t_.linea("HELP " + RutaRelativa(carpeta(), ruta)); };
 }
 
 Interprete::~Interprete() = default;
@@ -138,18 +141,15 @@ int Interprete::ejecutar() {
 }
 
 const std::string& Interprete::carpeta() {
-    if (!carpeta_) {
-        carpeta_ = std::make_unique<CarpetaTemporal>(construida_, carpetaVacia_);
-        guion_.carpeta = carpeta_->ruta;
-    }
+    if (!carpeta_) carpeta_ = std::make_unique<CarpetaTemporal>(construida_, carpetaVacia_);
     return carpeta_->ruta;
 }
 
 Juego& Interprete::juego() {
     if (!juego_) {
-        puertos_ = std::make_unique<Puertos>(Puertos{mensajes_, ventanasGuion_, reloj_, azar_, sonidos_, animaciones_,
-                                                     imagenes_, pantalla_, escritorio_, carpeta()});
-        juego_ = std::make_unique<Juego>(*puertos_);
+        Puertos puertos = falsos_.puertos;
+        puertos.carpeta = carpeta();
+        juego_ = std::make_unique<Juego>(puertos);
         vigilarTextos();
     }
     return *juego_;
@@ -178,7 +178,6 @@ bool Interprete::preparacion(const Palabras& w) {
     if (c == "folder" && w.size() == 2 && (w[1] == "assets" || w[1] == "empty")) {
         carpetaVacia_ = w[1] == "empty";
         juego_.reset();
-        puertos_.reset();
         carpeta_.reset();
         return true;
     }
@@ -188,8 +187,8 @@ bool Interprete::preparacion(const Palabras& w) {
     }
     if (c == "config" || c == "player" || c == "history") throw ErrorGuion{"this build keeps no database"};
     if (c == "screen" && w.size() == 3) {
-        pantalla_.ancho = entero(w[1], "screen");
-        pantalla_.alto = entero(w[2], "screen");
+        falsos_.ancho = entero(w[1], "screen");
+        falsos_.alto = entero(w[2], "screen");
         return true;
     }
     if (c == "cards") {
@@ -204,7 +203,7 @@ bool Interprete::preparacion(const Palabras& w) {
         std::sort(ordenadas.begin(), ordenadas.end());
         if (std::adjacent_find(ordenadas.begin(), ordenadas.end()) != ordenadas.end())
             throw ErrorGuion{"the six cards must differ"};
-        azar_.proximasCartas = cartas;
+        falsos_.proximasCartas = cartas;
         return true;
     }
     if (c == "start" && w.size() == 1) {
@@ -228,21 +227,21 @@ void Interprete::accion(const Palabras& w) {
     } else if (c == "clock") {
         palabras(2, 2);
         char* fin = nullptr;
-        reloj_.segundos = std::strtod(w[1].c_str(), &fin);
+        falsos_.segundos = std::strtod(w[1].c_str(), &fin);
         if (*fin != '\0') throw ErrorGuion{"not a number: " + w[1]};
     } else if (c == "date") {
         palabras(2, 2);
-        reloj_.fecha = w[1];
+        falsos_.fecha = w[1];
     } else if (c == "random") {
         palabras(2, 10000);
         if (w[1] == "fixed") {
             palabras(3, 3);
-            azar_.fijo = real(w[2]);
+            falsos_.fijo = real(w[2]);
         } else if (w[1] == "seed") {
             palabras(3, 3);
-            azar_.semilla(static_cast<std::uint32_t>(entero(w[2], "seed")));
+            falsos_.sembrarGenerador(static_cast<std::uint32_t>(entero(w[2], "seed")));
         } else {
-            for (std::size_t i = 1; i < w.size(); ++i) azar_.cola.push_back(real(w[i]));
+            for (std::size_t i = 1; i < w.size(); ++i) falsos_.cola.push_back(real(w[i]));
         }
     } else if (c == "cards") {
         preparacion(w);
@@ -256,8 +255,8 @@ void Interprete::accion(const Palabras& w) {
     } else if (c == "scores") {
         palabras(3, 3);
         if (!pila_.empty()) throw ErrorGuion{"scores only while the main window is in front"};
-        juego().naipalia.TextoJugador.Text(std::to_string(entero(w[1], "scores")));
-        juego().naipalia.TextoComputadora.Text(std::to_string(entero(w[2], "scores")));
+        juego().operacion.EscribirPuntos(Lado::Jugador, entero(w[1], "scores"));
+        juego().operacion.EscribirPuntos(Lado::Computadora, entero(w[2], "scores"));
     } else if (c == "click") {
         palabras(2, 3);
         Control& control = controlAlFrente(w[1], w.size() == 3 ? entero(w[2], "index") : -1);
@@ -326,35 +325,24 @@ void Interprete::accion(const Palabras& w) {
 
 Ventana& Interprete::alFrente() { return pila_.empty() ? static_cast<Ventana&>(juego().naipalia) : *pila_.back(); }
 
-std::vector<Ventana*> Interprete::ventanas() {
-    Juego& j = juego();
-    return {&j.naipalia, &j.finRonda, &j.finJuegos};
-}
-
-Ventana* Interprete::ventanaPorNombre(const std::string& nombre) {
-    for (Ventana* v : ventanas())
-        if (v->nombre() == nombre) return v;
-    return nullptr;
-}
-
 Control& Interprete::controlAlFrente(const std::string& nombre, int indice) {
     Ventana& frente = alFrente();
     std::string control = nombre;
     if (const auto punto = nombre.find('.'); punto != std::string::npos) {
-        Ventana* v = ventanaPorNombre(nombre.substr(0, punto));
+        Ventana* v = juego().ventana(nombre.substr(0, punto));
         if (!v) throw ErrorGuion{"unknown window in " + nombre};
         if (v != &frente) throw ErrorGuion{nombre + " is not in the window in front"};
         control = nombre.substr(punto + 1);
     }
     if (Control* c = frente.buscar(control, indice)) return *c;
-    for (Ventana* v : ventanas())
+    for (Ventana* v : juego().ventanas())
         if (v->buscar(control, indice)) throw ErrorGuion{nombre + " is not in the window in front"};
     throw ErrorGuion{"unknown control " + nombre + (indice >= 0 ? " " + std::to_string(indice) : "")};
 }
 
 Control& Interprete::temporizador(const std::string& nombre) {
     if (const auto punto = nombre.find('.'); punto != std::string::npos) {
-        Ventana* v = ventanaPorNombre(nombre.substr(0, punto));
+        Ventana* v = juego().ventana(nombre.substr(0, punto));
         Control* c = v ? v->buscar(nombre.substr(punto + 1)) : nullptr;
         if (c && c->tipo() == TipoControl::Temporizador) return *c;
     } else {

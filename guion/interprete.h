@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "guion/puertos_guion.h"
+#include "guion/transcripcion.h"
+#include "platform/falsos.h"
 #include "platform/ventana.h"
 #include "shell/juego.h"
 
@@ -32,8 +33,6 @@ private:
 
     Juego& juego();
     Ventana& alFrente();
-    std::vector<Ventana*> ventanas();
-    Ventana* ventanaPorNombre(const std::string& nombre);
     Control& controlAlFrente(const std::string& nombre, int indice);
     Control& temporizador(const std::string& nombre);
     void exigirUsable(const Control& c);
@@ -46,19 +45,9 @@ private:
     std::istream& script_;
     Transcripcion t_;
     std::string construida_;
-    Guion guion_;
-    MensajesGuion mensajes_;
-    VentanasGuion ventanasGuion_;
-    RelojGuion reloj_;
-    AzarGuion azar_;
-    SonidosGuion sonidos_;
-    AnimacionesGuion animaciones_;
-    ImagenesGuion imagenes_;
-    PantallaGuion pantalla_;
-    EscritorioGuion escritorio_;
+    Falsos falsos_{""};
     bool carpetaVacia_ = false;
     std::unique_ptr<CarpetaTemporal> carpeta_;
-    std::unique_ptr<Puertos> puertos_;
     std::unique_ptr<Juego> juego_;
     bool iniciado_ = false;
     std::vector<Ventana*> pila_;

@@ -3,16 +3,16 @@
 #include <functional>
 #include <map>
 
+#include "game/nombres.h"
 #include "guion/interprete.h"
-#include "settlement/fin_juegos.h"
-#include "settlement/fin_ronda.h"
-#include "shell/naipalia.h"
 
 namespace naipalia::guion {
 
 namespace {
 
-std::string texto(const std::string& s) { return "\"" + s + "\""; }
+const std::string Vacio;
+
+std::string texto(std::string_view s) { return "\"" + std::string(s) + "\""; }
 std::string logico(bool b) { return b ? "True" : "False"; }
 std::string numero(double d) {
     char buf[32];
@@ -32,12 +32,21 @@ using Lector = std::function<std::string(Juego&)>;
 const std::map<std::string, Lector>& campos() {
     static const std::map<std::string, Lector> tabla = [] {
         std::map<std::string, Lector> t;
-#define CAMPO_TEXTO(n) t[#n] = [](Juego& j) { return texto(j.estado.n); };
 #define CAMPO_NUMERO(n) t[#n] = [](Juego& j) { return numero(j.estado.n); };
 #define CAMPO_LOGICO(n) t[#n] = [](Juego& j) { return logico(j.estado.n); };
-        CAMPO_TEXTO(EstadoTruco) CAMPO_TEXTO(QuienTruco) CAMPO_TEXTO(CadenaEnvido) CAMPO_TEXTO(EnvidoQuerido)
-        CAMPO_TEXTO(QuienEnvido) CAMPO_TEXTO(GanadorEnvido) CAMPO_TEXTO(EstadoFlor) CAMPO_TEXTO(QuienFlor)
-        CAMPO_TEXTO(GanadorFlor) CAMPO_TEXTO(NombreJugador) CAMPO_TEXTO(QuienMano)
+// A side as the game wrote it, with the word each field used for nobody.
+#define CAMPO_LADO(n, nadie) \
+    t[#n] = [](Juego& j) { return texto(TextoLado(j.estado, j.estado.n, nadie)); };
+        CAMPO_LADO(QuienTruco, Vacio) CAMPO_LADO(QuienEnvido, PalabraNada) CAMPO_LADO(GanadorEnvido, Vacio)
+        CAMPO_LADO(QuienFlor, PalabraNada) CAMPO_LADO(GanadorFlor, Vacio) CAMPO_LADO(QuienMano, Vacio)
+        t["EstadoTruco"] = [](Juego& j) { return texto(TextoTruco(j.estado.EstadoTruco)); };
+        t["EstadoFlor"] = [](Juego& j) { return texto(TextoFlor(j.estado.EstadoFlor)); };
+        t["CadenaEnvido"] = [](Juego& j) { return texto(FraseCadena(j.estado.CadenaEnvido)); };
+        t["EnvidoQuerido"] = [](Juego& j) {
+            const Cadena c = j.estado.EnvidoQuerido;
+            return texto(c == Cadena::Nada ? std::string_view(PalabraNada) : FraseCadena(c));
+        };
+        t["NombreJugador"] = [](Juego& j) { return texto(j.estado.NombreJugador); };
         CAMPO_NUMERO(TantoRealJugador) CAMPO_NUMERO(TantoCompu) CAMPO_NUMERO(CartasTantoCompu)
         CAMPO_NUMERO(TantoCantadoJugador) CAMPO_NUMERO(FlorJugador) CAMPO_NUMERO(FlorCompu)
         CAMPO_NUMERO(FlorCantadaJugador) CAMPO_NUMERO(PuntosJuego) CAMPO_NUMERO(RondasJugadas)
@@ -45,7 +54,7 @@ const std::map<std::string, Lector>& campos() {
         CAMPO_LOGICO(TrucoRechazado) CAMPO_LOGICO(TrucoCantadoEnJugada) CAMPO_LOGICO(TrucoRechazadoEnJugada)
         CAMPO_LOGICO(TrucoRecantado) CAMPO_LOGICO(TantoPrimero) CAMPO_LOGICO(TantoAcreditado)
         CAMPO_LOGICO(FinJuego) CAMPO_LOGICO(SinRecuerdos) CAMPO_LOGICO(ErrorBaseDatos)
-#undef CAMPO_TEXTO
+#undef CAMPO_LADO
 #undef CAMPO_NUMERO
 #undef CAMPO_LOGICO
         t["CartasRepartidas"] = [](Juego& j) { return arreglo(j.estado.CartasRepartidas, 0); };
@@ -56,26 +65,26 @@ const std::map<std::string, Lector>& campos() {
             t["PosicionJugador" + n] = [i](Juego& j) { return numero(j.estado.PosicionJugador[i]); };
             t["JerarquiaCompu" + n] = [i](Juego& j) { return numero(j.estado.JerarquiaCompu[i]); };
             t["PosicionCompu" + n] = [i](Juego& j) { return numero(j.estado.PosicionCompu[i]); };
-            t["PasoBaile" + n] = [i](Juego& j) { return numero(j.naipalia.PasoBaile[i]); };
+            t["PasoBaile" + n] = [i](Juego& j) { return numero(j.ronda.PasoBaile[i]); };
         }
         for (int s = 1; s <= 6; ++s)
             t["CartasRepartidas(" + std::to_string(s) + ")"] = [s](Juego& j) { return numero(j.estado.carta(s)); };
         for (int s = 4; s <= 6; ++s)
             t["PasoFondo" + std::to_string(s)] = [s](Juego& j) {
-                return numero(j.naipalia.PasoFondo[static_cast<std::size_t>(s)]);
+                return numero(j.ronda.PasoFondo[static_cast<std::size_t>(s)]);
             };
-        t["ManoActual"] = [](Juego& j) { return numero(j.naipalia.ManoActual); };
-        t["MazoPendiente"] = [](Juego& j) { return logico(j.naipalia.MazoPendiente); };
-        t["JerarquiaDeducidaJugador"] = [](Juego& j) { return numero(j.naipalia.JerarquiaDeducidaJugador); };
-        t["TiempoUltimaAccion"] = [](Juego& j) { return numero(j.naipalia.TiempoUltimaAccion); };
-        t["ArrastrandoCarta"] = [](Juego& j) { return logico(j.naipalia.ArrastrandoCarta); };
-        t["LeftInicialCarta"] = [](Juego& j) { return numero(j.naipalia.LeftInicialCarta); };
-        t["AgarreX"] = [](Juego& j) { return numero(j.naipalia.AgarreX); };
-        t["AgarreY"] = [](Juego& j) { return numero(j.naipalia.AgarreY); };
-        t["CartaArrastrada"] = [](Juego& j) { return numero(j.naipalia.CartaArrastrada); };
-        t["RetornoX"] = [](Juego& j) { return numero(j.naipalia.RetornoX); };
-        t["RetornoY"] = [](Juego& j) { return numero(j.naipalia.RetornoY); };
-        t["ContadorPropagandaMesa"] = [](Juego& j) { return numero(j.naipalia.ContadorPropagandaMesa); };
+        t["ManoActual"] = [](Juego& j) { return numero(j.ronda.ManoActual); };
+        t["MazoPendiente"] = [](Juego& j) { return logico(j.computadora.MazoPendiente); };
+        t["JerarquiaDeducidaJugador"] = [](Juego& j) { return numero(j.computadora.JerarquiaDeducidaJugador); };
+        t["TiempoUltimaAccion"] = [](Juego& j) { return numero(j.ronda.TiempoUltimaAccion); };
+        t["ArrastrandoCarta"] = [](Juego& j) { return logico(j.ronda.ArrastrandoCarta); };
+        t["LeftInicialCarta"] = [](Juego& j) { return numero(j.ronda.LeftInicialCarta); };
+        t["AgarreX"] = [](Juego& j) { return numero(j.ronda.AgarreX); };
+        t["AgarreY"] = [](Juego& j) { return numero(j.ronda.AgarreY); };
+        t["CartaArrastrada"] = [](Juego& j) { return numero(j.ronda.CartaArrastrada); };
+        t["RetornoX"] = [](Juego& j) { return numero(j.ronda.RetornoX); };
+        t["RetornoY"] = [](Juego& j) { return numero(j.ronda.RetornoY); };
+        t["ContadorPropagandaMesa"] = [](Juego& j) { return numero(j.operacion.ContadorPropagandaMesa); };
         return t;
     }();
     return tabla;
@@ -119,16 +128,14 @@ std::optional<std::string> ValorMostrado(Juego& juego, const std::string& nombre
     const std::string prop = nombre.substr(ultimo + 1);
     std::string resto = nombre.substr(0, ultimo);
 
-    Ventana* ventanas[] = {&juego.naipalia, &juego.finRonda, &juego.finJuegos};
     Ventana* ventana = nullptr;
     if (const auto punto = resto.find('.'); punto != std::string::npos) {
-        for (Ventana* v : ventanas)
-            if (v->nombre() == resto.substr(0, punto)) ventana = v;
+        ventana = juego.ventana(resto.substr(0, punto));
         if (!ventana) return std::nullopt;
         resto = resto.substr(punto + 1);
     }
     const auto [control, indice] = nombreEIndice(resto);
-    for (Ventana* v : ventanas) {
+    for (Ventana* v : juego.ventanas()) {
         if (ventana && v != ventana) continue;
         if (const Control* c = v->buscar(control, indice)) return propiedad(*c, prop);
     }

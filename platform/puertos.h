@@ -1,5 +1,5 @@
-// Everything outside the core, behind small interfaces: the desktop, the script
-// driver and the tests each bring their own.
+// Everything outside the core, behind small interfaces. Each has a default that does
+// nothing, so a face or a test brings only the ports it cares about.
 #pragma once
 
 #include <array>
@@ -18,28 +18,31 @@ struct Mensajes {
     virtual ~Mensajes() = default;
     // Titled with the application's name; Yes/No boxes answer Si or No.
     virtual Respuesta mostrar(const std::string& texto, Icono icono, Botones botones = Botones::Aceptar,
-                              Respuesta porDefecto = Respuesta::Aceptar) = 0;
+                              Respuesta porDefecto = Respuesta::Aceptar) {
+        (void)texto, (void)icono, (void)botones;
+        return porDefecto;
+    }
 };
 
 struct Ventanas {
     virtual ~Ventanas() = default;
-    virtual void mostrar(Ventana& ventana) = 0;
+    virtual void mostrar(Ventana& ventana) { (void)ventana; }
     // Returns once the window is hidden or unloaded, after the handler that did it has ended.
-    virtual void mostrarModal(Ventana& ventana) = 0;
+    virtual void mostrarModal(Ventana& ventana) { (void)ventana; }
     // The program ends itself.
-    virtual void terminar() = 0;
+    virtual void terminar() {}
 };
 
 struct Reloj {
     virtual ~Reloj() = default;
-    virtual double segundosDelDia() = 0;
-    virtual std::string fechaCorta() = 0;
+    virtual double segundosDelDia() { return 0; }
+    virtual std::string fechaCorta() { return {}; }
 };
 
 struct Azar {
     virtual ~Azar() = default;
-    virtual double siguiente() = 0;  // uniform in [0, 1)
-    virtual void sembrar(double semilla) = 0;
+    virtual double siguiente() { return 0; }  // uniform in [0, 1)
+    virtual void sembrar(double semilla) { (void)semilla; }
     // A deal fixed from outside (scripts and tests); the desktop never has one.
     virtual std::optional<std::array<int, 6>> repartoFijado() { return std::nullopt; }
 };
@@ -48,48 +51,66 @@ struct Azar {
 struct Sonidos {
     virtual ~Sonidos() = default;
     // False when the command failed (missing or unplayable file).
-    virtual bool comando(const std::string& reproductor, const std::string& orden,
-                         const std::string& archivo) = 0;
+    virtual bool comando(const std::string& reproductor, const std::string& orden, const std::string& archivo) {
+        (void)reproductor, (void)orden, (void)archivo;
+        return true;
+    }
 };
 
 struct Animaciones {
     virtual ~Animaciones() = default;
     // False when the file does not exist or is not a picture; the widget keeps its picture.
-    virtual bool archivo(const std::string& widget, const std::string& ruta) = 0;
-    virtual void iniciar(const std::string& widget) = 0;
+    virtual bool archivo(const std::string& widget, const std::string& ruta) {
+        (void)widget, (void)ruta;
+        return true;
+    }
+    virtual void iniciar(const std::string& widget) { (void)widget; }
 };
 
 struct Imagenes {
     virtual ~Imagenes() = default;
-    virtual bool cargable(const std::string& ruta) = 0;
+    virtual bool cargable(const std::string& ruta) {
+        (void)ruta;
+        return true;
+    }
 };
 
 struct Pantalla {
     virtual ~Pantalla() = default;
-    virtual int anchoPixeles() = 0;
-    virtual int altoPixeles() = 0;
+    virtual int anchoPixeles() { return 1024; }
+    virtual int altoPixeles() { return 768; }
     // Width in twips of a one-line caption, for labels that size themselves.
-    virtual double anchoTexto(const std::string& texto, int tamanoLetra, bool negrita) = 0;
+    virtual double anchoTexto(const std::string& texto, int tamanoLetra, bool negrita) {
+        (void)texto, (void)tamanoLetra, (void)negrita;
+        return 0;
+    }
 };
 
 struct Escritorio {
     virtual ~Escritorio() = default;
     // False with an error text when the desktop could not open the link.
-    virtual bool abrirEnlace(const std::string& destino, std::string& error) = 0;
-    virtual void mostrarAyuda(const std::string& ruta) = 0;
+    virtual bool abrirEnlace(const std::string& destino, std::string& error) {
+        (void)destino, (void)error;
+        return true;
+    }
+    virtual void mostrarAyuda(const std::string& ruta) { (void)ruta; }
 };
 
+// The ports by name; any left unset is the one that does nothing.
 struct Puertos {
-    Mensajes& mensajes;
-    Ventanas& ventanas;
-    Reloj& reloj;
-    Azar& azar;
-    Sonidos& sonidos;
-    Animaciones& animaciones;
-    Imagenes& imagenes;
-    Pantalla& pantalla;
-    Escritorio& escritorio;
+    Mensajes* mensajes = nullptr;
+    Ventanas* ventanas = nullptr;
+    Reloj* reloj = nullptr;
+    Azar* azar = nullptr;
+    Sonidos* sonidos = nullptr;
+    Animaciones* animaciones = nullptr;
+    Imagenes* imagenes = nullptr;
+    Pantalla* pantalla = nullptr;
+    Escritorio* escritorio = nullptr;
     std::string carpeta;  // the program folder
+
+    // Every unset port pointed at its do-nothing default.
+    Puertos& completar();
 };
 
 }  // namespace naipalia

@@ -32,8 +32,8 @@ Control* Ventana::buscar(const std::string& nombre, int indice) const {
 
 void Ventana::cargar() {
     if (cargada_) return;
-    cargada_ = true;  // before Form_Load: its own writes must not load again
-    Form_Load();
+    cargada_ = true;  // before Load: its own writes must not load again
+    if (Load) Load();
 }
 
 void Ventana::Hide() {
@@ -43,7 +43,7 @@ void Ventana::Hide() {
 bool Ventana::Unload() {
     if (!cargada_) return true;
     int cancelar = 0;
-    Form_Unload(cancelar);
+    if (QueryUnload) QueryUnload(cancelar);
     if (cancelar != 0) return false;
     cargada_ = false;
     forma_.restaurarDiseno();

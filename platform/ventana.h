@@ -28,7 +28,7 @@ private:
 
 class Ventana {
 public:
-    Ventana(const std::string& nombre, TipoControl tipo = TipoControl::Formulario);
+    explicit Ventana(const std::string& nombre, TipoControl tipo = TipoControl::Formulario);
     virtual ~Ventana() = default;
     Ventana(const Ventana&) = delete;
     Ventana& operator=(const Ventana&) = delete;
@@ -39,9 +39,9 @@ public:
     const Control& forma() const { return forma_; }
 
     bool cargada() const { return cargada_; }
-    void cargar();                 // runs Form_Load once while unloaded
+    void cargar();                 // runs Load once while unloaded
     void Hide();                   // keeps the state; nothing when unloaded
-    bool Unload();                 // false when Form_Unload cancelled; nothing when unloaded
+    bool Unload();                 // false when QueryUnload cancelled; nothing when unloaded
     bool mostrada() const { return cargada_ && forma_.Visible(); }
 
     Control* buscar(const std::string& nombre, int indice = -1) const;
@@ -51,13 +51,18 @@ public:
     // Adapters watch the model through this; called on every property write.
     std::function<void(Control&)> alCambiar;
 
-    // The window's close button.
-    virtual void Form_Unload(int& cancelar) { (void)cancelar; }
+    // The window's events, bound by the subsystem that owns them: loading, and the
+    // close request (its handler may set the cancel flag).
+    std::function<void()> Load;
+    std::function<void(int& cancelar)> QueryUnload;
+
+    // The label whose caption says why a dialog opened; none for most windows.
+    const Control* etiquetaMensaje() const { return etiquetaMensaje_; }
 
 protected:
-    virtual void Form_Load() {}
     // Call at the end of the derived constructor: design values are kept for unloads.
     void terminarDiseno();
+    const Control* etiquetaMensaje_ = nullptr;
 
 private:
     friend class Control;

@@ -28,9 +28,16 @@ Programa::Programa(const QString& carpeta, Mensajes* mensajes)
     : escena_(imagenes_, animaciones_),
       mensajes_(escena_),
       sonidos_(carpeta),
-      puertos_{mensajes ? *mensajes : mensajes_, escena_, reloj_, azar_, sonidos_, animaciones_,
-               imagenes_, pantalla_, escritorio_, carpeta.toStdString()},
-      juego_(puertos_) {}
+      juego_(Puertos{.mensajes = mensajes ? mensajes : &mensajes_,
+                     .ventanas = &escena_,
+                     .reloj = &reloj_,
+                     .azar = &azar_,
+                     .sonidos = &sonidos_,
+                     .animaciones = &animaciones_,
+                     .imagenes = &imagenes_,
+                     .pantalla = &pantalla_,
+                     .escritorio = &escritorio_,
+                     .carpeta = carpeta.toStdString()}) {}
 
 // The windows hold pointers into the game's window models: they go first.
 Programa::~Programa() { escena_.destruirVentanas(); }

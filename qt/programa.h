@@ -38,7 +38,6 @@ private:
     SonidosQt sonidos_;
     PantallaQt pantalla_;
     EscritorioQt escritorio_;
-    Puertos puertos_;
     Juego juego_;
 };
 

@@ -155,7 +155,7 @@ TEST_F(MesaQt, UnaCartaArrastradaFueraDeSuLugarVuelveALaMano) {
     QTest::mouseRelease(ventanaQt, Qt::RightButton, {}, enVentana(destino));
     EXPECT_TRUE(QTest::qWaitFor([&] { return carta->geometry() == casa; }, 5000))
         << "the card stopped at " << carta->geometry().x() << "," << carta->geometry().y();
-    EXPECT_EQ(mesa().ManoActual, 1);
+    EXPECT_EQ(programa.juego().ronda.ManoActual, 1);
     EXPECT_TRUE(mesa().BotonCarta(2).Enabled());
 }
 
@@ -186,7 +186,7 @@ TEST_F(MesaQt, UnDialogoQueElModeloOcultaVuelveCuandoTerminaSuManejador) {
         dialogo.Hide();
         if (QWidget* modal = QApplication::activeModalWidget()) modal->hide();
     });
-    programa.juego().mostrarModal(dialogo);
+    programa.juego().operacion.mostrarModal(dialogo);
     dialogo.pasos.push_back("volvió");
     ASSERT_TRUE(visto);
     EXPECT_EQ(visto->windowTitle(), "Naipalia");

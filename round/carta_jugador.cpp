@@ -3,9 +3,10 @@
 #include <cmath>
 
 #include "game/mesa.h"
-#include "game/operacion.h"
-#include "shell/juego.h"
+#include "opponent/computadora.h"
+#include "round/ronda.h"
 #include "shell/naipalia.h"
+#include "shell/operacion.h"
 
 namespace naipalia {
 
@@ -23,33 +24,33 @@ bool llegoACasa(int slot, double left, double top) {
 
 }  // namespace
 
-void Naipalia::refrescarSiPasoElTiempo() {
-    const double t = juego.puertos.reloj.segundosDelDia();
+void Ronda::refrescarSiPasoElTiempo() {
+    const double t = op.puertos.reloj->segundosDelDia();
     if (t - TiempoUltimaAccion > 30) {
         TiempoUltimaAccion = t;
-        RefrescarPropaganda();
+        op.RefrescarPropaganda();
     }
 }
 
-void Naipalia::DeshabilitarBotonesJugada() {
-    for (int s = 1; s <= 3; ++s) BotonCarta(s).Enabled(false);
-    BotonTruco.Enabled(false);
-    BotonRetruco.Enabled(false);
-    BotonVale4.Enabled(false);
+void Ronda::DeshabilitarBotonesJugada() {
+    for (int s = 1; s <= 3; ++s) n.BotonCarta(s).Enabled(false);
+    n.BotonTruco.Enabled(false);
+    n.BotonRetruco.Enabled(false);
+    n.BotonVale4.Enabled(false);
 }
 
-void Naipalia::PonerCartaEnMesa(int carta, double left) {
-    Carta(carta).Move(left, TopMesaJugador);
-    Carta(carta).MousePointer(0);
+void Ronda::PonerCartaEnMesa(int carta, double left) {
+    n.Carta(carta).Move(left, TopMesaJugador);
+    n.Carta(carta).MousePointer(0);
 }
 
-void Naipalia::registrarCartaJugador(int mano, int carta, int slot) {
+void Ronda::registrarCartaJugador(int mano, int carta, int slot) {
     const auto h = static_cast<std::size_t>(mano);
     PonerCartaEnMesa(carta, LeftMesaJugador[h]);
     e.JerarquiaJugador[h] = JerarquiaTruco(carta);
     e.PosicionJugador[h] = slot;
     if (mano == 1) {
-        for (Control* b : {&BotonEnvido, &BotonRealEnvido, &BotonFaltaEnvido, &BotonFlor}) b->Enabled(false);
+        for (Control* b : {&n.BotonEnvido, &n.BotonRealEnvido, &n.BotonFaltaEnvido, &n.BotonFlor}) b->Enabled(false);
     } else if (mano == 3) {
         SubValorTantoMesa(false);
     }
@@ -57,89 +58,85 @@ void Naipalia::registrarCartaJugador(int mano, int carta, int slot) {
 
 // A card still gliding home arrives at once when the player acts again or the round
 // is dealt anew: the glide names its card by the last one touched.
-void Naipalia::terminarRetorno() {
-    if (!TiempoCarta.Enabled()) return;
-    TiempoCarta.Enabled(false);
-    Carta(CartaArrastrada).Move(LeftMano[static_cast<std::size_t>(slotDeCarta(CartaArrastrada))], TopMano);
+void Ronda::terminarRetorno() {
+    if (!n.TiempoCarta.Enabled()) return;
+    n.TiempoCarta.Enabled(false);
+    n.Carta(CartaArrastrada).Move(LeftMano[static_cast<std::size_t>(slotDeCarta(CartaArrastrada))], TopMano);
 }
 
-int Naipalia::slotDeCarta(int carta) const { return carta == e.carta(1) ? 1 : carta == e.carta(2) ? 2 : 3; }
+int Ronda::slotDeCarta(int carta) const { return carta == e.carta(1) ? 1 : carta == e.carta(2) ? 2 : 3; }
 
-void Naipalia::BotonCarta_Click(int indice) {
+// The card goes down with its sound, and the move passes to the computer.
+void Ronda::jugarCartaYPasarTurno(int mano, int carta, int slot) {
+    op.SonidoCarta();
+    registrarCartaJugador(mano, carta, slot);
+    DeshabilitarBotonesJugada();
+    computadora.JugadaComputadora();
+}
+
+void Ronda::BotonCarta_Click(int indice) {
     terminarRetorno();
     refrescarSiPasoElTiempo();
-    Operacion::SonidoCarta(juego);
-    registrarCartaJugador(ManoActual, e.carta(indice), indice);
-    DeshabilitarBotonesJugada();
-    JugadaComputadora();
+    jugarCartaYPasarTurno(ManoActual, e.carta(indice), indice);
 }
 
-void Naipalia::JugarCartaMesa(int mano) {
-    registrarCartaJugador(mano, CartaArrastrada, SlotPorLeft(LeftInicialCarta));
+void Ronda::JugarCartaMesa(int mano) {
+    jugarCartaYPasarTurno(mano, CartaArrastrada, SlotPorLeft(LeftInicialCarta));
 }
 
-void Naipalia::Carta_MouseDown(int indice, int boton, int, double, double) {
+void Ronda::Carta_MouseDown(int indice, int boton, int, double, double) {
     if (e.TantoPrimero) return;
     terminarRetorno();
-    Control& carta = Carta(indice);
+    Control& carta = n.Carta(indice);
     LeftInicialCarta = static_cast<int>(std::lround(carta.Left()));
     if (boton == BotonDerecho && carta.Top() == TopMano && EnLaMano(carta.Left())) {
-        Operacion::SonidoCarta(juego);
+        op.SonidoCarta();
         ArrastrandoCarta = true;
         AgarreX = 0;
         AgarreY = 0;
     }
 }
 
-void Naipalia::Carta_MouseMove(int indice, int, int, double x, double y) {
+void Ronda::Carta_MouseMove(int indice, int, int, double x, double y) {
     if (e.TantoPrimero || !ArrastrandoCarta) return;
     if (AgarreX == 0 && AgarreY == 0) {
         AgarreX = static_cast<int>(std::lround(x));
         AgarreY = static_cast<int>(std::lround(y));
     }
-    Control& carta = Carta(indice);
+    Control& carta = n.Carta(indice);
     carta.Move(carta.Left() - AgarreX + x, carta.Top() - AgarreY + y);
 }
 
-void Naipalia::Carta_MouseUp(int indice, int boton, int, double, double) {
+void Ronda::Carta_MouseUp(int indice, int boton, int, double, double) {
     refrescarSiPasoElTiempo();
     if (e.TantoPrimero) return;
     if (!ArrastrandoCarta) terminarRetorno();
     CartaArrastrada = indice;
-    const Control& carta = Carta(indice);
+    const Control& carta = n.Carta(indice);
     if (boton == BotonDerecho && ArrastrandoCarta) {
         ArrastrandoCarta = false;
         AgarreX = 0;
         AgarreY = 0;
-        if (EnZonaJugada(ManoActual, carta.Left(), carta.Top())) {
-            Operacion::SonidoCarta(juego);
-            JugarCartaMesa(ManoActual);
-            DeshabilitarBotonesJugada();
-            JugadaComputadora();
-        } else {
-            DevolverCarta();
-        }
+        if (EnZonaJugada(ManoActual, carta.Left(), carta.Top())) JugarCartaMesa(ManoActual);
+        else DevolverCarta();
     } else if (EnLaMano(carta.Left())) {
-        Operacion::SonidoCarta(juego);
         JugarCartaMesa(ManoActual);
-        DeshabilitarBotonesJugada();
-        JugadaComputadora();
     }
 }
 
-void Naipalia::DevolverCarta() {
-    RetornoX = Carta(CartaArrastrada).Left();
-    RetornoY = Carta(CartaArrastrada).Top();
-    TiempoCarta.Enabled(true);
+void Ronda::DevolverCarta() {
+    RetornoX = n.Carta(CartaArrastrada).Left();
+    RetornoY = n.Carta(CartaArrastrada).Top();
+    n.TiempoCarta.Enabled(true);
 }
 
-void Naipalia::TiempoCarta_Timer() {
-    Control& carta = Carta(CartaArrastrada);
+void Ronda::TiempoCarta_Timer() {
+    Control& carta = n.Carta(CartaArrastrada);
     const int slot = slotDeCarta(CartaArrastrada);
     const double casa = LeftMano[static_cast<std::size_t>(slot)];
     carta.Move(carta.Left() + (casa - RetornoX) / 30, carta.Top() + (TopMano - RetornoY) / 30);
     if (llegoACasa(slot, carta.Left(), carta.Top())) {
-        TiempoCarta.Enabled(false);
+        n.TiempoCarta.Enabled(false);
         carta.Move(casa, TopMano);
     }
 }

@@ -4,183 +4,188 @@
 
 #include "game/archivos.h"
 #include "game/mesa.h"
-#include "game/numero.h"
-#include "game/operacion.h"
 #include "game/tanto.h"
+#include "opponent/computadora.h"
+#include "round/ronda.h"
 #include "round/sorteo.h"
 #include "settlement/fin_juegos.h"
-#include "settlement/fin_ronda.h"
-#include "shell/juego.h"
+#include "settlement/liquidacion.h"
 #include "shell/naipalia.h"
+#include "shell/operacion.h"
 
 namespace naipalia {
 
-int Naipalia::puntosJugador() const { return Valor(TextoJugador.Text()); }
-int Naipalia::puntosComputadora() const { return Valor(TextoComputadora.Text()); }
-
-void Naipalia::sumarJugador(int puntos) {
-    if (puntos != 0) TextoJugador.Text(std::to_string(puntosJugador() + puntos));
+Ronda::Ronda(Operacion& operacion, Computadora& c, Liquidacion& l)
+    : op(operacion), e(operacion.estado), n(operacion.naipalia), computadora(c), liquidacion(l) {
+    n.TiempoComienzo.Timer = [this] { TiempoComienzo_Timer(); };
+    n.TiempoBaile.Timer = [this] { TiempoBaile_Timer(); };
+    n.TiempoCarta.Timer = [this] { TiempoCarta_Timer(); };
+    n.TextoJugador.Change = [this] { TextoJugador_Change(); };
+    n.TextoComputadora.Change = [this] { TextoComputadora_Change(); };
+    for (int s = 1; s <= 3; ++s) n.BotonCarta(s).Click = [this, s] { BotonCarta_Click(s); };
+    for (int c = 0; c < CantidadCartas; ++c) {
+        Control& carta = n.Carta(c);
+        carta.MouseDown = [this, c](int b, int sh, double x, double y) { Carta_MouseDown(c, b, sh, x, y); };
+        carta.MouseMove = [this, c](int b, int sh, double x, double y) { Carta_MouseMove(c, b, sh, x, y); };
+        carta.MouseUp = [this, c](int b, int sh, double x, double y) { Carta_MouseUp(c, b, sh, x, y); };
+    }
 }
 
-void Naipalia::sumarComputadora(int puntos) {
-    if (puntos != 0) TextoComputadora.Text(std::to_string(puntosComputadora() + puntos));
-}
-
-void Naipalia::MenuNuevo_Click() {
+void Ronda::MenuNuevo_Click() {
     PasoFondo.fill(0);
     PasoBaile.fill(0);
-    for (int s = 4; s <= 6; ++s) CartaFondo(s).Top(TopFondos);
-    MenuFin.Enabled(true);
+    for (int s = 4; s <= 6; ++s) n.CartaFondo(s).Top(TopFondos);
+    n.MenuFin.Enabled(true);
     for (int i = 1; i <= 2; ++i) {
-        MenuFlorOpcion(i).Enabled(false);
-        MenuCantidadPuntos(i).Enabled(false);
+        n.MenuFlorOpcion(i).Enabled(false);
+        n.MenuCantidadPuntos(i).Enabled(false);
     }
-    TiempoComienzo.Enabled(false);
+    n.TiempoComienzo.Enabled(false);
     e.TantoPrimero = false;
     e.FinJuego = false;
     e.RondasJugadas = 0;
     e.EnvidosCantadosJugador = 0;
-    TextoComputadora.Text("0");
-    TextoJugador.Text("0");
+    op.EscribirPuntos(Lado::Computadora, 0);
+    op.EscribirPuntos(Lado::Jugador, 0);
     e.VecesVentanaTanto = 0;
     e.VecesFaltaEnvidoJugador = 0;
-    Operacion::DeshabilitarBotones(*this);
+    op.DeshabilitarBotones();
     SubRepartirCartas();
 
-    const double r = juego.azar();
-    darLaMano(MenuMJugador.Checked() || (MenuMAleatorio.Checked() && r < 0.5));
+    const double r = op.azar();
+    darLaMano(n.MenuMJugador.Checked() || (n.MenuMAleatorio.Checked() && r < 0.5));
 }
 
-void Naipalia::TiempoComienzo_Timer() { MenuNuevo_Click(); }
+void Ronda::TiempoComienzo_Timer() { MenuNuevo_Click(); }
 
-void Naipalia::SubRepartirCartas() {
+void Ronda::SubRepartirCartas() {
     terminarRetorno();
-    juego.finRonda.SubOcultarCartas();
+    liquidacion.SubOcultarCartas();
     e.RondasJugadas = (e.RondasJugadas + 1) % 256;
     e.JerarquiaJugador.fill(SinJugar);
     e.JerarquiaCompu.fill(SinJugar);
     e.TantoCantadoJugador = TantoNoCantado;
     e.PosicionJugador.fill(0);
     e.PosicionCompu.fill(0);
-    e.EstadoTruco = Nada;
-    e.EnvidoQuerido = Nada;
-    e.EstadoFlor = Nada;
-    e.QuienEnvido = Nada;
-    e.QuienFlor = Nada;
-    e.QuienTruco.clear();
-    e.GanadorEnvido.clear();
-    e.GanadorFlor.clear();
-    e.CadenaEnvido.clear();
-    MazoPendiente = false;
+    e.EstadoTruco = NivelTruco::Nada;
+    e.EnvidoQuerido = Cadena::Nada;
+    e.EstadoFlor = NivelFlor::Nada;
+    e.QuienEnvido = Lado::Nadie;
+    e.QuienFlor = Lado::Nadie;
+    e.QuienTruco = Lado::Nadie;
+    e.GanadorEnvido = Lado::Nadie;
+    e.GanadorFlor = Lado::Nadie;
+    e.CadenaEnvido = Cadena::Nada;
+    computadora.MazoPendiente = false;
     e.TantoAcreditado = false;
-    for (int h = 1; h <= 3; ++h) TextoMano(h).Text("");
+    op.BorrarResultadosManos();
     ManoActual = 1;
     e.FlorCantadaJugador = 0;
     e.FlorJugador = 0;
     e.FlorCompu = 0;
-    for (int s = 4; s <= 6; ++s) CartaFondo(s).Visible(true);
+    for (int s = 4; s <= 6; ++s) n.CartaFondo(s).Visible(true);
 
-    auto& azar = juego.puertos.azar;
-    azar.sembrar(juego.puertos.reloj.segundosDelDia());
+    auto& azar = *op.puertos.azar;
+    azar.sembrar(op.puertos.reloj->segundosDelDia());
     if (auto fijado = azar.repartoFijado()) {
         e.CartasRepartidas = *fijado;
     } else {
-        for (int i = 0; i < 6; ++i) {
+        for (std::size_t i = 0; i < 6; ++i) {
             int carta = 0;
             bool repetida = true;
             while (repetida) {
-                carta = CartaDeSorteo(juego.azar());
-                repetida = false;
-                for (int k = 0; k < i; ++k) repetida = repetida || e.CartasRepartidas[static_cast<std::size_t>(k)] == carta;
+                carta = CartaDeSorteo(op.azar());
+                repetida = std::find(e.CartasRepartidas.begin(), e.CartasRepartidas.begin() + i, carta) !=
+                           e.CartasRepartidas.begin() + i;
             }
-            e.CartasRepartidas[static_cast<std::size_t>(i)] = carta;
+            e.CartasRepartidas[i] = carta;
         }
-        if (e.QuienMano == Computadora) std::reverse(e.CartasRepartidas.begin(), e.CartasRepartidas.end());
+        if (e.QuienMano == Lado::Computadora) std::reverse(e.CartasRepartidas.begin(), e.CartasRepartidas.end());
     }
 
     for (int s = 1; s <= 3; ++s) {
-        Control& carta = Carta(e.carta(s));
+        Control& carta = n.Carta(e.carta(s));
         carta.Move(LeftMano[static_cast<std::size_t>(s)], TopMano);
         carta.MousePointer(PunteroPropio);
         carta.Visible(true);
     }
-    const std::string mano = juego.ruta(archivos::Mano);
-    if (juego.puertos.imagenes.cargable(mano)) {
-        for (int s = 1; s <= 3; ++s) Carta(e.carta(s)).MouseIcon(mano);
+    const std::string& mano = op.ruta(archivos::Mano);
+    if (op.puertos.imagenes->cargable(mano)) {
+        for (int s = 1; s <= 3; ++s) n.Carta(e.carta(s)).MouseIcon(mano);
     } else {
-        juego.mensaje(ErrorArchivo, Icono::Critico);
+        op.mensaje(ErrorArchivo, Icono::Critico);
     }
     CalcularTantos();
 }
 
-void Naipalia::SubComenzarRonda() { darLaMano(e.QuienMano != e.NombreJugador); }
+void Ronda::SubComenzarRonda() { darLaMano(e.QuienMano != Lado::Jugador); }
 
 // The mano opens the round: the player gets his buttons, or the computer leads.
-void Naipalia::darLaMano(bool alJugador) {
-    e.QuienMano = alJugador ? e.NombreJugador : Computadora;
-    TextoQuienMano.Text(e.QuienMano);
+void Ronda::darLaMano(bool alJugador) {
+    e.QuienMano = alJugador ? Lado::Jugador : Lado::Computadora;
+    op.EscribirQuienMano(e.QuienMano);
     if (alJugador) {
-        Operacion::AvisoTurnoJugador(juego);
-        for (int s = 1; s <= 3; ++s) BotonCarta(s).Enabled(true);
-        BotonEnvido.Enabled(true);
-        BotonRealEnvido.Enabled(true);
-        BotonFaltaEnvido.Enabled(true);
-        if (MenuFlorOpcion(1).Checked()) BotonFlor.Enabled(true);
-        BotonTruco.Enabled(true);
-        BotonRetruco.Enabled(false);
-        BotonVale4.Enabled(false);
-        BotonMazo.Enabled(true);
+        op.AvisoTurnoJugador();
+        for (int s = 1; s <= 3; ++s) n.BotonCarta(s).Enabled(true);
+        n.BotonEnvido.Enabled(true);
+        n.BotonRealEnvido.Enabled(true);
+        n.BotonFaltaEnvido.Enabled(true);
+        if (n.MenuFlorOpcion(1).Checked()) n.BotonFlor.Enabled(true);
+        n.BotonTruco.Enabled(true);
+        n.BotonRetruco.Enabled(false);
+        n.BotonVale4.Enabled(false);
+        n.BotonMazo.Enabled(true);
     } else {
-        Operacion::DeshabilitarBotones(*this);
-        JugadaComputadora();
+        op.DeshabilitarBotones();
+        computadora.JugadaComputadora();
     }
 }
 
-void Naipalia::SiguienteRonda() {
+void Ronda::SiguienteRonda() {
     if (e.FinJuego) return;
     SubRepartirCartas();
     SubComenzarRonda();
 }
 
-void Naipalia::TextoJugador_Change() { finDeJuegoSiCorresponde(TextoJugador); }
-void Naipalia::TextoComputadora_Change() { finDeJuegoSiCorresponde(TextoComputadora); }
+void Ronda::TextoJugador_Change() { finDeJuegoSiCorresponde(e.PuntosJugador); }
+void Ronda::TextoComputadora_Change() { finDeJuegoSiCorresponde(e.PuntosComputadora); }
 
-void Naipalia::finDeJuegoSiCorresponde(const Control& caja) {
-    if (Valor(caja.Text()) < e.PuntosJuego) return;
+void Ronda::finDeJuegoSiCorresponde(int puntos) {
+    if (puntos < e.PuntosJuego) return;
     // The envido and flor dialogs are hidden here once they exist.
-    juego.mensaje(" Se ha llegado al final del juego.", Icono::Exclamacion);
+    op.mensaje(" Se ha llegado al final del juego.", Icono::Exclamacion);
     SubFinJuego();
 }
 
-void Naipalia::SubFinJuego() {
-    for (int c = 0; c < 40; ++c) Carta(c).Visible(false);
-    Operacion::AvisoVentanaCentral(juego);
+void Ronda::SubFinJuego() {
+    for (int c = 0; c < CantidadCartas; ++c) n.Carta(c).Visible(false);
+    op.AvisoVentanaCentral();
     CerrarPartida();
     for (int s = 4; s <= 6; ++s) {
-        CartaFondo(s).Top(TopMano);
-        CartaFondo(s).Visible(true);
+        n.CartaFondo(s).Top(TopMano);
+        n.CartaFondo(s).Visible(true);
     }
     e.FinJuego = true;
-    const bool ganaComputadora = puntosComputadora() >= e.PuntosJuego;
-    Operacion::ReproducirVoz(juego, ganaComputadora ? "Ganar partido" : "Perder partido");
+    const bool ganaComputadora = e.PuntosComputadora >= e.PuntosJuego;
+    op.ReproducirVoz(ganaComputadora ? Voz::GanarPartido : Voz::PerderPartido);
     const int primera = ganaComputadora ? 0 : 37;
     for (int i = 0; i < 3; ++i) {
-        Carta(primera + i).Move(LeftMano[static_cast<std::size_t>(i + 1)], TopMano);
-        Carta(primera + i).Visible(true);
+        n.Carta(primera + i).Move(LeftMano[static_cast<std::size_t>(i + 1)], TopMano);
+        n.Carta(primera + i).Visible(true);
     }
     // The envido and flor dialogs are closed here once they exist.
-    TiempoBaile.Enabled(true);
-    juego.mostrarModal(juego.finJuegos);
+    n.TiempoBaile.Enabled(true);
+    op.mostrarModal(liquidacion.finJuegos);
 }
 
-void Naipalia::CerrarPartida() {
+void Ronda::CerrarPartida() {
     for (int i = 1; i <= 2; ++i) {
-        MenuFlorOpcion(i).Enabled(true);
-        MenuCantidadPuntos(i).Enabled(true);
+        n.MenuFlorOpcion(i).Enabled(true);
+        n.MenuCantidadPuntos(i).Enabled(true);
     }
-    Operacion::DeshabilitarBotones(*this);
-    TextoQuienMano.Text("");
-    for (int h = 1; h <= 3; ++h) TextoMano(h).Text("");
+    op.DeshabilitarBotones();
+    op.EscribirQuienMano(Lado::Nadie);
+    op.BorrarResultadosManos();
 }
 
 }  // namespace naipalia

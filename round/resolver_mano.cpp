@@ -1,164 +1,165 @@
 // Deciding each hand, handing on the lead, and closing the round's truco.
 #include <string>
 
-#include "game/operacion.h"
+#include "opponent/computadora.h"
+#include "round/ronda.h"
 #include "settlement/fin_ronda.h"
-#include "shell/juego.h"
 #include "shell/naipalia.h"
+#include "shell/operacion.h"
 
 namespace naipalia {
 
 namespace {
 
-enum class Resultado { Computadora, Empate, Jugador, Incompleta };
-
-Resultado resultado(const Estado& e, std::size_t mano) {
-    if (e.PosicionJugador[mano] == 0 || e.PosicionCompu[mano] == 0) return Resultado::Incompleta;
+ResultadoMano resultado(const Estado& e, std::size_t mano) {
+    if (e.PosicionJugador[mano] == 0 || e.PosicionCompu[mano] == 0) return ResultadoMano::SinDecidir;
     const int j = e.JerarquiaJugador[mano], c = e.JerarquiaCompu[mano];
-    return j > c ? Resultado::Computadora : j == c ? Resultado::Empate : Resultado::Jugador;
+    return j > c ? ResultadoMano::Computadora : j == c ? ResultadoMano::Iguales : ResultadoMano::Jugador;
 }
 
 }  // namespace
 
-void Naipalia::SumarTrucoJugador() { sumarJugador(ValorTruco(e.EstadoTruco)); }
-void Naipalia::SumarTrucoComputadora() { sumarComputadora(ValorTruco(e.EstadoTruco)); }
+void Ronda::SumarTrucoJugador() { op.SumarPuntos(Lado::Jugador, ValorTruco(e.EstadoTruco)); }
+void Ronda::SumarTrucoComputadora() { op.SumarPuntos(Lado::Computadora, ValorTruco(e.EstadoTruco)); }
 
-void Naipalia::abrirTurnoJugador(int mano) {
+void Ronda::abrirTurnoJugador(int mano) {
     for (int s = 1; s <= 3; ++s)
-        if (s != e.PosicionJugador[1] && s != e.PosicionJugador[2]) BotonCarta(s).Enabled(true);
+        if (s != e.PosicionJugador[1] && s != e.PosicionJugador[2]) n.BotonCarta(s).Enabled(true);
     const bool compuAbrio = mano == 1 && e.PosicionCompu[1] != 0;
-    if (compuAbrio && e.EnvidoQuerido == Nada && e.QuienEnvido == Nada && e.EstadoFlor == Nada &&
-        e.QuienFlor == Nada && e.EstadoTruco == Nada) {
-        BotonEnvido.Enabled(true);
-        BotonRealEnvido.Enabled(true);
-        BotonFaltaEnvido.Enabled(true);
-        if (MenuFlorOpcion(1).Checked()) BotonFlor.Enabled(true);
+    if (compuAbrio && e.EnvidoQuerido == Cadena::Nada && e.QuienEnvido == Lado::Nadie &&
+        e.EstadoFlor == NivelFlor::Nada && e.QuienFlor == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada) {
+        n.BotonEnvido.Enabled(true);
+        n.BotonRealEnvido.Enabled(true);
+        n.BotonFaltaEnvido.Enabled(true);
+        if (n.MenuFlorOpcion(1).Checked()) n.BotonFlor.Enabled(true);
     }
-    if (e.EstadoTruco == Nada) BotonTruco.Enabled(true);
-    else if (e.esJugador(e.QuienTruco) && e.EstadoTruco == "Truco") BotonRetruco.Enabled(true);
-    else if (e.esJugador(e.QuienTruco) && e.EstadoTruco == "Re-Truco") BotonVale4.Enabled(true);
-    if (compuAbrio) BotonMazo.Enabled(true);
+    if (e.EstadoTruco == NivelTruco::Nada)
+        n.BotonTruco.Enabled(true);
+    else if (e.QuienTruco == Lado::Jugador && e.EstadoTruco == NivelTruco::Truco)
+        n.BotonRetruco.Enabled(true);
+    else if (e.QuienTruco == Lado::Jugador && e.EstadoTruco == NivelTruco::ReTruco)
+        n.BotonVale4.Enabled(true);
+    if (compuAbrio) n.BotonMazo.Enabled(true);
 }
 
-void Naipalia::cerrarRonda(bool ganaComputadora, const std::string& mensaje) {
-    Operacion::ReproducirVoz(juego, ganaComputadora ? "Ganar mano" : "Perder mano");
-    Operacion::AvisoVentanaCentral(juego);
-    juego.finRonda.EtiquetaMensaje.Caption(mensaje + SufijoFinRonda);
-    juego.mostrarModal(juego.finRonda);
+void Ronda::cerrarRonda(bool ganaComputadora, const std::string& mensaje) {
+    op.ReproducirVoz(ganaComputadora ? Voz::GanarMano : Voz::PerderMano);
+    op.AvisoVentanaCentral();
+    op.finRonda.EtiquetaMensaje.Caption(mensaje + SufijoFinRonda);
+    op.mostrarModal(op.finRonda);
     if (e.FinJuego) return;
-    if (ganaComputadora) SumarTrucoComputadora();
-    else SumarTrucoJugador();
+    if (ganaComputadora)
+        SumarTrucoComputadora();
+    else
+        SumarTrucoJugador();
     SiguienteRonda();
 }
 
 // Once the game is over the status line keeps what the end of the game told the player.
-void Naipalia::avisarTurno() {
-    if (!e.FinJuego) Operacion::AvisoTurnoJugador(juego);
+void Ronda::avisarTurno() {
+    if (!e.FinJuego) op.AvisoTurnoJugador();
 }
 
-void Naipalia::ResolverMano() {
+void Ronda::ResolverMano() {
     switch (ManoActual) {
-    case 1: resolverMano1(); break;
-    case 2: resolverMano2(); break;
-    default: resolverMano3(); break;
+        case 1: resolverMano1(); break;
+        case 2: resolverMano2(); break;
+        default: resolverMano3(); break;
     }
     avisarTurno();
 }
 
-void Naipalia::resolverMano1() {
-    switch (resultado(e, 1)) {
-    case Resultado::Incompleta:
+void Ronda::resolverMano1() {
+    const ResultadoMano r = resultado(e, 1);
+    if (r == ResultadoMano::SinDecidir) {
         if (e.PosicionJugador[1] == 0) abrirTurnoJugador(1);
-        break;
-    case Resultado::Computadora:
-        TextoMano(1).Text(Computadora);
-        ManoActual = 2;
-        JugadaComputadora();
-        break;
-    case Resultado::Empate:
-        TextoMano(1).Text(Iguales);
-        ManoActual = 2;
-        if (!e.esJugador(e.QuienMano)) JugadaComputadora();
-        else abrirTurnoJugador(2);
-        break;
-    case Resultado::Jugador:
-        TextoMano(1).Text(e.NombreJugador);
-        ManoActual = 2;
+        return;
+    }
+    op.EscribirResultadoMano(1, r);
+    ManoActual = 2;
+    const bool abreComputadora =
+        r == ResultadoMano::Computadora || (r == ResultadoMano::Iguales && e.QuienMano != Lado::Jugador);
+    if (abreComputadora)
+        computadora.JugadaComputadora();
+    else
         abrirTurnoJugador(2);
-        break;
+}
+
+void Ronda::resolverMano2() {
+    const ResultadoMano primera = e.ResultadoManos[1];
+    const ResultadoMano r = resultado(e, 2);
+    switch (r) {
+        case ResultadoMano::SinDecidir:
+            if (e.PosicionJugador[2] == 0) abrirTurnoJugador(2);
+            break;
+        case ResultadoMano::Computadora:
+            op.EscribirResultadoMano(2, r);
+            if (primera == ResultadoMano::Computadora) {
+                cerrarRonda(true, "Esta vez ni llegaste a la tercera mano. Te gané el truco!!");
+            } else if (primera == ResultadoMano::Iguales) {
+                cerrarRonda(true, "Que jugada!! Te gané el truco!!");
+            } else {
+                ManoActual = 3;
+                computadora.JugadaComputadora();
+            }
+            break;
+        case ResultadoMano::Iguales:
+            op.EscribirResultadoMano(2, r);
+            if (primera == ResultadoMano::Computadora) {
+                cerrarRonda(true, "No necesité tres manos. Te gané el truco!!");
+            } else if (primera == ResultadoMano::Iguales) {
+                ManoActual = 3;
+                if (e.QuienMano != Lado::Jugador)
+                    computadora.JugadaComputadora();
+                else
+                    abrirTurnoJugador(3);
+            } else {
+                cerrarRonda(false, "Tuviste suerte. Me ganaste esta ronda, pero ya veremos la próxima.");
+            }
+            break;
+        case ResultadoMano::Jugador:
+            op.EscribirResultadoMano(2, r);
+            if (primera == ResultadoMano::Jugador) {
+                cerrarRonda(false, "Con mejores cartas cualquiera. Ya veremos la próxima.");
+            } else if (primera == ResultadoMano::Iguales) {
+                cerrarRonda(false, "Esta bien. Me ganaste esta ronda, pero ya veremos la próxima.");
+            } else {
+                ManoActual = 3;
+                abrirTurnoJugador(3);
+            }
+            break;
     }
 }
 
-void Naipalia::resolverMano2() {
-    const std::string& primera = TextoMano(1).Text();
-    switch (resultado(e, 2)) {
-    case Resultado::Incompleta:
-        if (e.PosicionJugador[2] == 0) abrirTurnoJugador(2);
-        break;
-    case Resultado::Computadora:
-        TextoMano(2).Text(Computadora);
-        if (primera == Computadora) {
-            cerrarRonda(true, "Esta vez ni llegaste a la tercera mano. Te gané el truco!!");
-        } else if (primera == Iguales) {
-            cerrarRonda(true, "Que jugada!! Te gané el truco!!");
-        } else {
-            ManoActual = 3;
-            JugadaComputadora();
-        }
-        break;
-    case Resultado::Empate:
-        TextoMano(2).Text(Iguales);
-        if (primera == Computadora) {
-            cerrarRonda(true, "No necesité tres manos. Te gané el truco!!");
-        } else if (primera == Iguales) {
-            ManoActual = 3;
-            if (!e.esJugador(e.QuienMano)) JugadaComputadora();
-            else abrirTurnoJugador(3);
-        } else {
-            cerrarRonda(false, "Tuviste suerte. Me ganaste esta ronda, pero ya veremos la próxima.");
-        }
-        break;
-    case Resultado::Jugador:
-        TextoMano(2).Text(e.NombreJugador);
-        if (primera == e.NombreJugador) {
-            cerrarRonda(false, "Con mejores cartas cualquiera. Ya veremos la próxima.");
-        } else if (primera == Iguales) {
-            cerrarRonda(false, "Esta bien. Me ganaste esta ronda, pero ya veremos la próxima.");
-        } else {
-            ManoActual = 3;
-            abrirTurnoJugador(3);
-        }
-        break;
-    }
-}
-
-void Naipalia::resolverMano3() {
-    const std::string& primera = TextoMano(1).Text();
-    switch (resultado(e, 3)) {
-    case Resultado::Incompleta:
-        if (e.PosicionJugador[3] == 0) abrirTurnoJugador(3);
-        break;
-    case Resultado::Computadora:
-        TextoMano(3).Text(Computadora);
-        cerrarRonda(true, "Te gané el truco!!");
-        break;
-    case Resultado::Empate:
-        TextoMano(3).Text(Iguales);
-        if (primera == Computadora) {
-            cerrarRonda(true, "Te gané el truco por primera!!");
-        } else if (primera == Iguales) {
-            if (TextoQuienMano.Text() == Computadora)
-                cerrarRonda(true, "Las tres manos fueron empate!! Te gané el truco por mano!!");
-            else
-                cerrarRonda(false, "Las tres manos fueron empate!! Con suerte cualquiera. Me ganaste esta ronda por mano.");
-        } else {
-            cerrarRonda(false, "Con suerte cualquiera. Me ganaste esta vez.");
-        }
-        break;
-    case Resultado::Jugador:
-        TextoMano(3).Text(e.NombreJugador);
-        cerrarRonda(false, "Me ganaste esta rueda, pero ya veremos la próxima.");
-        break;
+void Ronda::resolverMano3() {
+    const ResultadoMano primera = e.ResultadoManos[1];
+    const ResultadoMano r = resultado(e, 3);
+    switch (r) {
+        case ResultadoMano::SinDecidir:
+            if (e.PosicionJugador[3] == 0) abrirTurnoJugador(3);
+            break;
+        case ResultadoMano::Computadora:
+            op.EscribirResultadoMano(3, r);
+            cerrarRonda(true, "Te gané el truco!!");
+            break;
+        case ResultadoMano::Iguales:
+            op.EscribirResultadoMano(3, r);
+            if (primera == ResultadoMano::Computadora) {
+                cerrarRonda(true, "Te gané el truco por primera!!");
+            } else if (primera == ResultadoMano::Iguales) {
+                if (e.QuienMano == Lado::Computadora)
+                    cerrarRonda(true, "Las tres manos fueron empate!! Te gané el truco por mano!!");
+                else
+                    cerrarRonda(
+                        false, "Las tres manos fueron empate!! Con suerte cualquiera. Me ganaste esta ronda por mano.");
+            } else {
+                cerrarRonda(false, "Con suerte cualquiera. Me ganaste esta vez.");
+            }
+            break;
+        case ResultadoMano::Jugador:
+            op.EscribirResultadoMano(3, r);
+            cerrarRonda(false, "Me ganaste esta rueda, pero ya veremos la próxima.");
+            break;
     }
 }
 

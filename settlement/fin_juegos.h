@@ -1,28 +1,17 @@
-// The end-of-game dialog: a remark and a face by the final margin, then a new game.
+// The end-of-game dialog's model: a remark and a face by the final margin.
 #pragma once
 
 #include "platform/ventana.h"
 
 namespace naipalia {
 
-class Juego;
-
 class FinJuegos : public Ventana {
 public:
-    explicit FinJuegos(Juego& juego);
+    FinJuegos();
 
     Control Imagen{*this, "Imagen", TipoControl::Imagen};
     Control EtiquetaMensaje{*this, "EtiquetaMensaje", TipoControl::Etiqueta};
     Control BotonAceptar{*this, "BotonAceptar", TipoControl::Boton};
-
-    void BotonAceptar_Click();
-    void EtiquetaMensaje_Change();
-
-protected:
-    void Form_Load() override;
-
-private:
-    Juego& juego;
 };
 
 }  // namespace naipalia

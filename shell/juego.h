@@ -1,49 +1,59 @@
-// The program's whole life: ports, the shared state and every window.
+// The composition root: the ports, the shared state, the one list of windows and the
+// subsystems, built in that order and destroyed in the reverse one.
 #pragma once
 
-#include <memory>
-#include <string>
-#include <string_view>
+#include <array>
 
 #include "game/estado.h"
+#include "opponent/computadora.h"
 #include "platform/puertos.h"
+#include "round/ronda.h"
+#include "settlement/fin_juegos.h"
+#include "settlement/fin_ronda.h"
+#include "settlement/liquidacion.h"
+#include "shell/naipalia.h"
+#include "shell/operacion.h"
+#include "shell/principal.h"
 
 namespace naipalia {
 
-class Naipalia;
-class FinRonda;
-class FinJuegos;
-
 class Juego {
-    // Declared first: the windows exist before the references to them are bound.
-    std::unique_ptr<Naipalia> naipalia_;
-    std::unique_ptr<FinRonda> finRonda_;
-    std::unique_ptr<FinJuegos> finJuegos_;
-
 public:
-    explicit Juego(Puertos& puertos);
-    ~Juego();
+    // Ports left unset do nothing.
+    explicit Juego(Puertos puertos);
     Juego(const Juego&) = delete;
     Juego& operator=(const Juego&) = delete;
-
-    Puertos& puertos;
-    Estado estado;
-    Naipalia& naipalia;
-    FinRonda& finRonda;
-    FinJuegos& finJuegos;
 
     // Start-up: the table loads and is shown.
     void arrancar();
 
-    // A file of the program folder, named with "/" separators.
-    std::string ruta(std::string_view relativa) const;
-    void mensaje(const std::string& texto, Icono icono);
-    bool preguntar(const std::string& texto, Respuesta porDefecto = Respuesta::Si);
-    double azar();
-    void mostrarModal(Ventana& ventana);
-};
+    // Every window of the game, the table first.
+    const std::array<Ventana*, 3>& ventanas() const { return ventanas_; }
+    Ventana* ventana(const std::string& nombre) const;
 
-inline const std::string ErrorArchivo =
-    "Ha ocurrido un error al llamar un archivo. Se recomienda reinstalar el programa.";
+private:
+    Puertos puertos_;
+
+public:
+    Estado estado;
+
+    // The windows' models.
+    Naipalia naipalia;
+    FinRonda finRonda;
+    FinJuegos finJuegos;
+
+private:
+    std::array<Ventana*, 3> ventanas_{&naipalia, &finRonda, &finJuegos};
+
+public:
+    // The subsystems, which bind the windows' events as they are built.
+    Operacion operacion{estado, puertos_, naipalia, finRonda};
+    Ronda ronda;
+    Computadora computadora;
+    Liquidacion liquidacion;
+    Principal principal;
+
+    const Puertos& puertos() const { return puertos_; }
+};
 
 }  // namespace naipalia

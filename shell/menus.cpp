@@ -1,7 +1,11 @@
 // The menu's options: points, flor, voice, card sound, who is mano, ending a game.
+#include "opponent/computadora.h"
+#include "round/ronda.h"
 #include "settlement/fin_ronda.h"
-#include "shell/juego.h"
+#include "settlement/liquidacion.h"
 #include "shell/naipalia.h"
+#include "shell/operacion.h"
+#include "shell/principal.h"
 
 namespace naipalia {
 
@@ -14,47 +18,64 @@ void marcar(ArregloControles& opcion, bool primera) {
 
 }  // namespace
 
-void Naipalia::MenuCantidadPuntos_Click(int indice) {
+Principal::Principal(Operacion& operacion, Ronda& r, Computadora& c, Liquidacion& l)
+    : op(operacion), e(operacion.estado), n(operacion.naipalia), ronda(r), computadora(c), liquidacion(l) {
+    n.Load = [this] { Form_Load(); };
+    n.MenuNuevo.Click = [this] { ronda.MenuNuevo_Click(); };
+    n.MenuFin.Click = [this] { MenuFin_Click(); };
+    for (int i = 1; i <= 2; ++i) {
+        n.MenuCantidadPuntos(i).Click = [this, i] { MenuCantidadPuntos_Click(i); };
+        n.MenuFlorOpcion(i).Click = [this, i] { MenuFlorOpcion_Click(i); };
+        n.MenuMultimediaVozOpcion(i).Click = [this, i] { MenuMultimediaVozOpcion_Click(i); };
+        n.MenuCartaOpcion(i).Click = [this, i] { MenuCartaOpcion_Click(i); };
+    }
+    n.MenuMJugador.Click = [this] { MenuMJugador_Click(); };
+    n.MenuMCompu.Click = [this] { MenuMCompu_Click(); };
+    n.MenuMAleatorio.Click = [this] { MenuMAleatorio_Click(); };
+    n.TiempoPropaganda.Timer = [this] { op.RefrescarPropaganda(); };
+}
+
+void Principal::MenuCantidadPuntos_Click(int indice) {
     e.PuntosJuego = indice == 2 ? 30 : 15;
-    marcar(MenuCantidadPuntos, indice != 2);
+    marcar(n.MenuCantidadPuntos, indice != 2);
 }
 
-void Naipalia::MenuFlorOpcion_Click(int) { marcar(MenuFlorOpcion, !MenuFlorOpcion(1).Checked()); }
-void Naipalia::MenuMultimediaVozOpcion_Click(int) {
-    marcar(MenuMultimediaVozOpcion, !MenuMultimediaVozOpcion(1).Checked());
+void Principal::MenuFlorOpcion_Click(int) { marcar(n.MenuFlorOpcion, !n.MenuFlorOpcion(1).Checked()); }
+void Principal::MenuMultimediaVozOpcion_Click(int) {
+    marcar(n.MenuMultimediaVozOpcion, !n.MenuMultimediaVozOpcion(1).Checked());
 }
-void Naipalia::MenuCartaOpcion_Click(int) { marcar(MenuCartaOpcion, !MenuCartaOpcion(1).Checked()); }
+void Principal::MenuCartaOpcion_Click(int) { marcar(n.MenuCartaOpcion, !n.MenuCartaOpcion(1).Checked()); }
 
-void Naipalia::MenuMJugador_Click() {
-    MenuMJugador.Checked(true);
-    MenuMCompu.Checked(false);
-    MenuMAleatorio.Checked(false);
-}
-
-void Naipalia::MenuMCompu_Click() {
-    MenuMJugador.Checked(false);
-    MenuMCompu.Checked(true);
-    MenuMAleatorio.Checked(false);
+void Principal::MenuMJugador_Click() {
+    n.MenuMJugador.Checked(true);
+    n.MenuMCompu.Checked(false);
+    n.MenuMAleatorio.Checked(false);
 }
 
-void Naipalia::MenuMAleatorio_Click() {
-    MenuMJugador.Checked(false);
-    MenuMCompu.Checked(false);
-    MenuMAleatorio.Checked(true);
+void Principal::MenuMCompu_Click() {
+    n.MenuMJugador.Checked(false);
+    n.MenuMCompu.Checked(true);
+    n.MenuMAleatorio.Checked(false);
 }
 
-void Naipalia::MenuFin_Click() {
-    if (!juego.preguntar("¿Deseas Finalizar el juego en curso?")) return;
-    MenuFin.Enabled(false);
-    auto& f = juego.finRonda;
+void Principal::MenuMAleatorio_Click() {
+    n.MenuMJugador.Checked(false);
+    n.MenuMCompu.Checked(false);
+    n.MenuMAleatorio.Checked(true);
+}
+
+void Principal::MenuFin_Click() {
+    if (!op.preguntar("¿Deseas Finalizar el juego en curso?")) return;
+    n.MenuFin.Enabled(false);
+    auto& f = op.finRonda;
     f.EtiquetaMensaje.Caption("Has decidido finalizar el juego. Selecciona la opción deseada.");
     f.BotonMesa.Caption("&Finalizar juego");
-    juego.mostrarModal(f);
+    op.mostrarModal(f);
     f.BotonMesa.Caption("&Próxima ronda");
-    f.SubOcultarCartas();
-    CerrarPartida();
-    TextoComputadora.Text("0");
-    TextoJugador.Text("0");
+    liquidacion.SubOcultarCartas();
+    ronda.CerrarPartida();
+    op.EscribirPuntos(Lado::Computadora, 0);
+    op.EscribirPuntos(Lado::Jugador, 0);
 }
 
 }  // namespace naipalia

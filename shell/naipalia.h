@@ -1,19 +1,14 @@
-// The main window: the game table.
+// The main window's model: the game table's controls and menus as designed. The
+// subsystems bind their events.
 #pragma once
-
-#include <array>
-#include <string>
 
 #include "platform/ventana.h"
 
 namespace naipalia {
 
-class Juego;
-struct Estado;
-
 class Naipalia : public Ventana {
 public:
-    explicit Naipalia(Juego& juego);
+    Naipalia();
 
     // --- Controls, in drawing order ---
     Control DisenoMesa{*this, "DisenoMesa", TipoControl::Marco};
@@ -90,105 +85,8 @@ public:
     Control MenuSalir{*this, "MenuSalir", TipoControl::Menu};
     Control MenuAyuda{*this, "MenuAyuda", TipoControl::Menu};
 
-    // --- Private variables of the window ---
-    int ManoActual = 1;
-    bool MazoPendiente = false;
-    int JerarquiaDeducidaJugador = 14;
-    double TiempoUltimaAccion = 0;
-    bool ArrastrandoCarta = false;
-    int LeftInicialCarta = 0;
-    int AgarreX = 0, AgarreY = 0;
-    int CartaArrastrada = 0;
-    double RetornoX = 0, RetornoY = 0;
-    std::array<int, 7> PasoFondo{};  // backs 4..6
-    std::array<int, 4> PasoBaile{};  // dancing cards 1..3
-    int ContadorPropagandaMesa = 0;
-
-    // --- Start-up and menus ---
-    void Form_Load() override;
-    void MenuNuevo_Click();
-    void MenuFin_Click();
-    void MenuCantidadPuntos_Click(int indice);
-    void MenuFlorOpcion_Click(int indice);
-    void MenuMultimediaVozOpcion_Click(int indice);
-    void MenuCartaOpcion_Click(int indice);
-    void MenuMJugador_Click();
-    void MenuMCompu_Click();
-    void MenuMAleatorio_Click();
-    void TiempoComienzo_Timer();
-    void TiempoBaile_Timer();
-    void RefrescarPropaganda();
-    void mostrarNombreJugador();
-
-    // --- Game and round lifecycle ---
-    void SubRepartirCartas();
-    void SubComenzarRonda();
-    void SiguienteRonda();
-    void SubFinJuego();
-    void CerrarPartida();
-    void TextoJugador_Change();
-    void TextoComputadora_Change();
-    void CalcularTantos();
-    void SubValorTantoMesa(bool CartasMostradas);
-
-    // --- The three hands ---
-    void ResolverMano();
-    void SumarTrucoJugador();
-    void SumarTrucoComputadora();
-
-    // --- The player's card actions ---
-    void BotonCarta_Click(int indice);
-    void Carta_MouseDown(int indice, int boton, int shift, double x, double y);
-    void Carta_MouseMove(int indice, int boton, int shift, double x, double y);
-    void Carta_MouseUp(int indice, int boton, int shift, double x, double y);
-    void TiempoCarta_Timer();
-    void PonerCartaEnMesa(int carta, double left);
-    void JugarCartaMesa(int mano);
-    void DevolverCarta();
-    void DeshabilitarBotonesJugada();
-
-    // --- The computer's turn ---
-    void JugadaComputadora();
-    void DeducirCartaJugador();
-    void IrseAlMazoComputadora();
-    void DecidirEnvidoComputadora(bool trucoPrimero);
-    void CantarFlorComputadora();
-    void CantarTrucoComputadora();
-    void CantarRetrucoComputadora();
-    void CantarVale4Computadora();
-    // The computer's truco while the envido is still open; true when its turn ends.
-    bool CantarTrucoTantoPrimero();
-
-    // Scores live in their text boxes.
-    int puntosJugador() const;
-    int puntosComputadora() const;
-    void sumarJugador(int puntos);
-    void sumarComputadora(int puntos);
-
 private:
     void disenarMesa();
-    void finDeJuegoSiCorresponde(const Control& caja);
-    void refrescarSiPasoElTiempo();
-    void darLaMano(bool alJugador);
-    void abrirTurnoJugador(int mano);
-    void avisarTurno();
-    void cerrarRonda(bool ganaComputadora, const std::string& mensaje);
-    void resolverMano1();
-    void resolverMano2();
-    void resolverMano3();
-    void registrarCartaJugador(int mano, int carta, int slot);
-    void terminarRetorno();
-    int slotDeCarta(int carta) const;
-    void jugarMano1();
-    void responderMano1();
-    void abrirMano1();
-    void jugarMano2();
-    void jugarMano3();
-    bool escalarTruco();
-    bool cantoTerminoTurno() const;
-
-    Juego& juego;
-    Estado& e;
 };
 
 }  // namespace naipalia

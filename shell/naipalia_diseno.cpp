@@ -1,6 +1,5 @@
-// The table's design: captions, geometry and the handlers bound to each control.
+// The table's design: captions, geometry, fonts and the menus' tree.
 #include "game/mesa.h"
-#include "shell/juego.h"
 #include "shell/naipalia.h"
 
 namespace naipalia {
@@ -27,7 +26,7 @@ void temporizador(Control& c, int intervalo) {
 
 }  // namespace
 
-Naipalia::Naipalia(Juego& j) : Ventana("Naipalia"), juego(j), e(j.estado) {
+Naipalia::Naipalia() : Ventana("Naipalia") {
     disenarMesa();
     terminarDiseno();
 }
@@ -144,31 +143,6 @@ void Naipalia::disenarMesa() {
     menu(MenuAcerca, "&Acerca de Naipalia..", "MenuJuego");
     menu(MenuSalir, "&Salir", "MenuJuego");
     menu(MenuAyuda, "&Ayuda", "");
-
-    // Handlers.
-    MenuNuevo.Click = [this] { MenuNuevo_Click(); };
-    MenuFin.Click = [this] { MenuFin_Click(); };
-    for (int i = 1; i <= 2; ++i) {
-        MenuCantidadPuntos(i).Click = [this, i] { MenuCantidadPuntos_Click(i); };
-        MenuFlorOpcion(i).Click = [this, i] { MenuFlorOpcion_Click(i); };
-        MenuMultimediaVozOpcion(i).Click = [this, i] { MenuMultimediaVozOpcion_Click(i); };
-        MenuCartaOpcion(i).Click = [this, i] { MenuCartaOpcion_Click(i); };
-    }
-    MenuMJugador.Click = [this] { MenuMJugador_Click(); };
-    MenuMCompu.Click = [this] { MenuMCompu_Click(); };
-    MenuMAleatorio.Click = [this] { MenuMAleatorio_Click(); };
-    TiempoComienzo.Timer = [this] { TiempoComienzo_Timer(); };
-    TiempoBaile.Timer = [this] { TiempoBaile_Timer(); };
-    TiempoCarta.Timer = [this] { TiempoCarta_Timer(); };
-    TiempoPropaganda.Timer = [this] { RefrescarPropaganda(); };
-    TextoJugador.Change = [this] { TextoJugador_Change(); };
-    TextoComputadora.Change = [this] { TextoComputadora_Change(); };
-    for (int s = 1; s <= 3; ++s) BotonCarta(s).Click = [this, s] { BotonCarta_Click(s); };
-    for (int c = 0; c < 40; ++c) {
-        Carta(c).MouseDown = [this, c](int b, int sh, double x, double y) { Carta_MouseDown(c, b, sh, x, y); };
-        Carta(c).MouseMove = [this, c](int b, int sh, double x, double y) { Carta_MouseMove(c, b, sh, x, y); };
-        Carta(c).MouseUp = [this, c](int b, int sh, double x, double y) { Carta_MouseUp(c, b, sh, x, y); };
-    }
 }
 
 }  // namespace naipalia

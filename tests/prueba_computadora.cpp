@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "puertos_prueba.h"
-#include "shell/naipalia.h"
 
 using namespace naipalia;
 
@@ -20,7 +19,7 @@ int responde(std::array<int, 6> cartas, std::deque<double> sorteos) {
     p.sorteos = {0.5};  // the mano's draw
     Juego& j = p.jugar(cartas);
     p.sorteos = std::move(sorteos);
-    j.naipalia.BotonCarta_Click(1);
+    j.ronda.BotonCarta_Click(1);
     return jugada(j, 1);
 }
 
@@ -73,8 +72,9 @@ TEST(ComputadoraSegundaMano, GanadaLaPrimeraAbreConLaMasDebil) {
     p.sorteos = {0.5};
     Juego& j = p.jugar({12, 38, 39, 4, 20, 21});
     p.sorteos = {0.1};  // its only winner, a 3, beats the player's 1 de oro
-    j.naipalia.BotonCarta_Click(1);
-    EXPECT_EQ(j.naipalia.TextoMano(1).Text(), Computadora);
+    j.ronda.BotonCarta_Click(1);
+    EXPECT_EQ(j.estado.ResultadoManos[1], ResultadoMano::Computadora);
+    EXPECT_EQ(j.naipalia.TextoMano(1).Text(), "Computadora");
     EXPECT_EQ(jugada(j, 2), 20);  // two equal 11s: the first
 }
 
@@ -82,8 +82,8 @@ TEST(ComputadoraSegundaMano, ContestaConLaUnicaQueGanaOLaMasDebil) {
     prueba::Plataforma p;
     p.sorteos = {0.5};
     Juego& j = p.jugar({0, 8, 38, 39, 4, 28});
-    j.naipalia.BotonCarta_Click(1);  // the player takes hand 1
-    j.naipalia.BotonCarta_Click(2);  // a 2: only the 3 beats it
+    j.ronda.BotonCarta_Click(1);  // the player takes hand 1
+    j.ronda.BotonCarta_Click(2);  // a 2: only the 3 beats it
     EXPECT_EQ(jugada(j, 2), 4);
 }
 
@@ -93,12 +93,13 @@ TEST(ComputadoraTerceraMano, SeVaAlMazoAnteUnaCartaMejor) {
     // Hand 1 to the computer (its weakest, a 5, beats a 4), hand 2 to the player (his 1 de
     // espada against its weaker card): the player leads hand 3 with a 7 de espada.
     Juego& j = p.jugar({36, 0, 2, 4, 28, 32});
-    j.naipalia.BotonCarta_Click(1);
+    j.ronda.BotonCarta_Click(1);
     EXPECT_EQ(jugada(j, 1), 32);
     EXPECT_EQ(jugada(j, 2), 28);
-    j.naipalia.BotonCarta_Click(2);
-    j.naipalia.BotonCarta_Click(3);
+    j.ronda.BotonCarta_Click(2);
+    j.ronda.BotonCarta_Click(3);
     EXPECT_EQ(jugada(j, 3), -1);
     EXPECT_EQ(p.modales.back(), "FinRonda");
-    EXPECT_EQ(j.naipalia.puntosJugador(), 1);
+    EXPECT_EQ(j.estado.PuntosJugador, 1);
+    EXPECT_EQ(j.naipalia.TextoJugador.Text(), "1");
 }

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "puertos_prueba.h"
-#include "shell/naipalia.h"
 
 using namespace naipalia;
 
@@ -13,9 +12,9 @@ int deducir(prueba::Plataforma& p, int primera, int segunda, int tanto, int mano
     j.estado.CartasRepartidas = {primera, segunda, 20, 14, 15, 16};
     j.estado.PosicionJugador = {0, 1, 2, 0};
     j.estado.TantoCantadoJugador = tanto;
-    j.naipalia.ManoActual = mano;
-    j.naipalia.DeducirCartaJugador();
-    return j.naipalia.JerarquiaDeducidaJugador;
+    j.ronda.ManoActual = mano;
+    j.computadora.DeducirCartaJugador();
+    return j.computadora.JerarquiaDeducidaJugador;
 }
 
 }  // namespace
@@ -27,14 +26,15 @@ TEST(Deduccion, TerceraManoConLosEjemplosDeLaMesa) {
     EXPECT_TRUE(p.mensajes.empty());
     EXPECT_EQ(deducir(p, 0, 17, 33), SinDeducir);  // 1 espada, 12 basto: impossible
     ASSERT_EQ(p.mensajes.size(), 1u);
-    EXPECT_EQ(p.mensajes[0].texto,
-              "Ehh!! Según tus cartas en la mesa no es posible tu tanto, probablemente te equivocaste o hayas mentido.");
+    EXPECT_EQ(
+        p.mensajes[0].texto,
+        "Ehh!! Según tus cartas en la mesa no es posible tu tanto, probablemente te equivocaste o hayas mentido.");
     EXPECT_EQ(p.mensajes[0].icono, Icono::Informacion);
 }
 
 TEST(Deduccion, TantoDeUnaSolaCartaYSinTanto) {
     prueba::Plataforma p;
-    EXPECT_EQ(deducir(p, 15, 16, 3), 4);   // two figures shown, declared 3: a 3
+    EXPECT_EQ(deducir(p, 15, 16, 3), 4);           // two figures shown, declared 3: a 3
     EXPECT_EQ(deducir(p, 36, 16, 4), SinDeducir);  // the 4 is on the table already
     EXPECT_EQ(deducir(p, 15, 16, 7), SinDeducir);  // a 7 could be of any class
     EXPECT_EQ(deducir(p, 15, 16, TantoNoCantado), SinDeducir);

@@ -4,7 +4,6 @@
 
 #include "puertos_prueba.h"
 #include "round/sorteo.h"
-#include "shell/naipalia.h"
 
 using namespace naipalia;
 
@@ -28,17 +27,17 @@ TEST(Reparto, ElSorteoAlcanzaTodasLasCartasSinSerUniforme) {
 // Repeated cards are drawn again; the computer's mano turns the six slots round.
 TEST(Reparto, SeisCartasDistintasYLaVueltaCuandoEraManoLaComputadora) {
     prueba::Plataforma p;
-    auto& n = p.juego->naipalia;
+    auto& ronda = p.juego->ronda;
     auto& e = p.juego->estado;
-    n.MenuMCompu_Click();
+    p.juego->principal.MenuMCompu_Click();
     // k = 0, 0 (again), 10, 20, 30, 40, 99 -> cards 0, 4, 8, 12, 16, 39.
     p.sorteos = {0.0, 0.0, 0.1, 0.2, 0.3, 0.4, 0.995};
-    e.QuienMano = "";
-    n.SubRepartirCartas();
+    e.QuienMano = Lado::Nadie;
+    ronda.SubRepartirCartas();
     EXPECT_EQ(e.CartasRepartidas, (std::array<int, 6>{0, 4, 8, 12, 16, 39}));
     p.sorteos = {0.0, 0.1, 0.2, 0.3, 0.4, 0.995};
-    e.QuienMano = Computadora;
-    n.SubRepartirCartas();
+    e.QuienMano = Lado::Computadora;
+    ronda.SubRepartirCartas();
     EXPECT_EQ(e.CartasRepartidas, (std::array<int, 6>{39, 16, 12, 8, 4, 0}));
     std::set<int> distintas(e.CartasRepartidas.begin(), e.CartasRepartidas.end());
     EXPECT_EQ(distintas.size(), 6u);
@@ -47,32 +46,29 @@ TEST(Reparto, SeisCartasDistintasYLaVueltaCuandoEraManoLaComputadora) {
 TEST(Reparto, LaManoAlternaRondaARonda) {
     prueba::Plataforma p;
     Juego& j = p.jugar({4, 5, 28, 0, 1, 2});
-    EXPECT_EQ(j.estado.QuienMano, j.estado.NombreJugador);
-    j.naipalia.SiguienteRonda();
-    EXPECT_EQ(j.estado.QuienMano, Computadora);
+    EXPECT_EQ(j.estado.QuienMano, Lado::Jugador);
+    j.ronda.SiguienteRonda();
+    EXPECT_EQ(j.estado.QuienMano, Lado::Computadora);
     // The computer led hand 1: the player now has his three cards to answer with.
     EXPECT_NE(j.estado.PosicionCompu[1], 0);
     for (int s = 1; s <= 3; ++s) EXPECT_TRUE(j.naipalia.BotonCarta(s).Enabled());
-    j.naipalia.SiguienteRonda();
-    EXPECT_EQ(j.estado.QuienMano, j.estado.NombreJugador);
+    j.ronda.SiguienteRonda();
+    EXPECT_EQ(j.estado.QuienMano, Lado::Jugador);
     EXPECT_EQ(j.estado.RondasJugadas, 3);
 }
 
 TEST(Reparto, ElFinDelJuegoJustoEnElLimite) {
     prueba::Plataforma p;
     Juego& j = p.jugar({4, 5, 28, 0, 1, 2});
-    j.naipalia.TextoJugador.Text("14");
+    j.operacion.EscribirPuntos(Lado::Jugador, 14);
     EXPECT_FALSE(j.estado.FinJuego);
-    j.naipalia.TextoComputadora.Text("15");
+    j.operacion.EscribirPuntos(Lado::Computadora, 15);
     EXPECT_TRUE(j.estado.FinJuego);
     EXPECT_EQ(p.mensajes.back().texto, " Se ha llegado al final del juego.");
     // No deal after the end, and only the player and about buttons stay enabled.
     const int rondas = j.estado.RondasJugadas;
-    j.naipalia.SiguienteRonda();
+    j.ronda.SiguienteRonda();
     EXPECT_EQ(j.estado.RondasJugadas, rondas);
-    for (Control* c : j.naipalia.controles())
-        if (c->tipo() == TipoControl::Boton && c->nombre() != "BotonJugador" && c->nombre() != "BotonAcercaDe")
-        {
-            EXPECT_FALSE(c->Enabled()) << c->nombre();
-        }
+    for (Control* c : j.naipalia.botones())
+        EXPECT_EQ(c->Enabled(), c == &j.naipalia.BotonJugador || c == &j.naipalia.BotonAcercaDe) << c->nombre();
 }

@@ -13,6 +13,8 @@ public:
         Boton(1).diseno().Enabled = false;
         Caja.Change = [this] { ++cambios; };
         Etiqueta.Change = [this] { ++cambiosEtiqueta; };
+        Load = [this] { ++cargas; };
+        QueryUnload = [this](int& cancelar) { cancelar = negarCierre ? 1 : 0; };
         terminarDiseno();
     }
     Control Etiqueta{*this, "Etiqueta", TipoControl::Etiqueta};
@@ -20,11 +22,6 @@ public:
     Control Caja{*this, "Caja", TipoControl::Texto};
     int cargas = 0, cambios = 0, cambiosEtiqueta = 0;
     bool negarCierre = false;
-
-    void Form_Unload(int& cancelar) override { cancelar = negarCierre ? 1 : 0; }
-
-protected:
-    void Form_Load() override { ++cargas; }
 };
 
 }  // namespace

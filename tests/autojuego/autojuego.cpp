@@ -3,7 +3,6 @@
 #include <exception>
 
 #include "game/estado.h"
-#include "shell/naipalia.h"
 #include "tests/autojuego/fallo.h"
 
 namespace naipalia::autojuego {
@@ -28,11 +27,11 @@ std::uint64_t acumular(std::uint64_t huella, long valor) {
 // What the table shows the player at one turn.
 std::uint64_t acumularTurno(std::uint64_t huella, const Juego& juego) {
     const Estado& e = juego.estado;
-    huella = acumular(huella, e.RondasJugadas * 4 + juego.naipalia.ManoActual);
+    huella = acumular(huella, e.RondasJugadas * 4 + juego.ronda.ManoActual);
     for (int c : e.CartasRepartidas) huella = acumular(huella, c);
     for (int h = 1; h <= 3; ++h) huella = acumular(huella, e.PosicionJugador[h] * 8 + e.PosicionCompu[h]);
-    huella = acumular(huella, juego.naipalia.puntosJugador());
-    return acumular(huella, juego.naipalia.puntosComputadora());
+    huella = acumular(huella, e.PuntosJugador);
+    return acumular(huella, e.PuntosComputadora);
 }
 
 std::string describir(const Semillas& s, const std::string& motivo, const Plataforma& plataforma) {
@@ -48,7 +47,7 @@ std::string describir(const Semillas& s, const std::string& motivo, const Plataf
 }  // namespace
 
 Autojuego::Autojuego()
-    : juego_(plataforma_.puertos), invariantes_(juego_), jugador_(juego_, plataforma_, invariantes_) {
+    : juego_(plataforma_.falsos.puertos), invariantes_(juego_), jugador_(juego_, plataforma_, invariantes_) {
     plataforma_.jugador = &jugador_;
     juego_.arrancar();
 }
@@ -104,7 +103,7 @@ Resultado Autojuego::jugar(std::uint32_t base, long cantidad) {
     }
     for (long i = 0; i < cantidad; ++i) {
         Semillas s = semillas(base, i);
-        s.manoPreviaComputadora = juego_.estado.QuienMano == Computadora;
+        s.manoPreviaComputadora = juego_.estado.QuienMano == Lado::Computadora;
         if (!intentar(s, r)) break;
     }
     return r;
@@ -117,7 +116,7 @@ Resultado Autojuego::repetir(const Semillas& s, std::ostream& traza) {
         return r;
     }
     // The only state a game hands to the next one.
-    juego_.estado.QuienMano = s.manoPreviaComputadora ? Computadora : juego_.estado.NombreJugador;
+    juego_.estado.QuienMano = s.manoPreviaComputadora ? Lado::Computadora : Lado::Jugador;
     plataforma_.traza = &traza;
     intentar(s, r);
     plataforma_.traza = nullptr;

@@ -7,8 +7,8 @@
 
 #include "game/estado.h"
 #include "game/mesa.h"
+#include "game/nombres.h"
 #include "shell/juego.h"
-#include "shell/naipalia.h"
 #include "tests/autojuego/fallo.h"
 #include "tests/autojuego/puertos_autojuego.h"
 
@@ -52,15 +52,18 @@ void revisarLado(const Estado& e, const std::array<int, 4>& clase, const std::ar
     }
 }
 
-// A hand is scored only once both sides played it, and then by the classes alone.
+// A hand is scored only once both sides played it, and then by the classes alone; its
+// box shows what the round keeps.
 void revisarResultados(const Estado& e, const Naipalia& n) {
     for (int h = 1; h <= 3; ++h) {
         const std::string& texto = n.TextoMano(h).Text();
+        if (texto != TextoResultado(e, e.ResultadoManos[h]))
+            Fallar("hand " + to_string(h) + "'s box shows \"" + texto + "\" for another result");
         if (texto.empty()) continue;
         if (e.PosicionJugador[h] == 0 || e.PosicionCompu[h] == 0)
             Fallar("hand " + to_string(h) + " was scored \"" + texto + "\" before both sides played it");
         const int j = e.JerarquiaJugador[h], c = e.JerarquiaCompu[h];
-        const std::string& esperado = j > c ? Computadora : j == c ? Iguales : e.NombreJugador;
+        const std::string& esperado = j > c ? NombreComputadora : j == c ? PalabraIguales : e.NombreJugador;
         if (texto != esperado)
             Fallar("hand " + to_string(h) + " was scored \"" + texto + "\" with classes " + to_string(j) +
                    " (player) and " + to_string(c) + " (computer)");
@@ -99,8 +102,8 @@ void Invariantes::revisar() {
 void Invariantes::revisarRonda() {
     const Estado& e = juego_.estado;
     if (e.RondasJugadas == ronda_) return;
-    const bool computadora = e.QuienMano == Computadora;
-    if (!computadora && e.QuienMano != e.NombreJugador) Fallar("the mano is neither side: \"" + e.QuienMano + "\"");
+    const bool computadora = e.QuienMano == Lado::Computadora;
+    if (!computadora && e.QuienMano != Lado::Jugador) Fallar("the mano is neither side");
     if (ronda_ == 0) {
         if (e.RondasJugadas != 1) Fallar("a new game begins with round " + to_string(e.RondasJugadas));
         if ((manoElegida_ == ManoElegida::Computadora && !computadora) ||
@@ -119,8 +122,12 @@ void Invariantes::revisarRonda() {
 
 // Scores only go up within a game.
 void Invariantes::revisarPuntos() {
+    const Estado& e = juego_.estado;
     const Naipalia& n = juego_.naipalia;
-    const int j = n.puntosJugador(), c = n.puntosComputadora();
+    const int j = e.PuntosJugador, c = e.PuntosComputadora;
+    if (n.TextoJugador.Text() != to_string(j) || n.TextoComputadora.Text() != to_string(c))
+        Fallar("the score boxes show " + n.TextoJugador.Text() + "-" + n.TextoComputadora.Text() + " for " +
+               to_string(j) + "-" + to_string(c));
     if (j < puntosJugador_ || c < puntosComputadora_)
         Fallar("a score went down: player " + to_string(puntosJugador_) + " -> " + to_string(j) + ", computer " +
                to_string(puntosComputadora_) + " -> " + to_string(c));
@@ -131,7 +138,7 @@ void Invariantes::revisarPuntos() {
 void Invariantes::revisarTurno() {
     const Estado& e = juego_.estado;
     const Naipalia& n = juego_.naipalia;
-    const int m = n.ManoActual;
+    const int m = juego_.ronda.ManoActual;
     if (m < 1 || m > 3) Fallar("the current hand is " + to_string(m));
     for (int h = 1; h < m; ++h)
         if (n.TextoMano(h).Text().empty())

@@ -6,9 +6,8 @@
 #include <string>
 
 #include "game/mesa.h"
-#include "settlement/fin_juegos.h"
+#include "game/nombres.h"
 #include "shell/juego.h"
-#include "shell/naipalia.h"
 #include "tests/autojuego/fallo.h"
 #include "tests/autojuego/invariantes.h"
 #include "tests/autojuego/puertos_autojuego.h"
@@ -22,8 +21,8 @@ using std::to_string;
 // Far more than any game needs: past it the game no longer ends.
 constexpr long MaximoAccionesPartida = 2000;
 
-// The window's client area, and a margin around it where a drag may still end.
-constexpr double AnchoVentana = 11280, AltoVentana = 7560, Margen = 500;
+// Around the window's client area, a margin where a drag may still end.
+constexpr double Margen = 500;
 
 bool usable(const Control& c) { return c.Enabled() && c.Visible(); }
 
@@ -46,7 +45,7 @@ void JugadorAzar::contar() {
 }
 
 JugadorAzar::Momento JugadorAzar::momento() const {
-    return {juego_.naipalia.ManoActual, juego_.estado.RondasJugadas};
+    return {juego_.ronda.ManoActual, juego_.estado.RondasJugadas};
 }
 
 int JugadorAzar::slotDe(int carta) const {
@@ -239,7 +238,7 @@ void JugadorAzar::exigirJugada(Momento antes, int slot, const char* como) const 
 
 void JugadorAzar::exigirNada(Momento antes, const char* como) const {
     const Estado& e = juego_.estado;
-    if (e.FinJuego || e.RondasJugadas != antes.ronda || juego_.naipalia.ManoActual != antes.mano ||
+    if (e.FinJuego || e.RondasJugadas != antes.ronda || juego_.ronda.ManoActual != antes.mano ||
         e.PosicionJugador[static_cast<std::size_t>(antes.mano)] != 0)
         Fallar(std::string(como) + " played a card in hand " + to_string(antes.mano));
 }
@@ -264,9 +263,10 @@ JugadorAzar::Punto JugadorAzar::puntoFuera(int mano) {
         }
     case 1: return puntoDentro(1 + (mano + elegir(2)) % 3);
     default:
+        const Control& ventana = juego_.naipalia.forma();
         for (;;) {
-            const Punto p{elegir(static_cast<int>(AnchoVentana + 2 * Margen)) - Margen,
-                          elegir(static_cast<int>(AltoVentana + 2 * Margen)) - Margen};
+            const Punto p{elegir(static_cast<int>(ventana.Width() + 2 * Margen)) - Margen,
+                          elegir(static_cast<int>(ventana.Height() + 2 * Margen)) - Margen};
             if (!EnZonaJugada(mano, p.left, p.top)) return p;
         }
     }
@@ -274,13 +274,13 @@ JugadorAzar::Punto JugadorAzar::puntoFuera(int mano) {
 
 void JugadorAzar::trazarMesa() const {
     const Estado& e = juego_.estado;
-    const Naipalia& n = juego_.naipalia;
     std::ostream& t = *plataforma_.traza;
-    t << "round " << e.RondasJugadas << " hand " << n.ManoActual << ", mano " << e.QuienMano << ", cards";
+    t << "round " << e.RondasJugadas << " hand " << juego_.ronda.ManoActual << ", mano "
+      << TextoLado(e, e.QuienMano, PalabraNada) << ", cards";
     for (int s = 1; s <= 6; ++s) t << (s == 4 ? " |" : "") << ' ' << e.carta(s);
     t << ", played";
     for (std::size_t h = 1; h <= 3; ++h) t << ' ' << e.PosicionJugador[h] << '/' << e.PosicionCompu[h];
-    t << ", score " << n.puntosJugador() << '-' << n.puntosComputadora() << " of " << e.PuntosJuego << '\n';
+    t << ", score " << e.PuntosJugador << '-' << e.PuntosComputadora << " of " << e.PuntosJuego << '\n';
 }
 
 }  // namespace naipalia::autojuego

@@ -5,5 +5,5 @@ if(NOT TARGET naipalia-autojuego)
     ${CMAKE_CURRENT_LIST_DIR}/invariantes.cpp
     ${CMAKE_CURRENT_LIST_DIR}/jugador_azar.cpp
     ${CMAKE_CURRENT_LIST_DIR}/puertos_autojuego.cpp)
-  target_link_libraries(naipalia-autojuego PUBLIC naipalia-nucleo)
+  target_link_libraries(naipalia-autojuego PUBLIC naipalia-falsos)
 endif()

@@ -13,7 +13,28 @@ constexpr long MaximoSorteos = 1000000;
 
 }  // namespace
 
-Plataforma::Plataforma() : puertos{*this, *this, *this, *this, *this, *this, *this, *this, *this, "programa"} {}
+Plataforma::Plataforma() {
+    falsos.alMensaje = [this](const std::string& texto, Icono icono) {
+        mensajes.push_back({texto, icono});
+        if (traza) *traza << "  message: " << texto << '\n';
+    };
+    falsos.responder = [this](const std::string&) {
+        ++preguntas;
+        ultimaRespuesta = azarJugador() < 0x80000000U ? Respuesta::Si : Respuesta::No;
+        if (traza) *traza << "  answer: " << (ultimaRespuesta == Respuesta::Si ? "yes" : "no") << '\n';
+        return ultimaRespuesta;
+    };
+    falsos.alMostrarModal = [this](Ventana& ventana) {
+        if (!jugador) Fallar(ventana.nombre() + " opened with nobody to answer it");
+        jugador->jugarDialogo(ventana);
+    };
+    falsos.alTerminar = [] { Fallar("the program ended itself in the middle of play"); };
+    // The game reseeds from the clock at every deal; a generator of its own keeps a seed replayable.
+    falsos.generador = [this] {
+        if (++sorteos_ > MaximoSorteos) Fallar("the game drew a million random numbers: a loop does not end");
+        return static_cast<double>(azarJuego_()) * 0x1p-32;
+    };
+}
 
 void Plataforma::nuevaPartida(std::uint32_t semillaJuego, std::uint32_t semillaJugador) {
     azarJuego_.seed(semillaJuego);
@@ -22,28 +43,6 @@ void Plataforma::nuevaPartida(std::uint32_t semillaJuego, std::uint32_t semillaJ
     mensajes.clear();
     preguntas = 0;
     ultimaRespuesta = Respuesta::No;
-}
-
-Respuesta Plataforma::mostrar(const std::string& texto, Icono icono, Botones botones, Respuesta) {
-    mensajes.push_back({texto, icono});
-    if (traza) *traza << "  message: " << texto << '\n';
-    if (botones == Botones::Aceptar) return Respuesta::Aceptar;
-    ++preguntas;
-    ultimaRespuesta = azarJugador() < 0x80000000U ? Respuesta::Si : Respuesta::No;
-    if (traza) *traza << "  answer: " << (ultimaRespuesta == Respuesta::Si ? "yes" : "no") << '\n';
-    return ultimaRespuesta;
-}
-
-void Plataforma::mostrarModal(Ventana& ventana) {
-    if (!jugador) Fallar(ventana.nombre() + " opened with nobody to answer it");
-    jugador->jugarDialogo(ventana);
-}
-
-void Plataforma::terminar() { Fallar("the program ended itself in the middle of play"); }
-
-double Plataforma::siguiente() {
-    if (++sorteos_ > MaximoSorteos) Fallar("the game drew a million random numbers: a loop does not end");
-    return static_cast<double>(azarJuego_()) * 0x1p-32;
 }
 
 }  // namespace naipalia::autojuego

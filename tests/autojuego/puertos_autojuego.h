@@ -1,5 +1,6 @@
-// Ports for self-play: silent and cheap (no file is touched), the game's numbers from a
-// generator seeded per game, and the player behind every question and dialog.
+// The shared fakes as self-play uses them: silent and cheap (no file is touched), the
+// game's numbers from a generator seeded per game, and the player behind every question
+// and dialog.
 #pragma once
 
 #include <cstdint>
@@ -8,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/puertos.h"
+#include "platform/falsos.h"
 
 namespace naipalia::autojuego {
 
@@ -35,7 +36,7 @@ struct Mensaje {
     Icono icono;
 };
 
-class Plataforma final : Mensajes, Ventanas, Reloj, Azar, Sonidos, Animaciones, Imagenes, Pantalla, Escritorio {
+class Plataforma {
 public:
     Plataforma();
     Plataforma(const Plataforma&) = delete;
@@ -44,7 +45,7 @@ public:
     // Both generators restart: the game's numbers and the player's choices.
     void nuevaPartida(std::uint32_t semillaJuego, std::uint32_t semillaJugador);
 
-    Puertos puertos;
+    Falsos falsos{"programa"};
     AzarJugador azarJugador;
     JugadorAzar* jugador = nullptr;  // plays every modal dialog
     std::ostream* traza = nullptr;
@@ -55,27 +56,6 @@ public:
     Respuesta ultimaRespuesta = Respuesta::No;
 
 private:
-    Respuesta mostrar(const std::string& texto, Icono icono, Botones botones, Respuesta porDefecto) override;
-    void mostrar(Ventana&) override {}
-    void mostrarModal(Ventana& ventana) override;
-    void terminar() override;
-    double segundosDelDia() override { return 43200; }
-    std::string fechaCorta() override { return "06/12/2026"; }
-    double siguiente() override;
-    // The game reseeds from the clock at every deal; ignoring it keeps a seed replayable.
-    void sembrar(double) override {}
-    bool comando(const std::string&, const std::string&, const std::string&) override { return true; }
-    bool archivo(const std::string&, const std::string&) override { return true; }
-    void iniciar(const std::string&) override {}
-    bool cargable(const std::string&) override { return true; }
-    int anchoPixeles() override { return 1024; }
-    int altoPixeles() override { return 768; }
-    double anchoTexto(const std::string& texto, int, bool) override {
-        return 90.0 * static_cast<double>(texto.size());
-    }
-    bool abrirEnlace(const std::string&, std::string&) override { return true; }
-    void mostrarAyuda(const std::string&) override {}
-
     std::mt19937 azarJuego_;
     long sorteos_ = 0;
 };

@@ -1,5 +1,5 @@
 // The end-of-game dance: the computer's backs and three cards bounce in a wave.
-#include "shell/juego.h"
+#include "round/ronda.h"
 #include "shell/naipalia.h"
 
 namespace naipalia {
@@ -18,17 +18,17 @@ void bailar(Control& imagen, int& paso, const Control& guia, int pasoGuia, doubl
 
 }  // namespace
 
-void Naipalia::TiempoBaile_Timer() {
-    Control& guia = CartaFondo(4);
+void Ronda::TiempoBaile_Timer() {
+    Control& guia = n.CartaFondo(4);
     guia.Top(guia.Top() - PasoFondo[4]);
     if (guia.Top() == Techo) PasoFondo[4] = -100;
     else if (guia.Top() == Piso) PasoFondo[4] = 100;
-    bailar(CartaFondo(5), PasoFondo[5], guia, PasoFondo[4], 2990);
-    bailar(CartaFondo(6), PasoFondo[6], guia, PasoFondo[4], 2590);
-    const int primera = puntosComputadora() >= e.PuntosJuego ? 0 : 37;
-    bailar(Carta(primera), PasoBaile[1], guia, PasoFondo[4], 2190);
-    bailar(Carta(primera + 1), PasoBaile[2], guia, PasoFondo[4], 1790);
-    bailar(Carta(primera + 2), PasoBaile[3], guia, PasoFondo[4], 1390);
+    bailar(n.CartaFondo(5), PasoFondo[5], guia, PasoFondo[4], 2990);
+    bailar(n.CartaFondo(6), PasoFondo[6], guia, PasoFondo[4], 2590);
+    const int primera = e.PuntosComputadora >= e.PuntosJuego ? 0 : 37;
+    bailar(n.Carta(primera), PasoBaile[1], guia, PasoFondo[4], 2190);
+    bailar(n.Carta(primera + 1), PasoBaile[2], guia, PasoFondo[4], 1790);
+    bailar(n.Carta(primera + 2), PasoBaile[3], guia, PasoFondo[4], 1390);
 }
 
 }  // namespace naipalia

@@ -1,4 +1,4 @@
-// Fixed texts of the table shown in more than one place.
+// Fixed texts shown in more than one place: the start prompt, the about area.
 #pragma once
 
 namespace naipalia::textos {

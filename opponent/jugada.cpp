@@ -1,0 +1,332 @@
+// The computer's turn: which card it plays in each hand, when it calls, and when it
+// would rather go to the deck.
+#include <algorithm>
+
+#include "game/mesa.h"
+#include "game/tanto.h"
+#include "opponent/computadora.h"
+#include "round/ronda.h"
+#include "shell/naipalia.h"
+#include "shell/operacion.h"
+
+namespace naipalia {
+
+namespace {
+
+int clase(const Estado& e, int slot) { return JerarquiaTruco(e.carta(slot)); }
+
+// The stronger or weaker of two slots; equal classes go to the slot given for ties.
+int masFuerte(const Estado& e, int a, int b, int empate) {
+    return clase(e, a) < clase(e, b) ? a : clase(e, b) < clase(e, a) ? b : empate;
+}
+int masDebil(const Estado& e, int a, int b, int empate) {
+    return clase(e, a) > clase(e, b) ? a : clase(e, b) > clase(e, a) ? b : empate;
+}
+
+}  // namespace
+
+Computadora::Computadora(Operacion& operacion, Ronda& r)
+    : op(operacion), e(operacion.estado), n(operacion.naipalia), ronda(r) {}
+
+void Computadora::JugadaComputadora() {
+    switch (ronda.ManoActual) {
+        case 1: jugarMano1(); break;
+        case 2: jugarMano2(); break;
+        default: jugarMano3(); break;
+    }
+}
+
+// After every truco call the computer makes: a refusal or the end of the game ends its turn.
+bool Computadora::cantoTerminoTurno() const { return e.TrucoRechazado || e.FinJuego; }
+
+// One step up the truco chain, when the computer holds the right to it.
+bool Computadora::escalarTruco() {
+    if (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada)
+        CantarTrucoComputadora();
+    else if (e.QuienTruco == Lado::Computadora && e.EstadoTruco == NivelTruco::Truco)
+        CantarRetrucoComputadora();
+    else if (e.EstadoTruco == NivelTruco::ReTruco && e.QuienTruco == Lado::Computadora)
+        CantarVale4Computadora();
+    else
+        return false;
+    return cantoTerminoTurno();
+}
+
+void Computadora::jugarMano1() {
+    if (e.PosicionCompu[1] != 0) {
+        ronda.ResolverMano();
+        return;
+    }
+    if (MazoPendiente) {
+        IrseAlMazoComputadora();
+        ronda.avisarTurno();
+        return;
+    }
+
+    const bool jugadorJugo = e.JerarquiaJugador[1] != SinJugar;
+    if (MismoPalo(e.carta(4), e.carta(5), e.carta(6)) && n.MenuFlorOpcion(1).Checked() &&
+        e.EstadoFlor == NivelFlor::Nada && e.EnvidoQuerido == Cadena::Nada && e.QuienEnvido == Lado::Nadie) {
+        if (!jugadorJugo) {
+            CantarFlorComputadora();
+        } else {
+            op.ReproducirVoz(Voz::Flor);
+            op.mensaje("Flor!!", Icono::Exclamacion);
+            e.QuienFlor = Lado::Computadora;
+            e.EstadoFlor = NivelFlor::Flor;
+            if (e.PuntosComputadora + 3 >= e.PuntosJuego) op.AvisoFinalPorPuntos();
+            if (e.FinJuego) return;
+            op.CerrarCantosMesa();
+        }
+    } else if (e.EstadoFlor == NivelFlor::Nada && e.EnvidoQuerido == Cadena::Nada && e.QuienEnvido == Lado::Nadie &&
+               e.EstadoTruco == NivelTruco::Nada) {
+        DecidirEnvidoComputadora(false);
+    }
+    if (e.FinJuego) return;
+
+    const int c4 = clase(e, 4), c5 = clase(e, 5), c6 = clase(e, 6);
+    const int fuertes = (c4 <= 3) + (c5 <= 3) + (c6 <= 3);
+    const bool cantar = e.TantoPrimero || (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada &&
+                                           ((c4 >= 10 && c5 >= 10 && c6 >= 10 && op.azar() < 0.5) || fuertes >= 2));
+    if (cantar) {
+        if (e.QuienEnvido == Lado::Nadie && !jugadorJugo && e.EstadoFlor == NivelFlor::Nada) {
+            if (CantarTrucoTantoPrimero()) return;
+        } else {
+            e.TantoPrimero = false;
+            e.TrucoCantadoEnJugada = true;
+            CantarTrucoComputadora();
+            e.TrucoCantadoEnJugada = false;
+            if (e.TrucoRechazadoEnJugada || e.FinJuego) return;
+        }
+    }
+
+    if (jugadorJugo)
+        responderMano1();
+    else
+        abrirMano1();
+}
+
+void Computadora::responderMano1() {
+    const int p = e.JerarquiaJugador[1];
+    int ganadoras[3], empates[3];
+    int g = 0, t = 0;
+    for (int s = 4; s <= 6; ++s) {
+        if (clase(e, s) < p) ganadoras[g++] = s;
+        if (clase(e, s) == p) empates[t++] = s;
+    }
+    int slot = 0;
+    if (g == 1) {
+        if (t > 0)
+            slot = empates[0];
+        else if (clase(e, ganadoras[0]) > 2 && op.azar() < 0.2)
+            slot = ganadoras[0];
+    } else if (g == 2) {
+        slot = (t == 1 && op.azar() < 0.2) ? empates[0] : masDebil(e, ganadoras[0], ganadoras[1], ganadoras[0]);
+    } else if (g == 3) {
+        if (e.EstadoTruco == NivelTruco::Nada && e.QuienTruco == Lado::Nadie &&
+            std::min({clase(e, 4), clase(e, 5), clase(e, 6)}) <= 4) {
+            CantarTrucoComputadora();
+            if (cantoTerminoTurno()) return;
+        }
+    }
+    if (slot == 0) slot = SlotMasDebil(e);
+    JugarCartaPrimeraMano(slot);
+    ronda.ResolverMano();
+}
+
+void Computadora::abrirMano1() {
+    const int c[3] = {clase(e, 4), clase(e, 5), clase(e, 6)};
+    const bool unaBuena = std::any_of(c, c + 3, [](int x) { return x >= 2 && x <= 4; });
+    const auto bajas = std::count_if(c, c + 3, [](int x) { return x < 10; });
+    const auto fuertes = std::count_if(c, c + 3, [](int x) { return x <= 3; });
+    if (unaBuena && bajas <= 1) {
+        for (int s = 4; s <= 6; ++s) {
+            if (clase(e, s) <= 4) {
+                JugarCartaPrimeraMano(s);
+                break;
+            }
+        }
+    } else if (fuertes >= 2) {
+        JugarCartaMasBaja();
+    } else {
+        int medio = 4;
+        for (int i = 0; i < 3; ++i) {
+            const int a = c[(i + 1) % 3], b = c[(i + 2) % 3];
+            if (c[i] >= std::min(a, b) && c[i] <= std::max(a, b)) {
+                medio = 4 + i;
+                break;
+            }
+        }
+        const bool jugarMedio = clase(e, medio) <= 5 || op.azar() < 0.2;
+        JugarCartaPrimeraMano(jugarMedio ? medio : SlotMasDebil(e));
+    }
+    ronda.ResolverMano();
+}
+
+void Computadora::jugarMano2() {
+    if (e.PosicionCompu[2] != 0) {
+        ronda.ResolverMano();
+        return;
+    }
+    int slots[3];
+    SlotsSinJugar(e, slots);
+    const int a = slots[0], b = slots[1];
+    const ResultadoMano primera = e.ResultadoManos[1];
+    int slot = 0;
+
+    if (e.JerarquiaJugador[2] != SinJugar) {
+        const int p = e.JerarquiaJugador[2];
+        const bool ganaA = clase(e, a) < p, ganaB = clase(e, b) < p;
+        if (primera != ResultadoMano::Iguales) {
+            slot = ganaA != ganaB ? (ganaA ? a : b) : masDebil(e, a, b, b);
+        } else {
+            if (p != 13 && (ganaA || ganaB)) {
+                if (escalarTruco()) return;
+            } else if (p != 13) {
+                if (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada && p >= 9 && op.azar() < 0.8) {
+                    CantarTrucoComputadora();
+                    if (cantoTerminoTurno()) return;
+                }
+                if (e.QuienTruco == Lado::Computadora && e.EstadoTruco == NivelTruco::Truco && p >= 8 &&
+                    op.azar() < 0.8) {
+                    CantarRetrucoComputadora();
+                    if (cantoTerminoTurno()) return;
+                }
+            }
+            if (clase(e, a) > p && clase(e, b) > p && op.azar() < 0.5) {
+                IrseAlMazoComputadora();
+                ronda.avisarTurno();
+                return;
+            }
+            slot = masFuerte(e, a, b, b);
+        }
+    } else if (primera == ResultadoMano::Computadora) {
+        const bool ambasMedias = clase(e, a) >= 5 && clase(e, a) <= 9 && clase(e, b) >= 5 && clase(e, b) <= 9;
+        if (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada && !ambasMedias) {
+            CantarTrucoComputadora();
+            if (cantoTerminoTurno()) return;
+        }
+        const int fuerte = masFuerte(e, a, b, a);
+        slot = (e.EstadoTruco == NivelTruco::Truco && clase(e, fuerte) > 3) ? fuerte : masDebil(e, a, b, a);
+    } else {
+        if (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada &&
+            (clase(e, a) <= 5 || clase(e, b) <= 5)) {
+            CantarTrucoComputadora();
+            if (cantoTerminoTurno()) return;
+        }
+        slot = masFuerte(e, a, b, a);
+    }
+    JugarCartaSegundaMano(slot);
+    ronda.ResolverMano();
+}
+
+void Computadora::jugarMano3() {
+    if (e.PosicionCompu[3] != 0) {
+        ronda.ResolverMano();
+        return;
+    }
+    int slots[3];
+    SlotsSinJugar(e, slots);
+    const int s = slots[0];
+    const int cs = clase(e, s);
+    const bool ganoPrimeraCompu = e.ResultadoManos[1] == ResultadoMano::Computadora;
+    const bool ganoPrimeraJugador = e.ResultadoManos[1] == ResultadoMano::Jugador;
+    const int p = e.JerarquiaJugador[3];
+
+    if (p == SinJugar) {
+        DeducirCartaJugador();
+        const int d = JerarquiaDeducidaJugador;
+        if (d == SinDeducir) {
+            if (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada && cs <= 5) {
+                CantarTrucoComputadora();
+                if (cantoTerminoTurno()) return;
+            } else if (e.QuienTruco == Lado::Computadora && e.EstadoTruco == NivelTruco::Truco && cs <= 4) {
+                CantarRetrucoComputadora();
+                if (cantoTerminoTurno()) return;
+            }
+        } else if (cs < d || (cs == d && ganoPrimeraCompu)) {
+            if (escalarTruco()) return;
+        } else if (e.EstadoTruco == NivelTruco::Nada && e.QuienTruco == Lado::Nadie && d >= 9) {
+            CantarTrucoComputadora();
+            if (cantoTerminoTurno()) return;
+        } else if (e.QuienTruco == Lado::Computadora && e.EstadoTruco == NivelTruco::Truco && d >= 8 &&
+                   op.azar() < 0.5) {
+            CantarRetrucoComputadora();
+            if (cantoTerminoTurno()) return;
+        }
+    } else {
+        JerarquiaDeducidaJugador = SinDeducir;
+        if (p != 13) {
+            if (cs < p || (cs == p && ganoPrimeraCompu)) {
+                if (escalarTruco()) return;
+            } else if (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada &&
+                       (p >= 8 || (p >= 6 && op.azar() < 0.5))) {
+                CantarTrucoComputadora();
+                if (cantoTerminoTurno()) return;
+            } else if (e.QuienTruco == Lado::Computadora && e.EstadoTruco == NivelTruco::Truco &&
+                       (p >= 7 || (p >= 6 && op.azar() < 0.7))) {
+                CantarRetrucoComputadora();
+                if (cantoTerminoTurno()) return;
+            } else if (e.EstadoTruco == NivelTruco::ReTruco && e.QuienTruco == Lado::Computadora &&
+                       (p >= 6 || (p >= 5 && op.azar() < 0.4))) {
+                CantarVale4Computadora();
+                if (cantoTerminoTurno()) return;
+            }
+        }
+    }
+
+    const int d = JerarquiaDeducidaJugador;
+    const bool alMazo = (d != SinDeducir && (d < cs || (d == cs && ganoPrimeraJugador))) ||
+                        (ganoPrimeraJugador && p == cs && op.azar() < 0.75) || (p != SinJugar && p < cs);
+    if (alMazo) {
+        IrseAlMazoComputadora();
+        ronda.avisarTurno();
+        return;
+    }
+    JugarCartaComputadora(3, s);
+    ronda.ResolverMano();
+}
+
+}  // namespace naipalia
+
+namespace naipalia {
+
+void Computadora::JugarCartaComputadora(int mano, int slot) {
+    const int carta = e.carta(slot);
+    const auto h = static_cast<std::size_t>(mano);
+    n.Carta(carta).Move(LeftMesaCompu[h], TopMesaCompu);
+    n.Carta(carta).Visible(true);
+    n.CartaFondo(slot).Visible(false);
+    e.JerarquiaCompu[h] = JerarquiaTruco(carta);
+    e.PosicionCompu[h] = slot;
+}
+
+void Computadora::JugarCartaPrimeraMano(int slot) {
+    op.SonidoCarta();
+    JugarCartaComputadora(1, slot);
+}
+
+void Computadora::JugarCartaSegundaMano(int slot) {
+    op.SonidoCarta();
+    JugarCartaComputadora(2, slot);
+}
+
+void Computadora::JugarCartaMasBaja() { JugarCartaPrimeraMano(SlotMasDebil(e)); }
+
+int SlotsSinJugar(const Estado& e, int (&slots)[3]) {
+    int n = 0;
+    for (int s = 4; s <= 6; ++s)
+        if (s != e.PosicionCompu[1] && s != e.PosicionCompu[2] && s != e.PosicionCompu[3]) slots[n++] = s;
+    return n;
+}
+
+int SlotMasDebil(const Estado& e) {
+    int slots[3] = {};
+    const int n = SlotsSinJugar(e, slots);
+    if (n == 0) return 0;
+    int debil = slots[0];
+    for (int i = 1; i < n; ++i)
+        if (JerarquiaTruco(e.carta(slots[i])) > JerarquiaTruco(e.carta(debil))) debil = slots[i];
+    return debil;
+}
+
+}  // namespace naipalia

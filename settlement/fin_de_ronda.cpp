@@ -1,0 +1,67 @@
+// The end-of-round dialog's face, its layout and its two ways out.
+#include "game/archivos.h"
+#include "round/ronda.h"
+#include "settlement/fin_juegos.h"
+#include "settlement/fin_ronda.h"
+#include "settlement/liquidacion.h"
+#include "shell/naipalia.h"
+#include "shell/operacion.h"
+
+namespace naipalia {
+
+Liquidacion::Liquidacion(Operacion& operacion, FinJuegos& fj, Ronda& r)
+    : finRonda(operacion.finRonda), finJuegos(fj), op(operacion), e(operacion.estado), n(operacion.naipalia), ronda(r) {
+    finRonda.Load = [this] { FinRonda_Load(); };
+    finRonda.EtiquetaMensaje.Change = [this] { FinRonda_EtiquetaMensaje_Change(); };
+    finRonda.BotonMesa.Click = [this] { BotonMesa_Click(); };
+    finRonda.BotonMostrarCarta.Click = [this] { BotonMostrarCarta_Click(); };
+    finJuegos.Load = [this] { FinJuegos_Load(); };
+    finJuegos.EtiquetaMensaje.Change = [this] { FinJuegos_EtiquetaMensaje_Change(); };
+    finJuegos.BotonAceptar.Click = [this] { BotonAceptar_Click(); };
+}
+
+void Liquidacion::FinRonda_Load() {
+    const std::string cara = op.ruta(archivos::CaraMenu);
+    if (op.puertos.imagenes->cargable(cara)) finRonda.Imagen.Picture(cara);
+}
+
+void Liquidacion::FinRonda_EtiquetaMensaje_Change() {
+    auto& f = finRonda;
+    const auto& p = f.EtiquetaMensaje.propiedades();
+    f.EtiquetaMensaje.Width(op.puertos.pantalla->anchoTexto(p.Caption, p.TamanoLetra, p.Negrita));
+    const double ancho = f.EtiquetaMensaje.Width() < FinRonda::AnchoMensajeDiseno ? FinRonda::AnchoDiseno
+                                                                                  : f.EtiquetaMensaje.Width() + 1725;
+    f.forma().Width(ancho);
+    f.BotonMesa.Left(ancho - 1800);
+    f.BotonMostrarCarta.Left(ancho - 3720);
+}
+
+void Liquidacion::SubOcultarCartas() {
+    for (int s = 1; s <= 6; ++s) {
+        Control& carta = n.Carta(e.carta(s));
+        carta.Visible(false);
+        carta.MousePointer(0);
+    }
+    for (int s = 4; s <= 6; ++s) n.CartaFondo(s).Visible(false);
+}
+
+void Liquidacion::BotonMesa_Click() {
+    finRonda.Hide();
+    if (e.JerarquiaJugador[3] != SinJugar) {
+        mostrarTodasLasCartas();
+    } else {
+        MostrarCartasComputadora();
+        certificarCartasEnMesa();
+        SumarTantoNoQueridoJugador();
+        SumarTantoNoQueridoComputadora();
+    }
+    finRonda.Unload();
+}
+
+void Liquidacion::BotonMostrarCarta_Click() {
+    finRonda.Hide();
+    mostrarTodasLasCartas();
+    finRonda.Unload();
+}
+
+}  // namespace naipalia

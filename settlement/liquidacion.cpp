@@ -1,0 +1,276 @@
+// Settling envido and flor at the end of the round: the computer proves its own,
+// the player's declaration is checked against the cards he showed, lies are punished.
+#include <string>
+
+#include "game/mesa.h"
+#include "game/tanto.h"
+#include "round/ronda.h"
+#include "settlement/liquidacion.h"
+#include "shell/naipalia.h"
+#include "shell/operacion.h"
+
+namespace naipalia {
+
+namespace {
+
+const std::string Penalidad = " Perdiste los puntos en cuestión, que son ganados por la PC y cinco puntos mas.";
+const std::string FlorNoDelMismoPalo =
+    "Te equivocaste o mentiste, dijiste tener flor, y tus cartas no son del mismo palo.";
+const std::string TantoCorrecto = "Tu tanto es correcto.";
+const std::string FlorCorrecta = "Tu flor es correcta.";
+const std::string NoCertificasTanto = "Sabiendo tus cartas en mesa, no certificas el tanto.";
+
+std::string puntos(int n, const char* singular, const char* plural) {
+    return std::to_string(n) + (n == 0 || n == 1 ? singular : plural);
+}
+
+}  // namespace
+
+bool Liquidacion::reclamoFlorJugador() const {
+    if (e.EstadoFlor == NivelFlor::Nada) return false;
+    return (e.GanadorFlor == Lado::Jugador &&
+            (e.EstadoFlor == NivelFlor::FlorContra || e.EstadoFlor == NivelFlor::FlorJuego)) ||
+           (e.QuienFlor == Lado::Jugador && e.EstadoFlor == NivelFlor::Flor) || e.EstadoFlor == NivelFlor::FlorAchico;
+}
+
+void Liquidacion::advertir(const std::string& texto) {
+    if (!e.TantoAcreditado) op.mensaje(texto + Penalidad, Icono::Exclamacion);
+}
+
+void Liquidacion::mentira() {
+    op.ReproducirVoz(Voz::Mentira);
+    op.AvisoVentanaCentral();
+}
+
+// The player shows all three cards.
+void Liquidacion::mostrarTodasLasCartas() {
+    MostrarCartasComputadora();
+    const bool unPalo = MismoPalo(e.carta(1), e.carta(2), e.carta(3));
+    const bool floresGanadas = e.EstadoFlor == NivelFlor::FlorContra || e.EstadoFlor == NivelFlor::FlorJuego;
+    if (e.EstadoFlor != NivelFlor::Nada) {
+        if (e.GanadorFlor == Lado::Jugador && floresGanadas) {
+            if (e.FlorJugador == SinFlor) {
+                FlorFalsaJugador();
+            } else if (e.FlorJugador != e.FlorCantadaJugador) {
+                mentira();
+                advertir("Te equivocaste o mentiste, tienes " + std::to_string(e.FlorJugador) +
+                         " puntos en la flor, en vez de " + std::to_string(e.FlorCantadaJugador) + " puntos!!");
+                PenalidadFlor();
+            } else {
+                op.mensaje(FlorCorrecta, Icono::Informacion);
+                SumarFlorJugador();
+            }
+        } else if ((e.QuienFlor == Lado::Jugador && e.EstadoFlor == NivelFlor::Flor) ||
+                   e.EstadoFlor == NivelFlor::FlorAchico) {
+            if (unPalo) {
+                op.mensaje(FlorCorrecta, Icono::Informacion);
+                SumarFlorJugador();
+            } else {
+                FlorFalsaJugador();
+            }
+        } else if (floresGanadas) {
+            if (unPalo) {
+                op.mensaje(FlorCorrecta, Icono::Informacion);
+            } else {
+                mentira();
+                advertir(FlorNoDelMismoPalo);
+            }
+        }
+    } else if (e.GanadorEnvido == Lado::Jugador && e.EnvidoQuerido != Cadena::Nada) {
+        if (e.TantoCantadoJugador == e.TantoRealJugador) {
+            op.mensaje(TantoCorrecto, Icono::Informacion);
+            SumarTantoJugador();
+        } else {
+            mentira();
+            advertir("Te equivocaste o mentiste, tienes " + puntos(e.TantoRealJugador, " punto", " puntos") +
+                     ", en vez de " + puntos(e.TantoCantadoJugador, " punto!!", " puntos!!"));
+            PenalidadTanto();
+        }
+    } else if (e.JerarquiaJugador[3] == SinJugar) {
+        ronda.SubValorTantoMesa(true);
+    }
+    SumarTantoNoQueridoJugador();
+    SumarTantoNoQueridoComputadora();
+}
+
+// Only the cards on the table prove what the player declared.
+void Liquidacion::certificarCartasEnMesa() {
+    const bool tantoGanado = e.GanadorEnvido == Lado::Jugador && e.EnvidoQuerido != Cadena::Nada;
+    if (e.JerarquiaJugador[1] == SinJugar) {
+        if (reclamoFlorJugador()) {
+            AvisoSinCartasEnMesa(" la flor.");
+            PenalidadFlor();
+        } else if (tantoGanado) {
+            AvisoSinCartasEnMesa(" el tanto.");
+            PenalidadTanto();
+        }
+    } else if (e.JerarquiaJugador[2] == SinJugar) {
+        CertificarFlorIncompleta(" una carta ");
+        if (tantoGanado) CertificarTantoUnaCarta(e.carta(e.PosicionJugador[1]));
+    } else {
+        CertificarFlorIncompleta(" dos cartas ");
+        if (!tantoGanado) return;
+        const int a = e.carta(e.PosicionJugador[1]);
+        const int b = e.carta(e.PosicionJugador[2]);
+        if (PaloCarta(a) == PaloCarta(b) || ValorEnvido(a) <= ValorEnvido(b)) {
+            const int mostrado = PaloCarta(a) == PaloCarta(b) ? ValorEnvido(a) + 20 + ValorEnvido(b) : ValorEnvido(b);
+            if (mostrado == e.TantoCantadoJugador) {
+                op.mensaje(TantoCorrecto, Icono::Informacion);
+                SumarTantoJugador();
+            } else {
+                if (!e.TantoAcreditado) op.mensaje(NoCertificasTanto + Penalidad, Icono::Informacion);
+                PenalidadTanto();
+            }
+        } else {
+            CertificarTantoUnaCarta(a);
+        }
+    }
+}
+
+void Liquidacion::MostrarCartasComputadora() {
+    const bool floresGanadas = e.EstadoFlor == NivelFlor::FlorContra || e.EstadoFlor == NivelFlor::FlorJuego;
+    if (floresGanadas && e.GanadorFlor == Lado::Computadora) {
+        SubOcultarCartas();
+        // The tanto dialog arrives with the envido; it is closed here once it exists.
+        DescubrirCartasComputadora();
+        op.AvisoVentanaCentral();
+        op.mensaje("Estas son mis cartas, tengo " + std::to_string(e.FlorCompu) + " puntos para la flor.",
+                   Icono::Informacion);
+        OcultarCartasComputadora();
+        SumarFlorComputadora();
+    } else if (e.EstadoFlor == NivelFlor::FlorAchico ||
+               (e.EstadoFlor == NivelFlor::Flor && e.QuienFlor == Lado::Computadora)) {
+        SubOcultarCartas();
+        AnunciarFlorComputadora();
+        SumarFlorComputadora();
+    } else if (floresGanadas) {
+        SubOcultarCartas();
+        AnunciarFlorComputadora();
+    } else if (e.GanadorEnvido == Lado::Computadora && e.EnvidoQuerido != Cadena::Nada) {
+        SubOcultarCartas();
+        UbicarCartasComputadora();
+        switch (e.CartasTantoCompu) {
+            case 1: MostrarDosCartasComputadora(4, 5); break;
+            case 2: MostrarDosCartasComputadora(4, 6); break;
+            case 3: MostrarDosCartasComputadora(5, 6); break;
+            default: {
+                const int slot = e.CartasTantoCompu;
+                n.Carta(e.carta(slot)).Visible(true);
+                n.CartaFondo(slot).Visible(false);
+            }
+        }
+        op.AvisoVentanaCentral();
+        op.mensaje("Estas son mis cartas, tengo " + puntos(e.TantoCompu, " punto.", " puntos."), Icono::Informacion);
+        OcultarCartasComputadora();
+        SumarTantoComputadora();
+    }
+}
+
+void Liquidacion::UbicarCartasComputadora() {
+    for (int s = 4; s <= 6; ++s)
+        n.Carta(e.carta(s)).Move(LeftMesaCompu[static_cast<std::size_t>(s - 3)], TopMesaJugador);
+}
+
+void Liquidacion::DescubrirCartasComputadora() {
+    UbicarCartasComputadora();
+    for (int s = 4; s <= 6; ++s) n.Carta(e.carta(s)).Visible(true);
+}
+
+void Liquidacion::OcultarCartasComputadora() {
+    for (int s = 4; s <= 6; ++s) n.Carta(e.carta(s)).Visible(false);
+}
+
+void Liquidacion::MostrarDosCartasComputadora(int a, int b) {
+    for (int s : {a, b}) {
+        n.Carta(e.carta(s)).Visible(true);
+        n.CartaFondo(s).Visible(false);
+    }
+}
+
+void Liquidacion::AnunciarFlorComputadora() {
+    DescubrirCartasComputadora();
+    op.AvisoVentanaCentral();
+    op.mensaje("Tengo flor, estas son mis cartas.", Icono::Informacion);
+    OcultarCartasComputadora();
+}
+
+void Liquidacion::CertificarTantoUnaCarta(int carta) {
+    if (e.TantoCantadoJugador == ValorEnvido(carta)) {
+        op.mensaje(TantoCorrecto, Icono::Informacion);
+        SumarTantoJugador();
+        return;
+    }
+    if (!e.TantoAcreditado) op.mensaje(NoCertificasTanto + Penalidad, Icono::Informacion);
+    PenalidadTanto();
+}
+
+void Liquidacion::AvisoSinCartasEnMesa(const std::string& final) {
+    advertir("No tienes cartas en mesa, no puedes certificar" + final);
+}
+
+void Liquidacion::CertificarFlorIncompleta(const std::string& cantidad) {
+    if (!reclamoFlorJugador()) return;
+    advertir("Con" + cantidad + "en mesa, no certificas que tienes flor.");
+    PenalidadFlor();
+}
+
+void Liquidacion::FlorFalsaJugador() {
+    mentira();
+    advertir(FlorNoDelMismoPalo);
+    PenalidadFlor();
+}
+
+void Liquidacion::SumarTantoJugador() {
+    op.SumarPuntos(Lado::Jugador, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosComputadora));
+}
+
+void Liquidacion::SumarTantoComputadora() {
+    op.SumarPuntos(Lado::Computadora, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosJugador));
+}
+
+void Liquidacion::PenalidadTanto() {
+    if (e.TantoAcreditado) return;
+    const int ganados = PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosJugador);
+    if (ganados > 0) op.SumarPuntos(Lado::Computadora, ganados + 5);
+    e.TantoAcreditado = true;
+}
+
+// Flor points to a side, by how far the flor went; a bare "achico" pays only its caller.
+int Liquidacion::puntosFlor(Lado lado) const {
+    switch (e.EstadoFlor) {
+        case NivelFlor::Flor: return 3;
+        case NivelFlor::FlorAchico: return e.QuienFlor == lado ? 4 : 0;
+        case NivelFlor::FlorJuego: return 6;
+        default: return e.PuntosJuego - e.puntos(Contrario(lado));
+    }
+}
+
+void Liquidacion::SumarFlorJugador() { op.SumarPuntos(Lado::Jugador, puntosFlor(Lado::Jugador)); }
+
+void Liquidacion::SumarFlorComputadora() { op.SumarPuntos(Lado::Computadora, puntosFlor(Lado::Computadora)); }
+
+void Liquidacion::PenalidadFlor() {
+    if (e.TantoAcreditado) return;
+    if (e.EstadoFlor == NivelFlor::FlorAchico && e.QuienFlor != Lado::Jugador) {
+        op.mensaje(
+            "Has dicho \"Con flor me achico\", en este caso te has perjudicado. Por lo tanto, la "
+            "computadora gana los puntos de la flor, pero no tiene cinco puntos más.",
+            Icono::Informacion);
+    } else {
+        const int ganados = e.EstadoFlor == NivelFlor::FlorAchico ? 4 : puntosFlor(Lado::Computadora);
+        op.SumarPuntos(Lado::Computadora, ganados + 5);
+    }
+    e.TantoAcreditado = true;
+}
+
+void Liquidacion::SumarTantoNoQueridoJugador() {
+    if (e.EnvidoQuerido == Cadena::Nada && e.QuienEnvido == Lado::Jugador && e.EstadoFlor == NivelFlor::Nada)
+        op.SumarPuntos(Lado::Jugador, PuntosEnvidoNoQuerido(e.CadenaEnvido));
+}
+
+void Liquidacion::SumarTantoNoQueridoComputadora() {
+    if (e.EnvidoQuerido == Cadena::Nada && e.QuienEnvido == Lado::Computadora && e.EstadoFlor == NivelFlor::Nada)
+        op.SumarPuntos(Lado::Computadora, PuntosEnvidoNoQuerido(e.CadenaEnvido));
+}
+
+}  // namespace naipalia

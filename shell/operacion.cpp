@@ -1,0 +1,149 @@
+#include "shell/operacion.h"
+
+#include <filesystem>
+
+#include "game/nombres.h"
+#include "settlement/fin_ronda.h"
+#include "shell/naipalia.h"
+
+namespace naipalia {
+
+namespace {
+
+const std::string Close = "Close", Open = "Open", Play = "Play";
+
+}  // namespace
+
+Operacion::Operacion(Estado& e, const Puertos& p, Naipalia& n, FinRonda& f)
+    : estado(e), puertos(p), naipalia(n), finRonda(f) {
+    for (std::size_t v = 0; v < rutasVoces_.size(); ++v)
+        rutasVoces_[v] = ruta(archivos::ArchivoVoz(static_cast<Voz>(v)));
+}
+
+std::string Operacion::ruta(std::string_view relativa) const {
+    constexpr char separador = std::filesystem::path::preferred_separator;
+    std::string r = puertos.carpeta;
+    r += separador;
+    for (char c : relativa) r += c == '/' ? separador : c;
+    return r;
+}
+
+void Operacion::mensaje(const std::string& texto, Icono icono) { puertos.mensajes->mostrar(texto, icono); }
+
+bool Operacion::preguntar(const std::string& texto, Respuesta porDefecto) {
+    return puertos.mensajes->mostrar(texto, Icono::Pregunta, Botones::SiNo, porDefecto) == Respuesta::Si;
+}
+
+void Operacion::mostrarModal(Ventana& ventana) {
+    ventana.cargar();
+    ventana.forma().Visible(true);
+    puertos.ventanas->mostrarModal(ventana);
+}
+
+// Close, Open, Play on one player; any failure gives the one file message.
+void Operacion::reproducir(const std::string& reproductor, const std::string& archivo) {
+    auto& sonidos = *puertos.sonidos;
+    bool ok = sonidos.comando(reproductor, Close, archivo);
+    ok = sonidos.comando(reproductor, Open, archivo) && ok;
+    ok = ok && sonidos.comando(reproductor, Play, archivo);
+    if (!ok) mensaje(ErrorArchivo, Icono::Critico);
+}
+
+void Operacion::ReproducirVoz(Voz voz) {
+    auto& n = naipalia;
+    if (!n.MenuMultimediaVozOpcion(1).Checked()) return;
+    n.MultimediaSonido.FileName(rutasVoces_[static_cast<std::size_t>(voz)]);
+    reproducir(n.MultimediaSonido.nombre(), n.MultimediaSonido.FileName());
+}
+
+void Operacion::SonidoCarta() {
+    auto& n = naipalia;
+    if (!n.MenuCartaOpcion(1).Checked()) return;
+    reproducir(n.MultimediaCarta.nombre(), n.MultimediaCarta.FileName());
+}
+
+void Operacion::AvisoTurnoJugador() {
+    naipalia.TextoEstado.Text(
+        "Tienes que cantar o jugar una carta, haciendo click sobre ella, o con los botones habilitados");
+}
+
+void Operacion::AvisoVentanaCentral() {
+    naipalia.TextoEstado.Text(
+        "El juego se trasladó a la ventana central, presiona los botones activos de dicha ventana");
+}
+
+void Operacion::CerrarCantosMesa() {
+    auto& n = naipalia;
+    for (Control* b : {&n.BotonEnvido, &n.BotonRealEnvido, &n.BotonFaltaEnvido, &n.BotonFlor}) b->Enabled(false);
+    AvisoTurnoJugador();
+}
+
+void Operacion::LimpiarTrucoRechazado() {
+    estado.TrucoRechazadoEnJugada = false;
+    estado.TrucoRechazado = false;
+    AvisoVentanaCentral();
+}
+
+void Operacion::AvisoFinalPorPuntos() {
+    auto& f = finRonda;
+    f.EtiquetaMensaje.Caption("Con los puntos jugados se generaría el final. Presiona el botón deseado.");
+    f.BotonMesa.Caption("&Finalizar juego");
+    mostrarModal(f);
+    f.BotonMesa.Caption("&Próxima ronda");
+}
+
+void Operacion::DeshabilitarBotones() {
+    auto& n = naipalia;
+    for (Control* c : n.botones())
+        if (c != &n.BotonJugador && c != &n.BotonAcercaDe) c->Enabled(false);
+}
+
+void Operacion::EscribirPuntos(Lado lado, int puntos) {
+    if (lado == Lado::Jugador) {
+        estado.PuntosJugador = puntos;
+        naipalia.TextoJugador.Text(std::to_string(puntos));
+    } else {
+        estado.PuntosComputadora = puntos;
+        naipalia.TextoComputadora.Text(std::to_string(puntos));
+    }
+}
+
+void Operacion::SumarPuntos(Lado lado, int puntos) {
+    if (puntos != 0) EscribirPuntos(lado, estado.puntos(lado) + puntos);
+}
+
+void Operacion::EscribirResultadoMano(int mano, ResultadoMano resultado) {
+    estado.ResultadoManos[static_cast<std::size_t>(mano)] = resultado;
+    naipalia.TextoMano(mano).Text(TextoResultado(estado, resultado));
+}
+
+void Operacion::BorrarResultadosManos() {
+    for (int h = 1; h <= 3; ++h) EscribirResultadoMano(h, ResultadoMano::SinDecidir);
+}
+
+void Operacion::EscribirQuienMano(Lado lado) {
+    static const std::string vacio;
+    naipalia.TextoQuienMano.Text(TextoLado(estado, lado, vacio));
+}
+
+void Operacion::RefrescarPropaganda() {
+    auto& animaciones = *puertos.animaciones;
+    ContadorPropagandaMesa = (ContadorPropagandaMesa + 1) % 256;
+    naipalia.EtiquetaFecha.Caption("Día : " + puertos.reloj->fechaCorta());
+    const std::string numerada = ruta(archivos::Propaganda(ContadorPropagandaMesa));
+    bool error = false;
+    for (const char* widget : {"TMaxAniPropaganda", "TMaxAniCentral"}) {
+        if (animaciones.archivo(widget, numerada))
+            animaciones.iniciar(widget);
+        else
+            error = true;
+    }
+    if (error) {
+        ContadorPropagandaMesa = 0;
+        const std::string publique = ruta(archivos::Publique);
+        for (const char* widget : {"TMaxAniPropaganda", "TMaxAniCentral"})
+            if (animaciones.archivo(widget, publique)) animaciones.iniciar(widget);
+    }
+}
+
+}  // namespace naipalia

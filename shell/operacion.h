@@ -1,0 +1,72 @@
+// The procedures every subsystem shares, over the table and the end-of-round dialog:
+// the program folder and the ports, voices and the card sound, the status line,
+// button groups, score and hand-result writes, and the advertisement's refresh.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "game/archivos.h"
+#include "game/estado.h"
+#include "platform/puertos.h"
+
+namespace naipalia {
+
+using archivos::Voz;
+
+class Naipalia;
+class FinRonda;
+class Ventana;
+
+inline const std::string SufijoFinRonda = " Presiona el botón deseado, que terminó la ronda...";
+inline const std::string ErrorArchivo =
+    "Ha ocurrido un error al llamar un archivo. Se recomienda reinstalar el programa.";
+
+class Operacion {
+public:
+    Operacion(Estado& estado, const Puertos& puertos, Naipalia& naipalia, FinRonda& finRonda);
+    Operacion(const Operacion&) = delete;
+    Operacion& operator=(const Operacion&) = delete;
+
+    Estado& estado;
+    const Puertos& puertos;
+    Naipalia& naipalia;
+    FinRonda& finRonda;
+
+    // A file of the program folder, named with "/" separators.
+    std::string ruta(std::string_view relativa) const;
+    void mensaje(const std::string& texto, Icono icono);
+    bool preguntar(const std::string& texto, Respuesta porDefecto = Respuesta::Si);
+    double azar() { return puertos.azar->siguiente(); }
+    void mostrarModal(Ventana& ventana);
+
+    void ReproducirVoz(Voz voz);
+    void SonidoCarta();
+    void AvisoTurnoJugador();
+    void AvisoVentanaCentral();
+    void CerrarCantosMesa();
+    void LimpiarTrucoRechazado();
+    void AvisoFinalPorPuntos();
+    // Every button of the table but the registry's and the about area's.
+    void DeshabilitarBotones();
+
+    // A score written through its box, whose change handler runs the end-of-game check.
+    void EscribirPuntos(Lado lado, int puntos);
+    // Points added to a side; nothing is written for none.
+    void SumarPuntos(Lado lado, int puntos);
+    void EscribirResultadoMano(int mano, ResultadoMano resultado);
+    void BorrarResultadosManos();
+    void EscribirQuienMano(Lado lado);
+
+    // The date and the next advertisement picture, on the table and in its corner.
+    void RefrescarPropaganda();
+    int ContadorPropagandaMesa = 0;
+
+private:
+    void reproducir(const std::string& reproductor, const std::string& archivo);
+
+    std::array<std::string, archivos::Voces.size()> rutasVoces_;
+};
+
+}  // namespace naipalia

@@ -1,0 +1,41 @@
+// The main window's own procedures: its start-up, the menus' options, the advertisement
+// timer and ending a game from the menu.
+#pragma once
+
+namespace naipalia {
+
+class Operacion;
+class Naipalia;
+class Ronda;
+class Computadora;
+class Liquidacion;
+struct Estado;
+
+class Principal {
+public:
+    // Binds the table's load, its menus and the advertisement timer.
+    Principal(Operacion& operacion, Ronda& ronda, Computadora& computadora, Liquidacion& liquidacion);
+    Principal(const Principal&) = delete;
+    Principal& operator=(const Principal&) = delete;
+
+    void Form_Load();
+    void MenuFin_Click();
+    void MenuCantidadPuntos_Click(int indice);
+    void MenuFlorOpcion_Click(int indice);
+    void MenuMultimediaVozOpcion_Click(int indice);
+    void MenuCartaOpcion_Click(int indice);
+    void MenuMJugador_Click();
+    void MenuMCompu_Click();
+    void MenuMAleatorio_Click();
+    void mostrarNombreJugador();
+
+private:
+    Operacion& op;
+    Estado& e;
+    Naipalia& n;
+    Ronda& ronda;
+    Computadora& computadora;
+    Liquidacion& liquidacion;
+};
+
+}  // namespace naipalia

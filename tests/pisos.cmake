@@ -1,0 +1,49 @@
+# Every include of the core points down or sideways on its floors:
+#   1 platform/, game/         the ground: controls, windows, ports; cards and the state
+#   2 the window models        the table's and each dialog's controls
+#   3 shell/operacion          the procedures every subsystem shares
+#   4 the subsystems           round/, opponent/, calls/, settlement/, players/
+#   5 the composition root     shell/: start-up, menus, the game
+# and no core file includes qt/ or guion/.
+# cmake -DRAIZ=<source dir> -P pisos.cmake
+cmake_minimum_required(VERSION 3.25)
+# The window models, by file: a new dialog's model joins this list.
+set(modelos shell/naipalia.h shell/naipalia_diseno.cpp settlement/fin_ronda.h settlement/fin_ronda.cpp
+            settlement/fin_juegos.h settlement/fin_juegos.cpp)
+function(piso archivo salida)
+  if(archivo MATCHES "^(platform|game)/")
+    set(p 1)
+  elseif(archivo IN_LIST modelos)
+    set(p 2)
+  elseif(archivo MATCHES "^shell/operacion\\.")
+    set(p 3)
+  elseif(archivo MATCHES "^(round|opponent|calls|settlement|players)/")
+    set(p 4)
+  elseif(archivo MATCHES "^shell/")
+    set(p 5)
+  else()
+    set(p 6)
+  endif()
+  set(${salida} ${p} PARENT_SCOPE)
+endfunction()
+
+file(GLOB_RECURSE fuentes RELATIVE ${RAIZ} ${RAIZ}/platform/* ${RAIZ}/game/* ${RAIZ}/round/* ${RAIZ}/opponent/*
+     ${RAIZ}/calls/* ${RAIZ}/settlement/* ${RAIZ}/players/* ${RAIZ}/shell/*)
+set(faltas "")
+foreach(archivo IN LISTS fuentes)
+  if(NOT archivo MATCHES "\\.(h|cpp)$")
+    continue()
+  endif()
+  piso(${archivo} desde)
+  file(STRINGS ${RAIZ}/${archivo} lineas REGEX "^#include \"")
+  foreach(linea IN LISTS lineas)
+    string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" incluido "${linea}")
+    piso(${incluido} hasta)
+    if(hasta GREATER desde)
+      string(APPEND faltas "\n  ${archivo} (floor ${desde}) includes ${incluido} (floor ${hasta})")
+    endif()
+  endforeach()
+endforeach()
+if(faltas)
+  message(FATAL_ERROR "includes that point up:${faltas}")
+endif()
