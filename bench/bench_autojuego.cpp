@@ -1,5 +1,6 @@
 // naipalia-bench-autojuego: plays games of self-play on one core and prints how many per
-// second; with --repetir, replays one game move by move.
+// second (the game alone: the rules' checks are the test's); with --repetir, replays one
+// game move by move, checked.
 #include <chrono>
 #include <ctime>
 #include <cstdint>
@@ -58,7 +59,7 @@ int main(int argc, char** argv) {
         }
     }
 
-    Autojuego autojuego;
+    Autojuego autojuego(false);
     const auto inicio = std::chrono::steady_clock::now();
     const std::clock_t cpuInicio = std::clock();
     const Resultado r = autojuego.jugar(static_cast<std::uint32_t>(base), static_cast<long>(partidas));

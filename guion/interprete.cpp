@@ -96,9 +96,8 @@ Interprete::Interprete(std::istream& script, std::ostream& salida, std::string c
     f.responder = [this](const std::string&) { return responder(); };
     f.alMostrarModal = [this](Ventana& v) { modal(v); };
     f.alTerminar = [] { throw FinPrograma{}; };
-    f.alSortear = [](long sorteos) {
-        if (sorteos > 10000) throw ErrorGuion{"the deal drew more than 10000 numbers without completing"};
-    };
+    f.limiteSorteos = 10000;
+    f.alExcederSorteos = [] { throw ErrorGuion{"the deal drew more than 10000 numbers without completing"}; };
     f.alReproducir = [this](const std::string& reproductor, const std::string& archivo) {
         const fs::path p(archivo);
         if (reproductor == "MultimediaCarta") t_.linea("SOUND " + p.filename().string());
@@ -337,7 +336,9 @@ Control& Interprete::controlAlFrente(const std::string& nombre, int indice) {
     if (Control* c = frente.buscar(control, indice)) return *c;
     for (Ventana* v : juego().ventanas())
         if (v->buscar(control, indice)) throw ErrorGuion{nombre + " is not in the window in front"};
-    throw ErrorGuion{"unknown control " + nombre + (indice >= 0 ? " " + std::to_string(indice) : "")};
+    std::string motivo = "unknown control " + nombre;
+    if (indice >= 0) motivo.append(" ").append(std::to_string(indice));
+    throw ErrorGuion{motivo};
 }
 
 Control& Interprete::temporizador(const std::string& nombre) {
@@ -361,7 +362,9 @@ void Interprete::exigirUsable(const Control& c) {
 
 void Interprete::modal(Ventana& dialogo) {
     const std::string texto = etiquetaDeApertura(dialogo);
-    t_.linea("OPEN " + dialogo.nombre() + (texto.empty() ? "" : " " + Transcripcion::escapar(texto)));
+    std::string abierto = "OPEN " + dialogo.nombre();
+    if (!texto.empty()) abierto.append(" ").append(Transcripcion::escapar(texto));
+    t_.linea(abierto);
     pila_.push_back(&dialogo);
     while (dialogo.mostrada()) {
         auto w = siguiente();

@@ -12,7 +12,11 @@ namespace {
 
 const std::string Vacio;
 
-std::string texto(std::string_view s) { return "\"" + std::string(s) + "\""; }
+std::string texto(std::string_view s) {
+    std::string r(1, '"');
+    r.append(s).push_back('"');
+    return r;
+}
 std::string logico(bool b) { return b ? "True" : "False"; }
 std::string numero(double d) {
     char buf[32];
@@ -20,6 +24,13 @@ std::string numero(double d) {
     return buf;
 }
 std::string numero(int n) { return std::to_string(n); }
+
+// "PasoFondo4", "CartasRepartidas(1)": appended, which spares GCC 12 a false -Wrestrict.
+std::string conNumero(const char* nombre, int n, const char* cierre = "") {
+    std::string r(nombre);
+    r.append(std::to_string(n)).append(cierre);
+    return r;
+}
 
 template <std::size_t N> std::string arreglo(const std::array<int, N>& a, std::size_t desde) {
     std::string r;
@@ -60,17 +71,16 @@ const std::map<std::string, Lector>& campos() {
         t["CartasRepartidas"] = [](Juego& j) { return arreglo(j.estado.CartasRepartidas, 0); };
         for (int h = 1; h <= 3; ++h) {
             const auto i = static_cast<std::size_t>(h);
-            const std::string n = std::to_string(h);
-            t["JerarquiaJugador" + n] = [i](Juego& j) { return numero(j.estado.JerarquiaJugador[i]); };
-            t["PosicionJugador" + n] = [i](Juego& j) { return numero(j.estado.PosicionJugador[i]); };
-            t["JerarquiaCompu" + n] = [i](Juego& j) { return numero(j.estado.JerarquiaCompu[i]); };
-            t["PosicionCompu" + n] = [i](Juego& j) { return numero(j.estado.PosicionCompu[i]); };
-            t["PasoBaile" + n] = [i](Juego& j) { return numero(j.ronda.PasoBaile[i]); };
+            t[conNumero("JerarquiaJugador", h)] = [i](Juego& j) { return numero(j.estado.JerarquiaJugador[i]); };
+            t[conNumero("PosicionJugador", h)] = [i](Juego& j) { return numero(j.estado.PosicionJugador[i]); };
+            t[conNumero("JerarquiaCompu", h)] = [i](Juego& j) { return numero(j.estado.JerarquiaCompu[i]); };
+            t[conNumero("PosicionCompu", h)] = [i](Juego& j) { return numero(j.estado.PosicionCompu[i]); };
+            t[conNumero("PasoBaile", h)] = [i](Juego& j) { return numero(j.ronda.PasoBaile[i]); };
         }
         for (int s = 1; s <= 6; ++s)
-            t["CartasRepartidas(" + std::to_string(s) + ")"] = [s](Juego& j) { return numero(j.estado.carta(s)); };
+            t[conNumero("CartasRepartidas(", s, ")")] = [s](Juego& j) { return numero(j.estado.carta(s)); };
         for (int s = 4; s <= 6; ++s)
-            t["PasoFondo" + std::to_string(s)] = [s](Juego& j) {
+            t[conNumero("PasoFondo", s)] = [s](Juego& j) {
                 return numero(j.ronda.PasoFondo[static_cast<std::size_t>(s)]);
             };
         t["ManoActual"] = [](Juego& j) { return numero(j.ronda.ManoActual); };

@@ -18,7 +18,7 @@ bool Computadora::CantarTrucoTantoPrimero() { return false; }
 void Computadora::IrseAlMazoComputadora() {
     op.ReproducirVoz(Voz::PerderMano);
     op.AvisoTurnoJugador();
-    op.finRonda.EtiquetaMensaje.Caption("Me voy al mazo." + SufijoFinRonda);
+    op.MensajeFinRonda("Me voy al mazo.");
     op.mostrarModal(op.finRonda);
     if (e.FinJuego) return;
     if (e.EnvidoQuerido == Cadena::Nada && e.JerarquiaCompu[1] == SinJugar && e.EstadoTruco == NivelTruco::Nada)

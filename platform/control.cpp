@@ -11,48 +11,56 @@ Control::Control(Ventana& ventana, std::string nombre, TipoControl tipo, int ind
     if (tipo_ != TipoControl::Formulario) ventana_.registrar(*this);
 }
 
-template <typename T> void Control::escribir(T& campo, T valor) {
+// The table rewrites the same boxes all game long, mostly with what they already hold.
+void Control::escribirTexto(std::string& campo, std::string_view valor, Campo cual) {
     ventana_.tocado(*this);
-    campo = std::move(valor);
-    ventana_.cambiado(*this);
-}
-
-// Texts are assigned in place: the table rewrites the same boxes all game long.
-void Control::escribirTexto(std::string& campo, std::string_view valor) {
-    ventana_.tocado(*this);
+    if (campo == valor) return;
+    modificados_ |= cual;
     campo.assign(valor);
     ventana_.cambiado(*this);
 }
 
 // A label's caption change is its Change event.
 void Control::Caption(std::string_view v) {
-    escribirTexto(p_.Caption, v);
+    escribirTexto(p_.Caption, v, CampoCaption);
     if (tipo_ == TipoControl::Etiqueta && Change) Change();
 }
-void Control::Enabled(bool v) { escribir(p_.Enabled, v); }
-void Control::Visible(bool v) { escribir(p_.Visible, v); }
-void Control::Checked(bool v) { escribir(p_.Checked, v); }
-void Control::Left(double v) { escribir(p_.Left, v); }
-void Control::Top(double v) { escribir(p_.Top, v); }
-void Control::Width(double v) { escribir(p_.Width, v); }
-void Control::Height(double v) { escribir(p_.Height, v); }
-void Control::Interval(int v) { escribir(p_.Interval, v); }
-void Control::Picture(std::string_view v) { escribirTexto(p_.Picture, v); }
-void Control::FileName(std::string_view v) { escribirTexto(p_.FileName, v); }
-void Control::MousePointer(int v) { escribir(p_.MousePointer, v); }
-void Control::MouseIcon(std::string_view v) { escribirTexto(p_.MouseIcon, v); }
-void Control::List(std::vector<std::string> v) { escribir(p_.List, std::move(v)); }
-void Control::ListIndex(int v) { escribir(p_.ListIndex, v); }
-
-void Control::Move(double left, double top) {
+void Control::Picture(std::string_view v) { escribirTexto(p_.Picture, v, CampoPicture); }
+void Control::FileName(std::string_view v) { escribirTexto(p_.FileName, v, CampoFileName); }
+void Control::MouseIcon(std::string_view v) { escribirTexto(p_.MouseIcon, v, CampoMouseIcon); }
+void Control::List(std::vector<std::string> v) {
     ventana_.tocado(*this);
-    p_.Left = left;
-    p_.Top = top;
+    modificados_ |= CampoList;
+    p_.List = std::move(v);
     ventana_.cambiado(*this);
 }
 
+void Control::restaurarDiseno() {
+    const unsigned modificados = modificados_;
+    if (modificados == 0) return;
+    modificados_ = 0;
+    if (modificados & CampoCaption) p_.Caption = diseno_.Caption;
+    if (modificados & CampoText) p_.Text = diseno_.Text;
+    if (modificados & CampoList) p_.List = diseno_.List;
+    if (modificados & CampoPicture) p_.Picture = diseno_.Picture;
+    if (modificados & CampoFileName) p_.FileName = diseno_.FileName;
+    if (modificados & CampoMouseIcon) p_.MouseIcon = diseno_.MouseIcon;
+    if (modificados & CampoOtros) {
+        p_.Enabled = diseno_.Enabled;
+        p_.Visible = diseno_.Visible;
+        p_.Checked = diseno_.Checked;
+        p_.Left = diseno_.Left;
+        p_.Top = diseno_.Top;
+        p_.Width = diseno_.Width;
+        p_.Height = diseno_.Height;
+        p_.Interval = diseno_.Interval;
+        p_.ListIndex = diseno_.ListIndex;
+        p_.MousePointer = diseno_.MousePointer;
+    }
+}
+
 void Control::Text(std::string_view v) {
-    escribirTexto(p_.Text, v);
+    escribirTexto(p_.Text, v, CampoText);
     if (Change) Change();
 }
 

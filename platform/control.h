@@ -26,7 +26,8 @@ enum class TipoControl {
 
 enum class Alineacion { Izquierda, Centro, Derecha };
 
-// Everything a control shows or holds; unloading a window restores its design values.
+// Everything a control shows or holds; unloading a window restores its design values
+// (Control::restaurarDiseno names every field a setter writes; the looks are design only).
 struct Propiedades {
     std::string Caption;
     std::string Text;
@@ -81,24 +82,25 @@ public:
     const std::vector<std::string>& List() const { return p_.List; }
     int ListIndex() const { return p_.ListIndex; }
 
-    // Writing loads the window first; a text write always runs Change.
+    // Writing loads the window first; a write that changes nothing tells no adapter.
+    // A text write always runs Change.
     void Caption(std::string_view v);
     void Text(std::string_view v);
-    void Enabled(bool v);
-    void Visible(bool v);
-    void Checked(bool v);
-    void Left(double v);
-    void Top(double v);
-    void Width(double v);
-    void Height(double v);
-    void Move(double left, double top);
-    void Interval(int v);
+    inline void Enabled(bool v);
+    inline void Visible(bool v);
+    inline void Checked(bool v);
+    inline void Left(double v);
+    inline void Top(double v);
+    inline void Width(double v);
+    inline void Height(double v);
+    inline void Move(double left, double top);
+    inline void Interval(int v);
     void Picture(std::string_view v);
     void FileName(std::string_view v);
-    void MousePointer(int v);
+    inline void MousePointer(int v);
     void MouseIcon(std::string_view v);
     void List(std::vector<std::string> v);
-    void ListIndex(int v);
+    inline void ListIndex(int v);
 
     // Design-time set-up: no load, no notification.
     Propiedades& diseno() { return p_; }
@@ -110,8 +112,12 @@ public:
         p_.Caption = caption;
         return *this;
     }
-    void guardarDiseno() { diseno_ = p_; }
-    void restaurarDiseno() { p_ = diseno_; }
+    void guardarDiseno() {
+        diseno_ = p_;
+        modificados_ = 0;
+    }
+    // Only a control written since it was loaded has anything to restore.
+    void restaurarDiseno();
 
     // Menus: the entry this one hangs from (empty for the bar) and its shortcut.
     std::string padre;
@@ -126,8 +132,13 @@ public:
     std::function<void(int boton, int shift, double x, double y)> MouseUp;
 
 private:
-    template <typename T> void escribir(T& campo, T valor);
-    void escribirTexto(std::string& campo, std::string_view valor);
+    // Which fields were written since the design, so that an unload restores only those.
+    enum Campo : unsigned {
+        CampoCaption = 1u << 0, CampoText = 1u << 1, CampoList = 1u << 2, CampoPicture = 1u << 3,
+        CampoFileName = 1u << 4, CampoMouseIcon = 1u << 5, CampoOtros = 1u << 6,
+    };
+    template <typename T> inline void escribir(T& campo, T valor);
+    void escribirTexto(std::string& campo, std::string_view valor, Campo cual);
 
     Ventana& ventana_;
     std::string nombre_;
@@ -135,6 +146,7 @@ private:
     int indice_;
     Propiedades p_;
     Propiedades diseno_;
+    unsigned modificados_ = 0;  // Campo bits
 };
 
 }  // namespace naipalia

@@ -1,6 +1,9 @@
 #include "platform/falsos.h"
 
+#include <cstdint>
+#include <cstring>
 #include <fstream>
+#include <string_view>
 
 #include "platform/ventana.h"
 #include "platform/wav.h"
@@ -18,7 +21,8 @@ std::string cabecera(const std::string& ruta, std::size_t bytes) {
 
 bool esGif(const std::string& h) { return h.compare(0, 6, "GIF89a") == 0 || h.compare(0, 6, "GIF87a") == 0; }
 
-int reproductor(const std::string& nombre) { return nombre == "MultimediaCarta" ? 1 : 0; }
+// The two players differ in length: one compare of sizes tells them apart.
+int reproductor(const std::string& nombre) { return nombre.size() == std::string_view("MultimediaCarta").size(); }
 int widget(const std::string& nombre) { return nombre == "TMaxAniCentral" ? 1 : 0; }
 
 }  // namespace
@@ -38,7 +42,6 @@ Falsos::Falsos(std::string carpeta) {
 
 void Falsos::sembrarGenerador(std::uint32_t semilla) {
     twister_.seed(semilla);
-    generador = nullptr;
     fijo.reset();
 }
 
@@ -58,15 +61,14 @@ void Falsos::terminar() {
 }
 
 double Falsos::siguiente() {
-    ++sorteosDelReparto_;
-    if (alSortear) alSortear(sorteosDelReparto_);
+    if (++sorteosDelReparto_ > limiteSorteos && limiteSorteos > 0 && alExcederSorteos) alExcederSorteos();
     if (!cola.empty()) {
         const double r = cola.front();
         cola.pop_front();
         return r;
     }
     if (fijo) return *fijo;
-    if (generador) return generador();
+    if (sorteosDe32Bits) return static_cast<double>(twister_()) * 0x1p-32;
     return std::uniform_real_distribution<double>(0.0, 1.0)(twister_);
 }
 
@@ -76,20 +78,25 @@ std::optional<std::array<int, 6>> Falsos::repartoFijado() {
     return cartas;
 }
 
+// "Close", "Open" and "Play" differ in their first letter. The open file is kept only
+// for whoever watches what plays.
 bool Falsos::comando(const std::string& nombre, const std::string& orden, const std::string& archivo) {
-    std::string& abierto = abiertos_[reproductor(nombre)];
-    if (orden == "Close") {
-        abierto.clear();
+    const int r = reproductor(nombre);
+    switch (orden.empty() ? ' ' : orden[0]) {
+    case 'C':
+        abiertos_[r] = false;
+        if (alReproducir) archivos_[r].clear();
         return true;
-    }
-    if (orden == "Open") {
+    case 'O':
         if (revisarArchivos && !EsWavReproducible(archivo)) return false;
-        abierto = archivo;
+        abiertos_[r] = true;
+        if (alReproducir) archivos_[r] = archivo;
+        return true;
+    default:
+        if (!abiertos_[r]) return false;
+        if (alReproducir) alReproducir(nombre, archivos_[r]);
         return true;
     }
-    if (abierto.empty()) return false;
-    if (alReproducir) alReproducir(nombre, abierto);
-    return true;
 }
 
 bool Falsos::archivo(const std::string& nombre, const std::string& ruta) {
@@ -112,9 +119,18 @@ bool Falsos::cargable(const std::string& ruta) {
 
 // Close enough to the desktop's proportional font for the dialogs' own layout.
 double Falsos::anchoTexto(const std::string& texto, int tamanoLetra, bool negrita) {
-    double caracteres = 0;
-    for (unsigned char c : texto)
-        if ((c & 0xC0) != 0x80) caracteres += 1;
+    // Characters are the bytes that are not UTF-8 continuations (10xxxxxx), counted
+    // eight bytes at a time.
+    const std::size_t largo = texto.size();
+    std::size_t continuaciones = 0, i = 0;
+    for (; i + 8 <= largo; i += 8) {
+        std::uint64_t bloque;
+        std::memcpy(&bloque, texto.data() + i, 8);
+        const std::uint64_t marcas = (bloque & ~(bloque << 1) & 0x8080808080808080ULL) >> 7;
+        continuaciones += static_cast<std::size_t>((marcas * 0x0101010101010101ULL) >> 56);
+    }
+    for (; i < largo; ++i) continuaciones += (static_cast<unsigned char>(texto[i]) & 0xC0) == 0x80;
+    const auto caracteres = static_cast<double>(largo - continuaciones);
     const double porCaracter = 90.0 * (tamanoLetra > 0 ? tamanoLetra : 8) / 8.0 * (negrita ? 1.1 : 1.0);
     return caracteres * porCaracter;
 }

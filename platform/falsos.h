@@ -33,14 +33,16 @@ public:
     double segundos = 43200;
     std::string fecha = "06/12/2026";
 
-    // Draws: queued numbers first, then the fixed number if any, then `generador`
-    // (a Mersenne twister seeded with 1 unless replaced).
+    // Draws: queued numbers first, then the fixed number if any, then a Mersenne
+    // twister (seeded with 1 until reseeded), as a double of 53 bits or, cheaper, of 32.
     std::deque<double> cola;
     std::optional<double> fijo;
-    std::function<double()> generador;
     void sembrarGenerador(std::uint32_t semilla);
-    // Each draw is counted here, and the count reset at every reseeding of the deal.
-    std::function<void(long sorteosDelReparto)> alSortear;
+    bool sorteosDe32Bits = false;
+    // Past this many draws since the deal last reseeded (0: no limit), a loop of the
+    // game does not end: `alExcederSorteos` is told, and should not return.
+    long limiteSorteos = 0;
+    std::function<void()> alExcederSorteos;
     // The next deal, when fixed.
     std::optional<std::array<int, 6>> proximasCartas;
 
@@ -77,7 +79,8 @@ private:
 
     std::mt19937 twister_{1};
     long sorteosDelReparto_ = 0;
-    std::string abiertos_[2];   // the file open in each wave player
+    bool abiertos_[2] = {};     // each wave player has a file open
+    std::string archivos_[2];   // and which, when it is watched
     std::string animados_[2];   // the file loaded in each animated picture
 };
 

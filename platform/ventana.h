@@ -82,4 +82,32 @@ private:
     Control forma_;
 };
 
+template <typename T> inline void Control::escribir(T& campo, T valor) {
+    ventana_.tocado(*this);
+    if (campo == valor) return;
+    modificados_ |= CampoOtros;
+    campo = std::move(valor);
+    ventana_.cambiado(*this);
+}
+
+inline void Control::Enabled(bool v) { escribir(p_.Enabled, v); }
+inline void Control::Visible(bool v) { escribir(p_.Visible, v); }
+inline void Control::Checked(bool v) { escribir(p_.Checked, v); }
+inline void Control::Left(double v) { escribir(p_.Left, v); }
+inline void Control::Top(double v) { escribir(p_.Top, v); }
+inline void Control::Width(double v) { escribir(p_.Width, v); }
+inline void Control::Height(double v) { escribir(p_.Height, v); }
+inline void Control::Interval(int v) { escribir(p_.Interval, v); }
+inline void Control::MousePointer(int v) { escribir(p_.MousePointer, v); }
+inline void Control::ListIndex(int v) { escribir(p_.ListIndex, v); }
+
+inline void Control::Move(double left, double top) {
+    ventana_.tocado(*this);
+    if (p_.Left == left && p_.Top == top) return;
+    modificados_ |= CampoOtros;
+    p_.Left = left;
+    p_.Top = top;
+    ventana_.cambiado(*this);
+}
+
 }  // namespace naipalia

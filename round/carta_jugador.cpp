@@ -1,7 +1,5 @@
 // The player's cards: the buttons, a click on the picture, and the right-button drag
 // onto the table with its glide home when dropped outside the place.
-#include <cmath>
-
 #include "game/mesa.h"
 #include "opponent/computadora.h"
 #include "round/ronda.h"
@@ -12,14 +10,18 @@ namespace naipalia {
 
 namespace {
 
-struct Zona {
+// How close to home a returning card must come to snap into place, by slot.
+struct Llegada {
     double leftDesde, leftHasta;
 };
+constexpr Llegada Llegadas[4] = {{0, 0}, {3170, 3250}, {4720, 4800}, {6260, 6350}};
 
-// How close to home a returning card must come to snap into place.
+// Half away from zero, as lround, without the library call every mouse event paid.
+int redondear(double x) { return x < 0 ? -static_cast<int>(-x + 0.5) : static_cast<int>(x + 0.5); }
+
 bool llegoACasa(int slot, double left, double top) {
-    constexpr Zona ventanas[4] = {{0, 0}, {3170, 3250}, {4720, 4800}, {6260, 6350}};
-    return top > 3350 && top < 3430 && left > ventanas[slot].leftDesde && left < ventanas[slot].leftHasta;
+    const Llegada& l = Llegadas[slot];
+    return top > 3350 && top < 3430 && left > l.leftDesde && left < l.leftHasta;
 }
 
 }  // namespace
@@ -88,7 +90,7 @@ void Ronda::Carta_MouseDown(int indice, int boton, int, double, double) {
     if (e.TantoPrimero) return;
     terminarRetorno();
     Control& carta = n.Carta(indice);
-    LeftInicialCarta = static_cast<int>(std::lround(carta.Left()));
+    LeftInicialCarta = static_cast<int>(redondear(carta.Left()));
     if (boton == BotonDerecho && carta.Top() == TopMano && EnLaMano(carta.Left())) {
         op.SonidoCarta();
         ArrastrandoCarta = true;
@@ -100,8 +102,8 @@ void Ronda::Carta_MouseDown(int indice, int boton, int, double, double) {
 void Ronda::Carta_MouseMove(int indice, int, int, double x, double y) {
     if (e.TantoPrimero || !ArrastrandoCarta) return;
     if (AgarreX == 0 && AgarreY == 0) {
-        AgarreX = static_cast<int>(std::lround(x));
-        AgarreY = static_cast<int>(std::lround(y));
+        AgarreX = static_cast<int>(redondear(x));
+        AgarreY = static_cast<int>(redondear(y));
     }
     Control& carta = n.Carta(indice);
     carta.Move(carta.Left() - AgarreX + x, carta.Top() - AgarreY + y);

@@ -109,9 +109,8 @@ void Ronda::SubRepartirCartas() {
         carta.MousePointer(PunteroPropio);
         carta.Visible(true);
     }
-    const std::string& mano = op.ruta(archivos::Mano);
-    if (op.puertos.imagenes->cargable(mano)) {
-        for (int s = 1; s <= 3; ++s) n.Carta(e.carta(s)).MouseIcon(mano);
+    if (op.puertos.imagenes->cargable(op.RutaMano)) {
+        for (int s = 1; s <= 3; ++s) n.Carta(e.carta(s)).MouseIcon(op.RutaMano);
     } else {
         op.mensaje(ErrorArchivo, Icono::Critico);
     }

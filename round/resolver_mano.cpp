@@ -1,5 +1,5 @@
 // Deciding each hand, handing on the lead, and closing the round's truco.
-#include <string>
+#include <string_view>
 
 #include "opponent/computadora.h"
 #include "round/ronda.h"
@@ -42,10 +42,10 @@ void Ronda::abrirTurnoJugador(int mano) {
     if (compuAbrio) n.BotonMazo.Enabled(true);
 }
 
-void Ronda::cerrarRonda(bool ganaComputadora, const std::string& mensaje) {
+void Ronda::cerrarRonda(bool ganaComputadora, std::string_view mensaje) {
     op.ReproducirVoz(ganaComputadora ? Voz::GanarMano : Voz::PerderMano);
     op.AvisoVentanaCentral();
-    op.finRonda.EtiquetaMensaje.Caption(mensaje + SufijoFinRonda);
+    op.MensajeFinRonda(mensaje);
     op.mostrarModal(op.finRonda);
     if (e.FinJuego) return;
     if (ganaComputadora)

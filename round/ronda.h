@@ -4,7 +4,7 @@
 #pragma once
 
 #include <array>
-#include <string>
+#include <string_view>
 
 #include "game/estado.h"
 
@@ -69,7 +69,7 @@ private:
     void darLaMano(bool alJugador);
     void finDeJuegoSiCorresponde(int puntos);
     void abrirTurnoJugador(int mano);
-    void cerrarRonda(bool ganaComputadora, const std::string& mensaje);
+    void cerrarRonda(bool ganaComputadora, std::string_view mensaje);
     void resolverMano1();
     void resolverMano2();
     void resolverMano3();

@@ -1,5 +1,4 @@
 // The end-of-round dialog's face, its layout and its two ways out.
-#include "game/archivos.h"
 #include "round/ronda.h"
 #include "settlement/fin_juegos.h"
 #include "settlement/fin_ronda.h"
@@ -21,8 +20,7 @@ Liquidacion::Liquidacion(Operacion& operacion, FinJuegos& fj, Ronda& r)
 }
 
 void Liquidacion::FinRonda_Load() {
-    const std::string cara = op.ruta(archivos::CaraMenu);
-    if (op.puertos.imagenes->cargable(cara)) finRonda.Imagen.Picture(cara);
+    if (op.puertos.imagenes->cargable(op.RutaCaraMenu)) finRonda.Imagen.Picture(op.RutaCaraMenu);
 }
 
 void Liquidacion::FinRonda_EtiquetaMensaje_Change() {

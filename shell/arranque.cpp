@@ -22,7 +22,8 @@ void Principal::Form_Load() {
         if (puertos.imagenes->cargable(ruta)) c.Picture(ruta);
         else fallo = true;
     };
-    imagen(n.Imagen2, archivos::CaraMenu);
+    if (puertos.imagenes->cargable(op.RutaCaraMenu)) n.Imagen2.Picture(op.RutaCaraMenu);
+    else fallo = true;
     n.EtiquetaAcercade.Caption(textos::Credito);
     n.EtiquetaAcercade2.Caption(std::string(textos::Credito) + "...y las sugerencias de los usuarios");
     n.EtiquetaAcercade3.Caption(textos::Distribucion);
@@ -33,8 +34,8 @@ void Principal::Form_Load() {
         n.EtiquetaEmail(i).Caption(textos::Correo);
         n.EtiquetaURL(i).Caption(textos::Web);
     }
-    if (puertos.imagenes->cargable(op.ruta(archivos::Mano))) {
-        n.EtiquetaEmail(0).MouseIcon(op.ruta(archivos::Mano));
+    if (puertos.imagenes->cargable(op.RutaMano)) {
+        n.EtiquetaEmail(0).MouseIcon(op.RutaMano);
         n.EtiquetaEmail(0).MousePointer(PunteroPropio);
     } else {
         fallo = true;

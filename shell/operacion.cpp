@@ -15,7 +15,12 @@ const std::string Close = "Close", Open = "Open", Play = "Play";
 }  // namespace
 
 Operacion::Operacion(Estado& e, const Puertos& p, Naipalia& n, FinRonda& f)
-    : estado(e), puertos(p), naipalia(n), finRonda(f) {
+    : estado(e),
+      puertos(p),
+      naipalia(n),
+      finRonda(f),
+      RutaMano(ruta(archivos::Mano)),
+      RutaCaraMenu(ruta(archivos::CaraMenu)) {
     for (std::size_t v = 0; v < rutasVoces_.size(); ++v)
         rutasVoces_[v] = ruta(archivos::ArchivoVoz(static_cast<Voz>(v)));
 }
@@ -90,6 +95,11 @@ void Operacion::AvisoFinalPorPuntos() {
     f.BotonMesa.Caption("&Finalizar juego");
     mostrarModal(f);
     f.BotonMesa.Caption("&Próxima ronda");
+}
+
+void Operacion::MensajeFinRonda(std::string_view mensaje) {
+    mensajeFinRonda_.assign(mensaje).append(SufijoFinRonda);
+    finRonda.EtiquetaMensaje.Caption(mensajeFinRonda_);
 }
 
 void Operacion::DeshabilitarBotones() {

@@ -36,6 +36,9 @@ public:
 
     // A file of the program folder, named with "/" separators.
     std::string ruta(std::string_view relativa) const;
+    // The pictures every round shows, named once.
+    const std::string RutaMano;
+    const std::string RutaCaraMenu;
     void mensaje(const std::string& texto, Icono icono);
     bool preguntar(const std::string& texto, Respuesta porDefecto = Respuesta::Si);
     double azar() { return puertos.azar->siguiente(); }
@@ -48,6 +51,8 @@ public:
     void CerrarCantosMesa();
     void LimpiarTrucoRechazado();
     void AvisoFinalPorPuntos();
+    // The end-of-round dialog's message for a round that ended, with its closing words.
+    void MensajeFinRonda(std::string_view mensaje);
     // Every button of the table but the registry's and the about area's.
     void DeshabilitarBotones();
 
@@ -67,6 +72,7 @@ private:
     void reproducir(const std::string& reproductor, const std::string& archivo);
 
     std::array<std::string, archivos::Voces.size()> rutasVoces_;
+    std::string mensajeFinRonda_;  // reused: one round after another
 };
 
 }  // namespace naipalia

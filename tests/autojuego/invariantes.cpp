@@ -73,6 +73,7 @@ void revisarResultados(const Estado& e, const Naipalia& n) {
 }  // namespace
 
 void Invariantes::comenzarPartida() {
+    if (!activas_) return;
     const Naipalia& n = juego_.naipalia;
     manoElegida_ = n.MenuMJugador.Checked()  ? ManoElegida::Jugador
                    : n.MenuMCompu.Checked() ? ManoElegida::Computadora
@@ -85,6 +86,7 @@ void Invariantes::comenzarPartida() {
 }
 
 void Invariantes::revisar() {
+    if (!activas_) return;
     const Estado& e = juego_.estado;
     revisarReparto(e);
     revisarLado(e, e.JerarquiaJugador, e.PosicionJugador, 1, "player's");
@@ -136,6 +138,7 @@ void Invariantes::revisarPuntos() {
 }
 
 void Invariantes::revisarTurno() {
+    if (!activas_) return;
     const Estado& e = juego_.estado;
     const Naipalia& n = juego_.naipalia;
     const int m = juego_.ronda.ManoActual;
@@ -197,6 +200,7 @@ void Invariantes::revisarMesa() {
 }
 
 void Invariantes::finDeJuego() {
+    if (!activas_) return;
     const Estado& e = juego_.estado;
     if (!e.FinJuego) Fallar("the end-of-game dialog opened with the game still on");
     ++finesDeJuego_;
@@ -207,6 +211,7 @@ void Invariantes::finDeJuego() {
 }
 
 void Invariantes::terminarPartida(const Plataforma& plataforma) {
+    if (!activas_) return;
     const Naipalia& n = juego_.naipalia;
     if (finesDeJuego_ != 1) Fallar("the end-of-game dialog was shown " + to_string(finesDeJuego_) + " times");
     for (const Mensaje& m : plataforma.mensajes)

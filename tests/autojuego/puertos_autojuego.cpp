@@ -29,17 +29,16 @@ Plataforma::Plataforma() {
         jugador->jugarDialogo(ventana);
     };
     falsos.alTerminar = [] { Fallar("the program ended itself in the middle of play"); };
-    // The game reseeds from the clock at every deal; a generator of its own keeps a seed replayable.
-    falsos.generador = [this] {
-        if (++sorteos_ > MaximoSorteos) Fallar("the game drew a million random numbers: a loop does not end");
-        return static_cast<double>(azarJuego_()) * 0x1p-32;
-    };
+    // The game reseeds from the clock at every deal, which the fakes ignore: a seed per
+    // game keeps it replayable.
+    falsos.sorteosDe32Bits = true;
+    falsos.limiteSorteos = MaximoSorteos;
+    falsos.alExcederSorteos = [] { Fallar("a deal drew a million random numbers: a loop does not end"); };
 }
 
 void Plataforma::nuevaPartida(std::uint32_t semillaJuego, std::uint32_t semillaJugador) {
-    azarJuego_.seed(semillaJuego);
+    falsos.sembrarGenerador(semillaJuego);
     azarJugador.sembrar(semillaJugador);
-    sorteos_ = 0;
     mensajes.clear();
     preguntas = 0;
     ultimaRespuesta = Respuesta::No;

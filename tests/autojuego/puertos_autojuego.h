@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <ostream>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -54,10 +53,6 @@ public:
     std::vector<Mensaje> mensajes;
     int preguntas = 0;
     Respuesta ultimaRespuesta = Respuesta::No;
-
-private:
-    std::mt19937 azarJuego_;
-    long sorteos_ = 0;
 };
 
 }  // namespace naipalia::autojuego
