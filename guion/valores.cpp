@@ -34,7 +34,10 @@ std::string conNumero(const char* nombre, int n, const char* cierre = "") {
 
 template <std::size_t N> std::string arreglo(const std::array<int, N>& a, std::size_t desde) {
     std::string r;
-    for (std::size_t i = desde; i < N; ++i) r += (i > desde ? " " : "") + std::to_string(a[i]);
+    for (std::size_t i = desde; i < N; ++i) {
+        if (i > desde) r += ' ';
+        r += std::to_string(a[i]);
+    }
     return r;
 }
 
