@@ -9,7 +9,9 @@
 #include "game/mesa.h"
 #include "game/nombres.h"
 #include "shell/juego.h"
+#include "game/tanto.h"
 #include "tests/autojuego/fallo.h"
+#include "tests/autojuego/juez.h"
 #include "tests/autojuego/puertos_autojuego.h"
 
 namespace naipalia::autojuego {
@@ -83,6 +85,8 @@ void Invariantes::comenzarPartida() {
     puntosJugador_ = 0;
     puntosComputadora_ = 0;
     finesDeJuego_ = 0;
+    cuentaPendiente_ = false;
+    debeTerminar_ = false;
 }
 
 void Invariantes::revisar() {
@@ -117,6 +121,7 @@ void Invariantes::revisarRonda() {
         if (e.RondasJugadas != ronda_ + 1)
             Fallar("round " + to_string(e.RondasJugadas) + " came after round " + to_string(ronda_));
         if (computadora == manoComputadora_) Fallar("the mano did not change in round " + to_string(e.RondasJugadas));
+        cobrarRonda(false);
     }
     ronda_ = e.RondasJugadas;
     manoComputadora_ = computadora;
@@ -155,6 +160,7 @@ void Invariantes::revisarTurno() {
                                                           : " is enabled though its card was played"));
     }
     if (n.TiempoCarta.Enabled()) Fallar("TiempoCarta runs while the table waits");
+    if (GanadorPorManos(e) != Lado::Nadie) Fallar("the round goes on though its hands decided it");
     revisarMesa();
 }
 
@@ -199,10 +205,63 @@ void Invariantes::revisarMesa() {
     }
 }
 
+// Computed from the cards and the calls alone: the computer's flor sung on the spot (the
+// option on, three cards of one suit, the player leading hand 1) is paid 3 in the dialog;
+// then the round's truco goes to the winner of the hands, or the computer's deck pays the
+// player 2 before it played a card with nothing called, else the truco.
+void Invariantes::finDeRonda() {
+    if (!activas_) return;
+    const Estado& e = juego_.estado;
+    const std::string& mensaje = juego_.finRonda.EtiquetaMensaje.Caption();
+    const bool florComputadora = juego_.naipalia.MenuFlorOpcion(1).Checked() &&
+                                 MismoPalo(e.carta(4), e.carta(5), e.carta(6)) && e.QuienMano == Lado::Jugador;
+    if ((e.EstadoFlor == NivelFlor::Flor && e.QuienFlor == Lado::Computadora) != florComputadora)
+        Fallar(florComputadora ? "the computer did not sing its flor" : "the computer sang a flor it may not");
+    if (e.EstadoFlor != NivelFlor::Nada && !florComputadora) Fallar("a flor is on without the computer's");
+    const int flor = florComputadora ? 3 : 0;
+    const int truco = ValorDelTruco(e.EstadoTruco);
+
+    Lado ganador = Lado::Nadie;
+    int puntos = truco;
+    debeTerminar_ = false;
+    if (mensaje.rfind("Con los puntos jugados", 0) == 0) {
+        if (!florComputadora || e.PuntosComputadora + flor < e.PuntosJuego)
+            Fallar("the end by points was announced at " + to_string(e.PuntosJugador) + "-" +
+                   to_string(e.PuntosComputadora) + " with nothing that reaches " + to_string(e.PuntosJuego));
+        debeTerminar_ = true;
+    } else if (mensaje.rfind("Me voy al mazo.", 0) == 0) {
+        ganador = Lado::Jugador;
+        const bool nadaJugado = e.EnvidoQuerido == Cadena::Nada && e.PosicionCompu[1] == 0 &&
+                                e.EstadoTruco == NivelTruco::Nada;
+        puntos = nadaJugado ? 2 : truco;
+    } else {
+        ganador = GanadorPorManos(e);
+        if (ganador == Lado::Nadie) Fallar("the round closed though its hands decide nothing: " + mensaje);
+    }
+
+    debidoJugador_ = e.PuntosJugador;
+    debidoComputadora_ = e.PuntosComputadora + flor;
+    if (debidoComputadora_ >= e.PuntosJuego) debeTerminar_ = true;  // the truco is not paid then
+    else if (ganador == Lado::Jugador) debidoJugador_ += puntos;
+    else if (ganador == Lado::Computadora) debidoComputadora_ += puntos;
+    cuentaPendiente_ = true;
+}
+
+void Invariantes::cobrarRonda(bool terminoElJuego) {
+    const Estado& e = juego_.estado;
+    if (!cuentaPendiente_) Fallar("a round ended without the end-of-round dialog");
+    cuentaPendiente_ = false;
+    if (debeTerminar_ && !terminoElJuego) Fallar("the game went on though the round's points reached the target");
+    if (e.PuntosJugador != debidoJugador_ || e.PuntosComputadora != debidoComputadora_)
+        Fallar("the round left the scores at " + to_string(e.PuntosJugador) + "-" + to_string(e.PuntosComputadora) +
+               ", it owed " + to_string(debidoJugador_) + "-" + to_string(debidoComputadora_));
+}
+
 void Invariantes::finDeJuego() {
     if (!activas_) return;
     const Estado& e = juego_.estado;
     if (!e.FinJuego) Fallar("the end-of-game dialog opened with the game still on");
+    cobrarRonda(true);
     ++finesDeJuego_;
     revisarPuntos();
     if (std::max(puntosJugador_, puntosComputadora_) < e.PuntosJuego)

@@ -21,6 +21,8 @@ public:
     void revisar();
     // When the table waits for the player.
     void revisarTurno();
+    // The end-of-round dialog opens: what the round owes each side is reckoned here.
+    void finDeRonda();
     // The end-of-game dialog opens.
     void finDeJuego();
     // The game is over and every dialog closed.
@@ -32,6 +34,8 @@ private:
     void revisarRonda();
     void revisarPuntos();
     void revisarMesa();
+    // The scores after a round that ended are what the round owed.
+    void cobrarRonda(bool terminoElJuego);
 
     Juego& juego_;
     bool activas_;
@@ -42,6 +46,11 @@ private:
     int puntosJugador_ = 0;
     int puntosComputadora_ = 0;
     int finesDeJuego_ = 0;
+    // What the scores must be once the round that ended is settled.
+    bool cuentaPendiente_ = false;
+    bool debeTerminar_ = false;
+    int debidoJugador_ = 0;
+    int debidoComputadora_ = 0;
 };
 
 }  // namespace naipalia::autojuego

@@ -91,6 +91,7 @@ void JugadorAzar::comenzarPartida() {
 void JugadorAzar::jugarDialogo(Ventana& dialogo) {
     invariantes_.revisar();
     if (&dialogo == &juego_.finJuegos) invariantes_.finDeJuego();
+    else if (&dialogo == &juego_.finRonda) invariantes_.finDeRonda();
     while (dialogo.mostrada()) {
         contar();
         botones_.clear();

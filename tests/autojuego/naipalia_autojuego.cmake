@@ -4,6 +4,7 @@ if(NOT TARGET naipalia-autojuego)
     ${CMAKE_CURRENT_LIST_DIR}/autojuego.cpp
     ${CMAKE_CURRENT_LIST_DIR}/invariantes.cpp
     ${CMAKE_CURRENT_LIST_DIR}/jugador_azar.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/juez.cpp
     ${CMAKE_CURRENT_LIST_DIR}/puertos_autojuego.cpp)
   target_link_libraries(naipalia-autojuego PUBLIC naipalia-falsos)
 endif()
