@@ -16,7 +16,7 @@ using naipalia::autojuego::Resultado;
 using naipalia::autojuego::Semillas;
 
 int uso() {
-    std::cerr << "uso: naipalia-bench-autojuego [PARTIDAS] [--semilla BASE]\n"
+    std::cerr << "uso: naipalia-bench-autojuego [PARTIDAS] [--semilla BASE] [--revisar]\n"
                  "     naipalia-bench-autojuego --repetir JUEGO JUGADOR computadora|jugador\n";
     return 2;
 }
@@ -50,16 +50,19 @@ int repetir(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (argc > 1 && std::string(argv[1]) == "--repetir") return repetir(argc, argv);
     unsigned long long partidas = 100000, base = 1;
+    bool revisar = false;  // long checked runs, outside the test's budget
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
-        if (a == "--semilla" && i + 1 < argc) {
+        if (a == "--revisar") {
+            revisar = true;
+        } else if (a == "--semilla" && i + 1 < argc) {
             if (!numero(argv[++i], base)) return uso();
         } else if (!numero(a, partidas) || partidas == 0) {
             return uso();
         }
     }
 
-    Autojuego autojuego(false);
+    Autojuego autojuego(revisar);
     const auto inicio = std::chrono::steady_clock::now();
     const std::clock_t cpuInicio = std::clock();
     const Resultado r = autojuego.jugar(static_cast<std::uint32_t>(base), static_cast<long>(partidas));

@@ -76,6 +76,9 @@ struct Estado {
     bool TrucoRecantado = false;
     bool TantoPrimero = false;
     bool TantoAcreditado = false;
+    // The round's envido and flor were settled early (the final-points notice): the
+    // round's own end settles nothing more of them.
+    bool TantoLiquidado = false;
 
     int PuntosJuego = 15;
     std::string NombreJugador = NombreRelleno("");

@@ -72,4 +72,22 @@ Cadena NivelQuerido(Cadena cadena) { return fila(cadena).nivel; }
 
 bool EsCadenaFalta(Cadena cadena) { return fila(cadena).querido == Falta; }
 
+Cadena ConFaltaEnvido(Cadena cadena) {
+    switch (cadena) {
+    case Cadena::Envido: return Cadena::EnvidoFaltaEnvido;
+    case Cadena::RealEnvido: return Cadena::RealEnvidoFaltaEnvido;
+    case Cadena::EnvidoEnvido: return Cadena::EnvidoEnvidoFaltaEnvido;
+    case Cadena::EnvidoRealEnvido: return Cadena::EnvidoRealEnvidoFaltaEnvido;
+    case Cadena::Nada: return Cadena::FaltaEnvido;
+    default: return cadena;
+    }
+}
+
+// An accepted falta brings the winner exactly to the target when he is not behind.
+bool EnvidoAlcanzaElFinal(Cadena cadena, bool querido, int puntosLado, int puntosOtro, int puntosJuego) {
+    if (!querido) return puntosLado + PuntosEnvidoNoQuerido(cadena) >= puntosJuego;
+    if (EsCadenaFalta(cadena)) return puntosLado >= puntosOtro;
+    return puntosLado + PuntosEnvidoQuerido(cadena, puntosJuego, puntosOtro) >= puntosJuego;
+}
+
 }  // namespace naipalia

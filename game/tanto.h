@@ -39,5 +39,11 @@ int PuntosEnvidoQuerido(Cadena cadena, int puntosJuego, int puntosPerdedor);
 Cadena NivelQuerido(Cadena cadena);
 // Chains that end in the falta envido.
 bool EsCadenaFalta(Cadena cadena);
+// The chain with " Falta Envido" called on top; a falta chain stays as it is.
+Cadena ConFaltaEnvido(Cadena cadena);
+
+// Whether the points of a settled envido bring their side to the target: accepted, the
+// winner's and the loser's scores; refused, the last caller's (the other is not read).
+bool EnvidoAlcanzaElFinal(Cadena cadena, bool querido, int puntosLado, int puntosOtro, int puntosJuego);
 
 }  // namespace naipalia

@@ -314,7 +314,7 @@ void Interprete::accion(const Palabras& w) {
     } else if (c == "close") {
         palabras(1, 1);
         Ventana& v = alFrente();
-        if (v.Unload() && &v == &juego().naipalia) throw FinPrograma{};
+        if (v.Unload(true) && &v == &juego().naipalia) throw FinPrograma{};
     } else if (c == "rows") {
         throw ErrorGuion{"this build keeps no database"};
     } else {

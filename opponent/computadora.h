@@ -3,6 +3,8 @@
 // tanto, its calls, and how its cards go down on the table.
 #pragma once
 
+#include <string>
+
 #include "game/cartas.h"
 #include "game/estado.h"
 
@@ -11,10 +13,11 @@ namespace naipalia {
 class Operacion;
 class Naipalia;
 class Ronda;
+class Cantos;
 
 class Computadora {
 public:
-    Computadora(Operacion& operacion, Ronda& ronda);
+    Computadora(Operacion& operacion, Ronda& ronda, Cantos& cantos);
     Computadora(const Computadora&) = delete;
     Computadora& operator=(const Computadora&) = delete;
 
@@ -22,6 +25,12 @@ public:
     void DeducirCartaJugador();
     void IrseAlMazoComputadora();
     void DecidirEnvidoComputadora(bool trucoPrimero);
+    // Its envido calls and raises, each with the prefix shown before the call.
+    void CantarEnvidoComputadora(const std::string& prefijo);
+    void CantarRealEnvidoComputadora(Cadena cadena, const std::string& prefijo);
+    void SubCantoFaltaEnvido(Cadena cadena, const std::string& prefijo);
+    // It accepts the player's envido, and the tantos are declared.
+    void QuieroEnvidoComputadora(Cadena cadena);
     void CantarFlorComputadora();
     void CantarTrucoComputadora();
     void CantarRetrucoComputadora();
@@ -52,6 +61,7 @@ private:
     Estado& e;
     Naipalia& n;
     Ronda& ronda;
+    Cantos& cantos;
 };
 
 // Its unplayed slots 4..6, in slot order; how many there are.

@@ -25,8 +25,8 @@ int masDebil(const Estado& e, int a, int b, int empate) {
 
 }  // namespace
 
-Computadora::Computadora(Operacion& operacion, Ronda& r)
-    : op(operacion), e(operacion.estado), n(operacion.naipalia), ronda(r) {}
+Computadora::Computadora(Operacion& operacion, Ronda& r, Cantos& c)
+    : op(operacion), e(operacion.estado), n(operacion.naipalia), ronda(r), cantos(c) {}
 
 void Computadora::JugadaComputadora() {
     switch (ronda.ManoActual) {

@@ -1,12 +1,36 @@
 #include "platform/ventana.h"
 
+#include <algorithm>
+
 namespace naipalia {
+
+namespace {
+
+std::vector<int> rango(int desde, int hasta) {
+    std::vector<int> r;
+    for (int i = desde; i <= hasta; ++i) r.push_back(i);
+    return r;
+}
+
+}  // namespace
 
 ArregloControles::ArregloControles(Ventana& ventana, const std::string& nombre, TipoControl tipo,
                                    int desde, int hasta)
-    : desde_(desde) {
-    for (int i = desde; i <= hasta; ++i)
-        controles_.push_back(std::make_unique<Control>(ventana, nombre, tipo, i));
+    : ArregloControles(ventana, nombre, tipo, rango(desde, hasta)) {}
+
+ArregloControles::ArregloControles(Ventana& ventana, const std::string& nombre, TipoControl tipo,
+                                   std::vector<int> indices)
+    : indices_(std::move(indices)) {
+    for (int i : indices_) controles_.push_back(std::make_unique<Control>(ventana, nombre, tipo, i));
+}
+
+// Contiguous arrays index directly; one with gaps looks its index up. An index outside
+// the array gives a position past its end, which at() refuses.
+std::size_t ArregloControles::posicion(int indice) const {
+    const auto directa = static_cast<std::size_t>(indice - indices_.front());
+    if (directa < indices_.size() && indices_[directa] == indice) return directa;
+    const auto it = std::lower_bound(indices_.begin(), indices_.end(), indice);
+    return it != indices_.end() && *it == indice ? static_cast<std::size_t>(it - indices_.begin()) : indices_.size();
 }
 
 Ventana::Ventana(const std::string& nombre, TipoControl tipo) : forma_(*this, nombre, tipo) {
@@ -40,10 +64,10 @@ void Ventana::Hide() {
     if (cargada_) forma_.Visible(false);
 }
 
-bool Ventana::Unload() {
+bool Ventana::Unload(bool porElUsuario) {
     if (!cargada_) return true;
     int cancelar = 0;
-    if (QueryUnload) QueryUnload(cancelar);
+    if (QueryUnload) QueryUnload(cancelar, porElUsuario);
     if (cancelar != 0) return false;
     cargada_ = false;
     forma_.restaurarDiseno();

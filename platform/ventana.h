@@ -12,17 +12,20 @@
 
 namespace naipalia {
 
-// Controls sharing one name, addressed by index as the game numbers them.
+// Controls sharing one name, addressed by index as the game numbers them; the indices
+// may leave gaps (a keypad of 0-7 and 20-33).
 class ArregloControles {
 public:
     ArregloControles(Ventana& ventana, const std::string& nombre, TipoControl tipo, int desde, int hasta);
-    Control& operator()(int indice) { return *controles_.at(static_cast<std::size_t>(indice - desde_)); }
-    const Control& operator()(int indice) const { return *controles_.at(static_cast<std::size_t>(indice - desde_)); }
-    int desde() const { return desde_; }
-    int hasta() const { return desde_ + static_cast<int>(controles_.size()) - 1; }
+    ArregloControles(Ventana& ventana, const std::string& nombre, TipoControl tipo, std::vector<int> indices);
+    Control& operator()(int indice) { return *controles_.at(posicion(indice)); }
+    const Control& operator()(int indice) const { return *controles_.at(posicion(indice)); }
+    const std::vector<int>& indices() const { return indices_; }
 
 private:
-    int desde_;
+    std::size_t posicion(int indice) const;
+
+    std::vector<int> indices_;  // ascending
     std::vector<std::unique_ptr<Control>> controles_;
 };
 
@@ -41,7 +44,9 @@ public:
     bool cargada() const { return cargada_; }
     void cargar();                 // runs Load once while unloaded
     void Hide();                   // keeps the state; nothing when unloaded
-    bool Unload();                 // false when QueryUnload cancelled; nothing when unloaded
+    // False when QueryUnload cancelled; nothing when unloaded. The close button of the
+    // window unloads it for the user; the game's own code does so for itself.
+    bool Unload(bool porElUsuario = false);
     bool mostrada() const { return cargada_ && forma_.Visible(); }
 
     Control* buscar(const std::string& nombre, int indice = -1) const;
@@ -52,9 +57,9 @@ public:
     std::function<void(Control&)> alCambiar;
 
     // The window's events, bound by the subsystem that owns them: loading, and the
-    // close request (its handler may set the cancel flag).
+    // close request (its handler may set the cancel flag, and knows who asked).
     std::function<void()> Load;
-    std::function<void(int& cancelar)> QueryUnload;
+    std::function<void(int& cancelar, bool porElUsuario)> QueryUnload;
 
     // The label whose caption says why a dialog opened; none for most windows.
     const Control* etiquetaMensaje() const { return etiquetaMensaje_; }

@@ -34,7 +34,7 @@ void Dialogo::aplicarForma() {
 // The title bar's close is the model's unload; the dialog closes once the model says so.
 void Dialogo::closeEvent(QCloseEvent* evento) {
     evento->ignore();
-    escena_.despachar([this] { ventana_.Unload(); });
+    escena_.despachar([this] { ventana_.Unload(true); });
 }
 
 }  // namespace naipalia::vista

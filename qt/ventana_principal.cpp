@@ -57,7 +57,7 @@ void VentanaPrincipal::closeEvent(QCloseEvent* evento) {
         return;
     }
     bool cierra = false;
-    escena_.despachar([&] { cierra = ventana_.Unload(); });
+    escena_.despachar([&] { cierra = ventana_.Unload(true); });
     if (!cierra) {
         evento->ignore();
         return;

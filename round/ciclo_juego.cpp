@@ -4,6 +4,7 @@
 
 #include "game/archivos.h"
 #include "game/mesa.h"
+#include "calls/tanto.h"
 #include "game/tanto.h"
 #include "opponent/computadora.h"
 #include "round/ronda.h"
@@ -78,6 +79,7 @@ void Ronda::SubRepartirCartas() {
     e.CadenaEnvido = Cadena::Nada;
     computadora.MazoPendiente = false;
     e.TantoAcreditado = false;
+    e.TantoLiquidado = false;
     op.BorrarResultadosManos();
     ManoActual = 1;
     e.FlorCantadaJugador = 0;
@@ -151,7 +153,7 @@ void Ronda::TextoComputadora_Change() { finDeJuegoSiCorresponde(e.PuntosComputad
 
 void Ronda::finDeJuegoSiCorresponde(int puntos) {
     if (puntos < e.PuntosJuego) return;
-    // The envido and flor dialogs are hidden here once they exist.
+    op.tanto.Hide();
     op.mensaje(" Se ha llegado al final del juego.", Icono::Exclamacion);
     SubFinJuego();
 }
@@ -172,7 +174,7 @@ void Ronda::SubFinJuego() {
         n.Carta(primera + i).Move(LeftMano[static_cast<std::size_t>(i + 1)], TopMano);
         n.Carta(primera + i).Visible(true);
     }
-    // The envido and flor dialogs are closed here once they exist.
+    op.tanto.Unload();
     n.TiempoBaile.Enabled(true);
     op.mostrarModal(liquidacion.finJuegos);
 }

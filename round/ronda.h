@@ -53,6 +53,8 @@ public:
     void JugarCartaMesa(int mano);
     void DevolverCarta();
     void DeshabilitarBotonesJugada();
+    // Past 30 seconds since the last action, the advertisement and the date are refreshed.
+    void refrescarSiPasoElTiempo();
 
     // The table's variables this subsystem keeps.
     int ManoActual = 1;
@@ -73,7 +75,6 @@ private:
     void resolverMano1();
     void resolverMano2();
     void resolverMano3();
-    void refrescarSiPasoElTiempo();
     void registrarCartaJugador(int mano, int carta, int slot);
     void jugarCartaYPasarTurno(int mano, int carta, int slot);
     void terminarRetorno();

@@ -43,22 +43,30 @@ void Liquidacion::SubOcultarCartas() {
     for (int s = 4; s <= 6; ++s) n.CartaFondo(s).Visible(false);
 }
 
+// The envido and flor are settled once a round: a settlement brought forward by the
+// final-points notice leaves nothing for the round's own end.
 void Liquidacion::BotonMesa_Click() {
     finRonda.Hide();
-    if (e.JerarquiaJugador[3] != SinJugar) {
-        mostrarTodasLasCartas();
-    } else {
-        MostrarCartasComputadora();
-        certificarCartasEnMesa();
-        SumarTantoNoQueridoJugador();
-        SumarTantoNoQueridoComputadora();
+    if (!e.TantoLiquidado) {
+        e.TantoLiquidado = true;
+        if (e.JerarquiaJugador[3] != SinJugar) {
+            mostrarTodasLasCartas();
+        } else {
+            MostrarCartasComputadora();
+            certificarCartasEnMesa();
+            SumarTantoNoQueridoJugador();
+            SumarTantoNoQueridoComputadora();
+        }
     }
     finRonda.Unload();
 }
 
 void Liquidacion::BotonMostrarCarta_Click() {
     finRonda.Hide();
-    mostrarTodasLasCartas();
+    if (!e.TantoLiquidado) {
+        e.TantoLiquidado = true;
+        mostrarTodasLasCartas();
+    }
     finRonda.Unload();
 }
 

@@ -5,8 +5,9 @@ namespace naipalia {
 Juego::Juego(Puertos p)
     : puertos_(p.completar()),
       ronda(operacion, computadora, liquidacion),
-      computadora(operacion, ronda),
+      computadora(operacion, ronda, cantos),
       liquidacion(operacion, finJuegos, ronda),
+      cantos(operacion, computadora, ronda),
       principal(operacion, ronda, computadora, liquidacion) {}
 
 void Juego::arrancar() {

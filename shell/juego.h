@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "calls/cantos.h"
+#include "calls/tanto.h"
 #include "game/estado.h"
 #include "opponent/computadora.h"
 #include "platform/puertos.h"
@@ -28,7 +30,7 @@ public:
     void arrancar();
 
     // Every window of the game, the table first.
-    const std::array<Ventana*, 3>& ventanas() const { return ventanas_; }
+    const std::array<Ventana*, 4>& ventanas() const { return ventanas_; }
     Ventana* ventana(const std::string& nombre) const;
 
 private:
@@ -41,16 +43,18 @@ public:
     Naipalia naipalia;
     FinRonda finRonda;
     FinJuegos finJuegos;
+    Tanto tanto;
 
 private:
-    std::array<Ventana*, 3> ventanas_{&naipalia, &finRonda, &finJuegos};
+    std::array<Ventana*, 4> ventanas_{&naipalia, &finRonda, &finJuegos, &tanto};
 
 public:
     // The subsystems, which bind the windows' events as they are built.
-    Operacion operacion{estado, puertos_, naipalia, finRonda};
+    Operacion operacion{estado, puertos_, naipalia, finRonda, tanto};
     Ronda ronda;
     Computadora computadora;
     Liquidacion liquidacion;
+    Cantos cantos;
     Principal principal;
 
     const Puertos& puertos() const { return puertos_; }

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "calls/tanto.h"
+#include "game/mesa.h"
 #include "game/nombres.h"
 #include "settlement/fin_ronda.h"
 #include "shell/naipalia.h"
@@ -14,11 +16,12 @@ const std::string Close = "Close", Open = "Open", Play = "Play";
 
 }  // namespace
 
-Operacion::Operacion(Estado& e, const Puertos& p, Naipalia& n, FinRonda& f)
+Operacion::Operacion(Estado& e, const Puertos& p, Naipalia& n, FinRonda& f, Tanto& t)
     : estado(e),
       puertos(p),
       naipalia(n),
       finRonda(f),
+      tanto(t),
       RutaMano(ruta(archivos::Mano)),
       RutaCaraMenu(ruta(archivos::CaraMenu)) {
     for (std::size_t v = 0; v < rutasVoces_.size(); ++v)
@@ -89,12 +92,43 @@ void Operacion::LimpiarTrucoRechazado() {
     AvisoVentanaCentral();
 }
 
+void Operacion::DeshabilitarBotonesTanto() {
+    auto& t = tanto;
+    for (Control* b : {&t.BotonQuiero, &t.BotonNoQuiero, &t.BotonEnvido, &t.BotonRealEnvido, &t.BotonFaltaEnvido,
+                       &t.BotonFlor})
+        b->Enabled(false);
+}
+
 void Operacion::AvisoFinalPorPuntos() {
+    tanto.Hide();
     auto& f = finRonda;
     f.EtiquetaMensaje.Caption("Con los puntos jugados se generaría el final. Presiona el botón deseado.");
     f.BotonMesa.Caption("&Finalizar juego");
     mostrarModal(f);
     f.BotonMesa.Caption("&Próxima ronda");
+    if (!estado.FinJuego) restaurarMesa();
+}
+
+// The settlement hid the round's cards and laid the computer's out to prove its tanto:
+// each goes back where the round left it.
+void Operacion::restaurarMesa() {
+    auto& n = naipalia;
+    const Estado& e = estado;
+    for (int s = 1; s <= 3; ++s) {
+        Control& carta = n.Carta(e.carta(s));
+        carta.Visible(true);
+        const bool jugada = s == e.PosicionJugador[1] || s == e.PosicionJugador[2] || s == e.PosicionJugador[3];
+        if (!jugada) carta.MousePointer(PunteroPropio);
+    }
+    for (int s = 4; s <= 6; ++s) {
+        int mano = 0;
+        for (int h = 1; h <= 3; ++h)
+            if (e.PosicionCompu[static_cast<std::size_t>(h)] == s) mano = h;
+        Control& carta = n.Carta(e.carta(s));
+        if (mano != 0) carta.Move(LeftMesaCompu[static_cast<std::size_t>(mano)], TopMesaCompu);
+        carta.Visible(mano != 0);
+        n.CartaFondo(s).Visible(mano == 0);
+    }
 }
 
 void Operacion::MensajeFinRonda(std::string_view mensaje) {

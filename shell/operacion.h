@@ -17,6 +17,7 @@ using archivos::Voz;
 
 class Naipalia;
 class FinRonda;
+class Tanto;
 class Ventana;
 
 inline const std::string SufijoFinRonda = " Presiona el botón deseado, que terminó la ronda...";
@@ -25,7 +26,7 @@ inline const std::string ErrorArchivo =
 
 class Operacion {
 public:
-    Operacion(Estado& estado, const Puertos& puertos, Naipalia& naipalia, FinRonda& finRonda);
+    Operacion(Estado& estado, const Puertos& puertos, Naipalia& naipalia, FinRonda& finRonda, Tanto& tanto);
     Operacion(const Operacion&) = delete;
     Operacion& operator=(const Operacion&) = delete;
 
@@ -33,6 +34,7 @@ public:
     const Puertos& puertos;
     Naipalia& naipalia;
     FinRonda& finRonda;
+    Tanto& tanto;
 
     // A file of the program folder, named with "/" separators.
     std::string ruta(std::string_view relativa) const;
@@ -50,6 +52,9 @@ public:
     void AvisoVentanaCentral();
     void CerrarCantosMesa();
     void LimpiarTrucoRechazado();
+    void DeshabilitarBotonesTanto();
+    // The points at stake end the game: the end-of-round dialog settles them at once.
+    // Should the game go on after all, the round's cards are shown again as they lay.
     void AvisoFinalPorPuntos();
     // The end-of-round dialog's message for a round that ended, with its closing words.
     void MensajeFinRonda(std::string_view mensaje);
@@ -70,6 +75,7 @@ public:
 
 private:
     void reproducir(const std::string& reproductor, const std::string& archivo);
+    void restaurarMesa();
 
     std::array<std::string, archivos::Voces.size()> rutasVoces_;
     std::string mensajeFinRonda_;  // reused: one round after another

@@ -9,7 +9,7 @@
 cmake_minimum_required(VERSION 3.25)
 # The window models, by file: a new dialog's model joins this list.
 set(modelos shell/naipalia.h shell/naipalia_diseno.cpp settlement/fin_ronda.h settlement/fin_ronda.cpp
-            settlement/fin_juegos.h settlement/fin_juegos.cpp)
+            settlement/fin_juegos.h settlement/fin_juegos.cpp calls/tanto.h calls/tanto.cpp)
 function(piso archivo salida)
   if(archivo MATCHES "^(platform|game)/")
     set(p 1)

@@ -99,6 +99,7 @@ TEST_F(Cierre, ElEnvidoNoQueridoVaAlUltimoQueCanto) {
     e.QuienEnvido = Lado::Jugador;
     j.liquidacion.BotonMesa_Click();
     EXPECT_EQ(jugador(), 5);
+    e.TantoLiquidado = false;  // another round
     e.CadenaEnvido = Cadena::EnvidoEnvido;
     e.QuienEnvido = Lado::Computadora;
     j.liquidacion.BotonMesa_Click();

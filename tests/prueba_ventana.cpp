@@ -14,7 +14,7 @@ public:
         Caja.Change = [this] { ++cambios; };
         Etiqueta.Change = [this] { ++cambiosEtiqueta; };
         Load = [this] { ++cargas; };
-        QueryUnload = [this](int& cancelar) { cancelar = negarCierre ? 1 : 0; };
+        QueryUnload = [this](int& cancelar, bool) { cancelar = negarCierre ? 1 : 0; };
         terminarDiseno();
     }
     Control Etiqueta{*this, "Etiqueta", TipoControl::Etiqueta};

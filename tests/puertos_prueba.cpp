@@ -13,7 +13,8 @@ Plataforma::Plataforma() {
     };
     falsos.alMostrarModal = [this](Ventana& ventana) {
         modales.push_back(ventana.nombre());
-        ventana.Hide();
+        if (&ventana == &juego->tanto && juego->tanto.BotonNoQuiero.Enabled()) juego->tanto.BotonNoQuiero.Click();
+        else ventana.Hide();
     };
     juego = std::make_unique<Juego>(falsos.puertos);
     juego->arrancar();

@@ -25,7 +25,9 @@ public:
     std::vector<Mensaje> mensajes;
     std::deque<Respuesta> respuestas;  // Yes/No answers; No when empty
     std::deque<double>& sorteos = falsos.cola;  // draws; then a fixed pseudo-random sequence
-    std::vector<std::string> modales;  // every dialog shown, by name; each is hidden at once
+    // Every dialog shown, by name; each is hidden at once, but for the computer's envido,
+    // which is refused.
+    std::vector<std::string> modales;
     std::unique_ptr<Juego> juego;
 
     // A game started with these six cards dealt and the player (or the computer) as mano.

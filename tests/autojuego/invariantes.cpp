@@ -86,7 +86,8 @@ void Invariantes::comenzarPartida() {
     puntosComputadora_ = 0;
     finesDeJuego_ = 0;
     cuentaPendiente_ = false;
-    debeTerminar_ = false;
+    finRondaAbierta_ = false;
+    penalidadesRonda_ = 0;
 }
 
 void Invariantes::revisar() {
@@ -122,6 +123,7 @@ void Invariantes::revisarRonda() {
             Fallar("round " + to_string(e.RondasJugadas) + " came after round " + to_string(ronda_));
         if (computadora == manoComputadora_) Fallar("the mano did not change in round " + to_string(e.RondasJugadas));
         cobrarRonda(false);
+        penalidadesRonda_ = 0;
     }
     ronda_ = e.RondasJugadas;
     manoComputadora_ = computadora;
@@ -205,45 +207,83 @@ void Invariantes::revisarMesa() {
     }
 }
 
-// Computed from the cards and the calls alone: the computer's flor sung on the spot (the
-// option on, three cards of one suit, the player leading hand 1) is paid 3 in the dialog;
-// then the round's truco goes to the winner of the hands, or the computer's deck pays the
+// Computed from the cards and the calls alone. The settlement in the dialog pays the
+// computer's flor sung on the spot (the option on, three cards of one suit, the player
+// leading hand 1: 3 points) and the envido: the accepted chain to its winner once
+// certified, or that and five more to the computer as a penalty, or the refused chain to
+// its last caller; nothing again once the round's envido was settled. After the dialog
+// the round's truco goes to the winner of the hands, or the computer's deck pays the
 // player 2 before it played a card with nothing called, else the truco.
-void Invariantes::finDeRonda() {
+void Invariantes::finDeRonda(const Plataforma& plataforma) {
     if (!activas_) return;
     const Estado& e = juego_.estado;
     const std::string& mensaje = juego_.finRonda.EtiquetaMensaje.Caption();
     const bool florComputadora = juego_.naipalia.MenuFlorOpcion(1).Checked() &&
-                                 MismoPalo(e.carta(4), e.carta(5), e.carta(6)) && e.QuienMano == Lado::Jugador;
-    if ((e.EstadoFlor == NivelFlor::Flor && e.QuienFlor == Lado::Computadora) != florComputadora)
-        Fallar(florComputadora ? "the computer did not sing its flor" : "the computer sang a flor it may not");
-    if (e.EstadoFlor != NivelFlor::Nada && !florComputadora) Fallar("a flor is on without the computer's");
-    const int flor = florComputadora ? 3 : 0;
-    const int truco = ValorDelTruco(e.EstadoTruco);
+                                 MismoPalo(e.carta(4), e.carta(5), e.carta(6)) && e.QuienMano == Lado::Jugador &&
+                                 e.QuienEnvido == Lado::Nadie;
+    if (e.EstadoFlor != NivelFlor::Nada && !(e.EstadoFlor == NivelFlor::Flor && e.QuienFlor == Lado::Computadora))
+        Fallar("a flor is on that only the computer's sung flor could be");
+    if (e.EstadoFlor != NivelFlor::Nada && !florComputadora) Fallar("the computer sang a flor it may not");
 
-    Lado ganador = Lado::Nadie;
-    int puntos = truco;
-    debeTerminar_ = false;
-    if (mensaje.rfind("Con los puntos jugados", 0) == 0) {
-        if (!florComputadora || e.PuntosComputadora + flor < e.PuntosJuego)
-            Fallar("the end by points was announced at " + to_string(e.PuntosJugador) + "-" +
-                   to_string(e.PuntosComputadora) + " with nothing that reaches " + to_string(e.PuntosJuego));
-        debeTerminar_ = true;
-    } else if (mensaje.rfind("Me voy al mazo.", 0) == 0) {
-        ganador = Lado::Jugador;
-        const bool nadaJugado = e.EnvidoQuerido == Cadena::Nada && e.PosicionCompu[1] == 0 &&
-                                e.EstadoTruco == NivelTruco::Nada;
-        puntos = nadaJugado ? 2 : truco;
+    finRondaAbierta_ = true;
+    alAbrir_ = {e.PuntosJugador, e.PuntosComputadora};
+    mensajesAlAbrir_ = plataforma.mensajes.size();
+    pagosPosibles_.clear();
+    if (e.TantoLiquidado) {
+        pagosPosibles_.push_back({0, 0});
     } else {
-        ganador = GanadorPorManos(e);
-        if (ganador == Lado::Nadie) Fallar("the round closed though its hands decide nothing: " + mensaje);
+        const int flor = e.EstadoFlor == NivelFlor::Flor ? 3 : 0;
+        const int s = e.PuntosJugador, k = e.PuntosComputadora + flor, t = e.PuntosJuego;
+        const Cadena cadena = e.CadenaEnvido;
+        std::vector<Pago> envido{{0, 0}};
+        if (e.EnvidoQuerido != Cadena::Nada) {
+            if (e.GanadorEnvido == Lado::Jugador) {
+                envido.push_back({PuntosEnvidoQuerido(cadena, t, k), 0});
+                envido.push_back({0, PuntosEnvidoQuerido(cadena, t, s) + 5});
+            } else if (e.GanadorEnvido == Lado::Computadora && flor == 0) {
+                envido = {{0, PuntosEnvidoQuerido(cadena, t, s)}};
+            }
+        } else if (e.QuienEnvido != Lado::Nadie && flor == 0) {
+            const int r = PuntosEnvidoNoQuerido(cadena);
+            envido = {e.QuienEnvido == Lado::Jugador ? Pago{r, 0} : Pago{0, r}};
+        }
+        for (const Pago& p : envido) pagosPosibles_.push_back({p.jugador, p.computadora + flor});
     }
 
-    debidoJugador_ = e.PuntosJugador;
-    debidoComputadora_ = e.PuntosComputadora + flor;
-    if (debidoComputadora_ >= e.PuntosJuego) debeTerminar_ = true;  // the truco is not paid then
-    else if (ganador == Lado::Jugador) debidoJugador_ += puntos;
-    else if (ganador == Lado::Computadora) debidoComputadora_ += puntos;
+    ganadorTruco_ = Lado::Nadie;
+    puntosTruco_ = ValorDelTruco(e.EstadoTruco);
+    anticipada_ = mensaje.rfind("Con los puntos jugados", 0) == 0;
+    if (anticipada_) return;
+    if (mensaje.rfind("Me voy al mazo.", 0) == 0) {
+        ganadorTruco_ = Lado::Jugador;
+        const bool nadaJugado = e.EnvidoQuerido == Cadena::Nada && e.PosicionCompu[1] == 0 &&
+                                e.EstadoTruco == NivelTruco::Nada;
+        if (nadaJugado) puntosTruco_ = 2;
+    } else {
+        ganadorTruco_ = GanadorPorManos(e);
+        if (ganadorTruco_ == Lado::Nadie) Fallar("the round closed though its hands decide nothing: " + mensaje);
+    }
+}
+
+void Invariantes::finRondaCerrada(const Plataforma& plataforma) {
+    if (!activas_ || !finRondaAbierta_) return;
+    finRondaAbierta_ = false;
+    const Estado& e = juego_.estado;
+    for (std::size_t i = mensajesAlAbrir_; i < plataforma.mensajes.size(); ++i)
+        if (plataforma.mensajes[i].texto.find("Perdiste los puntos en cuestión") != std::string::npos)
+            ++penalidadesRonda_;
+    if (penalidadesRonda_ > 1) Fallar("a second penalty in one round");
+    if (e.FinJuego) return;  // the end-of-game dialog put the scores back to 0
+    if (!e.TantoLiquidado) Fallar("the end-of-round dialog closed with the envido unsettled");
+    const Pago pagado{e.PuntosJugador - alAbrir_.jugador, e.PuntosComputadora - alAbrir_.computadora};
+    bool legal = false;
+    for (const Pago& p : pagosPosibles_) legal = legal || (p.jugador == pagado.jugador && p.computadora == pagado.computadora);
+    if (!legal)
+        Fallar("the settlement paid " + to_string(pagado.jugador) + "-" + to_string(pagado.computadora) +
+               ", which no envido or flor of the round owed");
+    if (anticipada_) return;  // the round goes on
+    debidoJugador_ = e.PuntosJugador + (ganadorTruco_ == Lado::Jugador ? puntosTruco_ : 0);
+    debidoComputadora_ = e.PuntosComputadora + (ganadorTruco_ == Lado::Computadora ? puntosTruco_ : 0);
     cuentaPendiente_ = true;
 }
 
@@ -251,7 +291,10 @@ void Invariantes::cobrarRonda(bool terminoElJuego) {
     const Estado& e = juego_.estado;
     if (!cuentaPendiente_) Fallar("a round ended without the end-of-round dialog");
     cuentaPendiente_ = false;
-    if (debeTerminar_ && !terminoElJuego) Fallar("the game went on though the round's points reached the target");
+    const bool alcanza = std::max(debidoJugador_, debidoComputadora_) >= e.PuntosJuego;
+    if (alcanza != terminoElJuego)
+        Fallar(alcanza ? "the game went on though the round's truco reached the target"
+                       : "the game ended short of the target");
     if (e.PuntosJugador != debidoJugador_ || e.PuntosComputadora != debidoComputadora_)
         Fallar("the round left the scores at " + to_string(e.PuntosJugador) + "-" + to_string(e.PuntosComputadora) +
                ", it owed " + to_string(debidoJugador_) + "-" + to_string(debidoComputadora_));
@@ -261,7 +304,8 @@ void Invariantes::finDeJuego() {
     if (!activas_) return;
     const Estado& e = juego_.estado;
     if (!e.FinJuego) Fallar("the end-of-game dialog opened with the game still on");
-    cobrarRonda(true);
+    if (!finRondaAbierta_) cobrarRonda(true);  // else the settlement itself ended the game
+    cuentaPendiente_ = false;
     ++finesDeJuego_;
     revisarPuntos();
     if (std::max(puntosJugador_, puntosComputadora_) < e.PuntosJuego)

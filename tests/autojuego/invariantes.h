@@ -2,6 +2,11 @@
 // throws Fallo.
 #pragma once
 
+#include <cstddef>
+#include <vector>
+
+#include "game/estado.h"
+
 namespace naipalia {
 class Juego;
 }
@@ -21,8 +26,10 @@ public:
     void revisar();
     // When the table waits for the player.
     void revisarTurno();
-    // The end-of-round dialog opens: what the round owes each side is reckoned here.
-    void finDeRonda();
+    // The end-of-round dialog opens: what the round owes each side is reckoned here;
+    // it closes: what its settlement paid is checked.
+    void finDeRonda(const Plataforma& plataforma);
+    void finRondaCerrada(const Plataforma& plataforma);
     // The end-of-game dialog opens.
     void finDeJuego();
     // The game is over and every dialog closed.
@@ -46,11 +53,23 @@ private:
     int puntosJugador_ = 0;
     int puntosComputadora_ = 0;
     int finesDeJuego_ = 0;
+    // The end-of-round dialog being settled: the scores it found, what its settlement
+    // may pay, and the truco owed after it.
+    struct Pago {
+        int jugador, computadora;
+    };
+    bool finRondaAbierta_ = false;
+    bool anticipada_ = false;
+    std::size_t mensajesAlAbrir_ = 0;
+    Pago alAbrir_{0, 0};
+    std::vector<Pago> pagosPosibles_;
+    Lado ganadorTruco_ = Lado::Nadie;
+    int puntosTruco_ = 0;
     // What the scores must be once the round that ended is settled.
     bool cuentaPendiente_ = false;
-    bool debeTerminar_ = false;
     int debidoJugador_ = 0;
     int debidoComputadora_ = 0;
+    int penalidadesRonda_ = 0;
 };
 
 }  // namespace naipalia::autojuego

@@ -26,7 +26,7 @@ constexpr double Margen = 500;
 
 bool usable(const Control& c) { return c.Enabled() && c.Visible(); }
 
-enum Movida { Boton, Clic, SoltarDentro, SoltarFuera, TocarMesa, Movidas };
+enum Movida { Boton, Clic, SoltarDentro, SoltarFuera, TocarMesa, Cantar, Movidas };
 
 }  // namespace
 
@@ -81,7 +81,9 @@ void JugadorAzar::comenzarPartida() {
     if (n.TiempoComienzo.Enabled()) {
         if (plataforma_.traza) *plataforma_.traza << "tick TiempoComienzo\n";
         n.TiempoComienzo.Timer();
-        if (n.TiempoComienzo.Enabled()) Fallar("TiempoComienzo still runs after starting a game");
+        // A falta envido in the first round may end the new game, and offer the next, at once.
+        if (n.TiempoComienzo.Enabled() && !juego_.estado.FinJuego)
+            Fallar("TiempoComienzo still runs after starting a game");
     } else {
         if (plataforma_.traza) *plataforma_.traza << "menu MenuNuevo\n";
         n.MenuNuevo.Click();
@@ -91,7 +93,7 @@ void JugadorAzar::comenzarPartida() {
 void JugadorAzar::jugarDialogo(Ventana& dialogo) {
     invariantes_.revisar();
     if (&dialogo == &juego_.finJuegos) invariantes_.finDeJuego();
-    else if (&dialogo == &juego_.finRonda) invariantes_.finDeRonda();
+    else if (&dialogo == &juego_.finRonda) invariantes_.finDeRonda(plataforma_);
     while (dialogo.mostrada()) {
         contar();
         botones_.clear();
@@ -104,6 +106,7 @@ void JugadorAzar::jugarDialogo(Ventana& dialogo) {
         boton.Click();
         invariantes_.revisar();
     }
+    if (&dialogo == &juego_.finRonda) invariantes_.finRondaCerrada(plataforma_);
 }
 
 void JugadorAzar::jugarTurno() {
@@ -123,12 +126,18 @@ void JugadorAzar::jugarTurno() {
         else enMesa[static_cast<std::size_t>(nt++)] = c;
     }
     if (nb == 0 && nm == 0) Fallar("the table waits for the player but offers no card to play");
+    std::array<Control*, 3> cantos{};
+    int nc = 0;
+    for (Control* b : {&n.BotonEnvido, &n.BotonRealEnvido, &n.BotonFaltaEnvido})
+        if (usable(*b)) cantos[static_cast<std::size_t>(nc++)] = b;
 
     // Each way of playing gets its share; touching cards on the table, which must do
     // nothing, gets the least.
     const int imagen = nm > 0 ? 2 : 0;
-    const std::array<int, Movidas> pesos{nb > 0 ? 3 : 0, imagen, imagen, imagen, nt > 0 ? 1 : 0};
-    int r = elegir(pesos[Boton] + pesos[Clic] + pesos[SoltarDentro] + pesos[SoltarFuera] + pesos[TocarMesa]);
+    const std::array<int, Movidas> pesos{nb > 0 ? 3 : 0, imagen, imagen, imagen, nt > 0 ? 1 : 0, nc > 0 ? 2 : 0};
+    int total = 0;
+    for (int p : pesos) total += p;
+    int r = elegir(total);
     int movida = 0;
     while (r >= pesos[static_cast<std::size_t>(movida)]) r -= pesos[static_cast<std::size_t>(movida++)];
     const auto deMano = [&] { return enMano[static_cast<std::size_t>(elegir(nm))]; };
@@ -137,8 +146,21 @@ void JugadorAzar::jugarTurno() {
     case Clic: clicCarta(deMano()); break;
     case SoltarDentro: arrastrarCarta(deMano(), true); break;
     case SoltarFuera: arrastrarCarta(deMano(), false); break;
-    default: tocarMesa(enMesa[static_cast<std::size_t>(elegir(nt))]); break;
+    case TocarMesa: tocarMesa(enMesa[static_cast<std::size_t>(elegir(nt))]); break;
+    default: cantarEnvido(*cantos[static_cast<std::size_t>(elegir(nc))]); break;
     }
+}
+
+// However it was answered, an envido called from the table closes the table's calls.
+void JugadorAzar::cantarEnvido(Control& boton) {
+    if (plataforma_.traza) *plataforma_.traza << boton.nombre() << '\n';
+    const Momento antes = momento();
+    boton.Click();
+    const Naipalia& n = juego_.naipalia;
+    if (juego_.estado.FinJuego) return;
+    if (n.BotonEnvido.Enabled() || n.BotonRealEnvido.Enabled() || n.BotonFaltaEnvido.Enabled())
+        Fallar(boton.nombre() + " left the table's envido buttons open");
+    exigirNada(antes, boton.nombre().c_str());
 }
 
 void JugadorAzar::pulsarCarta(int slot) {

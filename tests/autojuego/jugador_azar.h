@@ -50,6 +50,7 @@ private:
     void clicCarta(int carta);
     void arrastrarCarta(int carta, bool dentro);
     void tocarMesa(int carta);
+    void cantarEnvido(Control& boton);
     void arrastrar(int carta, Punto destino);
     void traerACasa(int carta, int slot);
     void exigirJugada(Momento antes, int slot, const char* como) const;

@@ -6,9 +6,8 @@
 
 namespace naipalia {
 
-// The computer's envido, flor and truco calls are not made yet: every decision that
-// leads to them runs, and the call itself is skipped.
-void Computadora::DecidirEnvidoComputadora(bool) {}
+// The computer's flor and truco calls are not made yet: every decision that leads to
+// them runs, and the call itself is skipped.
 void Computadora::CantarFlorComputadora() {}
 void Computadora::CantarTrucoComputadora() {}
 void Computadora::CantarRetrucoComputadora() {}

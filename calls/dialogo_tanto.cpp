@@ -1,0 +1,191 @@
+// The Tanto dialog: the player's answers and raises, the computer's answer to a raise,
+// and the declaration of the tantos with its comparison.
+#include <string>
+
+#include "calls/cantos.h"
+#include "calls/tanto.h"
+#include "game/tanto.h"
+#include "opponent/computadora.h"
+#include "round/ronda.h"
+#include "shell/naipalia.h"
+#include "shell/operacion.h"
+
+namespace naipalia {
+
+namespace {
+
+std::string conPuntos(int n, const char* singular, const char* plural) {
+    return std::to_string(n) + (n == 0 || n == 1 ? singular : plural);
+}
+
+}  // namespace
+
+Cantos::Cantos(Operacion& operacion, Computadora& c, Ronda& r)
+    : op(operacion), e(operacion.estado), n(operacion.naipalia), tanto(operacion.tanto), computadora(c), ronda(r) {
+    n.BotonEnvido.Click = [this] { BotonEnvido_Click(); };
+    n.BotonRealEnvido.Click = [this] { BotonRealEnvido_Click(); };
+    n.BotonFaltaEnvido.Click = [this] { BotonFaltaEnvido_Click(); };
+    tanto.Load = [this] { Tanto_Load(); };
+    tanto.QueryUnload = [this](int& cancelar, bool porElUsuario) { Tanto_QueryUnload(cancelar, porElUsuario); };
+    tanto.BotonQuiero.Click = [this] { Tanto_BotonQuiero_Click(); };
+    tanto.BotonNoQuiero.Click = [this] { Tanto_BotonNoQuiero_Click(); };
+    tanto.BotonEnvido.Click = [this] { Tanto_BotonEnvido_Click(); };
+    tanto.BotonRealEnvido.Click = [this] { Tanto_BotonRealEnvido_Click(); };
+    tanto.BotonFaltaEnvido.Click = [this] { Tanto_BotonFaltaEnvido_Click(); };
+    for (int i : tanto.BotonNumeroTanto.indices()) tanto.BotonNumeroTanto(i).Click = [this, i] { BotonNumeroTanto_Click(i); };
+}
+
+// Its flor button belongs to the flor, which the player sings from the table.
+void Cantos::Tanto_Load() {
+    op.AvisoVentanaCentral();
+    tanto.forma().Top(Tanto::TopEnPantalla);
+    e.VecesVentanaTanto = (e.VecesVentanaTanto + 1) % 256;
+}
+
+// Mid-negotiation the close button is ignored: closing would leave an envido called
+// or accepted with nobody to answer or declare it.
+bool Cantos::negociando() const {
+    const auto& t = tanto;
+    return t.BotonQuiero.Enabled() || t.BotonNoQuiero.Enabled() || t.BotonEnvido.Enabled() ||
+           t.BotonRealEnvido.Enabled() || t.BotonFaltaEnvido.Enabled() || t.forma().Height() == Tanto::AltoTeclado;
+}
+
+void Cantos::Tanto_QueryUnload(int& cancelar, bool porElUsuario) {
+    if (porElUsuario && negociando()) {
+        cancelar = 1;
+        return;
+    }
+    op.DeshabilitarBotonesTanto();
+    tanto.forma().Width(Tanto::Ancho);
+    tanto.forma().Height(Tanto::AltoRespuestas);
+    op.CerrarCantosMesa();
+}
+
+void Cantos::MostrarTanto() {
+    if (!tanto.mostrada()) op.mostrarModal(tanto);
+}
+
+void Cantos::Tanto_BotonQuiero_Click() {
+    e.EnvidoQuerido = NivelQuerido(e.CadenaEnvido);
+    DeclararTanto();
+}
+
+void Cantos::Tanto_BotonNoQuiero_Click() {
+    if (EnvidoAlcanzaElFinal(e.CadenaEnvido, false, e.PuntosComputadora, e.PuntosJugador, e.PuntosJuego))
+        op.AvisoFinalPorPuntos();
+    if (e.FinJuego) return;
+    tanto.Unload();
+}
+
+void Cantos::Tanto_BotonEnvido_Click() {
+    e.CadenaEnvido = Cadena::EnvidoEnvido;
+    const int c = e.TantoCompu, s = e.PuntosJugador, t = e.PuntosJuego;
+    bool acepta;
+    if (cantaSeguido(9) && c >= 7 && c <= 26 && s < t - 4) {
+        apurando();
+        acepta = true;
+    } else if (cantaSeguido(6) && s < t - 4) {
+        facilmente();
+        acepta = c >= 25 || (op.azar() < 0.5 && s < t - 4);
+    } else {
+        acepta = c >= 27 || (op.azar() < 0.4 && s < t - 4);
+    }
+    if (acepta) AceptarEnvidoJugador(Cadena::EnvidoEnvido);
+    else ResponderEnvidoPorPuntos();
+}
+
+void Cantos::Tanto_BotonRealEnvido_Click() {
+    e.CadenaEnvido = Cadena::EnvidoRealEnvido;
+    const int c = e.TantoCompu, s = e.PuntosJugador, t = e.PuntosJuego;
+    bool acepta;
+    if (cantaSeguido(9) && c >= 7 && c <= 27 && s < t - 5) {
+        apurando();
+        acepta = true;
+    } else if (cantaSeguido(6) && s < t - 5) {
+        facilmente();
+        acepta = c >= 26 || (op.azar() < 0.6 && s < t - 5);
+    } else {
+        acepta = c >= 28 || (op.azar() < 0.3 && s < t - 5);
+    }
+    if (acepta) AceptarEnvidoJugador(Cadena::RealEnvido);
+    else ResponderEnvidoPorPuntos();
+}
+
+void Cantos::Tanto_BotonFaltaEnvido_Click() {
+    e.VecesFaltaEnvidoJugador = (e.VecesFaltaEnvidoJugador + 1) % 256;
+    e.CadenaEnvido = ConFaltaEnvido(e.CadenaEnvido);
+    // A player who calls falta in more than 35 % of the dialogs is taken at his word at once.
+    if (e.VecesFaltaEnvidoJugador * 100 > 35 * e.VecesVentanaTanto && e.VecesVentanaTanto >= 5) {
+        op.ReproducirVoz(Voz::Quiero);
+        op.mensaje("¿Estás apurando?..Quiero!!", Icono::Informacion);
+        op.DeshabilitarBotonesTanto();
+        e.QuienEnvido = Lado::Jugador;
+        e.EnvidoQuerido = Cadena::FaltaEnvido;
+        tanto.EtiquetaTanto.Caption("");
+        DeclararTanto();
+        return;
+    }
+    int umbral = 29;
+    if (cantaSeguido(6)) {
+        facilmente();
+        umbral = 25;
+    }
+    if (e.TantoCompu >= umbral) AceptarEnvidoJugador(Cadena::FaltaEnvido);
+    else ResponderEnvidoPorPuntos();
+}
+
+void Cantos::AceptarEnvidoJugador(Cadena nivel) {
+    op.ReproducirVoz(Voz::Quiero);
+    op.mensaje("Quiero!!", Icono::Exclamacion);
+    e.QuienEnvido = Lado::Jugador;
+    e.EnvidoQuerido = nivel;
+    DeclararTanto();
+}
+
+void Cantos::DeclararTanto() {
+    if (e.QuienMano != Lado::Computadora) {
+        PedirTantoJugador();
+        return;
+    }
+    if (op.preguntar("Tengo " + conPuntos(e.TantoCompu, " punto", " puntos") + ". ¿Son buenas?")) {
+        TantoGanaComputadora("");
+        if (e.FinJuego) return;
+        op.CerrarCantosMesa();
+        tanto.Unload();
+    } else {
+        PedirTantoJugador();
+    }
+}
+
+void Cantos::PedirTantoJugador() {
+    tanto.EtiquetaTanto.Caption("");
+    op.DeshabilitarBotonesTanto();
+    tanto.forma().Height(Tanto::AltoTeclado);
+    MostrarTanto();
+}
+
+void Cantos::BotonNumeroTanto_Click(int indice) {
+    if (!op.preguntar("¿Tienes " + conPuntos(indice, " punto?", " puntos?"))) return;
+    e.TantoCantadoJugador = indice;
+    const int c = e.TantoCompu;
+    if (indice > c || (indice == c && e.QuienMano != Lado::Computadora)) TantoGanaJugador();
+    else TantoGanaComputadora(indice == c ? "Por mano!! " : "");
+    GrabarTantoJugador();
+    tanto.Unload();
+}
+
+void Cantos::TantoGanaComputadora(const std::string& prefijo) {
+    op.mensaje(prefijo + std::to_string(e.TantoCompu) + " son mejores!!", Icono::Exclamacion);
+    e.GanadorEnvido = Lado::Computadora;
+    if (EnvidoAlcanzaElFinal(e.CadenaEnvido, true, e.PuntosComputadora, e.PuntosJugador, e.PuntosJuego))
+        op.AvisoFinalPorPuntos();
+}
+
+void Cantos::TantoGanaJugador() {
+    op.mensaje("Son buenas.", Icono::Informacion);
+    e.GanadorEnvido = Lado::Jugador;
+    if (EnvidoAlcanzaElFinal(e.CadenaEnvido, true, e.PuntosJugador, e.PuntosComputadora, e.PuntosJuego))
+        op.AvisoFinalPorPuntos();
+}
+
+}  // namespace naipalia

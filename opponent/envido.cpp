@@ -1,0 +1,99 @@
+// The computer's envido: when it opens one on its own turn, its calls and raises in the
+// Tanto dialog, and its acceptance of the player's call.
+#include <string>
+
+#include "calls/cantos.h"
+#include "calls/tanto.h"
+#include "game/tanto.h"
+#include "opponent/computadora.h"
+#include "shell/operacion.h"
+
+namespace naipalia {
+
+void Computadora::DecidirEnvidoComputadora(bool trucoPrimero) {
+    const std::string prefijo = trucoPrimero ? "Antes está el tanto: " : "";
+    const int t = e.TantoCompu;
+    const bool abre = e.JerarquiaJugador[1] == SinJugar;
+    const auto envido = [&] { CantarEnvidoComputadora(prefijo); };
+    const auto real = [&] { CantarRealEnvidoComputadora(Cadena::RealEnvido, prefijo); };
+    const auto falta = [&] { SubCantoFaltaEnvido(Cadena::FaltaEnvido, prefijo); };
+    // After the player's first card a middling tanto is called half-blind.
+    const auto despuesDeSuCarta = [&] {
+        if (op.azar() < 0.6) {
+            if (op.azar() < 0.5) falta();
+            else real();
+        }
+    };
+
+    if (t <= 4) return;
+    if (t <= 25) {
+        if (!abre) {
+            despuesDeSuCarta();
+        } else if (t <= 19) {
+            // Only against a player who calls envido in most rounds, and far from winning.
+            if (op.azar() < 0.3 && e.RondasJugadas >= 4 && e.RondasJugadas * 6 <= e.EnvidosCantadosJugador * 10 &&
+                e.PuntosJugador < e.PuntosJuego - 2)
+                envido();
+        } else if (op.azar() < 0.5) {
+            envido();
+        }
+    } else if (t == 26) {
+        if (!abre || op.azar() < 0.7) envido();
+    } else if (t <= 28) {
+        if (!(e.QuienMano == Lado::Computadora && op.azar() < 0.2)) envido();
+    } else if (t <= 30) {
+        real();
+    } else if (op.azar() < 0.7) {
+        if (e.PuntosJuego - e.PuntosJugador > 3) falta();
+        else real();
+    } else {
+        envido();
+    }
+}
+
+void Computadora::CantarEnvidoComputadora(const std::string& prefijo) {
+    op.ReproducirVoz(Voz::Envido);
+    e.CadenaEnvido = Cadena::Envido;
+    e.QuienEnvido = Lado::Computadora;
+    Tanto& t = op.tanto;
+    t.EtiquetaTanto.Caption(prefijo + "Envido!!");
+    for (Control* b : {&t.BotonQuiero, &t.BotonNoQuiero, &t.BotonEnvido, &t.BotonRealEnvido, &t.BotonFaltaEnvido})
+        b->Enabled(true);
+    cantos.MostrarTanto();
+}
+
+void Computadora::CantarRealEnvidoComputadora(Cadena cadena, const std::string& prefijo) {
+    op.ReproducirVoz(Voz::RealEnvido);
+    e.CadenaEnvido = cadena;
+    e.QuienEnvido = Lado::Computadora;
+    Tanto& t = op.tanto;
+    t.EtiquetaTanto.Caption(prefijo + "Real Envido!!");
+    for (Control* b : {&t.BotonQuiero, &t.BotonNoQuiero, &t.BotonFaltaEnvido}) b->Enabled(true);
+    cantos.MostrarTanto();
+}
+
+// A falta answers everything: in a dialog already open (the computer answering the
+// player's raise) the player's own raises are put away and only the answer remains.
+void Computadora::SubCantoFaltaEnvido(Cadena cadena, const std::string& prefijo) {
+    op.ReproducirVoz(Voz::FaltaEnvido);
+    e.CadenaEnvido = cadena;
+    e.QuienEnvido = Lado::Computadora;
+    Tanto& t = op.tanto;
+    const bool abierta = t.mostrada();
+    t.EtiquetaTanto.Caption(prefijo + "Falta Envido!!");
+    if (abierta) op.DeshabilitarBotonesTanto();
+    t.BotonQuiero.Enabled(true);
+    t.BotonNoQuiero.Enabled(true);
+    cantos.MostrarTanto();
+}
+
+void Computadora::QuieroEnvidoComputadora(Cadena cadena) {
+    op.ReproducirVoz(Voz::Quiero);
+    op.mensaje("Quiero!!", Icono::Exclamacion);
+    e.QuienEnvido = Lado::Jugador;
+    e.CadenaEnvido = cadena;
+    e.EnvidoQuerido = cadena;
+    cantos.DeclararTanto();
+}
+
+}  // namespace naipalia
