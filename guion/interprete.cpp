@@ -117,8 +117,10 @@ std::optional<Interprete::Palabras> Interprete::siguiente() {
     while (std::getline(script_, linea)) {
         ++linea_;
         if (!linea.empty() && linea.back() == '\r') linea.pop_back();
+        // A comment is skipped whole: its words are never split, quotes and all.
+        const auto primero = linea.find_first_not_of(" \t");
+        if (primero == std::string::npos || linea[primero] == '#') continue;
         Palabras w = partir(linea);
-        if (w.empty() || w[0][0] == '#') continue;
         return w;
     }
     return std::nullopt;
