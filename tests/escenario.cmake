@@ -2,6 +2,7 @@
 # ("#> LINE") appear in its transcript in that order, that no "#< LINE" appears, and that
 # every value it shows is among the lines it expects.
 # cmake -DGUION=<driver> -DESCENARIO=<script> -P escenario.cmake
+cmake_minimum_required(VERSION 3.20)
 # Every value a script shows is checked: each name of each "show" line needs its own
 # "#> VALUE NAME=..." further down the script, taken in the order the names were shown.
 file(STRINGS ${ESCENARIO} lineasGuion ENCODING UTF-8)
