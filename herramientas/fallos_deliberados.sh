@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# Breaks the game on purpose, one fault at a time, in a copy of the working tree, and
+# reports whether some test catches each fault. A manual check of the tests themselves:
+#   herramientas/fallos_deliberados.sh            every fault
+#   herramientas/fallos_deliberados.sh 3 7        only faults 3 and 7 (numbers as listed)
+# Exits 0 only when every fault applied is caught; 2 when the unbroken copy already fails.
+set -uo pipefail
+
+raiz=$(cd "$(dirname "$0")/.." && pwd)
+tmp=$(mktemp -d "${TMPDIR:-/tmp}/naipalia-fallos.XXXXXX")
+trap 'rm -rf "$tmp"' EXIT
+fuente="$tmp/fuente"
+build="$tmp/build"
+registro="$tmp/registro"
+mkdir -p "$fuente"
+
+# The working tree as it is (committed or not), without ignored files such as build dirs.
+(cd "$raiz" && git ls-files -z --cached --others --exclude-standard |
+  while IFS= read -r -d '' f; do [ -e "$f" ] && printf '%s\0' "$f"; done |
+  tar --null -T - -cf -) | tar -xf - -C "$fuente"
+
+archivos=() expresiones=() descripciones=()
+fallo() { archivos+=("$1"); expresiones+=("$2"); descripciones+=("$3"); }
+
+fallo round/resolver_mano.cpp \
+  's/^        SumarTrucoComputadora();$/        @@();/; s/^        SumarTrucoJugador();$/        SumarTrucoComputadora();/; s/@@()/SumarTrucoJugador()/' \
+  "a closed round's truco points go to the loser"
+fallo round/resolver_mano.cpp \
+  's/j > c ? ResultadoMano::Computadora/j < c ? ResultadoMano::Computadora/' \
+  "every decided hand goes to the weaker card"
+fallo round/resolver_mano.cpp \
+  's/cerrarRonda(true, "Te gané el truco por primera!!")/cerrarRonda(false, "Te gané el truco por primera!!")/' \
+  "a hand-3 tie after the computer's hand 1 pays the player"
+fallo round/resolver_mano.cpp \
+  's/if (e.QuienMano == Lado::Computadora)$/if (e.QuienMano == Lado::Jugador)/' \
+  "three ties go to the side that is not mano"
+fallo round/ciclo_juego.cpp \
+  's/if (puntos < e.PuntosJuego) return;/if (puntos <= e.PuntosJuego) return;/' \
+  "the game ends one point past the target"
+fallo round/ciclo_juego.cpp \
+  's/const bool ganaComputadora = e.PuntosComputadora >= e.PuntosJuego;/const bool ganaComputadora = e.PuntosComputadora > e.PuntosJuego;/' \
+  "the end of the game takes the computer at exactly the target for the loser"
+fallo game/tanto.cpp \
+  's/{"Envido Envido", 2, 4,/{"Envido Envido", 3, 4,/' \
+  "refused \"Envido Envido\" pays 3 instead of 2"
+fallo settlement/liquidacion.cpp \
+  's/if (ganados > 0) op.SumarPuntos(Lado::Computadora, ganados + 5);/if (ganados > 0) op.SumarPuntos(Lado::Computadora, ganados + 4);/' \
+  "the tanto penalty adds 4 points instead of 5"
+fallo settlement/liquidacion.cpp \
+  's/PaloCarta(a) == PaloCarta(b)/PaloCarta(a) != PaloCarta(b)/g' \
+  "two cards on the table certify the tanto as a pair when their suits differ"
+fallo settlement/liquidacion.cpp \
+  's/case NivelFlor::Flor: return 3;/case NivelFlor::Flor: return 4;/' \
+  "a plain flor pays 4 instead of 3"
+fallo settlement/fin_de_juego.cpp \
+  '0,/if (diferencia >= 8)/s//if (diferencia > 8)/' \
+  "the computer winning by 8 gets the remark for a smaller margin"
+fallo settlement/fin_de_juego.cpp \
+  '0,/if (diferencia >= 5)/! s/if (diferencia >= 5)/if (diferencia > 5)/' \
+  "the player winning by 5 gets the remark for a smaller margin"
+fallo shell/menus.cpp \
+  's/^    ronda.CerrarPartida();$/    \/\/ ronda.CerrarPartida();/' \
+  "Finalizar juego leaves the table in play"
+fallo opponent/jugada.cpp \
+  's/clase(e, ganadoras\[0\]) > 2 \&\& op.azar() < 0.2/clase(e, ganadoras[0]) > 2 \&\& op.azar() < 0.3/' \
+  "the computer plays a lone winner on a draw below 0.3 instead of 0.2"
+fallo opponent/jugada.cpp \
+  's/clase(e, medio) <= 5/clase(e, medio) <= 4/' \
+  "the computer leading needs a middle card of class 4 or less to play it without a draw"
+fallo opponent/jugada.cpp \
+  's/if (e.PuntosComputadora + 3 >= e.PuntosJuego) op.AvisoFinalPorPuntos();/if (e.PuntosComputadora + 3 > e.PuntosJuego) op.AvisoFinalPorPuntos();/' \
+  "the computer's flor that reaches the target exactly does not end the round at once"
+fallo opponent/cantos.cpp \
+  's/op.SumarPuntos(Lado::Jugador, 2)/op.SumarPuntos(Lado::Jugador, 3)/' \
+  "the computer going to the deck before its first card gives 3 points instead of 2"
+fallo opponent/cantos.cpp \
+  's/else ronda.SumarTrucoJugador();/else op.SumarPuntos(Lado::Jugador, 2);/' \
+  "the computer going to the deck after its first card gives 2 points instead of the truco value"
+
+elegidos=("$@")
+[ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
+
+echo "Building an unbroken copy in $tmp ..."
+if ! cmake -S "$fuente" -B "$build" -G Ninja -DNAIPALIA_QT=OFF >"$registro" 2>&1 ||
+   ! cmake --build "$build" >>"$registro" 2>&1; then
+  tail -n 30 "$registro"; echo "The unbroken copy does not build."; exit 2
+fi
+if ! ctest --test-dir "$build" -j"$(nproc)" --timeout 300 >"$registro" 2>&1; then
+  tail -n 20 "$registro"; echo "The unbroken copy already fails its tests."; exit 2
+fi
+
+fallidos=0
+for i in "${elegidos[@]}"; do
+  k=$((i - 1))
+  archivo="$fuente/${archivos[$k]}"
+  descripcion="${descripciones[$k]} (${archivos[$k]})"
+  cp -p "$archivo" "$tmp/original"
+  sed -i -e "${expresiones[$k]}" "$archivo"
+  if cmp -s "$archivo" "$tmp/original"; then
+    printf '%2d NOT APPLIED  %s\n' "$i" "$descripcion"; fallidos=$((fallidos + 1))
+    continue
+  fi
+  if ! cmake --build "$build" >"$registro" 2>&1; then
+    printf '%2d NO BUILD     %s\n' "$i" "$descripcion"; fallidos=$((fallidos + 1))
+  elif ctest --test-dir "$build" -j"$(nproc)" --timeout 300 >"$registro" 2>&1; then
+    printf '%2d MISSED       %s\n' "$i" "$descripcion"; fallidos=$((fallidos + 1))
+  else
+    quienes=$(sed -n 's/^[[:space:]]*[0-9]* - \([^ ]*\) (.*/\1/p' "$registro" | tr '\n' ' ')
+    printf '%2d caught       %s\n              by: %s\n' "$i" "$descripcion" "$quienes"
+  fi
+  # A fresh copy of the original (new time stamp) makes the next build recompile it.
+  cp "$tmp/original" "$archivo"
+done
+cmake --build "$build" >/dev/null 2>&1
+
+if [ "$fallidos" -gt 0 ]; then
+  echo "$fallidos of ${#elegidos[@]} faults not caught."; exit 1
+fi
+echo "All ${#elegidos[@]} faults caught."
