@@ -40,6 +40,7 @@ void Cantos::Tanto_Load() {
     op.AvisoVentanaCentral();
     tanto.forma().Top(Tanto::TopEnPantalla);
     e.VecesVentanaTanto = (e.VecesVentanaTanto + 1) % 256;
+    if (op.puertos.imagenes->cargable(op.RutaCaraMenu)) tanto.Image1.Picture(op.RutaCaraMenu);
 }
 
 // Mid-negotiation the close button is ignored: closing would leave an envido called
