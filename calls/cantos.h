@@ -4,6 +4,7 @@
 // declares his tanto on the keypad.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 #include "game/estado.h"
@@ -15,11 +16,14 @@ class Naipalia;
 class Tanto;
 class Computadora;
 class Ronda;
+class CantoTrucos;
+class TrucoTantoPrimero;
 
 class Cantos {
 public:
-    // Binds the table's envido buttons and the Tanto dialog's events.
-    Cantos(Operacion& operacion, Computadora& computadora, Ronda& ronda);
+    // Binds the table's call buttons and the events of the envido and truco dialogs.
+    Cantos(Operacion& operacion, Computadora& computadora, Ronda& ronda, CantoTrucos& cantoTrucos,
+           TrucoTantoPrimero& trucoTantoPrimero);
     Cantos(const Cantos&) = delete;
     Cantos& operator=(const Cantos&) = delete;
 
@@ -29,6 +33,26 @@ public:
     void BotonFaltaEnvido_Click();
     // The score rule, on the chain the player called last.
     void ResponderEnvidoPorPuntos();
+
+    // --- The table's truco buttons and the deck ---
+    void BotonTruco_Click();
+    void BotonRetruco_Click();
+    void BotonVale4_Click();
+    void BotonMazo_Click();
+    // The player accepts the computer's truco or retruco.
+    void QuieroTrucoJugador();
+    void QuieroRetrucoJugador();
+
+    // --- The truco dialogs ---
+    void CantoTrucos_Load();
+    void CantoTrucos_BotonQuiero_Click();
+    void CantoTrucos_BotonNoQuiero_Click();
+    void CantoTrucos_BotonReCanto_Click();
+    void TrucoTantoPrimero_Load();
+    void TrucoTantoPrimero_BotonSi_Click();
+    void TrucoTantoPrimero_BotonNo_Click();
+    void TrucoTantoPrimero_BotonPrimeroTanto_Click();
+    void TrucoTantoPrimero_BotonRetruco_Click();
 
     // --- The Tanto dialog ---
     void Tanto_Load();
@@ -62,6 +86,17 @@ private:
     void apurando();
     void facilmente();
     bool negociando() const;
+    void vincularTruco();
+    // The computer's answers to the player's truco calls, hand by hand.
+    void respuestaTruco();
+    void respuestaRetruco();
+    void respuestaVale4();
+    void aceptaYSubeRetruco();
+    bool deduccionResponde(int slotA, int slotB);
+    void rechazarLlamada();
+    int clase(int slot) const;
+    // Some ordered pair of distinct slots among these: one of class at most x, the other at most y.
+    bool par(std::initializer_list<int> slots, int x, int y) const;
 
     Operacion& op;
     Estado& e;
@@ -69,6 +104,8 @@ private:
     Tanto& tanto;
     Computadora& computadora;
     Ronda& ronda;
+    CantoTrucos& cantoTrucos;
+    TrucoTantoPrimero& trucoTantoPrimero;
 };
 
 }  // namespace naipalia

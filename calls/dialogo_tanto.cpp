@@ -20,8 +20,16 @@ std::string conPuntos(int n, const char* singular, const char* plural) {
 
 }  // namespace
 
-Cantos::Cantos(Operacion& operacion, Computadora& c, Ronda& r)
-    : op(operacion), e(operacion.estado), n(operacion.naipalia), tanto(operacion.tanto), computadora(c), ronda(r) {
+Cantos::Cantos(Operacion& operacion, Computadora& c, Ronda& r, CantoTrucos& ct, TrucoTantoPrimero& ttp)
+    : op(operacion),
+      e(operacion.estado),
+      n(operacion.naipalia),
+      tanto(operacion.tanto),
+      computadora(c),
+      ronda(r),
+      cantoTrucos(ct),
+      trucoTantoPrimero(ttp) {
+    vincularTruco();
     n.BotonEnvido.Click = [this] { BotonEnvido_Click(); };
     n.BotonRealEnvido.Click = [this] { BotonRealEnvido_Click(); };
     n.BotonFaltaEnvido.Click = [this] { BotonFaltaEnvido_Click(); };

@@ -14,10 +14,13 @@ class Operacion;
 class Naipalia;
 class Ronda;
 class Cantos;
+class CantoTrucos;
+class TrucoTantoPrimero;
 
 class Computadora {
 public:
-    Computadora(Operacion& operacion, Ronda& ronda, Cantos& cantos);
+    Computadora(Operacion& operacion, Ronda& ronda, Cantos& cantos, CantoTrucos& cantoTrucos,
+                TrucoTantoPrimero& trucoTantoPrimero);
     Computadora(const Computadora&) = delete;
     Computadora& operator=(const Computadora&) = delete;
 
@@ -32,10 +35,20 @@ public:
     // It accepts the player's envido, and the tantos are declared.
     void QuieroEnvidoComputadora(Cadena cadena);
     void CantarFlorComputadora();
+
+    // Its truco calls, within its score limits, and its answers to the player's calls.
     void CantarTrucoComputadora();
     void CantarRetrucoComputadora();
     void CantarVale4Computadora();
-    // The computer's truco while the envido is still open; true when its turn ends.
+    void QuieroTrucoComputadora(NivelTruco nivel);
+    void QuieroRetrucoYVale4Computadora();
+    void QuieroLoCantadoComputadora();
+    // From the deduced class of the player's last card; true when it answered the call.
+    bool ResponderConDeduccionComputadora(int slotA, int slotB);
+    void NoQuieroTrucoComputadora();
+    void AvisoCantoACuatro();
+    void SubTrucoNoQueridoJugador();
+    // Its truco while the envido can still be called; true when its turn ends.
     bool CantarTrucoTantoPrimero();
 
     // Its card of slot 4..6 into hand 1, 2 or 3 (the last one goes down silently).
@@ -48,6 +61,11 @@ public:
     int JerarquiaDeducidaJugador = SinDeducir;
     bool MazoPendiente = false;
 
+    // The next level of the truco, as an acceptance raises it.
+    static NivelTruco Siguiente(NivelTruco nivel) {
+        return nivel == NivelTruco::Vale4 ? nivel : static_cast<NivelTruco>(static_cast<int>(nivel) + 1);
+    }
+
 private:
     void jugarMano1();
     void responderMano1();
@@ -56,12 +74,19 @@ private:
     void jugarMano3();
     bool escalarTruco();
     bool cantoTerminoTurno() const;
+    void cantarTruco(NivelTruco nivel);
+    int puntosSegurosDelJugador() const;
+    void deshabilitarTrucoMesa();
 
     Operacion& op;
     Estado& e;
     Naipalia& n;
     Ronda& ronda;
     Cantos& cantos;
+    CantoTrucos& cantoTrucos;
+    TrucoTantoPrimero& trucoTantoPrimero;
+    // The deal the current turn belongs to: a call that ended the round ends the turn.
+    long repartoDelTurno_ = 0;
 };
 
 // Its unplayed slots 4..6, in slot order; how many there are.

@@ -25,19 +25,31 @@ int masDebil(const Estado& e, int a, int b, int empate) {
 
 }  // namespace
 
-Computadora::Computadora(Operacion& operacion, Ronda& r, Cantos& c)
-    : op(operacion), e(operacion.estado), n(operacion.naipalia), ronda(r), cantos(c) {}
+Computadora::Computadora(Operacion& operacion, Ronda& r, Cantos& c, CantoTrucos& ct, TrucoTantoPrimero& ttp)
+    : op(operacion),
+      e(operacion.estado),
+      n(operacion.naipalia),
+      ronda(r),
+      cantos(c),
+      cantoTrucos(ct),
+      trucoTantoPrimero(ttp) {}
 
+// A call may end the round and deal the next one, whose own turn runs inside the call:
+// the interrupted turn keeps the deal it belongs to, to know it is over.
 void Computadora::JugadaComputadora() {
+    const long anterior = repartoDelTurno_;
+    repartoDelTurno_ = ronda.Repartos;
     switch (ronda.ManoActual) {
         case 1: jugarMano1(); break;
         case 2: jugarMano2(); break;
         default: jugarMano3(); break;
     }
+    repartoDelTurno_ = anterior;
 }
 
-// After every truco call the computer makes: a refusal or the end of the game ends its turn.
-bool Computadora::cantoTerminoTurno() const { return e.TrucoRechazado || e.FinJuego; }
+// After every truco call the computer makes: a refusal (which deals the next round) or
+// the end of the game ends its turn, whatever the refusal flags say by then.
+bool Computadora::cantoTerminoTurno() const { return e.FinJuego || ronda.Repartos != repartoDelTurno_; }
 
 // One step up the truco chain, when the computer holds the right to it.
 bool Computadora::escalarTruco() {
@@ -95,7 +107,7 @@ void Computadora::jugarMano1() {
             e.TrucoCantadoEnJugada = true;
             CantarTrucoComputadora();
             e.TrucoCantadoEnJugada = false;
-            if (e.TrucoRechazadoEnJugada || e.FinJuego) return;
+            if (e.TrucoRechazadoEnJugada || cantoTerminoTurno()) return;
         }
     }
 

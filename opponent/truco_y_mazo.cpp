@@ -1,18 +1,228 @@
-// The computer's calls and its going to the deck.
+// The computer's side of the truco: its calls within its score limits, its acceptances
+// and refusals of the player's calls with their spoken lines, the taunt for the player
+// who refuses, and its going to the deck.
+#include <string>
+
+#include "calls/canto_trucos.h"
+#include "calls/cantos.h"
+#include "calls/truco_tanto_primero.h"
+#include "game/tanto.h"
 #include "opponent/computadora.h"
 #include "round/ronda.h"
 #include "settlement/fin_ronda.h"
+#include "shell/naipalia.h"
 #include "shell/operacion.h"
 
 namespace naipalia {
 
-// The computer's flor and truco calls are not made yet: every decision that leads to
-// them runs, and the call itself is skipped.
+namespace {
+
+// One draw picks one of five lines, a fifth of [0, 1) each.
+const char* porQuintos(double r, const char* const (&lineas)[5]) {
+    const int i = r < 0.2 ? 0 : r < 0.4 ? 1 : r < 0.6 ? 2 : r < 0.8 ? 3 : 4;
+    return lineas[i];
+}
+
+}  // namespace
+
+// The computer's flor call is not made yet: every decision that leads to it runs.
 void Computadora::CantarFlorComputadora() {}
-void Computadora::CantarTrucoComputadora() {}
-void Computadora::CantarRetrucoComputadora() {}
-void Computadora::CantarVale4Computadora() {}
-bool Computadora::CantarTrucoTantoPrimero() { return false; }
+
+void Computadora::deshabilitarTrucoMesa() {
+    n.BotonTruco.Enabled(false);
+    n.BotonRetruco.Enabled(false);
+    n.BotonVale4.Enabled(false);
+}
+
+void Computadora::CantarTrucoComputadora() { cantarTruco(NivelTruco::Truco); }
+void Computadora::CantarRetrucoComputadora() { cantarTruco(NivelTruco::ReTruco); }
+void Computadora::CantarVale4Computadora() { cantarTruco(NivelTruco::Vale4); }
+
+// A call is made only while a refusal, paying it the level below, would not end the game.
+void Computadora::cantarTruco(NivelTruco nivel) {
+    const int margen = static_cast<int>(nivel);  // truco 1, retruco 2, vale 4 3
+    if (e.PuntosComputadora >= e.PuntosJuego - margen) {
+        e.TrucoRechazado = false;
+        e.TrucoRechazadoEnJugada = false;
+        op.AvisoTurnoJugador();
+        return;
+    }
+    const bool vale4 = nivel == NivelTruco::Vale4;
+    op.ReproducirVoz(nivel == NivelTruco::Truco ? Voz::Truco : vale4 ? Voz::Vale4 : Voz::ReTruco);
+    auto& d = cantoTrucos;
+    d.EtiquetaMensaje.Caption(nivel == NivelTruco::Truco ? "Truco!!" : vale4 ? "Vale 4!!" : "Re-Truco!!");
+    d.forma().Width(vale4 ? CantoTrucos::AnchoVale4 : CantoTrucos::AnchoConReCanto);
+    d.BotonReCanto.Caption(nivel == NivelTruco::Truco ? "&Re-Truco" : "&Vale 4");
+    d.BotonReCanto.Visible(!vale4);  // the vale 4 has nothing above it
+    op.mostrarModal(d);
+
+    if (e.TrucoRecantado) {
+        // The raise accepts the call first; the flag is spent with it.
+        e.TrucoRecantado = false;
+        e.EstadoTruco = nivel;
+        e.QuienTruco = Lado::Jugador;
+        if (nivel == NivelTruco::Truco) {
+            n.BotonTruco.Enabled(false);
+            n.BotonRetruco.Enabled(true);
+            cantos.BotonRetruco_Click();
+        } else {
+            n.BotonRetruco.Enabled(false);
+            n.BotonVale4.Enabled(true);
+            cantos.BotonVale4_Click();
+        }
+    } else if (e.TrucoRechazado || (e.TrucoCantadoEnJugada && e.TrucoRechazadoEnJugada)) {
+        SubTrucoNoQueridoJugador();
+        if (e.FinJuego) return;
+        op.SumarPuntos(Lado::Computadora, margen);
+        ronda.SiguienteRonda();
+    }
+}
+
+void Computadora::QuieroTrucoComputadora(NivelTruco nivel) {
+    op.ReproducirVoz(Voz::Quiero);
+    e.EstadoTruco = nivel;
+    e.QuienTruco = Lado::Computadora;
+    deshabilitarTrucoMesa();  // the right to raise is the computer's now
+    op.mensaje(nivel == NivelTruco::Truco ? "Truco Querido!!" : "Quiero!!", Icono::Exclamacion);
+}
+
+void Computadora::QuieroRetrucoYVale4Computadora() {
+    e.EstadoTruco = NivelTruco::ReTruco;
+    e.QuienTruco = Lado::Computadora;
+    deshabilitarTrucoMesa();
+    CantarVale4Computadora();
+}
+
+void Computadora::QuieroLoCantadoComputadora() {
+    op.ReproducirVoz(Voz::Quiero);
+    op.mensaje("Quiero lo cantado.", Icono::Exclamacion);
+    e.QuienTruco = Lado::Computadora;
+    e.EstadoTruco = Siguiente(e.EstadoTruco);
+    deshabilitarTrucoMesa();
+    op.AvisoTurnoJugador();
+}
+
+bool Computadora::ResponderConDeduccionComputadora(int slotA, int slotB) {
+    const int d = JerarquiaDeducidaJugador;
+    if (d == SinDeducir) return false;
+    const int a = JerarquiaTruco(e.carta(slotA));
+    const bool ganoPrimera = e.ResultadoManos[1] == ResultadoMano::Computadora;
+    if (ronda.ManoActual == 2) {
+        if (!ganoPrimera) return false;
+        const int b = JerarquiaTruco(e.carta(slotB));
+        const bool acepta = d <= 8 ? (a < d || b < d) : (a < d && b < d);
+        if (!acepta) return false;
+        QuieroLoCantadoComputadora();
+        return true;
+    }
+    if (ronda.ManoActual != 3) return false;
+    if (a < d || (a == d && ganoPrimera)) {
+        QuieroLoCantadoComputadora();
+        return true;
+    }
+    op.ReproducirVoz(Voz::NoQuiero);
+    op.MensajeFinRonda("No quiero lo cantado.");
+    op.mostrarModal(op.finRonda);
+    if (e.FinJuego) return true;
+    ronda.SumarTrucoJugador();
+    ronda.SiguienteRonda();
+    return true;
+}
+
+// What the player would certainly collect at the round's end were the call refused: the
+// truco accepted so far, a flor he claimed and holds, an envido he won telling the truth.
+int Computadora::puntosSegurosDelJugador() const {
+    int puntos = ValorTruco(e.EstadoTruco);
+    if (e.TantoLiquidado) return puntos;  // settled already, and in the score
+    const bool suFlor = MismoPalo(e.carta(1), e.carta(2), e.carta(3));
+    switch (e.EstadoFlor) {
+    case NivelFlor::Flor:
+        if (e.QuienFlor == Lado::Jugador && suFlor) puntos += 3;
+        break;
+    case NivelFlor::FlorAchico:
+        if (e.QuienFlor == Lado::Jugador && suFlor) puntos += 4;
+        break;
+    case NivelFlor::FlorJuego:
+        if (e.GanadorFlor == Lado::Jugador && suFlor && e.FlorJugador == e.FlorCantadaJugador) puntos += 6;
+        break;
+    case NivelFlor::FlorContra:
+        if (e.GanadorFlor == Lado::Jugador && suFlor && e.FlorJugador == e.FlorCantadaJugador)
+            puntos += e.PuntosJuego - e.PuntosComputadora;
+        break;
+    default: break;
+    }
+    if (e.EnvidoQuerido != Cadena::Nada && e.GanadorEnvido == Lado::Jugador &&
+        e.TantoCantadoJugador == e.TantoRealJugador)
+        puntos += PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosComputadora);
+    return puntos;
+}
+
+void Computadora::NoQuieroTrucoComputadora() {
+    if (e.PuntosJugador + puntosSegurosDelJugador() >= e.PuntosJuego) {
+        op.ReproducirVoz(Voz::Quiero);
+        e.QuienTruco = Lado::Computadora;
+        e.EstadoTruco = Siguiente(e.EstadoTruco);
+        deshabilitarTrucoMesa();
+        op.mensaje(e.EstadoTruco == NivelTruco::Truco ? "Si no acepto ganarías: Truco Querido."
+                                                      : "Si no acepto ganarías: Quiero.",
+                   Icono::Informacion);
+        for (Control* b : {&n.BotonEnvido, &n.BotonRealEnvido, &n.BotonFaltaEnvido}) b->Enabled(false);
+        return;
+    }
+    op.ReproducirVoz(Voz::NoQuiero);
+    op.mensaje(e.EstadoTruco == NivelTruco::Nada ? "Truco no querido." : "No quiero.", Icono::Informacion);
+    // "??!" is split in two literals: the compiler would read it as a trigraph.
+    static const char* const lineas[5] = {"Con mejores cartas cualquiera.", "La próxima veremos...",
+                                          "Esta vez tuviste suerte.", "Me habrás apurado?" "?!",
+                                          "Qué cartas tienes?" "?!"};
+    op.MensajeFinRonda(porQuintos(op.azar(), lineas));
+    op.mostrarModal(op.finRonda);
+    if (e.TrucoCantadoEnJugada) e.TrucoRechazadoEnJugada = true;
+    e.TrucoRechazado = true;
+    if (e.FinJuego) return;
+    ronda.SumarTrucoJugador();
+    ronda.SiguienteRonda();
+}
+
+void Computadora::AvisoCantoACuatro() {
+    op.ReproducirVoz(Voz::Ehh);
+    op.mensaje("Ehh!! Le cantás a un cuatro, no se puede!!", Icono::Exclamacion);
+}
+
+void Computadora::SubTrucoNoQueridoJugador() {
+    op.AvisoTurnoJugador();
+    static const char* const burlas[5] = {"Te achicaste!!", "No te gustó?" "?!", "Te sentis bien???",
+                                          "Te asustaste!!", "Es mucho para ti?" "?!"};
+    op.MensajeFinRonda(porQuintos(op.azar(), burlas));
+    op.mostrarModal(op.finRonda);
+}
+
+// The truco sung while the envido is still open lets the player settle the envido first.
+bool Computadora::CantarTrucoTantoPrimero() {
+    if (e.PuntosComputadora >= e.PuntosJuego - 1) {
+        e.TrucoRechazado = false;
+        e.TrucoRechazadoEnJugada = false;
+        op.AvisoTurnoJugador();
+        return false;
+    }
+    op.ReproducirVoz(Voz::Truco);
+    e.TrucoCantadoEnJugada = true;
+    op.mostrarModal(trucoTantoPrimero);
+    if (!e.TrucoRecantado && !e.FinJuego && e.TrucoRechazadoEnJugada) {
+        e.TrucoCantadoEnJugada = false;
+        SubTrucoNoQueridoJugador();
+        if (e.FinJuego) return true;
+        op.SumarPuntos(Lado::Computadora, 1);
+        ronda.SiguienteRonda();
+        return true;
+    }
+    if (e.TrucoRecantado) {
+        cantos.QuieroTrucoJugador();
+        cantos.BotonRetruco_Click();
+        e.TrucoCantadoEnJugada = false;
+    }
+    return e.TantoPrimero || e.TrucoRechazadoEnJugada || cantoTerminoTurno();
+}
 
 void Computadora::IrseAlMazoComputadora() {
     op.ReproducirVoz(Voz::PerderMano);

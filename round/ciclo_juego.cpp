@@ -62,6 +62,7 @@ void Ronda::TiempoComienzo_Timer() { MenuNuevo_Click(); }
 void Ronda::SubRepartirCartas() {
     terminarRetorno();
     liquidacion.SubOcultarCartas();
+    ++Repartos;
     e.RondasJugadas = (e.RondasJugadas + 1) % 256;
     e.JerarquiaJugador.fill(SinJugar);
     e.JerarquiaCompu.fill(SinJugar);
@@ -80,6 +81,8 @@ void Ronda::SubRepartirCartas() {
     computadora.MazoPendiente = false;
     e.TantoAcreditado = false;
     e.TantoLiquidado = false;
+    // Putting the envido first answers one truco: it never outlives its round.
+    e.TantoPrimero = false;
     op.BorrarResultadosManos();
     ManoActual = 1;
     e.FlorCantadaJugador = 0;

@@ -5,9 +5,9 @@ namespace naipalia {
 Juego::Juego(Puertos p)
     : puertos_(p.completar()),
       ronda(operacion, computadora, liquidacion),
-      computadora(operacion, ronda, cantos),
+      computadora(operacion, ronda, cantos, cantoTrucos, trucoTantoPrimero),
       liquidacion(operacion, finJuegos, ronda),
-      cantos(operacion, computadora, ronda),
+      cantos(operacion, computadora, ronda, cantoTrucos, trucoTantoPrimero),
       principal(operacion, ronda, computadora, liquidacion) {}
 
 void Juego::arrancar() {

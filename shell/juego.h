@@ -4,8 +4,10 @@
 
 #include <array>
 
+#include "calls/canto_trucos.h"
 #include "calls/cantos.h"
 #include "calls/tanto.h"
+#include "calls/truco_tanto_primero.h"
 #include "game/estado.h"
 #include "opponent/computadora.h"
 #include "platform/puertos.h"
@@ -30,7 +32,7 @@ public:
     void arrancar();
 
     // Every window of the game, the table first.
-    const std::array<Ventana*, 4>& ventanas() const { return ventanas_; }
+    const std::array<Ventana*, 6>& ventanas() const { return ventanas_; }
     Ventana* ventana(const std::string& nombre) const;
 
 private:
@@ -44,9 +46,11 @@ public:
     FinRonda finRonda;
     FinJuegos finJuegos;
     Tanto tanto;
+    CantoTrucos cantoTrucos;
+    TrucoTantoPrimero trucoTantoPrimero;
 
 private:
-    std::array<Ventana*, 4> ventanas_{&naipalia, &finRonda, &finJuegos, &tanto};
+    std::array<Ventana*, 6> ventanas_{&naipalia, &finRonda, &finJuegos, &tanto, &cantoTrucos, &trucoTantoPrimero};
 
 public:
     // The subsystems, which bind the windows' events as they are built.

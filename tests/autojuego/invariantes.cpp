@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 #include "game/estado.h"
@@ -10,6 +11,7 @@
 #include "game/nombres.h"
 #include "shell/juego.h"
 #include "game/tanto.h"
+#include "shell/operacion.h"
 #include "tests/autojuego/fallo.h"
 #include "tests/autojuego/juez.h"
 #include "tests/autojuego/puertos_autojuego.h"
@@ -99,6 +101,11 @@ void Invariantes::revisar() {
     revisarResultados(e, juego_.naipalia);
     if (e.FinJuego) return;  // the end-of-game dialog puts the scores back to 0
     revisarRonda();
+    // The truco only rises within a round, and a level stands accepted by somebody.
+    if (static_cast<int>(e.EstadoTruco) < nivelTruco_) Fallar("the truco went down within a round");
+    nivelTruco_ = static_cast<int>(e.EstadoTruco);
+    if ((e.EstadoTruco == NivelTruco::Nada) != (e.QuienTruco == Lado::Nadie))
+        Fallar("a truco level without the side that accepted it, or the other way round");
     revisarPuntos();
     if (std::max(puntosJugador_, puntosComputadora_) >= e.PuntosJuego)
         Fallar("the game goes on at " + to_string(puntosJugador_) + "-" + to_string(puntosComputadora_) +
@@ -109,6 +116,7 @@ void Invariantes::revisar() {
 void Invariantes::revisarRonda() {
     const Estado& e = juego_.estado;
     if (e.RondasJugadas == ronda_) return;
+    nivelTruco_ = 0;
     const bool computadora = e.QuienMano == Lado::Computadora;
     if (!computadora && e.QuienMano != Lado::Jugador) Fallar("the mano is neither side");
     if (ronda_ == 0) {
@@ -156,7 +164,9 @@ void Invariantes::revisarTurno() {
     if (e.PosicionJugador[static_cast<std::size_t>(m)] != 0)
         Fallar("the table waits for the player in hand " + to_string(m) + ", which he already played");
     for (int s = 1; s <= 3; ++s) {
-        const bool enMano = s != e.PosicionJugador[1] && s != e.PosicionJugador[2] && s != e.PosicionJugador[3];
+        // While the envido is put first the cards wait for it.
+        const bool enMano = s != e.PosicionJugador[1] && s != e.PosicionJugador[2] && s != e.PosicionJugador[3] &&
+                            !e.TantoPrimero;
         if (n.BotonCarta(s).Enabled() != enMano)
             Fallar("BotonCarta " + to_string(s) + (enMano ? " is disabled though its card is in the hand"
                                                           : " is enabled though its card was played"));
@@ -250,11 +260,32 @@ void Invariantes::finDeRonda(const Plataforma& plataforma) {
         for (const Pago& p : envido) pagosPosibles_.push_back({p.jugador, p.computadora + flor});
     }
 
+    // Who the round's truco goes to, by why the round ended.
     ganadorTruco_ = Lado::Nadie;
     puntosTruco_ = ValorDelTruco(e.EstadoTruco);
     anticipada_ = mensaje.rfind("Con los puntos jugados", 0) == 0;
+    const auto es = [&](std::initializer_list<const char*> lineas) {
+        for (const char* l : lineas)
+            if (mensaje == l + SufijoFinRonda) return true;
+        return false;
+    };
     if (anticipada_) return;
-    if (mensaje.rfind("Me voy al mazo.", 0) == 0) {
+    // "??!" split in two literals, or it reads as a trigraph.
+    const std::initializer_list<const char*> burlas = {"Te achicaste!!", "No te gustó?" "?!", "Te sentis bien???",
+                                                       "Te asustaste!!", "Es mucho para ti?" "?!"};
+    if (jugadorAlMazo_) {
+        // Folding before anything was sung and before the computer played costs one more.
+        // The next round may be dealt, and even end, before the deck's click returns.
+        jugadorAlMazo_ = false;
+        ganadorTruco_ = Lado::Computadora;
+        if (e.QuienEnvido == Lado::Nadie && e.QuienFlor == Lado::Nadie && e.PosicionCompu[1] == 0) ++puntosTruco_;
+        if (!es(burlas)) Fallar("the player's deck closed the round with: " + mensaje);
+    } else if (es(burlas)) {
+        ganadorTruco_ = Lado::Computadora;  // the player refused its call: the level below it
+    } else if (es({"Con mejores cartas cualquiera.", "La próxima veremos...", "Esta vez tuviste suerte.",
+                   "Me habrás apurado?" "?!", "Qué cartas tienes?" "?!", "No quiero lo cantado."})) {
+        ganadorTruco_ = Lado::Jugador;  // the computer refused the player's call
+    } else if (es({"Me voy al mazo."})) {
         ganadorTruco_ = Lado::Jugador;
         const bool nadaJugado = e.EnvidoQuerido == Cadena::Nada && e.PosicionCompu[1] == 0 &&
                                 e.EstadoTruco == NivelTruco::Nada;

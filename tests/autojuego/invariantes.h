@@ -29,6 +29,8 @@ public:
     // The end-of-round dialog opens: what the round owes each side is reckoned here;
     // it closes: what its settlement paid is checked.
     void finDeRonda(const Plataforma& plataforma);
+    // The player folds: the round's end is his deck's.
+    void alMazo(bool yendo) { jugadorAlMazo_ = yendo; }
     void finRondaCerrada(const Plataforma& plataforma);
     // The end-of-game dialog opens.
     void finDeJuego();
@@ -59,6 +61,7 @@ private:
         int jugador, computadora;
     };
     bool finRondaAbierta_ = false;
+    bool jugadorAlMazo_ = false;
     bool anticipada_ = false;
     std::size_t mensajesAlAbrir_ = 0;
     Pago alAbrir_{0, 0};
@@ -70,6 +73,7 @@ private:
     int debidoJugador_ = 0;
     int debidoComputadora_ = 0;
     int penalidadesRonda_ = 0;
+    int nivelTruco_ = 0;
 };
 
 }  // namespace naipalia::autojuego

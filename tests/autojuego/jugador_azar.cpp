@@ -26,7 +26,7 @@ constexpr double Margen = 500;
 
 bool usable(const Control& c) { return c.Enabled() && c.Visible(); }
 
-enum Movida { Boton, Clic, SoltarDentro, SoltarFuera, TocarMesa, Cantar, Movidas };
+enum Movida { Boton, Clic, SoltarDentro, SoltarFuera, TocarMesa, Cantar, Trucar, AlMazo, Movidas };
 
 }  // namespace
 
@@ -130,11 +130,23 @@ void JugadorAzar::jugarTurno() {
     int nc = 0;
     for (Control* b : {&n.BotonEnvido, &n.BotonRealEnvido, &n.BotonFaltaEnvido})
         if (usable(*b)) cantos[static_cast<std::size_t>(nc++)] = b;
+    // Having put the envido first, the player calls it before anything else.
+    if (juego_.estado.TantoPrimero) {
+        if (nc == 0) Fallar("the envido was put first but cannot be called");
+        cantarEnvido(*cantos[static_cast<std::size_t>(elegir(nc))]);
+        return;
+    }
+    std::array<Control*, 3> trucos{};
+    int nr = 0;
+    for (Control* b : {&n.BotonTruco, &n.BotonRetruco, &n.BotonVale4})
+        if (usable(*b)) trucos[static_cast<std::size_t>(nr++)] = b;
 
     // Each way of playing gets its share; touching cards on the table, which must do
     // nothing, gets the least.
     const int imagen = nm > 0 ? 2 : 0;
-    const std::array<int, Movidas> pesos{nb > 0 ? 3 : 0, imagen, imagen, imagen, nt > 0 ? 1 : 0, nc > 0 ? 2 : 0};
+    const std::array<int, Movidas> pesos{nb > 0 ? 3 : 0, imagen,          imagen,
+                                         imagen,         nt > 0 ? 1 : 0, nc > 0 ? 2 : 0,
+                                         nr > 0 ? 2 : 0, usable(n.BotonMazo) ? 1 : 0};
     int total = 0;
     for (int p : pesos) total += p;
     int r = elegir(total);
@@ -147,8 +159,32 @@ void JugadorAzar::jugarTurno() {
     case SoltarDentro: arrastrarCarta(deMano(), true); break;
     case SoltarFuera: arrastrarCarta(deMano(), false); break;
     case TocarMesa: tocarMesa(enMesa[static_cast<std::size_t>(elegir(nt))]); break;
-    default: cantarEnvido(*cantos[static_cast<std::size_t>(elegir(nc))]); break;
+    case Cantar: cantarEnvido(*cantos[static_cast<std::size_t>(elegir(nc))]); break;
+    case Trucar: cantarTruco(*trucos[static_cast<std::size_t>(elegir(nr))]); break;
+    default: irseAlMazo(); break;
     }
+}
+
+// A call the computer accepted leaves it the right to raise: the button is off.
+void JugadorAzar::cantarTruco(Control& boton) {
+    if (plataforma_.traza) *plataforma_.traza << boton.nombre() << '\n';
+    const Momento antes = momento();
+    const NivelTruco nivel = juego_.estado.EstadoTruco;
+    boton.Click();
+    const Estado& e = juego_.estado;
+    if (e.FinJuego || e.RondasJugadas != antes.ronda) return;
+    if (e.EstadoTruco != nivel && boton.Enabled())
+        Fallar(boton.nombre() + " stays enabled after the computer accepted it");
+}
+
+void JugadorAzar::irseAlMazo() {
+    if (plataforma_.traza) *plataforma_.traza << "BotonMazo\n";
+    const Momento antes = momento();
+    invariantes_.alMazo(true);
+    juego_.naipalia.BotonMazo.Click();
+    invariantes_.alMazo(false);
+    const Estado& e = juego_.estado;
+    if (!e.FinJuego && e.RondasJugadas == antes.ronda) Fallar("the deck did not end the round");
 }
 
 // However it was answered, an envido called from the table closes the table's calls.
@@ -157,7 +193,8 @@ void JugadorAzar::cantarEnvido(Control& boton) {
     const Momento antes = momento();
     boton.Click();
     const Naipalia& n = juego_.naipalia;
-    if (juego_.estado.FinJuego) return;
+    // With the envido put first, the truco that follows it may end the round at once.
+    if (juego_.estado.FinJuego || juego_.estado.RondasJugadas != antes.ronda) return;
     if (n.BotonEnvido.Enabled() || n.BotonRealEnvido.Enabled() || n.BotonFaltaEnvido.Enabled())
         Fallar(boton.nombre() + " left the table's envido buttons open");
     exigirNada(antes, boton.nombre().c_str());

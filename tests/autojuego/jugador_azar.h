@@ -51,6 +51,8 @@ private:
     void arrastrarCarta(int carta, bool dentro);
     void tocarMesa(int carta);
     void cantarEnvido(Control& boton);
+    void cantarTruco(Control& boton);
+    void irseAlMazo();
     void arrastrar(int carta, Punto destino);
     void traerACasa(int carta, int slot);
     void exigirJugada(Momento antes, int slot, const char* como) const;
