@@ -88,6 +88,7 @@ private:
     bool negociando() const;
     void vincularTruco();
     // The computer's answers to the player's truco calls, hand by hand.
+    void llamadaDeTruco(void (Cantos::*respuesta)());
     void respuestaTruco();
     void respuestaRetruco();
     void respuestaVale4();

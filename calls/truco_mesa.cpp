@@ -68,27 +68,17 @@ void Cantos::aceptaYSubeRetruco() {
     if (!e.FinJuego && ronda.Repartos == reparto) op.CerrarCantosMesa();
 }
 
-void Cantos::BotonTruco_Click() {
-    ronda.refrescarSiPasoElTiempo();
-    op.AvisoVentanaCentral();
-    const long reparto = ronda.Repartos;
-    respuestaTruco();
-    if (!e.FinJuego && ronda.Repartos == reparto) op.AvisoTurnoJugador();
-}
+void Cantos::BotonTruco_Click() { llamadaDeTruco(&Cantos::respuestaTruco); }
+void Cantos::BotonRetruco_Click() { llamadaDeTruco(&Cantos::respuestaRetruco); }
+void Cantos::BotonVale4_Click() { llamadaDeTruco(&Cantos::respuestaVale4); }
 
-void Cantos::BotonRetruco_Click() {
+// The computer answers in the central window; the table prompt comes back unless the
+// answer ended the round or the game.
+void Cantos::llamadaDeTruco(void (Cantos::*respuesta)()) {
     ronda.refrescarSiPasoElTiempo();
     op.AvisoVentanaCentral();
     const long reparto = ronda.Repartos;
-    respuestaRetruco();
-    if (!e.FinJuego && ronda.Repartos == reparto) op.AvisoTurnoJugador();
-}
-
-void Cantos::BotonVale4_Click() {
-    ronda.refrescarSiPasoElTiempo();
-    op.AvisoVentanaCentral();
-    const long reparto = ronda.Repartos;
-    respuestaVale4();
+    (this->*respuesta)();
     if (!e.FinJuego && ronda.Repartos == reparto) op.AvisoTurnoJugador();
 }
 

@@ -3,13 +3,17 @@
 // tanto, its calls, and how its cards go down on the table.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
+#include "game/archivos.h"
 #include "game/cartas.h"
 #include "game/estado.h"
 
 namespace naipalia {
 
+using archivos::Voz;
+class Control;
 class Operacion;
 class Naipalia;
 class Ronda;
@@ -75,6 +79,7 @@ private:
     bool escalarTruco();
     bool cantoTerminoTurno() const;
     void cantarTruco(NivelTruco nivel);
+    void cantarEnvido(Voz voz, Cadena cadena, const std::string& texto, std::initializer_list<Control*> respuestas);
     int puntosSegurosDelJugador() const;
     void deshabilitarTrucoMesa();
 

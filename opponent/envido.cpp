@@ -1,5 +1,6 @@
 // The computer's envido: when it opens one on its own turn, its calls and raises in the
 // Tanto dialog, and its acceptance of the player's call.
+#include <initializer_list>
 #include <string>
 
 #include "calls/cantos.h"
@@ -51,40 +52,34 @@ void Computadora::DecidirEnvidoComputadora(bool trucoPrimero) {
     }
 }
 
-void Computadora::CantarEnvidoComputadora(const std::string& prefijo) {
-    op.ReproducirVoz(Voz::Envido);
-    e.CadenaEnvido = Cadena::Envido;
+// Each call: its voice, the chain it makes with the computer as its last caller, and the
+// dialog with the call and the answers it allows.
+void Computadora::cantarEnvido(Voz voz, Cadena cadena, const std::string& texto, std::initializer_list<Control*> respuestas) {
+    op.ReproducirVoz(voz);
+    e.CadenaEnvido = cadena;
     e.QuienEnvido = Lado::Computadora;
-    Tanto& t = op.tanto;
-    t.EtiquetaTanto.Caption(prefijo + "Envido!!");
-    for (Control* b : {&t.BotonQuiero, &t.BotonNoQuiero, &t.BotonEnvido, &t.BotonRealEnvido, &t.BotonFaltaEnvido})
-        b->Enabled(true);
+    op.tanto.EtiquetaTanto.Caption(texto);
+    for (Control* b : respuestas) b->Enabled(true);
     cantos.MostrarTanto();
 }
 
-void Computadora::CantarRealEnvidoComputadora(Cadena cadena, const std::string& prefijo) {
-    op.ReproducirVoz(Voz::RealEnvido);
-    e.CadenaEnvido = cadena;
-    e.QuienEnvido = Lado::Computadora;
+void Computadora::CantarEnvidoComputadora(const std::string& prefijo) {
     Tanto& t = op.tanto;
-    t.EtiquetaTanto.Caption(prefijo + "Real Envido!!");
-    for (Control* b : {&t.BotonQuiero, &t.BotonNoQuiero, &t.BotonFaltaEnvido}) b->Enabled(true);
-    cantos.MostrarTanto();
+    cantarEnvido(Voz::Envido, Cadena::Envido, prefijo + "Envido!!",
+                 {&t.BotonQuiero, &t.BotonNoQuiero, &t.BotonEnvido, &t.BotonRealEnvido, &t.BotonFaltaEnvido});
+}
+
+void Computadora::CantarRealEnvidoComputadora(Cadena cadena, const std::string& prefijo) {
+    Tanto& t = op.tanto;
+    cantarEnvido(Voz::RealEnvido, cadena, prefijo + "Real Envido!!", {&t.BotonQuiero, &t.BotonNoQuiero, &t.BotonFaltaEnvido});
 }
 
 // A falta answers everything: in a dialog already open (the computer answering the
 // player's raise) the player's own raises are put away and only the answer remains.
 void Computadora::SubCantoFaltaEnvido(Cadena cadena, const std::string& prefijo) {
-    op.ReproducirVoz(Voz::FaltaEnvido);
-    e.CadenaEnvido = cadena;
-    e.QuienEnvido = Lado::Computadora;
     Tanto& t = op.tanto;
-    const bool abierta = t.mostrada();
-    t.EtiquetaTanto.Caption(prefijo + "Falta Envido!!");
-    if (abierta) op.DeshabilitarBotonesTanto();
-    t.BotonQuiero.Enabled(true);
-    t.BotonNoQuiero.Enabled(true);
-    cantos.MostrarTanto();
+    if (t.mostrada()) op.DeshabilitarBotonesTanto();
+    cantarEnvido(Voz::FaltaEnvido, cadena, prefijo + "Falta Envido!!", {&t.BotonQuiero, &t.BotonNoQuiero});
 }
 
 void Computadora::QuieroEnvidoComputadora(Cadena cadena) {
