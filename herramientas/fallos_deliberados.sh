@@ -70,12 +70,30 @@ fallo opponent/jugada.cpp \
 fallo opponent/jugada.cpp \
   's/if (e.PuntosComputadora + 3 >= e.PuntosJuego) op.AvisoFinalPorPuntos();/if (e.PuntosComputadora + 3 > e.PuntosJuego) op.AvisoFinalPorPuntos();/' \
   "the computer's flor that reaches the target exactly does not end the round at once"
-fallo opponent/cantos.cpp \
+fallo opponent/truco_y_mazo.cpp \
   's/op.SumarPuntos(Lado::Jugador, 2)/op.SumarPuntos(Lado::Jugador, 3)/' \
   "the computer going to the deck before its first card gives 3 points instead of 2"
-fallo opponent/cantos.cpp \
+fallo opponent/truco_y_mazo.cpp \
   's/else ronda.SumarTrucoJugador();/else op.SumarPuntos(Lado::Jugador, 2);/' \
   "the computer going to the deck after its first card gives 2 points instead of the truco value"
+fallo opponent/truco_y_mazo.cpp \
+  's/op.SumarPuntos(Lado::Computadora, margen);/op.SumarPuntos(Lado::Computadora, margen + 1);/' \
+  "a refused call of the computer pays it one point more"
+fallo opponent/truco_y_mazo.cpp \
+  's/if (e.PuntosComputadora >= e.PuntosJuego - margen) {/if (e.PuntosComputadora > e.PuntosJuego - margen) {/' \
+  "the computer calls the truco that a refusal would make it win with"
+fallo opponent/envido.cpp \
+  's/if (t <= 25) {/if (t <= 24) {/' \
+  "a computer holding 25 answers after the player's card as if it held 26"
+fallo calls/envido_mesa.cpp \
+  's/if (s >= t - r || (falta \&\& t - k < 2)) {/if (s > t - r || (falta \&\& t - k < 2)) {/' \
+  "the score rule refuses the call that gives the player the game"
+fallo calls/truco_mesa.cpp \
+  's/ValorTruco(e.EstadoTruco) + 1);/ValorTruco(e.EstadoTruco));/' \
+  "the player's early deck costs only the truco"
+fallo calls/dialogo_tanto.cpp \
+  's/if (indice > c || (indice == c \&\& e.QuienMano != Lado::Computadora)) TantoGanaJugador();/if (indice > c) TantoGanaJugador();/' \
+  "a tied tanto goes to the computer even when the player is mano"
 
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))

@@ -147,3 +147,11 @@ TEST_F(Truco, ElMazoCuestaUnoMasAntesDeTodo) {
     j->cantos.BotonMazo_Click();
     EXPECT_EQ(e->PuntosComputadora, 3);
 }
+
+TEST_F(Truco, ElMazoDeLaComputadoraAntesDeSuCartaPagaDos) {
+    repartir(14, 15, 16);
+    j->computadora.MazoPendiente = true;  // left by a flor it could not play
+    j->computadora.JugadaComputadora();
+    EXPECT_EQ(e->PuntosJugador, 2);
+    EXPECT_EQ(p.modales.at(0), "FinRonda");
+}
