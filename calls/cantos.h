@@ -14,6 +14,7 @@ namespace naipalia {
 class Operacion;
 class Naipalia;
 class Tanto;
+class Flores;
 class Computadora;
 class Ronda;
 class CantoTrucos;
@@ -33,6 +34,23 @@ public:
     void BotonFaltaEnvido_Click();
     // The score rule, on the chain the player called last.
     void ResponderEnvidoPorPuntos();
+
+    // --- The flor: the table's button and the Flores dialog ---
+    void BotonFlor_Click();
+    void Flores_Load();
+    void Flores_BotonAceptar_Click();
+    void Flores_BotonAchico_Click();
+    void Flores_BotonJuego_Click();
+    void Flores_BotonContra_Click();
+    void Flores_BotonNumeroTanto_Click(int indice);
+    void PedirFlorJugador();
+    void NoQuieroFlorComputadora();
+    void QuieroFlorComputadora();
+    void ContraFlorAlRestoComputadora();
+    void FlorGanaComputadora();
+    void FlorGanaJugador();
+    // Shown modally, unless it is open already.
+    void MostrarFlores();
 
     // --- The table's truco buttons and the deck ---
     void BotonTruco_Click();
@@ -62,6 +80,7 @@ public:
     void Tanto_BotonEnvido_Click();
     void Tanto_BotonRealEnvido_Click();
     void Tanto_BotonFaltaEnvido_Click();
+    void Tanto_BotonFlor_Click();
     void BotonNumeroTanto_Click(int indice);
 
     void DeclararTanto();
@@ -87,6 +106,9 @@ private:
     void facilmente();
     bool negociando() const;
     void vincularTruco();
+    void vincularFlor();
+    void declararFlor();
+    bool negociandoFlor() const;
     // The computer's answers to the player's truco calls, hand by hand.
     void llamadaDeTruco(void (Cantos::*respuesta)());
     void respuestaTruco();
@@ -103,6 +125,7 @@ private:
     Estado& e;
     Naipalia& n;
     Tanto& tanto;
+    Flores& flores;
     Computadora& computadora;
     Ronda& ronda;
     CantoTrucos& cantoTrucos;

@@ -25,11 +25,13 @@ Cantos::Cantos(Operacion& operacion, Computadora& c, Ronda& r, CantoTrucos& ct, 
       e(operacion.estado),
       n(operacion.naipalia),
       tanto(operacion.tanto),
+      flores(operacion.flores),
       computadora(c),
       ronda(r),
       cantoTrucos(ct),
       trucoTantoPrimero(ttp) {
     vincularTruco();
+    vincularFlor();
     n.BotonEnvido.Click = [this] { BotonEnvido_Click(); };
     n.BotonRealEnvido.Click = [this] { BotonRealEnvido_Click(); };
     n.BotonFaltaEnvido.Click = [this] { BotonFaltaEnvido_Click(); };
@@ -40,15 +42,25 @@ Cantos::Cantos(Operacion& operacion, Computadora& c, Ronda& r, CantoTrucos& ct, 
     tanto.BotonEnvido.Click = [this] { Tanto_BotonEnvido_Click(); };
     tanto.BotonRealEnvido.Click = [this] { Tanto_BotonRealEnvido_Click(); };
     tanto.BotonFaltaEnvido.Click = [this] { Tanto_BotonFaltaEnvido_Click(); };
+    tanto.BotonFlor.Click = [this] { Tanto_BotonFlor_Click(); };
     for (int i : tanto.BotonNumeroTanto.indices()) tanto.BotonNumeroTanto(i).Click = [this, i] { BotonNumeroTanto_Click(i); };
 }
 
-// Its flor button belongs to the flor, which the player sings from the table.
+// The flor can still take the envido's place: a single call, before the player's card.
 void Cantos::Tanto_Load() {
     op.AvisoVentanaCentral();
     tanto.forma().Top(Tanto::TopEnPantalla);
     e.VecesVentanaTanto = (e.VecesVentanaTanto + 1) % 256;
     if (op.puertos.imagenes->cargable(op.RutaCaraMenu)) tanto.Image1.Picture(op.RutaCaraMenu);
+    const Cadena c = e.CadenaEnvido;
+    const bool llamadaSola = c == Cadena::Envido || c == Cadena::RealEnvido || c == Cadena::FaltaEnvido;
+    tanto.BotonFlor.Enabled(n.MenuFlorOpcion(1).Checked() && e.QuienFlor == Lado::Nadie && llamadaSola &&
+                            e.JerarquiaJugador[1] == SinJugar);
+}
+
+void Cantos::Tanto_BotonFlor_Click() {
+    BotonFlor_Click();
+    tanto.Unload();
 }
 
 // Mid-negotiation the close button is ignored: closing would leave an envido called

@@ -2,6 +2,7 @@
 // button's rules choose between accepting, raising and the score rule.
 #include "calls/cantos.h"
 #include "calls/tanto.h"
+#include "game/tanto.h"
 #include "opponent/computadora.h"
 #include "round/ronda.h"
 #include "shell/naipalia.h"
@@ -43,10 +44,19 @@ void Cantos::cantoDeMesa(Cadena cadena, Respuesta (Cantos::*regla)()) {
     ronda.refrescarSiPasoElTiempo();
     e.EnvidosCantadosJugador = (e.EnvidosCantadosJugador + 1) % 256;
     op.AvisoVentanaCentral();
-    // Without the players' history there is nothing to consult: the built-in rules answer.
-    // The computer's flor, which would take the envido's place, comes with the flor's calls.
-    const Cadena subidaFalta = cadena == Cadena::Envido ? Cadena::EnvidoFaltaEnvido : Cadena::RealEnvidoFaltaEnvido;
-    responderCanto(cadena, (this->*regla)(), subidaFalta);
+    // Without the players' history there is nothing to consult: the built-in rules answer,
+    // unless the computer holds a flor, which takes the envido's place.
+    const bool florCompu = n.MenuFlorOpcion(1).Checked() && e.EstadoFlor == NivelFlor::Nada &&
+                           e.EnvidoQuerido == Cadena::Nada && MismoPalo(e.carta(4), e.carta(5), e.carta(6)) &&
+                           (cadena == Cadena::Envido ? e.QuienFlor : e.QuienEnvido) == Lado::Nadie;
+    if (florCompu) {
+        computadora.CantarFlorComputadora();
+        op.CerrarCantosMesa();
+    } else {
+        const Cadena subidaFalta =
+            cadena == Cadena::Envido ? Cadena::EnvidoFaltaEnvido : Cadena::RealEnvidoFaltaEnvido;
+        responderCanto(cadena, (this->*regla)(), subidaFalta);
+    }
     n.forma().MousePointer(0);
     if (e.TantoPrimero && !e.FinJuego) computadora.JugadaComputadora();
 }

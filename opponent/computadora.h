@@ -38,7 +38,11 @@ public:
     void SubCantoFaltaEnvido(Cadena cadena, const std::string& prefijo);
     // It accepts the player's envido, and the tantos are declared.
     void QuieroEnvidoComputadora(Cadena cadena);
+    // Its flor, and its answers to the player's flor.
     void CantarFlorComputadora();
+    void FlorAchicoComputadora();
+    void FlorJuegoComputadora();
+    void ContraFlorComputadora();
 
     // Its truco calls, within its score limits, and its answers to the player's calls.
     void CantarTrucoComputadora();

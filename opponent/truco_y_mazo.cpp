@@ -25,9 +25,6 @@ const char* porQuintos(double r, const char* const (&lineas)[5]) {
 
 }  // namespace
 
-// The computer's flor call is not made yet: every decision that leads to it runs.
-void Computadora::CantarFlorComputadora() {}
-
 void Computadora::deshabilitarTrucoMesa() {
     n.BotonTruco.Enabled(false);
     n.BotonRetruco.Enabled(false);

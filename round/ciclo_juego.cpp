@@ -4,6 +4,7 @@
 
 #include "game/archivos.h"
 #include "game/mesa.h"
+#include "calls/flores.h"
 #include "calls/tanto.h"
 #include "game/tanto.h"
 #include "opponent/computadora.h"
@@ -157,6 +158,7 @@ void Ronda::TextoComputadora_Change() { finDeJuegoSiCorresponde(e.PuntosComputad
 void Ronda::finDeJuegoSiCorresponde(int puntos) {
     if (puntos < e.PuntosJuego) return;
     op.tanto.Hide();
+    op.flores.Hide();
     op.mensaje(" Se ha llegado al final del juego.", Icono::Exclamacion);
     SubFinJuego();
 }
@@ -178,6 +180,7 @@ void Ronda::SubFinJuego() {
         n.Carta(primera + i).Visible(true);
     }
     op.tanto.Unload();
+    op.flores.Unload();
     n.TiempoBaile.Enabled(true);
     op.mostrarModal(liquidacion.finJuegos);
 }

@@ -2,6 +2,7 @@
 // the player's declaration is checked against the cards he showed, lies are punished.
 #include <string>
 
+#include "calls/tanto.h"
 #include "game/mesa.h"
 #include "game/tanto.h"
 #include "round/ronda.h"
@@ -131,7 +132,11 @@ void Liquidacion::MostrarCartasComputadora() {
     const bool floresGanadas = e.EstadoFlor == NivelFlor::FlorContra || e.EstadoFlor == NivelFlor::FlorJuego;
     if (floresGanadas && e.GanadorFlor == Lado::Computadora) {
         SubOcultarCartas();
-        // The tanto dialog arrives with the envido; it is closed here once it exists.
+        // An envido dialog still up goes out of the way; one not loaded stays so.
+        if (op.tanto.cargada()) {
+            op.tanto.forma().Top(4700);
+            op.tanto.Unload();
+        }
         DescubrirCartasComputadora();
         op.AvisoVentanaCentral();
         op.mensaje("Estas son mis cartas, tengo " + std::to_string(e.FlorCompu) + " puntos para la flor.",

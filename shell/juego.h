@@ -6,6 +6,7 @@
 
 #include "calls/canto_trucos.h"
 #include "calls/cantos.h"
+#include "calls/flores.h"
 #include "calls/tanto.h"
 #include "calls/truco_tanto_primero.h"
 #include "game/estado.h"
@@ -32,7 +33,7 @@ public:
     void arrancar();
 
     // Every window of the game, the table first.
-    const std::array<Ventana*, 6>& ventanas() const { return ventanas_; }
+    const std::array<Ventana*, 7>& ventanas() const { return ventanas_; }
     Ventana* ventana(const std::string& nombre) const;
 
 private:
@@ -46,15 +47,17 @@ public:
     FinRonda finRonda;
     FinJuegos finJuegos;
     Tanto tanto;
+    Flores flores;
     CantoTrucos cantoTrucos;
     TrucoTantoPrimero trucoTantoPrimero;
 
 private:
-    std::array<Ventana*, 6> ventanas_{&naipalia, &finRonda, &finJuegos, &tanto, &cantoTrucos, &trucoTantoPrimero};
+    std::array<Ventana*, 7> ventanas_{&naipalia, &finRonda,    &finJuegos,        &tanto,
+                                      &flores,   &cantoTrucos, &trucoTantoPrimero};
 
 public:
     // The subsystems, which bind the windows' events as they are built.
-    Operacion operacion{estado, puertos_, naipalia, finRonda, tanto};
+    Operacion operacion{estado, puertos_, naipalia, finRonda, tanto, flores};
     Ronda ronda;
     Computadora computadora;
     Liquidacion liquidacion;

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "calls/flores.h"
 #include "calls/tanto.h"
 #include "game/mesa.h"
 #include "game/nombres.h"
@@ -16,12 +17,13 @@ const std::string Close = "Close", Open = "Open", Play = "Play";
 
 }  // namespace
 
-Operacion::Operacion(Estado& e, const Puertos& p, Naipalia& n, FinRonda& f, Tanto& t)
+Operacion::Operacion(Estado& e, const Puertos& p, Naipalia& n, FinRonda& f, Tanto& t, Flores& fl)
     : estado(e),
       puertos(p),
       naipalia(n),
       finRonda(f),
       tanto(t),
+      flores(fl),
       RutaMano(ruta(archivos::Mano)),
       RutaCaraMenu(ruta(archivos::CaraMenu)) {
     for (std::size_t v = 0; v < rutasVoces_.size(); ++v)
@@ -101,6 +103,7 @@ void Operacion::DeshabilitarBotonesTanto() {
 
 void Operacion::AvisoFinalPorPuntos() {
     tanto.Hide();
+    flores.Hide();
     auto& f = finRonda;
     f.EtiquetaMensaje.Caption("Con los puntos jugados se generaría el final. Presiona el botón deseado.");
     f.BotonMesa.Caption("&Finalizar juego");

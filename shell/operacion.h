@@ -18,6 +18,7 @@ using archivos::Voz;
 class Naipalia;
 class FinRonda;
 class Tanto;
+class Flores;
 class Ventana;
 
 inline const std::string SufijoFinRonda = " Presiona el botón deseado, que terminó la ronda...";
@@ -26,7 +27,8 @@ inline const std::string ErrorArchivo =
 
 class Operacion {
 public:
-    Operacion(Estado& estado, const Puertos& puertos, Naipalia& naipalia, FinRonda& finRonda, Tanto& tanto);
+    Operacion(Estado& estado, const Puertos& puertos, Naipalia& naipalia, FinRonda& finRonda, Tanto& tanto,
+              Flores& flores);
     Operacion(const Operacion&) = delete;
     Operacion& operator=(const Operacion&) = delete;
 
@@ -35,6 +37,7 @@ public:
     Naipalia& naipalia;
     FinRonda& finRonda;
     Tanto& tanto;
+    Flores& flores;
 
     // A file of the program folder, named with "/" separators.
     std::string ruta(std::string_view relativa) const;

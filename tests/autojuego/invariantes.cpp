@@ -228,37 +228,17 @@ void Invariantes::finDeRonda(const Plataforma& plataforma) {
     if (!activas_) return;
     const Estado& e = juego_.estado;
     const std::string& mensaje = juego_.finRonda.EtiquetaMensaje.Caption();
-    const bool florComputadora = juego_.naipalia.MenuFlorOpcion(1).Checked() &&
-                                 MismoPalo(e.carta(4), e.carta(5), e.carta(6)) && e.QuienMano == Lado::Jugador &&
-                                 e.QuienEnvido == Lado::Nadie;
-    if (e.EstadoFlor != NivelFlor::Nada && !(e.EstadoFlor == NivelFlor::Flor && e.QuienFlor == Lado::Computadora))
-        Fallar("a flor is on that only the computer's sung flor could be");
-    if (e.EstadoFlor != NivelFlor::Nada && !florComputadora) Fallar("the computer sang a flor it may not");
+    const bool conFlor = juego_.naipalia.MenuFlorOpcion(1).Checked();
+    if (e.EstadoFlor != NivelFlor::Nada && !conFlor) Fallar("a flor was sung with the option off");
+    if (e.QuienFlor == Lado::Computadora && !MismoPalo(e.carta(4), e.carta(5), e.carta(6)))
+        Fallar("the computer sang a flor it does not hold");
 
     finRondaAbierta_ = true;
     alAbrir_ = {e.PuntosJugador, e.PuntosComputadora};
     mensajesAlAbrir_ = plataforma.mensajes.size();
-    pagosPosibles_.clear();
-    if (e.TantoLiquidado) {
-        pagosPosibles_.push_back({0, 0});
-    } else {
-        const int flor = e.EstadoFlor == NivelFlor::Flor ? 3 : 0;
-        const int s = e.PuntosJugador, k = e.PuntosComputadora + flor, t = e.PuntosJuego;
-        const Cadena cadena = e.CadenaEnvido;
-        std::vector<Pago> envido{{0, 0}};
-        if (e.EnvidoQuerido != Cadena::Nada) {
-            if (e.GanadorEnvido == Lado::Jugador) {
-                envido.push_back({PuntosEnvidoQuerido(cadena, t, k), 0});
-                envido.push_back({0, PuntosEnvidoQuerido(cadena, t, s) + 5});
-            } else if (e.GanadorEnvido == Lado::Computadora && flor == 0) {
-                envido = {{0, PuntosEnvidoQuerido(cadena, t, s)}};
-            }
-        } else if (e.QuienEnvido != Lado::Nadie && flor == 0) {
-            const int r = PuntosEnvidoNoQuerido(cadena);
-            envido = {e.QuienEnvido == Lado::Jugador ? Pago{r, 0} : Pago{0, r}};
-        }
-        for (const Pago& p : envido) pagosPosibles_.push_back({p.jugador, p.computadora + flor});
-    }
+    pagosPosibles_ = e.TantoLiquidado ? std::vector<Pago>{{0, 0}}
+                     : e.EstadoFlor != NivelFlor::Nada ? pagosDeFlor()
+                                                       : pagosDeEnvido();
 
     // Who the round's truco goes to, by why the round ended.
     ganadorTruco_ = Lado::Nadie;
@@ -294,6 +274,51 @@ void Invariantes::finDeRonda(const Plataforma& plataforma) {
         ganadorTruco_ = GanadorPorManos(e);
         if (ganadorTruco_ == Lado::Nadie) Fallar("the round closed though its hands decide nothing: " + mensaje);
     }
+}
+
+// The envido pays once: the accepted chain to its winner once certified, that and five
+// more to the computer as a penalty, or the refused chain to its last caller.
+std::vector<Invariantes::Pago> Invariantes::pagosDeEnvido() const {
+    const Estado& e = juego_.estado;
+    const int s = e.PuntosJugador, k = e.PuntosComputadora, t = e.PuntosJuego;
+    const Cadena cadena = e.CadenaEnvido;
+    if (e.EnvidoQuerido != Cadena::Nada) {
+        if (e.GanadorEnvido == Lado::Jugador)
+            return {{0, 0}, {PuntosEnvidoQuerido(cadena, t, k), 0}, {0, PuntosEnvidoQuerido(cadena, t, s) + 5}};
+        if (e.GanadorEnvido == Lado::Computadora) return {{0, PuntosEnvidoQuerido(cadena, t, s)}};
+        return {{0, 0}};
+    }
+    if (e.QuienEnvido == Lado::Nadie) return {{0, 0}};
+    const int r = PuntosEnvidoNoQuerido(cadena);
+    return {e.QuienEnvido == Lado::Jugador ? Pago{r, 0} : Pago{0, r}};
+}
+
+// The flor takes the envido's place: the computer proves its own and takes what it won;
+// the player's claim is paid once proved, or punished; never an envido besides.
+std::vector<Invariantes::Pago> Invariantes::pagosDeFlor() const {
+    const Estado& e = juego_.estado;
+    const int s = e.PuntosJugador, k = e.PuntosComputadora, t = e.PuntosJuego;
+    const NivelFlor f = e.EstadoFlor;
+    const bool duelo = f == NivelFlor::FlorJuego || f == NivelFlor::FlorContra;
+    int compu = 0;
+    if (duelo && e.GanadorFlor == Lado::Computadora) compu = f == NivelFlor::FlorJuego ? 6 : t - s;
+    else if (f == NivelFlor::Flor && e.QuienFlor == Lado::Computadora) compu = 3;
+    else if (f == NivelFlor::FlorAchico && e.QuienFlor == Lado::Computadora) compu = 4;
+    std::vector<Pago> pagos{{0, compu}};
+    const bool reclamo = (duelo && e.GanadorFlor == Lado::Jugador) ||
+                         (f == NivelFlor::Flor && e.QuienFlor == Lado::Jugador) || f == NivelFlor::FlorAchico;
+    if (!reclamo) return pagos;
+    const bool suyo = e.QuienFlor == Lado::Jugador;
+    int credito = 0, castigo = 0;
+    switch (f) {
+    case NivelFlor::Flor: credito = 3, castigo = 8; break;
+    case NivelFlor::FlorAchico: credito = suyo ? 4 : 0, castigo = suyo ? 9 : 0; break;
+    case NivelFlor::FlorJuego: credito = 6, castigo = 11; break;
+    default: credito = t - (k + compu), castigo = t - s + 5; break;
+    }
+    pagos.push_back({credito, compu});
+    pagos.push_back({0, compu + castigo});
+    return pagos;
 }
 
 void Invariantes::finRondaCerrada(const Plataforma& plataforma) {

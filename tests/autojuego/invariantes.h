@@ -45,6 +45,11 @@ private:
     void revisarMesa();
     // The scores after a round that ended are what the round owed.
     void cobrarRonda(bool terminoElJuego);
+    struct Pago {
+        int jugador, computadora;
+    };
+    std::vector<Pago> pagosDeEnvido() const;
+    std::vector<Pago> pagosDeFlor() const;
 
     Juego& juego_;
     bool activas_;
@@ -57,9 +62,6 @@ private:
     int finesDeJuego_ = 0;
     // The end-of-round dialog being settled: the scores it found, what its settlement
     // may pay, and the truco owed after it.
-    struct Pago {
-        int jugador, computadora;
-    };
     bool finRondaAbierta_ = false;
     bool jugadorAlMazo_ = false;
     bool anticipada_ = false;

@@ -126,9 +126,9 @@ void JugadorAzar::jugarTurno() {
         else enMesa[static_cast<std::size_t>(nt++)] = c;
     }
     if (nb == 0 && nm == 0) Fallar("the table waits for the player but offers no card to play");
-    std::array<Control*, 3> cantos{};
+    std::array<Control*, 4> cantos{};
     int nc = 0;
-    for (Control* b : {&n.BotonEnvido, &n.BotonRealEnvido, &n.BotonFaltaEnvido})
+    for (Control* b : {&n.BotonEnvido, &n.BotonRealEnvido, &n.BotonFaltaEnvido, &n.BotonFlor})
         if (usable(*b)) cantos[static_cast<std::size_t>(nc++)] = b;
     // Having put the envido first, the player calls it before anything else.
     if (juego_.estado.TantoPrimero) {
@@ -195,8 +195,9 @@ void JugadorAzar::cantarEnvido(Control& boton) {
     const Naipalia& n = juego_.naipalia;
     // With the envido put first, the truco that follows it may end the round at once.
     if (juego_.estado.FinJuego || juego_.estado.RondasJugadas != antes.ronda) return;
-    if (n.BotonEnvido.Enabled() || n.BotonRealEnvido.Enabled() || n.BotonFaltaEnvido.Enabled())
-        Fallar(boton.nombre() + " left the table's envido buttons open");
+    if (n.BotonEnvido.Enabled() || n.BotonRealEnvido.Enabled() || n.BotonFaltaEnvido.Enabled() ||
+        n.BotonFlor.Enabled())
+        Fallar(boton.nombre() + " left the table's envido and flor buttons open");
     exigirNada(antes, boton.nombre().c_str());
 }
 

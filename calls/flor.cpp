@@ -1,0 +1,207 @@
+// The flor: the player's call from the table with the computer's answer by its own flor,
+// and the Flores dialog where the duels are answered and the flors declared.
+#include <string>
+
+#include "calls/cantos.h"
+#include "calls/flores.h"
+#include "calls/tanto.h"
+#include "game/tanto.h"
+#include "opponent/computadora.h"
+#include "round/ronda.h"
+#include "shell/naipalia.h"
+#include "shell/operacion.h"
+
+namespace naipalia {
+
+void Cantos::vincularFlor() {
+    n.BotonFlor.Click = [this] { BotonFlor_Click(); };
+    flores.Load = [this] { Flores_Load(); };
+    flores.QueryUnload = [this](int& cancelar, bool porElUsuario) {
+        cancelar = porElUsuario && negociandoFlor() ? 1 : 0;
+    };
+    flores.BotonAceptar.Click = [this] { Flores_BotonAceptar_Click(); };
+    flores.BotonAchico.Click = [this] { Flores_BotonAchico_Click(); };
+    flores.BotonJuego.Click = [this] { Flores_BotonJuego_Click(); };
+    flores.BotonContra.Click = [this] { Flores_BotonContra_Click(); };
+    for (int i = 20; i <= 38; ++i) flores.BotonNumeroTanto(i).Click = [this, i] { Flores_BotonNumeroTanto_Click(i); };
+}
+
+// Mid-duel the close button is ignored, as in the envido's dialog.
+bool Cantos::negociandoFlor() const {
+    const auto& f = flores;
+    return f.BotonAceptar.Enabled() || f.BotonAchico.Enabled() || f.BotonJuego.Enabled() || f.BotonContra.Enabled() ||
+           f.forma().Height() == Flores::AltoTeclado;
+}
+
+void Cantos::MostrarFlores() {
+    if (!flores.mostrada()) op.mostrarModal(flores);
+}
+
+void Cantos::BotonFlor_Click() {
+    ronda.refrescarSiPasoElTiempo();
+    const int s = e.PuntosJugador, t = e.PuntosJuego;
+    if (!MismoPalo(e.carta(4), e.carta(5), e.carta(6))) {
+        op.mensaje("Si tú lo dices.\r\nCon suerte, cualquiera.", Icono::Informacion);
+        e.EstadoFlor = NivelFlor::Flor;
+        e.QuienFlor = Lado::Jugador;
+    } else {
+        const int f = ValorFlor(e.carta(4), e.carta(5), e.carta(6));
+        if (f <= 22) {
+            // A poor flor of low cards against a player far from winning: not worth the round.
+            const bool bajas = clase(4) >= 10 && clase(5) >= 10 && clase(6) >= 10;
+            if (s <= t - 5 && bajas) {
+                computadora.MazoPendiente = true;
+                op.mensaje("Con suerte, cualquiera.", Icono::Informacion);
+                e.EstadoFlor = NivelFlor::Flor;
+                e.QuienFlor = Lado::Jugador;
+                if (s + 3 >= t) op.AvisoFinalPorPuntos();
+            } else {
+                computadora.FlorAchicoComputadora();
+            }
+        } else if (f <= 24) {
+            if (op.azar() < 0.3) computadora.FlorJuegoComputadora();
+            else computadora.FlorAchicoComputadora();
+        } else if (f <= 29) {
+            if (op.azar() < 0.8) computadora.FlorJuegoComputadora();
+            else computadora.FlorAchicoComputadora();
+        } else if (f <= 35) {
+            if (op.azar() < 0.7) computadora.FlorJuegoComputadora();
+            else computadora.ContraFlorComputadora();
+        } else {
+            computadora.ContraFlorComputadora();
+        }
+    }
+    if (e.FinJuego) return;
+    op.CerrarCantosMesa();
+    if (e.TantoPrimero) computadora.JugadaComputadora();
+}
+
+void Cantos::Flores_Load() {
+    e.FlorJugador = ValorFlor(e.carta(1), e.carta(2), e.carta(3));
+    e.FlorCompu = ValorFlor(e.carta(4), e.carta(5), e.carta(6));
+    if (op.puertos.imagenes->cargable(op.RutaCaraMenu)) flores.Imagen.Picture(op.RutaCaraMenu);
+}
+
+void Cantos::Flores_BotonAceptar_Click() {
+    // The computer's plain flor accepted: nothing to declare.
+    if (e.EstadoFlor == NivelFlor::Flor && e.QuienFlor == Lado::Computadora) {
+        if (e.PuntosComputadora + 3 >= e.PuntosJuego) op.AvisoFinalPorPuntos();
+        flores.Unload();
+        return;
+    }
+    declararFlor();
+}
+
+// A duel accepted: the computer, mano, states its flor first; else the player declares.
+void Cantos::declararFlor() {
+    if (e.QuienMano == Lado::Computadora &&
+        op.preguntar("Tengo " + std::to_string(e.FlorCompu) + " puntos. ¿Son buenas?"))
+        FlorGanaComputadora();
+    else PedirFlorJugador();
+}
+
+void Cantos::Flores_BotonAchico_Click() {
+    flores.EtiquetaFlor.Caption("");
+    e.EstadoFlor = NivelFlor::FlorAchico;
+    if (e.PuntosComputadora + 4 >= e.PuntosJuego) op.AvisoFinalPorPuntos();
+    flores.Unload();
+}
+
+void Cantos::Flores_BotonJuego_Click() {
+    flores.EtiquetaFlor.Caption("");
+    const int f = e.FlorCompu;
+    if (f <= 24) {
+        if (op.azar() < 0.1) ContraFlorAlRestoComputadora();
+        else NoQuieroFlorComputadora();
+    } else if (f <= 32) {
+        if (op.azar() < 0.5) {
+            e.EstadoFlor = NivelFlor::FlorJuego;
+            QuieroFlorComputadora();
+        } else {
+            NoQuieroFlorComputadora();
+        }
+    } else if (f <= 35) {
+        if (op.azar() < 0.5) {
+            e.EstadoFlor = NivelFlor::FlorJuego;
+            QuieroFlorComputadora();
+        } else {
+            ContraFlorAlRestoComputadora();
+        }
+    } else {
+        ContraFlorAlRestoComputadora();
+    }
+}
+
+void Cantos::Flores_BotonContra_Click() {
+    flores.EtiquetaFlor.Caption("");
+    const int f = e.FlorCompu;
+    if (f >= 36 || (f >= 30 && op.azar() < 0.35)) {
+        e.EstadoFlor = NivelFlor::FlorContra;
+        QuieroFlorComputadora();
+    } else {
+        NoQuieroFlorComputadora();
+    }
+}
+
+void Cantos::NoQuieroFlorComputadora() {
+    op.ReproducirVoz(Voz::NoQuiero);
+    op.mensaje("No quiero.", Icono::Informacion);
+    e.QuienFlor = Lado::Jugador;
+    e.EstadoFlor = NivelFlor::FlorAchico;
+    if (e.PuntosJugador + 4 >= e.PuntosJuego) op.AvisoFinalPorPuntos();
+    flores.Unload();
+}
+
+void Cantos::QuieroFlorComputadora() {
+    op.ReproducirVoz(Voz::Quiero);
+    op.mensaje("Quiero!!", Icono::Exclamacion);
+    declararFlor();
+}
+
+void Cantos::ContraFlorAlRestoComputadora() {
+    op.ReproducirVoz(Voz::FlorContra);
+    flores.BotonContra.Enabled(false);
+    flores.BotonJuego.Enabled(false);
+    flores.EtiquetaFlor.Caption("Contra flor al resto!!");
+    e.EstadoFlor = NivelFlor::FlorContra;
+    e.QuienFlor = Lado::Jugador;
+}
+
+void Cantos::PedirFlorJugador() {
+    for (Control* b : {&flores.BotonAceptar, &flores.BotonJuego, &flores.BotonAchico, &flores.BotonContra})
+        b->Enabled(false);
+    flores.forma().Height(Flores::AltoTeclado);
+    MostrarFlores();
+}
+
+void Cantos::Flores_BotonNumeroTanto_Click(int indice) {
+    if (!op.preguntar("¿Tenes " + std::to_string(indice) + " puntos?")) return;
+    e.FlorCantadaJugador = indice;
+    const int c = e.FlorCompu;
+    if (e.QuienMano == Lado::Computadora && indice == c) FlorGanaComputadora();
+    else if (indice >= c) FlorGanaJugador();
+    else FlorGanaComputadora();
+    flores.Unload();
+}
+
+void Cantos::FlorGanaComputadora() {
+    op.mensaje(std::to_string(e.FlorCompu) + " son mejores!!", Icono::Exclamacion);
+    e.GanadorFlor = Lado::Computadora;
+    const int s = e.PuntosJugador, k = e.PuntosComputadora;
+    if ((e.EstadoFlor == NivelFlor::FlorJuego && k + 6 >= e.PuntosJuego) ||
+        (e.EstadoFlor == NivelFlor::FlorContra && k >= s))
+        op.AvisoFinalPorPuntos();
+    flores.Unload();
+}
+
+void Cantos::FlorGanaJugador() {
+    op.mensaje("Son buenas.", Icono::Informacion);
+    e.GanadorFlor = Lado::Jugador;
+    const int s = e.PuntosJugador, k = e.PuntosComputadora;
+    if ((e.EstadoFlor == NivelFlor::FlorJuego && s + 6 >= e.PuntosJuego) ||
+        (e.EstadoFlor == NivelFlor::FlorContra && s >= k))
+        op.AvisoFinalPorPuntos();
+    flores.Unload();
+}
+
+}  // namespace naipalia

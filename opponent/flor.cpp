@@ -1,0 +1,55 @@
+// The computer's flor: its own call, and its answers to the player's (declining, or the
+// duel for six points or for the rest of the game), each opening the Flores dialog.
+#include <initializer_list>
+
+#include "calls/cantos.h"
+#include "calls/flores.h"
+#include "opponent/computadora.h"
+#include "shell/operacion.h"
+
+namespace naipalia {
+
+void Computadora::CantarFlorComputadora() {
+    op.ReproducirVoz(Voz::Flor);
+    e.EstadoFlor = NivelFlor::Flor;
+    e.QuienFlor = Lado::Computadora;
+    Flores& f = op.flores;
+    f.EtiquetaFlor.Caption("Flor!!");
+    for (Control* b : {&f.BotonAceptar, &f.BotonAchico, &f.BotonContra, &f.BotonJuego}) b->Enabled(true);
+    cantos.MostrarFlores();
+}
+
+void Computadora::FlorAchicoComputadora() {
+    op.ReproducirVoz(Voz::FlorAchico);
+    op.mensaje("Con flor me achico.", Icono::Informacion);
+    e.EstadoFlor = NivelFlor::FlorAchico;
+    e.QuienFlor = Lado::Jugador;
+    e.GanadorFlor = Lado::Jugador;
+    if (e.PuntosJugador + 4 >= e.PuntosJuego) op.AvisoFinalPorPuntos();
+}
+
+void Computadora::FlorJuegoComputadora() {
+    op.ReproducirVoz(Voz::FlorJuego);
+    Flores& f = op.flores;
+    for (Control* b : {&f.BotonAceptar, &f.BotonAchico, &f.BotonContra}) b->Enabled(true);
+    f.BotonJuego.Enabled(false);
+    f.EtiquetaFlor.Caption("Con flor juego!!");
+    e.EstadoFlor = NivelFlor::FlorJuego;
+    e.QuienFlor = Lado::Jugador;
+    cantos.MostrarFlores();
+}
+
+void Computadora::ContraFlorComputadora() {
+    op.ReproducirVoz(Voz::FlorContra);
+    Flores& f = op.flores;
+    f.BotonAceptar.Enabled(true);
+    f.BotonAchico.Enabled(true);
+    f.BotonContra.Enabled(false);
+    f.BotonJuego.Enabled(false);
+    f.EtiquetaFlor.Caption("Contra flor al resto!!");
+    e.EstadoFlor = NivelFlor::FlorContra;
+    e.QuienFlor = Lado::Jugador;
+    cantos.MostrarFlores();
+}
+
+}  // namespace naipalia
