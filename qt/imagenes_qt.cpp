@@ -7,13 +7,19 @@ namespace naipalia::vista {
 
 namespace {
 
-QImage mayorImagen(const QString& ruta) {
+QImage mayorImagen(const QString& ruta, QSize tamano = QSize()) {
     QImageReader lector(ruta);
+    if (lector.imageCount() <= 1) {
+        // One picture: the reader scales while decoding where the format allows it.
+        if (tamano.isValid()) lector.setScaledSize(tamano);
+        return lector.read();
+    }
     QImage mejor = lector.read();
     for (int i = 1; i < lector.imageCount() && lector.jumpToImage(i); ++i) {
         const QImage otra = lector.read();
         if (otra.width() * otra.height() > mejor.width() * mejor.height()) mejor = otra;
     }
+    if (tamano.isValid() && !mejor.isNull()) return mejor.scaled(tamano, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return mejor;
 }
 
@@ -28,6 +34,17 @@ QPixmap ImagenesQt::imagen(const std::string& ruta) {
     QPixmap pixmap;
     if (QPixmapCache::find(clave, &pixmap)) return pixmap;
     pixmap = QPixmap::fromImage(mayorImagen(clave));
+    if (!pixmap.isNull()) QPixmapCache::insert(clave, pixmap);
+    return pixmap;
+}
+
+QPixmap ImagenesQt::imagen(const std::string& ruta, QSize tamano) {
+    if (tamano.isEmpty()) return QPixmap();
+    const QString archivo = QString::fromStdString(ruta);
+    const QString clave = QString("%1@%2x%3").arg(archivo).arg(tamano.width()).arg(tamano.height());
+    QPixmap pixmap;
+    if (QPixmapCache::find(clave, &pixmap)) return pixmap;
+    pixmap = QPixmap::fromImage(mayorImagen(archivo, tamano));
     if (!pixmap.isNull()) QPixmapCache::insert(clave, pixmap);
     return pixmap;
 }
