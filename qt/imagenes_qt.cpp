@@ -1,5 +1,6 @@
 #include "qt/imagenes_qt.h"
 
+#include <QFile>
 #include <QImageReader>
 #include <QPixmapCache>
 
@@ -25,8 +26,18 @@ QImage mayorImagen(const QString& ruta, QSize tamano = QSize()) {
 
 }  // namespace
 
+// The game asks about every card at start-up: the common formats are told by their first
+// bytes, without loading an image plugin; others are left to Qt's readers.
 bool ImagenesQt::cargable(const std::string& ruta) {
-    return QImageReader(QString::fromStdString(ruta)).canRead();
+    const QString archivo = QString::fromStdString(ruta);
+    QFile f(archivo);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    const QByteArray cabecera = f.read(8);
+    if (cabecera.startsWith("\x89PNG\r\n\x1a\n") || cabecera.startsWith("GIF87a") || cabecera.startsWith("GIF89a"))
+        return f.size() > 32;
+    if (cabecera.size() >= 4 && cabecera.startsWith(QByteArray("\0\0\1\0", 4))) return f.size() > 22;  // icon file
+    f.close();
+    return QImageReader(archivo).canRead();
 }
 
 QPixmap ImagenesQt::imagen(const std::string& ruta) {

@@ -147,16 +147,6 @@ void Lienzo::resizeEvent(QResizeEvent*) {
     sincronizar();
 }
 
-// The table's paper reaches every edge, whatever the window's proportions.
-void Lienzo::paintEvent(QPaintEvent*) {
-    if (!ajustable_) return;
-    QPainter pintor(this);
-    QLinearGradient papel(0, 0, 0, height());
-    papel.setColorAt(0, QColor(0xf1, 0xeb, 0xde));
-    papel.setColorAt(1, QColor(0xe2, 0xd9, 0xc6));
-    pintor.fillRect(rect(), papel);
-}
-
 void Lienzo::marcar(Control& control) {
     if (&control == &ventana_.forma()) {
         // Unloading restores every control without telling each one.

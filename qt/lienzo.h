@@ -59,7 +59,6 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* evento) override;
-    void paintEvent(QPaintEvent* evento) override;
 
 private:
     struct Elemento {
