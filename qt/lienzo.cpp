@@ -78,8 +78,9 @@ Lienzo::Lienzo(Ventana& ventana, Escena& escena, bool ajustable, QWidget* padre)
         // Hidden controls wait for their first showing; the felt and frames are made now.
         if (elementos_[i].conWidget && control.Visible()) crear(i);
     }
-    // Holds the keyboard when no card may be played, so no key acts by accident.
-    setFocusPolicy(Qt::ClickFocus);
+    // Holds the keyboard when no card may be played, so no key acts by accident; a click
+    // on a picture leaves the keyboard where it was.
+    setFocusPolicy(Qt::NoFocus);
     ventana_.alCambiar = [this](Control& control) { marcar(control); };
 }
 
@@ -153,6 +154,16 @@ void Lienzo::marcar(Control& control) {
         todo_ = true;
     } else if (auto it = indices_.find(&control); it != indices_.end()) {
         Elemento& elemento = elementos_[it->second];
+        // The game touches the card buttons when it deals and after each card.
+        if (EsBotonCarta(control)) reenfocar_ = true;
+        // Several cards may land in one handler: the order of the writes is the order of play.
+        if (control.tipo() == TipoControl::Imagen &&
+            (control.Left() != elemento.left || control.Top() != elemento.top || control.Visible() != elemento.visible)) {
+            elemento.left = control.Left();
+            elemento.top = control.Top();
+            elemento.visible = control.Visible();
+            elemento.puesta = ++puestas_;
+        }
         // Timers follow at once, so a disabled one never ticks again.
         if (elemento.reloj) aplicarReloj(elemento);
         if (!elemento.pendiente) {
@@ -190,6 +201,10 @@ void Lienzo::sincronizar() {
             aplicar(elementos_[i], false);
         }
     }
+    std::sort(subir_.begin(), subir_.end(),
+              [this](std::size_t a, std::size_t b) { return elementos_[a].puesta < elementos_[b].puesta; });
+    for (std::size_t i : subir_) alFrente(i);
+    subir_.clear();
     if (reenfocar_) enfocarSeguro();
     focoCambiado();
 }
@@ -281,7 +296,7 @@ void Lienzo::aplicar(Elemento& elemento, bool todo) {
         // A card put down or shown lies over the cards put down before it.
         if (control.tipo() == TipoControl::Imagen && p.Visible && (movida || !visto.Visible) &&
             static_cast<std::ptrdiff_t>(indice) != arrastrada_)
-            alFrente(indice);
+            subir_.push_back(indice);
         if (todo || p.Visible != visto.Visible) w->setVisible(p.Visible);
     }
     visto = p;
@@ -443,8 +458,10 @@ void Lienzo::raton(Control& control, QMouseEvent& evento) {
     case QEvent::MouseButtonRelease: {
         const bool encima = w->rect().contains(evento.position().toPoint());
         if (boton == BotonDerecho && arrastrada_ == static_cast<std::ptrdiff_t>(indice)) terminarArrastre();
-        if (control.MouseUp) escena_.despachar([&] { control.MouseUp(boton, shift, x, y); });
+        // Back among the pictures before the release: the game may answer with a card
+        // that must lie over this one.
         if (boton == BotonDerecho) alFrente(indice);
+        if (control.MouseUp) escena_.despachar([&] { control.MouseUp(boton, shift, x, y); });
         if (boton == BotonIzquierdo && encima && control.Click) escena_.despachar(control.Click);
         break;
     }

@@ -69,6 +69,10 @@ private:
         bool pendiente = false;
         bool enTic = false;
         bool conWidget = false;     // the kind has a widget
+        // Pictures: where the model last put it, and when it was put there.
+        double left = 0, top = 0;
+        bool visible = false;
+        long long puesta = 0;
     };
     // Where the wrapped layout puts a control, in twips.
     struct Lugar {
@@ -98,6 +102,8 @@ private:
     std::vector<Elemento> elementos_;
     std::unordered_map<const Control*, std::size_t> indices_;
     std::vector<std::size_t> pendientes_;
+    std::vector<std::size_t> subir_;  // pictures put down or shown since the last update
+    long long puestas_ = 0;
     const Control* tapete_ = nullptr;
     bool todo_ = true;  // a full re-read is due: first show, unload, new scale
     bool programado_ = false;
