@@ -53,20 +53,30 @@ QWidget* crearEtiqueta(Control& control, Lienzo& lienzo, Sobre sobre) {
 
 // The boxes only show what the game writes: flat displays with no caret, one line or a
 // block of wrapped text.
+class PantallaQt : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* evento) override {
+        {
+            QPainter pintor(this);
+            pintor.fillRect(rect(), QColor(0xf8, 0xf4, 0xe8));
+            pintor.setPen(QColor(0xb4, 0xa8, 0x8e));
+            pintor.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
+        QLabel::paintEvent(evento);
+    }
+};
+
 QWidget* crearTexto(Lienzo& lienzo, const Propiedades& p) {
-    auto* pantalla = new QLabel(&lienzo);
+    auto* pantalla = new PantallaQt(&lienzo);
     pantalla->setTextFormat(Qt::PlainText);
     pantalla->setWordWrap(variasLineas(p));
-    pantalla->setFrameStyle(QFrame::Box | QFrame::Plain);
-    pantalla->setLineWidth(1);
     QPalette paleta = pantalla->palette();
-    paleta.setColor(QPalette::Window, QColor(0xf8, 0xf4, 0xe8));
-    paleta.setColor(QPalette::WindowText, QColor(0xa8, 0x9c, 0x84));  // the frame
-    paleta.setColor(QPalette::Text, QColor(0x22, 0x1c, 0x12));
+    paleta.setColor(QPalette::WindowText, QColor(0x22, 0x1c, 0x12));
     pantalla->setPalette(paleta);
-    pantalla->setForegroundRole(QPalette::Text);
-    pantalla->setAutoFillBackground(true);
-    pantalla->setContentsMargins(3, 0, 3, 0);
+    pantalla->setContentsMargins(4, 1, 4, 1);
     pantalla->setFocusPolicy(Qt::NoFocus);
     return pantalla;
 }

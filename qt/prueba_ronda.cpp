@@ -143,6 +143,9 @@ protected:
 
     void revisarFinRonda(QWidget* dialogo) {
         finRonda_ = true;
+        if (qEnvironmentVariableIsSet("DEPURAR"))
+            for (QWidget* w : dialogo->findChildren<QWidget*>())
+                std::fprintf(stderr, "%s %d,%d %dx%d vis=%d\n", qPrintable(w->objectName()), w->x(), w->y(), w->width(), w->height(), w->isVisible());
         const QRect caja = dialogo->frameGeometry();
         const QRect libre = ventana().screen()->availableGeometry();
         EXPECT_TRUE(libre.contains(caja)) << "the dialog " << caja.x() << "," << caja.y() << " " << caja.width()
