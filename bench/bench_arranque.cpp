@@ -112,10 +112,12 @@ bool enElCamino(const std::string& programa) {
 // A display of our own, stopped at the end; none when every number is taken or Xvfb fails.
 pid_t abrirXvfb(std::string& pantalla) {
     for (int n = 91; n < 120; ++n) {
-        const std::string socket = "/tmp/.X11-unix/X" + std::to_string(n);
-        const std::string cerrojo = "/tmp/.X" + std::to_string(n) + "-lock";
-        if (access(socket.c_str(), F_OK) == 0 || access(cerrojo.c_str(), F_OK) == 0) continue;
-        pantalla = ":" + std::to_string(n);
+        char socket[64], cerrojo[64], nombre[16];
+        std::snprintf(socket, sizeof socket, "/tmp/.X11-unix/X%d", n);
+        std::snprintf(cerrojo, sizeof cerrojo, "/tmp/.X%d-lock", n);
+        std::snprintf(nombre, sizeof nombre, ":%d", n);
+        if (access(socket, F_OK) == 0 || access(cerrojo, F_OK) == 0) continue;
+        pantalla = nombre;
         const pid_t pid = fork();
         if (pid == 0) {
             const int nulo = open("/dev/null", O_WRONLY);
@@ -126,7 +128,7 @@ pid_t abrirXvfb(std::string& pantalla) {
             _exit(127);
         }
         for (int i = 0; i < 100; ++i) {
-            if (access(socket.c_str(), F_OK) == 0) return pid;
+            if (access(socket, F_OK) == 0) return pid;
             if (waitpid(pid, nullptr, WNOHANG) == pid) return -1;
             usleep(50000);
         }
