@@ -40,7 +40,7 @@ probar "Enter does not press" qt/controles_qt.cpp $'        animateClick();\n   
 probar "no focus mark on the card" qt/lienzo.cpp 'ahora->marcar(Marca::Foco, true);' '(void)ahora;'
 probar "Sí/No without letters" qt/mensajes_qt.cpp '"&Sí"' '"Sí"'
 probar "dialogs never narrowed" qt/dialogo.cpp '    if (ancho > 0 && pixelesPorTwip > 0)' '    if (false)'
-probar "end of round centred" qt/dialogo.cpp 'ventana_.nombre() == "FinRonda" && !manos.isEmpty()' 'false'
+probar "end of round over the hands" qt/dialogo.cpp 'caja.moveTop(manos.bottom() + 1 + separacion);' 'caja.moveTop(manos.top());'
 probar "no drop outline" qt/lienzo.cpp '    if (arrastrada_ < 0) return;' '    return;'
 probar "cards not raised in play order" qt/lienzo.cpp '    for (std::size_t i : subir_) alFrente(i);' '    (void)0;'
 probar "no winner's mark" qt/lienzo.cpp '        imagen->marcar(Marca::Ganadora, true);' '        continue;'
