@@ -1,6 +1,5 @@
 #include "qt/controles_qt.h"
 
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -283,6 +282,27 @@ void TapeteQt::paintEvent(QPaintEvent*) {
     pintor.drawRoundedRect(fieltro.adjusted(costura, costura, -costura, -costura), radio - borde, radio - borde);
 }
 
+void MarcoQt::fijarTitulo(const QString& titulo) {
+    if (titulo == titulo_) return;
+    titulo_ = titulo;
+    update();
+}
+
+void MarcoQt::paintEvent(QPaintEvent*) {
+    QPainter pintor(this);
+    const QFontMetrics medidas(font());
+    const int medio = titulo_.isEmpty() ? 0 : medidas.height() / 2;
+    pintor.setPen(QColor(0xc4, 0xb9, 0xa2));
+    pintor.setBrush(QColor(0xe6, 0xdf, 0xd0));
+    pintor.drawRect(QRect(0, medio, width() - 1, height() - 1 - medio));
+    if (titulo_.isEmpty()) return;
+    const int margen = medidas.height() / 2;
+    const QRect caja(margen, 0, medidas.horizontalAdvance(titulo_) + margen, medidas.height());
+    pintor.fillRect(caja, palette().color(QPalette::Window));
+    pintor.setPen(palette().color(QPalette::WindowText));
+    pintor.drawText(caja.adjusted(margen / 2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, titulo_);
+}
+
 bool EsTapete(const Control& control) {
     return control.tipo() == TipoControl::Marco && control.nombre() == "DisenoMesa";
 }
@@ -312,7 +332,7 @@ QWidget* CrearWidget(Control& control, Lienzo& lienzo, Sobre sobre) {
     case TipoControl::Animacion: return new AnimacionQt(lienzo, control, escena.animaciones);
     case TipoControl::Marco:
         if (EsTapete(control)) return new TapeteQt(&lienzo);
-        return new QGroupBox(&lienzo);
+        return new MarcoQt(&lienzo);
     case TipoControl::Lista: return crearLista(control, lienzo);
     case TipoControl::Formulario:
     case TipoControl::Menu:
@@ -344,7 +364,7 @@ void AplicarPropio(const Control& control, QWidget& widget, const Propiedades& p
     }
     case TipoControl::Imagen: static_cast<ImagenQt&>(widget).fijar(p.Picture); break;
     case TipoControl::Marco:
-        if (caption && !EsTapete(control)) static_cast<QGroupBox&>(widget).setTitle(texto(p.Caption));
+        if (caption && !EsTapete(control)) static_cast<MarcoQt&>(widget).fijarTitulo(texto(p.Caption));
         break;
     case TipoControl::Lista: {
         auto& lista = static_cast<QListWidget&>(widget);

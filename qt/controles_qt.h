@@ -109,6 +109,20 @@ protected:
     void paintEvent(QPaintEvent* evento) override;
 };
 
+// A frame whose line runs through the middle of its title, so the controls the design
+// puts just under the title never cross it.
+class MarcoQt : public QWidget {
+public:
+    explicit MarcoQt(QWidget* padre) : QWidget(padre) {}
+    void fijarTitulo(const QString& titulo);
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+
+private:
+    QString titulo_;
+};
+
 bool EsTapete(const Control& control);
 // The buttons that play the card above them.
 bool EsBotonCarta(const Control& control);
