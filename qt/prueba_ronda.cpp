@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -235,6 +236,45 @@ TEST_F(RondaQt, UnaRondaJugadaConElTecladoYArrastrando) {
     }
     EXPECT_TRUE(QTest::qWaitFor([&] { return finRonda_; }, 5000)) << "the round did not end";
     asistente.stop();
+}
+
+// At the smallest window the game allows and larger, every text of the table fits its
+// control, so none crosses a frame.
+TEST_F(RondaQt, LosTextosCabenEnSusControles) {
+    ventana().menus().accion(mesa().MenuMJugador)->trigger();
+    QTest::keyClick(&ventana(), Qt::Key_F5);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return turnoDelJugador(); }, 5000));
+    int n = 0;
+    for (const QSize tamano : {QSize(800, 600), QSize(1000, 640), QSize(1180, 900)}) {
+        ventana().resize(tamano);
+        QTest::qWait(30);
+        for (QWidget* w : lienzo().findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!w->isVisible()) continue;
+            QString texto;
+            bool envuelto = false;
+            QRect caja = w->contentsRect();
+            if (auto* etiqueta = qobject_cast<QLabel*>(w)) {
+                texto = etiqueta->text();
+                envuelto = etiqueta->wordWrap();
+                caja = etiqueta->contentsRect().adjusted(etiqueta->margin(), etiqueta->margin(), -etiqueta->margin(),
+                                                         -etiqueta->margin());
+            } else if (auto* boton = qobject_cast<QPushButton*>(w)) {
+                texto = boton->text().remove('&');
+                caja = caja.adjusted(2, 0, -2, 0);
+            }
+            if (texto.trimmed().isEmpty()) continue;
+            const QFontMetrics medidas(w->font());
+            const QRect ocupa = envuelto ? medidas.boundingRect(QRect(0, 0, caja.width(), 100000), Qt::TextWordWrap, texto)
+                                         : QRect(0, 0, medidas.horizontalAdvance(texto.trimmed()), medidas.height());
+            EXPECT_LE(ocupa.width(), caja.width() + 1) << w->objectName().toStdString() << " at " << tamano.width()
+                                                   << "x" << tamano.height() << ": " << texto.toStdString();
+            EXPECT_LE(ocupa.height(), caja.height() + 2) << w->objectName().toStdString() << " at " << tamano.width()
+                                                     << "x" << tamano.height() << ": " << texto.toStdString();
+            ++n;
+        }
+        if (tamano.width() == 800) guardar(ventana().grab(), "5-800x600.png");
+    }
+    EXPECT_GT(n, 30);
 }
 
 }  // namespace
