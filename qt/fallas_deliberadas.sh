@@ -44,4 +44,5 @@ probar "end of round over the hands" qt/dialogo.cpp 'caja.moveTop(manos.bottom()
 probar "no drop outline" qt/lienzo.cpp '    if (arrastrada_ < 0) return;' '    return;'
 probar "cards not raised in play order" qt/lienzo.cpp '    for (std::size_t i : subir_) alFrente(i);' '    (void)0;'
 probar "no winner's mark" qt/lienzo.cpp '        imagen->marcar(Marca::Ganadora, true);' '        continue;'
+probar "texts not scaled with the table" qt/escala.cpp 'std::floor(base * escala + 1e-6)' 'std::floor(base * 1.6 + 1e-6)'
 cmake --build "$build" >/dev/null 2>&1
