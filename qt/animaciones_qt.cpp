@@ -1,5 +1,6 @@
 #include "qt/animaciones_qt.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -8,9 +9,16 @@ namespace naipalia::vista {
 bool AnimacionesQt::archivo(const std::string& widget, const std::string& ruta) {
     const QString archivo = QString::fromStdString(ruta);
     if (!QFileInfo(archivo).isFile()) return false;
-    // Judged by its header: QMovie::isValid() would decode a whole frame.
-    const QByteArray formato = QImageReader::imageFormat(archivo);
-    if (formato.isEmpty() || !QMovie::supportedFormats().contains(formato)) return false;
+    // Judged by its header: QMovie::isValid() would decode a whole frame, and asking the
+    // plugins for their formats costs start-up more than a look at the first bytes.
+    QByteArray formato;
+    QFile f(archivo);
+    if (f.open(QIODevice::ReadOnly) && f.read(6).startsWith("GIF8")) formato = "gif";
+    f.close();
+    if (formato.isEmpty()) {
+        formato = QImageReader::imageFormat(archivo);
+        if (formato.isEmpty() || !QMovie::supportedFormats().contains(formato)) return false;
+    }
     Pelicula& p = peliculas_[widget];
     p.movie = std::make_unique<QMovie>(archivo, formato);
     p.iniciada = false;
@@ -36,10 +44,16 @@ void AnimacionesQt::vista(const std::string& widget, bool visible) {
     ajustar(p);
 }
 
+void AnimacionesQt::permitir() {
+    if (permitidas_) return;
+    permitidas_ = true;
+    for (auto& [widget, p] : peliculas_) ajustar(p);
+}
+
 // Decoding frames nobody sees costs start-up time and memory.
 void AnimacionesQt::ajustar(Pelicula& p) {
     if (!p.movie) return;
-    const bool correr = p.iniciada && p.vistas > 0;
+    const bool correr = permitidas_ && p.iniciada && p.vistas > 0;
     if (correr && p.movie->state() == QMovie::NotRunning) p.movie->start();
     else if (correr && p.movie->state() == QMovie::Paused) p.movie->setPaused(false);
     else if (!correr && p.movie->state() == QMovie::Running) p.movie->setPaused(true);

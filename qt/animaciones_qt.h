@@ -21,6 +21,8 @@ public:
     QMovie* pelicula(const std::string& widget) const;
     // Widgets showing a movie report when they appear and disappear.
     void vista(const std::string& widget, bool visible);
+    // Movies run only once the table has been painted: the first frame comes sooner.
+    void permitir();
 
 signals:
     void cambiada(const QString& widget);
@@ -33,6 +35,7 @@ private:
     };
     void ajustar(Pelicula& p);
     std::map<std::string, Pelicula> peliculas_;
+    bool permitidas_ = false;
 };
 
 }  // namespace naipalia::vista

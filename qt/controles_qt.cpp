@@ -1,8 +1,7 @@
 #include "qt/controles_qt.h"
 
-#include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -51,23 +50,34 @@ QWidget* crearEtiqueta(Control& control, Lienzo& lienzo, Sobre sobre) {
     return etiqueta;
 }
 
-// One line: a read-only box; several: a framed block of wrapped text.
-QWidget* crearTexto(Lienzo& lienzo, const Propiedades& p) {
-    if (!variasLineas(p)) {
-        auto* caja = new QLineEdit(&lienzo);
-        caja->setReadOnly(true);
-        caja->setFocusPolicy(Qt::NoFocus);
-        return caja;
+// The boxes only show what the game writes: flat displays with no caret, one line or a
+// block of wrapped text.
+class PantallaQt : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* evento) override {
+        {
+            QPainter pintor(this);
+            pintor.fillRect(rect(), QColor(0xf8, 0xf4, 0xe8));
+            pintor.setPen(QColor(0xb4, 0xa8, 0x8e));
+            pintor.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
+        QLabel::paintEvent(evento);
     }
-    auto* bloque = new QLabel(&lienzo);
-    bloque->setTextFormat(Qt::PlainText);
-    bloque->setWordWrap(true);
-    bloque->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    bloque->setBackgroundRole(QPalette::Base);
-    bloque->setForegroundRole(QPalette::Text);
-    bloque->setAutoFillBackground(true);
-    bloque->setMargin(4);
-    return bloque;
+};
+
+QWidget* crearTexto(Lienzo& lienzo, const Propiedades& p) {
+    auto* pantalla = new PantallaQt(&lienzo);
+    pantalla->setTextFormat(Qt::PlainText);
+    pantalla->setWordWrap(variasLineas(p));
+    QPalette paleta = pantalla->palette();
+    paleta.setColor(QPalette::WindowText, QColor(0x22, 0x1c, 0x12));
+    pantalla->setPalette(paleta);
+    pantalla->setContentsMargins(4, 1, 4, 1);
+    pantalla->setFocusPolicy(Qt::NoFocus);
+    return pantalla;
 }
 
 QWidget* crearLista(Control& control, Lienzo& lienzo) {
@@ -97,17 +107,99 @@ void ImagenQt::fijar(const std::string& ruta) {
     update();
 }
 
+void ImagenQt::marcar(Marca marca, bool puesta) {
+    const int antes = marcas_;
+    marcas_ = puesta ? marcas_ | static_cast<int>(marca) : marcas_ & ~static_cast<int>(marca);
+    if (marcas_ != antes) update();
+}
+
 void ImagenQt::paintEvent(QPaintEvent*) {
     if (ruta_.empty()) return;
     const double densidad = devicePixelRatioF();
     const QSize tamano = size() * densidad;
     if (escalada_.size() != tamano) {
-        const QPixmap original = imagenes_.imagen(ruta_);
-        if (original.isNull()) return;
-        escalada_ = original.scaled(tamano, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        escalada_ = imagenes_.imagen(ruta_, tamano);
+        if (escalada_.isNull()) return;
         escalada_.setDevicePixelRatio(densidad);
     }
-    QPainter(this).drawPixmap(0, 0, escalada_);
+    QPainter pintor(this);
+    pintor.drawPixmap(0, 0, escalada_);
+    if (!marcas_) return;
+    pintor.setRenderHint(QPainter::Antialiasing);
+    const double grueso = std::max(3.0, width() * 0.06);
+    const QRectF marco = QRectF(rect()).adjusted(grueso / 2, grueso / 2, -grueso / 2, -grueso / 2);
+    const double radio = width() * 0.08;
+    if (marcada(Marca::Ganadora)) {
+        // A warm glow: a wide soft band under a bright gold line.
+        pintor.setPen(QPen(QColor(255, 196, 40, 110), grueso * 2.2));
+        pintor.drawRoundedRect(marco, radio, radio);
+        pintor.setPen(QPen(QColor(255, 214, 64), grueso));
+        pintor.drawRoundedRect(marco, radio, radio);
+    }
+    if (marcada(Marca::Foco)) {
+        pintor.setPen(QPen(QColor(0x1e, 0x6a, 0xd8), grueso * 0.8, Qt::SolidLine));
+        pintor.drawRoundedRect(marco, radio, radio);
+    }
+}
+
+void BotonQt::keyPressEvent(QKeyEvent* evento) {
+    if ((evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) && evento->modifiers() == Qt::NoModifier &&
+        !evento->isAutoRepeat()) {
+        animateClick();
+        return;
+    }
+    QPushButton::keyPressEvent(evento);
+}
+
+void BotonQt::paintEvent(QPaintEvent* evento) {
+    QPushButton::paintEvent(evento);
+    if (!hasFocus()) return;
+    // The style's dotted focus line is hard to see: a solid ring inside the border.
+    QPainter pintor(this);
+    pintor.setRenderHint(QPainter::Antialiasing);
+    const double grueso = std::max(2.0, height() * 0.09);
+    pintor.setPen(QPen(QColor(0x1e, 0x6a, 0xd8), grueso));
+    pintor.setBrush(Qt::NoBrush);
+    const double m = grueso / 2 + 1;
+    pintor.drawRoundedRect(QRectF(rect()).adjusted(m, m, -m, -m), 3, 3);
+}
+
+void BotonQt::focusInEvent(QFocusEvent* evento) {
+    QPushButton::focusInEvent(evento);
+    lienzo_.focoCambiado();
+}
+
+void BotonQt::focusOutEvent(QFocusEvent* evento) {
+    QPushButton::focusOutEvent(evento);
+    lienzo_.focoCambiado();
+}
+
+ZonaQt::ZonaQt(QWidget* padre) : QWidget(padre) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setObjectName("ZonaJugada");
+    hide();
+}
+
+void ZonaQt::encender(bool encendida) {
+    if (encendida == encendida_) return;
+    encendida_ = encendida;
+    update();
+}
+
+void ZonaQt::paintEvent(QPaintEvent*) {
+    QPainter pintor(this);
+    pintor.setRenderHint(QPainter::Antialiasing);
+    const double grueso = std::max(2.0, width() * 0.018);
+    const QRectF marco = QRectF(rect()).adjusted(grueso, grueso, -grueso, -grueso);
+    const double radio = width() * 0.06;
+    if (encendida_) {
+        pintor.setBrush(QColor(255, 230, 120, 70));
+        pintor.setPen(QPen(QColor(255, 224, 90), grueso * 1.5));
+    } else {
+        pintor.setBrush(QColor(255, 255, 255, 22));
+        pintor.setPen(QPen(QColor(255, 255, 255, 170), grueso, Qt::DashLine));
+    }
+    pintor.drawRoundedRect(marco, radio, radio);
 }
 
 AnimacionQt::AnimacionQt(Lienzo& lienzo, Control& control, AnimacionesQt& animaciones)
@@ -164,12 +256,24 @@ void TapeteQt::paintEvent(QPaintEvent*) {
     pintor.drawRoundedRect(afuera, radio, radio);
 
     const QRectF fieltro = afuera.adjusted(borde, borde, -borde, -borde);
-    QRadialGradient luz(fieltro.center(), std::max(fieltro.width(), fieltro.height()) * 0.62);
-    luz.setColorAt(0, QColor(0x2e, 0x8b, 0x4f));
-    luz.setColorAt(1, QColor(0x14, 0x55, 0x2c));
+    // The light in the middle of the felt, computed on a small picture and stretched: a
+    // radial gradient at full size costs the first paint a millisecond.
+    static const QImage luz = [] {
+        QImage chica(48, 24, QImage::Format_RGB32);
+        QPainter p(&chica);
+        QRadialGradient g(QPointF(24, 12), 26);
+        g.setColorAt(0, QColor(0x2e, 0x8b, 0x4f));
+        g.setColorAt(1, QColor(0x14, 0x55, 0x2c));
+        p.fillRect(chica.rect(), g);
+        return chica;
+    }();
     pintor.setPen(QPen(QColor(0, 0, 0, 110), 1.5));
-    pintor.setBrush(luz);
+    pintor.setBrush(QColor(0x14, 0x55, 0x2c));
     pintor.drawRoundedRect(fieltro, radio - borde / 2, radio - borde / 2);
+    // Inset past the rounded corners, where the light has already faded to the edge colour.
+    const double dentro = (radio - borde / 2) * 0.6;
+    pintor.setRenderHint(QPainter::SmoothPixmapTransform);
+    pintor.drawImage(fieltro.adjusted(dentro, dentro, -dentro, -dentro), luz);
 
     // A faint seam just inside the rim, clear of the labels on the felt.
     pintor.setPen(QPen(QColor(255, 255, 255, 40), 1, Qt::DashLine));
@@ -178,8 +282,33 @@ void TapeteQt::paintEvent(QPaintEvent*) {
     pintor.drawRoundedRect(fieltro.adjusted(costura, costura, -costura, -costura), radio - borde, radio - borde);
 }
 
+void MarcoQt::fijarTitulo(const QString& titulo) {
+    if (titulo == titulo_) return;
+    titulo_ = titulo;
+    update();
+}
+
+void MarcoQt::paintEvent(QPaintEvent*) {
+    QPainter pintor(this);
+    const QFontMetrics medidas(font());
+    const int medio = titulo_.isEmpty() ? 0 : medidas.height() / 2;
+    pintor.setPen(QColor(0xc4, 0xb9, 0xa2));
+    pintor.setBrush(QColor(0xe6, 0xdf, 0xd0));
+    pintor.drawRect(QRect(0, medio, width() - 1, height() - 1 - medio));
+    if (titulo_.isEmpty()) return;
+    const int margen = medidas.height() / 2;
+    const QRect caja(margen, 0, medidas.horizontalAdvance(titulo_) + margen, medidas.height());
+    pintor.fillRect(caja, palette().color(QPalette::Window));
+    pintor.setPen(palette().color(QPalette::WindowText));
+    pintor.drawText(caja.adjusted(margen / 2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, titulo_);
+}
+
 bool EsTapete(const Control& control) {
     return control.tipo() == TipoControl::Marco && control.nombre() == "DisenoMesa";
+}
+
+bool EsBotonCarta(const Control& control) {
+    return control.tipo() == TipoControl::Boton && control.nombre() == "BotonCarta";
 }
 
 QString NombreQt(const Control& control) {
@@ -191,7 +320,7 @@ QWidget* CrearWidget(Control& control, Lienzo& lienzo, Sobre sobre) {
     Escena& escena = lienzo.escena();
     switch (control.tipo()) {
     case TipoControl::Boton: {
-        auto* boton = new QPushButton(&lienzo);
+        auto* boton = new BotonQt(lienzo);
         QObject::connect(boton, &QPushButton::clicked, boton, [&control, &escena] {
             if (control.Click) escena.despachar(control.Click);
         });
@@ -203,7 +332,7 @@ QWidget* CrearWidget(Control& control, Lienzo& lienzo, Sobre sobre) {
     case TipoControl::Animacion: return new AnimacionQt(lienzo, control, escena.animaciones);
     case TipoControl::Marco:
         if (EsTapete(control)) return new TapeteQt(&lienzo);
-        return new QGroupBox(&lienzo);
+        return new MarcoQt(&lienzo);
     case TipoControl::Lista: return crearLista(control, lienzo);
     case TipoControl::Formulario:
     case TipoControl::Menu:
@@ -227,22 +356,15 @@ void AplicarPropio(const Control& control, QWidget& widget, const Propiedades& p
         if (alinear) etiqueta.setAlignment(alineacion(p.Alinear, etiqueta.wordWrap()));
         break;
     }
-    case TipoControl::Texto:
-        if (auto* caja = qobject_cast<QLineEdit*>(&widget)) {
-            if (todo || p.Text != visto.Text) {
-                caja->setText(texto(p.Text));
-                caja->setCursorPosition(0);  // the start of a padded name, not its blanks
-            }
-            if (alinear) caja->setAlignment(alineacion(p.Alinear, false));
-        } else {
-            auto& bloque = static_cast<QLabel&>(widget);
-            if (todo || p.Text != visto.Text) bloque.setText(texto(p.Text));
-            if (alinear) bloque.setAlignment(alineacion(p.Alinear, true));
-        }
+    case TipoControl::Texto: {
+        auto& pantalla = static_cast<QLabel&>(widget);
+        if (todo || p.Text != visto.Text) pantalla.setText(texto(p.Text));
+        if (alinear) pantalla.setAlignment(alineacion(p.Alinear, pantalla.wordWrap()));
         break;
+    }
     case TipoControl::Imagen: static_cast<ImagenQt&>(widget).fijar(p.Picture); break;
     case TipoControl::Marco:
-        if (caption && !EsTapete(control)) static_cast<QGroupBox&>(widget).setTitle(texto(p.Caption));
+        if (caption && !EsTapete(control)) static_cast<MarcoQt&>(widget).fijarTitulo(texto(p.Caption));
         break;
     case TipoControl::Lista: {
         auto& lista = static_cast<QListWidget&>(widget);

@@ -4,6 +4,7 @@
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QPushButton>
 #include <QWidget>
 #include <string>
 
@@ -30,11 +31,16 @@ protected:
     Control& control_;
 };
 
-// A picture scaled smoothly to its rectangle, sharp on high-density screens.
+// What the face draws over a card: the keyboard's focus, the winner of a hand.
+enum class Marca { Foco = 1, Ganadora = 2 };
+
+// A picture decoded at its displayed size, sharp on high-density screens.
 class ImagenQt : public ConRaton<QWidget> {
 public:
     ImagenQt(Lienzo& lienzo, Control& control, ImagenesQt& imagenes);
     void fijar(const std::string& ruta);
+    void marcar(Marca marca, bool puesta);
+    bool marcada(Marca marca) const { return (marcas_ & static_cast<int>(marca)) != 0; }
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
@@ -43,6 +49,36 @@ private:
     ImagenesQt& imagenes_;
     std::string ruta_;
     QPixmap escalada_;
+    int marcas_ = 0;
+};
+
+// A button that Enter presses as Space does, with a focus mark that reads at a glance.
+class BotonQt : public QPushButton {
+public:
+    explicit BotonQt(Lienzo& lienzo) : QPushButton(&lienzo), lienzo_(lienzo) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;
+    void paintEvent(QPaintEvent* evento) override;
+    void focusInEvent(QFocusEvent* evento) override;
+    void focusOutEvent(QFocusEvent* evento) override;
+
+private:
+    Lienzo& lienzo_;
+};
+
+// The place on the felt where a dragged card is accepted; lit while a release there would be.
+class ZonaQt : public QWidget {
+public:
+    explicit ZonaQt(QWidget* padre);
+    void encender(bool encendida);
+    bool encendida() const { return encendida_; }
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+
+private:
+    bool encendida_ = false;
 };
 
 // The current frame of the widget's movie, fitted keeping its proportions.
@@ -73,7 +109,23 @@ protected:
     void paintEvent(QPaintEvent* evento) override;
 };
 
+// A frame whose line runs through the middle of its title, so the controls the design
+// puts just under the title never cross it.
+class MarcoQt : public QWidget {
+public:
+    explicit MarcoQt(QWidget* padre) : QWidget(padre) {}
+    void fijarTitulo(const QString& titulo);
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+
+private:
+    QString titulo_;
+};
+
 bool EsTapete(const Control& control);
+// The buttons that play the card above them.
+bool EsBotonCarta(const Control& control);
 
 // The Qt object name of a control's widget or menu entry: "Carta(5)", "MenuNuevo".
 QString NombreQt(const Control& control);

@@ -24,6 +24,7 @@ protected:
 
 private:
     void aplicarForma();
+    void ubicar();
     Ventana& ventana_;
     Escena& escena_;
     Lienzo* lienzo_;

@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QWidget>
+#include <algorithm>
 
+#include "game/mesa.h"
 #include "qt/dialogo.h"
 #include "qt/escala.h"
 #include "qt/lienzo.h"
@@ -43,6 +45,22 @@ void Escena::mostrarModal(Ventana& ventana) {
     std::erase(abiertos_, &d);
     // The keyboard goes back to the window in front, as the player expects to go on.
     if (QWidget* frente = ventanaActiva()) frente->activateWindow();
+    reenfocar();
+}
+
+void Escena::reenfocar() {
+    if (abiertos_.empty() && principal_ && !terminado_) principal_->lienzo().enfocarSeguro();
+}
+
+QRect Escena::lugarDeLasManos() const {
+    if (!principal_) return QRect();
+    const Lienzo& l = principal_->lienzo();
+    const double izquierda = std::min(LeftMesaCompu[1], LeftMesaJugador[1]);
+    const double derecha = std::max(LeftMesaCompu[3], LeftMesaJugador[3]) + AnchoCarta;
+    const double arriba = std::min(TopMesaCompu, TopMesaJugador);
+    const double abajo = std::max(TopMesaCompu, TopMesaJugador) + AltoCarta;
+    const QRect r = l.rectangulo(izquierda, arriba, derecha - izquierda, abajo - arriba);
+    return QRect(l.mapToGlobal(r.topLeft()), r.size());
 }
 
 void Escena::terminar() {

@@ -10,6 +10,8 @@
 #include "platform/puertos.h"
 #include "platform/ventana.h"
 
+#include <QRect>
+
 class QWidget;
 
 namespace naipalia::vista {
@@ -39,6 +41,10 @@ public:
     QWidget* ventanaActiva() const;
     // The table's pixels per twip, which dialogs share.
     double escala() const;
+    // Where the three hands are played on the table, on the screen.
+    QRect lugarDeLasManos() const;
+    // After a dialog or message box: the keyboard back on a card, never on a call.
+    void reenfocar();
     // The widgets go before the models they draw.
     void destruirVentanas();
 

@@ -1,5 +1,6 @@
 #include "qt/imagenes_qt.h"
 
+#include <QFile>
 #include <QImageReader>
 #include <QPixmapCache>
 
@@ -7,20 +8,36 @@ namespace naipalia::vista {
 
 namespace {
 
-QImage mayorImagen(const QString& ruta) {
+QImage mayorImagen(const QString& ruta, QSize tamano = QSize()) {
     QImageReader lector(ruta);
+    if (lector.imageCount() <= 1) {
+        // One picture: the reader scales while decoding where the format allows it.
+        if (tamano.isValid()) lector.setScaledSize(tamano);
+        return lector.read();
+    }
     QImage mejor = lector.read();
     for (int i = 1; i < lector.imageCount() && lector.jumpToImage(i); ++i) {
         const QImage otra = lector.read();
         if (otra.width() * otra.height() > mejor.width() * mejor.height()) mejor = otra;
     }
+    if (tamano.isValid() && !mejor.isNull()) return mejor.scaled(tamano, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return mejor;
 }
 
 }  // namespace
 
+// The game asks about every card at start-up: the common formats are told by their first
+// bytes, without loading an image plugin; others are left to Qt's readers.
 bool ImagenesQt::cargable(const std::string& ruta) {
-    return QImageReader(QString::fromStdString(ruta)).canRead();
+    const QString archivo = QString::fromStdString(ruta);
+    QFile f(archivo);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    const QByteArray cabecera = f.read(8);
+    if (cabecera.startsWith("\x89PNG\r\n\x1a\n") || cabecera.startsWith("GIF87a") || cabecera.startsWith("GIF89a"))
+        return f.size() > 32;
+    if (cabecera.size() >= 4 && cabecera.startsWith(QByteArray("\0\0\1\0", 4))) return f.size() > 22;  // icon file
+    f.close();
+    return QImageReader(archivo).canRead();
 }
 
 QPixmap ImagenesQt::imagen(const std::string& ruta) {
@@ -28,6 +45,17 @@ QPixmap ImagenesQt::imagen(const std::string& ruta) {
     QPixmap pixmap;
     if (QPixmapCache::find(clave, &pixmap)) return pixmap;
     pixmap = QPixmap::fromImage(mayorImagen(clave));
+    if (!pixmap.isNull()) QPixmapCache::insert(clave, pixmap);
+    return pixmap;
+}
+
+QPixmap ImagenesQt::imagen(const std::string& ruta, QSize tamano) {
+    if (tamano.isEmpty()) return QPixmap();
+    const QString archivo = QString::fromStdString(ruta);
+    const QString clave = QString("%1@%2x%3").arg(archivo).arg(tamano.width()).arg(tamano.height());
+    QPixmap pixmap;
+    if (QPixmapCache::find(clave, &pixmap)) return pixmap;
+    pixmap = QPixmap::fromImage(mayorImagen(archivo, tamano));
     if (!pixmap.isNull()) QPixmapCache::insert(clave, pixmap);
     return pixmap;
 }

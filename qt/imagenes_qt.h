@@ -16,6 +16,9 @@ public:
 
     // The picture at its largest size (an icon file holds several); null when unreadable.
     QPixmap imagen(const std::string& ruta);
+    // The picture decoded straight to the size it is shown at, so no full-size copy stays
+    // in memory; shared by the widgets showing it at that size.
+    QPixmap imagen(const std::string& ruta, QSize tamano);
     // An icon file as a pointer with its hot spot at the fingertip.
     QCursor puntero(const std::string& ruta);
 

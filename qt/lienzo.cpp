@@ -1,10 +1,15 @@
 #include "qt/lienzo.h"
 
+#include <QFontMetrics>
+#include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
 
+#include "game/estado.h"
+#include "game/mesa.h"
 #include "qt/controles_qt.h"
 #include "qt/escala.h"
 #include "qt/escena.h"
@@ -36,21 +41,29 @@ Sobre lugarEnTapete(const Propiedades& p, const Control* tapete) {
     return toca ? Sobre::Borde : Sobre::Fondo;
 }
 
+bool conWidget(TipoControl tipo) {
+    switch (tipo) {
+    case TipoControl::Formulario:
+    case TipoControl::Menu:
+    case TipoControl::Temporizador:
+    case TipoControl::Sonido: return false;
+    default: return true;
+    }
+}
+
+bool esTexto(TipoControl tipo) { return tipo == TipoControl::Etiqueta || tipo == TipoControl::Texto; }
+
+constexpr int MarcaGanadoraMs = 1100;
+
 }  // namespace
 
 Lienzo::Lienzo(Ventana& ventana, Escena& escena, bool ajustable, QWidget* padre)
     : QWidget(padre), ventana_(ventana), escena_(escena), ajustable_(ajustable), k_(PixelesPorTwip) {
-    const Control* tapete = nullptr;
     elementos_.reserve(ventana_.controles().size());
     for (Control* control : ventana_.controles()) {
         Elemento elemento;
         elemento.control = control;
-        elemento.widget = CrearWidget(*control, *this, lugarEnTapete(control->propiedades(), tapete));
-        if (EsTapete(*control)) tapete = control;
-        if (elemento.widget) {
-            elemento.widget->setObjectName(NombreQt(*control));
-            elemento.widget->setMouseTracking(static_cast<bool>(control->MouseMove));
-        }
+        elemento.conWidget = conWidget(control->tipo());
         if (control->tipo() == TipoControl::Temporizador) {
             elemento.reloj = new QTimer(this);
             const std::size_t indice = elementos_.size();
@@ -59,10 +72,39 @@ Lienzo::Lienzo(Ventana& ventana, Escena& escena, bool ajustable, QWidget* padre)
         indices_[control] = elementos_.size();
         elementos_.push_back(std::move(elemento));
     }
+    for (std::size_t i = 0; i < elementos_.size(); ++i) {
+        const Control& control = *elementos_[i].control;
+        if (EsTapete(control)) tapete_ = &control;
+        // Hidden controls wait for their first showing; the felt and frames are made now.
+        if (elementos_[i].conWidget && control.Visible()) crear(i);
+    }
+    // Holds the keyboard when no card may be played, so no key acts by accident; a click
+    // on a picture leaves the keyboard where it was.
+    setFocusPolicy(Qt::NoFocus);
     ventana_.alCambiar = [this](Control& control) { marcar(control); };
 }
 
 Lienzo::~Lienzo() { ventana_.alCambiar = nullptr; }
+
+void Lienzo::crear(std::size_t indice) {
+    Elemento& elemento = elementos_[indice];
+    Control& control = *elemento.control;
+    const Control* tapete = tapete_ && indices_.at(tapete_) < indice ? tapete_ : nullptr;
+    QWidget* w = CrearWidget(control, *this, lugarEnTapete(control.propiedades(), tapete));
+    elemento.widget = w;
+    if (!w) return;
+    w->setObjectName(NombreQt(control));
+    w->setMouseTracking(static_cast<bool>(control.MouseMove));
+    elemento.vista = Propiedades();
+    elemento.vista.Visible = false;
+    // A widget made late takes its place in the drawing order of the design.
+    for (std::size_t i = indice + 1; i < elementos_.size(); ++i) {
+        if (elementos_[i].widget) {
+            w->stackUnder(elementos_[i].widget);
+            break;
+        }
+    }
+}
 
 QWidget* Lienzo::widgetDe(const Control& control) const {
     auto it = indices_.find(&control);
@@ -85,6 +127,17 @@ void Lienzo::fijarEscala(double pixelesPorTwip) {
     sincronizar();
 }
 
+void Lienzo::limitarAncho(double twips) {
+    if (twips == anchoMax_) return;
+    anchoMax_ = twips;
+    todo_ = true;
+}
+
+QSize Lienzo::tamanoForma() const {
+    const Control& forma = ventana_.forma();
+    return rectangulo(0, 0, forma.Width() - recorte_, forma.Height() + crecido_).size();
+}
+
 void Lienzo::resizeEvent(QResizeEvent*) {
     if (!ajustable_) return;
     const Control& forma = ventana_.forma();
@@ -101,6 +154,16 @@ void Lienzo::marcar(Control& control) {
         todo_ = true;
     } else if (auto it = indices_.find(&control); it != indices_.end()) {
         Elemento& elemento = elementos_[it->second];
+        // The game touches the card buttons when it deals and after each card.
+        if (EsBotonCarta(control)) reenfocar_ = true;
+        // Several cards may land in one handler: the order of the writes is the order of play.
+        if (control.tipo() == TipoControl::Imagen &&
+            (control.Left() != elemento.left || control.Top() != elemento.top || control.Visible() != elemento.visible)) {
+            elemento.left = control.Left();
+            elemento.top = control.Top();
+            elemento.visible = control.Visible();
+            elemento.puesta = ++puestas_;
+        }
         // Timers follow at once, so a disabled one never ticks again.
         if (elemento.reloj) aplicarReloj(elemento);
         if (!elemento.pendiente) {
@@ -119,33 +182,103 @@ void Lienzo::programar() {
 
 void Lienzo::sincronizar() {
     programado_ = false;
+    // A narrowed dialog lays every control out again whenever anything changes.
+    if (anchoMax_ > 0 && (todo_ || !pendientes_.empty())) todo_ = true;
     if (todo_) {
         todo_ = false;
         pendientes_.clear();
+        disponer();
         for (Elemento& elemento : elementos_) {
             elemento.pendiente = false;
             aplicar(elemento, true);
         }
         emit formaCambiada();
-        return;
+    } else {
+        const std::vector<std::size_t> lista = std::move(pendientes_);
+        pendientes_.clear();
+        for (std::size_t i : lista) {
+            elementos_[i].pendiente = false;
+            aplicar(elementos_[i], false);
+        }
     }
-    const std::vector<std::size_t> lista = std::move(pendientes_);
-    pendientes_.clear();
-    for (std::size_t i : lista) {
-        elementos_[i].pendiente = false;
-        aplicar(elementos_[i], false);
+    std::sort(subir_.begin(), subir_.end(),
+              [this](std::size_t a, std::size_t b) { return elementos_[a].puesta < elementos_[b].puesta; });
+    for (std::size_t i : subir_) alFrente(i);
+    subir_.clear();
+    if (reenfocar_) enfocarSeguro();
+    focoCambiado();
+}
+
+// Wide texts of a narrowed dialog wrap; buttons keep to their side; what lies below a
+// wrapped text moves down by the lines it gained.
+void Lienzo::disponer() {
+    lugares_.clear();
+    recorte_ = crecido_ = bajoDesde_ = 0;
+    const Control& forma = ventana_.forma();
+    const double ancho = forma.Width();
+    if (anchoMax_ <= 0 || ancho <= anchoMax_) return;
+    recorte_ = ancho - anchoMax_;
+    bajoDesde_ = forma.Height();
+    for (const Elemento& e : elementos_) {
+        const Control& c = *e.control;
+        if (!e.conWidget) continue;
+        Lugar l{c.Left(), c.Top(), c.Width(), c.Height()};
+        if (esTexto(c.tipo()) && c.Left() + c.Width() > anchoMax_) {
+            l.ancho = std::max(AnchoCarta / 2, c.Width() - recorte_);
+            const QFontMetrics medidas(Fuente(c.propiedades().TamanoLetra, c.propiedades().Negrita, k_));
+            const int anchoPx = std::max(1, static_cast<int>(l.ancho * k_));
+            const QString texto = QString::fromStdString(c.tipo() == TipoControl::Texto ? c.Text() : c.Caption());
+            const int altoPx = medidas.boundingRect(QRect(0, 0, anchoPx, 1 << 20), Qt::TextWordWrap, texto).height();
+            l.alto = std::max(c.Height(), std::ceil(altoPx / k_) + 30);
+            crecido_ = std::max(crecido_, l.alto - c.Height());
+            bajoDesde_ = std::min(bajoDesde_, c.Top() + c.Height());
+        } else if (c.tipo() == TipoControl::Boton) {
+            const double centro = c.Left() + c.Width() / 2;
+            if (std::abs(centro - ancho / 2) < ancho * 0.05) l.left -= recorte_ / 2;
+            else if (centro > ancho / 2) l.left -= recorte_;
+        }
+        l.left = std::max(0.0, l.left);
+        lugares_[&c] = l;
     }
+    for (auto& [c, l] : lugares_)
+        if (c->Top() >= bajoDesde_) l.top += crecido_;
+}
+
+Lienzo::Lugar Lienzo::lugar(const Elemento& elemento) const {
+    if (!lugares_.empty()) {
+        auto it = lugares_.find(elemento.control);
+        if (it != lugares_.end()) return it->second;
+    }
+    const Propiedades& p = elemento.control->propiedades();
+    return {p.Left, p.Top, p.Width, p.Height};
 }
 
 void Lienzo::aplicar(Elemento& elemento, bool todo) {
     const Control& control = *elemento.control;
     const Propiedades& p = control.propiedades();
-    Propiedades& visto = elemento.vista;
     if (elemento.reloj) aplicarReloj(elemento);
     if (control.tipo() == TipoControl::Menu && menus_) menus_->sincronizar(control);
+    const std::size_t indice = static_cast<std::size_t>(&elemento - elementos_.data());
+    if (!elemento.widget && elemento.conWidget && p.Visible) {
+        crear(indice);
+        todo = true;
+    }
+    Propiedades& visto = elemento.vista;
     if (QWidget* w = elemento.widget) {
-        if (todo || p.Left != visto.Left || p.Top != visto.Top || p.Width != visto.Width || p.Height != visto.Height)
-            w->setGeometry(rectangulo(p.Left, p.Top, p.Width, p.Height));
+        const bool movida = p.Left != visto.Left || p.Top != visto.Top;
+        // Qt would hand the keyboard to the next button in line, which may call truco.
+        if (((!p.Enabled && visto.Enabled) || (!p.Visible && visto.Visible)) && w->hasFocus()) {
+            setFocus(Qt::OtherFocusReason);
+            reenfocar_ = true;
+        }
+        if (EsBotonCarta(control) && p.Enabled && p.Visible && !(visto.Enabled && visto.Visible)) reenfocar_ = true;
+        if (todo || movida || p.Width != visto.Width || p.Height != visto.Height) {
+            const Lugar l = lugar(elemento);
+            w->setGeometry(rectangulo(l.left, l.top, l.ancho, l.alto));
+            if (auto* etiqueta = qobject_cast<QLabel*>(w); etiqueta && lugares_.count(&control) &&
+                                                          l.ancho < p.Width)
+                etiqueta->setWordWrap(true);
+        }
         if (todo || p.TamanoLetra != visto.TamanoLetra || p.Negrita != visto.Negrita)
             w->setFont(Fuente(p.TamanoLetra, p.Negrita, k_));
         if (todo || p.Enabled != visto.Enabled) w->setEnabled(p.Enabled);
@@ -155,10 +288,31 @@ void Lienzo::aplicar(Elemento& elemento, bool todo) {
             else
                 w->unsetCursor();
         }
+        // A hand decided: its winner is marked for a moment.
+        if (control.tipo() == TipoControl::Texto && control.nombre() == "TextoMano" && visto.Text.empty() &&
+            !p.Text.empty() && !todo)
+            marcarGanadora(control.indice(), p.Text);
         AplicarPropio(control, *w, p, visto, todo);
+        // A card put down or shown lies over the cards put down before it.
+        if (control.tipo() == TipoControl::Imagen && p.Visible && (movida || !visto.Visible) &&
+            static_cast<std::ptrdiff_t>(indice) != arrastrada_)
+            subir_.push_back(indice);
         if (todo || p.Visible != visto.Visible) w->setVisible(p.Visible);
     }
     visto = p;
+}
+
+// Over every picture, under the buttons and texts drawn after the pictures.
+void Lienzo::alFrente(std::size_t indice) {
+    QWidget* w = elementos_[indice].widget;
+    for (std::size_t i = indice + 1; i < elementos_.size(); ++i) {
+        const Elemento& e = elementos_[i];
+        if (e.widget && e.control->tipo() != TipoControl::Imagen) {
+            w->stackUnder(e.widget);
+            return;
+        }
+    }
+    w->raise();
 }
 
 void Lienzo::aplicarReloj(Elemento& elemento) {
@@ -181,11 +335,101 @@ void Lienzo::tic(std::size_t indice) {
     elemento.enTic = false;
 }
 
+void Lienzo::enfocarSeguro() {
+    reenfocar_ = false;
+    for (const Elemento& e : elementos_) {
+        if (e.widget && EsBotonCarta(*e.control) && e.control->Enabled() && e.control->Visible()) {
+            e.widget->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    QWidget* foco = window()->focusWidget();
+    if (!foco || foco == this || !isAncestorOf(foco)) {
+        setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    // A button that acts on the round keeps no focus while no card may be played.
+    if (qobject_cast<QPushButton*>(foco)) setFocus(Qt::OtherFocusReason);
+}
+
+void Lienzo::focoCambiado() {
+    QWidget* carta = nullptr;
+    QWidget* foco = window()->focusWidget();
+    for (const Elemento& e : elementos_) {
+        if (e.widget && e.widget == foco && EsBotonCarta(*e.control)) {
+            if (Elemento* c = cartaEn(e.control->Left(), TopMano)) carta = c->widget;
+            break;
+        }
+    }
+    if (marcaFoco_ == carta) return;
+    if (auto* antes = dynamic_cast<ImagenQt*>(marcaFoco_.data())) antes->marcar(Marca::Foco, false);
+    marcaFoco_ = carta;
+    if (auto* ahora = dynamic_cast<ImagenQt*>(carta)) ahora->marcar(Marca::Foco, true);
+}
+
+Lienzo::Elemento* Lienzo::cartaEn(double left, double top) {
+    for (Elemento& e : elementos_) {
+        const Control& c = *e.control;
+        if (e.widget && c.tipo() == TipoControl::Imagen && c.Visible() && c.Left() == left && c.Top() == top &&
+            c.Width() == AnchoCarta)
+            return &e;
+    }
+    return nullptr;
+}
+
+// The hand being played: the first whose place on the player's side is still empty.
+int Lienzo::manoActual() const {
+    for (int mano = 1; mano <= 3; ++mano)
+        if (!const_cast<Lienzo*>(this)->cartaEn(LeftMesaJugador[static_cast<std::size_t>(mano)], TopMesaJugador))
+            return mano;
+    return 3;
+}
+
+void Lienzo::seguirArrastre() {
+    if (arrastrada_ < 0) return;
+    const Elemento& e = elementos_[static_cast<std::size_t>(arrastrada_)];
+    const Control& carta = *e.control;
+    // Only once the game moves the card: a refused drag shows nothing.
+    if (carta.Left() == desde_.Left && carta.Top() == desde_.Top) return;
+    const int mano = manoActual();
+    const ZonaJugada& z = ZonasJugada[static_cast<std::size_t>(mano)];
+    if (!zona_) zona_ = new ZonaQt(this);
+    // A card lying wholly inside the outline has its corner in the accepted place.
+    zona_->setGeometry(rectangulo(z.desde, TopZonaDesde, z.hasta - z.desde + AnchoCarta,
+                                  TopZonaHasta - TopZonaDesde + AltoCarta));
+    zona_->encender(EnZonaJugada(mano, carta.Left(), carta.Top()));
+    if (e.widget) zona_->stackUnder(e.widget);
+    zona_->show();
+}
+
+void Lienzo::terminarArrastre() {
+    arrastrada_ = -1;
+    if (zona_) zona_->hide();
+}
+
+void Lienzo::marcarGanadora(int mano, const std::string& ganador) {
+    if (mano < 1 || mano > 3) return;
+    const auto h = static_cast<std::size_t>(mano);
+    std::vector<Elemento*> cartas;
+    if (ganador != Computadora) cartas.push_back(cartaEn(LeftMesaJugador[h], TopMesaJugador));
+    if (ganador == Computadora || ganador == Iguales) cartas.push_back(cartaEn(LeftMesaCompu[h], TopMesaCompu));
+    for (Elemento* e : cartas) {
+        auto* imagen = e ? dynamic_cast<ImagenQt*>(e->widget) : nullptr;
+        if (!imagen) continue;
+        imagen->marcar(Marca::Ganadora, true);
+        QPointer<ImagenQt> guardada(imagen);
+        QTimer::singleShot(MarcaGanadoraMs, this, [guardada] {
+            if (guardada) guardada->marcar(Marca::Ganadora, false);
+        });
+    }
+}
+
 void Lienzo::raton(Control& control, QMouseEvent& evento) {
     auto it = indices_.find(&control);
     if (it == indices_.end()) return;
     const std::size_t indice = it->second;
     QWidget* w = elementos_[indice].widget;
+    if (!w) return;
     const QPointF punto = w->mapTo(this, evento.position());
     // Measured from the model's corner, so rounding to pixels never drifts a drag.
     const double x = (punto.x() - origen_.x()) / k_ - control.Left();
@@ -196,34 +440,33 @@ void Lienzo::raton(Control& control, QMouseEvent& evento) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
         // A card dragged with the right button goes over everything.
-        if (boton == BotonDerecho) w->raise();
+        if (boton == BotonDerecho) {
+            w->raise();
+            if (control.tipo() == TipoControl::Imagen && ajustable_) {
+                arrastrada_ = static_cast<std::ptrdiff_t>(indice);
+                desde_ = control.propiedades();
+            }
+        }
         if (control.MouseDown) escena_.despachar([&] { control.MouseDown(boton, shift, x, y); });
         if (evento.type() == QEvent::MouseButtonDblClick && control.DblClick) escena_.despachar(control.DblClick);
         break;
     case QEvent::MouseMove:
         if (control.MouseMove)
             escena_.despachar([&] { control.MouseMove(codigoBoton(evento.buttons()), shift, x, y); });
+        if (arrastrada_ == static_cast<std::ptrdiff_t>(indice)) seguirArrastre();
         break;
     case QEvent::MouseButtonRelease: {
         const bool encima = w->rect().contains(evento.position().toPoint());
+        if (boton == BotonDerecho && arrastrada_ == static_cast<std::ptrdiff_t>(indice)) terminarArrastre();
+        // Back among the pictures before the release: the game may answer with a card
+        // that must lie over this one.
+        if (boton == BotonDerecho) alFrente(indice);
         if (control.MouseUp) escena_.despachar([&] { control.MouseUp(boton, shift, x, y); });
-        if (boton == BotonDerecho) devolverAlOrden(indice);
         if (boton == BotonIzquierdo && encima && control.Click) escena_.despachar(control.Click);
         break;
     }
     default: break;
     }
-}
-
-void Lienzo::devolverAlOrden(std::size_t indice) {
-    QWidget* w = elementos_[indice].widget;
-    for (std::size_t i = indice + 1; i < elementos_.size(); ++i) {
-        if (elementos_[i].widget) {
-            w->stackUnder(elementos_[i].widget);
-            return;
-        }
-    }
-    w->raise();
 }
 
 }  // namespace naipalia::vista

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QPointF>
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 #include <unordered_map>
@@ -17,6 +18,7 @@ namespace naipalia::vista {
 
 class Escena;
 class BarraMenus;
+class ZonaQt;
 
 class Lienzo : public QWidget {
     Q_OBJECT
@@ -31,13 +33,26 @@ public:
     double escala() const { return k_; }
     void fijarEscala(double pixelesPorTwip);
     QRect rectangulo(double left, double top, double ancho, double alto) const;
+    // None while its control has never been visible: hidden widgets are made when first shown.
     QWidget* widgetDe(const Control& control) const;
     void usarMenus(BarraMenus* menus) { menus_ = menus; }
+
+    // A dialog narrower than its design: wide texts wrap, buttons keep to their side.
+    void limitarAncho(double twips);
+    // The window's size in pixels once texts are wrapped.
+    QSize tamanoForma() const;
 
     // Applies what changed in the model since the last call.
     void sincronizar();
 
     void raton(Control& control, QMouseEvent& evento);
+
+    // The keyboard on the first card the player may play, else on nothing that acts.
+    void enfocarSeguro();
+    // The card button's card shows the focus too.
+    void focoCambiado();
+    // The place where a dragged card would be accepted, while a card is dragged.
+    const ZonaQt* zona() const { return zona_; }
 
 signals:
     void formaCambiada();
@@ -48,19 +63,36 @@ protected:
 private:
     struct Elemento {
         Control* control = nullptr;
-        QWidget* widget = nullptr;  // none for timers, sounds and menus
+        QWidget* widget = nullptr;  // none for timers, sounds and menus, and until first shown
         QTimer* reloj = nullptr;
         Propiedades vista;          // what the widget shows
         bool pendiente = false;
         bool enTic = false;
+        bool conWidget = false;     // the kind has a widget
+        // Pictures: where the model last put it, and when it was put there.
+        double left = 0, top = 0;
+        bool visible = false;
+        long long puesta = 0;
+    };
+    // Where the wrapped layout puts a control, in twips.
+    struct Lugar {
+        double left, top, ancho, alto;
     };
 
     void marcar(Control& control);
     void programar();
     void aplicar(Elemento& elemento, bool todo);
+    void crear(std::size_t indice);
     void aplicarReloj(Elemento& elemento);
     void tic(std::size_t indice);
-    void devolverAlOrden(std::size_t indice);
+    void alFrente(std::size_t indice);
+    void disponer();
+    Lugar lugar(const Elemento& elemento) const;
+    int manoActual() const;
+    Elemento* cartaEn(double left, double top);
+    void seguirArrastre();
+    void terminarArrastre();
+    void marcarGanadora(int mano, const std::string& ganador);
 
     Ventana& ventana_;
     Escena& escena_;
@@ -70,9 +102,26 @@ private:
     std::vector<Elemento> elementos_;
     std::unordered_map<const Control*, std::size_t> indices_;
     std::vector<std::size_t> pendientes_;
+    std::vector<std::size_t> subir_;  // pictures put down or shown since the last update
+    long long puestas_ = 0;
+    const Control* tapete_ = nullptr;
     bool todo_ = true;  // a full re-read is due: first show, unload, new scale
     bool programado_ = false;
+    bool reenfocar_ = false;
     BarraMenus* menus_ = nullptr;
+
+    // Wrapping for narrow dialogs.
+    double anchoMax_ = 0;
+    double recorte_ = 0;       // twips taken off the width
+    double crecido_ = 0;       // twips added to the height by wrapped texts
+    double bajoDesde_ = 0;     // controls from this top down move by crecido_
+    std::unordered_map<const Control*, Lugar> lugares_;
+
+    // A card dragged with the right button.
+    std::ptrdiff_t arrastrada_ = -1;
+    Propiedades desde_;
+    ZonaQt* zona_ = nullptr;
+    QPointer<QWidget> marcaFoco_;
 };
 
 }  // namespace naipalia::vista

@@ -34,12 +34,15 @@ Respuesta MensajesQt::mostrar(const std::string& texto, Icono icono, Botones bot
         caja.setDefaultButton(aceptar);
         caja.setEscapeButton(aceptar);
         caja.exec();
+        escena_.reenfocar();
         return Respuesta::Aceptar;
     }
-    QPushButton* si = caja.addButton("Sí", QMessageBox::YesRole);
-    QPushButton* no = caja.addButton("No", QMessageBox::NoRole);
+    // "S" and "N" answer, as the underlined letters say.
+    QPushButton* si = caja.addButton("&Sí", QMessageBox::YesRole);
+    QPushButton* no = caja.addButton("&No", QMessageBox::NoRole);
     caja.setDefaultButton(porDefecto == Respuesta::No ? no : si);
     caja.exec();
+    escena_.reenfocar();
     return caja.clickedButton() == si ? Respuesta::Si : Respuesta::No;
 }
 

@@ -4,10 +4,49 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QIconEngine>
+#include <QImageReader>
+#include <QPainter>
 #include <QPalette>
 #include <QStyle>
 
 namespace naipalia::vista {
+
+namespace {
+
+// The program's icon, decoded only when the desktop asks for it and only at the sizes a
+// title bar or task bar shows, never kept at its full 256 pixels.
+class IconoPerezoso : public QIconEngine {
+public:
+    explicit IconoPerezoso(QString ruta) : ruta_(std::move(ruta)) {}
+
+    void paint(QPainter* pintor, const QRect& rect, QIcon::Mode modo, QIcon::State estado) override {
+        pintor->drawPixmap(rect, pixmap(rect.size(), modo, estado));
+    }
+
+    QPixmap pixmap(const QSize& tamano, QIcon::Mode, QIcon::State) override {
+        const QSize lado = tamano.boundedTo(QSize(Mayor, Mayor));
+        if (lado.isEmpty()) return QPixmap();
+        if (fuente_.isNull()) {
+            QImageReader lector(ruta_);
+            lector.setScaledSize(QSize(Mayor, Mayor));
+            fuente_ = lector.read();
+            if (fuente_.isNull()) return QPixmap();
+        }
+        return QPixmap::fromImage(fuente_.scaled(lado, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {{16, 16}, {32, 32}, {Mayor, Mayor}}; }
+    QIconEngine* clone() const override { return new IconoPerezoso(ruta_); }
+    QString key() const override { return "naipalia-perezoso"; }
+
+private:
+    static constexpr int Mayor = 48;
+    QString ruta_;
+    QImage fuente_;
+};
+
+}  // namespace
 
 void PrepararAplicacion(const QString& carpeta) {
     QApplication::setApplicationName("Naipalia");
@@ -21,7 +60,7 @@ void PrepararAplicacion(const QString& carpeta) {
     // Only the game ends the program, never the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
     const QString icono = QDir(carpeta).filePath("naipalia.png");
-    if (QFileInfo::exists(icono)) QApplication::setWindowIcon(QIcon(icono));
+    if (QFileInfo::exists(icono)) QApplication::setWindowIcon(QIcon(new IconoPerezoso(icono)));
 }
 
 Programa::Programa(const QString& carpeta, Mensajes* mensajes)

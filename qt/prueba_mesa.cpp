@@ -6,6 +6,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QLabel>
+#include <QMessageBox>
+#include <QScreen>
 #include <QPointer>
 #include <QPushButton>
 #include <QSet>
@@ -16,7 +19,9 @@
 #include <vector>
 
 #include "game/mesa.h"
+#include "qt/controles_qt.h"
 #include "qt/lienzo.h"
+#include "qt/mensajes_qt.h"
 #include "qt/menus_qt.h"
 #include "qt/programa.h"
 #include "qt/ventana_principal.h"
@@ -36,9 +41,10 @@ public:
     naipalia::Respuesta mostrar(const std::string& texto, naipalia::Icono, naipalia::Botones botones,
                                 naipalia::Respuesta) override {
         textos.push_back(texto);
-        return botones == naipalia::Botones::SiNo ? naipalia::Respuesta::No : naipalia::Respuesta::Aceptar;
+        return botones == naipalia::Botones::SiNo ? respuesta : naipalia::Respuesta::Aceptar;
     }
     std::vector<std::string> textos;
+    naipalia::Respuesta respuesta = naipalia::Respuesta::No;
 };
 
 // A dialog whose button hides it and then asks a question, as the game's dialogs do.
@@ -64,6 +70,20 @@ public:
     }
     naipalia::Control Boton{*this, "Boton", naipalia::TipoControl::Boton};
     std::vector<std::string> pasos;
+};
+
+// A dialog whose message is far wider than any screen, as the end of a round can be.
+class DialogoLargo : public naipalia::Ventana {
+public:
+    DialogoLargo() : Ventana("DialogoLargo") {
+        forma().disenar(0, 0, 60000, 2280, "Naipalia");
+        Mensaje.disenar(1200, 480, 60000 - 1725, 320).diseno().TamanoLetra = 10;
+        Boton.disenar(60000 - 1800, 1320, 1600, 420, "&Próxima ronda");
+        Boton.Click = [this] { Hide(); };
+        terminarDiseno();
+    }
+    naipalia::Control Mensaje{*this, "Mensaje", naipalia::TipoControl::Etiqueta};
+    naipalia::Control Boton{*this, "Boton", naipalia::TipoControl::Boton};
 };
 
 // Answers after a nested event loop, as a real message box would.
@@ -103,8 +123,16 @@ protected:
 
     MensajesGrabados mensajes;
     MensajesConEspera espera;
+    bool enfocadaUnaCarta() {
+        QWidget* foco = QApplication::focusWidget();
+        for (int s = 1; s <= 3; ++s)
+            if (foco && foco == widget(mesa().BotonCarta(s))) return true;
+        return false;
+    }
+
     // A window model outlives the program's windows, as the game's own do.
     DialogoQuePregunta dialogo{espera};
+    DialogoLargo largo;
     naipalia::vista::Programa programa{carpetaPrograma, &mensajes};
 };
 
@@ -125,7 +153,8 @@ TEST_F(MesaQt, F5RepartePoniendoLasTresCartasDelJugadorYTresDorsos) {
     }
     for (int s = 4; s <= 6; ++s) {
         EXPECT_TRUE(widget(mesa().CartaFondo(s))->isVisible()) << "back " << s;
-        EXPECT_FALSE(widget(mesa().Carta(e.carta(s)))->isVisible()) << "computer's card " << s;
+        const QWidget* oculta = widget(mesa().Carta(e.carta(s)));
+        EXPECT_TRUE(!oculta || !oculta->isVisible()) << "computer's card " << s;
     }
     EXPECT_TRUE(mensajes.textos.empty()) << mensajes.textos.front();
 
@@ -157,6 +186,116 @@ TEST_F(MesaQt, UnaCartaArrastradaFueraDeSuLugarVuelveALaMano) {
         << "the card stopped at " << carta->geometry().x() << "," << carta->geometry().y();
     EXPECT_EQ(programa.juego().ronda.ManoActual, 1);
     EXPECT_TRUE(mesa().BotonCarta(2).Enabled());
+}
+
+TEST_F(MesaQt, ElTecladoQuedaEnUnaCartaYEspacioOEnterLaJuegan) {
+    // Every call accepted, and an end of round (the computer may go to the deck) closed by
+    // its "Próxima ronda", so the play goes on.
+    mensajes.respuesta = naipalia::Respuesta::Si;
+    QTimer cierre;
+    QObject::connect(&cierre, &QTimer::timeout, [] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->objectName() == "FinRonda")
+            if (auto* b = modal->findChild<QPushButton*>("BotonMesa")) b->click();
+    });
+    cierre.start(20);
+    repartirSiendoMano();
+    const auto& e = programa.juego().estado;
+    ASSERT_TRUE(enfocadaUnaCarta());
+    QWidget* boton1 = widget(mesa().BotonCarta(1));
+    EXPECT_EQ(QApplication::focusWidget(), boton1) << "not the first playable card";
+    // The focused button's card shows the focus too, and only it.
+    auto marcada = [&](int slot) {
+        auto* carta = dynamic_cast<naipalia::vista::ImagenQt*>(widget(mesa().Carta(e.carta(slot))));
+        return carta && carta->marcada(naipalia::vista::Marca::Foco);
+    };
+    EXPECT_TRUE(marcada(1));
+    EXPECT_FALSE(marcada(2));
+    widget(mesa().BotonCarta(2))->setFocus();
+    EXPECT_TRUE(marcada(2));
+    EXPECT_FALSE(marcada(1));
+    // The player tabs to truco; a dialog then closes: the keyboard is back on a card.
+    widget(mesa().BotonTruco)->setFocus();
+    QTimer::singleShot(0, [&] {
+        if (auto* b = QApplication::activeModalWidget()->findChild<QPushButton*>("Boton")) b->click();
+    });
+    programa.juego().mostrarModal(largo);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(enfocadaUnaCarta()) << "after a dialog: " << QApplication::focusWidget()->objectName().toStdString();
+
+    // Each key presses the focused card's button; what the game then does (the computer
+    // may even go to the deck) is the game's.
+    auto pulsa = [&](Qt::Key tecla) {
+        auto* boton = qobject_cast<QPushButton*>(QApplication::focusWidget());
+        if (!boton) return false;
+        bool pulsado = false;
+        const auto conexion = QObject::connect(boton, &QPushButton::clicked, [&] { pulsado = true; });
+        QTest::keyClick(boton, tecla);
+        const bool hecho = QTest::qWaitFor([&] { return pulsado; }, 2000);
+        QObject::disconnect(conexion);
+        return hecho;
+    };
+    EXPECT_TRUE(pulsa(Qt::Key_Space)) << "Space did not play the focused card";
+    // The computer has answered and the next hand is open: the keyboard is on a card again.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return enfocadaUnaCarta(); }, 3000))
+        << "focus after a card on " << QApplication::focusWidget()->objectName().toStdString();
+    EXPECT_TRUE(pulsa(Qt::Key_Return)) << "Enter did not play the focused card";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !QApplication::activeModalWidget(); }, 2000));
+}
+
+TEST_F(MesaQt, UnDialogoAnchoEnvuelveSuMensajeYNoPasaDeLaMesa) {
+    QPointer<QWidget> visto;
+    QRect caja, boton, mensaje;
+    QTimer::singleShot(0, [&] {
+        visto = QApplication::activeModalWidget();
+        if (!visto) return;
+        caja = visto->frameGeometry();
+        auto* b = visto->findChild<QPushButton*>("Boton");
+        auto* m = visto->findChild<QLabel*>("Mensaje");
+        if (b) boton = QRect(b->mapTo(visto, QPoint(0, 0)), b->size());
+        if (m) mensaje = QRect(m->mapTo(visto, QPoint(0, 0)), m->size());
+        if (m) m->setObjectName(m->wordWrap() ? "envuelto" : "Mensaje");
+        if (b) b->click();
+    });
+    std::string texto;
+    while (texto.size() < 600) texto += "Me ganaste esta ronda, pero ya veremos la próxima. ";
+    largo.Mensaje.Caption(texto);
+    programa.juego().mostrarModal(largo);
+    ASSERT_TRUE(visto);
+    const QRect mesaVentana = ventana().frameGeometry();
+    EXPECT_LE(caja.width(), mesaVentana.width());
+    EXPECT_TRUE(ventana().screen()->availableGeometry().contains(caja));
+    EXPECT_NEAR(caja.center().x(), mesaVentana.center().x(), 2) << "not centred over the table";
+    EXPECT_NEAR(caja.center().y(), mesaVentana.center().y(), 2) << "not centred over the table";
+    EXPECT_TRUE(visto->findChild<QLabel*>("envuelto")) << "the message does not wrap";
+    EXPECT_GT(mensaje.height(), 3 * QFontMetrics(visto->font()).height()) << "the wrapped message did not grow";
+    EXPECT_TRUE(visto->rect().contains(boton)) << "the button left the dialog";
+    EXPECT_FALSE(boton.intersects(mensaje)) << "the button covers the message";
+    // The model keeps its twips.
+    EXPECT_EQ(largo.forma().Width(), 60000);
+}
+
+TEST_F(MesaQt, LasCajasSiNoRespondenALaSYALaN) {
+    naipalia::vista::MensajesQt cajas(programa.escena());
+    for (const auto& [tecla, esperada] : {std::pair{Qt::Key_S, naipalia::Respuesta::Si},
+                                          std::pair{Qt::Key_N, naipalia::Respuesta::No}}) {
+        QStringList textos;
+        QTimer::singleShot(0, [&, tecla = tecla] {
+            auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!caja) return;
+            for (QAbstractButton* b : caja->buttons()) textos << b->text();
+            QTest::keyClick(caja, tecla);
+        });
+        // Escape would close a box with no cancel button on its own: a safety net only.
+        QTimer::singleShot(3000, [] {
+            if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) caja->done(0);
+        });
+        const auto respuesta = cajas.mostrar("¿Querés?", naipalia::Icono::Pregunta, naipalia::Botones::SiNo,
+                                             esperada == naipalia::Respuesta::Si ? naipalia::Respuesta::No
+                                                                                 : naipalia::Respuesta::Si);
+        EXPECT_EQ(respuesta, esperada) << "key " << tecla;
+        EXPECT_EQ(textos, (QStringList{"&Sí", "&No"}));
+    }
 }
 
 TEST_F(MesaQt, LasMarcasDelMenuSonLasQueDiceElModelo) {

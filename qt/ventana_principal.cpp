@@ -3,9 +3,11 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
+#include "qt/animaciones_qt.h"
 #include "qt/escala.h"
 #include "qt/escena.h"
 #include "qt/lienzo.h"
@@ -49,6 +51,14 @@ void VentanaPrincipal::tamanoInicial() {
 
 void VentanaPrincipal::aplicarForma() {
     setWindowTitle(QString::fromStdString(ventana_.forma().Caption()));
+}
+
+void VentanaPrincipal::paintEvent(QPaintEvent* evento) {
+    QMainWindow::paintEvent(evento);
+    if (pintada_) return;
+    pintada_ = true;
+    // The advertisement starts once the table is on the screen.
+    QTimer::singleShot(0, this, [this] { escena_.animaciones.permitir(); });
 }
 
 void VentanaPrincipal::closeEvent(QCloseEvent* evento) {

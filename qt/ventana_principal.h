@@ -20,6 +20,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
+    void paintEvent(QPaintEvent* evento) override;
 
 private:
     void aplicarForma();
@@ -29,6 +30,7 @@ private:
     Escena& escena_;
     Lienzo* lienzo_;
     BarraMenus* menus_;
+    bool pintada_ = false;
 };
 
 }  // namespace naipalia::vista

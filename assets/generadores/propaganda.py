@@ -3,6 +3,8 @@
 
 Usage: propaganda.py OUTPUT_DIR   (writes Imagen1.gif ... and Publique.gif)
 Frames are drawn at twice the size and downscaled for smooth edges.
+The table shows them at about a third of their size (104 x 65 pixels at 100 %), so every
+text is at least LETRA_MINIMA high: its capitals stay 11 pixels tall there.
 """
 import math
 import sys
@@ -18,6 +20,7 @@ K = 2                                  # supersampling factor
 AMARILLO = (255, 222, 60)
 BLANCO = (255, 255, 255)
 NEGRO = (20, 15, 10)
+LETRA_MINIMA = 48                      # DejaVu Sans Bold: capitals 0.73 of the size
 
 
 def suave(t):
@@ -112,33 +115,29 @@ def cara(nombre, tam):
 # ---------------------------------------------------------------- the adverts
 
 def jugar(ruta):
-    """Play truco against the computer: cards deal in, title drops."""
+    """Play truco: cards deal in, the title drops, a face peeks."""
     a = Anuncio((30, 130, 70), (8, 55, 30))
-    cartas = [trazos.carta(70 * K, n, p, angulo=ang) for n, p, ang in ((1, "E", 14), (1, "B", 0), (7, "E", -14))]
-    destino = [(118, 132), (168, 124), (218, 132)]
+    cartas = [trazos.carta(64 * K, n, p, angulo=ang) for n, p, ang in ((1, "E", 14), (1, "B", 0), (7, "E", -14))]
+    destino = [(124, 142), (172, 136), (220, 142)]
     for f in range(16):
         img, d = a.nuevo()
-        destellos(d, f, [(22, 70, 6), (300, 76, 7), (292, 16, 4)])
-        y = -30 + 64 * rebote((f + 2) / 5)
-        titulo(d, 160, y - 16, "¡Jugá al truco", 24)
-        titulo(d, 160, y + 12, "contra la computadora!", 18, BLANCO)
+        destellos(d, f, [(22, 70, 6), (300, 76, 7), (292, 120, 4)])
+        y = -40 + 76 * rebote((f + 2) / 5)
+        titulo(d, 160, y, "¡TRUCO!", 56)
         for i, (c, (x, yy)) in enumerate(zip(cartas, destino)):
             t = suave((f - 1 - 2 * i) / 4)
             if t > 0:
                 pegar(img, c, x + (1 - t) * (i - 1) * 60, yy + (1 - t) * 140)
         if f >= 9:
             t = suave((f - 8) / 3)
-            pegar(img, cara("ma_smile 006", 50), 46, 124 + (1 - t) * 110)
-            titulo(d, 46, 168 + (1 - t) * 110, "¿Te animás?", 10, BLANCO)
+            pegar(img, cara("ma_smile 006", 56), 44, 146 + (1 - t) * 110)
         if f >= 11:
-            # a blinking "play now" badge
-            r = (25 if f % 2 else 28) * K
-            cx, cy = 284 * K, 146 * K
-            pts = [(cx + (r if j % 2 == 0 else r * 0.8) * math.cos(j * math.pi / 12),
-                    cy + (r if j % 2 == 0 else r * 0.8) * math.sin(j * math.pi / 12)) for j in range(24)]
-            d.polygon(pts, fill=(220, 30, 40), outline=BLANCO)
-            texto_centrado(d, cx, cy - 6 * K, "¡Jugá", fuente(10 * K), BLANCO)
-            texto_centrado(d, cx, cy + 6 * K, "ya!", fuente(10 * K), BLANCO)
+            # a blinking star, no words
+            r = (22 if f % 2 else 26) * K
+            cx, cy = 282 * K, 150 * K
+            pts = [(cx + (r if j % 2 == 0 else r * 0.55) * math.cos(j * math.pi / 5 - math.pi / 2),
+                    cy + (r if j % 2 == 0 else r * 0.55) * math.sin(j * math.pi / 5 - math.pi / 2)) for j in range(10)]
+            d.polygon(pts, fill=(255, 222, 60), outline=BLANCO)
         a.agregar(img, 250 if f >= 11 else 120)
     a.guardar(ruta)
 
@@ -146,88 +145,74 @@ def jugar(ruta):
 def mentira(ruta):
     """The computer catches a false tanto."""
     a = Anuncio((40, 55, 140), (10, 15, 55))
-    c4 = trazos.carta(40 * K, 4, "C", angulo=8)
-    c6 = trazos.carta(40 * K, 6, "O", angulo=-8)
+    c4 = trazos.carta(46 * K, 4, "C", angulo=8)
+    c6 = trazos.carta(46 * K, 6, "O", angulo=-8)
     for f in range(15):
         img, d = a.nuevo()
         destellos(d, f, [(20, 20, 5), (128, 150, 4), (300, 150, 5)])
         nombre = "ma_smile 006" if f < 5 else ("ma_smile 011" if f < 8 else "ma_smile 004")
-        pegar(img, cara(nombre, 76), 54, 72)
+        pegar(img, cara(nombre, 80), 54, 62)
         if f >= 1:
-            globo(d, (150, 14, 306, 52), (262, 76), "¡Tengo 33 de tanto!", 12)
+            globo(d, (160, 8, 300, 68), (200, 86), "¡33!", LETRA_MINIMA)
         if f >= 4:
             t = suave((f - 4) / 3)
-            pegar(img, c4, 232 - 20 * t, 112 + (1 - t) * 80)
-            pegar(img, c6, 262 + 20 * t, 112 + (1 - t) * 80)
+            pegar(img, c4, 210 - 22 * t, 128 + (1 - t) * 80)
+            pegar(img, c6, 246 + 22 * t, 128 + (1 - t) * 80)
         if f >= 7:
             s = 1 + 1.2 * (1 - suave((f - 7) / 2))
-            sello = Image.new("RGBA", (int(190 * K * s), int(52 * K * s)), (0, 0, 0, 0))
+            sello = Image.new("RGBA", (int(300 * K * s), int(70 * K * s)), (0, 0, 0, 0))
             ds = ImageDraw.Draw(sello)
             ds.rounded_rectangle((4, 4, sello.width - 5, sello.height - 5), radius=int(12 * s),
-                                 outline=(230, 20, 30), width=int(5 * K * s), fill=(255, 255, 255, 215))
-            texto_centrado(ds, sello.width / 2, sello.height / 2, "¡MENTIRA!", fuente(30 * K * s), (225, 20, 30))
-            sello = sello.rotate(-10, resample=Image.Resampling.BICUBIC, expand=True)
+                                 outline=(230, 20, 30), width=int(5 * K * s), fill=(255, 255, 255, 225))
+            texto_centrado(ds, sello.width / 2, sello.height / 2, "¡MENTIRA!", fuente(LETRA_MINIMA * K * s),
+                           (225, 20, 30))
+            sello = sello.rotate(-8, resample=Image.Resampling.BICUBIC, expand=True)
             temblor = (3 if f % 2 else -3) if f < 11 else 0
-            pegar(img, sello, 196 + temblor, 112, con_sombra=False)
-        if f >= 9:
-            titulo(d, 160, 166, "Si mentís el tanto, te cobra", 12, BLANCO)
-            titulo(d, 160, 184, "los puntos… ¡y cinco más!", 12, AMARILLO)
+            pegar(img, sello, 160 + temblor, 140, con_sombra=False)
         a.agregar(img, 300 if f in (3, 14) else 150)
     a.guardar(ruta)
 
 
 def recuerdos(ruta):
-    """The computer remembers how you sing your tanto."""
+    """The computer remembers how you sing your tanto: a thinking face and growing bars."""
     a = Anuncio((110, 50, 150), (30, 10, 60))
-    filas = [("% ganados", 33.33, 100, " %"), ("% tantos mentirosos", 12.5, 100, " %"),
-             ("Promedio de tanto", 24.6, 33, "")]
+    valores = [0.33, 0.125, 0.75]
     for f in range(15):
         img, d = a.nuevo()
         destellos(d, f, [(16, 60, 4), (304, 62, 4)])
-        titulo(d, 136, 20, "La compu tiene «recuerdos»", 15)
-        titulo(d, 136, 42, "Se acuerda de cómo cantás el tanto", 10, BLANCO)
-        pegar(img, cara("ma_smile 011" if f % 6 < 3 else "ma_smile 006", 44), 290, 34, con_sombra=False)
-        for i, (etiqueta, valor, tope, unidad) in enumerate(filas):
-            y = 66 + i * 33
+        titulo(d, 124, 34, "Memoria", LETRA_MINIMA)
+        pegar(img, cara("ma_smile 011" if f % 6 < 3 else "ma_smile 006", 60), 280, 40, con_sombra=False)
+        for i, valor in enumerate(valores):
+            y = 82 + i * 36
             t = suave((f - 1 - i) / 6)
-            texto_izq(d, 30, y, etiqueta, 10)
-            d.rounded_rectangle((30 * K, (y + 8) * K, 236 * K, (y + 22) * K), radius=12,
+            d.rounded_rectangle((30 * K, y * K, 290 * K, (y + 24) * K), radius=16,
                                 fill=(255, 255, 255, 50), outline=(255, 255, 255))
-            largo = 206 * valor / tope * t
+            largo = 260 * valor * t
             if largo > 5:
                 color = [(90, 220, 120), (250, 110, 90), (100, 180, 255)][i]
-                d.rounded_rectangle((30 * K, (y + 8) * K, (30 + largo) * K, (y + 22) * K), radius=12, fill=color)
-            numero = f"{valor * t:.2f}".rstrip("0").rstrip(".") if t < 1 else f"{valor:g}"
-            titulo(d, 270, y + 15, numero + unidad, 12, AMARILLO)
-        if f >= 9:
-            titulo(d, 160, 182, "…y con eso decide: ¿quiero o no quiero?", 11, AMARILLO)
+                d.rounded_rectangle((30 * K, y * K, (30 + largo) * K, (y + 24) * K), radius=16, fill=color)
         a.agregar(img, 300 if f == 14 else 140)
     a.guardar(ruta)
 
 
 def flor(ruta):
-    """The flor option and its answers."""
+    """Three cards of one suit: flor."""
     a = Anuncio((190, 40, 60), (70, 8, 25))
-    cartas = [trazos.carta(58 * K, n, "C", angulo=ang) for n, ang in ((7, 16), (6, 0), (5, -16))]
-    frases = ["Con flor me achico", "Con flor juego", "Contra flor al resto"]
+    cartas = [trazos.carta(62 * K, n, "C", angulo=ang) for n, ang in ((7, 16), (6, 0), (5, -16))]
     for f in range(16):
         img, d = a.nuevo()
-        destellos(d, f, [(150, 30, 6), (300, 90, 5), (20, 20, 4)], color=(255, 230, 120))
+        destellos(d, f, [(150, 30, 6), (300, 150, 5), (20, 20, 4)], color=(255, 230, 120))
         for i, c in enumerate(cartas):
             t = suave((f + 2 - i) / 4)
-            pegar(img, c, 82 + (i - 1) * 36 * t, 100 + (1 - t) * 120 + abs(i - 1) * 6)
+            pegar(img, c, 72 + (i - 1) * 34 * t, 104 + (1 - t) * 120 + abs(i - 1) * 6)
         s = rebote((f - 2) / 3)
         if s > 0.05:
-            titulo(d, 228, 52, "¡FLOR!", max(4, 40 * s))
+            titulo(d, 222, 80, "¡FLOR!", max(4, 50 * s))
         if f >= 5:
             i = min(2, (f - 5) // 3)
-            x = 228 + (1 - suave(((f - 5) % 3 + 1) / 2)) * 90 if f < 14 else 228
-            titulo(d, x, 102, frases[i], 13, BLANCO)
             for j in range(3):
                 color = AMARILLO if j == i else (150, 90, 100)
-                d.ellipse(((213 + j * 15) * K, 120 * K, (219 + j * 15) * K, 126 * K), fill=color)
-        if f >= 11:
-            titulo(d, 160, 176, "Activá la flor en el menú Juego", 13, AMARILLO)
+                d.ellipse(((210 + j * 22) * K, 130 * K, (220 + j * 22) * K, 140 * K), fill=color)
         a.agregar(img, 300 if f == 15 else 150)
     a.guardar(ruta)
 
@@ -246,19 +231,18 @@ def puntos(ruta):
     for f in range(18):
         img, d = a.nuevo()
         destellos(d, f, [(24, 60, 4), (296, 60, 4)])
-        titulo(d, 160, 22, "¿A 15 o a 30 puntos?", 20)
+        titulo(d, 160, 32, "¿15 o 30?", LETRA_MINIMA)
         n = min(15, f + 1)
         for g in range(3):                       # three boxes of five
-            x, y, L = 52 + g * 82, 48, 54
+            x, y, L = 40 + g * 66, 78, 46
             lados = [(x, y + L, x, y), (x, y, x + L, y), (x + L, y, x + L, y + L),
                      (x + L, y + L, x, y + L), (x, y + L, x + L, y)]
             for k in range(5):
                 if g * 5 + k < n:
                     fosforo(img, *lados[k])
-        titulo(d, 160, 128, f"{n}", 24, BLANCO)
+        titulo(d, 270, 104, f"{n}", 56, BLANCO)
         if f >= 14:
-            titulo(d, 160, 164, "Anotá con fósforos, como en el boliche.", 11, BLANCO)
-            titulo(d, 160, 182, "Vos elegís en el menú Puntaje", 12, AMARILLO)
+            titulo(d, 160, 166, "Fósforos", LETRA_MINIMA, AMARILLO)
         a.agregar(img, 300 if f == 17 else 140)
     a.guardar(ruta)
 
@@ -270,10 +254,10 @@ def publique(ruta):
     d0.rounded_rectangle((14, 14, W * K - 15, H * K - 15), radius=14, outline=(230, 180, 40), width=4)
     # gold title once, with its alpha as the mask for the moving shine
     capa = Image.new("RGBA", (W * K, H * K), (0, 0, 0, 0))
-    texto_centrado(ImageDraw.Draw(capa), W * K / 2, 66 * K, "Naipalia", fuente(54 * K), (255, 200, 40),
+    texto_centrado(ImageDraw.Draw(capa), W * K / 2, 48 * K, "Naipalia", fuente(58 * K), (255, 200, 40),
                    (90, 40, 0), 6)
     letras = Image.new("L", capa.size, 0)
-    texto_centrado(ImageDraw.Draw(letras), W * K / 2, 66 * K, "Naipalia", fuente(54 * K), 255)
+    texto_centrado(ImageDraw.Draw(letras), W * K / 2, 48 * K, "Naipalia", fuente(58 * K), 255)
     for f in range(14):
         img, d = a.nuevo()
         img.paste(capa, (0, 0), capa)
@@ -282,10 +266,10 @@ def publique(ruta):
         ImageDraw.Draw(brillo).polygon([(bx, 0), (bx + 26 * K, 0), (bx - 34 * K, H * K), (bx - 60 * K, H * K)],
                                        fill=210)
         img.paste((255, 255, 235), (0, 0), Image.composite(brillo, Image.new("L", capa.size, 0), letras))
-        titulo(d, 160, 114, "Truco argentino", 19, BLANCO)
+        titulo(d, 160, 108, "Truco", LETRA_MINIMA, BLANCO)
         for i, p in enumerate("EBOC"):
-            salto = max(0.0, math.sin((f - i * 2) * math.pi / 7)) * 12
-            trazos.palo(d, p, (88 + i * 48) * K, (160 - salto) * K, 40 * K)
+            salto = max(0.0, math.sin((f - i * 2) * math.pi / 7)) * 8
+            trazos.palo(d, p, (88 + i * 48) * K, (164 - salto) * K, 34 * K)
         a.agregar(img, 130)
     a.guardar(ruta)
 

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Breaks the desktop table on purpose, one fault at a time, and tells which Qt test
+# caught each fault. Usage: bash qt/fallas_deliberadas.sh [BUILD_DIR]   (default: build)
+# Needs a clean qt/ folder: every fault is undone with git checkout.
+set -uo pipefail
+raiz=$(cd "$(dirname "$0")/.." && pwd)
+cd "$raiz"
+build=${1:-build}
+if ! git diff --quiet -- qt; then echo "qt/ has uncommitted changes" >&2; exit 2; fi
+artefactos=$(mktemp -d)
+trap 'git checkout -q -- qt; rm -rf "$artefactos"' EXIT
+
+probar() {
+    local nombre=$1 archivo=$2 viejo=$3 nuevo=$4 atrapada=""
+    python3 - "$archivo" "$viejo" "$nuevo" <<'PY' || { echo "$nombre: the code to break was not found"; return; }
+import sys
+p, viejo, nuevo = sys.argv[1:]
+s = open(p).read()
+if viejo not in s:
+    sys.exit(1)
+open(p, 'w').write(s.replace(viejo, nuevo, 1))
+PY
+    if ! cmake --build "$build" >/dev/null 2>&1; then
+        echo "$nombre: does not build"
+    else
+        QT_QPA_PLATFORM=offscreen timeout 120 "$build/qt/naipalia-prueba-mesa" "$build/programa" "$artefactos" \
+            >/dev/null 2>&1 || atrapada+=" mesa_qt"
+        for e in 1 1.5 2; do
+            timeout 120 "$build/qt/naipalia-prueba-ronda" "$build/programa" "$artefactos/$e" "$e" >/dev/null 2>&1 ||
+                atrapada+=" ronda_qt_${e}x"
+        done
+        echo "$nombre:${atrapada:- NOT CAUGHT}"
+    fi
+    git checkout -q -- qt
+}
+
+probar "no focus moved to a card" qt/lienzo.cpp $'    reenfocar_ = false;\n    for' $'    reenfocar_ = false;\n    return;\n    for'
+probar "no focus back after a dialog" qt/escena.cpp 'principal_->lienzo().enfocarSeguro();' '(void)0;'
+probar "Enter does not press" qt/controles_qt.cpp $'        animateClick();\n        return;' '        (void)0;'
+probar "no focus mark on the card" qt/lienzo.cpp 'ahora->marcar(Marca::Foco, true);' '(void)ahora;'
+probar "Sí/No without letters" qt/mensajes_qt.cpp '"&Sí"' '"Sí"'
+probar "dialogs never narrowed" qt/dialogo.cpp '    if (ancho > 0 && pixelesPorTwip > 0)' '    if (false)'
+probar "end of round over the hands" qt/dialogo.cpp 'caja.moveTop(manos.bottom() + 1 + separacion);' 'caja.moveTop(manos.top());'
+probar "no drop outline" qt/lienzo.cpp '    if (arrastrada_ < 0) return;' '    return;'
+probar "cards not raised in play order" qt/lienzo.cpp '    for (std::size_t i : subir_) alFrente(i);' '    (void)0;'
+probar "no winner's mark" qt/lienzo.cpp '        imagen->marcar(Marca::Ganadora, true);' '        continue;'
+probar "texts not scaled with the table" qt/escala.cpp 'std::floor(base * escala + 1e-6)' 'std::floor(base * 1.6 + 1e-6)'
+cmake --build "$build" >/dev/null 2>&1

@@ -1,0 +1,304 @@
+// A round played as a player would on a 1280 x 1024 screen, at the scale factor given on
+// the command line: the keyboard's focus, the drop place shown while dragging, the order
+// of the cards on the table, the winner of each hand, and where the end-of-round dialog
+// opens. A picture of each stage goes to the artifacts folder.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "game/estado.h"
+#include "game/mesa.h"
+#include "qt/controles_qt.h"
+#include "qt/dialogo.h"
+#include "qt/lienzo.h"
+#include "qt/menus_qt.h"
+#include "qt/programa.h"
+#include "qt/ventana_principal.h"
+#include "shell/naipalia.h"
+
+namespace {
+
+QString carpetaPrograma;
+QString carpetaArtefactos;
+
+using namespace naipalia;
+
+// Every call of the computer is refused, so the round ends soon and without questions.
+class MensajesQueNo : public Mensajes {
+public:
+    Respuesta mostrar(const std::string&, Icono, Botones botones, Respuesta) override {
+        return botones == Botones::SiNo ? Respuesta::No : Respuesta::Aceptar;
+    }
+};
+
+class RondaQt : public ::testing::Test {
+protected:
+    void SetUp() override {
+        programa.juego().arrancar();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&ventana()));
+        ventana().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&ventana()));
+    }
+
+    vista::VentanaPrincipal& ventana() { return *programa.escena().principal(); }
+    vista::Lienzo& lienzo() { return ventana().lienzo(); }
+    Naipalia& mesa() { return programa.juego().naipalia; }
+    QWidget* widget(const Control& c) { return lienzo().widgetDe(c); }
+    QPoint enVentana(QPointF enLienzo) { return lienzo().mapTo(&ventana(), enLienzo.toPoint()); }
+    QPointF enLienzo(double left, double top) {
+        return QPointF(lienzo().rectangulo(left, top, 0, 0).topLeft());
+    }
+
+    void guardar(const QPixmap& dibujo, const QString& nombre) {
+        ASSERT_TRUE(QDir().mkpath(carpetaArtefactos));
+        EXPECT_TRUE(dibujo.save(QDir(carpetaArtefactos).filePath(nombre)));
+    }
+
+    // The screen as the player sees it: the table and the dialog in front, where they lie.
+    QPixmap pantalla(QWidget* frente) {
+        const QRect libre = ventana().screen()->geometry();
+        QPixmap todo(libre.size());
+        todo.fill(QColor(0x30, 0x30, 0x38));
+        QPainter pintor(&todo);
+        pintor.drawPixmap(ventana().mapToGlobal(QPoint(0, 0)) - libre.topLeft(), ventana().grab());
+        if (frente) pintor.drawPixmap(frente->mapToGlobal(QPoint(0, 0)) - libre.topLeft(), frente->grab());
+        return todo;
+    }
+
+    bool esBotonCarta(const QWidget* w) {
+        for (int s = 1; s <= 3; ++s)
+            if (w && w == widget(mesa().BotonCarta(s))) return true;
+        return false;
+    }
+
+    bool turnoDelJugador() {
+        if (QApplication::activeModalWidget()) return false;
+        for (int s = 1; s <= 3; ++s)
+            if (mesa().BotonCarta(s).Enabled()) return true;
+        return false;
+    }
+
+    const Control* cartaEn(double left, double top) {
+        for (int c = 0; c < 40; ++c) {
+            const Control& carta = mesa().Carta(c);
+            if (carta.Visible() && carta.Left() == left && carta.Top() == top) return &carta;
+        }
+        return nullptr;
+    }
+
+    // The rectangle of the table's hand places, both sides, on the screen.
+    QRect lugarDeLasManos() {
+        const double izquierda = std::min(LeftMesaCompu[1], LeftMesaJugador[1]);
+        const double derecha = std::max(LeftMesaCompu[3], LeftMesaJugador[3]) + AnchoCarta;
+        const QRect r = lienzo().rectangulo(izquierda, TopMesaCompu, derecha - izquierda,
+                                            TopMesaJugador + AltoCarta - TopMesaCompu);
+        return QRect(lienzo().mapToGlobal(r.topLeft()), r.size());
+    }
+
+    // Once both cards of a hand are down: the second lies on top where they overlap, and
+    // the winner shows its mark.
+    void revisarMano(int h) {
+        const auto i = static_cast<std::size_t>(h);
+        const Control* jugador = cartaEn(LeftMesaJugador[i], TopMesaJugador);
+        const Control* compu = cartaEn(LeftMesaCompu[i], TopMesaCompu);
+        const std::string& ganador = mesa().TextoMano(h).Text();
+        if (!jugador || !compu || ganador.empty() || revisadas_[i]) return;
+        revisadas_[i] = true;
+        const Control* segunda = abreJugador_[i] ? compu : jugador;
+        const QPointF cruce = enLienzo((LeftMesaJugador[i] + LeftMesaCompu[i] + AnchoCarta) / 2,
+                                       (TopMesaJugador + TopMesaCompu + AltoCarta) / 2);
+        EXPECT_EQ(lienzo().childAt(cruce.toPoint()), widget(*segunda)) << "hand " << h << ": the card played last is under: "
+            << (lienzo().childAt(cruce.toPoint()) ? lienzo().childAt(cruce.toPoint())->objectName().toStdString() : "-")
+            << " vs " << widget(*segunda)->objectName().toStdString();
+        auto marcada = [&](const Control* c) {
+            auto* imagen = dynamic_cast<vista::ImagenQt*>(widget(*c));
+            return imagen && imagen->marcada(vista::Marca::Ganadora);
+        };
+        if (ganador == Computadora || ganador == Iguales) {
+            EXPECT_TRUE(marcada(compu)) << "hand " << h;
+        }
+        if (ganador != Computadora) {
+            EXPECT_TRUE(marcada(jugador)) << "hand " << h;
+        } else {
+            EXPECT_FALSE(marcada(jugador)) << "hand " << h;
+        }
+        // Who leads the next hand: its winner, the mano (the player here) after a tie.
+        if (h < 3) abreJugador_[i + 1] = ganador != Computadora;
+        if (!capturaMano_) {
+            capturaMano_ = true;
+            guardar(pantalla(QApplication::activeModalWidget()), "3-mano-decidida.png");
+        }
+    }
+
+    void revisarFinRonda(QWidget* dialogo) {
+        finRonda_ = true;
+        if (qEnvironmentVariableIsSet("DEPURAR"))
+            for (QWidget* w : dialogo->findChildren<QWidget*>())
+                std::fprintf(stderr, "%s %d,%d %dx%d vis=%d\n", qPrintable(w->objectName()), w->x(), w->y(), w->width(), w->height(), w->isVisible());
+        const QRect caja = dialogo->frameGeometry();
+        const QRect libre = ventana().screen()->availableGeometry();
+        EXPECT_TRUE(libre.contains(caja)) << "the dialog " << caja.x() << "," << caja.y() << " " << caja.width()
+                                          << "x" << caja.height() << " leaves the screen";
+        EXPECT_LE(caja.width(), ventana().frameGeometry().width()) << "the dialog is wider than the table";
+        EXPECT_FALSE(caja.intersects(lugarDeLasManos())) << "the dialog covers the hands";
+        // Its button lies wholly inside it.
+        auto* proxima = dialogo->findChild<QPushButton*>("BotonMesa");
+        ASSERT_NE(proxima, nullptr);
+        EXPECT_TRUE(dialogo->rect().contains(QRect(proxima->mapTo(dialogo, QPoint(0, 0)), proxima->size())));
+        for (int h = 1; h <= 3; ++h) revisarMano(h);
+        guardar(pantalla(dialogo), "4-fin-de-ronda.png");
+        proxima->click();
+    }
+
+    MensajesQueNo mensajes;
+    vista::Programa programa{carpetaPrograma, &mensajes};
+    std::array<bool, 4> revisadas_{};
+    std::array<bool, 4> abreJugador_{false, true, false, false};
+    bool capturaMano_ = false;
+    bool finRonda_ = false;
+};
+
+TEST_F(RondaQt, UnaRondaJugadaConElTecladoYArrastrando) {
+    ventana().menus().accion(mesa().MenuMJugador)->trigger();
+    QTest::keyClick(&ventana(), Qt::Key_F5);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return turnoDelJugador(); }, 5000)) << "no deal";
+
+    // After the deal: on a card, never on a call or the deck.
+    EXPECT_TRUE(esBotonCarta(QApplication::focusWidget()))
+        << "focus after the deal on " << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "nothing");
+    guardar(ventana().grab(), "1-reparto.png");
+
+    // The end of the round and each decided hand are looked at while they are on the table.
+    QTimer asistente;
+    QObject::connect(&asistente, &QTimer::timeout, [&] {
+        for (int h = 1; h <= 3; ++h) revisarMano(h);
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->objectName() == "FinRonda" && modal->isVisible() && !finRonda_) revisarFinRonda(modal);
+    });
+    asistente.start(20);
+
+    // The first card is dragged with the right button onto the table.
+    const Control& carta = mesa().Carta(programa.juego().estado.carta(1));
+    const QRect casa = lienzo().rectangulo(LeftMano[1], TopMano, AnchoCarta, AltoCarta);
+    QWindow* ventanaQt = ventana().windowHandle();
+    const QPointF agarre = casa.center();
+    const QPointF tomada = agarre - QPointF(4, 4);
+    const double k = lienzo().escala();
+    // The corner in the middle of the place accepted for hand 1, and then 900 twips off it.
+    const ZonaJugada& z = ZonasJugada[1];
+    const QPointF esquina((z.desde + z.hasta) / 2, (TopZonaDesde + TopZonaHasta) / 2);
+    const QPointF dentro = tomada + (esquina - QPointF(LeftMano[1], TopMano)) * k;
+    const QPointF fuera = dentro + QPointF(900, 300) * k;
+    QTest::mousePress(ventanaQt, Qt::RightButton, {}, enVentana(agarre));
+    QTest::mouseMove(ventanaQt, enVentana(tomada));
+    QTest::mouseMove(ventanaQt, enVentana(fuera));
+    ASSERT_NE(lienzo().zona(), nullptr) << "no outline while dragging";
+    EXPECT_TRUE(lienzo().zona()->isVisible());
+    EXPECT_FALSE(lienzo().zona()->encendida()) << "lit while a release would not be accepted";
+    QTest::mouseMove(ventanaQt, enVentana(dentro));
+    EXPECT_TRUE(lienzo().zona()->isVisible());
+    EXPECT_TRUE(lienzo().zona()->encendida()) << "not lit while a release would be accepted";
+    // The outline is drawn on the felt, under the card.
+    const QRect marco = lienzo().zona()->geometry();
+    EXPECT_TRUE(widget(mesa().DisenoMesa)->geometry().contains(marco));
+    guardar(ventana().grab(), "2-arrastre.png");
+    QTest::mouseRelease(ventanaQt, Qt::RightButton, {}, enVentana(dentro));
+    EXPECT_FALSE(lienzo().zona()->isVisible());
+    EXPECT_EQ(carta.Top(), TopMesaJugador) << "the card dropped in the outline was not played";
+
+    // The rest of the round with the keyboard: Enter plays the focused card.
+    bool capturada = false;
+    for (int jugadas = 0; jugadas < 6 && !finRonda_; ++jugadas) {
+        if (!QTest::qWaitFor([&] { return finRonda_ || turnoDelJugador(); }, 5000)) break;
+        if (finRonda_) break;
+        QWidget* foco = QApplication::focusWidget();
+        if (!foco) std::fprintf(stderr, "activa=%p ventana-foco=%s\n", (void*)QApplication::activeWindow(), ventana().focusWidget() ? qPrintable(ventana().focusWidget()->objectName()) : "-");
+        ASSERT_TRUE(esBotonCarta(foco)) << "focus after a card on "
+                                        << (foco ? foco->objectName().toStdString() + foco->metaObject()->className() : "nothing");
+        if (!capturada) {
+            capturada = true;
+            guardar(ventana().grab(), "3-tras-una-carta.png");
+        }
+        QTest::keyClick(foco, Qt::Key_Return);
+        QTest::qWait(150);
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return finRonda_; }, 5000)) << "the round did not end";
+    asistente.stop();
+}
+
+// At the smallest window the game allows and larger, every text of the table fits its
+// control, so none crosses a frame.
+TEST_F(RondaQt, LosTextosCabenEnSusControles) {
+    ventana().menus().accion(mesa().MenuMJugador)->trigger();
+    QTest::keyClick(&ventana(), Qt::Key_F5);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return turnoDelJugador(); }, 5000));
+    int n = 0;
+    for (const QSize tamano : {QSize(800, 600), QSize(1000, 640), QSize(1180, 900)}) {
+        ventana().resize(tamano);
+        QTest::qWait(30);
+        for (QWidget* w : lienzo().findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!w->isVisible()) continue;
+            QString texto;
+            bool envuelto = false;
+            QRect caja = w->contentsRect();
+            if (auto* etiqueta = qobject_cast<QLabel*>(w)) {
+                texto = etiqueta->text();
+                envuelto = etiqueta->wordWrap();
+                caja = etiqueta->contentsRect().adjusted(etiqueta->margin(), etiqueta->margin(), -etiqueta->margin(),
+                                                         -etiqueta->margin());
+            } else if (auto* boton = qobject_cast<QPushButton*>(w)) {
+                texto = boton->text().remove('&');
+                caja = caja.adjusted(2, 0, -2, 0);
+            }
+            if (texto.trimmed().isEmpty()) continue;
+            const QFontMetrics medidas(w->font());
+            const QRect ocupa = envuelto ? medidas.boundingRect(QRect(0, 0, caja.width(), 100000), Qt::TextWordWrap, texto)
+                                         : QRect(0, 0, medidas.horizontalAdvance(texto.trimmed()), medidas.height());
+            EXPECT_LE(ocupa.width(), caja.width() + 1) << w->objectName().toStdString() << " at " << tamano.width()
+                                                   << "x" << tamano.height() << ": " << texto.toStdString();
+            EXPECT_LE(ocupa.height(), caja.height() + 2) << w->objectName().toStdString() << " at " << tamano.width()
+                                                     << "x" << tamano.height() << ": " << texto.toStdString();
+            ++n;
+        }
+        if (tamano.width() == 800) guardar(ventana().grab(), "5-800x600.png");
+    }
+    EXPECT_GT(n, 30);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc < 3) {
+        std::fprintf(stderr, "uso: %s <carpeta del programa> <carpeta de artefactos> [escala]\n", argv[0]);
+        return 2;
+    }
+    carpetaPrograma = QString::fromLocal8Bit(argv[1]);
+    carpetaArtefactos = QString::fromLocal8Bit(argv[2]);
+    const QByteArray escala = argc > 3 ? QByteArray(argv[3]) : QByteArray("1");
+    // A 1280 x 1024 screen on Qt's offscreen platform, at the scale asked for.
+    QDir().mkpath(carpetaArtefactos);
+    const QString config = QDir(carpetaArtefactos).filePath("pantalla.json");
+    QFile archivo(config);
+    if (!archivo.open(QIODevice::WriteOnly)) return 2;
+    archivo.write(R"({"windowFrameMargins": true, "screens": [{"name": "prueba", "x": 0, "y": 0,
+        "width": 1280, "height": 1024, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    archivo.close();
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
+    qputenv("QT_SCALE_FACTOR", escala);
+    QApplication aplicacion(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    vista::PrepararAplicacion(carpetaPrograma);
+    return RUN_ALL_TESTS();
+}
