@@ -100,9 +100,12 @@ void Cantos::declararFlor() {
     else PedirFlorJugador();
 }
 
+// Declining gives the points to the side that called last: after the player's own flor
+// met the computer's duel, that is the computer now.
 void Cantos::Flores_BotonAchico_Click() {
     flores.EtiquetaFlor.Caption("");
     e.EstadoFlor = NivelFlor::FlorAchico;
+    e.QuienFlor = Lado::Computadora;
     if (e.PuntosComputadora + 4 >= e.PuntosJuego) op.AvisoFinalPorPuntos();
     flores.Unload();
 }

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "game/estado.h"
+#include "game/nombres.h"
 #include "game/mesa.h"
 #include "qt/controles_qt.h"
 #include "qt/escala.h"
@@ -411,8 +411,8 @@ void Lienzo::marcarGanadora(int mano, const std::string& ganador) {
     if (mano < 1 || mano > 3) return;
     const auto h = static_cast<std::size_t>(mano);
     std::vector<Elemento*> cartas;
-    if (ganador != Computadora) cartas.push_back(cartaEn(LeftMesaJugador[h], TopMesaJugador));
-    if (ganador == Computadora || ganador == Iguales) cartas.push_back(cartaEn(LeftMesaCompu[h], TopMesaCompu));
+    if (ganador != NombreComputadora) cartas.push_back(cartaEn(LeftMesaJugador[h], TopMesaJugador));
+    if (ganador == NombreComputadora || ganador == PalabraIguales) cartas.push_back(cartaEn(LeftMesaCompu[h], TopMesaCompu));
     for (Elemento* e : cartas) {
         auto* imagen = e ? dynamic_cast<ImagenQt*>(e->widget) : nullptr;
         if (!imagen) continue;

@@ -21,6 +21,7 @@
 #include "game/mesa.h"
 #include "qt/controles_qt.h"
 #include "qt/lienzo.h"
+#include "qt/prueba_llamadas.h"
 #include "qt/mensajes_qt.h"
 #include "qt/menus_qt.h"
 #include "qt/programa.h"
@@ -197,6 +198,7 @@ TEST_F(MesaQt, ElTecladoQuedaEnUnaCartaYEspacioOEnterLaJuegan) {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal && modal->objectName() == "FinRonda")
             if (auto* b = modal->findChild<QPushButton*>("BotonMesa")) b->click();
+        naipalia::vista::prueba::ResponderLlamada(modal);
     });
     cierre.start(20);
     repartirSiendoMano();
@@ -219,7 +221,7 @@ TEST_F(MesaQt, ElTecladoQuedaEnUnaCartaYEspacioOEnterLaJuegan) {
     QTimer::singleShot(0, [&] {
         if (auto* b = QApplication::activeModalWidget()->findChild<QPushButton*>("Boton")) b->click();
     });
-    programa.juego().mostrarModal(largo);
+    programa.juego().operacion.mostrarModal(largo);
     QCoreApplication::processEvents();
     EXPECT_TRUE(enfocadaUnaCarta()) << "after a dialog: " << QApplication::focusWidget()->objectName().toStdString();
 
@@ -260,7 +262,7 @@ TEST_F(MesaQt, UnDialogoAnchoEnvuelveSuMensajeYNoPasaDeLaMesa) {
     std::string texto;
     while (texto.size() < 600) texto += "Me ganaste esta ronda, pero ya veremos la próxima. ";
     largo.Mensaje.Caption(texto);
-    programa.juego().mostrarModal(largo);
+    programa.juego().operacion.mostrarModal(largo);
     ASSERT_TRUE(visto);
     const QRect mesaVentana = ventana().frameGeometry();
     EXPECT_LE(caja.width(), mesaVentana.width());

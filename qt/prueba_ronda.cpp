@@ -18,11 +18,12 @@
 #include <string>
 #include <vector>
 
-#include "game/estado.h"
+#include "game/nombres.h"
 #include "game/mesa.h"
 #include "qt/controles_qt.h"
 #include "qt/dialogo.h"
 #include "qt/lienzo.h"
+#include "qt/prueba_llamadas.h"
 #include "qt/menus_qt.h"
 #include "qt/programa.h"
 #include "qt/ventana_principal.h"
@@ -126,16 +127,16 @@ protected:
             auto* imagen = dynamic_cast<vista::ImagenQt*>(widget(*c));
             return imagen && imagen->marcada(vista::Marca::Ganadora);
         };
-        if (ganador == Computadora || ganador == Iguales) {
+        if (ganador == NombreComputadora || ganador == PalabraIguales) {
             EXPECT_TRUE(marcada(compu)) << "hand " << h;
         }
-        if (ganador != Computadora) {
+        if (ganador != NombreComputadora) {
             EXPECT_TRUE(marcada(jugador)) << "hand " << h;
         } else {
             EXPECT_FALSE(marcada(jugador)) << "hand " << h;
         }
         // Who leads the next hand: its winner, the mano (the player here) after a tie.
-        if (h < 3) abreJugador_[i + 1] = ganador != Computadora;
+        if (h < 3) abreJugador_[i + 1] = ganador != NombreComputadora;
         if (!capturaMano_) {
             capturaMano_ = true;
             guardar(pantalla(QApplication::activeModalWidget()), "3-mano-decidida.png");
@@ -186,6 +187,7 @@ TEST_F(RondaQt, UnaRondaJugadaConElTecladoYArrastrando) {
         for (int h = 1; h <= 3; ++h) revisarMano(h);
         QWidget* modal = QApplication::activeModalWidget();
         if (modal && modal->objectName() == "FinRonda" && modal->isVisible() && !finRonda_) revisarFinRonda(modal);
+        vista::prueba::ResponderLlamada(modal);
     });
     asistente.start(20);
 

@@ -52,10 +52,11 @@ void Liquidacion::BotonMesa_Click() {
         if (e.JerarquiaJugador[3] != SinJugar) {
             mostrarTodasLasCartas();
         } else {
+            // A credit that ends the game ends the settlement too.
             MostrarCartasComputadora();
-            certificarCartasEnMesa();
-            SumarTantoNoQueridoJugador();
-            SumarTantoNoQueridoComputadora();
+            if (!e.FinJuego) certificarCartasEnMesa();
+            if (!e.FinJuego) SumarTantoNoQueridoJugador();
+            if (!e.FinJuego) SumarTantoNoQueridoComputadora();
         }
     }
     finRonda.Unload();

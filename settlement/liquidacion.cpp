@@ -46,6 +46,7 @@ void Liquidacion::mentira() {
 // The player shows all three cards.
 void Liquidacion::mostrarTodasLasCartas() {
     MostrarCartasComputadora();
+    if (e.FinJuego) return;
     const bool unPalo = MismoPalo(e.carta(1), e.carta(2), e.carta(3));
     const bool floresGanadas = e.EstadoFlor == NivelFlor::FlorContra || e.EstadoFlor == NivelFlor::FlorJuego;
     if (e.EstadoFlor != NivelFlor::Nada) {
@@ -90,8 +91,8 @@ void Liquidacion::mostrarTodasLasCartas() {
     } else if (e.JerarquiaJugador[3] == SinJugar) {
         ronda.SubValorTantoMesa(true);
     }
-    SumarTantoNoQueridoJugador();
-    SumarTantoNoQueridoComputadora();
+    if (!e.FinJuego) SumarTantoNoQueridoJugador();
+    if (!e.FinJuego) SumarTantoNoQueridoComputadora();
 }
 
 // Only the cards on the table prove what the player declared.
