@@ -51,7 +51,7 @@ void Cantos::Tanto_Load() {
     op.AvisoVentanaCentral();
     tanto.forma().Top(Tanto::TopEnPantalla);
     e.VecesVentanaTanto = (e.VecesVentanaTanto + 1) % 256;
-    if (op.puertos.imagenes->cargable(op.RutaCaraMenu)) tanto.Image1.Picture(op.RutaCaraMenu);
+    op.MostrarCara(tanto.Image1);
     const Cadena c = e.CadenaEnvido;
     const bool llamadaSola = c == Cadena::Envido || c == Cadena::RealEnvido || c == Cadena::FaltaEnvido;
     tanto.BotonFlor.Enabled(n.MenuFlorOpcion(1).Checked() && e.QuienFlor == Lado::Nadie && llamadaSola &&
@@ -182,6 +182,8 @@ void Cantos::PedirTantoJugador() {
     tanto.EtiquetaTanto.Caption("");
     op.DeshabilitarBotonesTanto();
     tanto.forma().Height(Tanto::AltoTeclado);
+    tanto.EtiquetaNumero.Visible(true);
+    for (int i : tanto.BotonNumeroTanto.indices()) tanto.BotonNumeroTanto(i).Visible(true);
     MostrarTanto();
 }
 

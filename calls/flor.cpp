@@ -79,7 +79,7 @@ void Cantos::BotonFlor_Click() {
 void Cantos::Flores_Load() {
     e.FlorJugador = ValorFlor(e.carta(1), e.carta(2), e.carta(3));
     e.FlorCompu = ValorFlor(e.carta(4), e.carta(5), e.carta(6));
-    if (op.puertos.imagenes->cargable(op.RutaCaraMenu)) flores.Imagen.Picture(op.RutaCaraMenu);
+    op.MostrarCara(flores.Imagen);
 }
 
 void Cantos::Flores_BotonAceptar_Click() {
@@ -174,6 +174,8 @@ void Cantos::PedirFlorJugador() {
     for (Control* b : {&flores.BotonAceptar, &flores.BotonJuego, &flores.BotonAchico, &flores.BotonContra})
         b->Enabled(false);
     flores.forma().Height(Flores::AltoTeclado);
+    flores.EtiquetaNumero.Visible(true);
+    for (int i = 20; i <= 38; ++i) flores.BotonNumeroTanto(i).Visible(true);
     MostrarFlores();
 }
 

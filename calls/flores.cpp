@@ -26,10 +26,12 @@ Flores::Flores() : Ventana("Flores") {
         b.diseno().Enabled = false;
     }
     // The keypad, shown when the dialog grows: 20-29, then 30-38.
-    EtiquetaNumero.disenar(300, 2300, 3600, 260, "Ingresá tu tanto con flor :");
+    // Hidden while the dialog answers a call, as the envido's.
+    EtiquetaNumero.disenar(300, 2300, 3600, 260, "Ingresá tu tanto con flor :").diseno().Visible = false;
     for (int n = 20; n <= 38; ++n) {
         const int columna = n <= 29 ? n - 20 : n - 30;
         BotonNumeroTanto(n).disenar(300 + columna * 585.0, n <= 29 ? 2640 : 3000, 540, 375, std::to_string(n));
+        BotonNumeroTanto(n).diseno().Visible = false;
     }
     etiquetaMensaje_ = &EtiquetaFlor;
     terminarDiseno();

@@ -28,12 +28,14 @@ Tanto::Tanto() : Ventana("Tanto") {
     }
 
     // The keypad, below the answers, shown when the dialog grows: 0-7 and 20-22, then 23-33.
-    EtiquetaNumero.disenar(300, 2300, 3000, 260, "Ingresá tu tanto :");
+    // Hidden while the dialog answers a call: no number can be pressed before its time.
+    EtiquetaNumero.disenar(300, 2300, 3000, 260, "Ingresá tu tanto :").diseno().Visible = false;
     int columna = 0;
     for (int n : BotonNumeroTanto.indices()) {
         const int fila = n <= 22 ? 0 : 1;
         if (n == 23) columna = 0;
         BotonNumeroTanto(n).disenar(300 + columna * 540.0, fila == 0 ? 2640 : 3000, 495, 375, std::to_string(n));
+        BotonNumeroTanto(n).diseno().Visible = false;
         ++columna;
     }
     Multimedia.diseno().Visible = false;

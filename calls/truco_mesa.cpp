@@ -324,7 +324,10 @@ void Cantos::QuieroRetrucoJugador() {
     e.TrucoRecantado = false;
 }
 
-void Cantos::CantoTrucos_Load() { op.LimpiarTrucoRechazado(); }
+void Cantos::CantoTrucos_Load() {
+    op.MostrarCara(cantoTrucos.Imagen);
+    op.LimpiarTrucoRechazado();
+}
 
 void Cantos::CantoTrucos_BotonQuiero_Click() {
     switch (e.EstadoTruco) {
@@ -352,7 +355,10 @@ void Cantos::CantoTrucos_BotonReCanto_Click() {
     cantoTrucos.Unload();
 }
 
-void Cantos::TrucoTantoPrimero_Load() { e.TrucoRechazadoEnJugada = false; }
+void Cantos::TrucoTantoPrimero_Load() {
+    op.MostrarCara(trucoTantoPrimero.Imagen);
+    e.TrucoRechazadoEnJugada = false;
+}
 
 void Cantos::TrucoTantoPrimero_BotonSi_Click() {
     e.EstadoTruco = NivelTruco::Truco;

@@ -3,7 +3,7 @@
 namespace naipalia {
 
 TrucoTantoPrimero::TrucoTantoPrimero() : Ventana("TrucoTantoPrimero") {
-    forma().disenar(0, 0, 6000, 2580, "Naipalia");
+    forma().disenar(0, 0, 6000, 2280, "Naipalia");
     Imagen.disenar(240, 240, 720, 720);
     auto& etiqueta = EtiquetaTruco.disenar(1200, 420, 3000, 400, "Truco!!!").diseno();
     etiqueta.TamanoLetra = 12;

@@ -20,7 +20,7 @@ Liquidacion::Liquidacion(Operacion& operacion, FinJuegos& fj, Ronda& r)
 }
 
 void Liquidacion::FinRonda_Load() {
-    if (op.puertos.imagenes->cargable(op.RutaCaraMenu)) finRonda.Imagen.Picture(op.RutaCaraMenu);
+    op.MostrarCara(finRonda.Imagen);
 }
 
 void Liquidacion::FinRonda_EtiquetaMensaje_Change() {

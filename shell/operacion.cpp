@@ -50,6 +50,10 @@ void Operacion::mostrarModal(Ventana& ventana) {
     puertos.ventanas->mostrarModal(ventana);
 }
 
+void Operacion::MostrarCara(Control& imagen) {
+    if (puertos.imagenes->cargable(RutaCaraMenu)) imagen.Picture(RutaCaraMenu);
+}
+
 // Close, Open, Play on one player; any failure gives the one file message.
 void Operacion::reproducir(const std::string& reproductor, const std::string& archivo) {
     auto& sonidos = *puertos.sonidos;

@@ -20,6 +20,7 @@ class FinRonda;
 class Tanto;
 class Flores;
 class Ventana;
+class Control;
 
 inline const std::string SufijoFinRonda = " Presiona el botón deseado, que terminó la ronda...";
 inline const std::string ErrorArchivo =
@@ -48,6 +49,8 @@ public:
     bool preguntar(const std::string& texto, Respuesta porDefecto = Respuesta::Si);
     double azar() { return puertos.azar->siguiente(); }
     void mostrarModal(Ventana& ventana);
+    // The dialogs' face, when its picture can be read.
+    void MostrarCara(Control& imagen);
 
     void ReproducirVoz(Voz voz);
     void SonidoCarta();
