@@ -1,7 +1,5 @@
 #include "calls/flores.h"
 
-#include <string>
-
 namespace naipalia {
 
 Flores::Flores() : Ventana("Flores") {
@@ -30,7 +28,8 @@ Flores::Flores() : Ventana("Flores") {
     EtiquetaNumero.disenar(300, 2300, 3600, 260, "Ingresá tu tanto con flor :").diseno().Visible = false;
     for (int n = 20; n <= 38; ++n) {
         const int columna = n <= 29 ? n - 20 : n - 30;
-        BotonNumeroTanto(n).disenar(300 + columna * 585.0, n <= 29 ? 2640 : 3000, 540, 375, std::to_string(n));
+        const char numero[3] = {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10), '\0'};
+        BotonNumeroTanto(n).disenar(300 + columna * 585.0, n <= 29 ? 2640 : 3000, 540, 375, numero);
         BotonNumeroTanto(n).diseno().Visible = false;
     }
     etiquetaMensaje_ = &EtiquetaFlor;
