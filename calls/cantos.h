@@ -15,11 +15,12 @@ class Naipalia;
 class Tanto;
 class Computadora;
 class Ronda;
+class Jugadores;
 
 class Cantos {
 public:
     // Binds the table's envido buttons and the Tanto dialog's events.
-    Cantos(Operacion& operacion, Computadora& computadora, Ronda& ronda);
+    Cantos(Operacion& operacion, Computadora& computadora, Ronda& ronda, Jugadores& jugadores);
     Cantos(const Cantos&) = delete;
     Cantos& operator=(const Cantos&) = delete;
 
@@ -45,8 +46,6 @@ public:
     void TantoGanaComputadora(const std::string& prefijo);
     void TantoGanaJugador();
     void AceptarEnvidoJugador(Cadena nivel);
-    // Where the player's declaration joins his history, once players are kept.
-    void GrabarTantoJugador() {}
     // Shown modally, or, when already open, it keeps what it was told and stays.
     void MostrarTanto();
 
@@ -69,6 +68,7 @@ private:
     Tanto& tanto;
     Computadora& computadora;
     Ronda& ronda;
+    Jugadores& jugadores;
 };
 
 }  // namespace naipalia

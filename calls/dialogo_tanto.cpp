@@ -6,6 +6,7 @@
 #include "calls/tanto.h"
 #include "game/tanto.h"
 #include "opponent/computadora.h"
+#include "players/jugadores.h"
 #include "round/ronda.h"
 #include "shell/naipalia.h"
 #include "shell/operacion.h"
@@ -20,8 +21,14 @@ std::string conPuntos(int n, const char* singular, const char* plural) {
 
 }  // namespace
 
-Cantos::Cantos(Operacion& operacion, Computadora& c, Ronda& r)
-    : op(operacion), e(operacion.estado), n(operacion.naipalia), tanto(operacion.tanto), computadora(c), ronda(r) {
+Cantos::Cantos(Operacion& operacion, Computadora& c, Ronda& r, Jugadores& j)
+    : op(operacion),
+      e(operacion.estado),
+      n(operacion.naipalia),
+      tanto(operacion.tanto),
+      computadora(c),
+      ronda(r),
+      jugadores(j) {
     n.BotonEnvido.Click = [this] { BotonEnvido_Click(); };
     n.BotonRealEnvido.Click = [this] { BotonRealEnvido_Click(); };
     n.BotonFaltaEnvido.Click = [this] { BotonFaltaEnvido_Click(); };
@@ -171,7 +178,7 @@ void Cantos::BotonNumeroTanto_Click(int indice) {
     const int c = e.TantoCompu;
     if (indice > c || (indice == c && e.QuienMano != Lado::Computadora)) TantoGanaJugador();
     else TantoGanaComputadora(indice == c ? "Por mano!! " : "");
-    GrabarTantoJugador();
+    jugadores.GrabarTantoJugador();
     tanto.Unload();
 }
 

@@ -31,6 +31,8 @@ public:
     void SubCantoFaltaEnvido(Cadena cadena, const std::string& prefijo);
     // It accepts the player's envido, and the tantos are declared.
     void QuieroEnvidoComputadora(Cadena cadena);
+    // It accepts on the player's history, by its code ("E", "RE", "FE").
+    void QuieroTipoEnvidoComputadora(const std::string& tipo);
     void CantarFlorComputadora();
     void CantarTrucoComputadora();
     void CantarRetrucoComputadora();

@@ -24,7 +24,7 @@ void PrepararAplicacion(const QString& carpeta) {
     if (QFileInfo::exists(icono)) QApplication::setWindowIcon(QIcon(icono));
 }
 
-Programa::Programa(const QString& carpeta, Mensajes* mensajes)
+Programa::Programa(const QString& carpeta, Mensajes* mensajes, BaseDatos* baseDatos)
     : escena_(imagenes_, animaciones_),
       mensajes_(escena_),
       sonidos_(carpeta),
@@ -37,6 +37,7 @@ Programa::Programa(const QString& carpeta, Mensajes* mensajes)
                      .imagenes = &imagenes_,
                      .pantalla = &pantalla_,
                      .escritorio = &escritorio_,
+                     .baseDatos = baseDatos,
                      .carpeta = carpeta.toStdString()}) {}
 
 // The windows hold pointers into the game's window models: they go first.

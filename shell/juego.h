@@ -9,6 +9,9 @@
 #include "game/estado.h"
 #include "opponent/computadora.h"
 #include "platform/puertos.h"
+#include "players/estadistica.h"
+#include "players/jugador.h"
+#include "players/jugadores.h"
 #include "round/ronda.h"
 #include "settlement/fin_juegos.h"
 #include "settlement/fin_ronda.h"
@@ -30,7 +33,7 @@ public:
     void arrancar();
 
     // Every window of the game, the table first.
-    const std::array<Ventana*, 4>& ventanas() const { return ventanas_; }
+    const std::array<Ventana*, 6>& ventanas() const { return ventanas_; }
     Ventana* ventana(const std::string& nombre) const;
 
 private:
@@ -44,9 +47,11 @@ public:
     FinRonda finRonda;
     FinJuegos finJuegos;
     Tanto tanto;
+    Jugador jugador;
+    Estadistica estadistica;
 
 private:
-    std::array<Ventana*, 4> ventanas_{&naipalia, &finRonda, &finJuegos, &tanto};
+    std::array<Ventana*, 6> ventanas_{&naipalia, &finRonda, &finJuegos, &tanto, &jugador, &estadistica};
 
 public:
     // The subsystems, which bind the windows' events as they are built.
@@ -55,6 +60,7 @@ public:
     Computadora computadora;
     Liquidacion liquidacion;
     Cantos cantos;
+    Jugadores jugadores;
     Principal principal;
 
     const Puertos& puertos() const { return puertos_; }

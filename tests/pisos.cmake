@@ -9,7 +9,8 @@
 cmake_minimum_required(VERSION 3.25)
 # The window models, by file: a new dialog's model joins this list.
 set(modelos shell/naipalia.h shell/naipalia_diseno.cpp settlement/fin_ronda.h settlement/fin_ronda.cpp
-            settlement/fin_juegos.h settlement/fin_juegos.cpp calls/tanto.h calls/tanto.cpp)
+            settlement/fin_juegos.h settlement/fin_juegos.cpp calls/tanto.h calls/tanto.cpp
+            players/jugador.h players/jugador.cpp players/estadistica.h players/estadistica.cpp)
 function(piso archivo salida)
   if(archivo MATCHES "^(platform|game)/")
     set(p 1)
