@@ -388,6 +388,7 @@ void Interprete::prepararBase() {
     std::string motivo;
     if (!base.abrir(archivo, archivos::ClaveBase, motivo)) throw ErrorGuion{"cannot open the database: " + motivo};
     FalloBase fallo;
+    if (!base.comenzarLote()) throw ErrorGuion{"cannot write the database"};
     for (const Palabras& w : preparacionBase_) {
         bool bien = true;
         if (w[0] == "config") {
@@ -402,6 +403,7 @@ void Interprete::prepararBase() {
         }
         if (!bien) throw ErrorGuion{"cannot write the database: " + fallo.descripcion};
     }
+    if (!base.confirmarLote()) throw ErrorGuion{"cannot write the database"};
     preparacionBase_.clear();
 }
 

@@ -272,6 +272,9 @@ bool BaseSqlcipher::guardarOpcion(const std::string& campo, bool valor, FalloBas
     return false;
 }
 
+bool BaseSqlcipher::comenzarLote() { return db_ && sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK; }
+bool BaseSqlcipher::confirmarLote() { return db_ && sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK; }
+
 std::string BaseSqlcipher::integridad() {
     sqlite3_stmt* s;
     FalloBase f;

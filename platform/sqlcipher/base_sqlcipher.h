@@ -34,6 +34,9 @@ public:
 
     // Every history row in storage order (the driver's and the tests' view).
     bool leerTantos(std::vector<FilaTanto>& filas, FalloBase& fallo);
+    // Many writes as one transaction (a script's set-up): one sync instead of one each.
+    bool comenzarLote();
+    bool confirmarLote();
     // The engine's integrity check: "ok" when the file is sound.
     std::string integridad();
     // The file in use, after any move to the data folder.
