@@ -15,7 +15,7 @@ constexpr const char* Comentario =
 }  // namespace
 
 Jugador::Jugador() : Ventana("Jugador") {
-    forma().disenar(0, 0, 8400, 6000, "Nuevo Jugador");
+    forma().disenar(0, 0, 8400, 6360, "Nuevo Jugador");
     // Left: the list and the two names; right: the advertisement, the buttons and the
     // explanation in its frame.
     Image2.disenar(240, 180, 480, 480);
@@ -23,13 +23,13 @@ Jugador::Jugador() : Ventana("Jugador") {
     Image3.disenar(1320, 120, 420, 600);
     Image4.disenar(1800, 120, 420, 600);
     EtiquetaListaJugador.disenar(240, 840, 3600, 260, "Lista de Jugadores registrados :");
-    ListaJugadores.disenar(240, 1140, 3600, 2220);
-    EtiquetaSeleccionJugador.disenar(240, 3480, 3600, 260, "Jugador seleccionado :");
-    TextoSeleccionJugador.disenar(240, 3780, 3600, 330);
-    EtiquetaNuevoJugador.disenar(240, 4230, 3600, 260, "Nuevo Jugador :");
-    auto& nuevo = TextoNuevoJugador.disenar(240, 4530, 3600, 330).diseno();
+    ListaJugadores.disenar(240, 1140, 3600, 2880);
+    EtiquetaSeleccionJugador.disenar(240, 4140, 3600, 260, "Jugador seleccionado :");
+    TextoSeleccionJugador.disenar(240, 4440, 3600, 330);
+    EtiquetaNuevoJugador.disenar(240, 4890, 3600, 260, "Nuevo Jugador :");
+    auto& nuevo = TextoNuevoJugador.disenar(240, 5190, 3600, 330).diseno();
     nuevo.Editable = true;
-    BotonRegistrar.disenar(240, 5040, 3600, 420, "&Registrar Nuevo Jugador");
+    BotonRegistrar.disenar(240, 5700, 3600, 420, "&Registrar Nuevo Jugador");
 
     TMaxAniPropaganda.disenar(4200, 180, 3960, 1500);
     BotonEliminar.disenar(4200, 1860, 3960, 420, "&Eliminar Jugador");
@@ -37,8 +37,8 @@ Jugador::Jugador() : Ventana("Jugador") {
     BotonJugar.disenar(4200, 2370, 3960, 420, "&Jugar Naipalia 2005");
     BotonJugar.diseno().Negrita = true;
     BotonSalir.disenar(4200, 2880, 3960, 420, "&Salir");
-    Diseno.disenar(4200, 3420, 3960, 2040);
-    auto& comentario = EtiquetaComentario.disenar(4320, 3540, 3720, 1860, Comentario).diseno();
+    Diseno.disenar(4200, 3420, 3960, 2700);
+    auto& comentario = EtiquetaComentario.disenar(4320, 3510, 3720, 2520, Comentario).diseno();
     comentario.TamanoLetra = 7;
 
     auto& tiempo = TiempoPropaganda.diseno();

@@ -1,6 +1,7 @@
 #include "qt/controles_qt.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -51,10 +52,19 @@ QWidget* crearEtiqueta(Control& control, Lienzo& lienzo, Sobre sobre) {
     return etiqueta;
 }
 
-// One line: a read-only box; several: a framed block of wrapped text.
-QWidget* crearTexto(Lienzo& lienzo, const Propiedades& p) {
+// One line: a read-only box, or one the player types into; several: a framed block of
+// wrapped text.
+QWidget* crearTexto(Control& control, Lienzo& lienzo) {
+    const Propiedades& p = control.propiedades();
     if (!variasLineas(p)) {
         auto* caja = new QLineEdit(&lienzo);
+        if (p.Editable) {
+            Escena& escena = lienzo.escena();
+            QObject::connect(caja, &QLineEdit::textEdited, caja, [&control, &escena](const QString& texto) {
+                escena.despachar([&control, t = texto.toStdString()] { control.Text(t); });
+            });
+            return caja;
+        }
         caja->setReadOnly(true);
         caja->setFocusPolicy(Qt::NoFocus);
         return caja;
@@ -70,8 +80,30 @@ QWidget* crearTexto(Lienzo& lienzo, const Propiedades& p) {
     return bloque;
 }
 
+// Enter in the list is the control's key press.
+class ListaQt : public QListWidget {
+public:
+    ListaQt(Control& control, Escena& escena, QWidget* padre) : QListWidget(padre), control_(control), escena_(escena) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* evento) override {
+        if ((evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) && control_.KeyPress) {
+            escena_.despachar([this] {
+                int tecla = 13;
+                control_.KeyPress(tecla);
+            });
+            return;
+        }
+        QListWidget::keyPressEvent(evento);
+    }
+
+private:
+    Control& control_;
+    Escena& escena_;
+};
+
 QWidget* crearLista(Control& control, Lienzo& lienzo) {
-    auto* lista = new QListWidget(&lienzo);
+    auto* lista = new ListaQt(control, lienzo.escena(), &lienzo);
     Escena& escena = lienzo.escena();
     QObject::connect(lista, &QListWidget::currentRowChanged, lista, [&control, &escena](int fila) {
         escena.despachar([&] {
@@ -110,10 +142,14 @@ void ImagenQt::paintEvent(QPaintEvent*) {
     QPainter(this).drawPixmap(0, 0, escalada_);
 }
 
+// The table's widgets go by their own names; a dialog's one is qualified by its window.
 AnimacionQt::AnimacionQt(Lienzo& lienzo, Control& control, AnimacionesQt& animaciones)
-    : ConRaton<QWidget>(lienzo, control), animaciones_(animaciones) {
+    : ConRaton<QWidget>(lienzo, control),
+      animaciones_(animaciones),
+      clave_(control.ventana().nombre() == "Naipalia" ? control.nombre()
+                                                      : control.ventana().nombre() + "." + control.nombre()) {
     connect(&animaciones_, &AnimacionesQt::cambiada, this, [this](const QString& widget) {
-        if (widget.toStdString() == control_.nombre()) seguirPelicula();
+        if (widget.toStdString() == clave_) seguirPelicula();
     });
     seguirPelicula();
 }
@@ -126,18 +162,18 @@ void AnimacionQt::hideEvent(QHideEvent*) { contar(false); }
 void AnimacionQt::contar(bool visible) {
     if (visible == contada_) return;
     contada_ = visible;
-    animaciones_.vista(control_.nombre(), visible);
+    animaciones_.vista(clave_, visible);
 }
 
 void AnimacionQt::seguirPelicula() {
     disconnect(cuadros_);
-    if (QMovie* pelicula = animaciones_.pelicula(control_.nombre()))
+    if (QMovie* pelicula = animaciones_.pelicula(clave_))
         cuadros_ = connect(pelicula, &QMovie::frameChanged, this, [this] { update(); });
     update();
 }
 
 void AnimacionQt::paintEvent(QPaintEvent*) {
-    QMovie* pelicula = animaciones_.pelicula(control_.nombre());
+    QMovie* pelicula = animaciones_.pelicula(clave_);
     if (!pelicula) return;
     const QPixmap cuadro = pelicula->currentPixmap();
     if (cuadro.isNull()) return;
@@ -198,7 +234,7 @@ QWidget* CrearWidget(Control& control, Lienzo& lienzo, Sobre sobre) {
         return boton;
     }
     case TipoControl::Etiqueta: return crearEtiqueta(control, lienzo, sobre);
-    case TipoControl::Texto: return crearTexto(lienzo, control.propiedades());
+    case TipoControl::Texto: return crearTexto(control, lienzo);
     case TipoControl::Imagen: return new ImagenQt(lienzo, control, escena.imagenes);
     case TipoControl::Animacion: return new AnimacionQt(lienzo, control, escena.animaciones);
     case TipoControl::Marco:
@@ -229,7 +265,8 @@ void AplicarPropio(const Control& control, QWidget& widget, const Propiedades& p
     }
     case TipoControl::Texto:
         if (auto* caja = qobject_cast<QLineEdit*>(&widget)) {
-            if (todo || p.Text != visto.Text) {
+            // What the player just typed is already there: his cursor stays.
+            if ((todo || p.Text != visto.Text) && caja->text() != texto(p.Text)) {
                 caja->setText(texto(p.Text));
                 caja->setCursorPosition(0);  // the start of a padded name, not its blanks
             }
