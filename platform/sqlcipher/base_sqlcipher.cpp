@@ -37,6 +37,8 @@ sqlite3* abrirConClave(const std::string& archivo, const std::string& clave, int
     if (rc == SQLITE_OK) rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) {
         sqlite3_busy_timeout(db, 2000);
+        // A long history stays decrypted in memory between queries.
+        sqlite3_exec(db, "PRAGMA cache_size = -16384;", nullptr, nullptr, nullptr);
         return db;
     }
     error = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
