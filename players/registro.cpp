@@ -231,8 +231,10 @@ void Jugadores::BotonSalir_Click() {
     op.puertos.ventanas->terminar();
 }
 
-// Imagen1, Imagen2, ... in turn, then "Publique.gif" once, and round again.
+// Imagen1, Imagen2, ... in turn, then "Publique.gif" once, and round again. A closed
+// registry's timer has nothing to show.
 void Jugadores::TiempoPropaganda_Timer() {
+    if (!jugador.cargada()) return;
     auto& animaciones = *op.puertos.animaciones;
     ContadorPropaganda = (ContadorPropaganda + 1) % 256;
     if (animaciones.archivo(Jugador::Propaganda, op.ruta(archivos::Propaganda(ContadorPropaganda)))) {
