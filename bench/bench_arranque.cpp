@@ -1,6 +1,7 @@
 // naipalia-bench-arranque: start-up time (launch to the first painted frame) and peak
 // memory of the game against a window with one label and a one-entry menu bar, as
-// medians over several launches of each. Each program measures itself through
+// medians over several launches of each: the table (the game without its database) and,
+// beside it, the registry (the game with its database). Each program measures itself through
 // NAIPALIA_MEDIR (qt/medicion.h). Both pairs are measured on Qt's offscreen platform and,
 // when Xvfb is installed, on a private Xvfb display; QT_QPA_PLATFORM set from outside
 // measures that platform only.
@@ -71,17 +72,31 @@ double mediana(std::vector<double> v) {
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
-// Both programs, alternated, on the platform QT_QPA_PLATFORM names.
-bool medir(int veces, const std::filesystem::path& carpeta) {
-    const std::string programas[2] = {"naipalia", "naipalia-ventana-vacia"};
-    std::vector<double> ms[2], kb[2];
+// The program folder without its database: a copy beside it, removed at the end.
+std::filesystem::path copiaSinBase(const std::filesystem::path& carpeta) {
+    namespace fs = std::filesystem;
+    std::string plantilla = (fs::temp_directory_path() / "naipalia-sin-base-XXXXXX").string();
+    if (!mkdtemp(plantilla.data())) return {};
+    const fs::path copia = plantilla;
+    std::error_code e;
+    fs::copy(carpeta, copia, fs::copy_options::recursive | fs::copy_options::overwrite_existing, e);
+    fs::remove(copia / "naipalia.mdb", e);
+    return copia;
+}
 
-    for (const std::string& p : programas) lanzar(carpeta / p);  // warm the disk cache
+// The three programs, alternated, on the platform QT_QPA_PLATFORM names.
+bool medir(int veces, const std::filesystem::path& carpeta, const std::filesystem::path& sinBase) {
+    const std::string nombres[3] = {"naipalia (mesa)", "naipalia (registro)", "naipalia-ventana-vacia"};
+    const std::string programas[3] = {(sinBase / "naipalia").string(), (carpeta / "naipalia").string(),
+                                      (carpeta / "naipalia-ventana-vacia").string()};
+    std::vector<double> ms[3], kb[3];
+
+    for (const std::string& p : programas) lanzar(p);  // warm the disk cache
     for (int i = 0; i < veces; ++i) {
-        for (int k = 0; k < 2; ++k) {
-            const auto m = lanzar(carpeta / programas[k]);
+        for (int k = 0; k < 3; ++k) {
+            const auto m = lanzar(programas[k]);
             if (!m) {
-                std::fprintf(stderr, "%s no informó su arranque\n", programas[k].c_str());
+                std::fprintf(stderr, "%s no informó su arranque\n", nombres[k].c_str());
                 return false;
             }
             ms[k].push_back(m->ms);
@@ -89,15 +104,13 @@ bool medir(int veces, const std::filesystem::path& carpeta) {
         }
     }
 
-    const double juegoMs = mediana(ms[0]), juegoKb = mediana(kb[0]);
-    const double vaciaMs = mediana(ms[1]), vaciaKb = mediana(kb[1]);
+    const double vaciaMs = mediana(ms[2]), vaciaKb = mediana(kb[2]);
     std::printf("Arranque hasta el primer cuadro pintado, medianas de %d lanzamientos (QT_QPA_PLATFORM=%s)\n", veces,
                 std::getenv("QT_QPA_PLATFORM"));
     std::printf("%-24s %12s %12s\n", "programa", "arranque_ms", "memoria_kb");
-    std::printf("%-24s %12.1f %12.0f\n", programas[0].c_str(), juegoMs, juegoKb);
-    std::printf("%-24s %12.1f %12.0f\n", programas[1].c_str(), vaciaMs, vaciaKb);
-    std::printf("%-24s %12.2f %12.2f   (objetivo: no más de 1.30)\n", "relación", juegoMs / vaciaMs,
-                juegoKb / vaciaKb);
+    for (int k = 0; k < 3; ++k) std::printf("%-24s %12.1f %12.0f\n", nombres[k].c_str(), mediana(ms[k]), mediana(kb[k]));
+    std::printf("%-24s %12.2f %12.2f   (objetivo: no más de 1.30)\n", "relación, la mesa", mediana(ms[0]) / vaciaMs,
+                mediana(kb[0]) / vaciaKb);
     return true;
 }
 
@@ -148,25 +161,31 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const std::filesystem::path carpeta = std::filesystem::read_symlink("/proc/self/exe").parent_path();
-    if (std::getenv("QT_QPA_PLATFORM")) return medir(veces, carpeta) ? 0 : 1;
+    const std::filesystem::path sinBase = copiaSinBase(carpeta);
+    const auto terminar = [&](int estado) {
+        std::error_code e;
+        std::filesystem::remove_all(sinBase, e);
+        return estado;
+    };
+    if (std::getenv("QT_QPA_PLATFORM")) return terminar(medir(veces, carpeta, sinBase) ? 0 : 1);
 
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    if (!medir(veces, carpeta)) return 1;
+    if (!medir(veces, carpeta, sinBase)) return terminar(1);
     if (!enElCamino("Xvfb")) {
         std::printf("\nXvfb no está instalado: sin la medida en X11\n");
-        return 0;
+        return terminar(0);
     }
     std::string pantalla;
     const pid_t xvfb = abrirXvfb(pantalla);
     if (xvfb < 0) {
         std::printf("\nXvfb no arrancó: sin la medida en X11\n");
-        return 0;
+        return terminar(0);
     }
     setenv("QT_QPA_PLATFORM", "xcb", 1);
     setenv("DISPLAY", pantalla.c_str(), 1);
     std::printf("\n");
-    const bool bien = medir(veces, carpeta);
+    const bool bien = medir(veces, carpeta, sinBase);
     kill(xvfb, SIGTERM);
     waitpid(xvfb, nullptr, 0);
-    return bien ? 0 : 1;
+    return terminar(bien ? 0 : 1);
 }

@@ -19,12 +19,13 @@ class Computadora;
 class Ronda;
 class CantoTrucos;
 class TrucoTantoPrimero;
+class Jugadores;
 
 class Cantos {
 public:
-    // Binds the table's call buttons and the events of the envido and truco dialogs.
+    // Binds the table's call buttons and the events of the envido, flor and truco dialogs.
     Cantos(Operacion& operacion, Computadora& computadora, Ronda& ronda, CantoTrucos& cantoTrucos,
-           TrucoTantoPrimero& trucoTantoPrimero);
+           TrucoTantoPrimero& trucoTantoPrimero, Jugadores& jugadores);
     Cantos(const Cantos&) = delete;
     Cantos& operator=(const Cantos&) = delete;
 
@@ -88,8 +89,6 @@ public:
     void TantoGanaComputadora(const std::string& prefijo);
     void TantoGanaJugador();
     void AceptarEnvidoJugador(Cadena nivel);
-    // Where the player's declaration joins his history, once players are kept.
-    void GrabarTantoJugador() {}
     // Shown modally, or, when already open, it keeps what it was told and stays.
     void MostrarTanto();
 
@@ -130,6 +129,7 @@ private:
     Ronda& ronda;
     CantoTrucos& cantoTrucos;
     TrucoTantoPrimero& trucoTantoPrimero;
+    Jugadores& jugadores;
 };
 
 }  // namespace naipalia

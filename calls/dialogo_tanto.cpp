@@ -6,6 +6,7 @@
 #include "calls/tanto.h"
 #include "game/tanto.h"
 #include "opponent/computadora.h"
+#include "players/jugadores.h"
 #include "round/ronda.h"
 #include "shell/naipalia.h"
 #include "shell/operacion.h"
@@ -20,7 +21,8 @@ std::string conPuntos(int n, const char* singular, const char* plural) {
 
 }  // namespace
 
-Cantos::Cantos(Operacion& operacion, Computadora& c, Ronda& r, CantoTrucos& ct, TrucoTantoPrimero& ttp)
+Cantos::Cantos(Operacion& operacion, Computadora& c, Ronda& r, CantoTrucos& ct, TrucoTantoPrimero& ttp,
+               Jugadores& j)
     : op(operacion),
       e(operacion.estado),
       n(operacion.naipalia),
@@ -29,7 +31,8 @@ Cantos::Cantos(Operacion& operacion, Computadora& c, Ronda& r, CantoTrucos& ct, 
       computadora(c),
       ronda(r),
       cantoTrucos(ct),
-      trucoTantoPrimero(ttp) {
+      trucoTantoPrimero(ttp),
+      jugadores(j) {
     vincularTruco();
     vincularFlor();
     n.BotonEnvido.Click = [this] { BotonEnvido_Click(); };
@@ -193,7 +196,7 @@ void Cantos::BotonNumeroTanto_Click(int indice) {
     const int c = e.TantoCompu;
     if (indice > c || (indice == c && e.QuienMano != Lado::Computadora)) TantoGanaJugador();
     else TantoGanaComputadora(indice == c ? "Por mano!! " : "");
-    GrabarTantoJugador();
+    jugadores.GrabarTantoJugador();
     tanto.Unload();
 }
 

@@ -4,6 +4,7 @@
 #include "calls/tanto.h"
 #include "game/tanto.h"
 #include "opponent/computadora.h"
+#include "players/jugadores.h"
 #include "round/ronda.h"
 #include "shell/naipalia.h"
 #include "shell/operacion.h"
@@ -44,19 +45,23 @@ void Cantos::cantoDeMesa(Cadena cadena, Respuesta (Cantos::*regla)()) {
     ronda.refrescarSiPasoElTiempo();
     e.EnvidosCantadosJugador = (e.EnvidosCantadosJugador + 1) % 256;
     op.AvisoVentanaCentral();
-    // Without the players' history there is nothing to consult: the built-in rules answer,
-    // unless the computer holds a flor, which takes the envido's place.
+    // The player's history of this call; a failing query only leaves the built-in rules.
+    const long recuerdos = e.SinRecuerdos ? 0 : jugadores.ConsultarRecuerdos(TipoTanto(cadena));
+    // A flor of the computer takes the envido's place.
     const bool florCompu = n.MenuFlorOpcion(1).Checked() && e.EstadoFlor == NivelFlor::Nada &&
                            e.EnvidoQuerido == Cadena::Nada && MismoPalo(e.carta(4), e.carta(5), e.carta(6)) &&
                            (cadena == Cadena::Envido ? e.QuienFlor : e.QuienEnvido) == Lado::Nadie;
     if (florCompu) {
         computadora.CantarFlorComputadora();
         op.CerrarCantosMesa();
+    } else if (recuerdos >= 5 && n.MenuRecuerdoOpcion(1).Checked() && !e.ErrorBaseDatos) {
+        jugadores.ResponderEnvidoComputadora();
     } else {
         const Cadena subidaFalta =
             cadena == Cadena::Envido ? Cadena::EnvidoFaltaEnvido : Cadena::RealEnvidoFaltaEnvido;
         responderCanto(cadena, (this->*regla)(), subidaFalta);
     }
+    jugadores.CerrarRegistros();
     n.forma().MousePointer(0);
     if (e.TantoPrimero && !e.FinJuego) computadora.JugadaComputadora();
 }

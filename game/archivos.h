@@ -13,6 +13,10 @@ inline constexpr const char* Mover = "Mover.wav";
 inline constexpr const char* CaraMenu = "ma_smile 006.ico";
 inline constexpr const char* Publique = "Propaganda/Publique.gif";
 inline constexpr const char* Ayuda = "Ayuda.html";
+// The players' database, made by the build (not one of the pictures and sounds), and
+// its password.
+inline constexpr const char* BaseDatos = "naipalia.mdb";
+inline constexpr const char* ClaveBase = "6093";
 inline constexpr int PropagandasNumeradas = 5;  // Propaganda/Imagen1.gif ...
 
 inline constexpr std::array<const char*, 8> Caras{"1839.ico",         "ma_smile 011.ico", "ma_smile 006.ico",

@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
+
+#include "game/archivos.h"
 
 
 namespace naipalia::guion {
@@ -24,6 +27,8 @@ public:
         for (auto it = fs::recursive_directory_iterator(origen, error); !error && it != fs::recursive_directory_iterator();
              it.increment(error)) {
             const fs::path destino = fs::path(ruta) / fs::relative(it->path(), origen);
+            // The build's own database is not the script's: `database` decides.
+            if (it->path().filename() == archivos::BaseDatos) continue;
             if (it->is_directory()) {
                 fs::create_directories(destino);
             } else if ((it->status().permissions() & fs::perms::owner_exec) == fs::perms::none) {
@@ -150,6 +155,7 @@ Juego& Interprete::juego() {
     if (!juego_) {
         Puertos puertos = falsos_.puertos;
         puertos.carpeta = carpeta();
+        puertos.baseDatos = &base_;
         juego_ = std::make_unique<Juego>(puertos);
         vigilarTextos();
     }
@@ -178,15 +184,28 @@ bool Interprete::preparacion(const Palabras& w) {
     const std::string& c = w[0];
     if (c == "folder" && w.size() == 2 && (w[1] == "assets" || w[1] == "empty")) {
         carpetaVacia_ = w[1] == "empty";
+        basePreparada_ = false;
         juego_.reset();
         carpeta_.reset();
         return true;
     }
     if (c == "database" && w.size() == 2) {
-        if (w[1] != "none") throw ErrorGuion{"this build keeps no database"};
+        if (w[1] != "none" && w[1] != "new" && w[1] != "corrupt" && w[1] != "wrongkey")
+            throw ErrorGuion{"database is none, new, corrupt or wrongkey"};
+        if (basePreparada_) throw ErrorGuion{"database goes before the database is first used"};
+        modoBase_ = w[1];
+        preparacionBase_.clear();
         return true;
     }
-    if (c == "config" || c == "player" || c == "history") throw ErrorGuion{"this build keeps no database"};
+    if (c == "config" || c == "player" || c == "history") {
+        if (modoBase_ != "new") throw ErrorGuion{c + " needs database new"};
+        if (c == "config" && w.size() != 5) throw ErrorGuion{"config takes 30Puntos Multimedia Recuerdo ConFlor"};
+        if (c == "player" && w.size() != 2) throw ErrorGuion{"player takes one name"};
+        if (c == "history" && w.size() != 6) throw ErrorGuion{"history takes NAME TIPO NUMERO MINTIO GANO"};
+        preparacionBase_.push_back(w);
+        if (basePreparada_) prepararBase();
+        return true;
+    }
     if (c == "screen" && w.size() == 3) {
         falsos_.ancho = entero(w[1], "screen");
         falsos_.alto = entero(w[2], "screen");
@@ -208,6 +227,7 @@ bool Interprete::preparacion(const Palabras& w) {
         return true;
     }
     if (c == "start" && w.size() == 1) {
+        prepararBase();
         iniciado_ = true;
         juego().arrancar();
         return true;
@@ -246,7 +266,8 @@ void Interprete::accion(const Palabras& w) {
         }
     } else if (c == "cards") {
         preparacion(w);
-    } else if (c == "screen" || c == "folder" || c == "database" || c == "start") {
+    } else if (c == "screen" || c == "folder" || c == "database" || c == "start" || c == "config" ||
+               c == "player" || c == "history") {
         if (iniciado_) throw ErrorGuion{c + " goes before start"};
         preparacion(w);
     } else if (!iniciado_ && c != "show") {
@@ -303,6 +324,9 @@ void Interprete::accion(const Palabras& w) {
             lista.ListIndex(i);
             if (lista.Click) lista.Click();
             if (c == "dblclick" && lista.DblClick) lista.DblClick();
+        } else if (lista.KeyPress) {
+            int tecla = 13;
+            lista.KeyPress(tecla);
         }
     } else if (c == "yes" || c == "no") {
         throw ErrorGuion{"no question on screen"};
@@ -318,10 +342,100 @@ void Interprete::accion(const Palabras& w) {
         Ventana& v = alFrente();
         if (v.Unload(true) && &v == &juego().naipalia) throw FinPrograma{};
     } else if (c == "rows") {
-        throw ErrorGuion{"this build keeps no database"};
+        palabras(2, 2);
+        filas(w[1]);
     } else {
         throw ErrorGuion{"unknown command: " + c};
     }
+}
+
+namespace {
+
+bool logicoGuion(const std::string& texto) {
+    if (texto == "true") return true;
+    if (texto == "false") return false;
+    throw ErrorGuion{"true or false, not " + texto};
+}
+
+std::string comillas(const std::string& texto) { return "\"" + Transcripcion::escapar(texto) + "\""; }
+std::string logicoTexto(bool b) { return b ? "True" : "False"; }
+
+}  // namespace
+
+void Interprete::prepararBase() {
+    const std::string archivo = (fs::path(carpeta()) / archivos::BaseDatos).string();
+    if (!basePreparada_) {
+        basePreparada_ = true;
+        std::error_code error;
+        fs::remove(archivo, error);
+        std::string motivo;
+        if (modoBase_ == "new" && !BaseSqlcipher::Crear(archivo, archivos::ClaveBase, motivo))
+            throw ErrorGuion{"cannot create the database: " + motivo};
+        if (modoBase_ == "wrongkey" && !BaseSqlcipher::Crear(archivo, "otra clave", motivo))
+            throw ErrorGuion{"cannot create the database: " + motivo};
+        if (modoBase_ == "corrupt") {
+            // Bytes that are no database, the same every run.
+            std::ofstream f(archivo, std::ios::binary);
+            std::uint32_t x = 2463534242u;
+            for (int i = 0; i < 8192; ++i) {
+                x ^= x << 13, x ^= x >> 17, x ^= x << 5;
+                f.put(static_cast<char>(x & 0xff));
+            }
+        }
+    }
+    if (preparacionBase_.empty()) return;
+    BaseSqlcipher base;
+    std::string motivo;
+    if (!base.abrir(archivo, archivos::ClaveBase, motivo)) throw ErrorGuion{"cannot open the database: " + motivo};
+    FalloBase fallo;
+    if (!base.comenzarLote()) throw ErrorGuion{"cannot write the database"};
+    for (const Palabras& w : preparacionBase_) {
+        bool bien = true;
+        if (w[0] == "config") {
+            const char* campos[] = {"30Puntos", "Multimedia", "Recuerdo", "ConFlor"};
+            for (std::size_t i = 0; i < 4 && bien; ++i) bien = base.guardarOpcion(campos[i], logicoGuion(w[i + 1]), fallo);
+        } else if (w[0] == "player") {
+            bien = base.agregarJugador(w[1], fallo);
+        } else {
+            const int numero = entero(w[3], "history");
+            if (numero < 0 || numero > 255) throw ErrorGuion{"a history Numero is a byte"};
+            bien = base.agregarTanto({NombreRelleno(w[1]), w[2], numero, logicoGuion(w[4]), logicoGuion(w[5])}, fallo);
+        }
+        if (!bien) throw ErrorGuion{"cannot write the database: " + fallo.descripcion};
+    }
+    if (!base.confirmarLote()) throw ErrorGuion{"cannot write the database"};
+    preparacionBase_.clear();
+}
+
+void Interprete::filas(const std::string& tabla) {
+    if (tabla != "Jugador" && tabla != "TantoJugador" && tabla != "Configuracion")
+        throw ErrorGuion{"rows of Jugador, TantoJugador or Configuracion"};
+    prepararBase();
+    BaseSqlcipher base;
+    std::string motivo;
+    if (!base.abrir((fs::path(carpeta()) / archivos::BaseDatos).string(), archivos::ClaveBase, motivo))
+        throw ErrorGuion{"rows: the database does not open: " + motivo};
+    FalloBase fallo;
+    bool bien = true;
+    if (tabla == "Jugador") {
+        std::vector<std::string> nombres;
+        if ((bien = base.leerJugadores(nombres, fallo)))
+            for (const std::string& nombre : nombres) t_.linea("ROW Jugador Jugador=" + comillas(nombre));
+    } else if (tabla == "TantoJugador") {
+        std::vector<FilaTanto> tantos;
+        if ((bien = base.leerTantos(tantos, fallo)))
+            for (const FilaTanto& f : tantos)
+                t_.linea("ROW TantoJugador Jugador=" + comillas(f.Jugador) + " Tipo=" + comillas(f.Tipo) +
+                         " Numero=" + std::to_string(f.Numero) + " MintioJugador=" + logicoTexto(f.MintioJugador) +
+                         " GanoJugador=" + logicoTexto(f.GanoJugador));
+    } else {
+        OpcionesGuardadas o;
+        if ((bien = base.leerOpciones(o, fallo)))
+            t_.linea("ROW Configuracion 30Puntos=" + logicoTexto(o.Puntos30) + " Multimedia=" +
+                     logicoTexto(o.Multimedia) + " Recuerdo=" + logicoTexto(o.Recuerdo) + " ConFlor=" +
+                     logicoTexto(o.ConFlor));
+    }
+    if (!bien) throw ErrorGuion{"rows: " + fallo.descripcion};
 }
 
 Ventana& Interprete::alFrente() { return pila_.empty() ? static_cast<Ventana&>(juego().naipalia) : *pila_.back(); }

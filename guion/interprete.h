@@ -10,6 +10,7 @@
 
 #include "guion/transcripcion.h"
 #include "platform/falsos.h"
+#include "platform/sqlcipher/base_sqlcipher.h"
 #include "platform/ventana.h"
 #include "shell/juego.h"
 
@@ -41,11 +42,18 @@ private:
     void mostrarValores(const Palabras& w);
     void vigilarTextos();
     const std::string& carpeta();
+    // The database file the script asked for, made on first need.
+    void prepararBase();
+    void filas(const std::string& tabla);
 
     std::istream& script_;
     Transcripcion t_;
     std::string construida_;
     Falsos falsos_{""};
+    BaseSqlcipher base_;
+    std::string modoBase_ = "none";
+    bool basePreparada_ = false;
+    std::vector<Palabras> preparacionBase_;  // config, player and history lines
     bool carpetaVacia_ = false;
     std::unique_ptr<CarpetaTemporal> carpeta_;
     std::unique_ptr<Juego> juego_;

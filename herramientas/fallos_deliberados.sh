@@ -95,6 +95,24 @@ fallo calls/dialogo_tanto.cpp \
   's/if (indice > c || (indice == c \&\& e.QuienMano != Lado::Computadora)) TantoGanaJugador();/if (indice > c) TantoGanaJugador();/' \
   "a tied tanto goes to the computer even when the player is mano"
 
+fallo players/recuerdos.cpp \
+  's/p <= 5    ?/p < 5    ?/' \
+  "5 % won exactly falls in the band above"
+fallo players/recuerdos.cpp \
+  's/n <= 50    ?/n < 50    ?/' \
+  "50 rows are counted as more than 50"
+fallo players/recuerdos.cpp \
+  's/if (tipo == "E") subeReal();$/if (tipo == "E") acepta();/' \
+  "an envido in the 0.65-0.85 band is accepted instead of raised"
+fallo players/recuerdos.cpp \
+  's/} else if (p <= 0.85f) {/} else if (p <= 0.85) {/' \
+  "the chance is compared with a double-precision 0.85"
+fallo players/recuerdos.cpp \
+  's/(cantado == e.TantoCompu \&\& e.QuienMano != Lado::Computadora)/(cantado == e.TantoCompu)/' \
+  "a tied declaration is won by the player even when the computer is mano"
+fallo players/recuerdos.cpp \
+  's/if (s == t - 1 || (t - k < 2 \&\& falta)) {/if (s == t - 2 || (t - k < 2 \&\& falta)) {/' \
+  "the refusal's one-point exception looks two points away"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

@@ -38,6 +38,8 @@ public:
     void SubCantoFaltaEnvido(Cadena cadena, const std::string& prefijo);
     // It accepts the player's envido, and the tantos are declared.
     void QuieroEnvidoComputadora(Cadena cadena);
+    // It accepts on the player's history, by its code ("E", "RE", "FE").
+    void QuieroTipoEnvidoComputadora(const std::string& tipo);
     // Its flor, and its answers to the player's flor.
     void CantarFlorComputadora();
     void FlorAchicoComputadora();

@@ -91,4 +91,14 @@ void Computadora::QuieroEnvidoComputadora(Cadena cadena) {
     cantos.DeclararTanto();
 }
 
+// The chain stays as the statistics named it; only the accepted level is set.
+void Computadora::QuieroTipoEnvidoComputadora(const std::string& tipo) {
+    op.ReproducirVoz(Voz::Quiero);
+    op.mensaje("Quiero!!", Icono::Informacion);
+    e.QuienEnvido = Lado::Jugador;
+    e.EnvidoQuerido = tipo == "FE" ? Cadena::FaltaEnvido : tipo == "RE" ? Cadena::RealEnvido : Cadena::Envido;
+    op.tanto.EtiquetaTanto.Caption("");
+    cantos.DeclararTanto();
+}
+
 }  // namespace naipalia

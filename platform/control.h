@@ -46,6 +46,7 @@ struct Propiedades {
     int TamanoLetra = 0;    // points; 0 = the adapter's default
     bool Negrita = false;
     Alineacion Alinear = Alineacion::Izquierda;
+    bool Editable = false;  // a text box the player types into
 };
 
 constexpr int BotonIzquierdo = 1;
@@ -127,6 +128,8 @@ public:
     std::function<void()> DblClick;
     std::function<void()> Change;
     std::function<void()> Timer;
+    // A key typed into the control, by its character code (13 for Enter).
+    std::function<void(int& tecla)> KeyPress;
     std::function<void(int boton, int shift, double x, double y)> MouseDown;
     std::function<void(int boton, int shift, double x, double y)> MouseMove;
     std::function<void(int boton, int shift, double x, double y)> MouseUp;

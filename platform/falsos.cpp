@@ -23,7 +23,7 @@ bool esGif(const std::string& h) { return h.compare(0, 6, "GIF89a") == 0 || h.co
 
 // The two players differ in length: one compare of sizes tells them apart.
 int reproductor(const std::string& nombre) { return nombre.size() == std::string_view("MultimediaCarta").size(); }
-int widget(const std::string& nombre) { return nombre == "TMaxAniCentral" ? 1 : 0; }
+int widget(const std::string& nombre) { return nombre == "TMaxAniCentral" ? 1 : nombre == "TMaxAniPropaganda" ? 0 : 2; }
 
 }  // namespace
 

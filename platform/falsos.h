@@ -81,7 +81,7 @@ private:
     long sorteosDelReparto_ = 0;
     bool abiertos_[2] = {};     // each wave player has a file open
     std::string archivos_[2];   // and which, when it is watched
-    std::string animados_[2];   // the file loaded in each animated picture
+    std::string animados_[3];   // the file loaded in each animated picture
 };
 
 }  // namespace naipalia

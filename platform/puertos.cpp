@@ -21,6 +21,7 @@ Puertos& Puertos::completar() {
     porDefecto(imagenes);
     porDefecto(pantalla);
     porDefecto(escritorio);
+    porDefecto(baseDatos);
     return *this;
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace naipalia {
 
@@ -96,6 +97,80 @@ struct Escritorio {
     virtual void mostrarAyuda(const std::string& ruta) { (void)ruta; }
 };
 
+// The step of a database operation that failed: opening its table or query, setting
+// the fields of a row, or storing it.
+enum class PasoBase { Abrir, Interpretar, Recordar };
+
+struct FalloBase {
+    PasoBase paso = PasoBase::Abrir;
+    std::string descripcion;  // the engine's own words
+};
+
+// One row of the tanto history, as stored.
+struct FilaTanto {
+    std::string Jugador;  // the 30-character padded name
+    std::string Tipo;
+    int Numero = 0;
+    bool MintioJugador = false;
+    bool GanoJugador = false;
+};
+
+// One player's rows of one type that share a Numero, counted by the engine.
+struct CuentaTanto {
+    int Numero = 0;
+    long filas = 0;
+    long mintio = 0;
+    long gano = 0;
+};
+
+// The record of Configuracion; a Null field reads as False.
+struct OpcionesGuardadas {
+    bool Puntos30 = false;
+    bool Multimedia = false;
+    bool Recuerdo = false;
+    bool ConFlor = false;
+};
+
+// The players' database. Names and values travel as data, never as statement text.
+// Each write is whole or not at all. Failures answer false with the step and the
+// engine's description; the default has no database at all.
+struct BaseDatos {
+    virtual ~BaseDatos() = default;
+    // The file with its password; never creates one. The default keeps no database and
+    // leaves the error empty: a face without one starts silently without recuerdos.
+    virtual bool abrir(const std::string& archivo, const std::string& clave, std::string& error) {
+        (void)archivo, (void)clave;
+        error.clear();
+        return false;
+    }
+    virtual void cerrar() {}
+    // Table order.
+    virtual bool leerJugadores(std::vector<std::string>& nombres, FalloBase& fallo) { return sinBase(nombres, fallo); }
+    virtual bool agregarJugador(const std::string& nombre, FalloBase& fallo) { return sinBase(nombre, fallo); }
+    // The first record with exactly this name.
+    virtual bool eliminarJugador(const std::string& nombre, FalloBase& fallo) { return sinBase(nombre, fallo); }
+    virtual bool agregarTanto(const FilaTanto& fila, FalloBase& fallo) { return sinBase(fila, fallo); }
+    // The player's rows of one Tipo, as counts per Numero in ascending Numero.
+    virtual bool contarTantos(const std::string& jugador, const std::string& tipo, std::vector<CuentaTanto>& cuentas,
+                              FalloBase& fallo) {
+        (void)jugador;
+        return sinBase(tipo, fallo) && sinBase(cuentas, fallo);
+    }
+    // False only when the table cannot be read; an empty table leaves the options as given.
+    virtual bool leerOpciones(OpcionesGuardadas& opciones, FalloBase& fallo) { return sinBase(opciones, fallo); }
+    // One field of Configuracion by its column name: "30Puntos", "Multimedia", "Recuerdo", "ConFlor".
+    virtual bool guardarOpcion(const std::string& campo, bool valor, FalloBase& fallo) {
+        (void)valor;
+        return sinBase(campo, fallo);
+    }
+
+private:
+    template <typename T> static bool sinBase(const T&, FalloBase& fallo) {
+        fallo = {PasoBase::Abrir, "No hay base de datos abierta."};
+        return false;
+    }
+};
+
 // The ports by name; any left unset is the one that does nothing.
 struct Puertos {
     Mensajes* mensajes = nullptr;
@@ -107,6 +182,7 @@ struct Puertos {
     Imagenes* imagenes = nullptr;
     Pantalla* pantalla = nullptr;
     Escritorio* escritorio = nullptr;
+    BaseDatos* baseDatos = nullptr;
     std::string carpeta;  // the program folder
 
     // Every unset port pointed at its do-nothing default.

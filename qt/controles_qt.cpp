@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -68,7 +69,17 @@ protected:
     }
 };
 
-QWidget* crearTexto(Lienzo& lienzo, const Propiedades& p) {
+// A line the player types into is an edit box; every other box is a display.
+QWidget* crearTexto(Control& control, Lienzo& lienzo) {
+    const Propiedades& p = control.propiedades();
+    if (p.Editable && !variasLineas(p)) {
+        auto* caja = new QLineEdit(&lienzo);
+        Escena& escena = lienzo.escena();
+        QObject::connect(caja, &QLineEdit::textEdited, caja, [&control, &escena](const QString& texto) {
+            escena.despachar([&control, t = texto.toStdString()] { control.Text(t); });
+        });
+        return caja;
+    }
     auto* pantalla = new PantallaQt(&lienzo);
     pantalla->setTextFormat(Qt::PlainText);
     pantalla->setWordWrap(variasLineas(p));
@@ -80,8 +91,30 @@ QWidget* crearTexto(Lienzo& lienzo, const Propiedades& p) {
     return pantalla;
 }
 
+// Enter in the list is the control's key press.
+class ListaQt : public QListWidget {
+public:
+    ListaQt(Control& control, Escena& escena, QWidget* padre) : QListWidget(padre), control_(control), escena_(escena) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* evento) override {
+        if ((evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) && control_.KeyPress) {
+            escena_.despachar([this] {
+                int tecla = 13;
+                control_.KeyPress(tecla);
+            });
+            return;
+        }
+        QListWidget::keyPressEvent(evento);
+    }
+
+private:
+    Control& control_;
+    Escena& escena_;
+};
+
 QWidget* crearLista(Control& control, Lienzo& lienzo) {
-    auto* lista = new QListWidget(&lienzo);
+    auto* lista = new ListaQt(control, lienzo.escena(), &lienzo);
     Escena& escena = lienzo.escena();
     QObject::connect(lista, &QListWidget::currentRowChanged, lista, [&control, &escena](int fila) {
         escena.despachar([&] {
@@ -202,10 +235,14 @@ void ZonaQt::paintEvent(QPaintEvent*) {
     pintor.drawRoundedRect(marco, radio, radio);
 }
 
+// The table's widgets go by their own names; a dialog's one is qualified by its window.
 AnimacionQt::AnimacionQt(Lienzo& lienzo, Control& control, AnimacionesQt& animaciones)
-    : ConRaton<QWidget>(lienzo, control), animaciones_(animaciones) {
+    : ConRaton<QWidget>(lienzo, control),
+      animaciones_(animaciones),
+      clave_(control.ventana().nombre() == "Naipalia" ? control.nombre()
+                                                      : control.ventana().nombre() + "." + control.nombre()) {
     connect(&animaciones_, &AnimacionesQt::cambiada, this, [this](const QString& widget) {
-        if (widget.toStdString() == control_.nombre()) seguirPelicula();
+        if (widget.toStdString() == clave_) seguirPelicula();
     });
     seguirPelicula();
 }
@@ -218,18 +255,18 @@ void AnimacionQt::hideEvent(QHideEvent*) { contar(false); }
 void AnimacionQt::contar(bool visible) {
     if (visible == contada_) return;
     contada_ = visible;
-    animaciones_.vista(control_.nombre(), visible);
+    animaciones_.vista(clave_, visible);
 }
 
 void AnimacionQt::seguirPelicula() {
     disconnect(cuadros_);
-    if (QMovie* pelicula = animaciones_.pelicula(control_.nombre()))
+    if (QMovie* pelicula = animaciones_.pelicula(clave_))
         cuadros_ = connect(pelicula, &QMovie::frameChanged, this, [this] { update(); });
     update();
 }
 
 void AnimacionQt::paintEvent(QPaintEvent*) {
-    QMovie* pelicula = animaciones_.pelicula(control_.nombre());
+    QMovie* pelicula = animaciones_.pelicula(clave_);
     if (!pelicula) return;
     const QPixmap cuadro = pelicula->currentPixmap();
     if (cuadro.isNull()) return;
@@ -327,7 +364,7 @@ QWidget* CrearWidget(Control& control, Lienzo& lienzo, Sobre sobre) {
         return boton;
     }
     case TipoControl::Etiqueta: return crearEtiqueta(control, lienzo, sobre);
-    case TipoControl::Texto: return crearTexto(lienzo, control.propiedades());
+    case TipoControl::Texto: return crearTexto(control, lienzo);
     case TipoControl::Imagen: return new ImagenQt(lienzo, control, escena.imagenes);
     case TipoControl::Animacion: return new AnimacionQt(lienzo, control, escena.animaciones);
     case TipoControl::Marco:
@@ -357,6 +394,15 @@ void AplicarPropio(const Control& control, QWidget& widget, const Propiedades& p
         break;
     }
     case TipoControl::Texto: {
+        if (auto* caja = qobject_cast<QLineEdit*>(&widget)) {
+            // What the player just typed is already there: his cursor stays.
+            if ((todo || p.Text != visto.Text) && caja->text() != texto(p.Text)) {
+                caja->setText(texto(p.Text));
+                caja->setCursorPosition(0);  // the start of a padded name, not its blanks
+            }
+            if (alinear) caja->setAlignment(alineacion(p.Alinear, false));
+            break;
+        }
         auto& pantalla = static_cast<QLabel&>(widget);
         if (todo || p.Text != visto.Text) pantalla.setText(texto(p.Text));
         if (alinear) pantalla.setAlignment(alineacion(p.Alinear, pantalla.wordWrap()));

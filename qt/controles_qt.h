@@ -96,6 +96,7 @@ private:
     void seguirPelicula();
     void contar(bool visible);
     AnimacionesQt& animaciones_;
+    std::string clave_;  // its name for the animations
     QMetaObject::Connection cuadros_;
     bool contada_ = false;
 };

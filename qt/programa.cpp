@@ -63,7 +63,7 @@ void PrepararAplicacion(const QString& carpeta) {
     if (QFileInfo::exists(icono)) QApplication::setWindowIcon(QIcon(new IconoPerezoso(icono)));
 }
 
-Programa::Programa(const QString& carpeta, Mensajes* mensajes)
+Programa::Programa(const QString& carpeta, Mensajes* mensajes, BaseDatos* baseDatos)
     : escena_(imagenes_, animaciones_),
       mensajes_(escena_),
       sonidos_(carpeta),
@@ -76,6 +76,7 @@ Programa::Programa(const QString& carpeta, Mensajes* mensajes)
                      .imagenes = &imagenes_,
                      .pantalla = &pantalla_,
                      .escritorio = &escritorio_,
+                     .baseDatos = baseDatos,
                      .carpeta = carpeta.toStdString()}) {}
 
 // The windows hold pointers into the game's window models: they go first.

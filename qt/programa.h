@@ -20,7 +20,8 @@ void PrepararAplicacion(const QString& carpeta);
 
 class Programa {
 public:
-    explicit Programa(const QString& carpeta, Mensajes* mensajes = nullptr);
+    // Without a database the game runs as when its file cannot be opened.
+    explicit Programa(const QString& carpeta, Mensajes* mensajes = nullptr, BaseDatos* baseDatos = nullptr);
     ~Programa();
     Programa(const Programa&) = delete;
     Programa& operator=(const Programa&) = delete;

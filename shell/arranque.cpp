@@ -3,6 +3,7 @@
 
 #include "game/archivos.h"
 #include "opponent/computadora.h"
+#include "players/jugadores.h"
 #include "round/ronda.h"
 #include "shell/naipalia.h"
 #include "shell/operacion.h"
@@ -54,12 +55,18 @@ void Principal::Form_Load() {
                    "para un funcionamiento óptimo cambie la resolución al valor citado.",
                    Icono::Critico);
 
-    // Without a database there is no registry and no recuerdos.
-    e.SinRecuerdos = true;
+    // The database, then the registry and the stored options; without it, neither,
+    // and no recuerdos.
+    jugadores.AbrirBaseDatos();
     e.PuntosJuego = n.MenuCantidadPuntos(2).Checked() ? 30 : 15;
-    n.MenuRecuerdo.Enabled(false);
     e.NombreJugador = NombreRelleno(textos::JugadorSinRegistro);
     mostrarNombreJugador();
+    if (e.SinRecuerdos) {
+        n.MenuRecuerdo.Enabled(false);
+    } else {
+        jugadores.MostrarRegistro();
+        jugadores.AplicarOpcionesGuardadas();
+    }
 
     op.RefrescarPropaganda();
     ronda.TiempoUltimaAccion = puertos.reloj->segundosDelDia();

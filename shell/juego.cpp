@@ -7,8 +7,9 @@ Juego::Juego(Puertos p)
       ronda(operacion, computadora, liquidacion),
       computadora(operacion, ronda, cantos, cantoTrucos, trucoTantoPrimero),
       liquidacion(operacion, finJuegos, ronda),
-      cantos(operacion, computadora, ronda, cantoTrucos, trucoTantoPrimero),
-      principal(operacion, ronda, computadora, liquidacion) {}
+      cantos(operacion, computadora, ronda, cantoTrucos, trucoTantoPrimero, jugadores),
+      jugadores(operacion, jugador, estadistica, ronda, computadora, cantos),
+      principal(operacion, ronda, computadora, liquidacion, jugadores) {}
 
 void Juego::arrancar() {
     naipalia.cargar();

@@ -12,6 +12,9 @@
 #include "game/estado.h"
 #include "opponent/computadora.h"
 #include "platform/puertos.h"
+#include "players/estadistica.h"
+#include "players/jugador.h"
+#include "players/jugadores.h"
 #include "round/ronda.h"
 #include "settlement/fin_juegos.h"
 #include "settlement/fin_ronda.h"
@@ -33,7 +36,7 @@ public:
     void arrancar();
 
     // Every window of the game, the table first.
-    const std::array<Ventana*, 7>& ventanas() const { return ventanas_; }
+    const std::array<Ventana*, 9>& ventanas() const { return ventanas_; }
     Ventana* ventana(const std::string& nombre) const;
 
 private:
@@ -50,10 +53,12 @@ public:
     Flores flores;
     CantoTrucos cantoTrucos;
     TrucoTantoPrimero trucoTantoPrimero;
+    Jugador jugador;
+    Estadistica estadistica;
 
 private:
-    std::array<Ventana*, 7> ventanas_{&naipalia, &finRonda,    &finJuegos,        &tanto,
-                                      &flores,   &cantoTrucos, &trucoTantoPrimero};
+    std::array<Ventana*, 9> ventanas_{&naipalia,    &finRonda,          &finJuegos, &tanto,      &flores,
+                                      &cantoTrucos, &trucoTantoPrimero, &jugador,   &estadistica};
 
 public:
     // The subsystems, which bind the windows' events as they are built.
@@ -62,6 +67,7 @@ public:
     Computadora computadora;
     Liquidacion liquidacion;
     Cantos cantos;
+    Jugadores jugadores;
     Principal principal;
 
     const Puertos& puertos() const { return puertos_; }

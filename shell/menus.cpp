@@ -1,5 +1,6 @@
 // The menu's options: points, flor, voice, card sound, who is mano, ending a game.
 #include "opponent/computadora.h"
+#include "players/jugadores.h"
 #include "round/ronda.h"
 #include "settlement/fin_ronda.h"
 #include "settlement/liquidacion.h"
@@ -18,8 +19,14 @@ void marcar(ArregloControles& opcion, bool primera) {
 
 }  // namespace
 
-Principal::Principal(Operacion& operacion, Ronda& r, Computadora& c, Liquidacion& l)
-    : op(operacion), e(operacion.estado), n(operacion.naipalia), ronda(r), computadora(c), liquidacion(l) {
+Principal::Principal(Operacion& operacion, Ronda& r, Computadora& c, Liquidacion& l, Jugadores& j)
+    : op(operacion),
+      e(operacion.estado),
+      n(operacion.naipalia),
+      ronda(r),
+      computadora(c),
+      liquidacion(l),
+      jugadores(j) {
     n.Load = [this] { Form_Load(); };
     n.MenuNuevo.Click = [this] { ronda.MenuNuevo_Click(); };
     n.MenuFin.Click = [this] { MenuFin_Click(); };
@@ -28,6 +35,7 @@ Principal::Principal(Operacion& operacion, Ronda& r, Computadora& c, Liquidacion
         n.MenuFlorOpcion(i).Click = [this, i] { MenuFlorOpcion_Click(i); };
         n.MenuMultimediaVozOpcion(i).Click = [this, i] { MenuMultimediaVozOpcion_Click(i); };
         n.MenuCartaOpcion(i).Click = [this, i] { MenuCartaOpcion_Click(i); };
+        n.MenuRecuerdoOpcion(i).Click = [this, i] { MenuRecuerdoOpcion_Click(i); };
     }
     n.MenuMJugador.Click = [this] { MenuMJugador_Click(); };
     n.MenuMCompu.Click = [this] { MenuMCompu_Click(); };
@@ -45,6 +53,15 @@ void Principal::MenuMultimediaVozOpcion_Click(int) {
     marcar(n.MenuMultimediaVozOpcion, !n.MenuMultimediaVozOpcion(1).Checked());
 }
 void Principal::MenuCartaOpcion_Click(int) { marcar(n.MenuCartaOpcion, !n.MenuCartaOpcion(1).Checked()); }
+
+// Only an option the database could be read for is flipped, and then stored.
+void Principal::MenuRecuerdoOpcion_Click(int) {
+    OpcionesGuardadas guardadas;
+    if (e.SinRecuerdos || !jugadores.AbrirConfiguracion(guardadas)) return;
+    const bool activar = !n.MenuRecuerdoOpcion(1).Checked();
+    marcar(n.MenuRecuerdoOpcion, activar);
+    jugadores.GuardarOpcion("Recuerdo", activar);
+}
 
 void Principal::MenuMJugador_Click() {
     n.MenuMJugador.Checked(true);

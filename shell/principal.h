@@ -9,12 +9,14 @@ class Naipalia;
 class Ronda;
 class Computadora;
 class Liquidacion;
+class Jugadores;
 struct Estado;
 
 class Principal {
 public:
     // Binds the table's load, its menus and the advertisement timer.
-    Principal(Operacion& operacion, Ronda& ronda, Computadora& computadora, Liquidacion& liquidacion);
+    Principal(Operacion& operacion, Ronda& ronda, Computadora& computadora, Liquidacion& liquidacion,
+              Jugadores& jugadores);
     Principal(const Principal&) = delete;
     Principal& operator=(const Principal&) = delete;
 
@@ -24,6 +26,7 @@ public:
     void MenuFlorOpcion_Click(int indice);
     void MenuMultimediaVozOpcion_Click(int indice);
     void MenuCartaOpcion_Click(int indice);
+    void MenuRecuerdoOpcion_Click(int indice);
     void MenuMJugador_Click();
     void MenuMCompu_Click();
     void MenuMAleatorio_Click();
@@ -36,6 +39,7 @@ private:
     Ronda& ronda;
     Computadora& computadora;
     Liquidacion& liquidacion;
+    Jugadores& jugadores;
 };
 
 }  // namespace naipalia

@@ -11,7 +11,8 @@ cmake_minimum_required(VERSION 3.25)
 set(modelos shell/naipalia.h shell/naipalia_diseno.cpp settlement/fin_ronda.h settlement/fin_ronda.cpp
             settlement/fin_juegos.h settlement/fin_juegos.cpp calls/tanto.h calls/tanto.cpp
             calls/canto_trucos.h calls/canto_trucos.cpp calls/truco_tanto_primero.h calls/truco_tanto_primero.cpp
-            calls/flores.h calls/flores.cpp)
+            calls/flores.h calls/flores.cpp
+            players/jugador.h players/jugador.cpp players/estadistica.h players/estadistica.cpp)
 function(piso archivo salida)
   if(archivo MATCHES "^(platform|game)/")
     set(p 1)

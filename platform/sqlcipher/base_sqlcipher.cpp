@@ -1,0 +1,294 @@
+#include "platform/sqlcipher/base_sqlcipher.h"
+
+#define SQLITE_HAS_CODEC 1
+#include <sqlcipher/sqlite3.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+namespace naipalia {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Finalizar {
+    void operator()(sqlite3_stmt* s) const { sqlite3_finalize(s); }
+};
+using Sentencia = std::unique_ptr<sqlite3_stmt, Finalizar>;
+
+const char* const Esquema =
+    "CREATE TABLE Jugador (Jugador TEXT);"
+    "CREATE TABLE TantoJugador (Jugador TEXT, Tipo TEXT, Numero INTEGER, MintioJugador INTEGER, "
+    "GanoJugador INTEGER);"
+    // The history is read by player and type; the index alone answers the counts.
+    "CREATE INDEX TantoPorJugadorYTipo ON TantoJugador (Jugador, Tipo, Numero, MintioJugador, GanoJugador);"
+    "CREATE TABLE Configuracion (\"30Puntos\" INTEGER, Multimedia INTEGER, Recuerdo INTEGER, ConFlor INTEGER);"
+    "INSERT INTO Configuracion VALUES (0, 0, 0, 0);";
+
+// Opens with the password and proves it by reading the schema: a wrong password or a
+// file that is no database fails here, with the engine's words.
+sqlite3* abrirConClave(const std::string& archivo, const std::string& clave, int banderas, std::string& error) {
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(archivo.c_str(), &db, banderas, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_key(db, clave.data(), static_cast<int>(clave.size()));
+    if (rc == SQLITE_OK) rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_busy_timeout(db, 2000);
+        // A long history stays decrypted in memory between queries.
+        sqlite3_exec(db, "PRAGMA cache_size = -16384;", nullptr, nullptr, nullptr);
+        return db;
+    }
+    error = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    sqlite3_close(db);
+    return nullptr;
+}
+
+bool puedeEscribirse(const fs::path& carpeta) {
+    return access((carpeta.empty() ? fs::path(".") : carpeta).c_str(), W_OK) == 0;
+}
+
+}  // namespace
+
+BaseSqlcipher::BaseSqlcipher(std::string carpetaDatos) : carpetaDatos_(std::move(carpetaDatos)) {}
+
+BaseSqlcipher::~BaseSqlcipher() { cerrar(); }
+
+std::string BaseSqlcipher::Ubicar(const std::string& archivo, const std::string& carpetaDatos) {
+    const fs::path original(archivo);
+    if (carpetaDatos.empty() || puedeEscribirse(original.parent_path())) return archivo;
+    const fs::path copia = fs::path(carpetaDatos) / original.filename();
+    std::error_code e;
+    if (fs::exists(copia, e)) return copia.string();
+    if (!fs::exists(original, e)) return archivo;
+    // Copied under another name and renamed: a copy cut short is never taken for the file.
+    fs::create_directories(carpetaDatos, e);
+    const fs::path temporal = copia.string() + ".copia";
+    if (!fs::copy_file(original, temporal, fs::copy_options::overwrite_existing, e)) return archivo;
+    fs::permissions(temporal, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, e);
+    fs::rename(temporal, copia, e);
+    return e ? archivo : copia.string();
+}
+
+bool BaseSqlcipher::Crear(const std::string& archivo, const std::string& clave, std::string& error) {
+    std::error_code e;
+    if (fs::exists(archivo, e)) {
+        error = "el archivo ya existe";
+        return false;
+    }
+    sqlite3* db = abrirConClave(archivo, clave, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, error);
+    if (!db) return false;
+    char* mensaje = nullptr;
+    const int rc = sqlite3_exec(db, (std::string("BEGIN;") + Esquema + "COMMIT;").c_str(), nullptr, nullptr, &mensaje);
+    if (rc != SQLITE_OK) error = mensaje ? mensaje : sqlite3_errstr(rc);
+    sqlite3_free(mensaje);
+    sqlite3_close(db);
+    return rc == SQLITE_OK;
+}
+
+bool BaseSqlcipher::abrir(const std::string& archivo, const std::string& clave, std::string& error) {
+    cerrar();
+    archivo_ = Ubicar(archivo, carpetaDatos_);
+    db_ = abrirConClave(archivo_, clave, SQLITE_OPEN_READWRITE, error);
+    return db_ != nullptr;
+}
+
+void BaseSqlcipher::cerrar() {
+    if (db_) sqlite3_close(db_);
+    db_ = nullptr;
+}
+
+FalloBase BaseSqlcipher::fallo(PasoBase paso) const {
+    return {paso, db_ ? sqlite3_errmsg(db_) : "No hay base de datos abierta."};
+}
+
+bool BaseSqlcipher::preparar(const char* sql, sqlite3_stmt*& sentencia, FalloBase& f) {
+    sentencia = nullptr;
+    if (db_ && sqlite3_prepare_v2(db_, sql, -1, &sentencia, nullptr) == SQLITE_OK) return true;
+    f = fallo(PasoBase::Abrir);
+    return false;
+}
+
+// One statement run to its end: a write is its own transaction, whole or not at all.
+bool BaseSqlcipher::ejecutar(sqlite3_stmt* sentencia, FalloBase& f) {
+    int rc;
+    while ((rc = sqlite3_step(sentencia)) == SQLITE_ROW) {
+    }
+    if (rc == SQLITE_DONE) return true;
+    f = fallo(PasoBase::Recordar);
+    return false;
+}
+
+bool BaseSqlcipher::leerJugadores(std::vector<std::string>& nombres, FalloBase& f) {
+    sqlite3_stmt* s;
+    if (!preparar("SELECT Jugador FROM Jugador ORDER BY rowid", s, f)) return false;
+    Sentencia guardia(s);
+    nombres.clear();
+    int rc;
+    while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
+        const auto* texto = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
+        nombres.emplace_back(texto ? texto : "");
+    }
+    if (rc == SQLITE_DONE) return true;
+    f = fallo(PasoBase::Abrir);
+    return false;
+}
+
+bool BaseSqlcipher::agregarJugador(const std::string& nombre, FalloBase& f) {
+    sqlite3_stmt* s;
+    if (!preparar("INSERT INTO Jugador (Jugador) VALUES (?1)", s, f)) return false;
+    Sentencia guardia(s);
+    if (sqlite3_bind_text(s, 1, nombre.data(), static_cast<int>(nombre.size()), SQLITE_TRANSIENT) != SQLITE_OK) {
+        f = fallo(PasoBase::Interpretar);
+        return false;
+    }
+    return ejecutar(s, f);
+}
+
+bool BaseSqlcipher::eliminarJugador(const std::string& nombre, FalloBase& f) {
+    sqlite3_stmt* s;
+    if (!preparar("DELETE FROM Jugador WHERE rowid = (SELECT rowid FROM Jugador WHERE Jugador = ?1 "
+                  "ORDER BY rowid LIMIT 1)",
+                  s, f))
+        return false;
+    Sentencia guardia(s);
+    if (sqlite3_bind_text(s, 1, nombre.data(), static_cast<int>(nombre.size()), SQLITE_TRANSIENT) != SQLITE_OK) {
+        f = fallo(PasoBase::Interpretar);
+        return false;
+    }
+    if (!ejecutar(s, f)) return false;
+    if (sqlite3_changes(db_) == 1) return true;
+    f = {PasoBase::Recordar, "No hay ningún registro con ese nombre."};
+    return false;
+}
+
+bool BaseSqlcipher::agregarTanto(const FilaTanto& fila, FalloBase& f) {
+    sqlite3_stmt* s;
+    if (!preparar("INSERT INTO TantoJugador (Jugador, Tipo, Numero, MintioJugador, GanoJugador) "
+                  "VALUES (?1, ?2, ?3, ?4, ?5)",
+                  s, f))
+        return false;
+    Sentencia guardia(s);
+    // Numero is a byte.
+    if (fila.Numero < 0 || fila.Numero > 255) {
+        f = {PasoBase::Interpretar, "Numero fuera del rango de un byte."};
+        return false;
+    }
+    const bool ligado =
+        sqlite3_bind_text(s, 1, fila.Jugador.data(), static_cast<int>(fila.Jugador.size()), SQLITE_TRANSIENT) ==
+            SQLITE_OK &&
+        sqlite3_bind_text(s, 2, fila.Tipo.data(), static_cast<int>(fila.Tipo.size()), SQLITE_TRANSIENT) ==
+            SQLITE_OK &&
+        sqlite3_bind_int(s, 3, fila.Numero) == SQLITE_OK && sqlite3_bind_int(s, 4, fila.MintioJugador) == SQLITE_OK &&
+        sqlite3_bind_int(s, 5, fila.GanoJugador) == SQLITE_OK;
+    if (!ligado) {
+        f = fallo(PasoBase::Interpretar);
+        return false;
+    }
+    return ejecutar(s, f);
+}
+
+bool BaseSqlcipher::contarTantos(const std::string& jugador, const std::string& tipo, std::vector<CuentaTanto>& cuentas,
+                                 FalloBase& f) {
+    sqlite3_stmt* s;
+    if (!preparar("SELECT Numero, count(*), total(MintioJugador <> 0), total(GanoJugador <> 0) FROM TantoJugador "
+                  "WHERE Jugador = ?1 AND Tipo = ?2 GROUP BY Numero ORDER BY Numero",
+                  s, f))
+        return false;
+    Sentencia guardia(s);
+    sqlite3_bind_text(s, 1, jugador.data(), static_cast<int>(jugador.size()), SQLITE_TRANSIENT);
+    sqlite3_bind_text(s, 2, tipo.data(), static_cast<int>(tipo.size()), SQLITE_TRANSIENT);
+    cuentas.clear();
+    int rc;
+    while ((rc = sqlite3_step(s)) == SQLITE_ROW)
+        cuentas.push_back({sqlite3_column_int(s, 0), static_cast<long>(sqlite3_column_int64(s, 1)),
+                           static_cast<long>(sqlite3_column_double(s, 2)),
+                           static_cast<long>(sqlite3_column_double(s, 3))});
+    if (rc == SQLITE_DONE) return true;
+    f = fallo(PasoBase::Abrir);
+    return false;
+}
+
+bool BaseSqlcipher::leerTantos(std::vector<FilaTanto>& filas, FalloBase& f) {
+    sqlite3_stmt* s;
+    if (!preparar("SELECT Jugador, Tipo, Numero, MintioJugador, GanoJugador FROM TantoJugador ORDER BY rowid", s, f))
+        return false;
+    Sentencia guardia(s);
+    filas.clear();
+    int rc;
+    auto texto = [&](int columna) {
+        const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(s, columna));
+        return std::string(t ? t : "");
+    };
+    while ((rc = sqlite3_step(s)) == SQLITE_ROW)
+        filas.push_back({texto(0), texto(1), sqlite3_column_int(s, 2), sqlite3_column_int(s, 3) != 0,
+                         sqlite3_column_int(s, 4) != 0});
+    if (rc == SQLITE_DONE) return true;
+    f = fallo(PasoBase::Abrir);
+    return false;
+}
+
+bool BaseSqlcipher::leerOpciones(OpcionesGuardadas& o, FalloBase& f) {
+    sqlite3_stmt* s;
+    if (!preparar("SELECT \"30Puntos\", Multimedia, Recuerdo, ConFlor FROM Configuracion ORDER BY rowid LIMIT 1", s,
+                  f))
+        return false;
+    Sentencia guardia(s);
+    const int rc = sqlite3_step(s);
+    if (rc == SQLITE_ROW) {
+        o.Puntos30 = sqlite3_column_int(s, 0) != 0;  // Null reads as 0
+        o.Multimedia = sqlite3_column_int(s, 1) != 0;
+        o.Recuerdo = sqlite3_column_int(s, 2) != 0;
+        o.ConFlor = sqlite3_column_int(s, 3) != 0;
+        return true;
+    }
+    if (rc == SQLITE_DONE) return true;
+    f = fallo(PasoBase::Abrir);
+    return false;
+}
+
+bool BaseSqlcipher::guardarOpcion(const std::string& campo, bool valor, FalloBase& f) {
+    // The column comes from the game's own four names, never from input.
+    const char* sql = campo == "30Puntos"     ? "UPDATE Configuracion SET \"30Puntos\" = ?1 WHERE rowid = "
+                                                "(SELECT rowid FROM Configuracion ORDER BY rowid LIMIT 1)"
+                      : campo == "Multimedia" ? "UPDATE Configuracion SET Multimedia = ?1 WHERE rowid = "
+                                                "(SELECT rowid FROM Configuracion ORDER BY rowid LIMIT 1)"
+                      : campo == "Recuerdo"   ? "UPDATE Configuracion SET Recuerdo = ?1 WHERE rowid = "
+                                                "(SELECT rowid FROM Configuracion ORDER BY rowid LIMIT 1)"
+                      : campo == "ConFlor"    ? "UPDATE Configuracion SET ConFlor = ?1 WHERE rowid = "
+                                                "(SELECT rowid FROM Configuracion ORDER BY rowid LIMIT 1)"
+                                              : nullptr;
+    if (!sql) {
+        f = {PasoBase::Interpretar, "No existe la opción " + campo + "."};
+        return false;
+    }
+    sqlite3_stmt* s;
+    if (!preparar(sql, s, f)) return false;
+    Sentencia guardia(s);
+    sqlite3_bind_int(s, 1, valor);
+    if (!ejecutar(s, f)) return false;
+    if (sqlite3_changes(db_) == 1) return true;
+    f = {PasoBase::Recordar, "No hay registro de configuración."};
+    return false;
+}
+
+bool BaseSqlcipher::comenzarLote() { return db_ && sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK; }
+bool BaseSqlcipher::confirmarLote() { return db_ && sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK; }
+
+std::string BaseSqlcipher::integridad() {
+    sqlite3_stmt* s;
+    FalloBase f;
+    if (!preparar("PRAGMA integrity_check", s, f)) return f.descripcion;
+    Sentencia guardia(s);
+    std::string r;
+    while (sqlite3_step(s) == SQLITE_ROW) {
+        if (!r.empty()) r += '\n';
+        const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
+        r += t ? t : "";
+    }
+    return r.empty() ? sqlite3_errmsg(db_) : r;
+}
+
+}  // namespace naipalia

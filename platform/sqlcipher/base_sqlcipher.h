@@ -1,0 +1,62 @@
+// The players' database on SQLCipher: an encrypted SQLite file. Kept out of the core,
+// which knows only the port; the desktop program, the driver and the tests link it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/puertos.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace naipalia {
+
+class BaseSqlcipher final : public BaseDatos {
+public:
+    // carpetaDatos: where the file goes when the program's folder cannot be written
+    // (an installed program); empty keeps it in place.
+    explicit BaseSqlcipher(std::string carpetaDatos = {});
+    ~BaseSqlcipher() override;
+    BaseSqlcipher(const BaseSqlcipher&) = delete;
+    BaseSqlcipher& operator=(const BaseSqlcipher&) = delete;
+
+    bool abrir(const std::string& archivo, const std::string& clave, std::string& error) override;
+    void cerrar() override;
+    bool leerJugadores(std::vector<std::string>& nombres, FalloBase& fallo) override;
+    bool agregarJugador(const std::string& nombre, FalloBase& fallo) override;
+    bool eliminarJugador(const std::string& nombre, FalloBase& fallo) override;
+    bool agregarTanto(const FilaTanto& fila, FalloBase& fallo) override;
+    bool contarTantos(const std::string& jugador, const std::string& tipo, std::vector<CuentaTanto>& cuentas,
+                      FalloBase& fallo) override;
+    bool leerOpciones(OpcionesGuardadas& opciones, FalloBase& fallo) override;
+    bool guardarOpcion(const std::string& campo, bool valor, FalloBase& fallo) override;
+
+    // Every history row in storage order (the driver's and the tests' view).
+    bool leerTantos(std::vector<FilaTanto>& filas, FalloBase& fallo);
+    // Many writes as one transaction (a script's set-up): one sync instead of one each.
+    bool comenzarLote();
+    bool confirmarLote();
+    // The engine's integrity check: "ok" when the file is sound.
+    std::string integridad();
+    // The file in use, after any move to the data folder.
+    const std::string& archivo() const { return archivo_; }
+
+    // A fresh file: the three tables, their index and one Configuracion record with
+    // every option False. Fails when the file exists.
+    static bool Crear(const std::string& archivo, const std::string& clave, std::string& error);
+    // Where the file is used: in place when its folder can be written; else in the data
+    // folder, where the shipped file is copied the first time.
+    static std::string Ubicar(const std::string& archivo, const std::string& carpetaDatos);
+
+private:
+    bool preparar(const char* sql, sqlite3_stmt*& sentencia, FalloBase& fallo);
+    bool ejecutar(sqlite3_stmt* sentencia, FalloBase& fallo);
+    FalloBase fallo(PasoBase paso) const;
+
+    std::string carpetaDatos_;
+    std::string archivo_;
+    sqlite3* db_ = nullptr;
+};
+
+}  // namespace naipalia

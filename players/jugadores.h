@@ -1,0 +1,103 @@
+// Players and memories: the database opened at start-up, the registry where the player
+// says who he is, the history of his tanto declarations, the statistics shown from it,
+// and the computer's answer to his envido drawn from that history ("recuerdos").
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "game/estado.h"
+#include "platform/puertos.h"
+
+namespace naipalia {
+
+class Operacion;
+class Naipalia;
+class Jugador;
+class Estadistica;
+class Ronda;
+class Computadora;
+class Cantos;
+
+// The history's code of an accepted envido level ("E", "EE", "RE", "FE"; empty for none).
+std::string TipoTanto(Cadena nivel);
+
+// The figures of the statistics dialog over one player's rows of one type.
+struct Estadisticas {
+    long filas = 0, ganadas = 0, mentidas = 0, sumaNumero = 0;
+    double porcentajeGanado() const;   // truncated to two decimals
+    double porcentajeMentira() const;  // the same
+    float promedio() const;            // single precision, truncated to two decimals
+};
+Estadisticas Resumir(const std::vector<CuentaTanto>& cuentas);
+// The computer's chance: the share of rows whose Numero its tanto beats (ties when mano).
+float ChanceComputadora(const std::vector<CuentaTanto>& cuentas, int tantoCompu, bool compuEsMano);
+
+class Jugadores {
+public:
+    // Binds the registry's and the statistics dialog's events and the table's
+    // "&Nuevo Jugador".
+    Jugadores(Operacion& operacion, Jugador& jugador, Estadistica& estadistica, Ronda& ronda, Computadora& computadora,
+              Cantos& cantos);
+    Jugadores(const Jugadores&) = delete;
+    Jugadores& operator=(const Jugadores&) = delete;
+
+    // --- Start-up ---
+    // Opens the file; on failure the message, and the game runs without it.
+    void AbrirBaseDatos();
+    // The registry, modally; then the stored options on the menus.
+    void MostrarRegistro();
+    void AplicarOpcionesGuardadas();
+    void BotonJugador_Click();
+
+    // --- The database's procedures ---
+    bool AbrirConfiguracion(OpcionesGuardadas& opciones);
+    // Saves one stored option; false when it could not be written (already reported).
+    bool GuardarOpcion(const std::string& campo, bool valor);
+    void ErrorRecuerdos(const std::string& descripcion);
+    void ErrorInterpretarDatos(const std::string& descripcion);
+    void ErrorRecordarDatos(const std::string& descripcion);
+
+    // --- The registry ---
+    void Jugador_Load();
+    void ListaJugadores_Click();
+    void ListaJugadores_KeyPress(int& tecla);
+    void TextoSeleccionJugador_Change();
+    void BotonRegistrar_Click();
+    void BotonEliminar_Click();
+    void BotonJugar_Click();
+    void BotonSalir_Click();
+    void TiempoPropaganda_Timer();
+    int ContadorPropaganda = 0;
+
+    // --- The history, the statistics and the recuerdos ---
+    void GrabarTantoJugador();
+    // This player's rows of one type ("E", "RE", "FE"); the number of rows.
+    long ConsultarRecuerdos(const std::string& tipo);
+    void CerrarRegistros();
+    void LlenarEstadistica();
+    void ResponderEnvidoComputadora();
+    void NoQuieroEnvidoComputadora();
+    void Estadistica_Load();
+
+    // The rows the last query left: counted per Numero, of one type.
+    std::vector<CuentaTanto> RegistrosBase;
+    std::string TipoRegistros;
+    // Why the file did not open at start-up, for "&Nuevo Jugador" to say again.
+    std::string ErrorApertura;
+
+private:
+    BaseDatos& base() const;
+    void reportar(const FalloBase& fallo);
+
+    Operacion& op;
+    Estado& e;
+    Naipalia& n;
+    Jugador& jugador;
+    Estadistica& estadistica;
+    Ronda& ronda;
+    Computadora& computadora;
+    Cantos& cantos;
+};
+
+}  // namespace naipalia

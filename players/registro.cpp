@@ -1,0 +1,248 @@
+// The database at start-up and its error messages, the stored options, and the player
+// registry.
+#include <string>
+
+#include "calls/cantos.h"
+#include "game/archivos.h"
+#include "opponent/computadora.h"
+#include "players/estadistica.h"
+#include "players/jugador.h"
+#include "players/jugadores.h"
+#include "round/ronda.h"
+#include "shell/naipalia.h"
+#include "shell/operacion.h"
+
+namespace naipalia {
+
+namespace {
+
+const std::string SinRecuerdosTexto = "No es posible entrar a mis \"recuerdos\".   Error : ";
+constexpr int Enter = 13;
+
+void marcar(ArregloControles& opcion, bool primera) {
+    opcion(1).Checked(primera);
+    opcion(2).Checked(!primera);
+}
+
+}  // namespace
+
+Jugadores::Jugadores(Operacion& operacion, Jugador& j, Estadistica& es, Ronda& r, Computadora& c, Cantos& ca)
+    : op(operacion),
+      e(operacion.estado),
+      n(operacion.naipalia),
+      jugador(j),
+      estadistica(es),
+      ronda(r),
+      computadora(c),
+      cantos(ca) {
+    n.BotonJugador.Click = [this] { BotonJugador_Click(); };
+    jugador.Load = [this] { Jugador_Load(); };
+    jugador.ListaJugadores.Click = [this] { ListaJugadores_Click(); };
+    jugador.ListaJugadores.DblClick = [this] { BotonJugar_Click(); };
+    jugador.ListaJugadores.KeyPress = [this](int& tecla) { ListaJugadores_KeyPress(tecla); };
+    jugador.TextoSeleccionJugador.Change = [this] { TextoSeleccionJugador_Change(); };
+    jugador.BotonRegistrar.Click = [this] { BotonRegistrar_Click(); };
+    jugador.BotonEliminar.Click = [this] { BotonEliminar_Click(); };
+    jugador.BotonJugar.Click = [this] { BotonJugar_Click(); };
+    jugador.BotonSalir.Click = [this] { BotonSalir_Click(); };
+    jugador.TiempoPropaganda.Timer = [this] { TiempoPropaganda_Timer(); };
+    estadistica.Load = [this] { Estadistica_Load(); };
+    estadistica.BotonAceptar.Click = [this] { estadistica.Unload(); };
+}
+
+BaseDatos& Jugadores::base() const { return *op.puertos.baseDatos; }
+
+// --- Start-up ---
+
+void Jugadores::AbrirBaseDatos() {
+    std::string error;
+    if (base().abrir(op.ruta(archivos::BaseDatos), archivos::ClaveBase, error)) {
+        e.SinRecuerdos = false;
+        ErrorApertura.clear();
+        return;
+    }
+    e.SinRecuerdos = true;
+    ErrorApertura = "La opción \"Recuerdos\" estará desactivada. " + SinRecuerdosTexto + error;
+    if (!error.empty()) op.mensaje(ErrorApertura, Icono::Critico);
+}
+
+void Jugadores::MostrarRegistro() {
+    op.mostrarModal(jugador);
+    // Closed by its title bar it may still be loaded: the next showing starts afresh.
+    jugador.Unload();
+}
+
+void Jugadores::AplicarOpcionesGuardadas() {
+    OpcionesGuardadas o;
+    if (!AbrirConfiguracion(o)) return;
+    if (o.Puntos30) {
+        e.PuntosJuego = 30;
+        marcar(n.MenuCantidadPuntos, false);
+    }
+    if (o.Multimedia) marcar(n.MenuMultimediaVozOpcion, true);
+    if (o.Recuerdo) marcar(n.MenuRecuerdoOpcion, true);
+    if (o.ConFlor) marcar(n.MenuFlorOpcion, true);
+}
+
+// Without a database the registry could only fail: the start-up's reason is given again.
+void Jugadores::BotonJugador_Click() {
+    ronda.refrescarSiPasoElTiempo();
+    if (e.SinRecuerdos) {
+        op.mensaje(ErrorApertura, Icono::Critico);
+        return;
+    }
+    MostrarRegistro();
+}
+
+// --- The database's procedures ---
+
+bool Jugadores::AbrirConfiguracion(OpcionesGuardadas& opciones) {
+    e.ErrorBaseDatos = false;
+    FalloBase fallo;
+    if (base().leerOpciones(opciones, fallo)) return true;
+    e.ErrorBaseDatos = true;
+    ErrorRecuerdos(fallo.descripcion);
+    return false;
+}
+
+bool Jugadores::GuardarOpcion(const std::string& campo, bool valor) {
+    if (e.SinRecuerdos) return false;
+    FalloBase fallo;
+    if (base().guardarOpcion(campo, valor, fallo)) return true;
+    reportar(fallo);
+    return false;
+}
+
+void Jugadores::reportar(const FalloBase& fallo) {
+    switch (fallo.paso) {
+    case PasoBase::Abrir: ErrorRecuerdos(fallo.descripcion); break;
+    case PasoBase::Interpretar: ErrorInterpretarDatos(fallo.descripcion); break;
+    case PasoBase::Recordar: ErrorRecordarDatos(fallo.descripcion); break;
+    }
+}
+
+void Jugadores::ErrorRecuerdos(const std::string& descripcion) {
+    n.forma().MousePointer(0);
+    op.mensaje(SinRecuerdosTexto + descripcion, Icono::Critico);
+}
+
+void Jugadores::ErrorInterpretarDatos(const std::string& descripcion) {
+    op.mensaje("No puedo interpretar tus datos.   Error : " + descripcion, Icono::Critico);
+}
+
+void Jugadores::ErrorRecordarDatos(const std::string& descripcion) {
+    op.mensaje("No puedo recordar tus datos.   Error : " + descripcion, Icono::Critico);
+}
+
+// --- The registry ---
+
+void Jugadores::Jugador_Load() {
+    auto& imagenes = *op.puertos.imagenes;
+    if (imagenes.cargable(op.RutaCaraMenu)) jugador.Image2.Picture(op.RutaCaraMenu);
+    // The three best cards of the deck as decoration.
+    Control* cartas[] = {&jugador.Image1, &jugador.Image3, &jugador.Image4};
+    for (int i = 0; i < 3; ++i) {
+        const std::string ruta = op.ruta(archivos::Carta(i));
+        if (imagenes.cargable(ruta)) cartas[i]->Picture(ruta);
+    }
+    TiempoPropaganda_Timer();
+    std::vector<std::string> nombres;
+    FalloBase fallo;
+    if (base().leerJugadores(nombres, fallo)) jugador.ListaJugadores.List(std::move(nombres));
+    else ErrorRecuerdos(fallo.descripcion);
+}
+
+void Jugadores::ListaJugadores_Click() {
+    const auto& lista = jugador.ListaJugadores;
+    const int i = lista.ListIndex();
+    if (i < 0 || i >= static_cast<int>(lista.List().size())) return;
+    jugador.TextoSeleccionJugador.Text(lista.List()[static_cast<std::size_t>(i)]);
+    jugador.BotonEliminar.Enabled(true);
+}
+
+void Jugadores::ListaJugadores_KeyPress(int& tecla) {
+    if (tecla == Enter) BotonJugar_Click();
+}
+
+void Jugadores::TextoSeleccionJugador_Change() {
+    const std::string& seleccion = jugador.TextoSeleccionJugador.Text();
+    e.NombreJugador = NombreRelleno(seleccion);
+    n.MenuMJugador.Caption("&Mano " + e.NombreJugador);
+    for (int h = 1; h <= 3; ++h) n.EtiquetaMesaJugador(h).Caption(e.NombreJugador);
+    n.EtiquetaJugador.Caption(NombreRecortado(e.NombreJugador));
+    n.forma().Caption("Naipalia 2005 jugando con " + seleccion);
+}
+
+void Jugadores::BotonRegistrar_Click() {
+    const std::string nombre = jugador.TextoNuevoJugador.Text();
+    if (nombre.empty()) {
+        op.mensaje("Falta que ingreses tu nombre de usuario en la caja Nuevo Jugador, si no está en la lista de "
+                   "jugadores. Recordá que tu nombre solo debe ser usado por ti.",
+                   Icono::Critico);
+        return;
+    }
+    FalloBase fallo;
+    if (!base().agregarJugador(nombre, fallo)) {
+        op.mensaje("No puedo recordar tu nombre.   Error : " + fallo.descripcion, Icono::Critico);
+        return;
+    }
+    auto lista = jugador.ListaJugadores.List();
+    lista.push_back(nombre);
+    const int seleccion = jugador.ListaJugadores.ListIndex();
+    jugador.ListaJugadores.List(std::move(lista));
+    jugador.ListaJugadores.ListIndex(seleccion);
+    op.mensaje("Tu nombre de jugador ha sido \"recordado\" con éxito. Se recomienda que tu nombre solo sea usado "
+               "por ti.",
+               Icono::Informacion);
+}
+
+void Jugadores::BotonEliminar_Click() {
+    auto& lista = jugador.ListaJugadores;
+    const int i = lista.ListIndex();
+    if (i < 0 || i >= static_cast<int>(lista.List().size())) return;
+    const std::string nombre = lista.List()[static_cast<std::size_t>(i)];
+    if (!op.preguntar("¿Deseas elimnar al jugador " + nombre + "?", Respuesta::No)) return;
+    FalloBase fallo;
+    if (!base().eliminarJugador(nombre, fallo)) {
+        op.mensaje("El Jugador " + nombre + " no puede ser eliminado. Error : " + fallo.descripcion, Icono::Critico);
+        return;
+    }
+    op.mensaje("El Jugador " + nombre + " ha sido eliminado.", Icono::Informacion);
+    auto nombres = lista.List();
+    nombres.erase(nombres.begin() + i);
+    lista.ListIndex(-1);
+    lista.List(std::move(nombres));
+    jugador.BotonEliminar.Enabled(false);
+    jugador.TextoNuevoJugador.Text("");
+    jugador.TextoSeleccionJugador.Text("");
+}
+
+void Jugadores::BotonJugar_Click() {
+    if (jugador.TextoSeleccionJugador.Text().empty()) {
+        op.mensaje("Debes seleccionarte de la lista.", Icono::Critico);
+        return;
+    }
+    jugador.Unload();
+}
+
+void Jugadores::BotonSalir_Click() {
+    if (!op.preguntar("Gracias por usar Naipalia 2005.\r\n¿Deseas salir del programa?", Respuesta::Si)) return;
+    base().cerrar();
+    op.puertos.ventanas->terminar();
+}
+
+// Imagen1, Imagen2, ... in turn, then "Publique.gif" once, and round again. A closed
+// registry's timer has nothing to show.
+void Jugadores::TiempoPropaganda_Timer() {
+    if (!jugador.cargada()) return;
+    auto& animaciones = *op.puertos.animaciones;
+    ContadorPropaganda = (ContadorPropaganda + 1) % 256;
+    if (animaciones.archivo(Jugador::Propaganda, op.ruta(archivos::Propaganda(ContadorPropaganda)))) {
+        animaciones.iniciar(Jugador::Propaganda);
+        return;
+    }
+    ContadorPropaganda = 0;
+    if (animaciones.archivo(Jugador::Propaganda, op.ruta(archivos::Publique))) animaciones.iniciar(Jugador::Propaganda);
+}
+
+}  // namespace naipalia

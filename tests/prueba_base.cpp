@@ -1,0 +1,305 @@
+// The SQLCipher file as the players' database: names travel as data, files that are not
+// ours never open and are never touched, read-only files and folders, a full disk and a
+// kill in the middle of writing leave a sound file with whole rows only.
+#include <gtest/gtest.h>
+#include <pwd.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "game/archivos.h"
+#include "game/estado.h"
+#include "platform/sqlcipher/base_sqlcipher.h"
+
+using namespace naipalia;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A scratch folder in memory when the system has one: the write tests stay quick.
+struct Carpeta {
+    Carpeta() {
+        const fs::path raiz = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+        std::string plantilla = (raiz / "naipalia-base-XXXXXX").string();
+        ruta = mkdtemp(plantilla.data());
+        fs::permissions(ruta, fs::perms::all, fs::perm_options::add);
+    }
+    ~Carpeta() {
+        std::error_code e;
+        fs::permissions(ruta, fs::perms::owner_all, fs::perm_options::add, e);
+        fs::remove_all(ruta, e);
+    }
+    std::string archivo(const std::string& nombre = archivos::BaseDatos) const { return (fs::path(ruta) / nombre).string(); }
+    fs::path ruta;
+};
+
+std::string bytes(const std::string& archivo) {
+    std::ifstream f(archivo, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+std::string nueva(const Carpeta& c) {
+    std::string error;
+    EXPECT_TRUE(BaseSqlcipher::Crear(c.archivo(), archivos::ClaveBase, error)) << error;
+    return c.archivo();
+}
+
+FilaTanto fila(int numero) { return {NombreRelleno("Ana"), "E", numero, numero % 2 == 0, numero % 3 == 0}; }
+
+// Runs `hijo` in a child process as an ordinary user when the tests run as root (who
+// may write anywhere), and returns its exit status; failed expectations exit 1.
+template <typename F> int comoUsuario(F hijo) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (geteuid() == 0) {
+            const passwd* nadie = getpwnam("nobody");
+            if (!nadie || setgid(nadie->pw_gid) != 0 || setuid(nadie->pw_uid) != 0) _exit(3);
+        }
+        _exit(hijo() ? 0 : 1);
+    }
+    int estado = 0;
+    waitpid(pid, &estado, 0);
+    return WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
+}
+
+}  // namespace
+
+TEST(BaseSqlcipher, LosNombresConComillasSonDatosYNoTexto) {
+    Carpeta c;
+    BaseSqlcipher base;
+    std::string error;
+    ASSERT_TRUE(base.abrir(nueva(c), archivos::ClaveBase, error)) << error;
+    FalloBase f;
+    const std::string peligroso = "x'); DROP TABLE Jugador; --";
+    for (const std::string n : {"O'Brien", peligroso.c_str(), "Ana", "O'Brien"}) ASSERT_TRUE(base.agregarJugador(n, f));
+    // Only the first of two equal names goes; names compare exactly as typed.
+    ASSERT_TRUE(base.eliminarJugador("O'Brien", f)) << f.descripcion;
+    EXPECT_FALSE(base.eliminarJugador("ana", f));
+    std::vector<std::string> nombres;
+    ASSERT_TRUE(base.leerJugadores(nombres, f));
+    EXPECT_EQ(nombres, (std::vector<std::string>{peligroso, "Ana", "O'Brien"}));
+
+    ASSERT_TRUE(base.agregarTanto({NombreRelleno("O'Brien"), "E", 27, true, false}, f));
+    ASSERT_TRUE(base.agregarTanto({NombreRelleno("O'Brien"), "E", 27, false, true}, f));
+    ASSERT_TRUE(base.agregarTanto({NombreRelleno("O'Brien"), "RE", 30, false, true}, f));
+    std::vector<CuentaTanto> cuentas;
+    ASSERT_TRUE(base.contarTantos(NombreRelleno("O'Brien"), "E", cuentas, f)) << f.descripcion;
+    ASSERT_EQ(cuentas.size(), 1u);
+    EXPECT_EQ(cuentas[0].Numero, 27);
+    EXPECT_EQ(cuentas[0].filas, 2);
+    EXPECT_EQ(cuentas[0].mintio, 1);
+    EXPECT_EQ(cuentas[0].gano, 1);
+    // A byte holds the number, or the row is refused before anything is written.
+    EXPECT_FALSE(base.agregarTanto({NombreRelleno("O'Brien"), "E", 256, false, false}, f));
+    EXPECT_EQ(f.paso, PasoBase::Interpretar);
+    std::vector<FilaTanto> filas;
+    ASSERT_TRUE(base.leerTantos(filas, f));
+    EXPECT_EQ(filas.size(), 3u);
+}
+
+TEST(BaseSqlcipher, NingunNombreSeLeeEnElArchivo) {
+    Carpeta c;
+    const std::string archivo = nueva(c);
+    {
+        BaseSqlcipher base;
+        std::string error;
+        ASSERT_TRUE(base.abrir(archivo, archivos::ClaveBase, error));
+        FalloBase f;
+        ASSERT_TRUE(base.agregarJugador("Zacarías Secretario", f));
+        for (int i = 0; i < 50; ++i) ASSERT_TRUE(base.agregarTanto({NombreRelleno("Zacarías Secretario"), "E", 20, false, false}, f));
+    }
+    const std::string contenido = bytes(archivo);
+    EXPECT_EQ(contenido.find("Secretario"), std::string::npos);
+    EXPECT_EQ(contenido.find("Zacar"), std::string::npos);
+    EXPECT_EQ(contenido.find("SQLite format"), std::string::npos);
+    EXPECT_EQ(contenido.find("TantoJugador"), std::string::npos);
+}
+
+TEST(BaseSqlcipher, UnArchivoAjenoNoAbreYQuedaComoEstaba) {
+    Carpeta c;
+    std::string error;
+    BaseSqlcipher base;
+    // Missing: not made in its place.
+    EXPECT_FALSE(base.abrir(c.archivo(), archivos::ClaveBase, error));
+    EXPECT_EQ(error, "unable to open database file");
+    EXPECT_FALSE(fs::exists(c.archivo()));
+    // Another password.
+    ASSERT_TRUE(BaseSqlcipher::Crear(c.archivo("ajena.mdb"), "otra", error));
+    const std::string antes = bytes(c.archivo("ajena.mdb"));
+    EXPECT_FALSE(base.abrir(c.archivo("ajena.mdb"), archivos::ClaveBase, error));
+    EXPECT_EQ(error, "file is encrypted or is not a database");
+    EXPECT_EQ(bytes(c.archivo("ajena.mdb")), antes);
+    // Not a database at all.
+    std::ofstream(c.archivo("basura.mdb"), std::ios::binary) << std::string(4096, '\x5a');
+    EXPECT_FALSE(base.abrir(c.archivo("basura.mdb"), archivos::ClaveBase, error));
+    EXPECT_EQ(error, "file is encrypted or is not a database");
+    EXPECT_EQ(bytes(c.archivo("basura.mdb")), std::string(4096, '\x5a'));
+    // Every operation then fails, with a reason.
+    FalloBase f;
+    std::vector<std::string> nombres;
+    EXPECT_FALSE(base.leerJugadores(nombres, f));
+    EXPECT_FALSE(f.descripcion.empty());
+}
+
+TEST(BaseSqlcipher, SoloLecturaInformaSinPerderNadaYLaCarpetaDeDatosRecibeUnaCopia) {
+    Carpeta c;
+    const std::string archivo = nueva(c);
+    {
+        BaseSqlcipher base;
+        std::string error;
+        ASSERT_TRUE(base.abrir(archivo, archivos::ClaveBase, error));
+        FalloBase f;
+        ASSERT_TRUE(base.agregarJugador("Ana", f));
+    }
+    const auto lee = [](BaseSqlcipher& base) {
+        std::vector<std::string> nombres;
+        FalloBase f;
+        return base.leerJugadores(nombres, f) && nombres == std::vector<std::string>{"Ana"};
+    };
+    // A read-only file in a folder that can be written: it opens, reads, and a write fails.
+    fs::permissions(archivo, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(c.ruta, fs::perms::all);
+    EXPECT_EQ(comoUsuario([&] {
+                  BaseSqlcipher base;
+                  std::string error;
+                  FalloBase f;
+                  return base.abrir(archivo, archivos::ClaveBase, error) && lee(base) &&
+                         !base.agregarJugador("Beto", f) && f.paso == PasoBase::Recordar &&
+                         f.descripcion == "attempt to write a readonly database" && lee(base);
+              }),
+              0);
+    // A folder that cannot be written (an installed program), the file writable: without
+    // a data folder the writes fail; with one, the file is copied there and used.
+    fs::permissions(archivo, fs::perms::all);
+    fs::permissions(c.ruta, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    const std::string datos = "/tmp/naipalia-datos-" + std::to_string(getpid());
+    EXPECT_EQ(comoUsuario([&] {
+                  BaseSqlcipher base;
+                  std::string error;
+                  FalloBase f;
+                  if (!base.abrir(archivo, archivos::ClaveBase, error) || !lee(base)) return false;
+                  if (base.agregarJugador("Beto", f) || f.descripcion.empty()) return false;
+                  BaseSqlcipher instalada(datos);
+                  return instalada.abrir(archivo, archivos::ClaveBase, error) &&
+                         instalada.archivo() == datos + "/naipalia.mdb" && instalada.agregarJugador("Beto", f) &&
+                         instalada.integridad() == "ok";
+              }),
+              0);
+    fs::permissions(c.ruta, fs::perms::owner_all, fs::perm_options::add);
+    BaseSqlcipher original;
+    std::string error;
+    ASSERT_TRUE(original.abrir(archivo, archivos::ClaveBase, error));
+    EXPECT_TRUE(lee(original));
+    EXPECT_EQ(original.integridad(), "ok");
+    std::error_code e;
+    fs::remove_all(datos, e);
+}
+
+TEST(BaseSqlcipher, UnDiscoLlenoRechazaLaEscrituraYConservaLoEscrito) {
+    Carpeta c;
+    const std::string archivo = nueva(c);
+    int pipa[2];
+    ASSERT_EQ(pipe(pipa), 0);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        // The file may not grow past a few pages: the next page's write fails.
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limite{64 * 1024, 64 * 1024};
+        setrlimit(RLIMIT_FSIZE, &limite);
+        BaseSqlcipher base;
+        std::string error;
+        if (!base.abrir(archivo, archivos::ClaveBase, error)) _exit(2);
+        FalloBase f;
+        int escritas = 0;
+        while (escritas < 100000 && base.agregarTanto(fila(escritas % 34), f)) ++escritas;
+        const std::string informe = std::to_string(escritas) + "\n" + f.descripcion;
+        if (write(pipa[1], informe.data(), informe.size()) < 0) _exit(3);
+        _exit(f.paso == PasoBase::Recordar ? 0 : 1);
+    }
+    close(pipa[1]);
+    std::string informe;
+    char buf[256];
+    for (ssize_t n; (n = read(pipa[0], buf, sizeof buf)) > 0;) informe.append(buf, static_cast<std::size_t>(n));
+    close(pipa[0]);
+    int estado = 0;
+    waitpid(pid, &estado, 0);
+    ASSERT_TRUE(WIFEXITED(estado));
+    EXPECT_EQ(WEXITSTATUS(estado), 0) << informe;
+    const long escritas = std::stol(informe);
+    EXPECT_GT(escritas, 0);
+    EXPECT_FALSE(informe.substr(informe.find('\n') + 1).empty());
+
+    BaseSqlcipher base;
+    std::string error;
+    ASSERT_TRUE(base.abrir(archivo, archivos::ClaveBase, error)) << error;
+    EXPECT_EQ(base.integridad(), "ok");
+    std::vector<FilaTanto> filas;
+    FalloBase f;
+    ASSERT_TRUE(base.leerTantos(filas, f));
+    EXPECT_EQ(static_cast<long>(filas.size()), escritas);
+}
+
+TEST(BaseSqlcipher, MatarElProgramaEnMedioDeMilEscriturasDejaUnArchivoSanoConFilasEnteras) {
+    Carpeta c;
+    const std::string archivo = nueva(c);
+    int pipa[2];
+    ASSERT_EQ(pipe(pipa), 0);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(pipa[0]);
+        BaseSqlcipher base;
+        std::string error;
+        if (!base.abrir(archivo, archivos::ClaveBase, error)) _exit(2);
+        FalloBase f;
+        for (int i = 0; i < 1000; ++i) {
+            if (!base.agregarTanto(fila(i % 34), f)) _exit(1);
+            const char hecho = 'x';
+            if (write(pipa[1], &hecho, 1) != 1) _exit(3);
+        }
+        _exit(0);
+    }
+    close(pipa[1]);
+    // Killed once a few hundred rows are known to be stored.
+    long confirmadas = 0;
+    char buf[64];
+    while (confirmadas < 300) {
+        const ssize_t n = read(pipa[0], buf, sizeof buf);
+        if (n <= 0) break;
+        confirmadas += n;
+    }
+    kill(pid, SIGKILL);
+    int estado = 0;
+    waitpid(pid, &estado, 0);
+    close(pipa[0]);
+    ASSERT_GE(confirmadas, 300);
+
+    BaseSqlcipher base;
+    std::string error;
+    ASSERT_TRUE(base.abrir(archivo, archivos::ClaveBase, error)) << error;
+    EXPECT_EQ(base.integridad(), "ok");
+    std::vector<FilaTanto> filas;
+    FalloBase f;
+    ASSERT_TRUE(base.leerTantos(filas, f));
+    EXPECT_GE(static_cast<long>(filas.size()), confirmadas);
+    EXPECT_LE(filas.size(), 1000u);
+    std::printf("filas tras el kill: %zu de 1000, confirmadas %ld\n", filas.size(), confirmadas);
+    for (std::size_t i = 0; i < filas.size(); ++i) {
+        const FilaTanto esperada = fila(static_cast<int>(i % 34));
+        EXPECT_EQ(filas[i].Jugador, esperada.Jugador);
+        EXPECT_EQ(filas[i].Tipo, esperada.Tipo);
+        EXPECT_EQ(filas[i].Numero, esperada.Numero);
+        EXPECT_EQ(filas[i].MintioJugador, esperada.MintioJugador);
+        EXPECT_EQ(filas[i].GanoJugador, esperada.GanoJugador);
+    }
+    // And it goes on taking rows.
+    EXPECT_TRUE(base.agregarTanto(fila(1), f));
+}

@@ -1,0 +1,227 @@
+// The players' subsystem over a database that can be made to fail at each step: the
+// statistics' arithmetic, the computer's chance, and every failure reported by its own
+// message while the game goes on.
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "platform/falsos.h"
+#include "players/estadistica.h"
+#include "players/jugador.h"
+#include "shell/juego.h"
+
+using namespace naipalia;
+
+namespace {
+
+// Tables in memory; `falla` makes the next operation fail at its step.
+struct BaseFalsa : BaseDatos {
+    std::vector<std::string> jugadores{"Ana"};
+    std::vector<FilaTanto> tantos;
+    std::optional<FalloBase> falla;
+
+    bool fallar(FalloBase& f) {
+        if (!falla) return false;
+        f = *falla;
+        falla.reset();
+        return true;
+    }
+    bool abrir(const std::string&, const std::string&, std::string&) override { return true; }
+    bool leerJugadores(std::vector<std::string>& n, FalloBase& f) override {
+        if (fallar(f)) return false;
+        n = jugadores;
+        return true;
+    }
+    bool agregarJugador(const std::string& n, FalloBase& f) override {
+        if (fallar(f)) return false;
+        jugadores.push_back(n);
+        return true;
+    }
+    bool eliminarJugador(const std::string&, FalloBase& f) override { return !fallar(f); }
+    bool agregarTanto(const FilaTanto& fila, FalloBase& f) override {
+        if (fallar(f)) return false;
+        tantos.push_back(fila);
+        return true;
+    }
+    bool contarTantos(const std::string& j, const std::string& t, std::vector<CuentaTanto>& c, FalloBase& f) override {
+        if (fallar(f)) return false;
+        c.clear();
+        for (const FilaTanto& fila : tantos) {
+            if (fila.Jugador != j || fila.Tipo != t) continue;
+            c.push_back({fila.Numero, 1, fila.MintioJugador, fila.GanoJugador});
+        }
+        return true;
+    }
+    bool leerOpciones(OpcionesGuardadas& o, FalloBase& f) override {
+        if (fallar(f)) return false;
+        o.Recuerdo = true;
+        return true;
+    }
+};
+
+struct RegistroYRecuerdos : ::testing::Test {
+    Falsos falsos{"/programa"};
+    BaseFalsa base;
+    std::vector<std::string> mensajes;
+    std::vector<std::string> modales;
+    std::unique_ptr<Juego> juego;
+
+    void SetUp() override {
+        falsos.puertos.baseDatos = &base;
+        falsos.alMensaje = [this](const std::string& texto, Icono) { mensajes.push_back(texto); };
+        falsos.alMostrarModal = [this](Ventana& v) {
+            modales.push_back(v.nombre());
+            if (&v == &juego->jugador) {
+                juego->jugador.ListaJugadores.ListIndex(0);
+                juego->jugador.ListaJugadores.Click();
+                juego->jugador.BotonJugar.Click();
+            } else if (&v == &juego->tanto && juego->tanto.BotonNoQuiero.Enabled()) {
+                juego->tanto.BotonNoQuiero.Click();
+            } else {
+                v.Hide();
+            }
+        };
+        juego = std::make_unique<Juego>(falsos.puertos);
+        juego->arrancar();
+        mensajes.clear();
+        modales.clear();
+    }
+    void filas(int cuantas, int numero, int ganadas = 0, int mentidas = 0, const char* tipo = "E") {
+        for (int i = 0; i < cuantas; ++i)
+            base.tantos.push_back({juego->estado.NombreJugador, tipo, numero, i < mentidas, i < ganadas});
+    }
+};
+
+}  // namespace
+
+TEST_F(RegistroYRecuerdos, ElRegistroNombraAlJugadorYLasOpcionesGuardadasSeAplican) {
+    EXPECT_EQ(juego->estado.NombreJugador, NombreRelleno("Ana"));
+    EXPECT_FALSE(juego->estado.SinRecuerdos);
+    EXPECT_TRUE(juego->naipalia.MenuRecuerdoOpcion(1).Checked());
+}
+
+TEST_F(RegistroYRecuerdos, LasEstadisticasTruncanADosDecimalesYComentanPorBandas) {
+    auto& j = juego->jugadores;
+    auto& d = juego->estadistica;
+    // 3 rows, 1 won, 1 lie.
+    filas(3, 25, 1, 1);
+    j.ConsultarRecuerdos("E");
+    j.LlenarEstadistica();
+    EXPECT_EQ(d.TextoJugado.Text(), " 3");
+    EXPECT_EQ(d.TextoGanado.Text(), " 33.33 %");
+    EXPECT_EQ(d.TextoComentarioGanado.Text(), "Estás en la lucha......");
+    EXPECT_EQ(d.TextoMentira.Text(), " 33.33 %");
+    EXPECT_EQ(d.TextoComentarioMentira.Text(), "Sos un mentiroso!!");
+    EXPECT_EQ(d.TextoPromedio.Text(), " 25");
+    EXPECT_EQ(d.TextoComentarioPromedio.Text(), "Sos un arriesgado");
+    EXPECT_EQ(juego->estado.CadenaEnvido, Cadena::Envido);
+    d.Unload();
+
+    // The edges of each band: 5 and 25 %, averages 20, 28 and 33, 100 and 200 rows.
+    const auto resumen = [](long filas, long ganadas, long mentidas, long suma) {
+        return Estadisticas{filas, ganadas, mentidas, suma};
+    };
+    EXPECT_EQ(resumen(20, 1, 0, 0).porcentajeGanado(), 5);
+    EXPECT_EQ(resumen(20, 5, 0, 0).porcentajeGanado(), 25);
+    EXPECT_EQ(resumen(7, 2, 0, 0).porcentajeGanado(), 28.57);
+    EXPECT_EQ(resumen(3, 0, 2, 0).porcentajeMentira(), 66.66);
+    EXPECT_EQ(resumen(3, 0, 0, 100).promedio(), 33.33f);
+    EXPECT_EQ(resumen(2, 0, 0, 67).promedio(), 33.5f);
+    const auto comentarioJugado = [&](int n) {
+        base.tantos.clear();
+        filas(n, 20);
+        j.ConsultarRecuerdos("E");
+        j.LlenarEstadistica();
+        std::string c = d.TextoComentarioJugado.Text();
+        d.Unload();
+        return c;
+    };
+    EXPECT_EQ(comentarioJugado(100), "Jugador de Naipalia 2005");
+    EXPECT_EQ(comentarioJugado(101), "Jugador frecuente de Naipalia 2005");
+    EXPECT_EQ(comentarioJugado(200), "Jugador frecuente de Naipalia 2005");
+    EXPECT_EQ(comentarioJugado(201), "Fanático de Naipalia 2005");
+    // No rows: nothing is computed or shown.
+    base.tantos.clear();
+    EXPECT_EQ(j.ConsultarRecuerdos("RE"), 0);
+    j.LlenarEstadistica();
+    EXPECT_EQ(d.TextoJugado.Text(), "");
+}
+
+TEST(Recuerdos, LaChanceCuentaLosEmpatesSoloConLaComputadoraMano) {
+    const std::vector<CuentaTanto> cuentas{{20, 7, 0, 0}, {30, 3, 0, 0}, {33, 10, 0, 0}};
+    EXPECT_EQ(ChanceComputadora(cuentas, 30, false), 0.35f);
+    EXPECT_EQ(ChanceComputadora(cuentas, 30, true), 0.5f);
+    EXPECT_EQ(ChanceComputadora(cuentas, 34, false), 1.0f);
+    EXPECT_EQ(ChanceComputadora({}, 30, true), 0.0f);
+    // 17 of 20 in single precision is the constant 0.85 itself.
+    EXPECT_TRUE(ChanceComputadora({{20, 17, 0, 0}, {33, 3, 0, 0}}, 30, false) <= 0.85f);
+    EXPECT_EQ(TipoTanto(Cadena::EnvidoEnvido), "EE");
+    EXPECT_EQ(TipoTanto(Cadena::FaltaEnvido), "FE");
+}
+
+TEST_F(RegistroYRecuerdos, CadaPasoFallidoDaSuMensajeYNoGuardaNada) {
+    auto& j = juego->jugadores;
+    auto& e = juego->estado;
+    e.TantoRealJugador = 25;
+    e.TantoCantadoJugador = 27;
+    e.TantoCompu = 26;
+    e.EnvidoQuerido = Cadena::RealEnvido;
+    const std::pair<PasoBase, const char*> pasos[] = {
+        {PasoBase::Abrir, "No es posible entrar a mis \"recuerdos\".   Error : uno"},
+        {PasoBase::Interpretar, "No puedo interpretar tus datos.   Error : uno"},
+        {PasoBase::Recordar, "No puedo recordar tus datos.   Error : uno"},
+    };
+    for (const auto& [paso, mensaje] : pasos) {
+        mensajes.clear();
+        base.falla = FalloBase{paso, "uno"};
+        j.GrabarTantoJugador();
+        EXPECT_EQ(mensajes, std::vector<std::string>{mensaje});
+    }
+    EXPECT_TRUE(base.tantos.empty());
+    j.GrabarTantoJugador();
+    ASSERT_EQ(base.tantos.size(), 1u);
+    EXPECT_EQ(base.tantos[0].Tipo, "RE");
+    EXPECT_TRUE(base.tantos[0].MintioJugador);
+    EXPECT_TRUE(base.tantos[0].GanoJugador);
+
+    // The registry's own messages; its list is kept as it was.
+    auto& r = juego->jugador;
+    r.cargar();
+    mensajes.clear();
+    r.TextoNuevoJugador.Text("Beto");
+    base.falla = FalloBase{PasoBase::Recordar, "disco lleno"};
+    r.BotonRegistrar.Click();
+    EXPECT_EQ(mensajes, std::vector<std::string>{"No puedo recordar tu nombre.   Error : disco lleno"});
+    EXPECT_EQ(r.ListaJugadores.List(), std::vector<std::string>{"Ana"});
+    r.ListaJugadores.ListIndex(0);
+    r.ListaJugadores.Click();
+    mensajes.clear();
+    falsos.responder = [](const std::string&) { return Respuesta::Si; };
+    base.falla = FalloBase{PasoBase::Recordar, "bloqueada"};
+    r.BotonEliminar.Click();
+    EXPECT_EQ(mensajes.back(), "El Jugador Ana no puede ser eliminado. Error : bloqueada");
+    EXPECT_EQ(r.ListaJugadores.List(), std::vector<std::string>{"Ana"});
+    // A list that cannot be read is left empty, with the message.
+    r.Unload();
+    mensajes.clear();
+    base.falla = FalloBase{PasoBase::Abrir, "ilegible"};
+    r.cargar();
+    EXPECT_EQ(mensajes, std::vector<std::string>{"No es posible entrar a mis \"recuerdos\".   Error : ilegible"});
+    EXPECT_TRUE(r.ListaJugadores.List().empty());
+}
+
+TEST_F(RegistroYRecuerdos, UnaConsultaFallidaDejaResponderALasReglasPropias) {
+    falsos.proximasCartas = std::array<int, 6>{2, 5, 14, 3, 4, 15};
+    juego->principal.MenuMJugador_Click();
+    juego->ronda.MenuNuevo_Click();
+    filas(20, 20);  // p = 1: the history would raise to falta
+    modales.clear();
+    base.falla = FalloBase{PasoBase::Abrir, "sin acceso"};
+    juego->naipalia.BotonEnvido.Click();
+    EXPECT_TRUE(juego->estado.ErrorBaseDatos);
+    EXPECT_EQ(mensajes.front(), "No es posible entrar a mis \"recuerdos\".   Error : sin acceso");
+    // The built-in rules: 30 raises a plain envido to real envido; no statistics.
+    EXPECT_EQ(modales, std::vector<std::string>{"Tanto"});
+    EXPECT_EQ(juego->estado.CadenaEnvido, Cadena::EnvidoRealEnvido);
+    EXPECT_TRUE(juego->jugadores.RegistrosBase.empty());
+}
