@@ -4,6 +4,7 @@
 // declares his tanto on the keypad.
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 
@@ -110,6 +111,16 @@ private:
     bool negociandoFlor() const;
     // The computer's answers to the player's truco calls, hand by hand.
     void llamadaDeTruco(void (Cantos::*respuesta)());
+    enum class Decision { Acepta, Rechaza, Cuatro };
+    struct UmbralesManoDos {
+        double sorteoGano;  // it took hand 1, or has hand 2 to play after a tie
+        int conSorteoGano, seguroGano;
+        double sorteoIguales;  // it played hand 2 after a tie
+        int conSorteoIguales, seguroIguales;
+    };
+    Decision decidirManoDos(int a, int b, const UmbralesManoDos& u,
+                            const std::function<bool()>& conElJugadorPrimero);
+    void contestar(Decision decision, const std::function<void(bool)>& acepta);
     void respuestaTruco();
     void respuestaRetruco();
     void respuestaVale4();

@@ -1,6 +1,8 @@
 // The player's truco from the table: his truco, retruco and vale 4 with the computer's
 // answer to each, hand by hand; his going to the deck; his answers in the two truco
 // dialogs.
+#include <functional>
+
 #include "calls/canto_trucos.h"
 #include "calls/cantos.h"
 #include "calls/truco_tanto_primero.h"
@@ -49,6 +51,26 @@ bool Cantos::par(std::initializer_list<int> slots, int x, int y) const {
     return false;
 }
 
+// Hand 2, once the deduction did not answer: the same three cases for every call, each
+// with its own thresholds. The computer's four, led after a tied hand 1, is no answer.
+Cantos::Decision Cantos::decidirManoDos(int a, int b, const UmbralesManoDos& u,
+                                         const std::function<bool()>& conElJugadorPrimero) {
+    const ResultadoMano primera = e.ResultadoManos[1];
+    const bool iguales = primera == ResultadoMano::Iguales;
+    const auto alguna = [&](int c) { return clase(a) <= c || clase(b) <= c; };
+    const auto segun = [](bool si) { return si ? Decision::Acepta : Decision::Rechaza; };
+    if (primera == ResultadoMano::Computadora || (iguales && e.JerarquiaCompu[2] == SinJugar)) {
+        const bool sorteo = op.azar() < u.sorteoGano;
+        return segun((sorteo && alguna(u.conSorteoGano)) || alguna(u.seguroGano));
+    }
+    if (iguales) {
+        if (e.JerarquiaCompu[2] == Cuatro) return Decision::Cuatro;
+        const bool sorteo = op.azar() < u.sorteoIguales;
+        return segun((sorteo && alguna(u.conSorteoIguales)) || alguna(u.seguroIguales));
+    }
+    return segun(conElJugadorPrimero());
+}
+
 // DeducirCartaJugador always runs just before the deduction's answer is tried.
 bool Cantos::deduccionResponde(int slotA, int slotB) {
     computadora.DeducirCartaJugador();
@@ -56,6 +78,11 @@ bool Cantos::deduccionResponde(int slotA, int slotB) {
 }
 
 void Cantos::rechazarLlamada() { computadora.NoQuieroTrucoComputadora(); }
+
+void Cantos::contestar(Decision decision, const std::function<void(bool)>& acepta) {
+    if (decision == Decision::Cuatro) computadora.AvisoCantoACuatro();
+    else acepta(decision == Decision::Acepta);
+}
 
 // The computer accepts the truco and at once calls retruco; the envido is over unless
 // the call ended the round.
@@ -114,27 +141,15 @@ void Cantos::respuestaTruco() {
 
     if (ronda.ManoActual == 2) {
         if (deduccionResponde(a, b)) return;
-        if (ganoCompu || (iguales && e.JerarquiaCompu[2] == SinJugar)) {
-            const bool sorteo = op.azar() < 0.4;
-            if ((sorteo && (clase(a) <= 9 || clase(b) <= 9)) || clase(a) <= 6 || clase(b) <= 6) {
-                if (op.azar() < 0.2 && k < t - 2) aceptaYSubeRetruco();
-                else computadora.QuieroTrucoComputadora(NivelTruco::Truco);
-            } else {
-                rechazarLlamada();
-            }
-        } else if (iguales) {
-            if (e.JerarquiaCompu[2] == Cuatro) {
-                computadora.AvisoCantoACuatro();
-                return;
-            }
-            const bool sorteo = op.azar() < 0.3;
-            if ((sorteo && (clase(a) <= 11 || clase(b) <= 11)) || clase(a) <= 6 || clase(b) <= 6)
-                computadora.QuieroTrucoComputadora(NivelTruco::Truco);
-            else rechazarLlamada();
-        } else if (par({a, b}, 5, 8)) {
-            computadora.QuieroTrucoComputadora(NivelTruco::Truco);
-        } else {
-            rechazarLlamada();
+        const bool ganoLaPrimera = ganoCompu || (iguales && e.JerarquiaCompu[2] == SinJugar);
+        switch (decidirManoDos(a, b, {0.4, 9, 6, 0.3, 11, 6}, [&] { return par({a, b}, 5, 8); })) {
+        case Decision::Cuatro: computadora.AvisoCantoACuatro(); break;
+        case Decision::Rechaza: rechazarLlamada(); break;
+        case Decision::Acepta:
+            // Having taken hand 1 or still to play hand 2, it may raise at once.
+            if (ganoLaPrimera && op.azar() < 0.2 && k < t - 2) aceptaYSubeRetruco();
+            else computadora.QuieroTrucoComputadora(NivelTruco::Truco);
+            break;
         }
         return;
     }
@@ -196,19 +211,8 @@ void Cantos::respuestaRetruco() {
             return;
         }
         if (deduccionResponde(a, b)) return;
-        if (ganoCompu || (iguales && e.JerarquiaCompu[2] == SinJugar)) {
-            const bool sorteo = op.azar() < 0.4;
-            acepta((sorteo && (clase(a) <= 7 || clase(b) <= 7)) || clase(a) <= 5 || clase(b) <= 5);
-        } else if (iguales) {
-            if (e.JerarquiaCompu[2] == Cuatro) {
-                computadora.AvisoCantoACuatro();
-                return;
-            }
-            const bool sorteo = op.azar() < 0.3;
-            acepta((sorteo && (clase(a) <= 10 || clase(b) <= 10)) || clase(a) <= 5 || clase(b) <= 5);
-        } else {
-            acepta(par({a, b}, 4, 5) || (op.azar() < 0.3 && par({a, b}, 5, 6)));
-        }
+        const auto elJugadorPrimero = [&] { return par({a, b}, 4, 5) || (op.azar() < 0.3 && par({a, b}, 5, 6)); };
+        contestar(decidirManoDos(a, b, {0.4, 7, 5, 0.3, 10, 5}, elJugadorPrimero), acepta);
         return;
     }
 
@@ -264,19 +268,7 @@ void Cantos::respuestaVale4() {
             return;
         }
         if (deduccionResponde(a, b)) return;
-        if (ganoCompu || (iguales && e.JerarquiaCompu[2] == SinJugar)) {
-            const bool sorteo = op.azar() < 0.5;
-            acepta((sorteo && (clase(a) <= 6 || clase(b) <= 6)) || clase(a) <= 3 || clase(b) <= 3);
-        } else if (iguales) {
-            if (e.JerarquiaCompu[2] == Cuatro) {
-                computadora.AvisoCantoACuatro();
-                return;
-            }
-            const bool sorteo = op.azar() < 0.3;
-            acepta((sorteo && (clase(a) <= 9 || clase(b) <= 9)) || clase(a) <= 3 || clase(b) <= 3);
-        } else {
-            acepta(par({a, b}, 3, 4));
-        }
+        contestar(decidirManoDos(a, b, {0.5, 6, 3, 0.3, 9, 3}, [&] { return par({a, b}, 3, 4); }), acepta);
         return;
     }
 
