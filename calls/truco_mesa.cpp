@@ -295,8 +295,7 @@ void Cantos::BotonMazo_Click() {
     if (e.QuienEnvido == Lado::Nadie && e.QuienFlor == Lado::Nadie && e.JerarquiaCompu[1] == SinJugar)
         op.SumarPuntos(Lado::Computadora, ValorTruco(e.EstadoTruco) + 1);
     else ronda.SumarTrucoComputadora();
-    if (e.TrucoCantadoEnJugada) e.TrucoRechazadoEnJugada = true;
-    else e.TrucoRechazado = true;
+    e.rechazarTrucoDelJugador();
     ronda.SiguienteRonda();
 }
 
@@ -336,8 +335,7 @@ void Cantos::CantoTrucos_BotonQuiero_Click() {
 
 void Cantos::CantoTrucos_BotonNoQuiero_Click() {
     cantoTrucos.Hide();
-    if (e.TrucoCantadoEnJugada) e.TrucoRechazadoEnJugada = true;
-    else e.TrucoRechazado = true;
+    e.rechazarTrucoDelJugador();
     cantoTrucos.Unload();
 }
 
@@ -363,8 +361,7 @@ void Cantos::TrucoTantoPrimero_BotonSi_Click() {
 
 void Cantos::TrucoTantoPrimero_BotonNo_Click() {
     trucoTantoPrimero.Hide();
-    if (e.TrucoCantadoEnJugada) e.TrucoRechazadoEnJugada = true;
-    else e.TrucoRechazado = true;
+    e.rechazarTrucoDelJugador();
     trucoTantoPrimero.Unload();
 }
 

@@ -74,6 +74,11 @@ struct Estado {
     bool TrucoCantadoEnJugada = false;
     bool TrucoRechazadoEnJugada = false;
     bool TrucoRecantado = false;
+    // A refusal made during the computer's turn is kept apart from one made on the table.
+    void rechazarTrucoDelJugador() {
+        if (TrucoCantadoEnJugada) TrucoRechazadoEnJugada = true;
+        else TrucoRechazado = true;
+    }
     bool TantoPrimero = false;
     bool TantoAcreditado = false;
     // The round's envido and flor were settled early (the final-points notice): the
