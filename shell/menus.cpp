@@ -43,14 +43,21 @@ Principal::Principal(Operacion& operacion, Ronda& r, Computadora& c, Liquidacion
     n.TiempoPropaganda.Timer = [this] { op.RefrescarPropaganda(); };
 }
 
+// The stored options change on the menus even when the database could not store them.
 void Principal::MenuCantidadPuntos_Click(int indice) {
+    jugadores.GuardarOpcion("30Puntos", indice == 2);
     e.PuntosJuego = indice == 2 ? 30 : 15;
     marcar(n.MenuCantidadPuntos, indice != 2);
 }
 
-void Principal::MenuFlorOpcion_Click(int) { marcar(n.MenuFlorOpcion, !n.MenuFlorOpcion(1).Checked()); }
-void Principal::MenuMultimediaVozOpcion_Click(int) {
-    marcar(n.MenuMultimediaVozOpcion, !n.MenuMultimediaVozOpcion(1).Checked());
+void Principal::MenuFlorOpcion_Click(int) { cambiarYGuardar(n.MenuFlorOpcion, "ConFlor"); }
+void Principal::MenuMultimediaVozOpcion_Click(int) { cambiarYGuardar(n.MenuMultimediaVozOpcion, "Multimedia"); }
+
+// Either item flips the option.
+void Principal::cambiarYGuardar(ArregloControles& opcion, const char* campo) {
+    const bool activar = !opcion(1).Checked();
+    jugadores.GuardarOpcion(campo, activar);
+    marcar(opcion, activar);
 }
 void Principal::MenuCartaOpcion_Click(int) { marcar(n.MenuCartaOpcion, !n.MenuCartaOpcion(1).Checked()); }
 

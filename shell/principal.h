@@ -10,6 +10,7 @@ class Ronda;
 class Computadora;
 class Liquidacion;
 class Jugadores;
+class ArregloControles;
 struct Estado;
 
 class Principal {
@@ -33,6 +34,8 @@ public:
     void mostrarNombreJugador();
 
 private:
+    void cambiarYGuardar(ArregloControles& opcion, const char* campo);
+
     Operacion& op;
     Estado& e;
     Naipalia& n;
