@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QSet>
 #include <QTest>
+#include <QDialog>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QWindow>
 #include <string>
@@ -335,8 +337,41 @@ TEST_F(MesaQt, UnDialogoQueElModeloOcultaVuelveCuandoTerminaSuManejador) {
     EXPECT_EQ(dialogo.pasos, (std::vector<std::string>{"oculto", "preguntado", "volvió"}));
 }
 
-// Last: the program has ended after it.
-TEST_F(MesaQt, CerrarLaMesaDescargaElModeloYTerminaElPrograma) {
+// The help opens in a window of the program's own, showing the help file.
+TEST_F(MesaQt, LaAyudaSeAbreEnSuPropiaVentana) {
+    programa.escena().despachar([&] { mesa().MenuAyuda.Click(); });
+    auto* ayuda = qobject_cast<QDialog*>(
+        [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == "Ayuda") return w;
+            return static_cast<QWidget*>(nullptr);
+        }());
+    ASSERT_NE(ayuda, nullptr);
+    EXPECT_TRUE(ayuda->isVisible());
+    auto* texto = ayuda->findChild<QTextBrowser*>("TextoAyuda");
+    ASSERT_NE(texto, nullptr);
+    EXPECT_TRUE(texto->source().isLocalFile());
+    EXPECT_FALSE(texto->toPlainText().isEmpty());
+    ayuda->close();
+}
+
+// Last: the close button asks first; No keeps the table, Yes ends the program, settling
+// a round in progress in the end-of-round dialog.
+TEST_F(MesaQt, CerrarLaMesaPreguntaYTerminaElPrograma) {
+    mensajes.respuesta = naipalia::Respuesta::No;
+    EXPECT_FALSE(ventana().close());
+    EXPECT_EQ(mensajes.textos.back(), "Gracias por usar Naipalia 2005.\r\n¿Deseas salir del programa?");
+    EXPECT_FALSE(programa.escena().terminado());
+    EXPECT_TRUE(mesa().cargada());
+
+    mensajes.respuesta = naipalia::Respuesta::Si;
+    QTimer cierre;
+    QObject::connect(&cierre, &QTimer::timeout, [] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->objectName() == "FinRonda")
+            if (auto* b = modal->findChild<QPushButton*>("BotonMesa")) b->click();
+    });
+    cierre.start(20);
     EXPECT_TRUE(ventana().close());
     EXPECT_TRUE(programa.escena().terminado());
     EXPECT_FALSE(mesa().cargada());

@@ -2,11 +2,15 @@
 
 #include <QDate>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QFileInfo>
 #include <QFontMetricsF>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QLocale>
 #include <QScreen>
+#include <QTextBrowser>
 #include <QTime>
+#include <QVBoxLayout>
 #include <QUrl>
 #include <cmath>
 
@@ -47,7 +51,26 @@ bool EscritorioQt::abrirEnlace(const std::string& destino, std::string& error) {
 }
 
 void EscritorioQt::mostrarAyuda(const std::string& ruta) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(ruta)));
+    if (!ayuda_) {
+        ayuda_ = new QDialog(QApplication::activeWindow());
+        ayuda_->setObjectName("Ayuda");
+        ayuda_->setAttribute(Qt::WA_DeleteOnClose);
+        ayuda_->setWindowTitle("Ayuda de Naipalia");
+        auto* texto = new QTextBrowser(ayuda_);
+        texto->setObjectName("TextoAyuda");
+        texto->setOpenExternalLinks(true);
+        auto* capa = new QVBoxLayout(ayuda_);
+        capa->setContentsMargins(0, 0, 0, 0);
+        capa->addWidget(texto);
+        ayuda_->resize(ayuda_->fontMetrics().averageCharWidth() * 90, ayuda_->fontMetrics().height() * 32);
+    }
+    auto* texto = ayuda_->findChild<QTextBrowser*>("TextoAyuda");
+    const QString archivo = QString::fromStdString(ruta);
+    if (QFileInfo::exists(archivo)) texto->setSource(QUrl::fromLocalFile(archivo));
+    else texto->setPlainText("No se encuentra el archivo de ayuda " + archivo + ".");
+    ayuda_->show();
+    ayuda_->raise();
+    ayuda_->activateWindow();
 }
 
 }  // namespace naipalia::vista

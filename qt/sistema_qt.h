@@ -1,10 +1,13 @@
 // The small ports: clock, random numbers, screen and desktop links.
 #pragma once
 
+#include <QPointer>
 #include <random>
 #include <string>
 
 #include "platform/puertos.h"
+
+class QDialog;
 
 namespace naipalia::vista {
 
@@ -33,7 +36,11 @@ public:
 class EscritorioQt : public Escritorio {
 public:
     bool abrirEnlace(const std::string& destino, std::string& error) override;
+    // The help file in a window of the program's own, kept open beside the table.
     void mostrarAyuda(const std::string& ruta) override;
+
+private:
+    QPointer<QDialog> ayuda_;
 };
 
 }  // namespace naipalia::vista

@@ -41,6 +41,7 @@ Principal::Principal(Operacion& operacion, Ronda& r, Computadora& c, Liquidacion
     n.MenuMCompu.Click = [this] { MenuMCompu_Click(); };
     n.MenuMAleatorio.Click = [this] { MenuMAleatorio_Click(); };
     n.TiempoPropaganda.Timer = [this] { op.RefrescarPropaganda(); };
+    enlazarAcerca();
 }
 
 // The stored options change on the menus even when the database could not store them.

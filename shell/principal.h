@@ -1,5 +1,5 @@
 // The main window's own procedures: its start-up, the menus' options, the advertisement
-// timer and ending a game from the menu.
+// timer, ending a game from the menu, the about area's links, the help and leaving the program.
 #pragma once
 
 namespace naipalia {
@@ -32,8 +32,15 @@ public:
     void MenuMCompu_Click();
     void MenuMAleatorio_Click();
     void mostrarNombreJugador();
+    void EtiquetaEmail_Click();
+    void EtiquetaURL_Click(int indice);
+    void MenuAyuda_Click();
+    void MenuSalir_Click();
+    // Sets the cancel flag when the player stays.
+    void ConfirmarSalida(int& cancelar);
 
 private:
+    void enlazarAcerca();
     void cambiarYGuardar(ArregloControles& opcion, const char* campo);
 
     Operacion& op;
