@@ -113,6 +113,15 @@ fallo players/recuerdos.cpp \
 fallo players/recuerdos.cpp \
   's/if (s == t - 1 || (t - k < 2 \&\& falta)) {/if (s == t - 2 || (t - k < 2 \&\& falta)) {/' \
   "the refusal's one-point exception looks two points away"
+fallo shell/menus.cpp \
+  's/cambiarYGuardar(n.MenuFlorOpcion, "ConFlor")/cambiarYGuardar(n.MenuFlorOpcion, "Multimedia")/' \
+  "the flor option is stored as the voice option"
+fallo shell/acerca.cpp \
+  's/if (n.MenuFin.Enabled()) {/if (!n.MenuFin.Enabled()) {/' \
+  "leaving settles a round only when no game is in progress"
+fallo shell/acerca.cpp \
+  's/^    cancelar = 1;$/    cancelar = 0;/' \
+  "answering No to leaving closes the window all the same"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 
