@@ -122,6 +122,9 @@ fallo shell/acerca.cpp \
 fallo shell/acerca.cpp \
   's/^    cancelar = 1;$/    cancelar = 0;/' \
   "answering No to leaving closes the window all the same"
+fallo shell/acerca.cpp \
+  's/for (int x = 120, y = 120; x < 8355;) {/for (int x = 120, y = 120; x < 8305;) {/' \
+  "the about area slides back one step short of its corner"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

@@ -86,10 +86,22 @@ Lienzo::Lienzo(Ventana& ventana, Escena& escena, bool ajustable, QWidget* padre)
 
 Lienzo::~Lienzo() { ventana_.alCambiar = nullptr; }
 
+// A frame drawn over the felt (the about area) has its own ground under what it holds.
+bool Lienzo::dentroDeUnMarco(std::size_t indice) const {
+    const Propiedades& p = elementos_[indice].control->propiedades();
+    for (std::size_t i = indices_.at(tapete_) + 1; i < indice; ++i) {
+        const Control& c = *elementos_[i].control;
+        if (c.tipo() != TipoControl::Marco) continue;
+        const Propiedades& m = c.propiedades();
+        if (p.Left >= m.Left && p.Left < m.Left + m.Width && p.Top >= m.Top && p.Top < m.Top + m.Height) return true;
+    }
+    return false;
+}
+
 void Lienzo::crear(std::size_t indice) {
     Elemento& elemento = elementos_[indice];
     Control& control = *elemento.control;
-    const Control* tapete = tapete_ && indices_.at(tapete_) < indice ? tapete_ : nullptr;
+    const Control* tapete = tapete_ && indices_.at(tapete_) < indice && !dentroDeUnMarco(indice) ? tapete_ : nullptr;
     QWidget* w = CrearWidget(control, *this, lugarEnTapete(control.propiedades(), tapete));
     elemento.widget = w;
     if (!w) return;
@@ -166,6 +178,13 @@ void Lienzo::marcar(Control& control) {
         }
         // Timers follow at once, so a disabled one never ticks again.
         if (elemento.reloj) aplicarReloj(elemento);
+        // A frame that moves is drawn at each step, so its slide is seen as it happens.
+        if (control.tipo() == TipoControl::Marco && elemento.widget && isVisible() &&
+            (control.Left() != elemento.vista.Left || control.Top() != elemento.vista.Top)) {
+            aplicar(elemento, false);
+            alFrenteConLoQueCubre(it->second);
+            repaint();
+        }
         if (!elemento.pendiente) {
             elemento.pendiente = true;
             pendientes_.push_back(it->second);
@@ -300,6 +319,14 @@ void Lienzo::aplicar(Elemento& elemento, bool todo) {
         if (todo || p.Visible != visto.Visible) w->setVisible(p.Visible);
     }
     visto = p;
+}
+
+// A frame over the table, with the controls made after it that lie on it.
+void Lienzo::alFrenteConLoQueCubre(std::size_t indice) {
+    QWidget* marco = elementos_[indice].widget;
+    marco->raise();
+    for (std::size_t i = indice + 1; i < elementos_.size(); ++i)
+        if (QWidget* w = elementos_[i].widget; w && w->geometry().intersects(marco->geometry())) w->raise();
 }
 
 // Over every picture, under the buttons and texts drawn after the pictures.

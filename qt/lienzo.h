@@ -86,6 +86,8 @@ private:
     void aplicarReloj(Elemento& elemento);
     void tic(std::size_t indice);
     void alFrente(std::size_t indice);
+    void alFrenteConLoQueCubre(std::size_t indice);
+    bool dentroDeUnMarco(std::size_t indice) const;
     void disponer();
     Lugar lugar(const Elemento& elemento) const;
     int manoActual() const;

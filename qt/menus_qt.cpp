@@ -40,6 +40,8 @@ BarraMenus::BarraMenus(Ventana& ventana, Escena& escena, QMenuBar& barra) : QObj
                 sincronizar(control);
             });
         }
+        porNombre_[control.nombre()] = &control;
+        if (!control.padre.empty()) hijos_[control.padre].push_back(&control);
         accion->setObjectName(NombreQt(control));
         acciones_[&control] = accion;
         sincronizar(control);
@@ -55,10 +57,19 @@ void BarraMenus::sincronizar(const Control& control) {
     QAction* accion = this->accion(control);
     if (!accion) return;
     accion->setText(QString::fromStdString(control.Caption()));
-    accion->setEnabled(control.Enabled());
+    // A disabled menu's entries lose their shortcuts too.
+    accion->setEnabled(habilitado(control));
+    if (auto it = hijos_.find(control.nombre()); it != hijos_.end())
+        for (const Control* hijo : it->second) sincronizar(*hijo);
     accion->setVisible(control.Visible());
     accion->setCheckable(control.Checked());
     accion->setChecked(control.Checked());
+}
+
+bool BarraMenus::habilitado(const Control& control) const {
+    if (!control.Enabled()) return false;
+    auto it = porNombre_.find(control.padre);
+    return it == porNombre_.end() || habilitado(*it->second);
 }
 
 }  // namespace naipalia::vista

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QObject>
+#include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/ventana.h"
 
@@ -20,7 +22,11 @@ public:
     QAction* accion(const Control& control) const;
 
 private:
+    bool habilitado(const Control& control) const;
+
     std::unordered_map<const Control*, QAction*> acciones_;
+    std::unordered_map<std::string, const Control*> porNombre_;
+    std::unordered_map<std::string, std::vector<const Control*>> hijos_;
 };
 
 }  // namespace naipalia::vista

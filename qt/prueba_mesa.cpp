@@ -337,6 +337,64 @@ TEST_F(MesaQt, UnDialogoQueElModeloOcultaVuelveCuandoTerminaSuManejador) {
     EXPECT_EQ(dialogo.pasos, (std::vector<std::string>{"oculto", "preguntado", "volvió"}));
 }
 
+// Counts the moves a widget is drawn at.
+class ContadorDeMovidas : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* evento) override {
+        if (evento->type() == QEvent::Move) ++movidas;
+        return false;
+    }
+    int movidas = 0;
+};
+
+// The about area slides open over the table, a step at a time, with its texts over it,
+// and slides back to its corner.
+TEST_F(MesaQt, ElAcercaDeSeDeslizaSobreLaMesaYVuelve) {
+    auto* marco = ventana().findChild<QWidget*>("DisenoAcercade");
+    ASSERT_NE(marco, nullptr);
+    ContadorDeMovidas contador;
+    marco->installEventFilter(&contador);
+    programa.escena().despachar([&] { mesa().MenuAcerca.Click(); });
+    EXPECT_GT(contador.movidas, 100);
+    EXPECT_EQ(mesa().DisenoAcercade.Left(), 100);
+    EXPECT_EQ(mesa().DisenoAcercade.Top(), 98);
+    EXPECT_FALSE(mesa().MenuJuego.Enabled());
+    auto* nuevo = ventana().findChild<QAction*>("MenuNuevo");
+    ASSERT_NE(nuevo, nullptr);
+    EXPECT_FALSE(nuevo->isEnabled()) << "F5 would deal under the about area";
+    auto* nombre = ventana().findChild<QLabel*>("EtiquetaNaipalia");
+    ASSERT_NE(nombre, nullptr);
+    EXPECT_TRUE(nombre->isVisible());
+    const QObjectList hermanos = marco->parentWidget()->children();
+    EXPECT_GT(hermanos.indexOf(nombre), hermanos.indexOf(marco)) << "the texts lie under the frame";
+    for (QObject* o : hermanos) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w || !w->isVisible() || !o->objectName().startsWith("Carta(")) continue;
+        EXPECT_LT(hermanos.indexOf(o), hermanos.indexOf(marco)) << "a card lies over the open frame";
+    }
+    EXPECT_TRUE(marco->parentWidget()->rect().contains(nombre->geometry()));
+    auto* anuncio = ventana().findChild<QWidget*>("TMaxAniPropaganda");
+    ASSERT_NE(anuncio, nullptr);
+    EXPECT_TRUE(anuncio->isVisible());
+    EXPECT_GT(hermanos.indexOf(anuncio), hermanos.indexOf(marco));
+    QTest::qWait(300);  // the advertisement's first frames
+    ASSERT_TRUE(QDir().mkpath(carpetaArtefactos));
+    EXPECT_TRUE(ventana().grab().save(QDir(carpetaArtefactos).filePath("acerca.png")));
+
+    auto* aceptar = ventana().findChild<QPushButton*>("BotonAcercaDe");
+    ASSERT_NE(aceptar, nullptr);
+    contador.movidas = 0;
+    aceptar->click();
+    EXPECT_GT(contador.movidas, 100);
+    EXPECT_EQ(mesa().DisenoAcercade.Left(), 8370);
+    EXPECT_EQ(mesa().DisenoAcercade.Top(), 6225);
+    EXPECT_EQ(mesa().DisenoAcercade.Width(), 2730);
+    EXPECT_TRUE(mesa().MenuJuego.Enabled());
+    EXPECT_TRUE(nuevo->isEnabled());
+    EXPECT_FALSE(nombre->isVisible());
+    EXPECT_TRUE(ventana().findChild<QLabel*>("EtiquetaAcercade")->isVisible());
+}
+
 // The help opens in a window of the program's own, showing the help file.
 TEST_F(MesaQt, LaAyudaSeAbreEnSuPropiaVentana) {
     programa.escena().despachar([&] { mesa().MenuAyuda.Click(); });

@@ -100,14 +100,26 @@ void Naipalia::disenarMesa() {
     EtiquetaFecha.disenar(240, 6720, 3000, 260, "");
 
     // The about area, closed in its corner.
-    DisenoAcercade.disenar(7980, 6225, 3180, 1210, "Acerca de Naipalia..");
-    EtiquetaAcercade.disenar(8100, 6430, 2940, 420, "");
-    EtiquetaEmail(0).disenar(8100, 6870, 2940, 260, "");
-    EtiquetaURL(0).disenar(8100, 7130, 2940, 260, "");
+    DisenoAcercade.disenar(8370, 6225, 2730, 1210, "Acerca de Naipalia..");
+    EtiquetaAcercade.disenar(8470, 6430, 2560, 420, "");
+    EtiquetaEmail(0).disenar(8470, 6870, 2560, 260, "");
+    EtiquetaURL(0).disenar(8470, 7130, 2560, 260, "");
     for (Control* c : {&EtiquetaAcercade2, &EtiquetaAcercade3, &EtiquetaDerechos, &EtiquetaNaipalia,
                        &EtiquetaAnio, &EtiquetaEmail(1), &EtiquetaURL(1), &Imagen1, &Imagen2, &Imagen3,
                        &TMaxAniPropaganda, &BotonAcercaDe})
         c->diseno().Visible = false;
+    // What the open area shows, placed in its final place: (100, 98), 11000 x 7390.
+    Imagen2.disenar(500, 500, 480, 480);
+    EtiquetaNaipalia.disenar(1200, 560, 9600, 420, "");
+    EtiquetaNaipalia.diseno().TamanoLetra = 12;
+    EtiquetaNaipalia.diseno().Negrita = true;
+    EtiquetaAnio.disenar(1200, 1060, 9600, 300, "");
+    EtiquetaAcercade2.disenar(1200, 1440, 9600, 300, "");
+    EtiquetaAcercade3.disenar(700, 2100, 10100, 300, "");
+    EtiquetaDerechos.disenar(700, 2480, 10100, 300, "");
+    TMaxAniPropaganda.disenar(4190, 3200, 2820, 860);
+    EtiquetaEmail(1).disenar(700, 4500, 5000, 300, "");
+    EtiquetaURL(1).disenar(700, 4880, 5000, 300, "");
     BotonAcercaDe.disenar(9500, 6700, 1300, 420, "&Aceptar");
     BotonAcercaDe.diseno().Enabled = true;
 

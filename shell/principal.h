@@ -1,5 +1,5 @@
 // The main window's own procedures: its start-up, the menus' options, the advertisement
-// timer, ending a game from the menu, the about area's links, the help and leaving the program.
+// timer, ending a game from the menu, the about area, the help and leaving the program.
 #pragma once
 
 namespace naipalia {
@@ -32,6 +32,8 @@ public:
     void MenuMCompu_Click();
     void MenuMAleatorio_Click();
     void mostrarNombreJugador();
+    void MenuAcerca_Click();
+    void BotonAcercaDe_Click();
     void EtiquetaEmail_Click();
     void EtiquetaURL_Click(int indice);
     void MenuAyuda_Click();
@@ -41,6 +43,8 @@ public:
 
 private:
     void enlazarAcerca();
+    void contenidoAcercaGrande(bool visible);
+    void etiquetasAcercaChicas(bool visibles);
     void cambiarYGuardar(ArregloControles& opcion, const char* campo);
 
     Operacion& op;
