@@ -50,6 +50,12 @@ public:
     naipalia::Respuesta respuesta = naipalia::Respuesta::No;
 };
 
+// The end-of-round dialog's own button, when that is the dialog on screen.
+void CerrarFinRonda(QWidget* modal) {
+    if (modal && modal->objectName() == "FinRonda")
+        if (auto* b = modal->findChild<QPushButton*>("BotonMesa")) b->click();
+}
+
 // A dialog whose button hides it and then asks a question, as the game's dialogs do.
 class DialogoQuePregunta : public naipalia::Ventana {
 public:
@@ -198,8 +204,7 @@ TEST_F(MesaQt, ElTecladoQuedaEnUnaCartaYEspacioOEnterLaJuegan) {
     QTimer cierre;
     QObject::connect(&cierre, &QTimer::timeout, [] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal->objectName() == "FinRonda")
-            if (auto* b = modal->findChild<QPushButton*>("BotonMesa")) b->click();
+        CerrarFinRonda(modal);
         naipalia::vista::prueba::ResponderLlamada(modal);
     });
     cierre.start(20);
@@ -424,11 +429,7 @@ TEST_F(MesaQt, CerrarLaMesaPreguntaYTerminaElPrograma) {
 
     mensajes.respuesta = naipalia::Respuesta::Si;
     QTimer cierre;
-    QObject::connect(&cierre, &QTimer::timeout, [] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal->objectName() == "FinRonda")
-            if (auto* b = modal->findChild<QPushButton*>("BotonMesa")) b->click();
-    });
+    QObject::connect(&cierre, &QTimer::timeout, [] { CerrarFinRonda(QApplication::activeModalWidget()); });
     cierre.start(20);
     EXPECT_TRUE(ventana().close());
     EXPECT_TRUE(programa.escena().terminado());
