@@ -120,7 +120,8 @@ private:
     };
     Decision decidirManoDos(int a, int b, const UmbralesManoDos& u,
                             const std::function<bool()>& conElJugadorPrimero);
-    void contestar(Decision decision, const std::function<void(bool)>& acepta);
+    void responderLlamada(NivelTruco nivel, bool acepta);
+    void contestar(Decision decision, NivelTruco nivel);
     void respuestaTruco();
     void respuestaRetruco();
     void respuestaVale4();

@@ -79,9 +79,14 @@ bool Cantos::deduccionResponde(int slotA, int slotB) {
 
 void Cantos::rechazarLlamada() { computadora.NoQuieroTrucoComputadora(); }
 
-void Cantos::contestar(Decision decision, const std::function<void(bool)>& acepta) {
+void Cantos::responderLlamada(NivelTruco nivel, bool acepta) {
+    if (acepta) computadora.QuieroTrucoComputadora(nivel);
+    else rechazarLlamada();
+}
+
+void Cantos::contestar(Decision decision, NivelTruco nivel) {
     if (decision == Decision::Cuatro) computadora.AvisoCantoACuatro();
-    else acepta(decision == Decision::Acepta);
+    else responderLlamada(nivel, decision == Decision::Acepta);
 }
 
 // The computer accepts the truco and at once calls retruco; the envido is over unless
@@ -168,10 +173,7 @@ void Cantos::respuestaTruco() {
 
 void Cantos::respuestaRetruco() {
     const int k = e.PuntosComputadora, t = e.PuntosJuego;
-    const auto acepta = [this](bool si) {
-        if (si) computadora.QuieroTrucoComputadora(NivelTruco::ReTruco);
-        else rechazarLlamada();
-    };
+    const auto acepta = [this](bool si) { responderLlamada(NivelTruco::ReTruco, si); };
     const ResultadoMano primera = e.ResultadoManos[1];
     const bool ganoCompu = primera == ResultadoMano::Computadora, iguales = primera == ResultadoMano::Iguales;
 
@@ -212,7 +214,7 @@ void Cantos::respuestaRetruco() {
         }
         if (deduccionResponde(a, b)) return;
         const auto elJugadorPrimero = [&] { return par({a, b}, 4, 5) || (op.azar() < 0.3 && par({a, b}, 5, 6)); };
-        contestar(decidirManoDos(a, b, {0.4, 7, 5, 0.3, 10, 5}, elJugadorPrimero), acepta);
+        contestar(decidirManoDos(a, b, {0.4, 7, 5, 0.3, 10, 5}, elJugadorPrimero), NivelTruco::ReTruco);
         return;
     }
 
@@ -239,10 +241,7 @@ void Cantos::respuestaRetruco() {
 }
 
 void Cantos::respuestaVale4() {
-    const auto acepta = [this](bool si) {
-        if (si) computadora.QuieroTrucoComputadora(NivelTruco::Vale4);
-        else rechazarLlamada();
-    };
+    const auto acepta = [this](bool si) { responderLlamada(NivelTruco::Vale4, si); };
     const ResultadoMano primera = e.ResultadoManos[1];
     const bool ganoCompu = primera == ResultadoMano::Computadora, iguales = primera == ResultadoMano::Iguales;
 
@@ -268,7 +267,7 @@ void Cantos::respuestaVale4() {
             return;
         }
         if (deduccionResponde(a, b)) return;
-        contestar(decidirManoDos(a, b, {0.5, 6, 3, 0.3, 9, 3}, [&] { return par({a, b}, 3, 4); }), acepta);
+        contestar(decidirManoDos(a, b, {0.5, 6, 3, 0.3, 9, 3}, [&] { return par({a, b}, 3, 4); }), NivelTruco::Vale4);
         return;
     }
 

@@ -117,7 +117,7 @@ fallo shell/menus.cpp \
   's/cambiarYGuardar(n.MenuFlorOpcion, "ConFlor")/cambiarYGuardar(n.MenuFlorOpcion, "Multimedia")/' \
   "the flor option is stored as the voice option"
 fallo shell/acerca.cpp \
-  's/if (n.MenuFin.Enabled()) {/if (!n.MenuFin.Enabled()) {/' \
+  's/if (n.MenuFin.Enabled())$/if (!n.MenuFin.Enabled())/' \
   "leaving settles a round only when no game is in progress"
 fallo shell/acerca.cpp \
   's/^    cancelar = 1;$/    cancelar = 0;/' \

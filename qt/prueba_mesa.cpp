@@ -27,6 +27,7 @@
 #include "qt/mensajes_qt.h"
 #include "qt/menus_qt.h"
 #include "qt/programa.h"
+#include "qt/prueba_principal.h"
 #include "qt/ventana_principal.h"
 #include "shell/naipalia.h"
 
@@ -439,15 +440,5 @@ TEST_F(MesaQt, CerrarLaMesaPreguntaYTerminaElPrograma) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication aplicacion(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc < 3) {
-        std::fprintf(stderr, "uso: %s <carpeta del programa> <carpeta de artefactos>\n", argv[0]);
-        return 2;
-    }
-    carpetaPrograma = QString::fromLocal8Bit(argv[1]);
-    carpetaArtefactos = QString::fromLocal8Bit(argv[2]);
-    naipalia::vista::PrepararAplicacion(carpetaPrograma);
-    return RUN_ALL_TESTS();
+    return naipalia::vista::prueba::CorrerPruebas(argc, argv, carpetaPrograma, carpetaArtefactos);
 }

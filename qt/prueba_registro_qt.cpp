@@ -17,6 +17,7 @@
 #include "platform/sqlcipher/base_sqlcipher.h"
 #include "players/estadistica.h"
 #include "qt/programa.h"
+#include "qt/prueba_principal.h"
 
 namespace {
 
@@ -132,15 +133,5 @@ TEST(RegistroQt, UnNombreEscritoSeRegistraSeEligeYEnterJuega) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication aplicacion(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc < 3) {
-        std::fprintf(stderr, "uso: %s <carpeta del programa> <carpeta de artefactos>\n", argv[0]);
-        return 2;
-    }
-    carpetaPrograma = QString::fromLocal8Bit(argv[1]);
-    carpetaArtefactos = QString::fromLocal8Bit(argv[2]);
-    naipalia::vista::PrepararAplicacion(carpetaPrograma);
-    return RUN_ALL_TESTS();
+    return naipalia::vista::prueba::CorrerPruebas(argc, argv, carpetaPrograma, carpetaArtefactos);
 }

@@ -4,7 +4,6 @@
 
 #include "game/archivos.h"
 #include "game/textos.h"
-#include "settlement/fin_ronda.h"
 #include "shell/naipalia.h"
 #include "shell/operacion.h"
 #include "shell/principal.h"
@@ -91,12 +90,8 @@ void Principal::MenuSalir_Click() {
 void Principal::ConfirmarSalida(int& cancelar) {
     op.AvisoVentanaCentral();
     if (op.preguntar("Gracias por usar Naipalia 2005.\r\n¿Deseas salir del programa?", Respuesta::No)) {
-        if (n.MenuFin.Enabled()) {
-            auto& f = op.finRonda;
-            f.EtiquetaMensaje.Caption("Has decidido salir de Naipalia 2005. Presiona el botón deseado.");
-            f.BotonMesa.Caption("&Salir");
-            op.mostrarModal(f);
-        }
+        if (n.MenuFin.Enabled())
+            op.mostrarFinRondaCon("Has decidido salir de Naipalia 2005. Presiona el botón deseado.", "&Salir");
         op.puertos.baseDatos->cerrar();
         return;
     }

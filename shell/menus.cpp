@@ -2,7 +2,6 @@
 #include "opponent/computadora.h"
 #include "players/jugadores.h"
 #include "round/ronda.h"
-#include "settlement/fin_ronda.h"
 #include "settlement/liquidacion.h"
 #include "shell/naipalia.h"
 #include "shell/operacion.h"
@@ -92,11 +91,7 @@ void Principal::MenuMAleatorio_Click() {
 void Principal::MenuFin_Click() {
     if (!op.preguntar("¿Deseas Finalizar el juego en curso?")) return;
     n.MenuFin.Enabled(false);
-    auto& f = op.finRonda;
-    f.EtiquetaMensaje.Caption("Has decidido finalizar el juego. Selecciona la opción deseada.");
-    f.BotonMesa.Caption("&Finalizar juego");
-    op.mostrarModal(f);
-    f.BotonMesa.Caption("&Próxima ronda");
+    op.mostrarFinRondaCon("Has decidido finalizar el juego. Selecciona la opción deseada.", "&Finalizar juego");
     liquidacion.SubOcultarCartas();
     ronda.CerrarPartida();
     op.EscribirPuntos(Lado::Computadora, 0);

@@ -108,12 +108,18 @@ void Operacion::DeshabilitarBotonesTanto() {
 void Operacion::AvisoFinalPorPuntos() {
     tanto.Hide();
     flores.Hide();
-    auto& f = finRonda;
-    f.EtiquetaMensaje.Caption("Con los puntos jugados se generaría el final. Presiona el botón deseado.");
-    f.BotonMesa.Caption("&Finalizar juego");
-    mostrarModal(f);
-    f.BotonMesa.Caption("&Próxima ronda");
+    mostrarFinRondaCon("Con los puntos jugados se generaría el final. Presiona el botón deseado.",
+                       "&Finalizar juego");
     if (!estado.FinJuego) restaurarMesa();
+}
+
+// The end-of-round dialog opened for another reason than the round's end: its own
+// message and table button, the button's usual caption back afterwards.
+void Operacion::mostrarFinRondaCon(const std::string& mensaje, const std::string& boton) {
+    finRonda.EtiquetaMensaje.Caption(mensaje);
+    finRonda.BotonMesa.Caption(boton);
+    mostrarModal(finRonda);
+    finRonda.BotonMesa.Caption("&Próxima ronda");
 }
 
 // The settlement hid the round's cards and laid the computer's out to prove its tanto:

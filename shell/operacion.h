@@ -62,6 +62,7 @@ public:
     // The points at stake end the game: the end-of-round dialog settles them at once.
     // Should the game go on after all, the round's cards are shown again as they lay.
     void AvisoFinalPorPuntos();
+    void mostrarFinRondaCon(const std::string& mensaje, const std::string& boton);
     // The end-of-round dialog's message for a round that ended, with its closing words.
     void MensajeFinRonda(std::string_view mensaje);
     // Every button of the table but the registry's and the about area's.

@@ -16,9 +16,7 @@ struct Envido : ::testing::Test {
     Estado& e = j.estado;
 
     void SetUp() override {
-        p.sorteos.clear();
-        p.mensajes.clear();
-        p.modales.clear();
+        p.olvidar();
     }
     void situacion(int tantoCompu, int jugador = 0, int compu = 0, int rondas = 1, int envidos = 0) {
         e.TantoCompu = tantoCompu;
@@ -28,11 +26,6 @@ struct Envido : ::testing::Test {
         e.EnvidosCantadosJugador = envidos;
         e.CadenaEnvido = e.EnvidoQuerido = Cadena::Nada;
         e.QuienEnvido = e.GanadorEnvido = Lado::Nadie;
-    }
-    bool dijo(const std::string& texto) const {
-        for (const auto& m : p.mensajes)
-            if (m.texto == texto) return true;
-        return false;
     }
     // What the computer opened, with the player leading or after his first card.
     Cadena abre(std::deque<double> sorteos, bool despuesDeSuCarta = false) {
@@ -108,7 +101,7 @@ TEST_F(Envido, ElEnvidoDeLaMesaSegunLaReglaC) {
     situacion(27);
     p.sorteos = {0.25};
     j.cantos.BotonEnvido_Click();
-    EXPECT_TRUE(dijo("Quiero!!"));
+    EXPECT_TRUE(p.dijo("Quiero!!"));
     EXPECT_EQ(e.EnvidoQuerido, Cadena::Envido);
     EXPECT_EQ(e.QuienEnvido, Lado::Jugador);
 }
@@ -126,7 +119,7 @@ TEST_F(Envido, TreintaYTresSubeRealCuandoAlJugadorLeFaltanTresOMenos) {
 TEST_F(Envido, QuienCantaSeguidoEsApuradoYSeLeAcepta) {
     situacion(15, 0, 0, 10, 9);  // the tenth call in ten rounds: 90 %
     j.cantos.BotonEnvido_Click();
-    EXPECT_TRUE(dijo("Ehh!! ¿Estás apurando...?"));
+    EXPECT_TRUE(p.dijo("Ehh!! ¿Estás apurando...?"));
     EXPECT_EQ(e.EnvidoQuerido, Cadena::Envido);
 }
 
@@ -134,7 +127,7 @@ TEST_F(Envido, LaReglaDeLosPuntos) {
     // Refusing would give the player the game: accepted.
     situacion(3, 14);
     j.cantos.BotonEnvido_Click();
-    EXPECT_TRUE(dijo("Si no acepto ganás: Quiero."));
+    EXPECT_TRUE(p.dijo("Si no acepto ganás: Quiero."));
     EXPECT_EQ(e.EnvidoQuerido, Cadena::Envido);
 
     // The computer needs one point: it raises to falta.
@@ -149,7 +142,7 @@ TEST_F(Envido, LaReglaDeLosPuntos) {
     SetUp();
     situacion(3, 3, 3);
     j.cantos.BotonEnvido_Click();
-    EXPECT_TRUE(dijo("No quiero."));
+    EXPECT_TRUE(p.dijo("No quiero."));
     EXPECT_EQ(e.QuienEnvido, Lado::Jugador);
     EXPECT_EQ(e.EnvidoQuerido, Cadena::Nada);
     EXPECT_FALSE(j.naipalia.BotonEnvido.Enabled());
@@ -158,7 +151,7 @@ TEST_F(Envido, LaReglaDeLosPuntos) {
 TEST_F(Envido, UnaFaltaQueDaElPuntoQueFaltaSeAcepta) {
     situacion(25, 3, 14);
     j.cantos.BotonFaltaEnvido_Click();
-    EXPECT_TRUE(dijo("De todas maneras es un punto: Quiero!!"));
+    EXPECT_TRUE(p.dijo("De todas maneras es un punto: Quiero!!"));
     EXPECT_EQ(e.EnvidoQuerido, Cadena::FaltaEnvido);
 }
 
@@ -168,7 +161,7 @@ TEST_F(Envido, LaFaltaApuradaDelDialogoSeAceptaDeInmediato) {
     e.VecesVentanaTanto = 5;
     e.VecesFaltaEnvidoJugador = 1;  // the second in five dialogs: 40 %
     j.cantos.Tanto_BotonFaltaEnvido_Click();
-    EXPECT_TRUE(dijo("¿Estás apurando?..Quiero!!"));
+    EXPECT_TRUE(p.dijo("¿Estás apurando?..Quiero!!"));
     EXPECT_EQ(e.CadenaEnvido, Cadena::EnvidoFaltaEnvido);
     EXPECT_EQ(e.EnvidoQuerido, Cadena::FaltaEnvido);
 
@@ -178,7 +171,7 @@ TEST_F(Envido, LaFaltaApuradaDelDialogoSeAceptaDeInmediato) {
     e.VecesVentanaTanto = 4;  // too few dialogs yet
     e.VecesFaltaEnvidoJugador = 1;
     j.cantos.Tanto_BotonFaltaEnvido_Click();
-    EXPECT_FALSE(dijo("¿Estás apurando?..Quiero!!"));
+    EXPECT_FALSE(p.dijo("¿Estás apurando?..Quiero!!"));
 }
 
 TEST_F(Envido, LaComparacionDeLosTantos) {
@@ -186,14 +179,14 @@ TEST_F(Envido, LaComparacionDeLosTantos) {
     e.TantoCompu = 27;
     p.respuestas = {Respuesta::Si};
     j.cantos.BotonNumeroTanto_Click(27);  // the player is mano: his tie wins
-    EXPECT_TRUE(dijo("Son buenas."));
+    EXPECT_TRUE(p.dijo("Son buenas."));
     EXPECT_EQ(e.GanadorEnvido, Lado::Jugador);
     EXPECT_EQ(e.TantoCantadoJugador, 27);
 
     e.QuienMano = Lado::Computadora;
     p.respuestas = {Respuesta::Si};
     j.cantos.BotonNumeroTanto_Click(27);
-    EXPECT_TRUE(dijo("Por mano!! 27 son mejores!!"));
+    EXPECT_TRUE(p.dijo("Por mano!! 27 son mejores!!"));
     EXPECT_EQ(e.GanadorEnvido, Lado::Computadora);
 
     p.respuestas = {Respuesta::No};  // not sure after all: nothing happens

@@ -19,14 +19,7 @@ struct Flor : ::testing::Test {
         j = &p.jugar({9, 15, 19, c4, c5, c6});
         e = &j->estado;
         j->operacion.EscribirPuntos(Lado::Jugador, jugador);
-        p.sorteos.clear();
-        p.mensajes.clear();
-        p.modales.clear();
-    }
-    bool dijo(const std::string& texto) const {
-        for (const auto& m : p.mensajes)
-            if (m.texto == texto) return true;
-        return false;
+        p.olvidar();
     }
 };
 
@@ -35,7 +28,7 @@ struct Flor : ::testing::Test {
 TEST_F(Flor, SinFlorLaComputadoraSoloLoAnota) {
     repartir(14, 16, 38);
     j->cantos.BotonFlor_Click();
-    EXPECT_TRUE(dijo("Si tú lo dices.\r\nCon suerte, cualquiera."));
+    EXPECT_TRUE(p.dijo("Si tú lo dices.\r\nCon suerte, cualquiera."));
     EXPECT_EQ(e->EstadoFlor, NivelFlor::Flor);
     EXPECT_EQ(e->QuienFlor, Lado::Jugador);
     EXPECT_FALSE(j->naipalia.BotonEnvido.Enabled());
@@ -47,7 +40,7 @@ TEST_F(Flor, ConUnaFlorPobreLaComputadoraSeAchica) {
     repartir(14, 16, 38);
     e->CartasRepartidas = {9, 15, 19, 14, 18, 12};  // 12, 11 and 1 of oro: 21
     j->cantos.BotonFlor_Click();
-    EXPECT_TRUE(dijo("Con flor me achico."));
+    EXPECT_TRUE(p.dijo("Con flor me achico."));
     EXPECT_EQ(e->EstadoFlor, NivelFlor::FlorAchico);
     EXPECT_EQ(e->GanadorFlor, Lado::Jugador);
     EXPECT_FALSE(j->computadora.MazoPendiente);

@@ -21,14 +21,7 @@ struct Truco : ::testing::Test {
         e = &j->estado;
         j->operacion.EscribirPuntos(Lado::Jugador, jugador);
         j->operacion.EscribirPuntos(Lado::Computadora, compu);
-        p.sorteos.clear();
-        p.mensajes.clear();
-        p.modales.clear();
-    }
-    bool dijo(const std::string& texto) const {
-        for (const auto& m : p.mensajes)
-            if (m.texto == texto) return true;
-        return false;
+        p.olvidar();
     }
 };
 
@@ -64,7 +57,7 @@ TEST_F(Truco, ElDialogoDelVale4NoTieneSubida) {
 TEST_F(Truco, SiRechazarLeDieraElJuegoAceptaIgual) {
     repartir(14, 15, 16, 14);
     j->computadora.NoQuieroTrucoComputadora();
-    EXPECT_TRUE(dijo("Si no acepto ganarías: Truco Querido."));
+    EXPECT_TRUE(p.dijo("Si no acepto ganarías: Truco Querido."));
     EXPECT_EQ(e->EstadoTruco, NivelTruco::Truco);
     EXPECT_EQ(e->QuienTruco, Lado::Computadora);
     EXPECT_FALSE(j->naipalia.BotonTruco.Enabled());
@@ -76,7 +69,7 @@ TEST_F(Truco, SiRechazarLeDieraElJuegoAceptaIgual) {
     e->GanadorEnvido = Lado::Jugador;
     e->TantoCantadoJugador = e->TantoRealJugador;
     j->computadora.NoQuieroTrucoComputadora();
-    EXPECT_TRUE(dijo("Si no acepto ganarías: Truco Querido."));
+    EXPECT_TRUE(p.dijo("Si no acepto ganarías: Truco Querido."));
 
     // A lie does not: refused, and the point goes to the player.
     repartir(14, 15, 16, 12);
@@ -85,7 +78,7 @@ TEST_F(Truco, SiRechazarLeDieraElJuegoAceptaIgual) {
     e->TantoCantadoJugador = e->TantoRealJugador + 1;
     p.sorteos = {0.5};
     j->computadora.NoQuieroTrucoComputadora();
-    EXPECT_TRUE(dijo("Truco no querido."));
+    EXPECT_TRUE(p.dijo("Truco no querido."));
     EXPECT_EQ(p.modales.at(0), "FinRonda");
 }
 
@@ -99,7 +92,7 @@ TEST_F(Truco, EnLaPrimeraManoDosCartasBuenasAceptanYSubenAlRetruco) {
 
     repartir(0, 3, 39, 0, 13);  // two points from winning: it only accepts
     j->cantos.BotonTruco_Click();  // its 31 may open an envido first
-    EXPECT_TRUE(dijo("Truco Querido!!"));
+    EXPECT_TRUE(p.dijo("Truco Querido!!"));
     EXPECT_EQ(std::count(p.modales.begin(), p.modales.end(), "CantoTrucos"), 0);
 }
 
@@ -108,16 +101,16 @@ TEST_F(Truco, EnLaPrimeraManoUnDosYUnDoceAceptanSiempre) {
     repartir(8, 15, 38);  // classes 5, 7 and 13
     p.sorteos = {0.99};
     j->cantos.BotonTruco_Click();
-    EXPECT_TRUE(dijo("Truco Querido!!"));
+    EXPECT_TRUE(p.dijo("Truco Querido!!"));
     // Figures and low cards only: a draw below 0.4 with two of class 9 or less.
     repartir(14, 22, 38);
     p.sorteos = {0.39};
     j->cantos.BotonTruco_Click();
-    EXPECT_TRUE(dijo("Truco Querido!!"));
+    EXPECT_TRUE(p.dijo("Truco Querido!!"));
     repartir(14, 22, 38);
     p.sorteos = {0.4, 0.5};  // the acceptance draw, then the refusal line's
     j->cantos.BotonTruco_Click();
-    EXPECT_TRUE(dijo("Truco no querido."));
+    EXPECT_TRUE(p.dijo("Truco no querido."));
 }
 
 TEST_F(Truco, LasBurlasPorQuintos) {

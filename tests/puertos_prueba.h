@@ -32,6 +32,17 @@ public:
 
     // A game started with these six cards dealt and the player (or the computer) as mano.
     Juego& jugar(std::array<int, 6> cartas, bool manoJugador = true);
+    // Forgets what was queued and shown so far, so a test sees only its own.
+    void olvidar() {
+        sorteos.clear();
+        mensajes.clear();
+        modales.clear();
+    }
+    bool dijo(const std::string& texto) const {
+        for (const auto& m : mensajes)
+            if (m.texto == texto) return true;
+        return false;
+    }
 };
 
 }  // namespace naipalia::prueba
