@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash herramientas/dependencias.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
-cmake --build build
-exec ./build/programa/naipalia
+# Its own build folder: the test command's strict settings stay out of it.
+cmake -S . -B build-juego -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake --build build-juego
+exec ./build-juego/programa/naipalia
