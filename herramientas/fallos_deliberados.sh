@@ -135,7 +135,7 @@ fallo platform/sqlcipher/base_sqlcipher.cpp \
   's/{"Configuracion", "ConFlor", true,/{"Configuracion", "ConFlor", false,/' \
   "an older file without an option's column is refused instead of getting it"
 fallo platform/sqlcipher/base_sqlcipher.cpp \
-  's/if (!tablas.count(enMinusculas(c.tabla))) {/if (false) {/' \
+  's/if (tabla->second.empty()) {/if (false) {/' \
   "a file lacking a whole table is taken for the game's"
 fallo platform/sqlcipher/base_sqlcipher.cpp \
   's/return t ? std::string(t, static_cast<std::size_t>(sqlite3_column_bytes(s, columna))) : std::string();/return t ? std::string(t) : std::string();/' \

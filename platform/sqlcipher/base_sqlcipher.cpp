@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <set>
 #include <system_error>
@@ -86,23 +87,17 @@ std::string enMinusculas(std::string s) {
     return s;
 }
 
-// The file's tables and "tabla.columna" pairs, lowercased: the engine's names ignore case.
-bool leerEsquema(sqlite3* db, std::set<std::string>& tablas, std::set<std::string>& columnas, std::string& error) {
+// A table's column names, lowercased (the engine's names ignore case); none when the
+// file has no such table. The name is one of the game's own.
+bool leerColumnas(sqlite3* db, const std::string& tabla, std::set<std::string>& columnas, std::string& error) {
     sqlite3_stmt* s = nullptr;
-    if (sqlite3_prepare_v2(db,
-                           "SELECT m.name, p.name FROM sqlite_master AS m JOIN pragma_table_info(m.name) AS p "
-                           "WHERE m.type = 'table'",
-                           -1, &s, nullptr) != SQLITE_OK) {
+    if (sqlite3_prepare_v2(db, ("PRAGMA table_info(\"" + tabla + "\")").c_str(), -1, &s, nullptr) != SQLITE_OK) {
         error = sqlite3_errmsg(db);
         return false;
     }
     Sentencia guardia(s);
     int rc;
-    while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
-        const std::string tabla = enMinusculas(textoEntero(s, 0));
-        tablas.insert(tabla);
-        columnas.insert(tabla + "." + enMinusculas(textoEntero(s, 1)));
-    }
+    while ((rc = sqlite3_step(s)) == SQLITE_ROW) columnas.insert(enMinusculas(textoEntero(s, 1)));
     if (rc == SQLITE_DONE) return true;
     error = sqlite3_errmsg(db);
     return false;
@@ -112,15 +107,16 @@ bool leerEsquema(sqlite3* db, std::set<std::string>& tablas, std::set<std::strin
 // none; false, with the reason, when the file cannot be the game's. Nothing is written
 // before every column is known to be present or addable.
 bool completarEsquema(sqlite3* db, std::string& error) {
-    std::set<std::string> tablas, columnas;
-    if (!leerEsquema(db, tablas, columnas, error)) return false;
+    std::map<std::string, std::set<std::string>> columnas;  // by table
     std::string agregar;
     for (const ColumnaConocida& c : Columnas) {
-        if (!tablas.count(enMinusculas(c.tabla))) {
+        const auto [tabla, nueva] = columnas.try_emplace(c.tabla);
+        if (nueva && !leerColumnas(db, c.tabla, tabla->second, error)) return false;
+        if (tabla->second.empty()) {
             error = std::string("Falta la tabla ") + c.tabla + ".";
             return false;
         }
-        if (columnas.count(enMinusculas(c.tabla) + "." + enMinusculas(c.columna))) continue;
+        if (tabla->second.count(enMinusculas(c.columna))) continue;
         if (!c.agregable) {
             error = std::string("Falta la columna ") + c.columna + " de la tabla " + c.tabla + ".";
             return false;
