@@ -129,7 +129,7 @@ fallo platform/sqlcipher/base_sqlcipher.cpp \
   's/rc = sqlite3_busy_timeout(db, EsperaBloqueoMs);/rc = sqlite3_busy_timeout(db, 0);/' \
   "a file another process holds at start-up is given up at once"
 fallo platform/sqlcipher/base_sqlcipher.cpp \
-  's/if (db_ \&\& !completarEsquema(db_, error)) cerrar();/if (false) cerrar();/' \
+  's/if (db_ \&\& !completarEsquema(db_, error)) cerrar();/if (db_ \&\& !completarEsquema(db_, error) \&\& false) cerrar();/' \
   "an empty or schema-less file is taken as the game's database"
 fallo platform/sqlcipher/base_sqlcipher.cpp \
   's/{"Configuracion", "ConFlor", true,/{"Configuracion", "ConFlor", false,/' \
