@@ -213,9 +213,7 @@ bool BaseSqlcipher::leerJugadores(std::vector<std::string>& nombres, FalloBase& 
     Sentencia guardia(s);
     nombres.clear();
     int rc;
-    while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
-        nombres.push_back(textoEntero(s, 0));
-    }
+    while ((rc = sqlite3_step(s)) == SQLITE_ROW) nombres.push_back(textoEntero(s, 0));
     if (rc == SQLITE_DONE) return true;
     f = fallo(PasoBase::Abrir);
     return false;
