@@ -125,6 +125,27 @@ fallo shell/acerca.cpp \
 fallo shell/acerca.cpp \
   's/for (int x = 120, y = 120; x < 8355;) {/for (int x = 120, y = 120; x < 8305;) {/' \
   "the about area slides back one step short of its corner"
+fallo platform/sqlcipher/base_sqlcipher.cpp \
+  's/rc = sqlite3_busy_timeout(db, EsperaBloqueoMs);/rc = sqlite3_busy_timeout(db, 0);/' \
+  "a file another process holds at start-up is given up at once"
+fallo platform/sqlcipher/base_sqlcipher.cpp \
+  's/if (db_ \&\& !completarEsquema(db_, error)) cerrar();/if (db_ \&\& !completarEsquema(db_, error) \&\& false) cerrar();/' \
+  "an empty or schema-less file is taken as the game's database"
+fallo platform/sqlcipher/base_sqlcipher.cpp \
+  's/{"Configuracion", "ConFlor", true,/{"Configuracion", "ConFlor", false,/' \
+  "an older file without an option's column is refused instead of getting it"
+fallo platform/sqlcipher/base_sqlcipher.cpp \
+  's/if (tabla->second.empty()) {/if (false) {/' \
+  "a file lacking a whole table is taken for the game's"
+fallo platform/sqlcipher/base_sqlcipher.cpp \
+  's/return t ? std::string(t, static_cast<std::size_t>(sqlite3_column_bytes(s, columna))) : std::string();/return t ? std::string(t) : std::string();/' \
+  "a stored name with a NUL is read back cut and cannot be deleted"
+fallo players/registro.cpp \
+  's/if (b < 0x20 || b == 0x7f) return true;/if (b < 0x1f || b == 0x7f) return true;/' \
+  "a name with the control character 0x1F is registered"
+fallo players/registro.cpp \
+  's/const auto b = static_cast<unsigned char>(c);/const auto b = c;/' \
+  "a name with accents is refused as holding control characters"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

@@ -130,7 +130,7 @@ void Jugadores::LlenarEstadistica() {
     }
 
     const long n = s.filas;
-    d.TextoJugado.Text(" " + std::to_string(n));
+    d.TextoJugado.Text(conBlanco(static_cast<double>(n), 15));
     d.TextoComentarioJugado.Text(n <= 50    ? "Principiante de Naipalia 2005"
                                  : n <= 100 ? "Jugador de Naipalia 2005"
                                  : n <= 200 ? "Jugador frecuente de Naipalia 2005"

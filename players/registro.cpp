@@ -19,6 +19,16 @@ namespace {
 const std::string SinRecuerdosTexto = "No es posible entrar a mis \"recuerdos\".   Error : ";
 constexpr int Enter = 13;
 
+// Tabs, line breaks, NUL and the like cannot be seen in the list nor typed again to
+// pick the name. UTF-8 puts every other character's bytes at 0x20 and above.
+bool tieneControles(const std::string& nombre) {
+    for (const char c : nombre) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7f) return true;
+    }
+    return false;
+}
+
 void marcar(ArregloControles& opcion, bool primera) {
     opcion(1).Checked(primera);
     opcion(2).Checked(!primera);
@@ -178,6 +188,12 @@ void Jugadores::BotonRegistrar_Click() {
     if (nombre.empty()) {
         op.mensaje("Falta que ingreses tu nombre de usuario en la caja Nuevo Jugador, si no está en la lista de "
                    "jugadores. Recordá que tu nombre solo debe ser usado por ti.",
+                   Icono::Critico);
+        return;
+    }
+    if (tieneControles(nombre)) {
+        op.mensaje("Tu nombre no puede llevar tabulaciones, saltos de línea ni otros caracteres invisibles. "
+                   "Escribilo de nuevo en la caja Nuevo Jugador, sin ellos.",
                    Icono::Critico);
         return;
     }

@@ -12,12 +12,16 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 
 #include "game/archivos.h"
 #include "game/estado.h"
 #include "platform/sqlcipher/base_sqlcipher.h"
+
+#define SQLITE_HAS_CODEC 1
+#include <sqlcipher/sqlite3.h>
 
 using namespace naipalia;
 namespace fs = std::filesystem;
@@ -52,6 +56,20 @@ std::string nueva(const Carpeta& c) {
     return c.archivo();
 }
 
+// A file with the game's password made by other statements than the game's own.
+void conClave(const std::string& archivo, const std::string& sql) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(archivo.c_str(), &db), SQLITE_OK);
+    sqlite3_key(db, archivos::ClaveBase, static_cast<int>(std::string(archivos::ClaveBase).size()));
+    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    sqlite3_close(db);
+}
+
+const char* const TablasSinConfiguracion =
+    "CREATE TABLE Jugador (Jugador TEXT);"
+    "CREATE TABLE TantoJugador (Jugador TEXT, Tipo TEXT, Numero INTEGER, MintioJugador INTEGER, GanoJugador "
+    "INTEGER);";
+
 FilaTanto fila(int numero) { return {NombreRelleno("Ana"), "E", numero, numero % 2 == 0, numero % 3 == 0}; }
 
 // Runs `hijo` in a child process as an ordinary user when the tests run as root (who
@@ -79,11 +97,17 @@ TEST(BaseSqlcipher, LosNombresConComillasSonDatosYNoTexto) {
     ASSERT_TRUE(base.abrir(nueva(c), archivos::ClaveBase, error)) << error;
     FalloBase f;
     const std::string peligroso = "x'); DROP TABLE Jugador; --";
-    for (const std::string n : {"O'Brien", peligroso.c_str(), "Ana", "O'Brien"}) ASSERT_TRUE(base.agregarJugador(n, f));
-    // Only the first of two equal names goes; names compare exactly as typed.
-    ASSERT_TRUE(base.eliminarJugador("O'Brien", f)) << f.descripcion;
-    EXPECT_FALSE(base.eliminarJugador("ana", f));
+    const std::string conNul("Ana\0Beto", 8);
+    const std::vector<std::string> todos{"O'Brien", peligroso, "Ana", conNul, "O'Brien"};
+    for (const std::string& n : todos) ASSERT_TRUE(base.agregarJugador(n, f));
     std::vector<std::string> nombres;
+    ASSERT_TRUE(base.leerJugadores(nombres, f));
+    EXPECT_EQ(nombres, todos);
+    // Only the first of two equal names goes; names compare exactly as typed, and a name
+    // with a NUL is deleted as it was read.
+    ASSERT_TRUE(base.eliminarJugador("O'Brien", f)) << f.descripcion;
+    ASSERT_TRUE(base.eliminarJugador(nombres[3], f)) << f.descripcion;
+    EXPECT_FALSE(base.eliminarJugador("ana", f));
     ASSERT_TRUE(base.leerJugadores(nombres, f));
     EXPECT_EQ(nombres, (std::vector<std::string>{peligroso, "Ana", "O'Brien"}));
 
@@ -123,7 +147,7 @@ TEST(BaseSqlcipher, NingunNombreSeLeeEnElArchivo) {
     EXPECT_EQ(contenido.find("TantoJugador"), std::string::npos);
 }
 
-TEST(BaseSqlcipher, UnArchivoAjenoNoAbreYQuedaComoEstaba) {
+TEST(BaseSqlcipher, UnArchivoQueNoEsDelJuegoNoAbreYQuedaComoEstaba) {
     Carpeta c;
     std::string error;
     BaseSqlcipher base;
@@ -131,22 +155,104 @@ TEST(BaseSqlcipher, UnArchivoAjenoNoAbreYQuedaComoEstaba) {
     EXPECT_FALSE(base.abrir(c.archivo(), archivos::ClaveBase, error));
     EXPECT_EQ(error, "unable to open database file");
     EXPECT_FALSE(fs::exists(c.archivo()));
-    // Another password.
-    ASSERT_TRUE(BaseSqlcipher::Crear(c.archivo("ajena.mdb"), "otra", error));
-    const std::string antes = bytes(c.archivo("ajena.mdb"));
-    EXPECT_FALSE(base.abrir(c.archivo("ajena.mdb"), archivos::ClaveBase, error));
-    EXPECT_EQ(error, "file is encrypted or is not a database");
-    EXPECT_EQ(bytes(c.archivo("ajena.mdb")), antes);
-    // Not a database at all.
-    std::ofstream(c.archivo("basura.mdb"), std::ios::binary) << std::string(4096, '\x5a');
-    EXPECT_FALSE(base.abrir(c.archivo("basura.mdb"), archivos::ClaveBase, error));
-    EXPECT_EQ(error, "file is encrypted or is not a database");
-    EXPECT_EQ(bytes(c.archivo("basura.mdb")), std::string(4096, '\x5a'));
-    // Every operation then fails, with a reason.
-    FalloBase f;
+    const std::string conTablas = TablasSinConfiguracion;
+    const struct {
+        const char* caso;
+        std::function<void(const std::string&)> hacer;
+        const char* error;
+    } casos[] = {
+        {"otra clave",
+         [](const std::string& a) {
+             std::string e;
+             BaseSqlcipher::Crear(a, "otra", e);
+         },
+         "file is encrypted or is not a database"},
+        {"basura", [](const std::string& a) { std::ofstream(a, std::ios::binary) << std::string(4096, '\x5a'); },
+         "file is encrypted or is not a database"},
+        {"vacío", [](const std::string& a) { std::ofstream{a}; }, "Falta la tabla Jugador."},
+        {"sin las tablas",
+         [](const std::string& a) { conClave(a, "CREATE TABLE Otra (x); INSERT INTO Otra VALUES (1);"); },
+         "Falta la tabla Jugador."},
+        {"sin Configuracion", [&](const std::string& a) { conClave(a, conTablas); }, "Falta la tabla Configuracion."},
+        // A column the game always had is not made up; nor is an addable one added then.
+        {"sin GanoJugador",
+         [](const std::string& a) {
+             conClave(a,
+                      "CREATE TABLE Jugador (Jugador TEXT); CREATE TABLE TantoJugador (Jugador TEXT, Tipo TEXT, "
+                      "Numero INTEGER, MintioJugador INTEGER); CREATE TABLE Configuracion (Recuerdo INTEGER);");
+         },
+         "Falta la columna GanoJugador de la tabla TantoJugador."},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.caso);
+        const std::string archivo = c.archivo(std::string(caso.caso) + ".mdb");
+        caso.hacer(archivo);
+        const std::string antes = bytes(archivo);
+        EXPECT_FALSE(base.abrir(archivo, archivos::ClaveBase, error));
+        EXPECT_EQ(error, caso.error);
+        EXPECT_EQ(bytes(archivo), antes);
+        // Every operation then fails, with a reason.
+        FalloBase f;
+        std::vector<std::string> nombres;
+        EXPECT_FALSE(base.leerJugadores(nombres, f));
+        EXPECT_FALSE(f.descripcion.empty());
+    }
+}
+
+TEST(BaseSqlcipher, UnaOpcionQueElArchivoNoTieneSeAgregaEnFalso) {
+    Carpeta c;
+    conClave(c.archivo(), std::string(TablasSinConfiguracion) +
+                              "CREATE TABLE Configuracion (\"30Puntos\" INTEGER, Multimedia INTEGER, Recuerdo INTEGER);"
+                              "INSERT INTO Configuracion VALUES (1, 0, 1);");
+    for (const bool conFlor : {false, true}) {
+        BaseSqlcipher base;
+        std::string error;
+        ASSERT_TRUE(base.abrir(c.archivo(), archivos::ClaveBase, error)) << error;
+        OpcionesGuardadas o;
+        FalloBase f;
+        ASSERT_TRUE(base.leerOpciones(o, f)) << f.descripcion;
+        EXPECT_TRUE(o.Puntos30 && o.Recuerdo && !o.Multimedia);
+        EXPECT_EQ(o.ConFlor, conFlor);
+        EXPECT_TRUE(base.guardarOpcion("ConFlor", true, f)) << f.descripcion;
+        EXPECT_EQ(base.integridad(), "ok");
+    }
+}
+
+TEST(BaseSqlcipher, UnArchivoBloqueadoPorOtroProcesoAlArrancarSeEspera) {
+    Carpeta c;
+    const std::string archivo = nueva(c);
+    int pipa[2];
+    ASSERT_EQ(pipe(pipa), 0);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        // Another instance in the middle of a write, holding the file for a second.
+        sqlite3* db = nullptr;
+        if (sqlite3_open(archivo.c_str(), &db) != SQLITE_OK) _exit(2);
+        sqlite3_key(db, archivos::ClaveBase, static_cast<int>(std::string(archivos::ClaveBase).size()));
+        if (sqlite3_exec(db, "BEGIN EXCLUSIVE; INSERT INTO Jugador VALUES ('Ana');", nullptr, nullptr, nullptr) !=
+            SQLITE_OK)
+            _exit(3);
+        const char listo = 'x';
+        if (write(pipa[1], &listo, 1) != 1) _exit(4);
+        sleep(1);
+        _exit(sqlite3_exec(db, "COMMIT;", nullptr, nullptr, nullptr) == SQLITE_OK ? 0 : 5);
+    }
+    close(pipa[1]);
+    char listo;
+    ASSERT_EQ(read(pipa[0], &listo, 1), 1);
+    close(pipa[0]);
+    BaseSqlcipher base;
+    std::string error;
+    const bool abierta = base.abrir(archivo, archivos::ClaveBase, error);
+    int estado = 0;
+    waitpid(pid, &estado, 0);
+    ASSERT_TRUE(abierta) << error;
+    EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0);
+    // The other's write is there: it was waited for, not read around.
     std::vector<std::string> nombres;
-    EXPECT_FALSE(base.leerJugadores(nombres, f));
-    EXPECT_FALSE(f.descripcion.empty());
+    FalloBase f;
+    ASSERT_TRUE(base.leerJugadores(nombres, f));
+    EXPECT_EQ(nombres, std::vector<std::string>{"Ana"});
 }
 
 TEST(BaseSqlcipher, SoloLecturaInformaSinPerderNadaYLaCarpetaDeDatosRecibeUnaCopia) {

@@ -210,6 +210,36 @@ TEST_F(RegistroYRecuerdos, CadaPasoFallidoDaSuMensajeYNoGuardaNada) {
     EXPECT_TRUE(r.ListaJugadores.List().empty());
 }
 
+TEST_F(RegistroYRecuerdos, UnNombreConCaracteresDeControlNoSeRegistra) {
+    const std::string rechazo =
+        "Tu nombre no puede llevar tabulaciones, saltos de línea ni otros caracteres invisibles. Escribilo de nuevo "
+        "en la caja Nuevo Jugador, sin ellos.";
+    const std::string recordado =
+        "Tu nombre de jugador ha sido \"recordado\" con éxito. Se recomienda que tu nombre solo sea usado por ti.";
+    const std::pair<std::string, bool> nombres[] = {
+        {std::string("Ana\0Beto", 8), false},
+        {"Ana\tBeto", false},
+        {"Ana\n", false},
+        {"\x1f", false},
+        {"Beto\x7f", false},
+        // Every other character, accents and the edges of the printable range included.
+        {" José Ñandú ~", true},
+    };
+    auto& r = juego->jugador;
+    r.cargar();
+    for (const auto& [nombre, vale] : nombres) {
+        SCOPED_TRACE(nombre);
+        mensajes.clear();
+        base.jugadores = {"Ana"};
+        r.TextoNuevoJugador.Text(nombre);
+        r.BotonRegistrar.Click();
+        EXPECT_EQ(mensajes, std::vector<std::string>{vale ? recordado : rechazo});
+        EXPECT_EQ(base.jugadores.size(), vale ? 2u : 1u);
+        EXPECT_EQ(r.ListaJugadores.List().back(), vale ? nombre : "Ana");
+        r.ListaJugadores.List({"Ana"});
+    }
+}
+
 TEST_F(RegistroYRecuerdos, UnaConsultaFallidaDejaResponderALasReglasPropias) {
     falsos.proximasCartas = std::array<int, 6>{2, 5, 14, 3, 4, 15};
     juego->principal.MenuMJugador_Click();

@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <map>
 #include <memory>
+#include <set>
 #include <system_error>
 
 namespace naipalia {
@@ -19,6 +21,12 @@ struct Finalizar {
 };
 using Sentencia = std::unique_ptr<sqlite3_stmt, Finalizar>;
 
+// A text column with all its bytes: a name may hold a NUL, and is read back whole.
+std::string textoEntero(sqlite3_stmt* s, int columna) {
+    const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(s, columna));
+    return t ? std::string(t, static_cast<std::size_t>(sqlite3_column_bytes(s, columna))) : std::string();
+}
+
 const char* const Esquema =
     "CREATE TABLE Jugador (Jugador TEXT);"
     "CREATE TABLE TantoJugador (Jugador TEXT, Tipo TEXT, Numero INTEGER, MintioJugador INTEGER, "
@@ -28,15 +36,19 @@ const char* const Esquema =
     "CREATE TABLE Configuracion (\"30Puntos\" INTEGER, Multimedia INTEGER, Recuerdo INTEGER, ConFlor INTEGER);"
     "INSERT INTO Configuracion VALUES (0, 0, 0, 0);";
 
+// Long enough for another instance's or a tool's write to end; in force before the
+// first statement, which already needs the file's lock.
+constexpr int EsperaBloqueoMs = 5000;
+
 // Opens with the password and proves it by reading the schema: a wrong password or a
 // file that is no database fails here, with the engine's words.
 sqlite3* abrirConClave(const std::string& archivo, const std::string& clave, int banderas, std::string& error) {
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(archivo.c_str(), &db, banderas, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_busy_timeout(db, EsperaBloqueoMs);
     if (rc == SQLITE_OK) rc = sqlite3_key(db, clave.data(), static_cast<int>(clave.size()));
     if (rc == SQLITE_OK) rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) {
-        sqlite3_busy_timeout(db, 2000);
         // A long history stays decrypted in memory between queries.
         sqlite3_exec(db, "PRAGMA cache_size = -16384;", nullptr, nullptr, nullptr);
         return db;
@@ -44,6 +56,79 @@ sqlite3* abrirConClave(const std::string& archivo, const std::string& clave, int
     error = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
     sqlite3_close(db);
     return nullptr;
+}
+
+// Every column the game reads or writes. A file lacking one that may be added (one a
+// later version brought) gets it with its default on open; lacking any other, or a
+// table, the file is refused untouched. The options read False when absent, so their
+// columns may be added.
+struct ColumnaConocida {
+    const char* tabla;
+    const char* columna;
+    bool agregable;
+    const char* tipoYDefecto;  // for ALTER TABLE when added
+};
+constexpr ColumnaConocida Columnas[] = {
+    {"Jugador", "Jugador", false, "TEXT"},
+    {"TantoJugador", "Jugador", false, "TEXT"},
+    {"TantoJugador", "Tipo", false, "TEXT"},
+    {"TantoJugador", "Numero", false, "INTEGER"},
+    {"TantoJugador", "MintioJugador", false, "INTEGER"},
+    {"TantoJugador", "GanoJugador", false, "INTEGER"},
+    {"Configuracion", "30Puntos", true, "INTEGER DEFAULT 0"},
+    {"Configuracion", "Multimedia", true, "INTEGER DEFAULT 0"},
+    {"Configuracion", "Recuerdo", true, "INTEGER DEFAULT 0"},
+    {"Configuracion", "ConFlor", true, "INTEGER DEFAULT 0"},
+};
+
+std::string enMinusculas(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
+// A table's column names, lowercased (the engine's names ignore case); none when the
+// file has no such table. The name is one of the game's own.
+bool leerColumnas(sqlite3* db, const std::string& tabla, std::set<std::string>& columnas, std::string& error) {
+    sqlite3_stmt* s = nullptr;
+    if (sqlite3_prepare_v2(db, ("PRAGMA table_info(\"" + tabla + "\")").c_str(), -1, &s, nullptr) != SQLITE_OK) {
+        error = sqlite3_errmsg(db);
+        return false;
+    }
+    Sentencia guardia(s);
+    int rc;
+    while ((rc = sqlite3_step(s)) == SQLITE_ROW) columnas.insert(enMinusculas(textoEntero(s, 1)));
+    if (rc == SQLITE_DONE) return true;
+    error = sqlite3_errmsg(db);
+    return false;
+}
+
+// Makes the file's schema the game's by adding the addable columns it lacks, all or
+// none; false, with the reason, when the file cannot be the game's. Nothing is written
+// before every column is known to be present or addable.
+bool completarEsquema(sqlite3* db, std::string& error) {
+    std::map<std::string, std::set<std::string>> columnas;  // by table
+    std::string agregar;
+    for (const ColumnaConocida& c : Columnas) {
+        const auto [tabla, nueva] = columnas.try_emplace(c.tabla);
+        if (nueva && !leerColumnas(db, c.tabla, tabla->second, error)) return false;
+        if (tabla->second.empty()) {
+            error = std::string("Falta la tabla ") + c.tabla + ".";
+            return false;
+        }
+        if (tabla->second.count(enMinusculas(c.columna))) continue;
+        if (!c.agregable) {
+            error = std::string("Falta la columna ") + c.columna + " de la tabla " + c.tabla + ".";
+            return false;
+        }
+        agregar += std::string("ALTER TABLE ") + c.tabla + " ADD COLUMN \"" + c.columna + "\" " + c.tipoYDefecto + ";";
+    }
+    if (agregar.empty()) return true;
+    if (sqlite3_exec(db, ("BEGIN IMMEDIATE;" + agregar + "COMMIT;").c_str(), nullptr, nullptr, nullptr) == SQLITE_OK)
+        return true;
+    error = sqlite3_errmsg(db);
+    sqlite3_exec(db, "ROLLBACK;", nullptr, nullptr, nullptr);
+    return false;
 }
 
 bool puedeEscribirse(const fs::path& carpeta) {
@@ -92,6 +177,7 @@ bool BaseSqlcipher::abrir(const std::string& archivo, const std::string& clave, 
     cerrar();
     archivo_ = Ubicar(archivo, carpetaDatos_);
     db_ = abrirConClave(archivo_, clave, SQLITE_OPEN_READWRITE, error);
+    if (db_ && !completarEsquema(db_, error)) cerrar();
     return db_ != nullptr;
 }
 
@@ -127,10 +213,7 @@ bool BaseSqlcipher::leerJugadores(std::vector<std::string>& nombres, FalloBase& 
     Sentencia guardia(s);
     nombres.clear();
     int rc;
-    while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
-        const auto* texto = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
-        nombres.emplace_back(texto ? texto : "");
-    }
+    while ((rc = sqlite3_step(s)) == SQLITE_ROW) nombres.push_back(textoEntero(s, 0));
     if (rc == SQLITE_DONE) return true;
     f = fallo(PasoBase::Abrir);
     return false;
@@ -218,10 +301,7 @@ bool BaseSqlcipher::leerTantos(std::vector<FilaTanto>& filas, FalloBase& f) {
     Sentencia guardia(s);
     filas.clear();
     int rc;
-    auto texto = [&](int columna) {
-        const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(s, columna));
-        return std::string(t ? t : "");
-    };
+    const auto texto = [s](int columna) { return textoEntero(s, columna); };
     while ((rc = sqlite3_step(s)) == SQLITE_ROW)
         filas.push_back({texto(0), texto(1), sqlite3_column_int(s, 2), sqlite3_column_int(s, 3) != 0,
                          sqlite3_column_int(s, 4) != 0});
