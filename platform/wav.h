@@ -4,8 +4,9 @@
 
 namespace naipalia {
 
-// True when the file is a RIFF/WAVE of PCM samples with a non-empty data chunk:
-// what the wave players can play. Media players report nothing for a bad file.
+// True when the file is a RIFF/WAVE of PCM samples with a non-empty data chunk of whole
+// frames, every chunk inside the file: what the wave players can play. Media players
+// report nothing for a bad file, and some wait forever for bytes a header promised.
 bool EsWavReproducible(const std::string& ruta);
 
 }  // namespace naipalia

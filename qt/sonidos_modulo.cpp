@@ -1,5 +1,7 @@
 // Wave players on QSoundEffect, one per control name: "Close" stops, "Open" sets the
-// file, "Play" plays it.
+// file and waits until it is loaded, "Play" plays it. They run on the sound thread,
+// which alone may wait here.
+#include <QEventLoop>
 #include <QSoundEffect>
 #include <QUrl>
 #include <map>
@@ -10,6 +12,19 @@
 
 namespace {
 
+// A clip's loading ends in Ready or Error; a clip cut short may never end it.
+bool Cargar(QSoundEffect& efecto, const std::string& archivo) {
+    efecto.setSource(QUrl::fromLocalFile(QString::fromStdString(archivo)));
+    if (efecto.status() == QSoundEffect::Loading) {
+        QEventLoop espera;
+        QObject::connect(&efecto, &QSoundEffect::statusChanged, &espera, [&] {
+            if (efecto.status() != QSoundEffect::Loading) espera.quit();
+        });
+        espera.exec();
+    }
+    return efecto.status() == QSoundEffect::Ready;
+}
+
 class Efectos : public naipalia::Sonidos {
 public:
     bool comando(const std::string& reproductor, const std::string& orden, const std::string& archivo) override {
@@ -19,11 +34,8 @@ public:
             efecto->stop();
             return true;
         }
-        if (orden == "Open") {
-            efecto->setSource(QUrl::fromLocalFile(QString::fromStdString(archivo)));
-            return true;
-        }
-        if (orden != "Play" || efecto->source().isEmpty()) return false;
+        if (orden == "Open") return Cargar(*efecto, archivo);
+        if (orden != "Play" || efecto->status() != QSoundEffect::Ready) return false;
         efecto->play();
         return true;
     }

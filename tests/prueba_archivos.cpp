@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include "game/archivos.h"
 #include "platform/wav.h"
@@ -22,8 +26,84 @@ TEST(Archivos, ElProgramaTieneTodoLoQuePide) {
         << "the advertisements cycle through every numbered picture";
 }
 
-TEST(Archivos, UnArchivoQueNoEsWavNoSeReproduce) {
+namespace {
+
+std::string bytes32(std::uint32_t v) {
+    std::string s;
+    for (int i = 0; i < 4; ++i) s += static_cast<char>((v >> (8 * i)) & 0xFF);
+    return s;
+}
+
+std::string bytes16(std::uint32_t v) { return bytes32(v).substr(0, 2); }
+
+// A chunk whose header claims `largo` bytes, whatever its body holds.
+std::string Trozo(const char* id, std::uint32_t largo, const std::string& cuerpo) {
+    return id + bytes32(largo) + cuerpo;
+}
+
+std::string Trozo(const char* id, const std::string& cuerpo) {
+    return Trozo(id, static_cast<std::uint32_t>(cuerpo.size()), cuerpo) + std::string(cuerpo.size() % 2, '\0');
+}
+
+// PCM format; `cuadro` overrides the frame size the header states.
+std::string Fmt(std::uint32_t canales, std::uint32_t bits, std::uint32_t cuadro = 0, const std::string& mas = "") {
+    if (cuadro == 0) cuadro = canales * bits / 8;
+    return Trozo("fmt ", bytes16(1) + bytes16(canales) + bytes32(22050) + bytes32(22050 * cuadro) + bytes16(cuadro) +
+                             bytes16(bits) + mas);
+}
+
+// RIFF header around the chunks, claiming their length unless told otherwise.
+std::string Riff(const std::string& trozos, std::int64_t sobra = 0) {
+    return "RIFF" + bytes32(static_cast<std::uint32_t>(4 + static_cast<std::int64_t>(trozos.size()) + sobra)) + "WAVE" +
+           trozos;
+}
+
+const std::string Muestras(1000, '\x10');
+const std::string Bueno = Riff(Fmt(1, 16) + Trozo("data", Muestras));
+
+}  // namespace
+
+// The check stands between the file and a player that may wait forever for bytes a
+// header promised: every size must fit the file.
+TEST(Archivos, SoloSeReproduceUnWavEnteroYBienFormado) {
     const std::filesystem::path carpeta = NAIPALIA_PROGRAMA;
-    EXPECT_FALSE(EsWavReproducible((carpeta / archivos::Fondo).string()));
+    const std::filesystem::path prueba = std::filesystem::path(::testing::TempDir()) / "clip.wav";
+    std::ifstream voz(carpeta / archivos::ArchivoVoz(archivos::Voz::Quiero), std::ios::binary);
+    const std::string real((std::istreambuf_iterator<char>(voz)), std::istreambuf_iterator<char>());
+    ASSERT_GT(real.size(), 100u);
+    const std::string lista = Trozo("LIST", std::string(7, 'x'));
+    const struct {
+        const char* caso;
+        std::string contenido;
+        bool reproducible;
+    } casos[] = {
+        {"a clip of the program", real, true},
+        {"that clip cut in half", real.substr(0, real.size() / 2), false},
+        {"well formed", Bueno, true},
+        {"cut one byte short", Bueno.substr(0, Bueno.size() - 1), false},
+        {"data claims one byte more", Riff(Fmt(1, 16) + Trozo("data", 1002, Muestras)), false},
+        {"RIFF claims more than the file", Riff(Fmt(1, 16) + Trozo("data", Muestras), 2), false},
+        {"data past the RIFF's end", Riff(Fmt(1, 16) + Trozo("data", Muestras), -2), false},
+        {"trailing bytes after the RIFF", Bueno + "xx", true},
+        {"odd chunk with its pad before", Riff(lista + Fmt(1, 16) + Trozo("data", Muestras)), true},
+        {"odd chunk without its pad", Riff(lista.substr(0, lista.size() - 1) + Fmt(1, 16) + Trozo("data", Muestras)),
+         false},
+        {"chunk claiming 4 GB", Riff(Trozo("LIST", 0xFFFFFFFF, "") + Fmt(1, 16) + Trozo("data", Muestras)), false},
+        {"fmt claiming past the end", Riff(Trozo("fmt ", 4000, Fmt(1, 16).substr(8))), false},
+        {"fmt with an extension", Riff(Fmt(1, 16, 0, bytes16(0)) + Trozo("data", Muestras)), true},
+        {"fmt too short", Riff(Trozo("fmt ", Fmt(1, 16).substr(8, 14)) + Trozo("data", Muestras)), false},
+        {"frame size not the channels'", Riff(Fmt(2, 16, 2) + Trozo("data", Muestras)), false},
+        {"half a frame of data", Riff(Fmt(2, 16) + Trozo("data", std::string(1002, 'x'))), false},
+        {"8-bit, odd data as last chunk", Riff(Fmt(1, 8) + Trozo("data", 999, std::string(999, 'x'))), true},
+        {"data before fmt", Riff(Trozo("data", Muestras) + Fmt(1, 16)), false},
+        {"empty data", Riff(Fmt(1, 16) + Trozo("data", "")), false},
+        {"no data", Riff(Fmt(1, 16)), false},
+        {"header only", Bueno.substr(0, 12), false},
+        {"not a wave", "GIF89a" + Muestras, false},
+    };
+    for (const auto& c : casos) {
+        std::ofstream(prueba, std::ios::binary | std::ios::trunc) << c.contenido;
+        EXPECT_EQ(EsWavReproducible(prueba.string()), c.reproducible) << c.caso;
+    }
     EXPECT_FALSE(EsWavReproducible((carpeta / "no-existe.wav").string()));
 }
