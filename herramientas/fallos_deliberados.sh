@@ -146,6 +146,21 @@ fallo players/registro.cpp \
 fallo players/registro.cpp \
   's/const auto b = static_cast<unsigned char>(c);/const auto b = c;/' \
   "a name with accents is refused as holding control characters"
+fallo platform/wav.cpp \
+  's/        if (largo > resto) return false;//' \
+  "a wave chunk longer than what remains of the file is accepted"
+fallo platform/wav.cpp \
+  's/declarado > total - 8/declarado > total + 4096/' \
+  "a RIFF header claiming more than the file holds is accepted"
+fallo platform/wav.cpp \
+  's/if (largo % 2 == 1 \&\& resto > 0)/if (false)/' \
+  "the pad byte after an odd wave chunk is not skipped"
+fallo platform/wav.cpp \
+  's/ \&\& largo % cuadro == 0;/;/' \
+  "wave data ending in part of a frame is accepted"
+fallo platform/wav.cpp \
+  's/cuadro == canales \* bits \/ 8 \&\& //' \
+  "a wave format whose frame size is not its channels' is accepted"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 
