@@ -9,6 +9,7 @@
 #include <string>
 
 #include "game/estado.h"
+#include "opponent/decision_envido.h"
 
 namespace naipalia {
 
@@ -94,16 +95,11 @@ public:
     void MostrarTanto();
 
 private:
-    enum class Respuesta { Aceptar, SubirReal, SubirFalta, PorPuntos };
-
-    void cantoDeMesa(Cadena cadena, Respuesta (Cantos::*regla)());
-    Respuesta reglaEnvido();
-    Respuesta reglaRealEnvido();
-    Respuesta reglaFaltaEnvido();
-    void responderCanto(Cadena cadena, Respuesta respuesta, Cadena subidaFalta);
-    bool cantaSeguido(int decimos) const;
-    void apurando();
-    void facilmente();
+    void cantoDeMesa(Cadena cadena);
+    void responderCanto(Cadena cadena, RespuestaEnvido respuesta);
+    void subidaDelDialogo(Cadena cadena, Cadena nivel);
+    VistaEnvido vistaEnvido() const;
+    void quejarse(Queja queja);
     bool negociando() const;
     void vincularTruco();
     void vincularFlor();
@@ -118,8 +114,7 @@ private:
         double sorteoIguales;  // it played hand 2 after a tie
         int conSorteoIguales, seguroIguales;
     };
-    Decision decidirManoDos(int a, int b, const UmbralesManoDos& u,
-                            const std::function<bool()>& conElJugadorPrimero);
+    Decision decidirManoDos(int a, int b, const UmbralesManoDos& u, const std::function<bool()>& conElJugadorPrimero);
     void responderLlamada(NivelTruco nivel, bool acepta);
     void contestar(Decision decision, NivelTruco nivel);
     void respuestaTruco();

@@ -21,8 +21,7 @@ std::string conPuntos(int n, const char* singular, const char* plural) {
 
 }  // namespace
 
-Cantos::Cantos(Operacion& operacion, Computadora& c, Ronda& r, CantoTrucos& ct, TrucoTantoPrimero& ttp,
-               Jugadores& j)
+Cantos::Cantos(Operacion& operacion, Computadora& c, Ronda& r, CantoTrucos& ct, TrucoTantoPrimero& ttp, Jugadores& j)
     : op(operacion),
       e(operacion.estado),
       n(operacion.naipalia),
@@ -46,7 +45,8 @@ Cantos::Cantos(Operacion& operacion, Computadora& c, Ronda& r, CantoTrucos& ct, 
     tanto.BotonRealEnvido.Click = [this] { Tanto_BotonRealEnvido_Click(); };
     tanto.BotonFaltaEnvido.Click = [this] { Tanto_BotonFaltaEnvido_Click(); };
     tanto.BotonFlor.Click = [this] { Tanto_BotonFlor_Click(); };
-    for (int i : tanto.BotonNumeroTanto.indices()) tanto.BotonNumeroTanto(i).Click = [this, i] { BotonNumeroTanto_Click(i); };
+    for (int i : tanto.BotonNumeroTanto.indices())
+        tanto.BotonNumeroTanto(i).Click = [this, i] { BotonNumeroTanto_Click(i); };
 }
 
 // The flor can still take the envido's place: a single call, before the player's card.
@@ -101,45 +101,14 @@ void Cantos::Tanto_BotonNoQuiero_Click() {
     tanto.Unload();
 }
 
-void Cantos::Tanto_BotonEnvido_Click() {
-    e.CadenaEnvido = Cadena::EnvidoEnvido;
-    const int c = e.TantoCompu, s = e.PuntosJugador, t = e.PuntosJuego;
-    bool acepta;
-    if (cantaSeguido(9) && c >= 7 && c <= 26 && s < t - 4) {
-        apurando();
-        acepta = true;
-    } else if (cantaSeguido(6) && s < t - 4) {
-        facilmente();
-        acepta = c >= 25 || (op.azar() < 0.5 && s < t - 4);
-    } else {
-        acepta = c >= 27 || (op.azar() < 0.4 && s < t - 4);
-    }
-    if (acepta) AceptarEnvidoJugador(Cadena::EnvidoEnvido);
-    else ResponderEnvidoPorPuntos();
-}
+void Cantos::Tanto_BotonEnvido_Click() { subidaDelDialogo(Cadena::EnvidoEnvido, Cadena::EnvidoEnvido); }
 
-void Cantos::Tanto_BotonRealEnvido_Click() {
-    e.CadenaEnvido = Cadena::EnvidoRealEnvido;
-    const int c = e.TantoCompu, s = e.PuntosJugador, t = e.PuntosJuego;
-    bool acepta;
-    if (cantaSeguido(9) && c >= 7 && c <= 27 && s < t - 5) {
-        apurando();
-        acepta = true;
-    } else if (cantaSeguido(6) && s < t - 5) {
-        facilmente();
-        acepta = c >= 26 || (op.azar() < 0.6 && s < t - 5);
-    } else {
-        acepta = c >= 28 || (op.azar() < 0.3 && s < t - 5);
-    }
-    if (acepta) AceptarEnvidoJugador(Cadena::RealEnvido);
-    else ResponderEnvidoPorPuntos();
-}
+void Cantos::Tanto_BotonRealEnvido_Click() { subidaDelDialogo(Cadena::EnvidoRealEnvido, Cadena::RealEnvido); }
 
 void Cantos::Tanto_BotonFaltaEnvido_Click() {
     e.VecesFaltaEnvidoJugador = (e.VecesFaltaEnvidoJugador + 1) % 256;
     e.CadenaEnvido = ConFaltaEnvido(e.CadenaEnvido);
-    // A player who calls falta in more than 35 % of the dialogs is taken at his word at once.
-    if (e.VecesFaltaEnvidoJugador * 100 > 35 * e.VecesVentanaTanto && e.VecesVentanaTanto >= 5) {
+    if (FaltaApurada(e.VecesFaltaEnvidoJugador, e.VecesVentanaTanto)) {
         op.ReproducirVoz(Voz::Quiero);
         op.mensaje("¿Estás apurando?..Quiero!!", Icono::Informacion);
         op.DeshabilitarBotonesTanto();
@@ -149,13 +118,19 @@ void Cantos::Tanto_BotonFaltaEnvido_Click() {
         DeclararTanto();
         return;
     }
-    int umbral = 29;
-    if (cantaSeguido(6)) {
-        facilmente();
-        umbral = 25;
-    }
-    if (e.TantoCompu >= umbral) AceptarEnvidoJugador(Cadena::FaltaEnvido);
-    else ResponderEnvidoPorPuntos();
+    subidaDelDialogo(e.CadenaEnvido, Cadena::FaltaEnvido);
+}
+
+// The player raises in the dialog: the computer accepts at `nivel` or leaves it to the score.
+void Cantos::subidaDelDialogo(Cadena cadena, Cadena nivel) {
+    e.CadenaEnvido = cadena;
+    const Cadena subida = nivel == Cadena::FaltaEnvido ? Cadena::FaltaEnvido : cadena;
+    const DecisionEnvido decision = ResponderSubidaDelDialogo(subida, vistaEnvido(), *op.puertos.azar);
+    quejarse(decision.queja);
+    if (decision.respuesta == RespuestaEnvido::Quiero)
+        AceptarEnvidoJugador(nivel);
+    else
+        ResponderEnvidoPorPuntos();
 }
 
 void Cantos::AceptarEnvidoJugador(Cadena nivel) {
@@ -194,8 +169,10 @@ void Cantos::BotonNumeroTanto_Click(int indice) {
     if (!op.preguntar("¿Tienes " + conPuntos(indice, " punto?", " puntos?"))) return;
     e.TantoCantadoJugador = indice;
     const int c = e.TantoCompu;
-    if (indice > c || (indice == c && e.QuienMano != Lado::Computadora)) TantoGanaJugador();
-    else TantoGanaComputadora(indice == c ? "Por mano!! " : "");
+    if (indice > c || (indice == c && e.QuienMano != Lado::Computadora))
+        TantoGanaJugador();
+    else
+        TantoGanaComputadora(indice == c ? "Por mano!! " : "");
     jugadores.GrabarTantoJugador();
     tanto.Unload();
 }

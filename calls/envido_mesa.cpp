@@ -4,6 +4,7 @@
 #include "calls/tanto.h"
 #include "game/tanto.h"
 #include "opponent/computadora.h"
+#include "opponent/decision_envido.h"
 #include "players/jugadores.h"
 #include "round/ronda.h"
 #include "shell/naipalia.h"
@@ -15,32 +16,29 @@ namespace {
 
 constexpr int PunteroReloj = 11;  // the hourglass while the computer answers
 
-bool entre(int x, int desde, int hasta) { return x >= desde && x <= hasta; }
-
 }  // namespace
 
-// The player calls freely: at least four rounds, and calls in f of them (f in tenths,
-// compared exactly).
-bool Cantos::cantaSeguido(int decimos) const {
-    const int rondas = e.RondasJugadas;
-    return rondas >= 4 && e.EnvidosCantadosJugador * 10 >= decimos * rondas;
+VistaEnvido Cantos::vistaEnvido() const {
+    return {.tantoCompu = e.TantoCompu,
+            .puntosJugador = e.PuntosJugador,
+            .puntosComputadora = e.PuntosComputadora,
+            .puntosJuego = e.PuntosJuego,
+            .rondasJugadas = e.RondasJugadas,
+            .envidosCantados = e.EnvidosCantadosJugador};
 }
 
-void Cantos::apurando() {
+void Cantos::quejarse(Queja queja) {
+    if (queja == Queja::Ninguna) return;
     op.ReproducirVoz(Voz::Ehh);
-    op.mensaje("Ehh!! ¿Estás apurando...?", Icono::Pregunta);
+    op.mensaje(queja == Queja::Apurando ? "Ehh!! ¿Estás apurando...?" : "Ehh!! ¿Cantás facilmente el tanto...?",
+               Icono::Pregunta);
 }
 
-void Cantos::facilmente() {
-    op.ReproducirVoz(Voz::Ehh);
-    op.mensaje("Ehh!! ¿Cantás facilmente el tanto...?", Icono::Pregunta);
-}
+void Cantos::BotonEnvido_Click() { cantoDeMesa(Cadena::Envido); }
+void Cantos::BotonRealEnvido_Click() { cantoDeMesa(Cadena::RealEnvido); }
+void Cantos::BotonFaltaEnvido_Click() { cantoDeMesa(Cadena::FaltaEnvido); }
 
-void Cantos::BotonEnvido_Click() { cantoDeMesa(Cadena::Envido, &Cantos::reglaEnvido); }
-void Cantos::BotonRealEnvido_Click() { cantoDeMesa(Cadena::RealEnvido, &Cantos::reglaRealEnvido); }
-void Cantos::BotonFaltaEnvido_Click() { cantoDeMesa(Cadena::FaltaEnvido, &Cantos::reglaFaltaEnvido); }
-
-void Cantos::cantoDeMesa(Cadena cadena, Respuesta (Cantos::*regla)()) {
+void Cantos::cantoDeMesa(Cadena cadena) {
     n.forma().MousePointer(PunteroReloj);
     ronda.refrescarSiPasoElTiempo();
     e.EnvidosCantadosJugador = (e.EnvidosCantadosJugador + 1) % 256;
@@ -57,108 +55,54 @@ void Cantos::cantoDeMesa(Cadena cadena, Respuesta (Cantos::*regla)()) {
     } else if (recuerdos >= 5 && n.MenuRecuerdoOpcion(1).Checked() && !e.ErrorBaseDatos) {
         jugadores.ResponderEnvidoComputadora();
     } else {
-        const Cadena subidaFalta =
-            cadena == Cadena::Envido ? Cadena::EnvidoFaltaEnvido : Cadena::RealEnvidoFaltaEnvido;
-        responderCanto(cadena, (this->*regla)(), subidaFalta);
+        const DecisionEnvido decision = ResponderEnvidoDeMesa(cadena, vistaEnvido(), *op.puertos.azar);
+        quejarse(decision.queja);
+        responderCanto(cadena, decision.respuesta);
     }
     jugadores.CerrarRegistros();
     n.forma().MousePointer(0);
     if (e.TantoPrimero && !e.FinJuego) computadora.JugadaComputadora();
 }
 
-void Cantos::responderCanto(Cadena cadena, Respuesta respuesta, Cadena subidaFalta) {
+void Cantos::responderCanto(Cadena cadena, RespuestaEnvido respuesta) {
     switch (respuesta) {
-    case Respuesta::Aceptar: computadora.QuieroEnvidoComputadora(cadena); break;
-    case Respuesta::SubirReal: computadora.CantarRealEnvidoComputadora(Cadena::EnvidoRealEnvido, ""); break;
-    case Respuesta::SubirFalta: computadora.SubCantoFaltaEnvido(subidaFalta, ""); break;
-    case Respuesta::PorPuntos:
-        e.CadenaEnvido = cadena;
-        ResponderEnvidoPorPuntos();
-        break;
+        case RespuestaEnvido::Quiero: computadora.QuieroEnvidoComputadora(cadena); break;
+        case RespuestaEnvido::SubeReal: computadora.CantarRealEnvidoComputadora(Cadena::EnvidoRealEnvido, ""); break;
+        case RespuestaEnvido::SubeFalta: computadora.SubCantoFaltaEnvido(ConFaltaEnvido(cadena), ""); break;
+        default:
+            e.CadenaEnvido = cadena;
+            ResponderEnvidoPorPuntos();
+            break;
     }
-}
-
-Cantos::Respuesta Cantos::reglaEnvido() {
-    const int c = e.TantoCompu, s = e.PuntosJugador, t = e.PuntosJuego;
-    const auto realOFalta = [&] { return t - s > 5 ? Respuesta::SubirFalta : Respuesta::SubirReal; };
-    if (cantaSeguido(9) && entre(c, 7, 21) && s < t - 2) {
-        apurando();
-        return Respuesta::Aceptar;
-    }
-    if (cantaSeguido(6) && s < t - 2) {
-        facilmente();
-        if (c <= 5) return Respuesta::PorPuntos;
-        if (c <= 20) return op.azar() < 0.3 && s < t - 5 ? Respuesta::SubirReal : Respuesta::PorPuntos;
-        if (c <= 27) return Respuesta::Aceptar;
-        if (c <= 31) return Respuesta::SubirReal;
-        return realOFalta();
-    }
-    if (c <= 5) return Respuesta::PorPuntos;
-    if (c <= 22) return op.azar() < 0.2 && s < t - 5 ? Respuesta::SubirReal : Respuesta::PorPuntos;
-    if (c <= 28) return op.azar() < 0.25 && s < t - 5 ? Respuesta::SubirReal : Respuesta::Aceptar;
-    if (c <= 31) return Respuesta::SubirReal;
-    return realOFalta();
-}
-
-Cantos::Respuesta Cantos::reglaRealEnvido() {
-    const int c = e.TantoCompu, s = e.PuntosJugador, t = e.PuntosJuego;
-    const auto faltaOAcepta = [&] { return t - s > 3 ? Respuesta::SubirFalta : Respuesta::Aceptar; };
-    if (cantaSeguido(9) && entre(c, 7, 27) && s < t - 3) {
-        apurando();
-        return Respuesta::Aceptar;
-    }
-    if (cantaSeguido(6) && s < t - 3) {
-        facilmente();
-        if (c <= 19) return Respuesta::PorPuntos;
-        if (c <= 22) return op.azar() < 0.7 && s < t - 3 ? Respuesta::Aceptar : Respuesta::PorPuntos;
-        if (c <= 30) return Respuesta::Aceptar;
-        return faltaOAcepta();
-    }
-    if (c <= 24) return Respuesta::PorPuntos;
-    if (c <= 27) return op.azar() < 0.3 ? Respuesta::Aceptar : Respuesta::PorPuntos;
-    if (c <= 30) return Respuesta::Aceptar;
-    return faltaOAcepta();
-}
-
-Cantos::Respuesta Cantos::reglaFaltaEnvido() {
-    const int c = e.TantoCompu;
-    if (cantaSeguido(8) && c >= 20) {
-        apurando();
-        return Respuesta::Aceptar;
-    }
-    if (cantaSeguido(6)) {
-        facilmente();
-        if (c <= 19) return Respuesta::PorPuntos;
-        if (c <= 26) return op.azar() < 0.7 ? Respuesta::Aceptar : Respuesta::PorPuntos;
-        return Respuesta::Aceptar;
-    }
-    if (c <= 25) return Respuesta::PorPuntos;
-    if (c <= 29) return op.azar() < 0.5 ? Respuesta::Aceptar : Respuesta::PorPuntos;
-    return Respuesta::Aceptar;
 }
 
 void Cantos::ResponderEnvidoPorPuntos() {
     const Cadena cadena = e.CadenaEnvido;
-    const int r = PuntosEnvidoNoQuerido(cadena);
-    const int s = e.PuntosJugador, k = e.PuntosComputadora, t = e.PuntosJuego;
+    const VistaEnvido v = vistaEnvido();
     e.QuienEnvido = Lado::Jugador;
     op.AvisoVentanaCentral();
-    const bool falta = EsCadenaFalta(cadena);
-    if (s >= t - r || (falta && t - k < 2)) {
-        op.ReproducirVoz(Voz::Quiero);
-        op.mensaje(s < t - r ? "De todas maneras es un punto: Quiero!!" : "Si no acepto ganás: Quiero.",
-                   Icono::Informacion);
-        e.EnvidoQuerido = NivelQuerido(cadena);
-        DeclararTanto();
-    } else if (!falta && t - k < 2) {
-        computadora.SubCantoFaltaEnvido(ConFaltaEnvido(cadena), "De todas maneras es un punto: ");
-    } else {
-        op.ReproducirVoz(Voz::NoQuiero);
-        op.mensaje("No quiero.", Icono::Informacion);
-        if (EnvidoAlcanzaElFinal(cadena, false, s, k, t)) op.AvisoFinalPorPuntos();
-        if (e.FinJuego) return;
-        tanto.Unload();
-        op.CerrarCantosMesa();
+    switch (ResponderPorPuntos(cadena, v)) {
+        case PorPuntos::QuieroSiNoGanas:
+        case PorPuntos::QuieroEsUnPunto: {
+            const bool ganaria = v.puntosJugador >= v.puntosJuego - PuntosEnvidoNoQuerido(cadena);
+            op.ReproducirVoz(Voz::Quiero);
+            op.mensaje(ganaria ? "Si no acepto ganás: Quiero." : "De todas maneras es un punto: Quiero!!",
+                       Icono::Informacion);
+            e.EnvidoQuerido = NivelQuerido(cadena);
+            DeclararTanto();
+            break;
+        }
+        case PorPuntos::SubeFaltaEsUnPunto:
+            computadora.SubCantoFaltaEnvido(ConFaltaEnvido(cadena), "De todas maneras es un punto: ");
+            break;
+        default:
+            op.ReproducirVoz(Voz::NoQuiero);
+            op.mensaje("No quiero.", Icono::Informacion);
+            if (EnvidoAlcanzaElFinal(cadena, false, v.puntosJugador, v.puntosComputadora, v.puntosJuego))
+                op.AvisoFinalPorPuntos();
+            if (e.FinJuego) return;
+            tanto.Unload();
+            op.CerrarCantosMesa();
     }
 }
 

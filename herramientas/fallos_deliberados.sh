@@ -85,8 +85,8 @@ fallo opponent/truco_y_mazo.cpp \
 fallo opponent/envido.cpp \
   's/if (t <= 25) {/if (t <= 24) {/' \
   "a computer holding 25 answers after the player's card as if it held 26"
-fallo calls/envido_mesa.cpp \
-  's/if (s >= t - r || (falta \&\& t - k < 2)) {/if (s > t - r || (falta \&\& t - k < 2)) {/' \
+fallo opponent/decision_envido.cpp \
+  's/if (s >= t - PuntosEnvidoNoQuerido(cadena))/if (s > t - PuntosEnvidoNoQuerido(cadena))/' \
   "the score rule refuses the call that gives the player the game"
 fallo calls/truco_mesa.cpp \
   's/ValorTruco(e.EstadoTruco) + 1);/ValorTruco(e.EstadoTruco));/' \
@@ -96,23 +96,53 @@ fallo calls/dialogo_tanto.cpp \
   "a tied tanto goes to the computer even when the player is mano"
 
 fallo players/recuerdos.cpp \
-  's/p <= 5    ?/p < 5    ?/' \
+  's/{5, "Un simple chip piensa mas que ", true},/{4, "Un simple chip piensa mas que ", true},/' \
   "5 % won exactly falls in the band above"
 fallo players/recuerdos.cpp \
-  's/n <= 50    ?/n < 50    ?/' \
+  's/{50, "Principiante de Naipalia 2005"},/{49, "Principiante de Naipalia 2005"},/' \
   "50 rows are counted as more than 50"
 fallo players/recuerdos.cpp \
-  's/if (tipo == "E") subeReal();$/if (tipo == "E") acepta();/' \
+  's/{28, "Un jugador prudente"},/{27, "Un jugador prudente"},/' \
+  "an average of 28 is taken for one without cards"
+fallo opponent/decision_envido.cpp \
+  's/return envido ? R::SubeReal : R::Quiero;/return R::Quiero;/' \
   "an envido in the 0.65-0.85 band is accepted instead of raised"
-fallo players/recuerdos.cpp \
-  's/} else if (p <= 0.85f) {/} else if (p <= 0.85) {/' \
+fallo opponent/decision_envido.cpp \
+  's/float subeReal = 0.85f;/double subeReal = 0.85;/' \
   "the chance is compared with a double-precision 0.85"
 fallo players/recuerdos.cpp \
   's/(cantado == e.TantoCompu \&\& e.QuienMano != Lado::Computadora)/(cantado == e.TantoCompu)/' \
   "a tied declaration is won by the player even when the computer is mano"
-fallo players/recuerdos.cpp \
-  's/if (s == t - 1 || (t - k < 2 \&\& falta)) {/if (s == t - 2 || (t - k < 2 \&\& falta)) {/' \
-  "the refusal's one-point exception looks two points away"
+fallo opponent/decision_envido.cpp \
+  's/if (faltanAlJugador(v) == 1) return PorPuntos::QuieroTeFaltaUnPunto;/if (faltanAlJugador(v) == 2) return PorPuntos::QuieroTeFaltaUnPunto;/' \
+  "the history's refusal looks two points away for its one-point exception"
+fallo opponent/decision_envido.cpp \
+  's/{.hasta = 22, .si = R::SubeReal, .no = R::PorPuntos, .azar = 0.2, .faltanMasDe = 5},/{.hasta = 23, .si = R::SubeReal, .no = R::PorPuntos, .azar = 0.2, .faltanMasDe = 5},/' \
+  "the table's envido takes 23 for a tanto that raises only on a draw"
+fallo opponent/decision_envido.cpp \
+  's/{.hasta = 33, .si = R::SubeFalta, .no = R::Quiero, .faltanMasDe = 3},/{.hasta = 33, .si = R::SubeFalta, .no = R::Quiero, .faltanMasDe = 4},/g' \
+  "real envido with 31 or more goes to falta only when the player needs 5"
+fallo opponent/decision_envido.cpp \
+  's/.apurando = Seguido{.decimos = 9, .faltanMasDe = 2, .desde = 7, .hasta = 21},/.apurando = Seguido{.decimos = 9, .faltanMasDe = 2, .desde = 7, .hasta = 22},/' \
+  "the hurried envido is accepted with 22"
+fallo opponent/decision_envido.cpp \
+  's/.facilmente = {.decimos = 6, .faltanMasDe = 2},/.facilmente = {.decimos = 7, .faltanMasDe = 2},/' \
+  "the envido called in six tenths of the rounds is not taken as frequent"
+fallo opponent/decision_envido.cpp \
+  's/{.hasta = 29, .si = R::Quiero, .no = R::PorPuntos, .azar = 0.5},/{.hasta = 29, .si = R::Quiero, .no = R::PorPuntos, .azar = 0.6},/' \
+  "falta envido with 26 to 29 is accepted on a draw below 0.6"
+fallo opponent/decision_envido.cpp \
+  's/{.hasta = 27, .si = R::Quiero, .no = R::PorPuntos, .azar = 0.3, .faltanMasDe = 5},/{.hasta = 27, .si = R::Quiero, .no = R::PorPuntos, .azar = 0.3, .faltanMasDe = 4},/' \
+  "the player's envido real envido in the dialog is accepted 5 points from the end"
+fallo opponent/decision_envido.cpp \
+  's/int dialogos = 5;/int dialogos = 4;/' \
+  "a falta in four dialogs is taken as hurried"
+fallo opponent/decision_envido.cpp \
+  's/if (chance < b.rechaza) return envido \&\& /if (chance < b.rechaza) return /' \
+  "a real envido without chance is raised on a draw"
+fallo opponent/decision_envido.cpp \
+  's/return v.rondasJugadas >= RondasParaSeguido \&\&/return v.rondasJugadas >= RondasParaSeguido - 1 \&\&/' \
+  "three rounds are enough to call freely"
 fallo shell/menus.cpp \
   's/cambiarYGuardar(n.MenuFlorOpcion, "ConFlor")/cambiarYGuardar(n.MenuFlorOpcion, "Multimedia")/' \
   "the flor option is stored as the voice option"

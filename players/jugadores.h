@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/estado.h"
+#include "opponent/decision_envido.h"
 #include "platform/puertos.h"
 
 namespace naipalia {
@@ -30,6 +31,11 @@ struct Estadisticas {
     float promedio() const;            // single precision, truncated to two decimals
 };
 Estadisticas Resumir(const std::vector<CuentaTanto>& cuentas);
+// The dialog's comment on each figure; empty where none applies.
+struct ComentariosEstadistica {
+    std::string jugado, ganado, mentira, promedio;
+};
+ComentariosEstadistica Comentar(const Estadisticas& s, const std::string& nombre);
 // The computer's chance: the share of rows whose Numero its tanto beats (ties when mano).
 float ChanceComputadora(const std::vector<CuentaTanto>& cuentas, int tantoCompu, bool compuEsMano);
 
@@ -88,6 +94,7 @@ public:
 
 private:
     BaseDatos& base() const;
+    VistaEnvido vista() const;
     void reportar(const FalloBase& fallo);
 
     Operacion& op;

@@ -9,6 +9,7 @@
 #include "calls/tanto.h"
 #include "game/tanto.h"
 #include "opponent/computadora.h"
+#include "opponent/decision_envido.h"
 #include "players/estadistica.h"
 #include "players/jugadores.h"
 #include "shell/naipalia.h"
@@ -36,11 +37,11 @@ Cadena cadenaDeTipo(const std::string& tipo) {
 
 std::string TipoTanto(Cadena nivel) {
     switch (nivel) {
-    case Cadena::FaltaEnvido: return "FE";
-    case Cadena::RealEnvido: return "RE";
-    case Cadena::EnvidoEnvido: return "EE";
-    case Cadena::Envido: return "E";
-    default: return "";
+        case Cadena::FaltaEnvido: return "FE";
+        case Cadena::RealEnvido: return "RE";
+        case Cadena::EnvidoEnvido: return "EE";
+        case Cadena::Envido: return "E";
+        default: return "";
     }
 }
 
@@ -54,6 +55,59 @@ double Estadisticas::porcentajeMentira() const {
 
 float Estadisticas::promedio() const {
     return static_cast<float>(std::floor(static_cast<double>(sumaNumero) / static_cast<double>(filas) * 100) / 100);
+}
+
+namespace {
+
+// Each comment holds up to its bound, inclusive; the player's name follows when asked.
+struct Comentario {
+    double hasta;
+    const char* texto;
+    bool conNombre = false;
+};
+constexpr double Siempre = 1e300;
+
+constexpr Comentario PorJugados[] = {
+    {50, "Principiante de Naipalia 2005"},
+    {100, "Jugador de Naipalia 2005"},
+    {200, "Jugador frecuente de Naipalia 2005"},
+    {Siempre, "Fanático de Naipalia 2005"},
+};
+constexpr Comentario PorGanados[] = {
+    {5, "Un simple chip piensa mas que ", true},
+    {25, "Un pobre desempeño para ", true},
+    {50, "Estás en la lucha......"},
+    {75, "Sos un jugador destacado"},
+    {Siempre, "Estás para campeonatos!!"},
+};
+constexpr Comentario PorMentiras[] = {
+    {5, "Sos un ejemplo"},
+    {25, "....Una mentirita de vez en cuando...."},
+    {50, "Sos un mentiroso!!"},
+    {75, "Una larga terapia te hará bien...."},
+    {Siempre, "Estás para el neuropsiquiátrico...."},
+};
+constexpr Comentario PorPromedio[] = {
+    {20, "Te lanzas a la pileta!!"},
+    {25, "Sos un arriesgado"},
+    {28, "Un jugador prudente"},
+    {33, "Sin cartas no sabes jugar..."},
+};
+
+template <std::size_t N>
+std::string comentario(const Comentario (&tabla)[N], double valor, const std::string& nombre) {
+    for (const Comentario& c : tabla)
+        if (valor <= c.hasta) return c.conNombre ? c.texto + nombre : c.texto;
+    return {};
+}
+
+}  // namespace
+
+ComentariosEstadistica Comentar(const Estadisticas& s, const std::string& nombre) {
+    return {.jugado = comentario(PorJugados, static_cast<double>(s.filas), nombre),
+            .ganado = comentario(PorGanados, s.porcentajeGanado(), nombre),
+            .mentira = comentario(PorMentiras, s.porcentajeMentira(), nombre),
+            .promedio = comentario(PorPromedio, s.promedio(), nombre)};
 }
 
 Estadisticas Resumir(const std::vector<CuentaTanto>& cuentas) {
@@ -129,35 +183,16 @@ void Jugadores::LlenarEstadistica() {
         e.CadenaEnvido = cadena;
     }
 
-    const long n = s.filas;
-    d.TextoJugado.Text(conBlanco(static_cast<double>(n), 15));
-    d.TextoComentarioJugado.Text(n <= 50    ? "Principiante de Naipalia 2005"
-                                 : n <= 100 ? "Jugador de Naipalia 2005"
-                                 : n <= 200 ? "Jugador frecuente de Naipalia 2005"
-                                            : "Fanático de Naipalia 2005");
-
-    const double p = s.porcentajeGanado();
-    d.TextoGanado.Text(conBlanco(p, 15) + " %");
-    d.TextoComentarioGanado.Text(p <= 5    ? "Un simple chip piensa mas que " + e.NombreJugador
-                                 : p <= 25 ? "Un pobre desempeño para " + e.NombreJugador
-                                 : p <= 50 ? std::string("Estás en la lucha......")
-                                 : p <= 75 ? std::string("Sos un jugador destacado")
-                                           : std::string("Estás para campeonatos!!"));
-
-    const double q = s.porcentajeMentira();
-    d.TextoMentira.Text(conBlanco(q, 15) + " %");
-    d.TextoComentarioMentira.Text(q <= 5    ? "Sos un ejemplo"
-                                  : q <= 25 ? "....Una mentirita de vez en cuando...."
-                                  : q <= 50 ? "Sos un mentiroso!!"
-                                  : q <= 75 ? "Una larga terapia te hará bien...."
-                                            : "Estás para el neuropsiquiátrico....");
-
-    const float a = s.promedio();
-    d.TextoPromedio.Text(conBlanco(a, 7));
-    if (a <= 20) d.TextoComentarioPromedio.Text("Te lanzas a la pileta!!");
-    else if (a <= 25) d.TextoComentarioPromedio.Text("Sos un arriesgado");
-    else if (a <= 28) d.TextoComentarioPromedio.Text("Un jugador prudente");
-    else if (a <= 33) d.TextoComentarioPromedio.Text("Sin cartas no sabes jugar...");
+    const ComentariosEstadistica comentarios = Comentar(s, e.NombreJugador);
+    d.TextoJugado.Text(conBlanco(static_cast<double>(s.filas), 15));
+    d.TextoComentarioJugado.Text(comentarios.jugado);
+    d.TextoGanado.Text(conBlanco(s.porcentajeGanado(), 15) + " %");
+    d.TextoComentarioGanado.Text(comentarios.ganado);
+    d.TextoMentira.Text(conBlanco(s.porcentajeMentira(), 15) + " %");
+    d.TextoComentarioMentira.Text(comentarios.mentira);
+    d.TextoPromedio.Text(conBlanco(s.promedio(), 7));
+    // Above the last band the comment keeps what it showed.
+    if (!comentarios.promedio.empty()) d.TextoComentarioPromedio.Text(comentarios.promedio);
 }
 
 // --- The computer's answer from the history ---
@@ -170,55 +205,55 @@ void Jugadores::ResponderEnvidoComputadora() {
     op.mostrarModal(estadistica);
     estadistica.Unload();
 
-    const int s = e.PuntosJugador, t = e.PuntosJuego;
-    // Calls in 60 % of at least four rounds, compared exactly.
-    if (e.RondasJugadas >= 4 && e.EnvidosCantadosJugador * 10 >= 6 * e.RondasJugadas && s < t - 2) {
+    const VistaEnvido v = vista();
+    if (QuejaPorRecuerdos(v)) {
         op.ReproducirVoz(Voz::Ehh);
         op.mensaje("Ehh!! ¿Cantás facilmente el tanto...?", Icono::Pregunta);
     }
-
-    const std::string& tipo = TipoRegistros;
-    const auto acepta = [&] { computadora.QuieroTipoEnvidoComputadora(tipo); };
-    const auto subeReal = [&] { computadora.CantarRealEnvidoComputadora(Cadena::EnvidoRealEnvido, ""); };
-    // The bands in single precision, as the constants are written.
-    if (p < 0.15f) {
-        if (tipo == "E" && op.azar() < 0.25) subeReal();
-        else NoQuieroEnvidoComputadora();
-    } else if (p <= 0.35f) {
-        if (op.azar() < 0.5) acepta();
-        else NoQuieroEnvidoComputadora();
-    } else if (p <= 0.65f) {
-        acepta();
-    } else if (p <= 0.85f) {
-        if (tipo == "E") subeReal();
-        else acepta();
-    } else if (tipo == "E" && t - s > 2) {
-        computadora.SubCantoFaltaEnvido(Cadena::EnvidoFaltaEnvido, "");
-    } else if (tipo == "RE" && t - s > 3) {
-        computadora.SubCantoFaltaEnvido(Cadena::RealEnvidoFaltaEnvido, "");
-    } else {
-        acepta();
+    const Cadena llamada = cadenaDeTipo(TipoRegistros);
+    switch (ResponderPorRecuerdos(llamada, p, v, *op.puertos.azar)) {
+        case RespuestaEnvido::SubeReal: computadora.CantarRealEnvidoComputadora(Cadena::EnvidoRealEnvido, ""); break;
+        case RespuestaEnvido::SubeFalta: computadora.SubCantoFaltaEnvido(ConFaltaEnvido(llamada), ""); break;
+        case RespuestaEnvido::NoQuiero: NoQuieroEnvidoComputadora(); break;
+        default: computadora.QuieroTipoEnvidoComputadora(TipoRegistros); break;
     }
+}
+
+VistaEnvido Jugadores::vista() const {
+    return {.tantoCompu = e.TantoCompu,
+            .puntosJugador = e.PuntosJugador,
+            .puntosComputadora = e.PuntosComputadora,
+            .puntosJuego = e.PuntosJuego,
+            .rondasJugadas = e.RondasJugadas,
+            .envidosCantados = e.EnvidosCantadosJugador};
 }
 
 void Jugadores::NoQuieroEnvidoComputadora() {
     e.QuienEnvido = Lado::Jugador;
     op.AvisoTurnoJugador();
-    const int s = e.PuntosJugador, k = e.PuntosComputadora, t = e.PuntosJuego;
-    const bool falta = e.CadenaEnvido == Cadena::FaltaEnvido;
-    if (s == t - 1 || (t - k < 2 && falta)) {
-        op.ReproducirVoz(Voz::Quiero);
-        op.mensaje(s == t - 1 ? "Te falta un punto: Quiero." : "De todas maneras es un punto: Quiero!!",
-                   Icono::Informacion);
-        e.EnvidoQuerido = cadenaDeTipo(TipoRegistros);
-        cantos.DeclararTanto();
-    } else if (t - k < 2) {
-        computadora.SubCantoFaltaEnvido(ConFaltaEnvido(e.CadenaEnvido), "De todas maneras es un punto: ");
-    } else {
-        op.ReproducirVoz(Voz::NoQuiero);
-        op.mensaje("No quiero.", Icono::Informacion);
-        op.CerrarCantosMesa();
-        if (EnvidoAlcanzaElFinal(e.CadenaEnvido, false, s, k, t)) op.AvisoFinalPorPuntos();
+    const VistaEnvido v = vista();
+    switch (RechazoPorRecuerdos(e.CadenaEnvido, v)) {
+        case PorPuntos::QuieroTeFaltaUnPunto:
+        case PorPuntos::QuieroEsUnPunto:
+        case PorPuntos::QuieroSiNoGanas: {
+            const bool unPunto = v.puntosJuego - v.puntosJugador == 1;
+            op.ReproducirVoz(Voz::Quiero);
+            op.mensaje(unPunto ? "Te falta un punto: Quiero." : "De todas maneras es un punto: Quiero!!",
+                       Icono::Informacion);
+            e.EnvidoQuerido = cadenaDeTipo(TipoRegistros);
+            cantos.DeclararTanto();
+            break;
+        }
+        case PorPuntos::SubeFaltaEsUnPunto:
+            computadora.SubCantoFaltaEnvido(ConFaltaEnvido(e.CadenaEnvido), "De todas maneras es un punto: ");
+            break;
+        case PorPuntos::NoQuiero:
+            op.ReproducirVoz(Voz::NoQuiero);
+            op.mensaje("No quiero.", Icono::Informacion);
+            op.CerrarCantosMesa();
+            if (EnvidoAlcanzaElFinal(e.CadenaEnvido, false, v.puntosJugador, v.puntosComputadora, v.puntosJuego))
+                op.AvisoFinalPorPuntos();
+            break;
     }
 }
 

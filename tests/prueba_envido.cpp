@@ -106,16 +106,6 @@ TEST_F(Envido, ElEnvidoDeLaMesaSegunLaReglaC) {
     EXPECT_EQ(e.QuienEnvido, Lado::Jugador);
 }
 
-TEST_F(Envido, TreintaYTresSubeRealCuandoAlJugadorLeFaltanTresOMenos) {
-    situacion(33, 12);
-    j.cantos.BotonEnvido_Click();
-    EXPECT_EQ(e.CadenaEnvido, Cadena::EnvidoRealEnvido);
-    SetUp();
-    situacion(33, 9);
-    j.cantos.BotonEnvido_Click();
-    EXPECT_EQ(e.CadenaEnvido, Cadena::EnvidoFaltaEnvido);
-}
-
 TEST_F(Envido, QuienCantaSeguidoEsApuradoYSeLeAcepta) {
     situacion(15, 0, 0, 10, 9);  // the tenth call in ten rounds: 90 %
     j.cantos.BotonEnvido_Click();
@@ -164,14 +154,6 @@ TEST_F(Envido, LaFaltaApuradaDelDialogoSeAceptaDeInmediato) {
     EXPECT_TRUE(p.dijo("¿Estás apurando?..Quiero!!"));
     EXPECT_EQ(e.CadenaEnvido, Cadena::EnvidoFaltaEnvido);
     EXPECT_EQ(e.EnvidoQuerido, Cadena::FaltaEnvido);
-
-    SetUp();
-    e.CadenaEnvido = Cadena::Envido;
-    e.EnvidoQuerido = Cadena::Nada;
-    e.VecesVentanaTanto = 4;  // too few dialogs yet
-    e.VecesFaltaEnvidoJugador = 1;
-    j.cantos.Tanto_BotonFaltaEnvido_Click();
-    EXPECT_FALSE(p.dijo("¿Estás apurando?..Quiero!!"));
 }
 
 TEST_F(Envido, LaComparacionDeLosTantos) {
