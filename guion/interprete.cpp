@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -53,12 +52,12 @@ constexpr int IndiceMaximo = 9999;
 constexpr int TwipsMaximos = 1000000;
 constexpr int TicksMaximos = 1000000;
 
-// A whole number in [menor, mayor]; anything else stops the script.
+// A whole number in [menor, mayor]; anything else stops the script (an overflow saturates
+// strtoll outside every range).
 long long entero(const std::string& texto, const char* que, long long menor, long long mayor) {
-    errno = 0;
     char* fin = nullptr;
     const long long n = std::strtoll(texto.c_str(), &fin, 10);
-    if (texto.empty() || *fin != '\0' || errno == ERANGE || n < menor || n > mayor)
+    if (texto.empty() || *fin != '\0' || n < menor || n > mayor)
         throw ErrorGuion{"not a whole number from " + std::to_string(menor) + " to " + std::to_string(mayor) + " for " +
                          que + ": " + texto};
     return n;
@@ -87,20 +86,19 @@ bool logicoGuion(const std::string& texto) {
     throw ErrorGuion{"true or false, not " + texto};
 }
 
-// The path `remove` may delete: strictly inside the program folder, once normalized and with the
-// folders leading to it resolved (the last name itself is removed, never followed).
+// The path `remove` may delete: strictly inside the program folder once lexically normalized,
+// with the folders leading to it resolved (the last name itself is removed, never followed).
 fs::path dentroDeCarpeta(const std::string& carpeta, const std::string& ruta) {
-    const ErrorGuion fuera{"remove takes a path inside the program folder: " + ruta};
-    fs::path relativa = fs::path(ruta).lexically_normal();
-    if (!relativa.empty() && relativa.filename().empty()) relativa = relativa.parent_path();
-    if (relativa.empty() || relativa.has_root_path() || relativa == "." || *relativa.begin() == "..") throw fuera;
     std::error_code error;
     const fs::path base = fs::canonical(carpeta, error);
-    const fs::path destino = base / relativa;
+    if (error) throw ErrorGuion{"remove cannot resolve the program folder: " + error.message()};
+    fs::path destino = (base / ruta).lexically_normal();
+    if (destino.filename().empty()) destino = destino.parent_path();
     const fs::path padre = fs::weakly_canonical(destino.parent_path(), error);
     if (error) throw ErrorGuion{"remove cannot resolve " + ruta + ": " + error.message()};
     const fs::path resto = (padre / destino.filename()).lexically_relative(base);
-    if (resto.empty() || resto == "." || *resto.begin() == "..") throw fuera;
+    if (resto.empty() || resto == "." || *resto.begin() == "..")
+        throw ErrorGuion{"remove takes a path inside the program folder: " + ruta};
     return base / resto;
 }
 
