@@ -3,13 +3,13 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "game/archivos.h"
-
 
 namespace naipalia::guion {
 
@@ -24,8 +24,8 @@ public:
         ruta = plantilla;
         if (vacia) return;
         std::error_code error;
-        for (auto it = fs::recursive_directory_iterator(origen, error); !error && it != fs::recursive_directory_iterator();
-             it.increment(error)) {
+        for (auto it = fs::recursive_directory_iterator(origen, error);
+             !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
             const fs::path destino = fs::path(ruta) / fs::relative(it->path(), origen);
             // The build's own database is not the script's: `database` decides.
             if (it->path().filename() == archivos::BaseDatos) continue;
@@ -45,18 +45,61 @@ public:
 
 namespace {
 
-int entero(const std::string& texto, const char* que) {
+// Sane bounds for the script's numbers.
+constexpr int LadoPantallaMaximo = 32767;  // pixels
+constexpr int PuntosMaximos = 999;
+constexpr int IndiceMaximo = 9999;
+constexpr int TwipsMaximos = 1000000;
+constexpr int TicksMaximos = 1000000;
+
+// A whole number in [menor, mayor]; anything else stops the script (an overflow saturates
+// strtoll outside every range).
+long long entero(const std::string& texto, const char* que, long long menor, long long mayor) {
     char* fin = nullptr;
-    const long n = std::strtol(texto.c_str(), &fin, 10);
-    if (texto.empty() || *fin != '\0') throw ErrorGuion{std::string("not a number for ") + que + ": " + texto};
-    return static_cast<int>(n);
+    const long long n = std::strtoll(texto.c_str(), &fin, 10);
+    if (texto.empty() || *fin != '\0' || n < menor || n > mayor)
+        throw ErrorGuion{"not a whole number from " + std::to_string(menor) + " to " + std::to_string(mayor) + " for " +
+                         que + ": " + texto};
+    return n;
 }
 
-double real(const std::string& texto) {
+int enteroCorto(const std::string& texto, const char* que, int menor, int mayor) {
+    return static_cast<int>(entero(texto, que, menor, mayor));
+}
+
+// A finite number in [0, tope): NaN and infinities fail the comparison itself.
+double real(const std::string& texto, double tope, const char* rango) {
     char* fin = nullptr;
     const double r = std::strtod(texto.c_str(), &fin);
-    if (texto.empty() || *fin != '\0' || r < 0 || r >= 1) throw ErrorGuion{"not a number in [0, 1): " + texto};
+    if (texto.empty() || *fin != '\0' || !(r >= 0 && r < tope))
+        throw ErrorGuion{std::string("not a number in ") + rango + ": " + texto};
     return r;
+}
+
+void exigirPalabras(const std::vector<std::string>& w, std::size_t desde, std::size_t hasta) {
+    if (w.size() < desde || w.size() > hasta) throw ErrorGuion{"wrong number of words for " + w[0]};
+}
+
+bool logicoGuion(const std::string& texto) {
+    if (texto == "true") return true;
+    if (texto == "false") return false;
+    throw ErrorGuion{"true or false, not " + texto};
+}
+
+// The path `remove` may delete: strictly inside the program folder once lexically normalized,
+// with the folders leading to it resolved (the last name itself is removed, never followed).
+fs::path dentroDeCarpeta(const std::string& carpeta, const std::string& ruta) {
+    std::error_code error;
+    const fs::path base = fs::canonical(carpeta, error);
+    if (error) throw ErrorGuion{"remove cannot resolve the program folder: " + error.message()};
+    fs::path destino = (base / ruta).lexically_normal();
+    if (destino.filename().empty()) destino = destino.parent_path();
+    const fs::path padre = fs::weakly_canonical(destino.parent_path(), error);
+    if (error) throw ErrorGuion{"remove cannot resolve " + ruta + ": " + error.message()};
+    const fs::path resto = (padre / destino.filename()).lexically_relative(base);
+    if (resto.empty() || resto == "." || *resto.begin() == "..")
+        throw ErrorGuion{"remove takes a path inside the program folder: " + ruta};
+    return base / resto;
 }
 
 std::vector<std::string> partir(const std::string& linea) {
@@ -182,106 +225,116 @@ void Interprete::ejecutarLinea(const Palabras& w) {
 
 bool Interprete::preparacion(const Palabras& w) {
     const std::string& c = w[0];
-    if (c == "folder" && w.size() == 2 && (w[1] == "assets" || w[1] == "empty")) {
+    if (c == "folder") {
+        if (w.size() != 2 || (w[1] != "assets" && w[1] != "empty")) throw ErrorGuion{"folder is assets or empty"};
         carpetaVacia_ = w[1] == "empty";
         basePreparada_ = false;
         juego_.reset();
         carpeta_.reset();
-        return true;
-    }
-    if (c == "database" && w.size() == 2) {
-        if (w[1] != "none" && w[1] != "new" && w[1] != "corrupt" && w[1] != "wrongkey")
+    } else if (c == "database") {
+        if (w.size() != 2 || (w[1] != "none" && w[1] != "new" && w[1] != "corrupt" && w[1] != "wrongkey"))
             throw ErrorGuion{"database is none, new, corrupt or wrongkey"};
         if (basePreparada_) throw ErrorGuion{"database goes before the database is first used"};
         modoBase_ = w[1];
         preparacionBase_.clear();
-        return true;
-    }
-    if (c == "config" || c == "player" || c == "history") {
-        if (modoBase_ != "new") throw ErrorGuion{c + " needs database new"};
-        if (c == "config" && w.size() != 5) throw ErrorGuion{"config takes 30Puntos Multimedia Recuerdo ConFlor"};
-        if (c == "player" && w.size() != 2) throw ErrorGuion{"player takes one name"};
-        if (c == "history" && w.size() != 6) throw ErrorGuion{"history takes NAME TIPO NUMERO MINTIO GANO"};
-        preparacionBase_.push_back(w);
-        if (basePreparada_) prepararBase();
-        return true;
-    }
-    if (c == "screen" && w.size() == 3) {
-        falsos_.ancho = entero(w[1], "screen");
-        falsos_.alto = entero(w[2], "screen");
-        return true;
-    }
-    if (c == "cards") {
+    } else if (c == "config" || c == "player" || c == "history") {
+        lineaDeBase(w);
+    } else if (c == "screen") {
+        if (w.size() != 3) throw ErrorGuion{"screen takes a width and a height"};
+        falsos_.ancho = enteroCorto(w[1], "screen", 1, LadoPantallaMaximo);
+        falsos_.alto = enteroCorto(w[2], "screen", 1, LadoPantallaMaximo);
+    } else if (c == "cards") {
         if (w.size() != 7) throw ErrorGuion{"cards takes six card numbers"};
         std::array<int, 6> cartas{};
-        for (int i = 0; i < 6; ++i) {
-            cartas[static_cast<std::size_t>(i)] = entero(w[static_cast<std::size_t>(i + 1)], "cards");
-            if (cartas[static_cast<std::size_t>(i)] < 0 || cartas[static_cast<std::size_t>(i)] > 39)
-                throw ErrorGuion{"a card number is 0 to 39"};
-        }
+        for (std::size_t i = 0; i < 6; ++i) cartas[i] = enteroCorto(w[i + 1], "cards", 0, 39);
         auto ordenadas = cartas;
         std::sort(ordenadas.begin(), ordenadas.end());
         if (std::adjacent_find(ordenadas.begin(), ordenadas.end()) != ordenadas.end())
             throw ErrorGuion{"the six cards must differ"};
         falsos_.proximasCartas = cartas;
-        return true;
-    }
-    if (c == "start" && w.size() == 1) {
+    } else if (c == "start") {
+        exigirPalabras(w, 1, 1);
         prepararBase();
         iniciado_ = true;
         juego().arrancar();
-        return true;
+    } else {
+        return false;
     }
-    return false;
+    return true;
+}
+
+// config, player and history: checked as they are read, written when the database is made.
+void Interprete::lineaDeBase(const Palabras& w) {
+    const std::string& c = w[0];
+    if (modoBase_ != "new") throw ErrorGuion{c + " needs database new"};
+    if (c == "config") {
+        if (w.size() != 5) throw ErrorGuion{"config takes 30Puntos Multimedia Recuerdo ConFlor"};
+        for (std::size_t i = 1; i < 5; ++i) logicoGuion(w[i]);
+    } else if (c == "player") {
+        if (w.size() != 2) throw ErrorGuion{"player takes one name"};
+    } else {
+        if (w.size() != 6) throw ErrorGuion{"history takes NAME TIPO NUMERO MINTIO GANO"};
+        entero(w[3], "history", 0, 255);
+        logicoGuion(w[4]);
+        logicoGuion(w[5]);
+    }
+    preparacionBase_.push_back(w);
+    if (basePreparada_) prepararBase();
 }
 
 void Interprete::accion(const Palabras& w) {
     const std::string& c = w[0];
-    auto palabras = [&](std::size_t desde, std::size_t hasta) {
-        if (w.size() < desde || w.size() > hasta) throw ErrorGuion{"wrong number of words for " + c};
-    };
-
     if (c == "remove") {
-        palabras(2, 2);
+        exigirPalabras(w, 2, 2);
         std::error_code error;
-        fs::remove_all(fs::path(carpeta()) / fs::path(w[1]), error);
+        fs::remove_all(dentroDeCarpeta(carpeta(), w[1]), error);
+        if (error) throw ErrorGuion{"cannot remove " + w[1] + ": " + error.message()};
     } else if (c == "clock") {
-        palabras(2, 2);
-        char* fin = nullptr;
-        falsos_.segundos = std::strtod(w[1].c_str(), &fin);
-        if (*fin != '\0') throw ErrorGuion{"not a number: " + w[1]};
+        exigirPalabras(w, 2, 2);
+        falsos_.segundos = real(w[1], 86400, "[0, 86400)");
     } else if (c == "date") {
-        palabras(2, 2);
+        exigirPalabras(w, 2, 2);
         falsos_.fecha = w[1];
     } else if (c == "random") {
-        palabras(2, 10000);
+        exigirPalabras(w, 2, 10000);
         if (w[1] == "fixed") {
-            palabras(3, 3);
-            falsos_.fijo = real(w[2]);
+            exigirPalabras(w, 3, 3);
+            falsos_.fijo = real(w[2], 1, "[0, 1)");
         } else if (w[1] == "seed") {
-            palabras(3, 3);
-            falsos_.sembrarGenerador(static_cast<std::uint32_t>(entero(w[2], "seed")));
+            exigirPalabras(w, 3, 3);
+            falsos_.sembrarGenerador(static_cast<std::uint32_t>(entero(w[2], "seed", 0, UINT32_MAX)));
         } else {
-            for (std::size_t i = 1; i < w.size(); ++i) falsos_.cola.push_back(real(w[i]));
+            for (std::size_t i = 1; i < w.size(); ++i) falsos_.cola.push_back(real(w[i], 1, "[0, 1)"));
         }
     } else if (c == "cards") {
         preparacion(w);
-    } else if (c == "screen" || c == "folder" || c == "database" || c == "start" || c == "config" ||
-               c == "player" || c == "history") {
+    } else if (c == "screen" || c == "folder" || c == "database" || c == "start" || c == "config" || c == "player" ||
+               c == "history") {
         if (iniciado_) throw ErrorGuion{c + " goes before start"};
         preparacion(w);
-    } else if (!iniciado_ && c != "show") {
-        throw ErrorGuion{"unknown set-up command or action before start: " + c};
     } else if (c == "show") {
+        if (w.size() < 2) throw ErrorGuion{"show takes one or more names"};
         mostrarValores(w);
-    } else if (c == "scores") {
-        palabras(3, 3);
+    } else if (!iniciado_) {
+        throw ErrorGuion{"unknown set-up command or action before start: " + c};
+    } else {
+        interactuar(w);
+    }
+}
+
+// The actions on the window in front, once the main window is loaded.
+void Interprete::interactuar(const Palabras& w) {
+    const std::string& c = w[0];
+    if (c == "scores") {
+        exigirPalabras(w, 3, 3);
         if (!pila_.empty()) throw ErrorGuion{"scores only while the main window is in front"};
-        juego().operacion.EscribirPuntos(Lado::Jugador, entero(w[1], "scores"));
-        juego().operacion.EscribirPuntos(Lado::Computadora, entero(w[2], "scores"));
+        const int jugador = enteroCorto(w[1], "scores", 0, PuntosMaximos);
+        const int computadora = enteroCorto(w[2], "scores", 0, PuntosMaximos);
+        juego().operacion.EscribirPuntos(Lado::Jugador, jugador);
+        juego().operacion.EscribirPuntos(Lado::Computadora, computadora);
     } else if (c == "click") {
-        palabras(2, 3);
-        Control& control = controlAlFrente(w[1], w.size() == 3 ? entero(w[2], "index") : -1);
+        exigirPalabras(w, 2, 3);
+        Control& control = controlAlFrente(w[1], w.size() == 3 ? enteroCorto(w[2], "index", 0, IndiceMaximo) : -1);
         exigirUsable(control);
         if (control.tipo() == TipoControl::Imagen && control.MouseDown) {
             control.MouseDown(BotonIzquierdo, 0, 1, 1);
@@ -290,18 +343,20 @@ void Interprete::accion(const Palabras& w) {
             control.Click();
         }
     } else if (c == "drag") {
-        palabras(4, 4);
+        exigirPalabras(w, 4, 4);
         if (!pila_.empty()) throw ErrorGuion{"drag is for the table's cards"};
-        Control& carta = controlAlFrente("Carta", entero(w[1], "index"));
+        const int indice = enteroCorto(w[1], "index", 0, 39);
+        const int izquierda = enteroCorto(w[2], "left", -TwipsMaximos, TwipsMaximos);
+        const int arriba = enteroCorto(w[3], "top", -TwipsMaximos, TwipsMaximos);
+        Control& carta = controlAlFrente("Carta", indice);
         exigirUsable(carta);
-        const double l = carta.Left(), t = carta.Top();
-        const double x = 1 + entero(w[2], "left") - l, y = 1 + entero(w[3], "top") - t;
+        const double x = 1 + izquierda - carta.Left(), y = 1 + arriba - carta.Top();
         carta.MouseDown(BotonDerecho, 0, 1, 1);
         carta.MouseMove(BotonDerecho, 0, 1, 1);
         carta.MouseMove(BotonDerecho, 0, x, y);
         carta.MouseUp(BotonDerecho, 0, x, y);
     } else if (c == "key") {
-        palabras(2, 2);
+        exigirPalabras(w, 2, 2);
         if (!pila_.empty()) throw ErrorGuion{"the main window is not in front"};
         Control* menu = nullptr;
         for (Control* m : juego().naipalia.controles())
@@ -310,54 +365,59 @@ void Interprete::accion(const Palabras& w) {
         exigirUsable(*menu);
         if (menu->Click) menu->Click();
     } else if (c == "type") {
-        palabras(3, 3);
+        exigirPalabras(w, 3, 3);
         Control& caja = controlAlFrente(w[1], -1);
         exigirUsable(caja);
         caja.Text(w[2]);
     } else if (c == "select" || c == "dblclick" || c == "enter") {
-        palabras(c == "enter" ? 2 : 3, c == "enter" ? 2 : 3);
-        Control& lista = controlAlFrente(w[1], -1);
-        exigirUsable(lista);
-        if (c != "enter") {
-            const int i = entero(w[2], "index");
-            if (i < 0 || i >= static_cast<int>(lista.List().size())) throw ErrorGuion{"no such list item"};
-            lista.ListIndex(i);
-            if (lista.Click) lista.Click();
-            if (c == "dblclick" && lista.DblClick) lista.DblClick();
-        } else if (lista.KeyPress) {
-            int tecla = 13;
-            lista.KeyPress(tecla);
-        }
+        enLista(w);
     } else if (c == "yes" || c == "no") {
         throw ErrorGuion{"no question on screen"};
     } else if (c == "tick") {
-        palabras(2, 3);
+        exigirPalabras(w, 2, 3);
+        const int veces = w.size() == 3 ? enteroCorto(w[2], "ticks", 1, TicksMaximos) : 1;
         Control& t = temporizador(w[1]);
-        const int veces = w.size() == 3 ? entero(w[2], "ticks") : 1;
         if (!t.Enabled()) throw ErrorGuion{"the timer " + w[1] + " is disabled"};
         for (int i = 0; i < veces && t.Enabled(); ++i)
             if (t.Timer) t.Timer();
     } else if (c == "close") {
-        palabras(1, 1);
+        exigirPalabras(w, 1, 1);
         Ventana& v = alFrente();
         if (v.Unload(true) && &v == &juego().naipalia) throw FinPrograma{};
     } else if (c == "rows") {
-        palabras(2, 2);
+        exigirPalabras(w, 2, 2);
         filas(w[1]);
     } else {
         throw ErrorGuion{"unknown command: " + c};
     }
 }
 
-namespace {
-
-bool logicoGuion(const std::string& texto) {
-    if (texto == "true") return true;
-    if (texto == "false") return false;
-    throw ErrorGuion{"true or false, not " + texto};
+void Interprete::enLista(const Palabras& w) {
+    const bool enter = w[0] == "enter";
+    exigirPalabras(w, enter ? 2 : 3, enter ? 2 : 3);
+    Control& lista = controlAlFrente(w[1], -1);
+    exigirUsable(lista);
+    if (enter) {
+        int tecla = 13;
+        if (lista.KeyPress) lista.KeyPress(tecla);
+        return;
+    }
+    const int items = static_cast<int>(lista.List().size());
+    if (items == 0) throw ErrorGuion{"no such list item"};
+    const int i = enteroCorto(w[2], "list item", 0, items - 1);
+    lista.ListIndex(i);
+    if (lista.Click) lista.Click();
+    if (w[0] == "dblclick" && lista.DblClick) lista.DblClick();
 }
 
-std::string comillas(const std::string& texto) { return "\"" + Transcripcion::escapar(texto) + "\""; }
+namespace {
+
+// Appended, not concatenated: spares GCC 12 a false -Wrestrict at -O3.
+std::string comillas(const std::string& texto) {
+    std::string r(1, '"');
+    r.append(Transcripcion::escapar(texto)).push_back('"');
+    return r;
+}
 std::string logicoTexto(bool b) { return b ? "True" : "False"; }
 
 }  // namespace
@@ -393,12 +453,12 @@ void Interprete::prepararBase() {
         bool bien = true;
         if (w[0] == "config") {
             const char* campos[] = {"30Puntos", "Multimedia", "Recuerdo", "ConFlor"};
-            for (std::size_t i = 0; i < 4 && bien; ++i) bien = base.guardarOpcion(campos[i], logicoGuion(w[i + 1]), fallo);
+            for (std::size_t i = 0; i < 4 && bien; ++i)
+                bien = base.guardarOpcion(campos[i], logicoGuion(w[i + 1]), fallo);
         } else if (w[0] == "player") {
             bien = base.agregarJugador(w[1], fallo);
         } else {
-            const int numero = entero(w[3], "history");
-            if (numero < 0 || numero > 255) throw ErrorGuion{"a history Numero is a byte"};
+            const int numero = enteroCorto(w[3], "history", 0, 255);
             bien = base.agregarTanto({NombreRelleno(w[1]), w[2], numero, logicoGuion(w[4]), logicoGuion(w[5])}, fallo);
         }
         if (!bien) throw ErrorGuion{"cannot write the database: " + fallo.descripcion};
@@ -431,9 +491,9 @@ void Interprete::filas(const std::string& tabla) {
     } else {
         OpcionesGuardadas o;
         if ((bien = base.leerOpciones(o, fallo)))
-            t_.linea("ROW Configuracion 30Puntos=" + logicoTexto(o.Puntos30) + " Multimedia=" +
-                     logicoTexto(o.Multimedia) + " Recuerdo=" + logicoTexto(o.Recuerdo) + " ConFlor=" +
-                     logicoTexto(o.ConFlor));
+            t_.linea("ROW Configuracion 30Puntos=" + logicoTexto(o.Puntos30) +
+                     " Multimedia=" + logicoTexto(o.Multimedia) + " Recuerdo=" + logicoTexto(o.Recuerdo) +
+                     " ConFlor=" + logicoTexto(o.ConFlor));
     }
     if (!bien) throw ErrorGuion{"rows: " + fallo.descripcion};
 }

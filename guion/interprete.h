@@ -23,6 +23,8 @@ public:
     Interprete(std::istream& script, std::ostream& salida, std::string carpetaConstruida);
     ~Interprete();
     int ejecutar();  // the exit status
+    // The script line being run.
+    int linea() const { return linea_; }
 
 private:
     using Palabras = std::vector<std::string>;
@@ -30,7 +32,10 @@ private:
     std::optional<Palabras> siguiente();
     void ejecutarLinea(const Palabras& w);
     bool preparacion(const Palabras& w);
+    void lineaDeBase(const Palabras& w);
     void accion(const Palabras& w);
+    void interactuar(const Palabras& w);
+    void enLista(const Palabras& w);
 
     Juego& juego();
     Ventana& alFrente();

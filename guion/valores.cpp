@@ -103,6 +103,12 @@ const std::map<std::string, Lector>& campos() {
     return tabla;
 }
 
+// "17" as an index; -1 for anything but plain digits.
+int indice(const std::string& s) {
+    if (s.empty() || s.size() > 4 || s.find_first_not_of("0123456789") != std::string::npos) return -1;
+    return std::stoi(s);
+}
+
 std::optional<std::string> propiedad(const Control& c, const std::string& p) {
     if (p == "Caption") return texto(c.Caption());
     if (p == "Text") return texto(c.Text());
@@ -117,8 +123,8 @@ std::optional<std::string> propiedad(const Control& c, const std::string& p) {
     if (p == "ListCount") return numero(static_cast<int>(c.List().size()));
     if (p == "ListIndex") return numero(c.ListIndex());
     if (p.rfind("List(", 0) == 0 && p.back() == ')') {
-        const int i = std::atoi(p.substr(5, p.size() - 6).c_str());
-        if (i < 0 || i >= static_cast<int>(c.List().size())) return texto("");
+        const int i = indice(p.substr(5, p.size() - 6));
+        if (i < 0 || i >= static_cast<int>(c.List().size())) throw ErrorGuion{"no such list item: " + p};
         return texto(c.List()[static_cast<std::size_t>(i)]);
     }
     return std::nullopt;
@@ -128,7 +134,8 @@ std::optional<std::string> propiedad(const Control& c, const std::string& p) {
 std::pair<std::string, int> nombreEIndice(const std::string& s) {
     const auto abre = s.find('(');
     if (abre == std::string::npos || s.back() != ')') return {s, -1};
-    return {s.substr(0, abre), std::atoi(s.substr(abre + 1, s.size() - abre - 2).c_str())};
+    const int i = indice(s.substr(abre + 1, s.size() - abre - 2));
+    return {i < 0 ? s : s.substr(0, abre), i};
 }
 
 }  // namespace

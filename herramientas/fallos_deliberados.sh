@@ -191,6 +191,30 @@ fallo platform/wav.cpp \
 fallo platform/wav.cpp \
   's/cuadro == canales \* bits \/ 8 \&\& //' \
   "a wave format whose frame size is not its channels' is accepted"
+fallo guion/interprete.cpp \
+  's/!(r >= 0 \&\& r < tope)/r < 0 || r >= tope/' \
+  "the script driver takes NaN for a number"
+fallo guion/interprete.cpp \
+  's/ || n < menor || n > mayor)/)/' \
+  "the script driver takes whole numbers out of their range"
+fallo guion/interprete.cpp \
+  's/enteroCorto(w\[1\], "screen", 1,/enteroCorto(w[1], "screen", -LadoPantallaMaximo,/' \
+  "the script driver takes a negative screen width"
+fallo guion/interprete.cpp \
+  's/ || \*resto.begin() == "\.\.")$/)/' \
+  "the script driver's remove deletes outside the program folder"
+fallo guion/interprete.cpp \
+  's/if (resto.empty() || resto == "\." || /if (resto.empty() || /' \
+  "the script driver's remove deletes the program folder itself"
+fallo guion/interprete.cpp \
+  's/^        for (std::size_t i = 1; i < 5; ++i) logicoGuion(w\[i\]);$//' \
+  "the script driver checks a config line only when the database is made"
+fallo guion/interprete.cpp \
+  's/if (w.size() < 2) throw ErrorGuion{"show takes one or more names"};/if (w.size() < 2) {}/' \
+  "the script driver's show without names prints nothing"
+fallo guion/valores.cpp \
+  's/throw ErrorGuion{"no such list item: " + p}/return texto("")/' \
+  "the script driver shows a list item out of range as an empty text"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 
