@@ -265,6 +265,7 @@ int main(int argc, char* argv[]) {
     if (partidas >= 10)
         relacion("diez partidas / arranque", automata.trasDiez().picoKb, inicio.picoKb,
                  "   (objetivo: no más de 1.20)");
+    std::fflush(stdout);
     programa.escena().terminar();
     return completas ? 0 : 1;
 }
