@@ -42,7 +42,9 @@ private:
                 .count();
         std::printf("arranque_ms=%.1f memoria_kb=%ld\n", (ahora - lanzamientoNs_) / 1e6, memoriaPicoKb());
         std::fflush(stdout);
-        QCoreApplication::exit(0);
+        // Quitting the event loop is not enough: a dialog whose model keeps it open (the
+        // registry at start-up) runs its loop again. Nothing is being written at this point.
+        std::_Exit(0);
     }
 
     long long lanzamientoNs_;

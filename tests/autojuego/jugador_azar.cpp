@@ -30,6 +30,12 @@ enum Movida { Boton, Clic, SoltarDentro, SoltarFuera, TocarMesa, Cantar, Trucar,
 
 }  // namespace
 
+void BotonesUsables(const Ventana& dialogo, std::vector<Control*>& botones) {
+    botones.clear();
+    for (Control* c : dialogo.controles())
+        if (c->tipo() == TipoControl::Boton && usable(*c)) botones.push_back(c);
+}
+
 JugadorAzar::JugadorAzar(Juego& juego, Plataforma& plataforma, Invariantes& invariantes)
     : juego_(juego), plataforma_(plataforma), invariantes_(invariantes), azar_(plataforma.azarJugador) {}
 
@@ -96,9 +102,7 @@ void JugadorAzar::jugarDialogo(Ventana& dialogo) {
     else if (&dialogo == &juego_.finRonda) invariantes_.finDeRonda(plataforma_);
     while (dialogo.mostrada()) {
         contar();
-        botones_.clear();
-        for (Control* c : dialogo.controles())
-            if (c->tipo() == TipoControl::Boton && usable(*c)) botones_.push_back(c);
+        BotonesUsables(dialogo, botones_);
         if (botones_.empty()) Fallar(dialogo.nombre() + " waits with no button to press");
         Control& boton = *botones_[static_cast<std::size_t>(elegir(static_cast<int>(botones_.size())))];
         if (plataforma_.traza) *plataforma_.traza << dialogo.nombre() << ": " << boton.nombre() << '\n';

@@ -16,6 +16,10 @@ class AzarJugador;
 class Invariantes;
 class Plataforma;
 
+// The buttons of a dialog a player may press now, in the dialog's order: the choices
+// the random player picks from, shared with the desktop memory benchmark.
+void BotonesUsables(const Ventana& dialogo, std::vector<Control*>& botones);
+
 class JugadorAzar {
 public:
     JugadorAzar(Juego& juego, Plataforma& plataforma, Invariantes& invariantes);
