@@ -219,7 +219,7 @@ fallo shell/naipalia_diseno.cpp \
   's/case Opcion::Flor: return MenuFlorOpcion;/case Opcion::Flor: return MenuRecuerdoOpcion;/' \
   "the flor option is read from the recuerdos menu"
 fallo shell/naipalia.h \
-  's/return o == Opcion::Puntos30 ? 2 : 1;/return 1;/' \
+  's/return o == Opcion::Puntos30 ? 2 : 1;/return o == Opcion::Voz ? 2 : 1;/' \
   "the 30-point option is on when the 15-point item is checked"
 fallo players/registro.cpp \
   's/if (d.columna \&\& o\[d.opcion\]) n.marcarOpcion(d.opcion, true);/if (d.columna \&\& o[d.opcion] \&\& d.opcion != Opcion::Flor) n.marcarOpcion(d.opcion, true);/' \
