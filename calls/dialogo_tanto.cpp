@@ -57,7 +57,7 @@ void Cantos::Tanto_Load() {
     op.MostrarCara(tanto.Image1);
     const Cadena c = e.CadenaEnvido;
     const bool llamadaSola = c == Cadena::Envido || c == Cadena::RealEnvido || c == Cadena::FaltaEnvido;
-    tanto.BotonFlor.Enabled(n.MenuFlorOpcion(1).Checked() && e.QuienFlor == Lado::Nadie && llamadaSola &&
+    tanto.BotonFlor.Enabled(n.opcion(Opcion::Flor) && e.QuienFlor == Lado::Nadie && llamadaSola &&
                             e.JerarquiaJugador[1] == SinJugar);
 }
 

@@ -46,13 +46,13 @@ void Cantos::cantoDeMesa(Cadena cadena) {
     // The player's history of this call; a failing query only leaves the built-in rules.
     const long recuerdos = e.SinRecuerdos ? 0 : jugadores.ConsultarRecuerdos(TipoTanto(cadena));
     // A flor of the computer takes the envido's place.
-    const bool florCompu = n.MenuFlorOpcion(1).Checked() && e.EstadoFlor == NivelFlor::Nada &&
+    const bool florCompu = n.opcion(Opcion::Flor) && e.EstadoFlor == NivelFlor::Nada &&
                            e.EnvidoQuerido == Cadena::Nada && MismoPalo(e.carta(4), e.carta(5), e.carta(6)) &&
                            (cadena == Cadena::Envido ? e.QuienFlor : e.QuienEnvido) == Lado::Nadie;
     if (florCompu) {
         computadora.CantarFlorComputadora();
         op.CerrarCantosMesa();
-    } else if (recuerdos >= 5 && n.MenuRecuerdoOpcion(1).Checked() && !e.ErrorBaseDatos) {
+    } else if (recuerdos >= 5 && n.opcion(Opcion::Recuerdos) && !e.ErrorBaseDatos) {
         jugadores.ResponderEnvidoComputadora();
     } else {
         const DecisionEnvido decision = ResponderEnvidoDeMesa(cadena, vistaEnvido(), *op.puertos.azar);

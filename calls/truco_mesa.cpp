@@ -369,7 +369,7 @@ void Cantos::TrucoTantoPrimero_BotonPrimeroTanto_Click() {
     n.BotonEnvido.Enabled(true);
     n.BotonRealEnvido.Enabled(true);
     n.BotonFaltaEnvido.Enabled(true);
-    if (n.MenuFlorOpcion(1).Checked()) n.BotonFlor.Enabled(true);
+    if (n.opcion(Opcion::Flor)) n.BotonFlor.Enabled(true);
     trucoTantoPrimero.Unload();
 }
 

@@ -148,8 +148,10 @@ Interprete::Interprete(std::istream& script, std::ostream& salida, std::string c
     f.alExcederSorteos = [] { throw ErrorGuion{"the deal drew more than 10000 numbers without completing"}; };
     f.alReproducir = [this](const std::string& reproductor, const std::string& archivo) {
         const fs::path p(archivo);
-        if (reproductor == "MultimediaCarta") t_.linea("SOUND " + p.filename().string());
-        else t_.linea("VOICE " + p.stem().string());
+        if (reproductor == "MultimediaCarta")
+            t_.linea("SOUND " + p.filename().string());
+        else
+            t_.linea("VOICE " + p.stem().string());
     };
     f.alAnimar = [this](const std::string& widget, const std::string& ruta) {
         t_.linea("PICTURE " + widget + " " + RutaRelativa(carpeta(), ruta));
@@ -208,8 +210,8 @@ Juego& Interprete::juego() {
 // Every write of a score, a hand result or the mano goes to the transcript before its handler runs.
 void Interprete::vigilarTextos() {
     auto& n = juego_->naipalia;
-    for (Control* c : {&n.TextoJugador, &n.TextoComputadora, &n.TextoMano(1), &n.TextoMano(2), &n.TextoMano(3),
-                       &n.TextoQuienMano}) {
+    for (Control* c :
+         {&n.TextoJugador, &n.TextoComputadora, &n.TextoMano(1), &n.TextoMano(2), &n.TextoMano(3), &n.TextoQuienMano}) {
         auto original = c->Change;
         c->Change = [this, c, original] {
             t_.linea("TEXT " + nombreControl(*c) + " \"" + Transcripcion::escapar(c->Text()) + "\"");
@@ -268,8 +270,8 @@ void Interprete::lineaDeBase(const Palabras& w) {
     const std::string& c = w[0];
     if (modoBase_ != "new") throw ErrorGuion{c + " needs database new"};
     if (c == "config") {
-        if (w.size() != 5) throw ErrorGuion{"config takes 30Puntos Multimedia Recuerdo ConFlor"};
-        for (std::size_t i = 1; i < 5; ++i) logicoGuion(w[i]);
+        if (w.size() != 1 + OpcionesConColumna()) throw ErrorGuion{"config takes 30Puntos Multimedia Recuerdo ConFlor"};
+        for (std::size_t i = 1; i < w.size(); ++i) logicoGuion(w[i]);
     } else if (c == "player") {
         if (w.size() != 2) throw ErrorGuion{"player takes one name"};
     } else {
@@ -452,9 +454,10 @@ void Interprete::prepararBase() {
     for (const Palabras& w : preparacionBase_) {
         bool bien = true;
         if (w[0] == "config") {
-            const char* campos[] = {"30Puntos", "Multimedia", "Recuerdo", "ConFlor"};
-            for (std::size_t i = 0; i < 4 && bien; ++i)
-                bien = base.guardarOpcion(campos[i], logicoGuion(w[i + 1]), fallo);
+            // The stored options in their table's order, one word each.
+            std::size_t palabra = 1;
+            for (const DatosOpcion& d : Opciones)
+                if (d.columna && bien) bien = base.guardarOpcion(d.opcion, logicoGuion(w[palabra++]), fallo);
         } else if (w[0] == "player") {
             bien = base.agregarJugador(w[1], fallo);
         } else {
@@ -490,10 +493,12 @@ void Interprete::filas(const std::string& tabla) {
                          " GanoJugador=" + logicoTexto(f.GanoJugador));
     } else {
         OpcionesGuardadas o;
-        if ((bien = base.leerOpciones(o, fallo)))
-            t_.linea("ROW Configuracion 30Puntos=" + logicoTexto(o.Puntos30) +
-                     " Multimedia=" + logicoTexto(o.Multimedia) + " Recuerdo=" + logicoTexto(o.Recuerdo) +
-                     " ConFlor=" + logicoTexto(o.ConFlor));
+        if ((bien = base.leerOpciones(o, fallo))) {
+            std::string fila = "ROW Configuracion";
+            for (const DatosOpcion& d : Opciones)
+                if (d.columna) fila += std::string(" ") + d.columna + "=" + logicoTexto(o[d.opcion]);
+            t_.linea(fila);
+        }
     }
     if (!bien) throw ErrorGuion{"rows: " + fallo.descripcion};
 }

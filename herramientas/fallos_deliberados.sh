@@ -215,6 +215,15 @@ fallo guion/interprete.cpp \
 fallo guion/valores.cpp \
   's/throw ErrorGuion{"no such list item: " + p}/return texto("")/' \
   "the script driver shows a list item out of range as an empty text"
+fallo shell/naipalia_diseno.cpp \
+  's/case Opcion::Flor: return MenuFlorOpcion;/case Opcion::Flor: return MenuRecuerdoOpcion;/' \
+  "the flor option is read from the recuerdos menu"
+fallo shell/naipalia.h \
+  's/return o == Opcion::Puntos30 ? 2 : 1;/return o == Opcion::Voz ? 2 : 1;/' \
+  "the 30-point option is on when the 15-point item is checked"
+fallo players/registro.cpp \
+  's/if (d.columna \&\& o\[d.opcion\]) n.marcarOpcion(d.opcion, true);/if (d.columna \&\& o[d.opcion] \&\& d.opcion != Opcion::Flor) n.marcarOpcion(d.opcion, true);/' \
+  "a stored flor option is not applied at start-up"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

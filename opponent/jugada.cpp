@@ -76,7 +76,7 @@ void Computadora::jugarMano1() {
     }
 
     const bool jugadorJugo = e.JerarquiaJugador[1] != SinJugar;
-    if (MismoPalo(e.carta(4), e.carta(5), e.carta(6)) && n.MenuFlorOpcion(1).Checked() &&
+    if (MismoPalo(e.carta(4), e.carta(5), e.carta(6)) && n.opcion(Opcion::Flor) &&
         e.EstadoFlor == NivelFlor::Nada && e.EnvidoQuerido == Cadena::Nada && e.QuienEnvido == Lado::Nadie) {
         if (!jugadorJugo) {
             CantarFlorComputadora();

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/opciones.h"
+
 namespace naipalia {
 
 class Ventana;
@@ -123,14 +125,6 @@ struct CuentaTanto {
     long gano = 0;
 };
 
-// The record of Configuracion; a Null field reads as False.
-struct OpcionesGuardadas {
-    bool Puntos30 = false;
-    bool Multimedia = false;
-    bool Recuerdo = false;
-    bool ConFlor = false;
-};
-
 // The players' database. Names and values travel as data, never as statement text.
 // Each write is whole or not at all. Failures answer false with the step and the
 // engine's description; the default has no database at all.
@@ -158,14 +152,15 @@ struct BaseDatos {
     }
     // False only when the table cannot be read; an empty table leaves the options as given.
     virtual bool leerOpciones(OpcionesGuardadas& opciones, FalloBase& fallo) { return sinBase(opciones, fallo); }
-    // One field of Configuracion by its column name: "30Puntos", "Multimedia", "Recuerdo", "ConFlor".
-    virtual bool guardarOpcion(const std::string& campo, bool valor, FalloBase& fallo) {
+    // One stored option, in its column of Configuracion.
+    virtual bool guardarOpcion(Opcion opcion, bool valor, FalloBase& fallo) {
         (void)valor;
-        return sinBase(campo, fallo);
+        return sinBase(opcion, fallo);
     }
 
 private:
-    template <typename T> static bool sinBase(const T&, FalloBase& fallo) {
+    template <typename T>
+    static bool sinBase(const T&, FalloBase& fallo) {
         fallo = {PasoBase::Abrir, "No hay base de datos abierta."};
         return false;
     }

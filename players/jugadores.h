@@ -59,7 +59,7 @@ public:
     // --- The database's procedures ---
     bool AbrirConfiguracion(OpcionesGuardadas& opciones);
     // Saves one stored option; false when it could not be written (already reported).
-    bool GuardarOpcion(const std::string& campo, bool valor);
+    bool GuardarOpcion(Opcion opcion, bool valor);
     void ErrorRecuerdos(const std::string& descripcion);
     void ErrorInterpretarDatos(const std::string& descripcion);
     void ErrorRecordarDatos(const std::string& descripcion);

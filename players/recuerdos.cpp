@@ -134,7 +134,7 @@ float ChanceComputadora(const std::vector<CuentaTanto>& cuentas, int tantoCompu,
 // --- The history ---
 
 void Jugadores::GrabarTantoJugador() {
-    if (e.SinRecuerdos || !n.MenuRecuerdoOpcion(1).Checked()) return;
+    if (e.SinRecuerdos || !n.opcion(Opcion::Recuerdos)) return;
     const int cantado = e.TantoCantadoJugador;
     FilaTanto fila;
     fila.Jugador = e.NombreJugador;

@@ -29,11 +29,6 @@ bool tieneControles(const std::string& nombre) {
     return false;
 }
 
-void marcar(ArregloControles& opcion, bool primera) {
-    opcion(1).Checked(primera);
-    opcion(2).Checked(!primera);
-}
-
 }  // namespace
 
 Jugadores::Jugadores(Operacion& operacion, Jugador& j, Estadistica& es, Ronda& r, Computadora& c, Cantos& ca)
@@ -85,13 +80,9 @@ void Jugadores::MostrarRegistro() {
 void Jugadores::AplicarOpcionesGuardadas() {
     OpcionesGuardadas o;
     if (!AbrirConfiguracion(o)) return;
-    if (o.Puntos30) {
-        e.PuntosJuego = 30;
-        marcar(n.MenuCantidadPuntos, false);
-    }
-    if (o.Multimedia) marcar(n.MenuMultimediaVozOpcion, true);
-    if (o.Recuerdo) marcar(n.MenuRecuerdoOpcion, true);
-    if (o.ConFlor) marcar(n.MenuFlorOpcion, true);
+    if (o[Opcion::Puntos30]) e.PuntosJuego = 30;
+    for (const DatosOpcion& d : Opciones)
+        if (d.columna && o[d.opcion]) n.marcarOpcion(d.opcion, true);
 }
 
 // Without a database the registry could only fail: the start-up's reason is given again.
@@ -115,19 +106,19 @@ bool Jugadores::AbrirConfiguracion(OpcionesGuardadas& opciones) {
     return false;
 }
 
-bool Jugadores::GuardarOpcion(const std::string& campo, bool valor) {
+bool Jugadores::GuardarOpcion(Opcion opcion, bool valor) {
     if (e.SinRecuerdos) return false;
     FalloBase fallo;
-    if (base().guardarOpcion(campo, valor, fallo)) return true;
+    if (base().guardarOpcion(opcion, valor, fallo)) return true;
     reportar(fallo);
     return false;
 }
 
 void Jugadores::reportar(const FalloBase& fallo) {
     switch (fallo.paso) {
-    case PasoBase::Abrir: ErrorRecuerdos(fallo.descripcion); break;
-    case PasoBase::Interpretar: ErrorInterpretarDatos(fallo.descripcion); break;
-    case PasoBase::Recordar: ErrorRecordarDatos(fallo.descripcion); break;
+        case PasoBase::Abrir: ErrorRecuerdos(fallo.descripcion); break;
+        case PasoBase::Interpretar: ErrorInterpretarDatos(fallo.descripcion); break;
+        case PasoBase::Recordar: ErrorRecordarDatos(fallo.descripcion); break;
     }
 }
 
@@ -158,8 +149,10 @@ void Jugadores::Jugador_Load() {
     TiempoPropaganda_Timer();
     std::vector<std::string> nombres;
     FalloBase fallo;
-    if (base().leerJugadores(nombres, fallo)) jugador.ListaJugadores.List(std::move(nombres));
-    else ErrorRecuerdos(fallo.descripcion);
+    if (base().leerJugadores(nombres, fallo))
+        jugador.ListaJugadores.List(std::move(nombres));
+    else
+        ErrorRecuerdos(fallo.descripcion);
 }
 
 void Jugadores::ListaJugadores_Click() {
@@ -186,15 +179,17 @@ void Jugadores::TextoSeleccionJugador_Change() {
 void Jugadores::BotonRegistrar_Click() {
     const std::string nombre = jugador.TextoNuevoJugador.Text();
     if (nombre.empty()) {
-        op.mensaje("Falta que ingreses tu nombre de usuario en la caja Nuevo Jugador, si no está en la lista de "
-                   "jugadores. Recordá que tu nombre solo debe ser usado por ti.",
-                   Icono::Critico);
+        op.mensaje(
+            "Falta que ingreses tu nombre de usuario en la caja Nuevo Jugador, si no está en la lista de "
+            "jugadores. Recordá que tu nombre solo debe ser usado por ti.",
+            Icono::Critico);
         return;
     }
     if (tieneControles(nombre)) {
-        op.mensaje("Tu nombre no puede llevar tabulaciones, saltos de línea ni otros caracteres invisibles. "
-                   "Escribilo de nuevo en la caja Nuevo Jugador, sin ellos.",
-                   Icono::Critico);
+        op.mensaje(
+            "Tu nombre no puede llevar tabulaciones, saltos de línea ni otros caracteres invisibles. "
+            "Escribilo de nuevo en la caja Nuevo Jugador, sin ellos.",
+            Icono::Critico);
         return;
     }
     FalloBase fallo;
@@ -207,9 +202,10 @@ void Jugadores::BotonRegistrar_Click() {
     const int seleccion = jugador.ListaJugadores.ListIndex();
     jugador.ListaJugadores.List(std::move(lista));
     jugador.ListaJugadores.ListIndex(seleccion);
-    op.mensaje("Tu nombre de jugador ha sido \"recordado\" con éxito. Se recomienda que tu nombre solo sea usado "
-               "por ti.",
-               Icono::Informacion);
+    op.mensaje(
+        "Tu nombre de jugador ha sido \"recordado\" con éxito. Se recomienda que tu nombre solo sea usado "
+        "por ti.",
+        Icono::Informacion);
 }
 
 void Jugadores::BotonEliminar_Click() {

@@ -135,7 +135,7 @@ void Ronda::darLaMano(bool alJugador) {
         n.BotonEnvido.Enabled(true);
         n.BotonRealEnvido.Enabled(true);
         n.BotonFaltaEnvido.Enabled(true);
-        if (n.MenuFlorOpcion(1).Checked()) n.BotonFlor.Enabled(true);
+        if (n.opcion(Opcion::Flor)) n.BotonFlor.Enabled(true);
         n.BotonTruco.Enabled(true);
         n.BotonRetruco.Enabled(false);
         n.BotonVale4.Enabled(false);

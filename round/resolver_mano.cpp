@@ -31,7 +31,7 @@ void Ronda::abrirTurnoJugador(int mano) {
         n.BotonEnvido.Enabled(true);
         n.BotonRealEnvido.Enabled(true);
         n.BotonFaltaEnvido.Enabled(true);
-        if (n.MenuFlorOpcion(1).Checked()) n.BotonFlor.Enabled(true);
+        if (n.opcion(Opcion::Flor)) n.BotonFlor.Enabled(true);
     }
     if (e.EstadoTruco == NivelTruco::Nada)
         n.BotonTruco.Enabled(true);

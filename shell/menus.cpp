@@ -9,15 +9,6 @@
 
 namespace naipalia {
 
-namespace {
-
-void marcar(ArregloControles& opcion, bool primera) {
-    opcion(1).Checked(primera);
-    opcion(2).Checked(!primera);
-}
-
-}  // namespace
-
 Principal::Principal(Operacion& operacion, Ronda& r, Computadora& c, Liquidacion& l, Jugadores& j)
     : op(operacion),
       e(operacion.estado),
@@ -45,29 +36,30 @@ Principal::Principal(Operacion& operacion, Ronda& r, Computadora& c, Liquidacion
 
 // The stored options change on the menus even when the database could not store them.
 void Principal::MenuCantidadPuntos_Click(int indice) {
-    jugadores.GuardarOpcion("30Puntos", indice == 2);
-    e.PuntosJuego = indice == 2 ? 30 : 15;
-    marcar(n.MenuCantidadPuntos, indice != 2);
+    const bool treinta = indice == 2;
+    jugadores.GuardarOpcion(Opcion::Puntos30, treinta);
+    e.PuntosJuego = treinta ? 30 : 15;
+    n.marcarOpcion(Opcion::Puntos30, treinta);
 }
 
-void Principal::MenuFlorOpcion_Click(int) { cambiarYGuardar(n.MenuFlorOpcion, "ConFlor"); }
-void Principal::MenuMultimediaVozOpcion_Click(int) { cambiarYGuardar(n.MenuMultimediaVozOpcion, "Multimedia"); }
+void Principal::MenuFlorOpcion_Click(int) { cambiarYGuardar(Opcion::Flor); }
+void Principal::MenuMultimediaVozOpcion_Click(int) { cambiarYGuardar(Opcion::Voz); }
 
 // Either item flips the option.
-void Principal::cambiarYGuardar(ArregloControles& opcion, const char* campo) {
-    const bool activar = !opcion(1).Checked();
-    jugadores.GuardarOpcion(campo, activar);
-    marcar(opcion, activar);
+void Principal::cambiarYGuardar(Opcion opcion) {
+    const bool activar = !n.opcion(opcion);
+    jugadores.GuardarOpcion(opcion, activar);
+    n.marcarOpcion(opcion, activar);
 }
-void Principal::MenuCartaOpcion_Click(int) { marcar(n.MenuCartaOpcion, !n.MenuCartaOpcion(1).Checked()); }
+void Principal::MenuCartaOpcion_Click(int) { n.marcarOpcion(Opcion::SonidoCarta, !n.opcion(Opcion::SonidoCarta)); }
 
 // Only an option the database could be read for is flipped, and then stored.
 void Principal::MenuRecuerdoOpcion_Click(int) {
     OpcionesGuardadas guardadas;
     if (e.SinRecuerdos || !jugadores.AbrirConfiguracion(guardadas)) return;
-    const bool activar = !n.MenuRecuerdoOpcion(1).Checked();
-    marcar(n.MenuRecuerdoOpcion, activar);
-    jugadores.GuardarOpcion("Recuerdo", activar);
+    const bool activar = !n.opcion(Opcion::Recuerdos);
+    n.marcarOpcion(Opcion::Recuerdos, activar);
+    jugadores.GuardarOpcion(Opcion::Recuerdos, activar);
 }
 
 void Principal::MenuMJugador_Click() {

@@ -2,6 +2,7 @@
 // subsystems bind their events.
 #pragma once
 
+#include "platform/opciones.h"
 #include "platform/ventana.h"
 
 namespace naipalia {
@@ -84,6 +85,13 @@ public:
     Control MenuAcerca{*this, "MenuAcerca", TipoControl::Menu};
     Control MenuSalir{*this, "MenuSalir", TipoControl::Menu};
     Control MenuAyuda{*this, "MenuAyuda", TipoControl::Menu};
+
+    // --- The options, kept on their menus: one item of each pair checked ---
+    // The pair that shows an option, and the item checked when it is on.
+    ArregloControles& menuDe(Opcion o);
+    static int itemSi(Opcion o) { return o == Opcion::Puntos30 ? 2 : 1; }
+    bool opcion(Opcion o) { return menuDe(o)(itemSi(o)).Checked(); }
+    void marcarOpcion(Opcion o, bool si);
 
 private:
     void disenarMesa();

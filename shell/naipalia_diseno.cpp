@@ -79,12 +79,19 @@ void Naipalia::disenarMesa() {
     // Buttons: the player's cards under them, the calls beside the table.
     for (int s = 1; s <= 3; ++s)
         BotonCarta(s).disenar(LeftMano[s], 4920, AnchoCarta, 400, "Carta &" + std::to_string(s));
-    struct Llamada { Control* boton; const char* caption; };
+    struct Llamada {
+        Control* boton;
+        const char* caption;
+    };
     const Llamada llamadas[] = {
-        {&BotonEnvido, "&Envido"}, {&BotonRealEnvido, "Re&al Envido"},
-        {&BotonFaltaEnvido, "&Falta Envido"}, {&BotonFlor, "&Flor"},
-        {&BotonTruco, "&Truco"}, {&BotonRetruco, "&Re-Truco"},
-        {&BotonVale4, "&Vale 4"}, {&BotonMazo, "&Mazo"},
+        {&BotonEnvido, "&Envido"},
+        {&BotonRealEnvido, "Re&al Envido"},
+        {&BotonFaltaEnvido, "&Falta Envido"},
+        {&BotonFlor, "&Flor"},
+        {&BotonTruco, "&Truco"},
+        {&BotonRetruco, "&Re-Truco"},
+        {&BotonVale4, "&Vale 4"},
+        {&BotonMazo, "&Mazo"},
     };
     for (int i = 0; i < 8; ++i)
         llamadas[i].boton->disenar(i < 4 ? 7980 : 9600, 3390 + (i % 4) * 470.0, 1560, 420, llamadas[i].caption);
@@ -104,9 +111,9 @@ void Naipalia::disenarMesa() {
     EtiquetaAcercade.disenar(8470, 6430, 2560, 420, "");
     EtiquetaEmail(0).disenar(8470, 6870, 2560, 260, "");
     EtiquetaURL(0).disenar(8470, 7130, 2560, 260, "");
-    for (Control* c : {&EtiquetaAcercade2, &EtiquetaAcercade3, &EtiquetaDerechos, &EtiquetaNaipalia,
-                       &EtiquetaAnio, &EtiquetaEmail(1), &EtiquetaURL(1), &Imagen1, &Imagen2, &Imagen3,
-                       &TMaxAniPropaganda, &BotonAcercaDe})
+    for (Control* c :
+         {&EtiquetaAcercade2, &EtiquetaAcercade3, &EtiquetaDerechos, &EtiquetaNaipalia, &EtiquetaAnio,
+          &EtiquetaEmail(1), &EtiquetaURL(1), &Imagen1, &Imagen2, &Imagen3, &TMaxAniPropaganda, &BotonAcercaDe})
         c->diseno().Visible = false;
     // What the open area shows, placed in its final place: (100, 98), 11000 x 7390.
     Imagen2.disenar(500, 500, 480, 480);
@@ -155,6 +162,23 @@ void Naipalia::disenarMesa() {
     menu(MenuAcerca, "&Acerca de Naipalia..", "MenuJuego");
     menu(MenuSalir, "&Salir", "MenuJuego");
     menu(MenuAyuda, "&Ayuda", "");
+}
+
+ArregloControles& Naipalia::menuDe(Opcion o) {
+    switch (o) {
+        case Opcion::Puntos30: return MenuCantidadPuntos;
+        case Opcion::Voz: return MenuMultimediaVozOpcion;
+        case Opcion::Recuerdos: return MenuRecuerdoOpcion;
+        case Opcion::Flor: return MenuFlorOpcion;
+        case Opcion::SonidoCarta: return MenuCartaOpcion;
+    }
+    return MenuCartaOpcion;
+}
+
+void Naipalia::marcarOpcion(Opcion o, bool si) {
+    ArregloControles& menu = menuDe(o);
+    menu(itemSi(o)).Checked(si);
+    menu(3 - itemSi(o)).Checked(!si);
 }
 
 }  // namespace naipalia

@@ -65,14 +65,14 @@ void Operacion::reproducir(const std::string& reproductor, const std::string& ar
 
 void Operacion::ReproducirVoz(Voz voz) {
     auto& n = naipalia;
-    if (!n.MenuMultimediaVozOpcion(1).Checked()) return;
+    if (!n.opcion(Opcion::Voz)) return;
     n.MultimediaSonido.FileName(rutasVoces_[static_cast<std::size_t>(voz)]);
     reproducir(n.MultimediaSonido.nombre(), n.MultimediaSonido.FileName());
 }
 
 void Operacion::SonidoCarta() {
     auto& n = naipalia;
-    if (!n.MenuCartaOpcion(1).Checked()) return;
+    if (!n.opcion(Opcion::SonidoCarta)) return;
     reproducir(n.MultimediaCarta.nombre(), n.MultimediaCarta.FileName());
 }
 

@@ -45,7 +45,7 @@ private:
     void enlazarAcerca();
     void contenidoAcercaGrande(bool visible);
     void etiquetasAcercaChicas(bool visibles);
-    void cambiarYGuardar(ArregloControles& opcion, const char* campo);
+    void cambiarYGuardar(Opcion opcion);
 
     Operacion& op;
     Estado& e;

@@ -41,7 +41,9 @@ struct Carpeta {
         fs::permissions(ruta, fs::perms::owner_all, fs::perm_options::add, e);
         fs::remove_all(ruta, e);
     }
-    std::string archivo(const std::string& nombre = archivos::BaseDatos) const { return (fs::path(ruta) / nombre).string(); }
+    std::string archivo(const std::string& nombre = archivos::BaseDatos) const {
+        return (fs::path(ruta) / nombre).string();
+    }
     fs::path ruta;
 };
 
@@ -74,7 +76,8 @@ FilaTanto fila(int numero) { return {NombreRelleno("Ana"), "E", numero, numero %
 
 // Runs `hijo` in a child process as an ordinary user when the tests run as root (who
 // may write anywhere), and returns its exit status; failed expectations exit 1.
-template <typename F> int comoUsuario(F hijo) {
+template <typename F>
+int comoUsuario(F hijo) {
     const pid_t pid = fork();
     if (pid == 0) {
         if (geteuid() == 0) {
@@ -138,7 +141,8 @@ TEST(BaseSqlcipher, NingunNombreSeLeeEnElArchivo) {
         ASSERT_TRUE(base.abrir(archivo, archivos::ClaveBase, error));
         FalloBase f;
         ASSERT_TRUE(base.agregarJugador("Zacarías Secretario", f));
-        for (int i = 0; i < 50; ++i) ASSERT_TRUE(base.agregarTanto({NombreRelleno("Zacarías Secretario"), "E", 20, false, false}, f));
+        for (int i = 0; i < 50; ++i)
+            ASSERT_TRUE(base.agregarTanto({NombreRelleno("Zacarías Secretario"), "E", 20, false, false}, f));
     }
     const std::string contenido = bytes(archivo);
     EXPECT_EQ(contenido.find("Secretario"), std::string::npos);
@@ -211,10 +215,32 @@ TEST(BaseSqlcipher, UnaOpcionQueElArchivoNoTieneSeAgregaEnFalso) {
         OpcionesGuardadas o;
         FalloBase f;
         ASSERT_TRUE(base.leerOpciones(o, f)) << f.descripcion;
-        EXPECT_TRUE(o.Puntos30 && o.Recuerdo && !o.Multimedia);
-        EXPECT_EQ(o.ConFlor, conFlor);
-        EXPECT_TRUE(base.guardarOpcion("ConFlor", true, f)) << f.descripcion;
+        EXPECT_TRUE(o[Opcion::Puntos30] && o[Opcion::Recuerdos] && !o[Opcion::Voz]);
+        EXPECT_EQ(o[Opcion::Flor], conFlor);
+        EXPECT_TRUE(base.guardarOpcion(Opcion::Flor, true, f)) << f.descripcion;
         EXPECT_EQ(base.integridad(), "ok");
+    }
+}
+
+// Each stored option in its own column: stored alone, it alone reads back on.
+TEST(BaseSqlcipher, CadaOpcionSeGuardaEnSuColumna) {
+    Carpeta c;
+    const std::string archivo = nueva(c);
+    BaseSqlcipher base;
+    std::string error;
+    ASSERT_TRUE(base.abrir(archivo, archivos::ClaveBase, error)) << error;
+    FalloBase f;
+    EXPECT_FALSE(base.guardarOpcion(Opcion::SonidoCarta, true, f));
+    for (const DatosOpcion& d : Opciones) {
+        if (!d.columna) continue;
+        for (const DatosOpcion& x : Opciones) {
+            if (!x.columna) continue;
+            ASSERT_TRUE(base.guardarOpcion(x.opcion, x.opcion == d.opcion, f)) << f.descripcion;
+        }
+        OpcionesGuardadas o;
+        ASSERT_TRUE(base.leerOpciones(o, f)) << f.descripcion;
+        for (const DatosOpcion& x : Opciones)
+            EXPECT_EQ(o[x.opcion], x.opcion == d.opcion) << d.columna << " " << x.columna;
     }
 }
 

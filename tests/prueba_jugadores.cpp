@@ -54,7 +54,7 @@ struct BaseFalsa : BaseDatos {
     }
     bool leerOpciones(OpcionesGuardadas& o, FalloBase& f) override {
         if (fallar(f)) return false;
-        o.Recuerdo = true;
+        o[Opcion::Recuerdos] = true;
         return true;
     }
 };

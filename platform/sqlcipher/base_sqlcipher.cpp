@@ -4,6 +4,7 @@
 #include <sqlcipher/sqlite3.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -27,14 +28,26 @@ std::string textoEntero(sqlite3_stmt* s, int columna) {
     return t ? std::string(t, static_cast<std::size_t>(sqlite3_column_bytes(s, columna))) : std::string();
 }
 
-const char* const Esquema =
-    "CREATE TABLE Jugador (Jugador TEXT);"
-    "CREATE TABLE TantoJugador (Jugador TEXT, Tipo TEXT, Numero INTEGER, MintioJugador INTEGER, "
-    "GanoJugador INTEGER);"
-    // The history is read by player and type; the index alone answers the counts.
-    "CREATE INDEX TantoPorJugadorYTipo ON TantoJugador (Jugador, Tipo, Numero, MintioJugador, GanoJugador);"
-    "CREATE TABLE Configuracion (\"30Puntos\" INTEGER, Multimedia INTEGER, Recuerdo INTEGER, ConFlor INTEGER);"
-    "INSERT INTO Configuracion VALUES (0, 0, 0, 0);";
+// The stored options' columns, quoted, joined with `separador`; each followed by `tras`.
+std::string columnasDeOpciones(const std::string& separador, const std::string& tras = "") {
+    std::string texto;
+    for (const DatosOpcion& o : Opciones)
+        if (o.columna) texto += (texto.empty() ? "" : separador) + "\"" + o.columna + "\"" + tras;
+    return texto;
+}
+
+std::string esquema() {
+    std::string ceros;
+    for (const DatosOpcion& o : Opciones)
+        if (o.columna) ceros += ceros.empty() ? "0" : ", 0";
+    return "CREATE TABLE Jugador (Jugador TEXT);"
+           "CREATE TABLE TantoJugador (Jugador TEXT, Tipo TEXT, Numero INTEGER, MintioJugador INTEGER, "
+           "GanoJugador INTEGER);"
+           // The history is read by player and type; the index alone answers the counts.
+           "CREATE INDEX TantoPorJugadorYTipo ON TantoJugador (Jugador, Tipo, Numero, MintioJugador, GanoJugador);"
+           "CREATE TABLE Configuracion (" +
+           columnasDeOpciones(", ", " INTEGER") + ");INSERT INTO Configuracion VALUES (" + ceros + ");";
+}
 
 // Long enough for another instance's or a tool's write to end; in force before the
 // first statement, which already needs the file's lock.
@@ -58,10 +71,10 @@ sqlite3* abrirConClave(const std::string& archivo, const std::string& clave, int
     return nullptr;
 }
 
-// Every column the game reads or writes. A file lacking one that may be added (one a
-// later version brought) gets it with its default on open; lacking any other, or a
-// table, the file is refused untouched. The options read False when absent, so their
-// columns may be added.
+// Every column the game reads or writes besides the options'. A file lacking one that
+// may be added (one a later version brought) gets it with its default on open; lacking
+// any other, or a table, the file is refused untouched. The options read False when
+// absent, so their columns may always be added.
 struct ColumnaConocida {
     const char* tabla;
     const char* columna;
@@ -75,11 +88,14 @@ constexpr ColumnaConocida Columnas[] = {
     {"TantoJugador", "Numero", false, "INTEGER"},
     {"TantoJugador", "MintioJugador", false, "INTEGER"},
     {"TantoJugador", "GanoJugador", false, "INTEGER"},
-    {"Configuracion", "30Puntos", true, "INTEGER DEFAULT 0"},
-    {"Configuracion", "Multimedia", true, "INTEGER DEFAULT 0"},
-    {"Configuracion", "Recuerdo", true, "INTEGER DEFAULT 0"},
-    {"Configuracion", "ConFlor", true, "INTEGER DEFAULT 0"},
 };
+
+std::vector<ColumnaConocida> columnasConocidas() {
+    std::vector<ColumnaConocida> todas(std::begin(Columnas), std::end(Columnas));
+    for (const DatosOpcion& o : Opciones)
+        if (o.columna) todas.push_back({"Configuracion", o.columna, true, "INTEGER DEFAULT 0"});
+    return todas;
+}
 
 std::string enMinusculas(std::string s) {
     for (char& c : s)
@@ -109,7 +125,7 @@ bool leerColumnas(sqlite3* db, const std::string& tabla, std::set<std::string>& 
 bool completarEsquema(sqlite3* db, std::string& error) {
     std::map<std::string, std::set<std::string>> columnas;  // by table
     std::string agregar;
-    for (const ColumnaConocida& c : Columnas) {
+    for (const ColumnaConocida& c : columnasConocidas()) {
         const auto [tabla, nueva] = columnas.try_emplace(c.tabla);
         if (nueva && !leerColumnas(db, c.tabla, tabla->second, error)) return false;
         if (tabla->second.empty()) {
@@ -166,7 +182,7 @@ bool BaseSqlcipher::Crear(const std::string& archivo, const std::string& clave, 
     sqlite3* db = abrirConClave(archivo, clave, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, error);
     if (!db) return false;
     char* mensaje = nullptr;
-    const int rc = sqlite3_exec(db, (std::string("BEGIN;") + Esquema + "COMMIT;").c_str(), nullptr, nullptr, &mensaje);
+    const int rc = sqlite3_exec(db, ("BEGIN;" + esquema() + "COMMIT;").c_str(), nullptr, nullptr, &mensaje);
     if (rc != SQLITE_OK) error = mensaje ? mensaje : sqlite3_errstr(rc);
     sqlite3_free(mensaje);
     sqlite3_close(db);
@@ -262,8 +278,7 @@ bool BaseSqlcipher::agregarTanto(const FilaTanto& fila, FalloBase& f) {
     const bool ligado =
         sqlite3_bind_text(s, 1, fila.Jugador.data(), static_cast<int>(fila.Jugador.size()), SQLITE_TRANSIENT) ==
             SQLITE_OK &&
-        sqlite3_bind_text(s, 2, fila.Tipo.data(), static_cast<int>(fila.Tipo.size()), SQLITE_TRANSIENT) ==
-            SQLITE_OK &&
+        sqlite3_bind_text(s, 2, fila.Tipo.data(), static_cast<int>(fila.Tipo.size()), SQLITE_TRANSIENT) == SQLITE_OK &&
         sqlite3_bind_int(s, 3, fila.Numero) == SQLITE_OK && sqlite3_bind_int(s, 4, fila.MintioJugador) == SQLITE_OK &&
         sqlite3_bind_int(s, 5, fila.GanoJugador) == SQLITE_OK;
     if (!ligado) {
@@ -312,16 +327,14 @@ bool BaseSqlcipher::leerTantos(std::vector<FilaTanto>& filas, FalloBase& f) {
 
 bool BaseSqlcipher::leerOpciones(OpcionesGuardadas& o, FalloBase& f) {
     sqlite3_stmt* s;
-    if (!preparar("SELECT \"30Puntos\", Multimedia, Recuerdo, ConFlor FROM Configuracion ORDER BY rowid LIMIT 1", s,
-                  f))
-        return false;
+    const std::string sql = "SELECT " + columnasDeOpciones(", ") + " FROM Configuracion ORDER BY rowid LIMIT 1";
+    if (!preparar(sql.c_str(), s, f)) return false;
     Sentencia guardia(s);
     const int rc = sqlite3_step(s);
     if (rc == SQLITE_ROW) {
-        o.Puntos30 = sqlite3_column_int(s, 0) != 0;  // Null reads as 0
-        o.Multimedia = sqlite3_column_int(s, 1) != 0;
-        o.Recuerdo = sqlite3_column_int(s, 2) != 0;
-        o.ConFlor = sqlite3_column_int(s, 3) != 0;
+        int columna = 0;
+        for (const DatosOpcion& d : Opciones)
+            if (d.columna) o[d.opcion] = sqlite3_column_int(s, columna++) != 0;  // Null reads as 0
         return true;
     }
     if (rc == SQLITE_DONE) return true;
@@ -329,23 +342,18 @@ bool BaseSqlcipher::leerOpciones(OpcionesGuardadas& o, FalloBase& f) {
     return false;
 }
 
-bool BaseSqlcipher::guardarOpcion(const std::string& campo, bool valor, FalloBase& f) {
-    // The column comes from the game's own four names, never from input.
-    const char* sql = campo == "30Puntos"     ? "UPDATE Configuracion SET \"30Puntos\" = ?1 WHERE rowid = "
-                                                "(SELECT rowid FROM Configuracion ORDER BY rowid LIMIT 1)"
-                      : campo == "Multimedia" ? "UPDATE Configuracion SET Multimedia = ?1 WHERE rowid = "
-                                                "(SELECT rowid FROM Configuracion ORDER BY rowid LIMIT 1)"
-                      : campo == "Recuerdo"   ? "UPDATE Configuracion SET Recuerdo = ?1 WHERE rowid = "
-                                                "(SELECT rowid FROM Configuracion ORDER BY rowid LIMIT 1)"
-                      : campo == "ConFlor"    ? "UPDATE Configuracion SET ConFlor = ?1 WHERE rowid = "
-                                                "(SELECT rowid FROM Configuracion ORDER BY rowid LIMIT 1)"
-                                              : nullptr;
-    if (!sql) {
-        f = {PasoBase::Interpretar, "No existe la opción " + campo + "."};
+bool BaseSqlcipher::guardarOpcion(Opcion opcion, bool valor, FalloBase& f) {
+    const auto d = std::find_if(std::begin(Opciones), std::end(Opciones),
+                                [opcion](const DatosOpcion& x) { return x.opcion == opcion; });
+    if (d == std::end(Opciones) || !d->columna) {
+        f = {PasoBase::Interpretar, "Esa opción no se guarda."};
         return false;
     }
+    // The column is one of the game's own names, never input.
+    const std::string sql = std::string("UPDATE Configuracion SET \"") + d->columna +
+                            "\" = ?1 WHERE rowid = (SELECT rowid FROM Configuracion ORDER BY rowid LIMIT 1)";
     sqlite3_stmt* s;
-    if (!preparar(sql, s, f)) return false;
+    if (!preparar(sql.c_str(), s, f)) return false;
     Sentencia guardia(s);
     sqlite3_bind_int(s, 1, valor);
     if (!ejecutar(s, f)) return false;
@@ -355,7 +363,9 @@ bool BaseSqlcipher::guardarOpcion(const std::string& campo, bool valor, FalloBas
 }
 
 bool BaseSqlcipher::comenzarLote() { return db_ && sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK; }
-bool BaseSqlcipher::confirmarLote() { return db_ && sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK; }
+bool BaseSqlcipher::confirmarLote() {
+    return db_ && sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK;
+}
 
 std::string BaseSqlcipher::integridad() {
     sqlite3_stmt* s;

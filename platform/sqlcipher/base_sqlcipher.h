@@ -30,7 +30,7 @@ public:
     bool contarTantos(const std::string& jugador, const std::string& tipo, std::vector<CuentaTanto>& cuentas,
                       FalloBase& fallo) override;
     bool leerOpciones(OpcionesGuardadas& opciones, FalloBase& fallo) override;
-    bool guardarOpcion(const std::string& campo, bool valor, FalloBase& fallo) override;
+    bool guardarOpcion(Opcion opcion, bool valor, FalloBase& fallo) override;
 
     // Every history row in storage order (the driver's and the tests' view).
     bool leerTantos(std::vector<FilaTanto>& filas, FalloBase& fallo);
