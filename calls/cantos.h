@@ -1,7 +1,12 @@
-// The player's calls and the negotiation dialogs: the table's envido buttons with the
-// computer's answer to each, the score rule that answers when nothing else does, and
-// the Tanto dialog, where the player answers the computer's envido, raises it, and
-// declares his tanto on the keypad.
+// The player's calls and the negotiation dialogs: the table's envido, flor and truco
+// buttons with the computer's answer to each, the score rule that answers when nothing
+// else does, the deck, and the Tanto, Flores and truco dialogs, where the player answers
+// the computer's calls, raises them, and declares his tanto on the keypad.
+// Calls: opponent/decision_truco.h for the computer's truco answers, then
+// opponent/computadora.h to carry them out and for its envido and flor; round/ronda.h,
+// players/jugadores.h, shell/operacion.h.
+// Called by: the table's and dialogs' events, opponent/ (a raise of its call, the play
+// resumed after the envido first), shell/juego.h (building it).
 #pragma once
 
 #include <string>

@@ -44,12 +44,12 @@ struct TerceraMano {
 
 // The player calls truco.
 struct ReglaTruco {
-    Par subeCon;          // hand 1: with such a pair it raises to retruco at once,
-    int margenSubida;     // while its score is below the target minus this
-    double sorteo;        // hand 1: on a draw below this, the pair `conSorteo` accepts;
-    Par conSorteo;        //
-    Par sinSorteo;        // this pair accepts whatever the draw
-    SegundaMano segunda;  //
+    Par subeCon;       // hand 1: with such a pair it raises to retruco at once,
+    int margenSubida;  // while its score is below the target minus this
+    double sorteo;     // hand 1: on a draw below this, the pair `conSorteo` accepts;
+    Par conSorteo;     // the pair `sinSorteo` accepts whatever the draw
+    Par sinSorteo;
+    SegundaMano segunda;
     double sorteoSubida;  // hand 2, accepting after taking hand 1: a draw below this raises
     TerceraMano tercera;
 };
@@ -75,9 +75,9 @@ struct ReglaRetruco {
     int companeroConSorteo;  // below `sorteoCompanero`, of class `companeroConSorteo`
     Par sinJugar;            // hand 1, before the player's card: this pair, or, on a draw
     double sorteoSinJugar;   // below `sorteoSinJugar`, the pair `sinJugarConSorteo`
-    Par sinJugarConSorteo;   //
-    int margenSubida;        // it raises to vale 4 only while its score is below the target minus this
-    int faroleaDesde;        // beaten by the player's card of this class or weaker, it raises all the same
+    Par sinJugarConSorteo;
+    int margenSubida;  // it raises to vale 4 only while its score is below the target minus this
+    int faroleaDesde;  // beaten by the player's card of this class or weaker, it raises all the same
     SegundaMano segunda;
     TerceraMano tercera;
 };

@@ -74,175 +74,121 @@ void comprobar(NivelTruco llamada, const std::vector<Caso>& casos) {
 
 }  // namespace
 
+// The rows on both sides of each threshold, in turn.
+// clang-format off
 TEST(DecisionTruco, AlTruco) {
-    comprobar(NivelTruco::Truco,
-              {
-                  // Hand 1: two cards of class 4 raise while a refusal of the retruco would not end
-                  // the game; else a draw below 0.4 with two figures, or a 2 and a figure.
-                  {1, {4, 4, 13}, G, sj, sj, 12, {}, S},
-                  {1, {4, 4, 13}, G, sj, sj, 13, {}, Q},
-                  {1, {4, 5, 13}, G, sj, sj, 0, {0.9}, Q},
-                  {1, {9, 9, 13}, G, sj, sj, 0, {0.39}, Q},
-                  {1, {9, 9, 13}, G, sj, sj, 0, {0.4}, N},
-                  {1, {9, 10, 13}, G, sj, sj, 0, {0.39}, N},
-                  {1, {5, 9, 13}, G, sj, sj, 0, {0.9}, Q},
-                  {1, {6, 9, 13}, G, sj, sj, 0, {0.9}, N},
-                  {1, {5, 10, 13}, G, sj, sj, 0, {0.9}, N},
-                  // Hand 2 after taking hand 1: a draw below 0.4 with a 10, or a false ace; then a
-                  // draw below 0.2 raises within the score limit.
-                  {2, {0, 9, 13}, G, sj, sj, 0, {0.39, 0.9}, Q},
-                  {2, {0, 9, 13}, G, sj, sj, 0, {0.4}, N},
-                  {2, {0, 10, 13}, G, sj, sj, 0, {0.39}, N},
-                  {2, {0, 6, 13}, G, sj, sj, 0, {0.9, 0.2}, Q},
-                  {2, {0, 7, 13}, G, sj, sj, 0, {0.9}, N},
-                  {2, {0, 6, 13}, G, sj, sj, 12, {0.9, 0.19}, S},
-                  {2, {0, 6, 13}, G, sj, sj, 13, {0.9, 0.1}, Q},
-                  {2, {0, 10, 13}, E, sj, sj, 0, {0.1}, N},  // a tie with hand 2 still to play counts as taken
-                  // Hand 2 after a tie, its card down: a draw below 0.3 with a 6, or a false ace.
-                  {2, {0, 11, 13}, E, 9, sj, 0, {0.29}, Q},
-                  {2, {0, 11, 13}, E, 9, sj, 0, {0.3}, N},
-                  {2, {0, 12, 13}, E, 9, sj, 0, {0.29}, N},
-                  {2, {0, 6, 13}, E, 9, sj, 0, {0.9}, Q},
-                  {2, {0, 7, 13}, E, 9, sj, 0, {0.9}, N},
-                  {2, {0, 5, 13}, E, 13, sj, 0, {}, C},
-                  // Hand 2 after losing hand 1: a 2 and an 11, without a draw.
-                  {2, {0, 5, 8}, P, sj, sj, 0, {}, Q},
-                  {2, {0, 6, 8}, P, sj, sj, 0, {}, N},
-                  {2, {0, 5, 9}, P, sj, sj, 0, {}, N},
-                  // Hand 3, its card in hand: a draw below 0.5 with a 10, or a 12; played: below 0.4
-                  // with a 7 of copa or basto, or a 12.
-                  {3, {0, 0, 9}, G, sj, sj, 0, {0.49}, Q},
-                  {3, {0, 0, 9}, G, sj, sj, 0, {0.5}, N},
-                  {3, {0, 0, 10}, G, sj, sj, 0, {0.49}, N},
-                  {3, {0, 0, 7}, G, sj, sj, 0, {0.9}, Q},
-                  {3, {0, 0, 8}, G, sj, sj, 0, {0.9}, N},
-                  {3, {0, 0, 10}, G, 10, sj, 0, {0.39}, Q},
-                  {3, {0, 0, 10}, G, 10, sj, 0, {0.4}, N},
-                  {3, {0, 0, 11}, G, 11, sj, 0, {0.39}, N},
-                  {3, {0, 0, 7}, G, 7, sj, 0, {0.9}, Q},
-                  {3, {0, 0, 8}, G, 8, sj, 0, {0.9}, N},
-                  {3, {0, 0, 13}, G, 13, sj, 0, {}, C},
-              });
+    comprobar(NivelTruco::Truco, {
+        // Hand 1: two cards of class 4 raise while a refusal of the retruco would not end
+        // the game; else a draw below 0.4 with two figures, or a 2 and a figure.
+        {1, {4, 4, 13}, G, sj, sj, 12, {}, S}, {1, {4, 4, 13}, G, sj, sj, 13, {}, Q},
+        {1, {4, 5, 13}, G, sj, sj, 0, {0.9}, Q},
+        {1, {9, 9, 13}, G, sj, sj, 0, {0.39}, Q}, {1, {9, 9, 13}, G, sj, sj, 0, {0.4}, N},
+        {1, {9, 10, 13}, G, sj, sj, 0, {0.39}, N},
+        {1, {5, 9, 13}, G, sj, sj, 0, {0.9}, Q}, {1, {6, 9, 13}, G, sj, sj, 0, {0.9}, N},
+        {1, {5, 10, 13}, G, sj, sj, 0, {0.9}, N},
+        // Hand 2 after taking hand 1: a draw below 0.4 with a 10, or a false ace; then a
+        // draw below 0.2 raises within the score limit.
+        {2, {0, 9, 13}, G, sj, sj, 0, {0.39, 0.9}, Q}, {2, {0, 9, 13}, G, sj, sj, 0, {0.4}, N},
+        {2, {0, 10, 13}, G, sj, sj, 0, {0.39}, N},
+        {2, {0, 6, 13}, G, sj, sj, 0, {0.9, 0.2}, Q}, {2, {0, 7, 13}, G, sj, sj, 0, {0.9}, N},
+        {2, {0, 6, 13}, G, sj, sj, 12, {0.9, 0.19}, S}, {2, {0, 6, 13}, G, sj, sj, 13, {0.9, 0.1}, Q},
+        {2, {0, 10, 13}, E, sj, sj, 0, {0.1}, N},  // a tie with hand 2 still to play counts as taken
+        // Hand 2 after a tie, its card down: a draw below 0.3 with a 6, or a false ace.
+        {2, {0, 11, 13}, E, 9, sj, 0, {0.29}, Q}, {2, {0, 11, 13}, E, 9, sj, 0, {0.3}, N},
+        {2, {0, 12, 13}, E, 9, sj, 0, {0.29}, N},
+        {2, {0, 6, 13}, E, 9, sj, 0, {0.9}, Q}, {2, {0, 7, 13}, E, 9, sj, 0, {0.9}, N},
+        {2, {0, 5, 13}, E, 13, sj, 0, {}, C},
+        // Hand 2 after losing hand 1: a 2 and an 11, without a draw.
+        {2, {0, 5, 8}, P, sj, sj, 0, {}, Q}, {2, {0, 6, 8}, P, sj, sj, 0, {}, N}, {2, {0, 5, 9}, P, sj, sj, 0, {}, N},
+        // Hand 3, its card in hand: a draw below 0.5 with a 10, or a 12; played: below 0.4
+        // with a 7 of copa or basto, or a 12.
+        {3, {0, 0, 9}, G, sj, sj, 0, {0.49}, Q}, {3, {0, 0, 9}, G, sj, sj, 0, {0.5}, N},
+        {3, {0, 0, 10}, G, sj, sj, 0, {0.49}, N},
+        {3, {0, 0, 7}, G, sj, sj, 0, {0.9}, Q}, {3, {0, 0, 8}, G, sj, sj, 0, {0.9}, N},
+        {3, {0, 0, 10}, G, 10, sj, 0, {0.39}, Q}, {3, {0, 0, 10}, G, 10, sj, 0, {0.4}, N},
+        {3, {0, 0, 11}, G, 11, sj, 0, {0.39}, N},
+        {3, {0, 0, 7}, G, 7, sj, 0, {0.9}, Q}, {3, {0, 0, 8}, G, 8, sj, 0, {0.9}, N},
+        {3, {0, 0, 13}, G, 13, sj, 0, {}, C}});
 }
 
 TEST(DecisionTruco, AlRetruco) {
-    comprobar(NivelTruco::ReTruco,
-              {
-                  // Hand 1 after the player's card: one as good and a 2, or a false ace on a draw
-                  // below 0.5; before it: a 2 and a 3, or a 2 and a 10 on a draw below 0.4.
-                  {1, {7, 5, 13}, G, sj, 7, 0, {}, Q},
-                  {1, {7, 6, 13}, G, sj, 7, 0, {0.49}, Q},
-                  {1, {7, 6, 13}, G, sj, 7, 0, {0.5}, N},
-                  {1, {7, 7, 13}, G, sj, 7, 0, {}, N},
-                  {1, {5, 4, 13}, G, sj, sj, 0, {}, Q},
-                  {1, {6, 4, 13}, G, sj, sj, 0, {0.9}, N},
-                  {1, {5, 5, 13}, G, sj, sj, 0, {0.9}, N},
-                  {1, {5, 9, 13}, G, sj, sj, 0, {0.39}, Q},
-                  {1, {5, 9, 13}, G, sj, sj, 0, {0.4}, N},
-                  {1, {5, 10, 13}, G, sj, sj, 0, {}, N},
-                  {1, {6, 9, 13}, G, sj, sj, 0, {}, N},
-                  // Hand 2 after a tie, the player's card down: better raises to vale 4 while a
-                  // refusal would not end the game (not against a four), as good accepts, worse
-                  // raises against a 10 or weaker.
-                  {2, {0, 5, 13}, E, sj, 6, 11, {}, S},
-                  {2, {0, 5, 13}, E, sj, 6, 12, {}, Q},
-                  {2, {0, 5, 13}, E, sj, 13, 0, {}, Q},
-                  {2, {0, 6, 13}, E, sj, 6, 0, {}, Q},
-                  {2, {0, 10, 13}, E, sj, 9, 0, {}, S},
-                  {2, {0, 10, 13}, E, sj, 8, 0, {}, N},
-                  // Hand 2 after taking hand 1: a draw below 0.4 with a 12, or a 2.
-                  {2, {0, 7, 13}, G, sj, sj, 0, {0.39}, Q},
-                  {2, {0, 7, 13}, G, sj, sj, 0, {0.4}, N},
-                  {2, {0, 8, 13}, G, sj, sj, 0, {0.39}, N},
-                  {2, {0, 5, 13}, G, sj, sj, 0, {0.9}, Q},
-                  {2, {0, 6, 13}, G, sj, sj, 0, {0.9}, N},
-                  // Hand 2 after a tie, its card down: a draw below 0.3 with a 7 of copa or basto, or a 2.
-                  {2, {0, 10, 13}, E, 9, sj, 0, {0.29}, Q},
-                  {2, {0, 10, 13}, E, 9, sj, 0, {0.3}, N},
-                  {2, {0, 11, 13}, E, 9, sj, 0, {0.29}, N},
-                  {2, {0, 5, 13}, E, 9, sj, 0, {0.9}, Q},
-                  {2, {0, 6, 13}, E, 9, sj, 0, {0.9}, N},
-                  {2, {0, 5, 13}, E, 13, sj, 0, {}, C},
-                  // Hand 2 after losing hand 1: a 3 and a 2, or a 2 and a false ace on a draw below 0.3.
-                  {2, {0, 4, 5}, P, sj, sj, 0, {}, Q},
-                  {2, {0, 5, 5}, P, sj, sj, 0, {0.9}, N},
-                  {2, {0, 4, 6}, P, sj, sj, 0, {0.9}, N},
-                  {2, {0, 5, 6}, P, sj, sj, 0, {0.29}, Q},
-                  {2, {0, 5, 6}, P, sj, sj, 0, {0.3}, N},
-                  {2, {0, 6, 6}, P, sj, sj, 0, {0.29}, N},
-                  {2, {0, 5, 7}, P, sj, sj, 0, {0.29}, N},
-                  // Hand 3, the player's card down: better, or as good after taking hand 1, raises
-                  // within the score limit; worse raises against a 10 or weaker.
-                  {3, {0, 0, 5}, G, sj, 6, 11, {}, S},
-                  {3, {0, 0, 5}, G, sj, 6, 12, {}, Q},
-                  {3, {0, 0, 6}, G, sj, 6, 0, {}, S},
-                  {3, {0, 0, 6}, P, sj, 6, 0, {}, N},
-                  {3, {0, 0, 10}, P, sj, 9, 0, {}, S},
-                  {3, {0, 0, 10}, P, sj, 8, 0, {}, N},
-                  // Hand 3, its card in hand: a draw below 0.6 with a 2, or a 3; played: below 0.5
-                  // with an 11, or a 2.
-                  {3, {0, 0, 5}, G, sj, sj, 0, {0.59}, Q},
-                  {3, {0, 0, 5}, G, sj, sj, 0, {0.6}, N},
-                  {3, {0, 0, 6}, G, sj, sj, 0, {0.59}, N},
-                  {3, {0, 0, 4}, G, sj, sj, 0, {0.9}, Q},
-                  {3, {0, 0, 5}, G, sj, sj, 0, {0.9}, N},
-                  {3, {0, 0, 8}, G, 8, sj, 0, {0.49}, Q},
-                  {3, {0, 0, 8}, G, 8, sj, 0, {0.5}, N},
-                  {3, {0, 0, 9}, G, 9, sj, 0, {0.49}, N},
-                  {3, {0, 0, 5}, G, 5, sj, 0, {0.9}, Q},
-                  {3, {0, 0, 6}, G, 6, sj, 0, {0.9}, N},
-                  {3, {0, 0, 13}, G, 13, sj, 0, {}, C},
-              });
+    comprobar(NivelTruco::ReTruco, {
+        // Hand 1 after the player's card: one as good and a 2, or a false ace on a draw
+        // below 0.5; before it: a 2 and a 3, or a 2 and a 10 on a draw below 0.4.
+        {1, {7, 5, 13}, G, sj, 7, 0, {}, Q}, {1, {7, 6, 13}, G, sj, 7, 0, {0.49}, Q},
+        {1, {7, 6, 13}, G, sj, 7, 0, {0.5}, N}, {1, {7, 7, 13}, G, sj, 7, 0, {}, N},
+        {1, {5, 4, 13}, G, sj, sj, 0, {}, Q}, {1, {6, 4, 13}, G, sj, sj, 0, {0.9}, N},
+        {1, {5, 5, 13}, G, sj, sj, 0, {0.9}, N},
+        {1, {5, 9, 13}, G, sj, sj, 0, {0.39}, Q}, {1, {5, 9, 13}, G, sj, sj, 0, {0.4}, N},
+        {1, {5, 10, 13}, G, sj, sj, 0, {}, N}, {1, {6, 9, 13}, G, sj, sj, 0, {}, N},
+        // Hand 2 after a tie, the player's card down: better raises to vale 4 while a
+        // refusal would not end the game (not against a four), as good accepts, worse
+        // raises against a 10 or weaker.
+        {2, {0, 5, 13}, E, sj, 6, 11, {}, S}, {2, {0, 5, 13}, E, sj, 6, 12, {}, Q},
+        {2, {0, 5, 13}, E, sj, 13, 0, {}, Q}, {2, {0, 6, 13}, E, sj, 6, 0, {}, Q},
+        {2, {0, 10, 13}, E, sj, 9, 0, {}, S}, {2, {0, 10, 13}, E, sj, 8, 0, {}, N},
+        // Hand 2 after taking hand 1: a draw below 0.4 with a 12, or a 2.
+        {2, {0, 7, 13}, G, sj, sj, 0, {0.39}, Q}, {2, {0, 7, 13}, G, sj, sj, 0, {0.4}, N},
+        {2, {0, 8, 13}, G, sj, sj, 0, {0.39}, N},
+        {2, {0, 5, 13}, G, sj, sj, 0, {0.9}, Q}, {2, {0, 6, 13}, G, sj, sj, 0, {0.9}, N},
+        // Hand 2 after a tie, its card down: a draw below 0.3 with a 7 of copa or basto, or a 2.
+        {2, {0, 10, 13}, E, 9, sj, 0, {0.29}, Q}, {2, {0, 10, 13}, E, 9, sj, 0, {0.3}, N},
+        {2, {0, 11, 13}, E, 9, sj, 0, {0.29}, N},
+        {2, {0, 5, 13}, E, 9, sj, 0, {0.9}, Q}, {2, {0, 6, 13}, E, 9, sj, 0, {0.9}, N},
+        {2, {0, 5, 13}, E, 13, sj, 0, {}, C},
+        // Hand 2 after losing hand 1: a 3 and a 2, or a 2 and a false ace on a draw below 0.3.
+        {2, {0, 4, 5}, P, sj, sj, 0, {}, Q}, {2, {0, 5, 5}, P, sj, sj, 0, {0.9}, N},
+        {2, {0, 4, 6}, P, sj, sj, 0, {0.9}, N},
+        {2, {0, 5, 6}, P, sj, sj, 0, {0.29}, Q}, {2, {0, 5, 6}, P, sj, sj, 0, {0.3}, N},
+        {2, {0, 6, 6}, P, sj, sj, 0, {0.29}, N}, {2, {0, 5, 7}, P, sj, sj, 0, {0.29}, N},
+        // Hand 3, the player's card down: better, or as good after taking hand 1, raises
+        // within the score limit; worse raises against a 10 or weaker.
+        {3, {0, 0, 5}, G, sj, 6, 11, {}, S}, {3, {0, 0, 5}, G, sj, 6, 12, {}, Q},
+        {3, {0, 0, 6}, G, sj, 6, 0, {}, S}, {3, {0, 0, 6}, P, sj, 6, 0, {}, N},
+        {3, {0, 0, 10}, P, sj, 9, 0, {}, S}, {3, {0, 0, 10}, P, sj, 8, 0, {}, N},
+        // Hand 3, its card in hand: a draw below 0.6 with a 2, or a 3; played: below 0.5
+        // with an 11, or a 2.
+        {3, {0, 0, 5}, G, sj, sj, 0, {0.59}, Q}, {3, {0, 0, 5}, G, sj, sj, 0, {0.6}, N},
+        {3, {0, 0, 6}, G, sj, sj, 0, {0.59}, N},
+        {3, {0, 0, 4}, G, sj, sj, 0, {0.9}, Q}, {3, {0, 0, 5}, G, sj, sj, 0, {0.9}, N},
+        {3, {0, 0, 8}, G, 8, sj, 0, {0.49}, Q}, {3, {0, 0, 8}, G, 8, sj, 0, {0.5}, N},
+        {3, {0, 0, 9}, G, 9, sj, 0, {0.49}, N},
+        {3, {0, 0, 5}, G, 5, sj, 0, {0.9}, Q}, {3, {0, 0, 6}, G, 6, sj, 0, {0.9}, N},
+        {3, {0, 0, 13}, G, 13, sj, 0, {}, C}});
 }
 
 TEST(DecisionTruco, AlVale4) {
-    comprobar(NivelTruco::Vale4,
-              {
-                  // Hand 1: one as good as the player's card and a 3; before it, a 7 de espada and a 3.
-                  {1, {7, 4, 13}, G, sj, 7, 0, {}, Q},
-                  {1, {7, 5, 13}, G, sj, 7, 0, {}, N},
-                  {1, {2, 4, 13}, G, sj, sj, 0, {}, Q},
-                  {1, {3, 4, 13}, G, sj, sj, 0, {}, N},
-                  {1, {2, 5, 13}, G, sj, sj, 0, {}, N},
-                  // Hand 2 after a tie, the player's card down: one as good.
-                  {2, {0, 6, 13}, E, sj, 6, 0, {}, Q},
-                  {2, {0, 7, 13}, E, sj, 6, 0, {}, N},
-                  // Hand 2 after taking hand 1: a draw below 0.5 with a false ace, or a 7 de oro.
-                  {2, {0, 6, 13}, G, sj, sj, 0, {0.49}, Q},
-                  {2, {0, 6, 13}, G, sj, sj, 0, {0.5}, N},
-                  {2, {0, 7, 13}, G, sj, sj, 0, {0.49}, N},
-                  {2, {0, 3, 13}, G, sj, sj, 0, {0.9}, Q},
-                  {2, {0, 4, 13}, G, sj, sj, 0, {0.9}, N},
-                  // Hand 2 after a tie, its card down: a draw below 0.3 with a 10, or a 7 de oro.
-                  {2, {0, 9, 13}, E, 9, sj, 0, {0.29}, Q},
-                  {2, {0, 9, 13}, E, 9, sj, 0, {0.3}, N},
-                  {2, {0, 10, 13}, E, 9, sj, 0, {0.29}, N},
-                  {2, {0, 3, 13}, E, 9, sj, 0, {0.9}, Q},
-                  {2, {0, 4, 13}, E, 9, sj, 0, {0.9}, N},
-                  {2, {0, 3, 13}, E, 13, sj, 0, {}, C},
-                  // Hand 2 after losing hand 1: a 7 de oro and a 3.
-                  {2, {0, 3, 4}, P, sj, sj, 0, {}, Q},
-                  {2, {0, 4, 4}, P, sj, sj, 0, {}, N},
-                  {2, {0, 3, 5}, P, sj, sj, 0, {}, N},
-                  // Hand 3, the player's card down: better, or as good after taking hand 1.
-                  {3, {0, 0, 5}, P, sj, 6, 0, {}, Q},
-                  {3, {0, 0, 6}, G, sj, 6, 0, {}, Q},
-                  {3, {0, 0, 6}, P, sj, 6, 0, {}, N},
-                  // Hand 3, its card in hand: a draw below 0.5 with a 2, or a 7 de oro; played: below
-                  // 0.5 with a 12, or a 3.
-                  {3, {0, 0, 5}, G, sj, sj, 0, {0.49}, Q},
-                  {3, {0, 0, 5}, G, sj, sj, 0, {0.5}, N},
-                  {3, {0, 0, 6}, G, sj, sj, 0, {0.49}, N},
-                  {3, {0, 0, 3}, G, sj, sj, 0, {0.9}, Q},
-                  {3, {0, 0, 4}, G, sj, sj, 0, {0.9}, N},
-                  {3, {0, 0, 7}, G, 7, sj, 0, {0.49}, Q},
-                  {3, {0, 0, 7}, G, 7, sj, 0, {0.5}, N},
-                  {3, {0, 0, 8}, G, 8, sj, 0, {0.49}, N},
-                  {3, {0, 0, 4}, G, 4, sj, 0, {0.9}, Q},
-                  {3, {0, 0, 5}, G, 5, sj, 0, {0.9}, N},
-                  {3, {0, 0, 13}, G, 13, sj, 0, {}, C},
-              });
+    comprobar(NivelTruco::Vale4, {
+        // Hand 1: one as good as the player's card and a 3; before it, a 7 de espada and a 3.
+        {1, {7, 4, 13}, G, sj, 7, 0, {}, Q}, {1, {7, 5, 13}, G, sj, 7, 0, {}, N},
+        {1, {2, 4, 13}, G, sj, sj, 0, {}, Q}, {1, {3, 4, 13}, G, sj, sj, 0, {}, N},
+        {1, {2, 5, 13}, G, sj, sj, 0, {}, N},
+        // Hand 2 after a tie, the player's card down: one as good.
+        {2, {0, 6, 13}, E, sj, 6, 0, {}, Q}, {2, {0, 7, 13}, E, sj, 6, 0, {}, N},
+        // Hand 2 after taking hand 1: a draw below 0.5 with a false ace, or a 7 de oro.
+        {2, {0, 6, 13}, G, sj, sj, 0, {0.49}, Q}, {2, {0, 6, 13}, G, sj, sj, 0, {0.5}, N},
+        {2, {0, 7, 13}, G, sj, sj, 0, {0.49}, N},
+        {2, {0, 3, 13}, G, sj, sj, 0, {0.9}, Q}, {2, {0, 4, 13}, G, sj, sj, 0, {0.9}, N},
+        // Hand 2 after a tie, its card down: a draw below 0.3 with a 10, or a 7 de oro.
+        {2, {0, 9, 13}, E, 9, sj, 0, {0.29}, Q}, {2, {0, 9, 13}, E, 9, sj, 0, {0.3}, N},
+        {2, {0, 10, 13}, E, 9, sj, 0, {0.29}, N},
+        {2, {0, 3, 13}, E, 9, sj, 0, {0.9}, Q}, {2, {0, 4, 13}, E, 9, sj, 0, {0.9}, N},
+        {2, {0, 3, 13}, E, 13, sj, 0, {}, C},
+        // Hand 2 after losing hand 1: a 7 de oro and a 3.
+        {2, {0, 3, 4}, P, sj, sj, 0, {}, Q}, {2, {0, 4, 4}, P, sj, sj, 0, {}, N}, {2, {0, 3, 5}, P, sj, sj, 0, {}, N},
+        // Hand 3, the player's card down: better, or as good after taking hand 1.
+        {3, {0, 0, 5}, P, sj, 6, 0, {}, Q}, {3, {0, 0, 6}, G, sj, 6, 0, {}, Q}, {3, {0, 0, 6}, P, sj, 6, 0, {}, N},
+        // Hand 3, its card in hand: a draw below 0.5 with a 2, or a 7 de oro; played: below
+        // 0.5 with a 12, or a 3.
+        {3, {0, 0, 5}, G, sj, sj, 0, {0.49}, Q}, {3, {0, 0, 5}, G, sj, sj, 0, {0.5}, N},
+        {3, {0, 0, 6}, G, sj, sj, 0, {0.49}, N},
+        {3, {0, 0, 3}, G, sj, sj, 0, {0.9}, Q}, {3, {0, 0, 4}, G, sj, sj, 0, {0.9}, N},
+        {3, {0, 0, 7}, G, 7, sj, 0, {0.49}, Q}, {3, {0, 0, 7}, G, 7, sj, 0, {0.5}, N},
+        {3, {0, 0, 8}, G, 8, sj, 0, {0.49}, N},
+        {3, {0, 0, 4}, G, 4, sj, 0, {0.9}, Q}, {3, {0, 0, 5}, G, 5, sj, 0, {0.9}, N},
+        {3, {0, 0, 13}, G, 13, sj, 0, {}, C}});
 }
+// clang-format on
 
 // The player has shown the cards of slots 1 and 2 and declared a tanto.
 TEST(DecisionTruco, DeduccionDeSuUltimaCarta) {
@@ -285,11 +231,9 @@ TEST(DecisionTruco, RespuestaPorDeduccion) {
         ResultadoMano primera;
         std::optional<RespuestaTruco> esperada;
     };
-    const Fila filas[] = {
-        {2, 8, 7, 13, G, QL},         {2, 9, 8, 13, G, {}}, {2, 9, 8, 8, G, QL},  {2, 8, 7, 13, E, {}},
-        {2, SinDeducir, 0, 0, G, {}},  // nothing deduced
-        {3, 8, 7, 13, P, QL},         {3, 8, 8, 13, G, QL}, {3, 8, 8, 13, E, NL}, {3, 8, 9, 13, G, NL},
-    };
+    const Fila filas[] = {{2, 8, 7, 13, G, QL}, {2, 9, 8, 13, G, {}},         {2, 9, 8, 8, G, QL},
+                          {2, 8, 7, 13, E, {}}, {2, SinDeducir, 0, 0, G, {}}, {3, 8, 7, 13, P, QL},
+                          {3, 8, 8, 13, G, QL}, {3, 8, 8, 13, E, NL},         {3, 8, 9, 13, G, NL}};
     for (const Fila& f : filas) {
         Estado e;
         e.CartasRepartidas = {36, 37, 38, 39, cartaDeClase(f.a), cartaDeClase(f.b)};
@@ -327,26 +271,18 @@ TEST(DecisionTruco, AceptaSiRechazarLeDieraElJuego) {
         std::function<void(Estado&)> mesa;
         bool esperada;
     };
+    // clang-format off
     const Fila filas[] = {
-        {14, nada, true},
-        {13, nada, false},
-        {12, retruco, true},
-        {11, retruco, false},
-        {11, flor(NivelFlor::Flor, true, true), true},
-        {10, flor(NivelFlor::Flor, true, true), false},
-        {11, flor(NivelFlor::Flor, false, true), false},
-        {10, flor(NivelFlor::FlorAchico, true, true), true},
-        {9, flor(NivelFlor::FlorAchico, true, true), false},
-        {8, flor(NivelFlor::FlorJuego, true, true), true},
-        {7, flor(NivelFlor::FlorJuego, true, true), false},
-        {8, flor(NivelFlor::FlorJuego, true, false), false},
-        {4, flor(NivelFlor::FlorContra, true, true), true},  // 15 - 5 for the flor
-        {3, flor(NivelFlor::FlorContra, true, true), false},
-        {12, envido(true, false), true},
-        {11, envido(true, false), false},
-        {12, envido(false, false), false},
-        {12, envido(true, true), false},  // settled already, in his score
-    };
+        {14, nada, true}, {13, nada, false}, {12, retruco, true}, {11, retruco, false},
+        {11, flor(NivelFlor::Flor, true, true), true}, {10, flor(NivelFlor::Flor, true, true), false},
+        {11, flor(NivelFlor::Flor, false, true), false},  // a flor he claims but does not hold
+        {10, flor(NivelFlor::FlorAchico, true, true), true}, {9, flor(NivelFlor::FlorAchico, true, true), false},
+        {8, flor(NivelFlor::FlorJuego, true, true), true}, {7, flor(NivelFlor::FlorJuego, true, true), false},
+        {8, flor(NivelFlor::FlorJuego, true, false), false},  // a flor declared falsely
+        {4, flor(NivelFlor::FlorContra, true, true), true}, {3, flor(NivelFlor::FlorContra, true, true), false},
+        {12, envido(true, false), true}, {11, envido(true, false), false},
+        {12, envido(false, false), false}, {12, envido(true, true), false}};  // a lie; settled already
+    // clang-format on
     for (const Fila& f : filas) {
         Estado e;
         e.CartasRepartidas = {36, 37, 38, 14, 15, 16};
@@ -361,8 +297,7 @@ TEST(DecisionTruco, AceptaSiRechazarLeDieraElJuego) {
 TEST(DecisionTruco, SusCantosDentroDelLimite) {
     const std::tuple<NivelTruco, int, bool> filas[] = {
         {NivelTruco::Truco, 13, true},    {NivelTruco::Truco, 14, false}, {NivelTruco::ReTruco, 12, true},
-        {NivelTruco::ReTruco, 13, false}, {NivelTruco::Vale4, 11, true},  {NivelTruco::Vale4, 12, false},
-    };
+        {NivelTruco::ReTruco, 13, false}, {NivelTruco::Vale4, 11, true},  {NivelTruco::Vale4, 12, false}};
     for (const auto& [nivel, suyos, esperada] : filas) {
         Estado e;
         e.PuntosComputadora = suyos;
