@@ -1,15 +1,19 @@
-// The player's calls and the negotiation dialogs: the table's envido buttons with the
-// computer's answer to each, the score rule that answers when nothing else does, and
-// the Tanto dialog, where the player answers the computer's envido, raises it, and
-// declares his tanto on the keypad.
+// The player's calls and the negotiation dialogs: the table's envido, flor and truco
+// buttons with the computer's answer to each, the score rule that answers when nothing
+// else does, the deck, and the Tanto, Flores and truco dialogs, where the player answers
+// the computer's calls, raises them, and declares his tanto on the keypad.
+// Calls: opponent/decision_truco.h for the computer's truco answers, then
+// opponent/computadora.h to carry them out and for its envido and flor; round/ronda.h,
+// players/jugadores.h, shell/operacion.h.
+// Called by: the table's and dialogs' events, opponent/ (a raise of its call, the play
+// resumed after the envido first), shell/juego.h (building it).
 #pragma once
 
-#include <functional>
-#include <initializer_list>
 #include <string>
 
 #include "game/estado.h"
 #include "opponent/decision_envido.h"
+#include "opponent/decision_truco.h"
 
 namespace naipalia {
 
@@ -60,6 +64,9 @@ public:
     void BotonRetruco_Click();
     void BotonVale4_Click();
     void BotonMazo_Click();
+    // The player's call of this level, answered by the computer; true when the answer
+    // ended the round or the game (the computer's own call raised by the player ends here).
+    bool LlamadaDeTruco(NivelTruco llamada);
     // The player accepts the computer's truco or retruco.
     void QuieroTrucoJugador();
     void QuieroRetrucoJugador();
@@ -105,27 +112,11 @@ private:
     void vincularFlor();
     void declararFlor();
     bool negociandoFlor() const;
-    // The computer's answers to the player's truco calls, hand by hand.
-    void llamadaDeTruco(void (Cantos::*respuesta)());
-    enum class Decision { Acepta, Rechaza, Cuatro };
-    struct UmbralesManoDos {
-        double sorteoGano;  // it took hand 1, or has hand 2 to play after a tie
-        int conSorteoGano, seguroGano;
-        double sorteoIguales;  // it played hand 2 after a tie
-        int conSorteoIguales, seguroIguales;
-    };
-    Decision decidirManoDos(int a, int b, const UmbralesManoDos& u, const std::function<bool()>& conElJugadorPrimero);
-    void responderLlamada(NivelTruco nivel, bool acepta);
-    void contestar(Decision decision, NivelTruco nivel);
-    void respuestaTruco();
-    void respuestaRetruco();
-    void respuestaVale4();
-    void aceptaYSubeRetruco();
-    bool deduccionResponde(int slotA, int slotB);
-    void rechazarLlamada();
+    // The computer's answer to the player's truco call, carried out; true when it ended the round.
+    bool contestarLlamada(NivelTruco llamada);
+    bool cumplir(NivelTruco llamada, RespuestaTruco respuesta);
+    bool aceptaYSubeRetruco();
     int clase(int slot) const;
-    // Some ordered pair of distinct slots among these: one of class at most x, the other at most y.
-    bool par(std::initializer_list<int> slots, int x, int y) const;
 
     Operacion& op;
     Estado& e;

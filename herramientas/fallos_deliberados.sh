@@ -74,14 +74,47 @@ fallo opponent/truco_y_mazo.cpp \
   's/op.SumarPuntos(Lado::Jugador, 2)/op.SumarPuntos(Lado::Jugador, 3)/' \
   "the computer going to the deck before its first card gives 3 points instead of 2"
 fallo opponent/truco_y_mazo.cpp \
-  's/else ronda.SumarTrucoJugador();/else op.SumarPuntos(Lado::Jugador, 2);/' \
+  's/^        ronda.SumarTrucoJugador();$/        op.SumarPuntos(Lado::Jugador, 2);/' \
   "the computer going to the deck after its first card gives 2 points instead of the truco value"
 fallo opponent/truco_y_mazo.cpp \
-  's/op.SumarPuntos(Lado::Computadora, margen);/op.SumarPuntos(Lado::Computadora, margen + 1);/' \
+  's/op.SumarPuntos(Lado::Computadora, static_cast<int>(nivel));/op.SumarPuntos(Lado::Computadora, static_cast<int>(nivel) + 1);/' \
   "a refused call of the computer pays it one point more"
-fallo opponent/truco_y_mazo.cpp \
-  's/if (e.PuntosComputadora >= e.PuntosJuego - margen) {/if (e.PuntosComputadora > e.PuntosJuego - margen) {/' \
+fallo opponent/decision_truco.cpp \
+  's/return e.PuntosComputadora < e.PuntosJuego - static_cast<int>(nivel);/return e.PuntosComputadora <= e.PuntosJuego - static_cast<int>(nivel);/' \
   "the computer calls the truco that a refusal would make it win with"
+fallo opponent/decision_truco.cpp 's/\.sinSorteo = {5, 9}/.sinSorteo = {4, 9}/' \
+  "the player's truco in hand 1 needs a 3 beside a figure to be accepted without a draw"
+fallo opponent/decision_truco.cpp 's/\.segunda = {\.ganada = {0\.4, 9, 6}/.segunda = {.ganada = {0.5, 9, 6}/' \
+  "the player's truco in hand 2, after the computer took hand 1, is accepted on a draw below 0.5"
+fallo opponent/decision_truco.cpp 's/\.iguales = {0\.3, 11, 6}/.iguales = {0.3, 10, 6}/' \
+  "the player's truco in hand 2 after a tie needs a 7 of copa or basto on the draw"
+fallo opponent/decision_truco.cpp 's/\.jugada = {0\.4, 10, 7}/.jugada = {0.4, 10, 6}/' \
+  "the player's truco in hand 3, its card down, needs a false ace without a draw"
+fallo opponent/decision_truco.cpp 's/\.margenSubida = 2,/.margenSubida = 1,/' \
+  "the computer raises the player's truco to retruco two points from winning"
+fallo opponent/decision_truco.cpp 's/\.sorteoSubida = 0\.2,/.sorteoSubida = 0.3,/' \
+  "the computer raises the player's truco in hand 2 on a draw below 0.3"
+fallo opponent/decision_truco.cpp 's/\.companero = 5,/.companero = 6,/' \
+  "the player's retruco after his hand-1 card is accepted with a false ace without a draw"
+fallo opponent/decision_truco.cpp 's/\.faroleaDesde = 9,/.faroleaDesde = 8,/' \
+  "the computer beaten by the player's 11 still raises his retruco to vale 4"
+fallo opponent/decision_truco.cpp 's/\.sorteoPerdida = 0\.3,/.sorteoPerdida = 0.4,/' \
+  "the player's retruco in hand 2, after he took hand 1, is accepted on a draw below 0.4"
+fallo opponent/decision_truco.cpp 's/\.margenSubida = 3,/.margenSubida = 2,/' \
+  "the computer raises the player's retruco to vale 4 three points from winning"
+fallo opponent/decision_truco.cpp 's/\.sinJugar = {2, 4},/.sinJugar = {3, 4},/' \
+  "the player's vale 4 in hand 1 is accepted with a 7 de oro and a 3"
+fallo opponent/decision_truco.cpp 's/\.tercera = {\.sinJugar = {0\.5, 5, 3}/.tercera = {.sinJugar = {0.5, 5, 4}/' \
+  "the player's vale 4 in hand 3, its card in hand, is accepted with a 3 without a draw"
+fallo opponent/decision_truco.cpp 's/u\.sorteoPerdida > 0 \&\& //' \
+  "the computer draws for the player's truco in hand 2 after losing hand 1"
+fallo opponent/decision_truco.cpp 's/\.creePar = 0\.5/.creePar = 0.6/' \
+  "the deduction in hand 2 believes the player's pair on a draw below 0.6"
+fallo opponent/decision_truco.cpp 's/\.unaBasta = 8/.unaBasta = 9/' \
+  "one of the computer's cards is enough against a deduced 10"
+fallo opponent/decision_truco.cpp \
+  's/return e.PuntosJugador + puntosSegurosDelJugador(e) >= e.PuntosJuego;/return e.PuntosJugador + puntosSegurosDelJugador(e) > e.PuntosJuego;/' \
+  "the computer refuses the truco whose refusal gives the player exactly the game"
 fallo opponent/envido.cpp \
   's/if (t <= 25) {/if (t <= 24) {/' \
   "a computer holding 25 answers after the player's card as if it held 26"

@@ -1,6 +1,10 @@
 // The computer's side of the table: its turn in each hand (which card, when to call,
 // when to go to the deck), the deduction of the player's last card from his declared
 // tanto, its calls, and how its cards go down on the table.
+// Calls: opponent/decision_truco.h (its truco rules), calls/cantos.h (the player's raise
+// of its call is answered there), round/ronda.h, shell/operacion.h, the truco dialogs.
+// Called by: round/ (its turn), calls/ (its answers and calls), players/ (the history's
+// envido answer), shell/juego.h (building it).
 #pragma once
 
 #include <initializer_list>
@@ -9,6 +13,7 @@
 #include "game/archivos.h"
 #include "game/cartas.h"
 #include "game/estado.h"
+#include "opponent/decision_truco.h"
 
 namespace naipalia {
 
@@ -30,6 +35,8 @@ public:
 
     void JugadaComputadora();
     void DeducirCartaJugador();
+    // Keeps a deduction made on the way to a decision; an impossible tanto is told.
+    void TomarDeduccion(const Deduccion& deduccion);
     void IrseAlMazoComputadora();
     void DecidirEnvidoComputadora(bool trucoPrimero);
     // Its envido calls and raises, each with the prefix shown before the call.
@@ -46,16 +53,18 @@ public:
     void FlorJuegoComputadora();
     void ContraFlorComputadora();
 
-    // Its truco calls, within its score limits, and its answers to the player's calls.
-    void CantarTrucoComputadora();
-    void CantarRetrucoComputadora();
-    void CantarVale4Computadora();
+    // Its truco calls, within its score limits, and its answers to the player's calls,
+    // as decided in opponent/decision_truco.h. Those returning bool: true when the round
+    // ended (a refusal dealt the next one, or the game is over).
+    bool CantarTrucoComputadora();
+    bool CantarRetrucoComputadora();
+    bool CantarVale4Computadora();
     void QuieroTrucoComputadora(NivelTruco nivel);
-    void QuieroRetrucoYVale4Computadora();
+    bool QuieroRetrucoYVale4Computadora();
     void QuieroLoCantadoComputadora();
-    // From the deduced class of the player's last card; true when it answered the call.
-    bool ResponderConDeduccionComputadora(int slotA, int slotB);
-    void NoQuieroTrucoComputadora();
+    bool NoQuieroLoCantadoComputadora();
+    // Refuses, or accepts after all when refusing would hand the player the game.
+    bool NoQuieroTrucoComputadora();
     void AvisoCantoACuatro();
     void SubTrucoNoQueridoJugador();
     // Its truco while the envido can still be called; true when its turn ends.
@@ -84,9 +93,8 @@ private:
     void jugarMano3();
     bool escalarTruco();
     bool cantoTerminoTurno() const;
-    void cantarTruco(NivelTruco nivel);
+    bool cantarTruco(NivelTruco nivel);
     void cantarEnvido(Voz voz, Cadena cadena, const std::string& texto, std::initializer_list<Control*> respuestas);
-    int puntosSegurosDelJugador() const;
     void deshabilitarTrucoMesa();
 
     Operacion& op;

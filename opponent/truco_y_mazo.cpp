@@ -6,7 +6,6 @@
 #include "calls/canto_trucos.h"
 #include "calls/cantos.h"
 #include "calls/truco_tanto_primero.h"
-#include "game/tanto.h"
 #include "opponent/computadora.h"
 #include "round/ronda.h"
 #include "settlement/fin_ronda.h"
@@ -31,18 +30,16 @@ void Computadora::deshabilitarTrucoMesa() {
     n.BotonVale4.Enabled(false);
 }
 
-void Computadora::CantarTrucoComputadora() { cantarTruco(NivelTruco::Truco); }
-void Computadora::CantarRetrucoComputadora() { cantarTruco(NivelTruco::ReTruco); }
-void Computadora::CantarVale4Computadora() { cantarTruco(NivelTruco::Vale4); }
+bool Computadora::CantarTrucoComputadora() { return cantarTruco(NivelTruco::Truco); }
+bool Computadora::CantarRetrucoComputadora() { return cantarTruco(NivelTruco::ReTruco); }
+bool Computadora::CantarVale4Computadora() { return cantarTruco(NivelTruco::Vale4); }
 
-// A call is made only while a refusal, paying it the level below, would not end the game.
-void Computadora::cantarTruco(NivelTruco nivel) {
-    const int margen = static_cast<int>(nivel);  // truco 1, retruco 2, vale 4 3
-    if (e.PuntosComputadora >= e.PuntosJuego - margen) {
+bool Computadora::cantarTruco(NivelTruco nivel) {
+    if (!PuedeCantarTruco(e, nivel)) {
         e.TrucoRechazado = false;
         e.TrucoRechazadoEnJugada = false;
         op.AvisoTurnoJugador();
-        return;
+        return false;
     }
     const bool vale4 = nivel == NivelTruco::Vale4;
     op.ReproducirVoz(nivel == NivelTruco::Truco ? Voz::Truco : vale4 ? Voz::Vale4 : Voz::ReTruco);
@@ -61,18 +58,18 @@ void Computadora::cantarTruco(NivelTruco nivel) {
         if (nivel == NivelTruco::Truco) {
             n.BotonTruco.Enabled(false);
             n.BotonRetruco.Enabled(true);
-            cantos.BotonRetruco_Click();
-        } else {
-            n.BotonRetruco.Enabled(false);
-            n.BotonVale4.Enabled(true);
-            cantos.BotonVale4_Click();
+            return cantos.LlamadaDeTruco(NivelTruco::ReTruco);
         }
-    } else if (e.TrucoRechazado || (e.TrucoCantadoEnJugada && e.TrucoRechazadoEnJugada)) {
-        SubTrucoNoQueridoJugador();
-        if (e.FinJuego) return;
-        op.SumarPuntos(Lado::Computadora, margen);
-        ronda.SiguienteRonda();
+        n.BotonRetruco.Enabled(false);
+        n.BotonVale4.Enabled(true);
+        return cantos.LlamadaDeTruco(NivelTruco::Vale4);
     }
+    if (!e.TrucoRechazado && !(e.TrucoCantadoEnJugada && e.TrucoRechazadoEnJugada)) return false;
+    SubTrucoNoQueridoJugador();
+    if (e.FinJuego) return true;
+    op.SumarPuntos(Lado::Computadora, static_cast<int>(nivel));  // the level below's worth
+    ronda.SiguienteRonda();
+    return true;
 }
 
 void Computadora::QuieroTrucoComputadora(NivelTruco nivel) {
@@ -83,11 +80,11 @@ void Computadora::QuieroTrucoComputadora(NivelTruco nivel) {
     op.mensaje(nivel == NivelTruco::Truco ? "Truco Querido!!" : "Quiero!!", Icono::Exclamacion);
 }
 
-void Computadora::QuieroRetrucoYVale4Computadora() {
+bool Computadora::QuieroRetrucoYVale4Computadora() {
     e.EstadoTruco = NivelTruco::ReTruco;
     e.QuienTruco = Lado::Computadora;
     deshabilitarTrucoMesa();
-    CantarVale4Computadora();
+    return CantarVale4Computadora();
 }
 
 void Computadora::QuieroLoCantadoComputadora() {
@@ -99,24 +96,7 @@ void Computadora::QuieroLoCantadoComputadora() {
     op.AvisoTurnoJugador();
 }
 
-bool Computadora::ResponderConDeduccionComputadora(int slotA, int slotB) {
-    const int d = JerarquiaDeducidaJugador;
-    if (d == SinDeducir) return false;
-    const int a = JerarquiaTruco(e.carta(slotA));
-    const bool ganoPrimera = e.ResultadoManos[1] == ResultadoMano::Computadora;
-    if (ronda.ManoActual == 2) {
-        if (!ganoPrimera) return false;
-        const int b = JerarquiaTruco(e.carta(slotB));
-        const bool acepta = d <= 8 ? (a < d || b < d) : (a < d && b < d);
-        if (!acepta) return false;
-        QuieroLoCantadoComputadora();
-        return true;
-    }
-    if (ronda.ManoActual != 3) return false;
-    if (a < d || (a == d && ganoPrimera)) {
-        QuieroLoCantadoComputadora();
-        return true;
-    }
+bool Computadora::NoQuieroLoCantadoComputadora() {
     op.ReproducirVoz(Voz::NoQuiero);
     op.MensajeFinRonda("No quiero lo cantado.");
     op.mostrarModal(op.finRonda);
@@ -126,36 +106,8 @@ bool Computadora::ResponderConDeduccionComputadora(int slotA, int slotB) {
     return true;
 }
 
-// What the player would certainly collect at the round's end were the call refused: the
-// truco accepted so far, a flor he claimed and holds, an envido he won telling the truth.
-int Computadora::puntosSegurosDelJugador() const {
-    int puntos = ValorTruco(e.EstadoTruco);
-    if (e.TantoLiquidado) return puntos;  // settled already, and in the score
-    const bool suFlor = MismoPalo(e.carta(1), e.carta(2), e.carta(3));
-    switch (e.EstadoFlor) {
-    case NivelFlor::Flor:
-        if (e.QuienFlor == Lado::Jugador && suFlor) puntos += 3;
-        break;
-    case NivelFlor::FlorAchico:
-        if (e.QuienFlor == Lado::Jugador && suFlor) puntos += 4;
-        break;
-    case NivelFlor::FlorJuego:
-        if (e.GanadorFlor == Lado::Jugador && suFlor && e.FlorJugador == e.FlorCantadaJugador) puntos += 6;
-        break;
-    case NivelFlor::FlorContra:
-        if (e.GanadorFlor == Lado::Jugador && suFlor && e.FlorJugador == e.FlorCantadaJugador)
-            puntos += e.PuntosJuego - e.PuntosComputadora;
-        break;
-    default: break;
-    }
-    if (e.EnvidoQuerido != Cadena::Nada && e.GanadorEnvido == Lado::Jugador &&
-        e.TantoCantadoJugador == e.TantoRealJugador)
-        puntos += PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosComputadora);
-    return puntos;
-}
-
-void Computadora::NoQuieroTrucoComputadora() {
-    if (e.PuntosJugador + puntosSegurosDelJugador() >= e.PuntosJuego) {
+bool Computadora::NoQuieroTrucoComputadora() {
+    if (RechazoLeDaElJuego(e)) {
         op.ReproducirVoz(Voz::Quiero);
         e.QuienTruco = Lado::Computadora;
         e.EstadoTruco = Siguiente(e.EstadoTruco);
@@ -164,21 +116,25 @@ void Computadora::NoQuieroTrucoComputadora() {
                                                       : "Si no acepto ganarías: Quiero.",
                    Icono::Informacion);
         for (Control* b : {&n.BotonEnvido, &n.BotonRealEnvido, &n.BotonFaltaEnvido}) b->Enabled(false);
-        return;
+        return false;
     }
     op.ReproducirVoz(Voz::NoQuiero);
     op.mensaje(e.EstadoTruco == NivelTruco::Nada ? "Truco no querido." : "No quiero.", Icono::Informacion);
     // "??!" is split in two literals: the compiler would read it as a trigraph.
     static const char* const lineas[5] = {"Con mejores cartas cualquiera.", "La próxima veremos...",
-                                          "Esta vez tuviste suerte.", "Me habrás apurado?" "?!",
-                                          "Qué cartas tienes?" "?!"};
+                                          "Esta vez tuviste suerte.",
+                                          "Me habrás apurado?"
+                                          "?!",
+                                          "Qué cartas tienes?"
+                                          "?!"};
     op.MensajeFinRonda(porQuintos(op.azar(), lineas));
     op.mostrarModal(op.finRonda);
     if (e.TrucoCantadoEnJugada) e.TrucoRechazadoEnJugada = true;
     e.TrucoRechazado = true;
-    if (e.FinJuego) return;
+    if (e.FinJuego) return true;
     ronda.SumarTrucoJugador();
     ronda.SiguienteRonda();
+    return true;
 }
 
 void Computadora::AvisoCantoACuatro() {
@@ -188,15 +144,19 @@ void Computadora::AvisoCantoACuatro() {
 
 void Computadora::SubTrucoNoQueridoJugador() {
     op.AvisoTurnoJugador();
-    static const char* const burlas[5] = {"Te achicaste!!", "No te gustó?" "?!", "Te sentis bien???",
-                                          "Te asustaste!!", "Es mucho para ti?" "?!"};
+    static const char* const burlas[5] = {"Te achicaste!!",
+                                          "No te gustó?"
+                                          "?!",
+                                          "Te sentis bien???", "Te asustaste!!",
+                                          "Es mucho para ti?"
+                                          "?!"};
     op.MensajeFinRonda(porQuintos(op.azar(), burlas));
     op.mostrarModal(op.finRonda);
 }
 
 // The truco sung while the envido is still open lets the player settle the envido first.
 bool Computadora::CantarTrucoTantoPrimero() {
-    if (e.PuntosComputadora >= e.PuntosJuego - 1) {
+    if (!PuedeCantarTruco(e, NivelTruco::Truco)) {
         e.TrucoRechazado = false;
         e.TrucoRechazadoEnJugada = false;
         op.AvisoTurnoJugador();
@@ -229,7 +189,8 @@ void Computadora::IrseAlMazoComputadora() {
     if (e.FinJuego) return;
     if (e.EnvidoQuerido == Cadena::Nada && e.JerarquiaCompu[1] == SinJugar && e.EstadoTruco == NivelTruco::Nada)
         op.SumarPuntos(Lado::Jugador, 2);
-    else ronda.SumarTrucoJugador();
+    else
+        ronda.SumarTrucoJugador();
     ronda.SiguienteRonda();
 }
 

@@ -1,0 +1,302 @@
+// The computer's truco decisions on tables: a row on each side of every threshold, with
+// exactly the draws each answer makes.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <array>
+#include <functional>
+#include <optional>
+#include <tuple>
+#include <vector>
+
+#include "opponent/decision_truco.h"
+
+using namespace naipalia;
+
+namespace {
+
+// The queued draws; one more than queued is a fault of its own.
+struct Sorteos : Azar {
+    std::deque<double> cola;
+    bool demas = false;
+    double siguiente() override {
+        if (cola.empty()) {
+            demas = true;
+            return 0.999;
+        }
+        const double r = cola.front();
+        cola.pop_front();
+        return r;
+    }
+};
+
+int cartaDeClase(int clase) {
+    for (int c = 0; c < CantidadCartas; ++c)
+        if (JerarquiaTruco(c) == clase) return c;
+    return -1;
+}
+
+constexpr int sj = SinJugar;
+constexpr auto G = ResultadoMano::Computadora, E = ResultadoMano::Iguales, P = ResultadoMano::Jugador;
+constexpr auto Q = RespuestaTruco::Quiero, N = RespuestaTruco::NoQuiero, S = RespuestaTruco::Sube,
+               C = RespuestaTruco::Cuatro, QL = RespuestaTruco::QuieroLoCantado, NL = RespuestaTruco::NoQuieroLoCantado;
+
+// The computer's slots 4, 5, 6 hold these classes. In hand 2 it played slot 4 in hand 1 (A
+// and B are 5 and 6); in hand 3 slots 4 and 5 (its last is 6). `mia` and `suya` are the
+// classes played in this hand by it and by the player; its score against 15.
+struct Caso {
+    int mano;
+    std::array<int, 3> mias;
+    ResultadoMano primera;
+    int mia, suya, puntos;
+    std::vector<double> sorteos;
+    RespuestaTruco esperada;
+};
+
+void comprobar(NivelTruco llamada, const std::vector<Caso>& casos) {
+    for (const Caso& c : casos) {
+        Estado e;
+        e.CartasRepartidas = {36, 37, 38, cartaDeClase(c.mias[0]), cartaDeClase(c.mias[1]), cartaDeClase(c.mias[2])};
+        e.PosicionCompu = {0, c.mano > 1 ? 4 : 0, c.mano > 2 ? 5 : 0, 0};
+        e.ResultadoManos[1] = c.mano > 1 ? c.primera : ResultadoMano::SinDecidir;
+        e.JerarquiaCompu[static_cast<std::size_t>(c.mano)] = c.mia;
+        e.JerarquiaJugador[static_cast<std::size_t>(c.mano)] = c.suya;
+        e.PuntosComputadora = c.puntos;
+        Sorteos azar;
+        azar.cola.assign(c.sorteos.begin(), c.sorteos.end());
+        const auto fila = ::testing::Message() << "hand " << c.mano << ", classes " << c.mias[0] << " " << c.mias[1]
+                                               << " " << c.mias[2] << ", played " << c.mia << "/" << c.suya
+                                               << ", score " << c.puntos << ", draws " << c.sorteos.size();
+        EXPECT_EQ(ResponderTruco({e, c.mano}, llamada, azar).respuesta, c.esperada) << fila;
+        EXPECT_TRUE(azar.cola.empty() && !azar.demas) << fila << ": another count of draws";
+    }
+}
+
+}  // namespace
+
+// The rows on both sides of each threshold, in turn.
+// clang-format off
+TEST(DecisionTruco, AlTruco) {
+    comprobar(NivelTruco::Truco, {
+        // Hand 1: two cards of class 4 raise while a refusal of the retruco would not end
+        // the game; else a draw below 0.4 with two figures, or a 2 and a figure.
+        {1, {4, 4, 13}, G, sj, sj, 12, {}, S}, {1, {4, 4, 13}, G, sj, sj, 13, {}, Q},
+        {1, {4, 5, 13}, G, sj, sj, 0, {0.9}, Q},
+        {1, {9, 9, 13}, G, sj, sj, 0, {0.39}, Q}, {1, {9, 9, 13}, G, sj, sj, 0, {0.4}, N},
+        {1, {9, 10, 13}, G, sj, sj, 0, {0.39}, N},
+        {1, {5, 9, 13}, G, sj, sj, 0, {0.9}, Q}, {1, {6, 9, 13}, G, sj, sj, 0, {0.9}, N},
+        {1, {5, 10, 13}, G, sj, sj, 0, {0.9}, N},
+        // Hand 2 after taking hand 1: a draw below 0.4 with a 10, or a false ace; then a
+        // draw below 0.2 raises within the score limit.
+        {2, {0, 9, 13}, G, sj, sj, 0, {0.39, 0.9}, Q}, {2, {0, 9, 13}, G, sj, sj, 0, {0.4}, N},
+        {2, {0, 10, 13}, G, sj, sj, 0, {0.39}, N},
+        {2, {0, 6, 13}, G, sj, sj, 0, {0.9, 0.2}, Q}, {2, {0, 7, 13}, G, sj, sj, 0, {0.9}, N},
+        {2, {0, 6, 13}, G, sj, sj, 12, {0.9, 0.19}, S}, {2, {0, 6, 13}, G, sj, sj, 13, {0.9, 0.1}, Q},
+        {2, {0, 10, 13}, E, sj, sj, 0, {0.1}, N},  // a tie with hand 2 still to play counts as taken
+        // Hand 2 after a tie, its card down: a draw below 0.3 with a 6, or a false ace.
+        {2, {0, 11, 13}, E, 9, sj, 0, {0.29}, Q}, {2, {0, 11, 13}, E, 9, sj, 0, {0.3}, N},
+        {2, {0, 12, 13}, E, 9, sj, 0, {0.29}, N},
+        {2, {0, 6, 13}, E, 9, sj, 0, {0.9}, Q}, {2, {0, 7, 13}, E, 9, sj, 0, {0.9}, N},
+        {2, {0, 5, 13}, E, 13, sj, 0, {}, C},
+        // Hand 2 after losing hand 1: a 2 and an 11, without a draw.
+        {2, {0, 5, 8}, P, sj, sj, 0, {}, Q}, {2, {0, 6, 8}, P, sj, sj, 0, {}, N}, {2, {0, 5, 9}, P, sj, sj, 0, {}, N},
+        // Hand 3, its card in hand: a draw below 0.5 with a 10, or a 12; played: below 0.4
+        // with a 7 of copa or basto, or a 12.
+        {3, {0, 0, 9}, G, sj, sj, 0, {0.49}, Q}, {3, {0, 0, 9}, G, sj, sj, 0, {0.5}, N},
+        {3, {0, 0, 10}, G, sj, sj, 0, {0.49}, N},
+        {3, {0, 0, 7}, G, sj, sj, 0, {0.9}, Q}, {3, {0, 0, 8}, G, sj, sj, 0, {0.9}, N},
+        {3, {0, 0, 10}, G, 10, sj, 0, {0.39}, Q}, {3, {0, 0, 10}, G, 10, sj, 0, {0.4}, N},
+        {3, {0, 0, 11}, G, 11, sj, 0, {0.39}, N},
+        {3, {0, 0, 7}, G, 7, sj, 0, {0.9}, Q}, {3, {0, 0, 8}, G, 8, sj, 0, {0.9}, N},
+        {3, {0, 0, 13}, G, 13, sj, 0, {}, C}});
+}
+
+TEST(DecisionTruco, AlRetruco) {
+    comprobar(NivelTruco::ReTruco, {
+        // Hand 1 after the player's card: one as good and a 2, or a false ace on a draw
+        // below 0.5; before it: a 2 and a 3, or a 2 and a 10 on a draw below 0.4.
+        {1, {7, 5, 13}, G, sj, 7, 0, {}, Q}, {1, {7, 6, 13}, G, sj, 7, 0, {0.49}, Q},
+        {1, {7, 6, 13}, G, sj, 7, 0, {0.5}, N}, {1, {7, 7, 13}, G, sj, 7, 0, {}, N},
+        {1, {5, 4, 13}, G, sj, sj, 0, {}, Q}, {1, {6, 4, 13}, G, sj, sj, 0, {0.9}, N},
+        {1, {5, 5, 13}, G, sj, sj, 0, {0.9}, N},
+        {1, {5, 9, 13}, G, sj, sj, 0, {0.39}, Q}, {1, {5, 9, 13}, G, sj, sj, 0, {0.4}, N},
+        {1, {5, 10, 13}, G, sj, sj, 0, {}, N}, {1, {6, 9, 13}, G, sj, sj, 0, {}, N},
+        // Hand 2 after a tie, the player's card down: better raises to vale 4 while a
+        // refusal would not end the game (not against a four), as good accepts, worse
+        // raises against a 10 or weaker.
+        {2, {0, 5, 13}, E, sj, 6, 11, {}, S}, {2, {0, 5, 13}, E, sj, 6, 12, {}, Q},
+        {2, {0, 5, 13}, E, sj, 13, 0, {}, Q}, {2, {0, 6, 13}, E, sj, 6, 0, {}, Q},
+        {2, {0, 10, 13}, E, sj, 9, 0, {}, S}, {2, {0, 10, 13}, E, sj, 8, 0, {}, N},
+        // Hand 2 after taking hand 1: a draw below 0.4 with a 12, or a 2.
+        {2, {0, 7, 13}, G, sj, sj, 0, {0.39}, Q}, {2, {0, 7, 13}, G, sj, sj, 0, {0.4}, N},
+        {2, {0, 8, 13}, G, sj, sj, 0, {0.39}, N},
+        {2, {0, 5, 13}, G, sj, sj, 0, {0.9}, Q}, {2, {0, 6, 13}, G, sj, sj, 0, {0.9}, N},
+        // Hand 2 after a tie, its card down: a draw below 0.3 with a 7 of copa or basto, or a 2.
+        {2, {0, 10, 13}, E, 9, sj, 0, {0.29}, Q}, {2, {0, 10, 13}, E, 9, sj, 0, {0.3}, N},
+        {2, {0, 11, 13}, E, 9, sj, 0, {0.29}, N},
+        {2, {0, 5, 13}, E, 9, sj, 0, {0.9}, Q}, {2, {0, 6, 13}, E, 9, sj, 0, {0.9}, N},
+        {2, {0, 5, 13}, E, 13, sj, 0, {}, C},
+        // Hand 2 after losing hand 1: a 3 and a 2, or a 2 and a false ace on a draw below 0.3.
+        {2, {0, 4, 5}, P, sj, sj, 0, {}, Q}, {2, {0, 5, 5}, P, sj, sj, 0, {0.9}, N},
+        {2, {0, 4, 6}, P, sj, sj, 0, {0.9}, N},
+        {2, {0, 5, 6}, P, sj, sj, 0, {0.29}, Q}, {2, {0, 5, 6}, P, sj, sj, 0, {0.3}, N},
+        {2, {0, 6, 6}, P, sj, sj, 0, {0.29}, N}, {2, {0, 5, 7}, P, sj, sj, 0, {0.29}, N},
+        // Hand 3, the player's card down: better, or as good after taking hand 1, raises
+        // within the score limit; worse raises against a 10 or weaker.
+        {3, {0, 0, 5}, G, sj, 6, 11, {}, S}, {3, {0, 0, 5}, G, sj, 6, 12, {}, Q},
+        {3, {0, 0, 6}, G, sj, 6, 0, {}, S}, {3, {0, 0, 6}, P, sj, 6, 0, {}, N},
+        {3, {0, 0, 10}, P, sj, 9, 0, {}, S}, {3, {0, 0, 10}, P, sj, 8, 0, {}, N},
+        // Hand 3, its card in hand: a draw below 0.6 with a 2, or a 3; played: below 0.5
+        // with an 11, or a 2.
+        {3, {0, 0, 5}, G, sj, sj, 0, {0.59}, Q}, {3, {0, 0, 5}, G, sj, sj, 0, {0.6}, N},
+        {3, {0, 0, 6}, G, sj, sj, 0, {0.59}, N},
+        {3, {0, 0, 4}, G, sj, sj, 0, {0.9}, Q}, {3, {0, 0, 5}, G, sj, sj, 0, {0.9}, N},
+        {3, {0, 0, 8}, G, 8, sj, 0, {0.49}, Q}, {3, {0, 0, 8}, G, 8, sj, 0, {0.5}, N},
+        {3, {0, 0, 9}, G, 9, sj, 0, {0.49}, N},
+        {3, {0, 0, 5}, G, 5, sj, 0, {0.9}, Q}, {3, {0, 0, 6}, G, 6, sj, 0, {0.9}, N},
+        {3, {0, 0, 13}, G, 13, sj, 0, {}, C}});
+}
+
+TEST(DecisionTruco, AlVale4) {
+    comprobar(NivelTruco::Vale4, {
+        // Hand 1: one as good as the player's card and a 3; before it, a 7 de espada and a 3.
+        {1, {7, 4, 13}, G, sj, 7, 0, {}, Q}, {1, {7, 5, 13}, G, sj, 7, 0, {}, N},
+        {1, {2, 4, 13}, G, sj, sj, 0, {}, Q}, {1, {3, 4, 13}, G, sj, sj, 0, {}, N},
+        {1, {2, 5, 13}, G, sj, sj, 0, {}, N},
+        // Hand 2 after a tie, the player's card down: one as good.
+        {2, {0, 6, 13}, E, sj, 6, 0, {}, Q}, {2, {0, 7, 13}, E, sj, 6, 0, {}, N},
+        // Hand 2 after taking hand 1: a draw below 0.5 with a false ace, or a 7 de oro.
+        {2, {0, 6, 13}, G, sj, sj, 0, {0.49}, Q}, {2, {0, 6, 13}, G, sj, sj, 0, {0.5}, N},
+        {2, {0, 7, 13}, G, sj, sj, 0, {0.49}, N},
+        {2, {0, 3, 13}, G, sj, sj, 0, {0.9}, Q}, {2, {0, 4, 13}, G, sj, sj, 0, {0.9}, N},
+        // Hand 2 after a tie, its card down: a draw below 0.3 with a 10, or a 7 de oro.
+        {2, {0, 9, 13}, E, 9, sj, 0, {0.29}, Q}, {2, {0, 9, 13}, E, 9, sj, 0, {0.3}, N},
+        {2, {0, 10, 13}, E, 9, sj, 0, {0.29}, N},
+        {2, {0, 3, 13}, E, 9, sj, 0, {0.9}, Q}, {2, {0, 4, 13}, E, 9, sj, 0, {0.9}, N},
+        {2, {0, 3, 13}, E, 13, sj, 0, {}, C},
+        // Hand 2 after losing hand 1: a 7 de oro and a 3.
+        {2, {0, 3, 4}, P, sj, sj, 0, {}, Q}, {2, {0, 4, 4}, P, sj, sj, 0, {}, N}, {2, {0, 3, 5}, P, sj, sj, 0, {}, N},
+        // Hand 3, the player's card down: better, or as good after taking hand 1.
+        {3, {0, 0, 5}, P, sj, 6, 0, {}, Q}, {3, {0, 0, 6}, G, sj, 6, 0, {}, Q}, {3, {0, 0, 6}, P, sj, 6, 0, {}, N},
+        // Hand 3, its card in hand: a draw below 0.5 with a 2, or a 7 de oro; played: below
+        // 0.5 with a 12, or a 3.
+        {3, {0, 0, 5}, G, sj, sj, 0, {0.49}, Q}, {3, {0, 0, 5}, G, sj, sj, 0, {0.5}, N},
+        {3, {0, 0, 6}, G, sj, sj, 0, {0.49}, N},
+        {3, {0, 0, 3}, G, sj, sj, 0, {0.9}, Q}, {3, {0, 0, 4}, G, sj, sj, 0, {0.9}, N},
+        {3, {0, 0, 7}, G, 7, sj, 0, {0.49}, Q}, {3, {0, 0, 7}, G, 7, sj, 0, {0.5}, N},
+        {3, {0, 0, 8}, G, 8, sj, 0, {0.49}, N},
+        {3, {0, 0, 4}, G, 4, sj, 0, {0.9}, Q}, {3, {0, 0, 5}, G, 5, sj, 0, {0.9}, N},
+        {3, {0, 0, 13}, G, 13, sj, 0, {}, C}});
+}
+// clang-format on
+
+// The player has shown the cards of slots 1 and 2 and declared a tanto.
+TEST(DecisionTruco, DeduccionDeSuUltimaCarta) {
+    struct Fila {
+        int mano, primera, segunda, tanto;
+        std::vector<double> sorteos;
+        Deduccion esperada;
+    };
+    // clang-format off
+    const Fila filas[] = {
+        {3, 32, 37, 26, {}, {}},  // 5 oro, 4 copa: a 1 oro or a 2 copa
+        {3, 37, 14, 27, {}, {4, false}}, {3, 15, 16, 3, {}, {4, false}},  // the 3 de copa; a 3 alone
+        {3, 0, 17, 33, {}, {SinDeducir, true}},                            // 1 espada, 12 basto: impossible
+        {3, 36, 16, 4, {}, {}}, {3, 15, 16, 7, {}, {}},  // the 4 on the table already; a 7 of any class
+        {3, 15, 16, TantoNoCantado, {}, {}}, {1, 15, 16, 5, {}, {}},  // no tanto; hand 1
+        {2, 2, 16, 33, {0.49}, {11, false}}, {2, 2, 16, 33, {0.5}, {}},  // 7 espada shown, 33: a 6 de espada
+        {2, 4, 16, 26, {}, {}}};  // the partner would be the 3 itself
+    // clang-format on
+    for (const Fila& f : filas) {
+        Estado e;
+        e.CartasRepartidas = {f.primera, f.segunda, 20, 14, 15, 16};
+        e.PosicionJugador = {0, 1, 2, 0};
+        e.TantoCantadoJugador = f.tanto;
+        Sorteos azar;
+        azar.cola.assign(f.sorteos.begin(), f.sorteos.end());
+        const Deduccion d = DeducirCarta({e, f.mano}, azar);
+        const bool igual = d.clase == f.esperada.clase && d.imposible == f.esperada.imposible;
+        EXPECT_TRUE(igual && azar.cola.empty() && !azar.demas) << f.primera << " " << f.segunda << " " << f.tanto;
+    }
+}
+
+// Its cards A and B (hand 3: A) against the deduced class.
+TEST(DecisionTruco, RespuestaPorDeduccion) {
+    struct Fila {
+        int mano, deducida, a, b;
+        ResultadoMano primera;
+        std::optional<RespuestaTruco> esperada;
+    };
+    const Fila filas[] = {{2, 8, 7, 13, G, QL}, {2, 9, 8, 13, G, {}},         {2, 9, 8, 8, G, QL},
+                          {2, 8, 7, 13, E, {}}, {2, SinDeducir, 0, 0, G, {}}, {3, 8, 7, 13, P, QL},
+                          {3, 8, 8, 13, G, QL}, {3, 8, 8, 13, E, NL},         {3, 8, 9, 13, G, NL}};
+    for (const Fila& f : filas) {
+        Estado e;
+        e.CartasRepartidas = {36, 37, 38, 39, cartaDeClase(f.a), cartaDeClase(f.b)};
+        e.ResultadoManos[1] = f.primera;
+        EXPECT_EQ(ResponderConDeduccion({e, f.mano}, f.deducida, 5, 6), f.esperada)
+            << "hand " << f.mano << ", deduced " << f.deducida << ", " << f.a << " " << f.b;
+    }
+}
+
+// Refusing would hand the player the game: the truco so far, a flor he holds, an envido he
+// won telling the truth.
+TEST(DecisionTruco, AceptaSiRechazarLeDieraElJuego) {
+    const auto flor = [](NivelFlor nivel, bool laTiene, bool dijoVerdad) {
+        return [=](Estado& e) {
+            e.EstadoFlor = nivel;
+            e.QuienFlor = e.GanadorFlor = Lado::Jugador;
+            e.CartasRepartidas = {0, 2, laTiene ? 9 : 8, 14, 15, 16};
+            e.FlorJugador = 27;
+            e.FlorCantadaJugador = dijoVerdad ? 27 : 28;
+        };
+    };
+    const auto envido = [](bool dijoVerdad, bool liquidado) {
+        return [=](Estado& e) {
+            e.CadenaEnvido = e.EnvidoQuerido = Cadena::Envido;
+            e.GanadorEnvido = Lado::Jugador;
+            e.TantoRealJugador = 25;
+            e.TantoCantadoJugador = dijoVerdad ? 25 : 26;
+            e.TantoLiquidado = liquidado;
+        };
+    };
+    const auto retruco = [](Estado& e) { e.EstadoTruco = NivelTruco::ReTruco; };
+    const auto nada = [](Estado&) {};
+    struct Fila {
+        int suyos;
+        std::function<void(Estado&)> mesa;
+        bool esperada;
+    };
+    // clang-format off
+    const Fila filas[] = {
+        {14, nada, true}, {13, nada, false}, {12, retruco, true}, {11, retruco, false},
+        {11, flor(NivelFlor::Flor, true, true), true}, {10, flor(NivelFlor::Flor, true, true), false},
+        {11, flor(NivelFlor::Flor, false, true), false},  // a flor he claims but does not hold
+        {10, flor(NivelFlor::FlorAchico, true, true), true}, {9, flor(NivelFlor::FlorAchico, true, true), false},
+        {8, flor(NivelFlor::FlorJuego, true, true), true}, {7, flor(NivelFlor::FlorJuego, true, true), false},
+        {8, flor(NivelFlor::FlorJuego, true, false), false},  // a flor declared falsely
+        {4, flor(NivelFlor::FlorContra, true, true), true}, {3, flor(NivelFlor::FlorContra, true, true), false},
+        {12, envido(true, false), true}, {11, envido(true, false), false},
+        {12, envido(false, false), false}, {12, envido(true, true), false}};  // a lie; settled already
+    // clang-format on
+    for (const Fila& f : filas) {
+        Estado e;
+        e.CartasRepartidas = {36, 37, 38, 14, 15, 16};
+        e.PuntosComputadora = 5;
+        f.mesa(e);
+        e.PuntosJugador = f.suyos;
+        EXPECT_EQ(RechazoLeDaElJuego(e), f.esperada) << "player's score " << f.suyos << ", row " << (&f - filas);
+    }
+}
+
+// Its own call is made only while a refusal, worth the level below, leaves it short.
+TEST(DecisionTruco, SusCantosDentroDelLimite) {
+    const std::tuple<NivelTruco, int, bool> filas[] = {
+        {NivelTruco::Truco, 13, true},    {NivelTruco::Truco, 14, false}, {NivelTruco::ReTruco, 12, true},
+        {NivelTruco::ReTruco, 13, false}, {NivelTruco::Vale4, 11, true},  {NivelTruco::Vale4, 12, false}};
+    for (const auto& [nivel, suyos, esperada] : filas) {
+        Estado e;
+        e.PuntosComputadora = suyos;
+        EXPECT_EQ(PuedeCantarTruco(e, nivel), esperada) << static_cast<int>(nivel) << " at " << suyos;
+    }
+}
