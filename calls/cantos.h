@@ -2,7 +2,8 @@
 // buttons with the computer's answer to each, the score rule that answers when nothing
 // else does, the deck, and the Tanto, Flores and truco dialogs, where the player answers
 // the computer's calls, raises them, and declares his tanto on the keypad.
-// Calls: opponent/decision_truco.h for the computer's truco answers, then
+// Calls: opponent/decision_envido.h, decision_flor.h and decision_truco.h for the
+// computer's answers, then
 // opponent/computadora.h to carry them out and for its envido and flor; round/ronda.h,
 // players/jugadores.h, shell/operacion.h.
 // Called by: the table's and dialogs' events, opponent/ (a raise of its call, the play
@@ -13,6 +14,7 @@
 
 #include "game/estado.h"
 #include "opponent/decision_envido.h"
+#include "opponent/decision_flor.h"
 #include "opponent/decision_truco.h"
 
 namespace naipalia {
@@ -117,6 +119,8 @@ private:
     bool cumplir(NivelTruco llamada, RespuestaTruco respuesta);
     bool aceptaYSubeRetruco();
     int clase(int slot) const;
+    VistaFlor vistaFlor(int florCompu) const;
+    void responderDuelo(RespuestaFlor respuesta, NivelFlor nivel);
 
     Operacion& op;
     Estado& e;

@@ -7,6 +7,7 @@
 #include "calls/tanto.h"
 #include "game/tanto.h"
 #include "opponent/computadora.h"
+#include "opponent/decision_flor.h"
 #include "round/ronda.h"
 #include "shell/naipalia.h"
 #include "shell/operacion.h"
@@ -45,30 +46,17 @@ void Cantos::BotonFlor_Click() {
         e.EstadoFlor = NivelFlor::Flor;
         e.QuienFlor = Lado::Jugador;
     } else {
-        const int f = ValorFlor(e.carta(4), e.carta(5), e.carta(6));
-        if (f <= 22) {
-            // A poor flor of low cards against a player far from winning: not worth the round.
-            const bool bajas = clase(4) >= 10 && clase(5) >= 10 && clase(6) >= 10;
-            if (s <= t - 5 && bajas) {
+        switch (ResponderFlor(vistaFlor(ValorFlor(e.carta(4), e.carta(5), e.carta(6))), *op.puertos.azar)) {
+            case RespuestaFlor::Mazo:
                 computadora.MazoPendiente = true;
                 op.mensaje("Con suerte, cualquiera.", Icono::Informacion);
                 e.EstadoFlor = NivelFlor::Flor;
                 e.QuienFlor = Lado::Jugador;
                 if (s + 3 >= t) op.AvisoFinalPorPuntos();
-            } else {
-                computadora.FlorAchicoComputadora();
-            }
-        } else if (f <= 24) {
-            if (op.azar() < 0.3) computadora.FlorJuegoComputadora();
-            else computadora.FlorAchicoComputadora();
-        } else if (f <= 29) {
-            if (op.azar() < 0.8) computadora.FlorJuegoComputadora();
-            else computadora.FlorAchicoComputadora();
-        } else if (f <= 35) {
-            if (op.azar() < 0.7) computadora.FlorJuegoComputadora();
-            else computadora.ContraFlorComputadora();
-        } else {
-            computadora.ContraFlorComputadora();
+                break;
+            case RespuestaFlor::Juego: computadora.FlorJuegoComputadora(); break;
+            case RespuestaFlor::Contra: computadora.ContraFlorComputadora(); break;
+            default: computadora.FlorAchicoComputadora(); break;
         }
     }
     if (e.FinJuego) return;
@@ -97,7 +85,8 @@ void Cantos::declararFlor() {
     if (e.QuienMano == Lado::Computadora &&
         op.preguntar("Tengo " + std::to_string(e.FlorCompu) + " puntos. ¿Son buenas?"))
         FlorGanaComputadora();
-    else PedirFlorJugador();
+    else
+        PedirFlorJugador();
 }
 
 // Declining gives the points to the side that called last: after the player's own flor
@@ -112,38 +101,30 @@ void Cantos::Flores_BotonAchico_Click() {
 
 void Cantos::Flores_BotonJuego_Click() {
     flores.EtiquetaFlor.Caption("");
-    const int f = e.FlorCompu;
-    if (f <= 24) {
-        if (op.azar() < 0.1) ContraFlorAlRestoComputadora();
-        else NoQuieroFlorComputadora();
-    } else if (f <= 32) {
-        if (op.azar() < 0.5) {
-            e.EstadoFlor = NivelFlor::FlorJuego;
-            QuieroFlorComputadora();
-        } else {
-            NoQuieroFlorComputadora();
-        }
-    } else if (f <= 35) {
-        if (op.azar() < 0.5) {
-            e.EstadoFlor = NivelFlor::FlorJuego;
-            QuieroFlorComputadora();
-        } else {
-            ContraFlorAlRestoComputadora();
-        }
-    } else {
-        ContraFlorAlRestoComputadora();
-    }
+    responderDuelo(ResponderFlorJuego(vistaFlor(e.FlorCompu), *op.puertos.azar), NivelFlor::FlorJuego);
 }
 
 void Cantos::Flores_BotonContra_Click() {
     flores.EtiquetaFlor.Caption("");
-    const int f = e.FlorCompu;
-    if (f >= 36 || (f >= 30 && op.azar() < 0.35)) {
-        e.EstadoFlor = NivelFlor::FlorContra;
-        QuieroFlorComputadora();
-    } else {
-        NoQuieroFlorComputadora();
+    responderDuelo(ResponderContraFlor(vistaFlor(e.FlorCompu), *op.puertos.azar), NivelFlor::FlorContra);
+}
+
+void Cantos::responderDuelo(RespuestaFlor respuesta, NivelFlor nivel) {
+    switch (respuesta) {
+        case RespuestaFlor::Quiero:
+            e.EstadoFlor = nivel;
+            QuieroFlorComputadora();
+            break;
+        case RespuestaFlor::ContraResto: ContraFlorAlRestoComputadora(); break;
+        default: NoQuieroFlorComputadora(); break;
     }
+}
+
+VistaFlor Cantos::vistaFlor(int florCompu) const {
+    return {.florCompu = florCompu,
+            .clases = {clase(4), clase(5), clase(6)},
+            .puntosJugador = e.PuntosJugador,
+            .puntosJuego = e.PuntosJuego};
 }
 
 void Cantos::NoQuieroFlorComputadora() {
@@ -183,9 +164,12 @@ void Cantos::Flores_BotonNumeroTanto_Click(int indice) {
     if (!op.preguntar("¿Tenes " + std::to_string(indice) + " puntos?")) return;
     e.FlorCantadaJugador = indice;
     const int c = e.FlorCompu;
-    if (e.QuienMano == Lado::Computadora && indice == c) FlorGanaComputadora();
-    else if (indice >= c) FlorGanaJugador();
-    else FlorGanaComputadora();
+    if (e.QuienMano == Lado::Computadora && indice == c)
+        FlorGanaComputadora();
+    else if (indice >= c)
+        FlorGanaJugador();
+    else
+        FlorGanaComputadora();
     flores.Unload();
 }
 

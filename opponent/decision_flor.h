@@ -1,0 +1,35 @@
+// The computer's answers to the player's flor: to his "Flor" sung at the table, to his
+// "Con flor juego" and to his "Contra flor al juego" in the Flores dialog. Pure decisions
+// over its flor, its cards and the score; their thresholds are the tables in
+// decision_flor.cpp. Calls nothing of the game. Asked by calls/flor.cpp, which carries
+// the answer out.
+#pragma once
+
+#include <array>
+
+#include "platform/puertos.h"
+
+namespace naipalia {
+
+enum class RespuestaFlor {
+    Mazo,         // "Con suerte, cualquiera.": not worth the round
+    Achico,       // "Con flor me achico."
+    Juego,        // "Con flor juego!!"
+    Contra,       // "Contra flor al resto!!" in answer to his flor
+    Quiero,       // the duel accepted
+    NoQuiero,     // the duel declined
+    ContraResto,  // the duel raised to the rest of the game
+};
+
+struct VistaFlor {
+    int florCompu = 0;
+    std::array<int, 3> clases{};  // of the computer's three cards
+    int puntosJugador = 0;
+    int puntosJuego = 15;
+};
+
+RespuestaFlor ResponderFlor(const VistaFlor& v, Azar& azar);
+RespuestaFlor ResponderFlorJuego(const VistaFlor& v, Azar& azar);
+RespuestaFlor ResponderContraFlor(const VistaFlor& v, Azar& azar);
+
+}  // namespace naipalia
