@@ -3,9 +3,8 @@
 // else does, the deck, and the Tanto, Flores and truco dialogs, where the player answers
 // the computer's calls, raises them, and declares his tanto on the keypad.
 // Calls: opponent/decision_envido.h, decision_flor.h and decision_truco.h for the
-// computer's answers, then
-// opponent/computadora.h to carry them out and for its envido and flor; round/ronda.h,
-// players/jugadores.h, shell/operacion.h.
+// computer's answers, then opponent/computadora.h to carry them out and for its own
+// envido and flor; round/ronda.h, players/jugadores.h, shell/operacion.h.
 // Called by: the table's and dialogs' events, opponent/ (a raise of its call, the play
 // resumed after the envido first), shell/juego.h (building it).
 #pragma once
