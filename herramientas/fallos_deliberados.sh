@@ -257,6 +257,18 @@ fallo shell/naipalia.h \
 fallo players/registro.cpp \
   's/if (d.columna \&\& o\[d.opcion\]) n.marcarOpcion(d.opcion, true);/if (d.columna \&\& o[d.opcion] \&\& d.opcion != Opcion::Flor) n.marcarOpcion(d.opcion, true);/' \
   "a stored flor option is not applied at start-up"
+fallo opponent/decision_flor.cpp \
+  's/{.hasta = 29, .si = R::Juego, .no = R::Achico, .azar = 0.8},/{.hasta = 29, .si = R::Juego, .no = R::Achico, .azar = 0.7},/' \
+  "a flor of 25 to 29 plays for six points only below 0.7"
+fallo opponent/decision_flor.cpp \
+  's/int faltanAlMenos = 5;/int faltanAlMenos = 6;/' \
+  "a poor flor goes to the deck only when the player needs six"
+fallo opponent/decision_flor.cpp \
+  's/{.hasta = 32, .si = R::Quiero, .no = R::NoQuiero, .azar = 0.5},/{.hasta = 31, .si = R::Quiero, .no = R::NoQuiero, .azar = 0.5},/' \
+  "a flor of 32 answers the player's flor juego as one of 33"
+fallo opponent/decision_flor.cpp \
+  's/{.hasta = 29, .si = R::NoQuiero, .no = R::NoQuiero},/{.hasta = 30, .si = R::NoQuiero, .no = R::NoQuiero},/' \
+  "a flor of 30 never accepts the contra flor"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 
