@@ -46,31 +46,6 @@ TEST_F(Flor, ConUnaFlorPobreLaComputadoraSeAchica) {
     EXPECT_FALSE(j->computadora.MazoPendiente);
 }
 
-TEST_F(Flor, LasBandasDeLaFlorDeLaComputadora) {
-    const struct {
-        std::array<int, 3> cartas;
-        double r;
-        const char* etiqueta;
-    } casos[] = {
-        {{12, 8, 14}, 0.29, "Con flor juego!!"},     // 1, 2, 12 de oro: 23
-        {{12, 8, 14}, 0.3, ""},                      // achico: no dialog
-        {{4, 8, 14}, 0.79, "Con flor juego!!"},      // 3, 2, 12 de oro: 25
-        {{3, 28, 39}, 0.7, "Contra flor al resto!!"},  // 7, 6, 4 de oro: 37
-    };
-    for (const auto& c : casos) {
-        repartir(14, 16, 38);
-        e->CartasRepartidas = {9, 15, 19, c.cartas[0], c.cartas[1], c.cartas[2]};
-        std::string visto;
-        p.falsos.alMostrarModal = [&](Ventana& v) {
-            visto = j->flores.EtiquetaFlor.Caption();
-            v.Hide();
-        };
-        p.sorteos = {c.r};
-        j->cantos.BotonFlor_Click();
-        EXPECT_EQ(visto, c.etiqueta) << c.cartas[0] << " " << c.r;
-    }
-}
-
 TEST_F(Flor, LaFlorDeLaComputadoraTomaElLugarDelEnvido) {
     repartir(3, 28, 39);  // three oros
     j->cantos.BotonEnvido_Click();
