@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QPoint>
+#include <optional>
 
 #include "platform/ventana.h"
 
@@ -15,19 +17,27 @@ public:
     Dialogo(Ventana& ventana, Escena& escena);
     Ventana& ventana() const { return ventana_; }
     Lienzo& lienzo() const { return *lienzo_; }
-    // Over the table, at the table's scale, before each showing.
+    // At the table's scale, or smaller when no place hides none of the cards at it; before
+    // each showing.
     void preparar(QWidget* padre, double pixelesPorTwip);
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
     void reject() override {}  // Escape: the model has no cancel button
+    void hideEvent(QHideEvent* evento) override;
 
 private:
     void aplicarForma();
+    void ajustar();
     void ubicar();
+    bool todasLasManos() const;
     Ventana& ventana_;
     Escena& escena_;
     Lienzo* lienzo_;
+    double escala_ = 0;  // the table's
+    bool ajustando_ = false;
+    QPoint ubicada_;                // where it was put, frame included
+    std::optional<QPoint> puesta_;  // where the player moved it
 };
 
 }  // namespace naipalia::vista

@@ -51,6 +51,9 @@ public:
     void enfocarSeguro();
     // The card button's card shows the focus too.
     void focoCambiado();
+    // What a dialog must never hide, on the screen: the player's unplayed cards and the
+    // places of the hand in dispute (of every hand when the round is over).
+    std::vector<QRect> cartasEnJuego(bool todasLasManos) const;
     // The place where a dragged card would be accepted, while a card is dragged.
     const ZonaQt* zona() const { return zona_; }
 
@@ -65,10 +68,10 @@ private:
         Control* control = nullptr;
         QWidget* widget = nullptr;  // none for timers, sounds and menus, and until first shown
         QTimer* reloj = nullptr;
-        Propiedades vista;          // what the widget shows
+        Propiedades vista;  // what the widget shows
         bool pendiente = false;
         bool enTic = false;
-        bool conWidget = false;     // the kind has a widget
+        bool conWidget = false;  // the kind has a widget
         // Pictures: where the model last put it, and when it was put there.
         double left = 0, top = 0;
         bool visible = false;
@@ -92,6 +95,8 @@ private:
     Lugar lugar(const Elemento& elemento) const;
     int manoActual() const;
     Elemento* cartaEn(double left, double top);
+    const Elemento* cartaEn(double left, double top) const;
+    QRect enPantalla(const QRect& r) const { return QRect(mapToGlobal(r.topLeft()), r.size()); }
     void seguirArrastre();
     void terminarArrastre();
     void marcarGanadora(int mano, const std::string& ganador);
@@ -114,9 +119,9 @@ private:
 
     // Wrapping for narrow dialogs.
     double anchoMax_ = 0;
-    double recorte_ = 0;       // twips taken off the width
-    double crecido_ = 0;       // twips added to the height by wrapped texts
-    double bajoDesde_ = 0;     // controls from this top down move by crecido_
+    double recorte_ = 0;    // twips taken off the width
+    double crecido_ = 0;    // twips added to the height by wrapped texts
+    double bajoDesde_ = 0;  // controls from this top down move by crecido_
     std::unordered_map<const Control*, Lugar> lugares_;
 
     // A card dragged with the right button.

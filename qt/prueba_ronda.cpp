@@ -143,6 +143,14 @@ protected:
         }
     }
 
+    // No dialog hides the player's unplayed cards nor the hand in dispute.
+    void revisarQueNoTapa(QWidget* modal) {
+        const QRect caja = modal->frameGeometry();
+        for (const QRect& carta : lienzo().cartasEnJuego(modal->objectName() == "FinRonda"))
+            EXPECT_FALSE(caja.intersects(carta)) << modal->objectName().toStdString() << " hides a card";
+        EXPECT_TRUE(ventana().screen()->availableGeometry().contains(caja)) << modal->objectName().toStdString();
+    }
+
     void revisarFinRonda(QWidget* dialogo) {
         finRonda_ = true;
         if (qEnvironmentVariableIsSet("DEPURAR"))
@@ -186,6 +194,7 @@ TEST_F(RondaQt, UnaRondaJugadaConElTecladoYArrastrando) {
     QObject::connect(&asistente, &QTimer::timeout, [&] {
         for (int h = 1; h <= 3; ++h) revisarMano(h);
         QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible()) revisarQueNoTapa(modal);
         if (modal && modal->objectName() == "FinRonda" && modal->isVisible() && !finRonda_) revisarFinRonda(modal);
         vista::prueba::ResponderLlamada(modal);
     });
