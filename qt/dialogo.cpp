@@ -2,6 +2,10 @@
 
 #include <QCloseEvent>
 #include <QHideEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QScreen>
 #include <algorithm>
 
@@ -69,8 +73,10 @@ void Dialogo::aplicarForma() {
     lienzo_->setGeometry(QRect(QPoint(0, 0), tamano));
     if (tamano == size()) return;
     setFixedSize(tamano);
+    if (!isVisible() || ajustando_) return;
     // A keypad that opens below the answers may reach the cards: placed again.
-    if (isVisible() && !ajustando_) ajustar();
+    ajustar();
+    enfocarInicial();
 }
 
 // Where it hides none of the cards in play, or where the player last put it.
@@ -90,6 +96,54 @@ void Dialogo::ubicar() {
     if (!libre.isEmpty()) caja = dentroDe(caja, libre);
     ubicada_ = caja.topLeft();
     move(ubicada_);
+}
+
+void Dialogo::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    enfocarInicial();
+}
+
+// A keypad asking a declaration has the keyboard; a box to type in keeps Qt's choice;
+// otherwise the keyboard rests on nothing, so no key answers before the player chooses.
+void Dialogo::enfocarInicial() {
+    tecleado_.clear();
+    if (findChild<QLineEdit*>() || findChild<QListWidget*>()) return;
+    if (QPushButton* tecla = teclaDe(QString())) {
+        tecla->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    lienzo_->setFocus(Qt::OtherFocusReason);
+}
+
+// The keypad's button showing that number; the first one for none; null without a keypad.
+QPushButton* Dialogo::teclaDe(const QString& numero) const {
+    for (const Control* c : ventana_.controles()) {
+        if (c->nombre() != "BotonNumeroTanto" || !c->Visible() || !c->Enabled()) continue;
+        if (!numero.isEmpty() && QString::fromStdString(c->Caption()) != numero) continue;
+        return qobject_cast<QPushButton*>(lienzo_->widgetDe(*c));
+    }
+    return nullptr;
+}
+
+// Digits typed choose the keypad's number, Backspace takes the last back; Enter on the
+// chosen button confirms it as a press would.
+void Dialogo::keyPressEvent(QKeyEvent* evento) {
+    const int tecla = evento->key();
+    const bool digito = tecla >= Qt::Key_0 && tecla <= Qt::Key_9;
+    if ((digito || tecla == Qt::Key_Backspace) && teclaDe(QString())) {
+        QString numero = tecleado_;
+        if (digito)
+            numero += QChar('0' + (tecla - Qt::Key_0));
+        else
+            numero.chop(1);
+        QPushButton* boton = numero.isEmpty() ? nullptr : teclaDe(numero);
+        // A digit that continues no number starts a new one.
+        if (!boton && digito) boton = teclaDe(numero = numero.right(1));
+        if (boton || numero.isEmpty()) tecleado_ = numero;
+        if (boton) boton->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    QDialog::keyPressEvent(evento);
 }
 
 // A dialog the player moved stays where he put it for the rest of the session.

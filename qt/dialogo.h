@@ -3,9 +3,12 @@
 
 #include <QDialog>
 #include <QPoint>
+#include <QString>
 #include <optional>
 
 #include "platform/ventana.h"
+
+class QPushButton;
 
 namespace naipalia::vista {
 
@@ -25,12 +28,16 @@ protected:
     void closeEvent(QCloseEvent* evento) override;
     void reject() override {}  // Escape: the model has no cancel button
     void hideEvent(QHideEvent* evento) override;
+    void showEvent(QShowEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
 
 private:
     void aplicarForma();
     void ajustar();
     void ubicar();
     bool todasLasManos() const;
+    void enfocarInicial();
+    QPushButton* teclaDe(const QString& numero) const;
     Ventana& ventana_;
     Escena& escena_;
     Lienzo* lienzo_;
@@ -38,6 +45,7 @@ private:
     bool ajustando_ = false;
     QPoint ubicada_;                // where it was put, frame included
     std::optional<QPoint> puesta_;  // where the player moved it
+    QString tecleado_;              // the number typed on the keypad so far
 };
 
 }  // namespace naipalia::vista

@@ -50,7 +50,7 @@ void Escena::mostrarModal(Ventana& ventana) {
 }
 
 void Escena::reenfocar() {
-    if (abiertos_.empty() && principal_ && !terminado_) principal_->lienzo().enfocarSeguro();
+    if (abiertos_.empty() && principal_ && !terminado_) principal_->lienzo().aparcar();
 }
 
 QRect Escena::lugarDeLasManos() const {

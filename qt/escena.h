@@ -53,7 +53,8 @@ public:
     // (all the table's at the end of a round): beside, above or below them, inside the
     // screen's free area, nearest the middle of the table; none when no such place exists.
     std::optional<QPoint> lugarLibre(QSize conMarco, bool todasLasManos) const;
-    // After a dialog or message box: the keyboard back on a card, never on a call.
+    // After a dialog or message box: the keyboard on nothing that acts, so a key meant
+    // for the box plays nothing.
     void reenfocar();
     // The widgets go before the models they draw.
     void destruirVentanas();

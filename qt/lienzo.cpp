@@ -1,6 +1,9 @@
 #include "qt/lienzo.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
+#include <QApplication>
+#include <QPushButton>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -16,6 +19,7 @@
 #include "qt/escena.h"
 #include "qt/imagenes_qt.h"
 #include "qt/menus_qt.h"
+#include "qt/rotulos.h"
 
 namespace naipalia::vista {
 
@@ -225,6 +229,11 @@ void Lienzo::sincronizar() {
               [this](std::size_t a, std::size_t b) { return elementos_[a].puesta < elementos_[b].puesta; });
     for (std::size_t i : subir_) alFrente(i);
     subir_.clear();
+    if (rotular_) {
+        rotular_ = false;
+        for (const Elemento& e : elementos_)
+            if (auto* boton = qobject_cast<QPushButton*>(e.widget)) boton->setText(Rotulo(*e.control));
+    }
     if (reenfocar_) enfocarSeguro();
     focoCambiado();
 }
@@ -313,6 +322,7 @@ void Lienzo::aplicar(Elemento& elemento, bool todo) {
         if (control.tipo() == TipoControl::Texto && control.nombre() == "TextoMano" && visto.Text.empty() &&
             !p.Text.empty() && !todo)
             marcarGanadora(control.indice(), p.Text);
+        if (control.tipo() == TipoControl::Boton && p.Caption != visto.Caption && !todo) rotular_ = true;
         AplicarPropio(control, *w, p, visto, todo);
         // A card put down or shown lies over the cards put down before it.
         if (control.tipo() == TipoControl::Imagen && p.Visible && (movida || !visto.Visible) &&
@@ -364,8 +374,42 @@ void Lienzo::tic(std::size_t indice) {
     elemento.enTic = false;
 }
 
+void Lienzo::aparcar() {
+    aparcado_ = true;
+    reenfocar_ = false;
+    setFocus(Qt::OtherFocusReason);
+}
+
+void Lienzo::keyPressEvent(QKeyEvent* evento) {
+    switch (evento->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            aparcado_ = false;
+            enfocarSeguro();
+            return;
+        default: QWidget::keyPressEvent(evento);
+    }
+}
+
+// Tab from nothing goes to the first card the player may play.
+bool Lienzo::focusNextPrevChild(bool siguiente) {
+    if (aparcado_) {
+        aparcado_ = false;
+        enfocarSeguro();
+        if (window()->focusWidget() != this) return true;
+    }
+    return QWidget::focusNextPrevChild(siguiente);
+}
+
 void Lienzo::enfocarSeguro() {
     reenfocar_ = false;
+    if (aparcado_) {
+        // Only the player takes the keyboard back from nothing.
+        if (qobject_cast<QPushButton*>(window()->focusWidget())) setFocus(Qt::OtherFocusReason);
+        return;
+    }
     for (const Elemento& e : elementos_) {
         if (e.widget && EsBotonCarta(*e.control) && e.control->Enabled() && e.control->Visible()) {
             e.widget->setFocus(Qt::OtherFocusReason);
@@ -487,47 +531,89 @@ void Lienzo::marcarGanadora(int mano, const std::string& ganador) {
 
 void Lienzo::raton(Control& control, QMouseEvent& evento) {
     auto it = indices_.find(&control);
-    if (it == indices_.end()) return;
+    if (it == indices_.end() || !elementos_[it->second].widget) return;
     const std::size_t indice = it->second;
-    QWidget* w = elementos_[indice].widget;
-    if (!w) return;
-    const QPointF punto = w->mapTo(this, evento.position());
-    // Measured from the model's corner, so rounding to pixels never drifts a drag.
-    const double x = (punto.x() - origen_.x()) / k_ - control.Left();
-    const double y = (punto.y() - origen_.y()) / k_ - control.Top();
+    const auto i = static_cast<std::ptrdiff_t>(indice);
+    aparcado_ = false;
     const int shift = codigoShift(evento.modifiers());
     const int boton = codigoBoton(evento.button());
+    const QPointF en = evento.position();
+    // A card pressed with the left button waits: a click plays it, and once it moves
+    // away it is dragged as with the right button.
+    const bool carta = control.tipo() == TipoControl::Imagen && ajustable_;
     switch (evento.type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
-            // A card dragged with the right button goes over everything.
-            if (boton == BotonDerecho) {
-                w->raise();
-                if (control.tipo() == TipoControl::Imagen && ajustable_) {
-                    arrastrada_ = static_cast<std::ptrdiff_t>(indice);
-                    desde_ = control.propiedades();
-                }
+            if (carta && boton == BotonIzquierdo) {
+                apretada_ = i;
+                apretadaEn_ = en;
+                arrastreIzquierdo_ = false;
+                return;
             }
-            if (control.MouseDown) escena_.despachar([&] { control.MouseDown(boton, shift, x, y); });
+            pulsar(control, indice, boton, shift, en);
             if (evento.type() == QEvent::MouseButtonDblClick && control.DblClick) escena_.despachar(control.DblClick);
             break;
         case QEvent::MouseMove:
-            if (control.MouseMove)
-                escena_.despachar([&] { control.MouseMove(codigoBoton(evento.buttons()), shift, x, y); });
-            if (arrastrada_ == static_cast<std::ptrdiff_t>(indice)) seguirArrastre();
+            if (apretada_ == i && (evento.buttons() & Qt::LeftButton)) {
+                if (!arrastreIzquierdo_) {
+                    if ((en - apretadaEn_).manhattanLength() < QApplication::startDragDistance()) return;
+                    arrastreIzquierdo_ = true;
+                    pulsar(control, indice, BotonDerecho, shift, apretadaEn_);
+                }
+                mover(control, indice, BotonDerecho, shift, en);
+                return;
+            }
+            mover(control, indice, codigoBoton(evento.buttons()), shift, en);
             break;
-        case QEvent::MouseButtonRelease: {
-            const bool encima = w->rect().contains(evento.position().toPoint());
-            if (boton == BotonDerecho && arrastrada_ == static_cast<std::ptrdiff_t>(indice)) terminarArrastre();
-            // Back among the pictures before the release: the game may answer with a card
-            // that must lie over this one.
-            if (boton == BotonDerecho) alFrente(indice);
-            if (control.MouseUp) escena_.despachar([&] { control.MouseUp(boton, shift, x, y); });
-            if (boton == BotonIzquierdo && encima && control.Click) escena_.despachar(control.Click);
+        case QEvent::MouseButtonRelease:
+            if (apretada_ == i && boton == BotonIzquierdo) {
+                apretada_ = -1;
+                if (arrastreIzquierdo_) {
+                    soltar(control, indice, BotonDerecho, shift, en);
+                    return;
+                }
+                pulsar(control, indice, BotonIzquierdo, shift, apretadaEn_);
+            }
+            soltar(control, indice, boton, shift, en);
             break;
-        }
         default: break;
     }
+}
+
+QPointF Lienzo::enTwips(const Control& control, std::size_t indice, QPointF enWidget) const {
+    const QPointF punto = elementos_[indice].widget->mapTo(this, enWidget);
+    // Measured from the model's corner, so rounding to pixels never drifts a drag.
+    return QPointF((punto.x() - origen_.x()) / k_ - control.Left(), (punto.y() - origen_.y()) / k_ - control.Top());
+}
+
+void Lienzo::pulsar(Control& control, std::size_t indice, int boton, int shift, QPointF en) {
+    // A card dragged with the right button goes over everything.
+    if (boton == BotonDerecho) {
+        elementos_[indice].widget->raise();
+        if (control.tipo() == TipoControl::Imagen && ajustable_) {
+            arrastrada_ = static_cast<std::ptrdiff_t>(indice);
+            desde_ = control.propiedades();
+        }
+    }
+    const QPointF t = enTwips(control, indice, en);
+    if (control.MouseDown) escena_.despachar([&] { control.MouseDown(boton, shift, t.x(), t.y()); });
+}
+
+void Lienzo::mover(Control& control, std::size_t indice, int botones, int shift, QPointF en) {
+    const QPointF t = enTwips(control, indice, en);
+    if (control.MouseMove) escena_.despachar([&] { control.MouseMove(botones, shift, t.x(), t.y()); });
+    if (arrastrada_ == static_cast<std::ptrdiff_t>(indice)) seguirArrastre();
+}
+
+void Lienzo::soltar(Control& control, std::size_t indice, int boton, int shift, QPointF en) {
+    const bool encima = elementos_[indice].widget->rect().contains(en.toPoint());
+    const QPointF t = enTwips(control, indice, en);
+    if (boton == BotonDerecho && arrastrada_ == static_cast<std::ptrdiff_t>(indice)) terminarArrastre();
+    // Back among the pictures before the release: the game may answer with a card
+    // that must lie over this one.
+    if (boton == BotonDerecho) alFrente(indice);
+    if (control.MouseUp) escena_.despachar([&] { control.MouseUp(boton, shift, t.x(), t.y()); });
+    if (boton == BotonIzquierdo && encima && control.Click) escena_.despachar(control.Click);
 }
 
 }  // namespace naipalia::vista

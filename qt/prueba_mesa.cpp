@@ -231,7 +231,11 @@ TEST_F(MesaQt, ElTecladoQuedaEnUnaCartaYEspacioOEnterLaJuegan) {
     });
     programa.juego().operacion.mostrarModal(largo);
     QCoreApplication::processEvents();
-    EXPECT_TRUE(enfocadaUnaCarta()) << "after a dialog: " << QApplication::focusWidget()->objectName().toStdString();
+    // The keyboard rests on nothing until the player tabs to a card.
+    EXPECT_EQ(QApplication::focusWidget(), &lienzo())
+        << "after a dialog: " << QApplication::focusWidget()->objectName().toStdString();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), boton1) << "Tab did not bring the keyboard to the first card";
 
     // Each key presses the focused card's button; what the game then does (the computer
     // may even go to the deck) is the game's.
@@ -247,7 +251,13 @@ TEST_F(MesaQt, ElTecladoQuedaEnUnaCartaYEspacioOEnterLaJuegan) {
     };
     EXPECT_TRUE(pulsa(Qt::Key_Space)) << "Space did not play the focused card";
     // The computer has answered and the next hand is open: the keyboard is on a card again.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return enfocadaUnaCarta(); }, 3000))
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            if (lienzo().aparcado() && !QApplication::activeModalWidget() && mesa().BotonCarta(2).Enabled())
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+            return enfocadaUnaCarta();
+        },
+        3000))
         << "focus after a card on " << QApplication::focusWidget()->objectName().toStdString();
     EXPECT_TRUE(pulsa(Qt::Key_Return)) << "Enter did not play the focused card";
     EXPECT_TRUE(QTest::qWaitFor([&] { return !QApplication::activeModalWidget(); }, 2000));
@@ -286,8 +296,8 @@ TEST_F(MesaQt, UnDialogoAnchoEnvuelveSuMensajeYNoPasaDeLaMesa) {
 
 TEST_F(MesaQt, LasCajasSiNoRespondenALaSYALaN) {
     naipalia::vista::MensajesQt cajas(programa.escena());
-    for (const auto& [tecla, esperada] : {std::pair{Qt::Key_S, naipalia::Respuesta::Si},
-                                          std::pair{Qt::Key_N, naipalia::Respuesta::No}}) {
+    for (const auto& [tecla, esperada] :
+         {std::pair{Qt::Key_S, naipalia::Respuesta::Si}, std::pair{Qt::Key_N, naipalia::Respuesta::No}}) {
         QStringList textos;
         QTimer::singleShot(0, [&, tecla = tecla] {
             auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -299,9 +309,9 @@ TEST_F(MesaQt, LasCajasSiNoRespondenALaSYALaN) {
         QTimer::singleShot(3000, [] {
             if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) caja->done(0);
         });
-        const auto respuesta = cajas.mostrar("¿Querés?", naipalia::Icono::Pregunta, naipalia::Botones::SiNo,
-                                             esperada == naipalia::Respuesta::Si ? naipalia::Respuesta::No
-                                                                                 : naipalia::Respuesta::Si);
+        const auto respuesta =
+            cajas.mostrar("¿Querés?", naipalia::Icono::Pregunta, naipalia::Botones::SiNo,
+                          esperada == naipalia::Respuesta::Si ? naipalia::Respuesta::No : naipalia::Respuesta::Si);
         EXPECT_EQ(respuesta, esperada) << "key " << tecla;
         EXPECT_EQ(textos, (QStringList{"&Sí", "&No"}));
     }
@@ -403,12 +413,11 @@ TEST_F(MesaQt, ElAcercaDeSeDeslizaSobreLaMesaYVuelve) {
 // The help opens in a window of the program's own, showing the help file.
 TEST_F(MesaQt, LaAyudaSeAbreEnSuPropiaVentana) {
     programa.escena().despachar([&] { mesa().MenuAyuda.Click(); });
-    auto* ayuda = qobject_cast<QDialog*>(
-        [] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (w->objectName() == "Ayuda") return w;
-            return static_cast<QWidget*>(nullptr);
-        }());
+    auto* ayuda = qobject_cast<QDialog*>([] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == "Ayuda") return w;
+        return static_cast<QWidget*>(nullptr);
+    }());
     ASSERT_NE(ayuda, nullptr);
     EXPECT_TRUE(ayuda->isVisible());
     auto* texto = ayuda->findChild<QTextBrowser*>("TextoAyuda");
