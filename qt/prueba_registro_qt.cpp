@@ -42,9 +42,7 @@ public:
         return base.abrir(archivo_, clave, error);
     }
     void cerrar() override { base.cerrar(); }
-    bool leerJugadores(std::vector<std::string>& n, naipalia::FalloBase& f) override {
-        return base.leerJugadores(n, f);
-    }
+    bool leerJugadores(std::vector<std::string>& n, naipalia::FalloBase& f) override { return base.leerJugadores(n, f); }
     bool agregarJugador(const std::string& n, naipalia::FalloBase& f) override { return base.agregarJugador(n, f); }
     bool eliminarJugador(const std::string& n, naipalia::FalloBase& f) override { return base.eliminarJugador(n, f); }
     bool agregarTanto(const naipalia::FilaTanto& t, naipalia::FalloBase& f) override { return base.agregarTanto(t, f); }
@@ -52,9 +50,7 @@ public:
                       naipalia::FalloBase& f) override {
         return base.contarTantos(j, t, c, f);
     }
-    bool leerOpciones(naipalia::OpcionesGuardadas& o, naipalia::FalloBase& f) override {
-        return base.leerOpciones(o, f);
-    }
+    bool leerOpciones(naipalia::OpcionesGuardadas& o, naipalia::FalloBase& f) override { return base.leerOpciones(o, f); }
     bool guardarOpcion(const std::string& c, bool v, naipalia::FalloBase& f) override {
         return base.guardarOpcion(c, v, f);
     }
@@ -106,9 +102,8 @@ TEST(RegistroQt, UnNombreEscritoSeRegistraSeEligeYEnterJuega) {
     EXPECT_EQ(e.NombreJugador, naipalia::NombreRelleno("Zoe O'Neil"));
     EXPECT_FALSE(e.SinRecuerdos);
     ASSERT_FALSE(mensajes.textos.empty());
-    EXPECT_EQ(
-        mensajes.textos.front(),
-        "Tu nombre de jugador ha sido \"recordado\" con éxito. Se recomienda que tu nombre solo sea usado por ti.");
+    EXPECT_EQ(mensajes.textos.front(),
+              "Tu nombre de jugador ha sido \"recordado\" con éxito. Se recomienda que tu nombre solo sea usado por ti.");
     std::vector<std::string> nombres;
     naipalia::FalloBase f;
     ASSERT_TRUE(base.base.leerJugadores(nombres, f));

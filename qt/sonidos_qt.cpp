@@ -12,7 +12,8 @@ SonidosQt::SonidosQt(const QString& carpeta) : modulo_(QDir(carpeta).filePath(No
 Sonidos* SonidosQt::reproductores() {
     if (!intentado_) {
         intentado_ = true;
-        if (auto crear = reinterpret_cast<CrearSonidos>(modulo_.resolve(FabricaSonidos))) reproductores_.reset(crear());
+        if (auto crear = reinterpret_cast<CrearSonidos>(modulo_.resolve(FabricaSonidos)))
+            reproductores_.reset(crear());
     }
     return reproductores_.get();
 }
