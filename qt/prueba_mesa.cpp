@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <QPointer>
@@ -131,6 +133,8 @@ protected:
         ASSERT_TRUE(mesa().MenuFin.Enabled()) << "F5 did not start a game";
     }
 
+    void arrastrarYSoltarFuera(Qt::MouseButton boton);
+
     MensajesGrabados mensajes;
     MensajesConEspera espera;
     bool enfocadaUnaCarta() {
@@ -172,8 +176,36 @@ TEST_F(MesaQt, F5RepartePoniendoLasTresCartasDelJugadorYTresDorsos) {
     EXPECT_TRUE(ventana().grab().save(QDir(carpetaArtefactos).filePath("mesa.png")));
 }
 
+// With either button: a card pressed and dragged away is a drag, never a click.
 TEST_F(MesaQt, UnaCartaArrastradaFueraDeSuLugarVuelveALaMano) {
     repartirSiendoMano();
+    for (const Qt::MouseButton boton : {Qt::RightButton, Qt::LeftButton}) arrastrarYSoltarFuera(boton);
+}
+
+TEST_F(MesaQt, CadaLetraDeAtajoEsUnicaEnSuVentanaYEnCadaMenu) {
+    repartirSiendoMano();
+    auto letras = [](const QStringList& textos) {
+        QStringList vistas;
+        for (const QString& t : textos)
+            if (const qsizetype i = t.indexOf('&'); i >= 0) vistas << t.mid(i + 1, 1).toLower();
+        return vistas;
+    };
+    auto sinRepetir = [](QStringList l) { return QSet<QString>(l.begin(), l.end()).size() == l.size(); };
+    QStringList ventanaEntera;
+    for (QAction* a : ventana().menuBar()->actions()) {
+        ventanaEntera << a->text();
+        if (QMenu* menu = a->menu()) {
+            QStringList entradas;
+            for (QAction* e : menu->actions()) entradas << e->text();
+            EXPECT_TRUE(sinRepetir(letras(entradas))) << entradas.join(" ").toStdString();
+        }
+    }
+    for (QPushButton* b : lienzo().findChildren<QPushButton*>()) ventanaEntera << b->text();
+    EXPECT_TRUE(sinRepetir(letras(ventanaEntera))) << ventanaEntera.join(" ").toStdString();
+    EXPECT_FALSE(widget(mesa().BotonMazo)->property("text").toString().contains('&')) << "one key gives the round away";
+}
+
+void MesaQt::arrastrarYSoltarFuera(Qt::MouseButton boton) {
     QWidget* carta = widget(mesa().Carta(programa.juego().estado.carta(2)));
     const QRect casa = lugar(naipalia::LeftMano[2], naipalia::TopMano);
     QWindow* ventanaQt = ventana().windowHandle();
@@ -183,7 +215,7 @@ TEST_F(MesaQt, UnaCartaArrastradaFueraDeSuLugarVuelveALaMano) {
     const QPointF destino = agarre - QPointF(1000, 1000) * lienzo().escala();
     // The card takes hold where the first move finds the pointer, then follows it.
     const QPointF tomada = agarre - QPointF(5, 5);
-    QTest::mousePress(ventanaQt, Qt::RightButton, {}, enVentana(agarre));
+    QTest::mousePress(ventanaQt, boton, {}, enVentana(agarre));
     QTest::mouseMove(ventanaQt, enVentana(tomada));
     QTest::mouseMove(ventanaQt, enVentana(destino));
     const QPointF centro = destino + (agarre - tomada);
@@ -191,7 +223,7 @@ TEST_F(MesaQt, UnaCartaArrastradaFueraDeSuLugarVuelveALaMano) {
     EXPECT_NEAR(carta->geometry().center().y(), centro.y(), 2);
     EXPECT_EQ(lienzo().childAt(destino.toPoint()), carta) << "the dragged card is not on top";
 
-    QTest::mouseRelease(ventanaQt, Qt::RightButton, {}, enVentana(destino));
+    QTest::mouseRelease(ventanaQt, boton, {}, enVentana(destino));
     EXPECT_TRUE(QTest::qWaitFor([&] { return carta->geometry() == casa; }, 5000))
         << "the card stopped at " << carta->geometry().x() << "," << carta->geometry().y();
     EXPECT_EQ(programa.juego().ronda.ManoActual, 1);
@@ -297,7 +329,8 @@ TEST_F(MesaQt, UnDialogoAnchoEnvuelveSuMensajeYNoPasaDeLaMesa) {
 TEST_F(MesaQt, LasCajasSiNoRespondenALaSYALaN) {
     naipalia::vista::MensajesQt cajas(programa.escena());
     for (const auto& [tecla, esperada] :
-         {std::pair{Qt::Key_S, naipalia::Respuesta::Si}, std::pair{Qt::Key_N, naipalia::Respuesta::No}}) {
+         {std::pair{Qt::Key_S, naipalia::Respuesta::Si}, std::pair{Qt::Key_N, naipalia::Respuesta::No},
+          std::pair{Qt::Key_Return, naipalia::Respuesta::No}}) {
         QStringList textos;
         QTimer::singleShot(0, [&, tecla = tecla] {
             auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
