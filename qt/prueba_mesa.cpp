@@ -258,11 +258,18 @@ TEST_F(MesaQt, ElTecladoQuedaEnUnaCartaYEspacioOEnterLaJuegan) {
     EXPECT_FALSE(marcada(1));
     // The player tabs to truco; a dialog then closes: the keyboard is back on a card.
     widget(mesa().BotonTruco)->setFocus();
+    bool enterCerro = false;
     QTimer::singleShot(0, [&] {
-        if (auto* b = QApplication::activeModalWidget()->findChild<QPushButton*>("Boton")) b->click();
+        QWidget* modal = QApplication::activeModalWidget();
+        // Enter alone presses no button of a dialog.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::qWait(150);
+        enterCerro = !modal->isVisible();
+        if (auto* b = modal->findChild<QPushButton*>("Boton"); b && modal->isVisible()) b->click();
     });
     programa.juego().operacion.mostrarModal(largo);
     QCoreApplication::processEvents();
+    EXPECT_FALSE(enterCerro) << "Enter pressed a dialog's button";
     // The keyboard rests on nothing until the player tabs to a card.
     EXPECT_EQ(QApplication::focusWidget(), &lienzo())
         << "after a dialog: " << QApplication::focusWidget()->objectName().toStdString();
