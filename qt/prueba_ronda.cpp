@@ -305,6 +305,8 @@ TEST_F(RondaQt, ElTantoSeDeclaraTecleando) {
     QObject::connect(&asistente, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || modal->objectName() != "Tanto" || !modal->isVisible() || !enfocada.isEmpty()) return;
+        // Once the dialog has the keyboard, as the player sees it.
+        if (!modal->isActiveWindow() || !modal->isAncestorOf(QApplication::focusWidget())) return;
         revisarQueNoTapa(modal);
         enfocada = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString("-");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_2);
