@@ -13,6 +13,7 @@
 #include "qt/escala.h"
 #include "qt/escena.h"
 #include "qt/imagenes_qt.h"
+#include "qt/rotulos.h"
 
 namespace naipalia::vista {
 
@@ -25,9 +26,9 @@ QString texto(const std::string& s) { return QString::fromStdString(s); }
 Qt::Alignment alineacion(Alineacion a, bool variasLineas) {
     const Qt::Alignment vertical = variasLineas ? Qt::AlignTop : Qt::AlignVCenter;
     switch (a) {
-    case Alineacion::Centro: return Qt::AlignHCenter | vertical;
-    case Alineacion::Derecha: return Qt::AlignRight | vertical;
-    case Alineacion::Izquierda: break;
+        case Alineacion::Centro: return Qt::AlignHCenter | vertical;
+        case Alineacion::Derecha: return Qt::AlignRight | vertical;
+        case Alineacion::Izquierda: break;
     }
     return Qt::AlignLeft | vertical;
 }
@@ -94,7 +95,8 @@ QWidget* crearTexto(Control& control, Lienzo& lienzo) {
 // Enter in the list is the control's key press.
 class ListaQt : public QListWidget {
 public:
-    ListaQt(Control& control, Escena& escena, QWidget* padre) : QListWidget(padre), control_(control), escena_(escena) {}
+    ListaQt(Control& control, Escena& escena, QWidget* padre)
+        : QListWidget(padre), control_(control), escena_(escena) {}
 
 protected:
     void keyPressEvent(QKeyEvent* evento) override {
@@ -199,6 +201,10 @@ void BotonQt::paintEvent(QPaintEvent* evento) {
 
 void BotonQt::focusInEvent(QFocusEvent* evento) {
     QPushButton::focusInEvent(evento);
+    // The player moved the keyboard himself.
+    if (evento->reason() == Qt::MouseFocusReason || evento->reason() == Qt::TabFocusReason ||
+        evento->reason() == Qt::BacktabFocusReason || evento->reason() == Qt::ShortcutFocusReason)
+        lienzo_.desaparcar();
     lienzo_.focoCambiado();
 }
 
@@ -356,73 +362,72 @@ QString NombreQt(const Control& control) {
 QWidget* CrearWidget(Control& control, Lienzo& lienzo, Sobre sobre) {
     Escena& escena = lienzo.escena();
     switch (control.tipo()) {
-    case TipoControl::Boton: {
-        auto* boton = new BotonQt(lienzo);
-        QObject::connect(boton, &QPushButton::clicked, boton, [&control, &escena] {
-            if (control.Click) escena.despachar(control.Click);
-        });
-        return boton;
-    }
-    case TipoControl::Etiqueta: return crearEtiqueta(control, lienzo, sobre);
-    case TipoControl::Texto: return crearTexto(control, lienzo);
-    case TipoControl::Imagen: return new ImagenQt(lienzo, control, escena.imagenes);
-    case TipoControl::Animacion: return new AnimacionQt(lienzo, control, escena.animaciones);
-    case TipoControl::Marco:
-        if (EsTapete(control)) return new TapeteQt(&lienzo);
-        return new MarcoQt(&lienzo);
-    case TipoControl::Lista: return crearLista(control, lienzo);
-    case TipoControl::Formulario:
-    case TipoControl::Menu:
-    case TipoControl::Temporizador:
-    case TipoControl::Sonido: break;
+        case TipoControl::Boton: {
+            auto* boton = new BotonQt(lienzo);
+            QObject::connect(boton, &QPushButton::clicked, boton, [&control, &escena] {
+                if (control.Click) escena.despachar(control.Click);
+            });
+            return boton;
+        }
+        case TipoControl::Etiqueta: return crearEtiqueta(control, lienzo, sobre);
+        case TipoControl::Texto: return crearTexto(control, lienzo);
+        case TipoControl::Imagen: return new ImagenQt(lienzo, control, escena.imagenes);
+        case TipoControl::Animacion: return new AnimacionQt(lienzo, control, escena.animaciones);
+        case TipoControl::Marco:
+            if (EsTapete(control)) return new TapeteQt(&lienzo);
+            return new MarcoQt(&lienzo);
+        case TipoControl::Lista: return crearLista(control, lienzo);
+        case TipoControl::Formulario:
+        case TipoControl::Menu:
+        case TipoControl::Temporizador:
+        case TipoControl::Sonido: break;
     }
     return nullptr;
 }
 
-void AplicarPropio(const Control& control, QWidget& widget, const Propiedades& p, const Propiedades& visto,
-                   bool todo) {
+void AplicarPropio(const Control& control, QWidget& widget, const Propiedades& p, const Propiedades& visto, bool todo) {
     const bool caption = todo || p.Caption != visto.Caption;
     const bool alinear = todo || p.Alinear != visto.Alinear;
     switch (control.tipo()) {
-    case TipoControl::Boton:
-        if (caption) static_cast<QPushButton&>(widget).setText(texto(p.Caption));
-        break;
-    case TipoControl::Etiqueta: {
-        auto& etiqueta = static_cast<QLabel&>(widget);
-        if (caption) etiqueta.setText(texto(p.Caption));
-        if (alinear) etiqueta.setAlignment(alineacion(p.Alinear, etiqueta.wordWrap()));
-        break;
-    }
-    case TipoControl::Texto: {
-        if (auto* caja = qobject_cast<QLineEdit*>(&widget)) {
-            // What the player just typed is already there: his cursor stays.
-            if ((todo || p.Text != visto.Text) && caja->text() != texto(p.Text)) {
-                caja->setText(texto(p.Text));
-                caja->setCursorPosition(0);  // the start of a padded name, not its blanks
-            }
-            if (alinear) caja->setAlignment(alineacion(p.Alinear, false));
+        case TipoControl::Boton:
+            if (caption) static_cast<QPushButton&>(widget).setText(Rotulo(control));
+            break;
+        case TipoControl::Etiqueta: {
+            auto& etiqueta = static_cast<QLabel&>(widget);
+            if (caption) etiqueta.setText(texto(p.Caption));
+            if (alinear) etiqueta.setAlignment(alineacion(p.Alinear, etiqueta.wordWrap()));
             break;
         }
-        auto& pantalla = static_cast<QLabel&>(widget);
-        if (todo || p.Text != visto.Text) pantalla.setText(texto(p.Text));
-        if (alinear) pantalla.setAlignment(alineacion(p.Alinear, pantalla.wordWrap()));
-        break;
-    }
-    case TipoControl::Imagen: static_cast<ImagenQt&>(widget).fijar(p.Picture); break;
-    case TipoControl::Marco:
-        if (caption && !EsTapete(control)) static_cast<MarcoQt&>(widget).fijarTitulo(texto(p.Caption));
-        break;
-    case TipoControl::Lista: {
-        auto& lista = static_cast<QListWidget&>(widget);
-        const QSignalBlocker callado(lista);
-        if (todo || p.List != visto.List) {
-            lista.clear();
-            for (const std::string& fila : p.List) lista.addItem(texto(fila));
+        case TipoControl::Texto: {
+            if (auto* caja = qobject_cast<QLineEdit*>(&widget)) {
+                // What the player just typed is already there: his cursor stays.
+                if ((todo || p.Text != visto.Text) && caja->text() != texto(p.Text)) {
+                    caja->setText(texto(p.Text));
+                    caja->setCursorPosition(0);  // the start of a padded name, not its blanks
+                }
+                if (alinear) caja->setAlignment(alineacion(p.Alinear, false));
+                break;
+            }
+            auto& pantalla = static_cast<QLabel&>(widget);
+            if (todo || p.Text != visto.Text) pantalla.setText(texto(p.Text));
+            if (alinear) pantalla.setAlignment(alineacion(p.Alinear, pantalla.wordWrap()));
+            break;
         }
-        lista.setCurrentRow(p.ListIndex);
-        break;
-    }
-    default: break;
+        case TipoControl::Imagen: static_cast<ImagenQt&>(widget).fijar(p.Picture); break;
+        case TipoControl::Marco:
+            if (caption && !EsTapete(control)) static_cast<MarcoQt&>(widget).fijarTitulo(texto(p.Caption));
+            break;
+        case TipoControl::Lista: {
+            auto& lista = static_cast<QListWidget&>(widget);
+            const QSignalBlocker callado(lista);
+            if (todo || p.List != visto.List) {
+                lista.clear();
+                for (const std::string& fila : p.List) lista.addItem(texto(fila));
+            }
+            lista.setCurrentRow(p.ListIndex);
+            break;
+        }
+        default: break;
     }
 }
 

@@ -17,7 +17,8 @@ class ImagenesQt;
 class AnimacionesQt;
 
 // Hands the mouse to the canvas, which speaks to the control in twips.
-template <class Base> class ConRaton : public Base {
+template <class Base>
+class ConRaton : public Base {
 public:
     ConRaton(Lienzo& lienzo, Control& control) : Base(&lienzo), lienzo_(lienzo), control_(control) {}
 
@@ -55,7 +56,8 @@ private:
 // A button that Enter presses as Space does, with a focus mark that reads at a glance.
 class BotonQt : public QPushButton {
 public:
-    explicit BotonQt(Lienzo& lienzo) : QPushButton(&lienzo), lienzo_(lienzo) {}
+    // Never a dialog's default: Enter alone answers no bet.
+    explicit BotonQt(Lienzo& lienzo) : QPushButton(&lienzo), lienzo_(lienzo) { setAutoDefault(false); }
 
 protected:
     void keyPressEvent(QKeyEvent* evento) override;
@@ -138,7 +140,6 @@ enum class Sobre { Fondo, Tapete, Borde };
 QWidget* CrearWidget(Control& control, Lienzo& lienzo, Sobre sobre);
 
 // Applies the properties only some kinds show (captions, texts, pictures, lists).
-void AplicarPropio(const Control& control, QWidget& widget, const Propiedades& p, const Propiedades& visto,
-                   bool todo);
+void AplicarPropio(const Control& control, QWidget& widget, const Propiedades& p, const Propiedades& visto, bool todo);
 
 }  // namespace naipalia::vista

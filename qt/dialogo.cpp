@@ -1,6 +1,11 @@
 #include "qt/dialogo.h"
 
 #include <QCloseEvent>
+#include <QHideEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QScreen>
 #include <algorithm>
 
@@ -11,19 +16,14 @@ namespace naipalia::vista {
 
 namespace {
 
-// Room left for the dialog's own frame and title bar where the desktop draws them.
-QMargins marcoDe(const QWidget* ventana) {
-    if (!ventana || !ventana->isVisible()) return QMargins(8, 30, 8, 8);
-    const QRect fuera = ventana->frameGeometry(), dentro = ventana->geometry();
-    return QMargins(dentro.left() - fuera.left(), dentro.top() - fuera.top(), fuera.right() - dentro.right(),
-                    fuera.bottom() - dentro.bottom());
-}
-
 QRect dentroDe(QRect r, const QRect& area) {
     r.moveLeft(std::max(area.left(), std::min(r.left(), area.right() + 1 - r.width())));
     r.moveTop(std::max(area.top(), std::min(r.top(), area.bottom() + 1 - r.height())));
     return r;
 }
+
+// Smaller steps of the table's scale tried when a dialog finds no place at its own.
+constexpr double Reducciones[] = {1.0, 0.9, 0.8, 0.7, 0.6};
 
 }  // namespace
 
@@ -35,18 +35,33 @@ Dialogo::Dialogo(Ventana& ventana, Escena& escena)
 
 void Dialogo::preparar(QWidget* padre, double pixelesPorTwip) {
     if (parentWidget() != padre) setParent(padre, windowFlags());
+    escala_ = pixelesPorTwip;
+    ajustar();
+}
+
+void Dialogo::ajustar() {
+    QWidget* padre = parentWidget();
     // Never wider than the table's window nor the screen's free area.
-    const QMargins marco = marcoDe(padre);
+    const QMargins marco = escena_.marco();
     int ancho = padre ? padre->frameGeometry().width() : 0;
     const QScreen* pantalla = padre ? padre->screen() : screen();
-    if (pantalla) ancho = ancho > 0 ? std::min(ancho, pantalla->availableGeometry().width()) : pantalla->availableGeometry().width();
-    if (ancho > 0 && pixelesPorTwip > 0)
-        lienzo_->limitarAncho((ancho - marco.left() - marco.right()) / pixelesPorTwip);
-    lienzo_->fijarEscala(pixelesPorTwip);
-    lienzo_->sincronizar();
-    aplicarForma();
+    if (pantalla)
+        ancho =
+            ancho > 0 ? std::min(ancho, pantalla->availableGeometry().width()) : pantalla->availableGeometry().width();
+    ajustando_ = true;
+    for (double reduccion : Reducciones) {
+        const double k = escala_ * reduccion;
+        if (ancho > 0 && k > 0) lienzo_->limitarAncho((ancho - marco.left() - marco.right()) / k);
+        lienzo_->fijarEscala(k);
+        lienzo_->sincronizar();
+        aplicarForma();
+        if (puesta_ || escena_.lugarLibre(size().grownBy(marco), todasLasManos())) break;
+    }
+    ajustando_ = false;
     ubicar();
 }
+
+bool Dialogo::todasLasManos() const { return ventana_.nombre() == "FinRonda"; }
 
 void Dialogo::aplicarForma() {
     // Hidden or unloaded by the model: off the screen now, and exec() returns once the
@@ -56,32 +71,85 @@ void Dialogo::aplicarForma() {
     setWindowTitle(QString::fromStdString(forma.Caption()));
     const QSize tamano = lienzo_->tamanoForma();
     lienzo_->setGeometry(QRect(QPoint(0, 0), tamano));
+    if (tamano == size()) return;
     setFixedSize(tamano);
+    if (!isVisible() || ajustando_) return;
+    // A keypad that opens below the answers may reach the cards: placed again.
+    ajustar();
+    enfocarInicial();
 }
 
-// Centred over the table; the end of a round below the table's hand places, so the
-// cards that decided it stay in sight.
+// Where it hides none of the cards in play, or where the player last put it.
 void Dialogo::ubicar() {
     QWidget* mesa = parentWidget();
     if (!mesa) return;
     const QScreen* pantalla = mesa->screen();
     const QRect libre = pantalla ? pantalla->availableGeometry() : QRect();
-    const QMargins marco = marcoDe(mesa);
-    QRect caja(QPoint(0, 0), size().grownBy(marco));
-    caja.moveCenter(mesa->frameGeometry().center());
-    const QRect manos = escena_.lugarDeLasManos();
-    if (ventana_.nombre() == "FinRonda" && !manos.isEmpty()) {
-        const int separacion = std::max(4, manos.height() / 20);
-        caja.moveCenter(QPoint(manos.center().x(), caja.center().y()));
-        caja.moveTop(manos.bottom() + 1 + separacion);
-        if (!libre.isEmpty() && caja.bottom() > libre.bottom()) {
-            QRect arriba = caja;
-            arriba.moveBottom(manos.top() - 1 - separacion);
-            if (arriba.top() >= libre.top()) caja = arriba;
-        }
+    QRect caja(QPoint(0, 0), size().grownBy(escena_.marco()));
+    if (puesta_) {
+        caja.moveTopLeft(*puesta_);
+    } else if (const auto lugar = escena_.lugarLibre(caja.size(), todasLasManos())) {
+        caja.moveTopLeft(*lugar);
+    } else {
+        caja.moveCenter(mesa->frameGeometry().center());
     }
     if (!libre.isEmpty()) caja = dentroDe(caja, libre);
-    move(caja.topLeft());
+    ubicada_ = caja.topLeft();
+    move(ubicada_);
+}
+
+void Dialogo::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    enfocarInicial();
+}
+
+// A keypad asking a declaration has the keyboard; a box to type in keeps Qt's choice;
+// otherwise the keyboard rests on nothing, so no key answers before the player chooses.
+void Dialogo::enfocarInicial() {
+    tecleado_.clear();
+    if (findChild<QLineEdit*>() || findChild<QListWidget*>()) return;
+    if (QPushButton* tecla = teclaDe(QString())) {
+        tecla->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    lienzo_->setFocus(Qt::OtherFocusReason);
+}
+
+// The keypad's button showing that number; the first one for none; null without a keypad.
+QPushButton* Dialogo::teclaDe(const QString& numero) const {
+    for (const Control* c : ventana_.controles()) {
+        if (c->nombre() != "BotonNumeroTanto" || !c->Visible() || !c->Enabled()) continue;
+        if (!numero.isEmpty() && QString::fromStdString(c->Caption()) != numero) continue;
+        return qobject_cast<QPushButton*>(lienzo_->widgetDe(*c));
+    }
+    return nullptr;
+}
+
+// Digits typed choose the keypad's number, Backspace takes the last back; Enter on the
+// chosen button confirms it as a press would.
+void Dialogo::keyPressEvent(QKeyEvent* evento) {
+    const int tecla = evento->key();
+    const bool digito = tecla >= Qt::Key_0 && tecla <= Qt::Key_9;
+    if ((digito || tecla == Qt::Key_Backspace) && teclaDe(QString())) {
+        QString numero = tecleado_;
+        if (digito)
+            numero += QChar('0' + (tecla - Qt::Key_0));
+        else
+            numero.chop(1);
+        QPushButton* boton = numero.isEmpty() ? nullptr : teclaDe(numero);
+        // A digit that continues no number starts a new one.
+        if (!boton && digito) boton = teclaDe(numero = numero.right(1));
+        if (boton || numero.isEmpty()) tecleado_ = numero;
+        if (boton) boton->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    QDialog::keyPressEvent(evento);
+}
+
+// A dialog the player moved stays where he put it for the rest of the session.
+void Dialogo::hideEvent(QHideEvent* evento) {
+    QDialog::hideEvent(evento);
+    if (pos() != ubicada_) puesta_ = pos();
 }
 
 // The title bar's close is the model's unload; the dialog closes once the model says so.

@@ -1,6 +1,7 @@
 #include "qt/escena.h"
 
 #include <QCoreApplication>
+#include <QScreen>
 #include <QWidget>
 #include <algorithm>
 
@@ -49,7 +50,7 @@ void Escena::mostrarModal(Ventana& ventana) {
 }
 
 void Escena::reenfocar() {
-    if (abiertos_.empty() && principal_ && !terminado_) principal_->lienzo().enfocarSeguro();
+    if (abiertos_.empty() && principal_ && !terminado_) principal_->lienzo().aparcar();
 }
 
 QRect Escena::lugarDeLasManos() const {
@@ -61,6 +62,60 @@ QRect Escena::lugarDeLasManos() const {
     const double abajo = std::max(TopMesaCompu, TopMesaJugador) + AltoCarta;
     const QRect r = l.rectangulo(izquierda, arriba, derecha - izquierda, abajo - arriba);
     return QRect(l.mapToGlobal(r.topLeft()), r.size());
+}
+
+bool Escena::enFinDeRonda() const {
+    return std::any_of(abiertos_.begin(), abiertos_.end(),
+                       [](const Dialogo* d) { return d->ventana().nombre() == "FinRonda"; });
+}
+
+QMargins Escena::marco() const {
+    const QWidget* mesa = principal_.get();
+    if (!mesa || !mesa->isVisible()) return QMargins(8, 30, 8, 8);
+    const QRect fuera = mesa->frameGeometry(), dentro = mesa->geometry();
+    return QMargins(dentro.left() - fuera.left(), dentro.top() - fuera.top(), fuera.right() - dentro.right(),
+                    fuera.bottom() - dentro.bottom());
+}
+
+std::optional<QPoint> Escena::lugarLibre(QSize conMarco, bool todasLasManos) const {
+    if (!principal_) return std::nullopt;
+    const QScreen* pantalla = principal_->screen();
+    if (!pantalla) return std::nullopt;
+    const QRect libre = pantalla->availableGeometry();
+    const QRect mesa = principal_->frameGeometry();
+    const std::vector<QRect> cartas = principal_->lienzo().cartasEnJuego(todasLasManos);
+    const int w = conMarco.width(), h = conMarco.height();
+    if (w > libre.width() || h > libre.height()) return std::nullopt;
+    // A little air between a window and the cards it leaves in sight.
+    const int aire = std::max(4, principal_->lienzo().rectangulo(0, 0, 60, 0).width());
+    // Candidate corners: against each side of each card, the screen's edges, the table's
+    // middle, and a coarse grid for what lies between.
+    std::vector<int> xs{libre.left(), libre.right() + 1 - w, mesa.center().x() - w / 2};
+    std::vector<int> ys{libre.top(), libre.bottom() + 1 - h, mesa.center().y() - h / 2};
+    for (const QRect& c : cartas) {
+        xs.insert(xs.end(), {c.left() - aire - w, c.right() + 1 + aire});
+        ys.insert(ys.end(), {c.top() - aire - h, c.bottom() + 1 + aire});
+    }
+    for (int x = libre.left(); x < libre.right(); x += std::max(8, w / 8)) xs.push_back(x);
+    for (int y = libre.top(); y < libre.bottom(); y += std::max(8, h / 8)) ys.push_back(y);
+    std::optional<QPoint> mejor;
+    long long distanciaMejor = 0;
+    for (int x : xs) {
+        for (int y : ys) {
+            const QRect caja(x, y, w, h);
+            if (!libre.contains(caja)) continue;
+            const QRect conAire = caja.adjusted(-aire + 1, -aire + 1, aire - 1, aire - 1);
+            if (std::any_of(cartas.begin(), cartas.end(), [&](const QRect& c) { return c.intersects(conAire); }))
+                continue;
+            const QPoint d = caja.center() - mesa.center();
+            const long long distancia = 1LL * d.x() * d.x() + 1LL * d.y() * d.y();
+            if (!mejor || distancia < distanciaMejor) {
+                mejor = caja.topLeft();
+                distanciaMejor = distancia;
+            }
+        }
+    }
+    return mejor;
 }
 
 void Escena::terminar() {

@@ -10,7 +10,9 @@
 #include "platform/puertos.h"
 #include "platform/ventana.h"
 
+#include <QMargins>
 #include <QRect>
+#include <optional>
 
 class QWidget;
 
@@ -43,7 +45,16 @@ public:
     double escala() const;
     // Where the three hands are played on the table, on the screen.
     QRect lugarDeLasManos() const;
-    // After a dialog or message box: the keyboard back on a card, never on a call.
+    // The end-of-round dialog is open: every card of the table is in play.
+    bool enFinDeRonda() const;
+    // The frame the desktop draws around the table's dialogs.
+    QMargins marco() const;
+    // Where a window of this size with its frame opens hiding none of the cards in play
+    // (all the table's at the end of a round): beside, above or below them, inside the
+    // screen's free area, nearest the middle of the table; none when no such place exists.
+    std::optional<QPoint> lugarLibre(QSize conMarco, bool todasLasManos) const;
+    // After a dialog or message box: the keyboard on nothing that acts, so a key meant
+    // for the box plays nothing.
     void reenfocar();
     // The widgets go before the models they draw.
     void destruirVentanas();

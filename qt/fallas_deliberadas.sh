@@ -34,15 +34,20 @@ PY
     git checkout -q -- qt
 }
 
-probar "no focus moved to a card" qt/lienzo.cpp $'    reenfocar_ = false;\n    for' $'    reenfocar_ = false;\n    return;\n    for'
-probar "no focus back after a dialog" qt/escena.cpp 'principal_->lienzo().enfocarSeguro();' '(void)0;'
+probar "no focus moved to a card" qt/lienzo.cpp $'            e.widget->setFocus(Qt::OtherFocusReason);\n            return;' '            return;'
+probar "keyboard left on a card after a dialog" qt/escena.cpp 'principal_->lienzo().aparcar();' 'principal_->lienzo().enfocarSeguro();'
+probar "dialogs open over the cards" qt/escena.cpp $'            if (std::any_of(cartas.begin(), cartas.end(), [&](const QRect& c) { return c.intersects(conAire); }))\n                continue;' '            (void)conAire;'
+probar "accelerator letters clash" qt/rotulos.cpp 'return LetrasUnicas(captions).at(mio);' 'return captions.at(mio);'
+probar "a left drag plays the card" qt/lienzo.cpp 'if (carta && boton == BotonIzquierdo) {' 'if (carta && boton == 99) {'
+probar "typed digits ignored" qt/dialogo.cpp 'if (boton) boton->setFocus(Qt::OtherFocusReason);' '(void)boton;'
+probar "keypad without the keyboard" qt/dialogo.cpp '        tecla->setFocus(Qt::OtherFocusReason);' '        (void)tecla;'
+probar "Enter answers Yes" qt/mensajes_qt.cpp 'caja.setDefaultButton(no);' 'caja.setDefaultButton(si ? si : no);'
 probar "Enter does not press" qt/controles_qt.cpp $'        animateClick();\n        return;' '        (void)0;'
 probar "no focus mark on the card" qt/lienzo.cpp 'ahora->marcar(Marca::Foco, true);' '(void)ahora;'
 probar "Sí/No without letters" qt/mensajes_qt.cpp '"&Sí"' '"Sí"'
-probar "dialogs never narrowed" qt/dialogo.cpp '    if (ancho > 0 && pixelesPorTwip > 0)' '    if (false)'
-probar "end of round over the hands" qt/dialogo.cpp 'caja.moveTop(manos.bottom() + 1 + separacion);' 'caja.moveTop(manos.top());'
+probar "dialogs never narrowed" qt/dialogo.cpp '        if (ancho > 0 && k > 0)' '        if (false)'
 probar "no drop outline" qt/lienzo.cpp '    if (arrastrada_ < 0) return;' '    return;'
 probar "cards not raised in play order" qt/lienzo.cpp '    for (std::size_t i : subir_) alFrente(i);' '    (void)0;'
 probar "no winner's mark" qt/lienzo.cpp '        imagen->marcar(Marca::Ganadora, true);' '        continue;'
-probar "texts not scaled with the table" qt/escala.cpp 'std::floor(base * escala + 1e-6)' 'std::floor(base * 1.6 + 1e-6)'
+probar "texts not scaled with the table" qt/escala.cpp 'std::floor(base * escala + 1e-6)' 'std::floor(base * escala * 1.6 + 1e-6)'
 cmake --build "$build" >/dev/null 2>&1

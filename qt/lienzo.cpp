@@ -1,12 +1,16 @@
 #include "qt/lienzo.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
+#include <QApplication>
+#include <QPushButton>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "game/nombres.h"
 #include "game/mesa.h"
@@ -15,6 +19,7 @@
 #include "qt/escena.h"
 #include "qt/imagenes_qt.h"
 #include "qt/menus_qt.h"
+#include "qt/rotulos.h"
 
 namespace naipalia::vista {
 
@@ -34,20 +39,19 @@ int codigoShift(Qt::KeyboardModifiers teclas) {
 Sobre lugarEnTapete(const Propiedades& p, const Control* tapete) {
     if (!tapete) return Sobre::Fondo;
     const Propiedades& t = tapete->propiedades();
-    if (p.Left > t.Left && p.Left < t.Left + t.Width && p.Top > t.Top && p.Top < t.Top + t.Height)
-        return Sobre::Tapete;
-    const bool toca = p.Left < t.Left + t.Width && p.Left + p.Width > t.Left && p.Top < t.Top + t.Height &&
-                      p.Top + p.Height > t.Top;
+    if (p.Left > t.Left && p.Left < t.Left + t.Width && p.Top > t.Top && p.Top < t.Top + t.Height) return Sobre::Tapete;
+    const bool toca =
+        p.Left < t.Left + t.Width && p.Left + p.Width > t.Left && p.Top < t.Top + t.Height && p.Top + p.Height > t.Top;
     return toca ? Sobre::Borde : Sobre::Fondo;
 }
 
 bool conWidget(TipoControl tipo) {
     switch (tipo) {
-    case TipoControl::Formulario:
-    case TipoControl::Menu:
-    case TipoControl::Temporizador:
-    case TipoControl::Sonido: return false;
-    default: return true;
+        case TipoControl::Formulario:
+        case TipoControl::Menu:
+        case TipoControl::Temporizador:
+        case TipoControl::Sonido: return false;
+        default: return true;
     }
 }
 
@@ -170,7 +174,8 @@ void Lienzo::marcar(Control& control) {
         if (EsBotonCarta(control)) reenfocar_ = true;
         // Several cards may land in one handler: the order of the writes is the order of play.
         if (control.tipo() == TipoControl::Imagen &&
-            (control.Left() != elemento.left || control.Top() != elemento.top || control.Visible() != elemento.visible)) {
+            (control.Left() != elemento.left || control.Top() != elemento.top ||
+             control.Visible() != elemento.visible)) {
             elemento.left = control.Left();
             elemento.top = control.Top();
             elemento.visible = control.Visible();
@@ -224,6 +229,11 @@ void Lienzo::sincronizar() {
               [this](std::size_t a, std::size_t b) { return elementos_[a].puesta < elementos_[b].puesta; });
     for (std::size_t i : subir_) alFrente(i);
     subir_.clear();
+    if (rotular_) {
+        rotular_ = false;
+        for (const Elemento& e : elementos_)
+            if (auto* boton = qobject_cast<QPushButton*>(e.widget)) boton->setText(Rotulo(*e.control));
+    }
     if (reenfocar_) enfocarSeguro();
     focoCambiado();
 }
@@ -253,8 +263,10 @@ void Lienzo::disponer() {
             bajoDesde_ = std::min(bajoDesde_, c.Top() + c.Height());
         } else if (c.tipo() == TipoControl::Boton) {
             const double centro = c.Left() + c.Width() / 2;
-            if (std::abs(centro - ancho / 2) < ancho * 0.05) l.left -= recorte_ / 2;
-            else if (centro > ancho / 2) l.left -= recorte_;
+            if (std::abs(centro - ancho / 2) < ancho * 0.05)
+                l.left -= recorte_ / 2;
+            else if (centro > ancho / 2)
+                l.left -= recorte_;
         }
         l.left = std::max(0.0, l.left);
         lugares_[&c] = l;
@@ -294,8 +306,7 @@ void Lienzo::aplicar(Elemento& elemento, bool todo) {
         if (todo || movida || p.Width != visto.Width || p.Height != visto.Height) {
             const Lugar l = lugar(elemento);
             w->setGeometry(rectangulo(l.left, l.top, l.ancho, l.alto));
-            if (auto* etiqueta = qobject_cast<QLabel*>(w); etiqueta && lugares_.count(&control) &&
-                                                          l.ancho < p.Width)
+            if (auto* etiqueta = qobject_cast<QLabel*>(w); etiqueta && lugares_.count(&control) && l.ancho < p.Width)
                 etiqueta->setWordWrap(true);
         }
         if (todo || p.TamanoLetra != visto.TamanoLetra || p.Negrita != visto.Negrita)
@@ -311,6 +322,7 @@ void Lienzo::aplicar(Elemento& elemento, bool todo) {
         if (control.tipo() == TipoControl::Texto && control.nombre() == "TextoMano" && visto.Text.empty() &&
             !p.Text.empty() && !todo)
             marcarGanadora(control.indice(), p.Text);
+        if (control.tipo() == TipoControl::Boton && p.Caption != visto.Caption && !todo) rotular_ = true;
         AplicarPropio(control, *w, p, visto, todo);
         // A card put down or shown lies over the cards put down before it.
         if (control.tipo() == TipoControl::Imagen && p.Visible && (movida || !visto.Visible) &&
@@ -362,8 +374,42 @@ void Lienzo::tic(std::size_t indice) {
     elemento.enTic = false;
 }
 
+void Lienzo::aparcar() {
+    aparcado_ = true;
+    reenfocar_ = false;
+    setFocus(Qt::OtherFocusReason);
+}
+
+void Lienzo::keyPressEvent(QKeyEvent* evento) {
+    switch (evento->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            aparcado_ = false;
+            enfocarSeguro();
+            return;
+        default: QWidget::keyPressEvent(evento);
+    }
+}
+
+// Tab from nothing goes to the first card the player may play.
+bool Lienzo::focusNextPrevChild(bool siguiente) {
+    if (aparcado_) {
+        aparcado_ = false;
+        enfocarSeguro();
+        if (window()->focusWidget() != this) return true;
+    }
+    return QWidget::focusNextPrevChild(siguiente);
+}
+
 void Lienzo::enfocarSeguro() {
     reenfocar_ = false;
+    if (aparcado_) {
+        // Only the player takes the keyboard back from nothing.
+        if (qobject_cast<QPushButton*>(window()->focusWidget())) setFocus(Qt::OtherFocusReason);
+        return;
+    }
     for (const Elemento& e : elementos_) {
         if (e.widget && EsBotonCarta(*e.control) && e.control->Enabled() && e.control->Visible()) {
             e.widget->setFocus(Qt::OtherFocusReason);
@@ -395,7 +441,11 @@ void Lienzo::focoCambiado() {
 }
 
 Lienzo::Elemento* Lienzo::cartaEn(double left, double top) {
-    for (Elemento& e : elementos_) {
+    return const_cast<Elemento*>(std::as_const(*this).cartaEn(left, top));
+}
+
+const Lienzo::Elemento* Lienzo::cartaEn(double left, double top) const {
+    for (const Elemento& e : elementos_) {
         const Control& c = *e.control;
         if (e.widget && c.tipo() == TipoControl::Imagen && c.Visible() && c.Left() == left && c.Top() == top &&
             c.Width() == AnchoCarta)
@@ -407,9 +457,36 @@ Lienzo::Elemento* Lienzo::cartaEn(double left, double top) {
 // The hand being played: the first whose place on the player's side is still empty.
 int Lienzo::manoActual() const {
     for (int mano = 1; mano <= 3; ++mano)
-        if (!const_cast<Lienzo*>(this)->cartaEn(LeftMesaJugador[static_cast<std::size_t>(mano)], TopMesaJugador))
-            return mano;
+        if (!cartaEn(LeftMesaJugador[static_cast<std::size_t>(mano)], TopMesaJugador)) return mano;
     return 3;
+}
+
+std::vector<QRect> Lienzo::cartasEnJuego(bool todasLasManos) const {
+    std::vector<QRect> cartas;
+    for (const Elemento& e : elementos_) {
+        const Control& c = *e.control;
+        if (e.widget && e.widget->isVisible() && c.tipo() == TipoControl::Imagen && c.Top() == TopMano &&
+            c.Width() == AnchoCarta && EnLaMano(c.Left()))
+            cartas.push_back(enPantalla(e.widget->geometry()));
+    }
+    // The hand in dispute: the first one still missing a card, else the last.
+    int enDisputa = 3;
+    for (int mano = 1; mano <= 3; ++mano) {
+        const auto h = static_cast<std::size_t>(mano);
+        if (!cartaEn(LeftMesaJugador[h], TopMesaJugador) || !cartaEn(LeftMesaCompu[h], TopMesaCompu)) {
+            enDisputa = mano;
+            break;
+        }
+    }
+    const int desde = todasLasManos ? 1 : enDisputa, hasta = todasLasManos ? 3 : enDisputa;
+    for (int mano = desde; mano <= hasta; ++mano) {
+        const auto h = static_cast<std::size_t>(mano);
+        const double izquierda = std::min(LeftMesaCompu[h], LeftMesaJugador[h]);
+        const double derecha = std::max(LeftMesaCompu[h], LeftMesaJugador[h]) + AnchoCarta;
+        cartas.push_back(enPantalla(
+            rectangulo(izquierda, TopMesaCompu, derecha - izquierda, TopMesaJugador + AltoCarta - TopMesaCompu)));
+    }
+    return cartas;
 }
 
 void Lienzo::seguirArrastre() {
@@ -422,8 +499,8 @@ void Lienzo::seguirArrastre() {
     const ZonaJugada& z = ZonasJugada[static_cast<std::size_t>(mano)];
     if (!zona_) zona_ = new ZonaQt(this);
     // A card lying wholly inside the outline has its corner in the accepted place.
-    zona_->setGeometry(rectangulo(z.desde, TopZonaDesde, z.hasta - z.desde + AnchoCarta,
-                                  TopZonaHasta - TopZonaDesde + AltoCarta));
+    zona_->setGeometry(
+        rectangulo(z.desde, TopZonaDesde, z.hasta - z.desde + AnchoCarta, TopZonaHasta - TopZonaDesde + AltoCarta));
     zona_->encender(EnZonaJugada(mano, carta.Left(), carta.Top()));
     if (e.widget) zona_->stackUnder(e.widget);
     zona_->show();
@@ -439,7 +516,8 @@ void Lienzo::marcarGanadora(int mano, const std::string& ganador) {
     const auto h = static_cast<std::size_t>(mano);
     std::vector<Elemento*> cartas;
     if (ganador != NombreComputadora) cartas.push_back(cartaEn(LeftMesaJugador[h], TopMesaJugador));
-    if (ganador == NombreComputadora || ganador == PalabraIguales) cartas.push_back(cartaEn(LeftMesaCompu[h], TopMesaCompu));
+    if (ganador == NombreComputadora || ganador == PalabraIguales)
+        cartas.push_back(cartaEn(LeftMesaCompu[h], TopMesaCompu));
     for (Elemento* e : cartas) {
         auto* imagen = e ? dynamic_cast<ImagenQt*>(e->widget) : nullptr;
         if (!imagen) continue;
@@ -453,47 +531,89 @@ void Lienzo::marcarGanadora(int mano, const std::string& ganador) {
 
 void Lienzo::raton(Control& control, QMouseEvent& evento) {
     auto it = indices_.find(&control);
-    if (it == indices_.end()) return;
+    if (it == indices_.end() || !elementos_[it->second].widget) return;
     const std::size_t indice = it->second;
-    QWidget* w = elementos_[indice].widget;
-    if (!w) return;
-    const QPointF punto = w->mapTo(this, evento.position());
-    // Measured from the model's corner, so rounding to pixels never drifts a drag.
-    const double x = (punto.x() - origen_.x()) / k_ - control.Left();
-    const double y = (punto.y() - origen_.y()) / k_ - control.Top();
+    const auto i = static_cast<std::ptrdiff_t>(indice);
+    aparcado_ = false;
     const int shift = codigoShift(evento.modifiers());
     const int boton = codigoBoton(evento.button());
+    const QPointF en = evento.position();
+    // A card pressed with the left button waits: a click plays it, and once it moves
+    // away it is dragged as with the right button.
+    const bool carta = control.tipo() == TipoControl::Imagen && ajustable_;
     switch (evento.type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        // A card dragged with the right button goes over everything.
-        if (boton == BotonDerecho) {
-            w->raise();
-            if (control.tipo() == TipoControl::Imagen && ajustable_) {
-                arrastrada_ = static_cast<std::ptrdiff_t>(indice);
-                desde_ = control.propiedades();
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            if (carta && boton == BotonIzquierdo) {
+                apretada_ = i;
+                apretadaEn_ = en;
+                arrastreIzquierdo_ = false;
+                return;
             }
+            pulsar(control, indice, boton, shift, en);
+            if (evento.type() == QEvent::MouseButtonDblClick && control.DblClick) escena_.despachar(control.DblClick);
+            break;
+        case QEvent::MouseMove:
+            if (apretada_ == i && (evento.buttons() & Qt::LeftButton)) {
+                if (!arrastreIzquierdo_) {
+                    if ((en - apretadaEn_).manhattanLength() < QApplication::startDragDistance()) return;
+                    arrastreIzquierdo_ = true;
+                    pulsar(control, indice, BotonDerecho, shift, apretadaEn_);
+                }
+                mover(control, indice, BotonDerecho, shift, en);
+                return;
+            }
+            mover(control, indice, codigoBoton(evento.buttons()), shift, en);
+            break;
+        case QEvent::MouseButtonRelease:
+            if (apretada_ == i && boton == BotonIzquierdo) {
+                apretada_ = -1;
+                if (arrastreIzquierdo_) {
+                    soltar(control, indice, BotonDerecho, shift, en);
+                    return;
+                }
+                pulsar(control, indice, BotonIzquierdo, shift, apretadaEn_);
+            }
+            soltar(control, indice, boton, shift, en);
+            break;
+        default: break;
+    }
+}
+
+QPointF Lienzo::enTwips(const Control& control, std::size_t indice, QPointF enWidget) const {
+    const QPointF punto = elementos_[indice].widget->mapTo(this, enWidget);
+    // Measured from the model's corner, so rounding to pixels never drifts a drag.
+    return QPointF((punto.x() - origen_.x()) / k_ - control.Left(), (punto.y() - origen_.y()) / k_ - control.Top());
+}
+
+void Lienzo::pulsar(Control& control, std::size_t indice, int boton, int shift, QPointF en) {
+    // A card dragged with the right button goes over everything.
+    if (boton == BotonDerecho) {
+        elementos_[indice].widget->raise();
+        if (control.tipo() == TipoControl::Imagen && ajustable_) {
+            arrastrada_ = static_cast<std::ptrdiff_t>(indice);
+            desde_ = control.propiedades();
         }
-        if (control.MouseDown) escena_.despachar([&] { control.MouseDown(boton, shift, x, y); });
-        if (evento.type() == QEvent::MouseButtonDblClick && control.DblClick) escena_.despachar(control.DblClick);
-        break;
-    case QEvent::MouseMove:
-        if (control.MouseMove)
-            escena_.despachar([&] { control.MouseMove(codigoBoton(evento.buttons()), shift, x, y); });
-        if (arrastrada_ == static_cast<std::ptrdiff_t>(indice)) seguirArrastre();
-        break;
-    case QEvent::MouseButtonRelease: {
-        const bool encima = w->rect().contains(evento.position().toPoint());
-        if (boton == BotonDerecho && arrastrada_ == static_cast<std::ptrdiff_t>(indice)) terminarArrastre();
-        // Back among the pictures before the release: the game may answer with a card
-        // that must lie over this one.
-        if (boton == BotonDerecho) alFrente(indice);
-        if (control.MouseUp) escena_.despachar([&] { control.MouseUp(boton, shift, x, y); });
-        if (boton == BotonIzquierdo && encima && control.Click) escena_.despachar(control.Click);
-        break;
     }
-    default: break;
-    }
+    const QPointF t = enTwips(control, indice, en);
+    if (control.MouseDown) escena_.despachar([&] { control.MouseDown(boton, shift, t.x(), t.y()); });
+}
+
+void Lienzo::mover(Control& control, std::size_t indice, int botones, int shift, QPointF en) {
+    const QPointF t = enTwips(control, indice, en);
+    if (control.MouseMove) escena_.despachar([&] { control.MouseMove(botones, shift, t.x(), t.y()); });
+    if (arrastrada_ == static_cast<std::ptrdiff_t>(indice)) seguirArrastre();
+}
+
+void Lienzo::soltar(Control& control, std::size_t indice, int boton, int shift, QPointF en) {
+    const bool encima = elementos_[indice].widget->rect().contains(en.toPoint());
+    const QPointF t = enTwips(control, indice, en);
+    if (boton == BotonDerecho && arrastrada_ == static_cast<std::ptrdiff_t>(indice)) terminarArrastre();
+    // Back among the pictures before the release: the game may answer with a card
+    // that must lie over this one.
+    if (boton == BotonDerecho) alFrente(indice);
+    if (control.MouseUp) escena_.despachar([&] { control.MouseUp(boton, shift, t.x(), t.y()); });
+    if (boton == BotonIzquierdo && encima && control.Click) escena_.despachar(control.Click);
 }
 
 }  // namespace naipalia::vista

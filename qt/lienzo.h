@@ -11,6 +11,7 @@
 
 #include "platform/ventana.h"
 
+class QKeyEvent;
 class QMouseEvent;
 class QTimer;
 
@@ -49,8 +50,16 @@ public:
 
     // The keyboard on the first card the player may play, else on nothing that acts.
     void enfocarSeguro();
+    // After a dialog or message box: the keyboard on nothing that acts until the player
+    // moves it (Tab, arrows), clicks, or chooses from the menus.
+    void aparcar();
+    void desaparcar() { aparcado_ = false; }
+    bool aparcado() const { return aparcado_; }
     // The card button's card shows the focus too.
     void focoCambiado();
+    // What a dialog must never hide, on the screen: the player's unplayed cards and the
+    // places of the hand in dispute (of every hand when the round is over).
+    std::vector<QRect> cartasEnJuego(bool todasLasManos) const;
     // The place where a dragged card would be accepted, while a card is dragged.
     const ZonaQt* zona() const { return zona_; }
 
@@ -59,16 +68,18 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+    bool focusNextPrevChild(bool siguiente) override;
 
 private:
     struct Elemento {
         Control* control = nullptr;
         QWidget* widget = nullptr;  // none for timers, sounds and menus, and until first shown
         QTimer* reloj = nullptr;
-        Propiedades vista;          // what the widget shows
+        Propiedades vista;  // what the widget shows
         bool pendiente = false;
         bool enTic = false;
-        bool conWidget = false;     // the kind has a widget
+        bool conWidget = false;  // the kind has a widget
         // Pictures: where the model last put it, and when it was put there.
         double left = 0, top = 0;
         bool visible = false;
@@ -92,6 +103,12 @@ private:
     Lugar lugar(const Elemento& elemento) const;
     int manoActual() const;
     Elemento* cartaEn(double left, double top);
+    const Elemento* cartaEn(double left, double top) const;
+    QRect enPantalla(const QRect& r) const { return QRect(mapToGlobal(r.topLeft()), r.size()); }
+    QPointF enTwips(const Control& control, std::size_t indice, QPointF enWidget) const;
+    void pulsar(Control& control, std::size_t indice, int boton, int shift, QPointF en);
+    void mover(Control& control, std::size_t indice, int botones, int shift, QPointF en);
+    void soltar(Control& control, std::size_t indice, int boton, int shift, QPointF en);
     void seguirArrastre();
     void terminarArrastre();
     void marcarGanadora(int mano, const std::string& ganador);
@@ -110,15 +127,21 @@ private:
     bool todo_ = true;  // a full re-read is due: first show, unload, new scale
     bool programado_ = false;
     bool reenfocar_ = false;
+    bool aparcado_ = false;
+    bool rotular_ = false;  // a button's caption changed: every letter is chosen again
     BarraMenus* menus_ = nullptr;
 
     // Wrapping for narrow dialogs.
     double anchoMax_ = 0;
-    double recorte_ = 0;       // twips taken off the width
-    double crecido_ = 0;       // twips added to the height by wrapped texts
-    double bajoDesde_ = 0;     // controls from this top down move by crecido_
+    double recorte_ = 0;    // twips taken off the width
+    double crecido_ = 0;    // twips added to the height by wrapped texts
+    double bajoDesde_ = 0;  // controls from this top down move by crecido_
     std::unordered_map<const Control*, Lugar> lugares_;
 
+    // A card pressed with the left button: a click, or a drag once it moves away.
+    std::ptrdiff_t apretada_ = -1;
+    QPointF apretadaEn_;
+    bool arrastreIzquierdo_ = false;
     // A card dragged with the right button.
     std::ptrdiff_t arrastrada_ = -1;
     Propiedades desde_;

@@ -1,5 +1,6 @@
 #include "qt/mensajes_qt.h"
 
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -11,24 +12,46 @@ namespace {
 
 QMessageBox::Icon iconoQt(Icono icono) {
     switch (icono) {
-    case Icono::Critico: return QMessageBox::Critical;
-    case Icono::Exclamacion: return QMessageBox::Warning;
-    case Icono::Informacion: return QMessageBox::Information;
-    case Icono::Pregunta: break;
+        case Icono::Critico: return QMessageBox::Critical;
+        case Icono::Exclamacion: return QMessageBox::Warning;
+        case Icono::Informacion: return QMessageBox::Information;
+        case Icono::Pregunta: break;
     }
     return QMessageBox::Question;
 }
 
+// Opens clear of the cards in play, wide enough for its title.
+class CajaMensaje : public QMessageBox {
+public:
+    CajaMensaje(Escena& escena, QMessageBox::Icon icono, const QString& texto)
+        : QMessageBox(icono, "Naipalia", texto, QMessageBox::NoButton, escena.ventanaActiva()), escena_(escena) {
+        setTextFormat(Qt::PlainText);
+    }
+
+protected:
+    void showEvent(QShowEvent* evento) override {
+        QMessageBox::showEvent(evento);
+        // The title bar also holds the desktop's icon and buttons.
+        const QFontMetrics medidas(font());
+        const int titulo = medidas.horizontalAdvance(windowTitle()) + 8 * medidas.height();
+        if (width() < titulo) setFixedWidth(titulo);
+        if (const auto lugar = escena_.lugarLibre(size().grownBy(escena_.marco()), escena_.enFinDeRonda()))
+            move(*lugar);
+    }
+
+private:
+    Escena& escena_;
+};
+
 }  // namespace
 
-Respuesta MensajesQt::mostrar(const std::string& texto, Icono icono, Botones botones, Respuesta porDefecto) {
+Respuesta MensajesQt::mostrar(const std::string& texto, Icono icono, Botones botones, Respuesta) {
     if (escena_.terminado()) return botones == Botones::Aceptar ? Respuesta::Aceptar : Respuesta::No;
     // The table shows what led to the message before the box covers it.
     escena_.sincronizarTodo();
     QString cuerpo = QString::fromStdString(texto);
     cuerpo.replace("\r\n", "\n");
-    QMessageBox caja(iconoQt(icono), "Naipalia", cuerpo, QMessageBox::NoButton, escena_.ventanaActiva());
-    caja.setTextFormat(Qt::PlainText);
+    CajaMensaje caja(escena_, iconoQt(icono), cuerpo);
     if (botones == Botones::Aceptar) {
         QPushButton* aceptar = caja.addButton("Aceptar", QMessageBox::AcceptRole);
         caja.setDefaultButton(aceptar);
@@ -37,10 +60,11 @@ Respuesta MensajesQt::mostrar(const std::string& texto, Icono icono, Botones bot
         escena_.reenfocar();
         return Respuesta::Aceptar;
     }
-    // "S" and "N" answer, as the underlined letters say.
+    // "S" and "N" answer, as the underlined letters say. Enter alone says No, the harmless
+    // answer: no question of the game ends, leaves or concedes anything on a No.
     QPushButton* si = caja.addButton("&Sí", QMessageBox::YesRole);
     QPushButton* no = caja.addButton("&No", QMessageBox::NoRole);
-    caja.setDefaultButton(porDefecto == Respuesta::No ? no : si);
+    caja.setDefaultButton(no);
     caja.exec();
     escena_.reenfocar();
     return caja.clickedButton() == si ? Respuesta::Si : Respuesta::No;

@@ -10,7 +10,7 @@ class Escena;
 class MensajesQt : public Mensajes {
 public:
     explicit MensajesQt(Escena& escena) : escena_(escena) {}
-    Respuesta mostrar(const std::string& texto, Icono icono, Botones botones, Respuesta porDefecto) override;
+    Respuesta mostrar(const std::string& texto, Icono icono, Botones botones, Respuesta) override;
 
 private:
     Escena& escena_;

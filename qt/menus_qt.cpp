@@ -9,6 +9,9 @@
 
 #include "qt/controles_qt.h"
 #include "qt/escena.h"
+#include "qt/lienzo.h"
+#include "qt/rotulos.h"
+#include "qt/ventana_principal.h"
 
 namespace naipalia::vista {
 
@@ -35,6 +38,8 @@ BarraMenus::BarraMenus(Ventana& ventana, Escena& escena, QMenuBar& barra) : QObj
             accion = padre ? padre->addAction(QString()) : barra.addAction(QString());
             if (!control.atajo.empty()) accion->setShortcut(QKeySequence(QString::fromStdString(control.atajo)));
             connect(accion, &QAction::triggered, this, [this, &control, &escena] {
+                // A menu entry is the player's own move: the keyboard is his again.
+                if (escena.principal()) escena.principal()->lienzo().desaparcar();
                 if (control.Click) escena.despachar(control.Click);
                 // Qt toggled the check on its own; the model's word stands.
                 sincronizar(control);
@@ -56,7 +61,7 @@ QAction* BarraMenus::accion(const Control& control) const {
 void BarraMenus::sincronizar(const Control& control) {
     QAction* accion = this->accion(control);
     if (!accion) return;
-    accion->setText(QString::fromStdString(control.Caption()));
+    accion->setText(Rotulo(control));
     // A disabled menu's entries lose their shortcuts too.
     accion->setEnabled(habilitado(control));
     if (auto it = hijos_.find(control.nombre()); it != hijos_.end())

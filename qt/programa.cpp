@@ -63,14 +63,14 @@ void PrepararAplicacion(const QString& carpeta) {
     if (QFileInfo::exists(icono)) QApplication::setWindowIcon(QIcon(new IconoPerezoso(icono)));
 }
 
-Programa::Programa(const QString& carpeta, Mensajes* mensajes, BaseDatos* baseDatos)
+Programa::Programa(const QString& carpeta, Mensajes* mensajes, BaseDatos* baseDatos, Azar* azar)
     : escena_(imagenes_, animaciones_),
       mensajes_(escena_),
       sonidos_(carpeta),
       juego_(Puertos{.mensajes = mensajes ? mensajes : &mensajes_,
                      .ventanas = &escena_,
                      .reloj = &reloj_,
-                     .azar = &azar_,
+                     .azar = azar ? azar : &azar_,
                      .sonidos = &sonidos_,
                      .animaciones = &animaciones_,
                      .imagenes = &imagenes_,

@@ -20,8 +20,10 @@ void PrepararAplicacion(const QString& carpeta);
 
 class Programa {
 public:
-    // Without a database the game runs as when its file cannot be opened.
-    explicit Programa(const QString& carpeta, Mensajes* mensajes = nullptr, BaseDatos* baseDatos = nullptr);
+    // Without a database the game runs as when its file cannot be opened; a test may fix
+    // the draws and the deal.
+    explicit Programa(const QString& carpeta, Mensajes* mensajes = nullptr, BaseDatos* baseDatos = nullptr,
+                      Azar* azar = nullptr);
     ~Programa();
     Programa(const Programa&) = delete;
     Programa& operator=(const Programa&) = delete;

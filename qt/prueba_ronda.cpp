@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <QWindow>
 #include <array>
+#include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -36,12 +38,24 @@ QString carpetaArtefactos;
 
 using namespace naipalia;
 
-// Every call of the computer is refused, so the round ends soon and without questions.
+// The questions are answered with `respuesta` (No: the round ends soon), the texts kept.
 class MensajesQueNo : public Mensajes {
 public:
-    Respuesta mostrar(const std::string&, Icono, Botones botones, Respuesta) override {
-        return botones == Botones::SiNo ? Respuesta::No : Respuesta::Aceptar;
+    Respuesta mostrar(const std::string& texto, Icono, Botones botones, Respuesta) override {
+        textos.push_back(texto);
+        return botones == Botones::SiNo ? respuesta : Respuesta::Aceptar;
     }
+    Respuesta respuesta = Respuesta::No;
+    std::vector<std::string> textos;
+};
+
+// Draws from a fixed seed; with a fixed deal, every draw 0.9.
+class AzarFijo : public Azar {
+public:
+    double siguiente() override { return reparto ? 0.9 : std::uniform_real_distribution<double>(0, 1)(generador); }
+    std::optional<std::array<int, 6>> repartoFijado() override { return reparto; }
+    std::optional<std::array<int, 6>> reparto;
+    std::mt19937 generador{7};
 };
 
 class RondaQt : public ::testing::Test {
@@ -58,9 +72,7 @@ protected:
     Naipalia& mesa() { return programa.juego().naipalia; }
     QWidget* widget(const Control& c) { return lienzo().widgetDe(c); }
     QPoint enVentana(QPointF enLienzo) { return lienzo().mapTo(&ventana(), enLienzo.toPoint()); }
-    QPointF enLienzo(double left, double top) {
-        return QPointF(lienzo().rectangulo(left, top, 0, 0).topLeft());
-    }
+    QPointF enLienzo(double left, double top) { return QPointF(lienzo().rectangulo(left, top, 0, 0).topLeft()); }
 
     void guardar(const QPixmap& dibujo, const QString& nombre) {
         ASSERT_TRUE(QDir().mkpath(carpetaArtefactos));
@@ -120,7 +132,8 @@ protected:
         const Control* segunda = abreJugador_[i] ? compu : jugador;
         const QPointF cruce = enLienzo((LeftMesaJugador[i] + LeftMesaCompu[i] + AnchoCarta) / 2,
                                        (TopMesaJugador + TopMesaCompu + AltoCarta) / 2);
-        EXPECT_EQ(lienzo().childAt(cruce.toPoint()), widget(*segunda)) << "hand " << h << ": the card played last is under: "
+        EXPECT_EQ(lienzo().childAt(cruce.toPoint()), widget(*segunda))
+            << "hand " << h << ": the card played last is under: "
             << (lienzo().childAt(cruce.toPoint()) ? lienzo().childAt(cruce.toPoint())->objectName().toStdString() : "-")
             << " vs " << widget(*segunda)->objectName().toStdString();
         auto marcada = [&](const Control* c) {
@@ -143,15 +156,24 @@ protected:
         }
     }
 
+    // No dialog hides the player's unplayed cards nor the hand in dispute.
+    void revisarQueNoTapa(QWidget* modal) {
+        const QRect caja = modal->frameGeometry();
+        for (const QRect& carta : lienzo().cartasEnJuego(modal->objectName() == "FinRonda"))
+            EXPECT_FALSE(caja.intersects(carta)) << modal->objectName().toStdString() << " hides a card";
+        EXPECT_TRUE(ventana().screen()->availableGeometry().contains(caja)) << modal->objectName().toStdString();
+    }
+
     void revisarFinRonda(QWidget* dialogo) {
         finRonda_ = true;
         if (qEnvironmentVariableIsSet("DEPURAR"))
             for (QWidget* w : dialogo->findChildren<QWidget*>())
-                std::fprintf(stderr, "%s %d,%d %dx%d vis=%d\n", qPrintable(w->objectName()), w->x(), w->y(), w->width(), w->height(), w->isVisible());
+                std::fprintf(stderr, "%s %d,%d %dx%d vis=%d\n", qPrintable(w->objectName()), w->x(), w->y(), w->width(),
+                             w->height(), w->isVisible());
         const QRect caja = dialogo->frameGeometry();
         const QRect libre = ventana().screen()->availableGeometry();
-        EXPECT_TRUE(libre.contains(caja)) << "the dialog " << caja.x() << "," << caja.y() << " " << caja.width()
-                                          << "x" << caja.height() << " leaves the screen";
+        EXPECT_TRUE(libre.contains(caja)) << "the dialog " << caja.x() << "," << caja.y() << " " << caja.width() << "x"
+                                          << caja.height() << " leaves the screen";
         EXPECT_LE(caja.width(), ventana().frameGeometry().width()) << "the dialog is wider than the table";
         EXPECT_FALSE(caja.intersects(lugarDeLasManos())) << "the dialog covers the hands";
         // Its button lies wholly inside it.
@@ -163,8 +185,31 @@ protected:
         proxima->click();
     }
 
+    // Enter and Space where the keyboard rests after a dialog: nothing on the table moves.
+    void teclasSueltasNoHacenNada(const std::string& despues) {
+        QWidget* foco = QApplication::focusWidget();
+        EXPECT_FALSE(esBotonCarta(foco) || qobject_cast<QPushButton*>(foco))
+            << "after " << despues << " the keyboard is on " << foco->objectName().toStdString();
+        auto foto = [&] {
+            std::string f = mesa().TextoJugador.Text() + "|" + mesa().TextoComputadora.Text();
+            for (int s = 1; s <= 6; ++s) {
+                const Control& c = mesa().Carta(programa.juego().estado.carta(s));
+                f += "|" + std::to_string(c.Left()) + "," + std::to_string(c.Top()) + (c.Visible() ? "v" : "");
+            }
+            return f;
+        };
+        const std::string antes = foto();
+        for (Qt::Key tecla : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Enter}) {
+            QTest::keyClick(foco ? foco : &ventana(), tecla);
+            QTest::qWait(150);  // a button's click comes a moment after its key
+        }
+        EXPECT_EQ(foto(), antes) << "a stray key acted after " << despues;
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "a stray key opened a dialog after " << despues;
+    }
+
     MensajesQueNo mensajes;
-    vista::Programa programa{carpetaPrograma, &mensajes};
+    AzarFijo azar;
+    vista::Programa programa{carpetaPrograma, &mensajes, nullptr, &azar};
     std::array<bool, 4> revisadas_{};
     std::array<bool, 4> abreJugador_{false, true, false, false};
     bool capturaMano_ = false;
@@ -178,7 +223,8 @@ TEST_F(RondaQt, UnaRondaJugadaConElTecladoYArrastrando) {
 
     // After the deal: on a card, never on a call or the deck.
     EXPECT_TRUE(esBotonCarta(QApplication::focusWidget()))
-        << "focus after the deal on " << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "nothing");
+        << "focus after the deal on "
+        << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "nothing");
     guardar(ventana().grab(), "1-reparto.png");
 
     // The end of the round and each decided hand are looked at while they are on the table.
@@ -186,6 +232,7 @@ TEST_F(RondaQt, UnaRondaJugadaConElTecladoYArrastrando) {
     QObject::connect(&asistente, &QTimer::timeout, [&] {
         for (int h = 1; h <= 3; ++h) revisarMano(h);
         QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible()) revisarQueNoTapa(modal);
         if (modal && modal->objectName() == "FinRonda" && modal->isVisible() && !finRonda_) revisarFinRonda(modal);
         vista::prueba::ResponderLlamada(modal);
     });
@@ -225,10 +272,15 @@ TEST_F(RondaQt, UnaRondaJugadaConElTecladoYArrastrando) {
     for (int jugadas = 0; jugadas < 6 && !finRonda_; ++jugadas) {
         if (!QTest::qWaitFor([&] { return finRonda_ || turnoDelJugador(); }, 5000)) break;
         if (finRonda_) break;
+        // After a dialog the keyboard rests on nothing until Tab brings it to a card.
+        if (lienzo().aparcado()) {
+            teclasSueltasNoHacenNada("a dialog");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
         QWidget* foco = QApplication::focusWidget();
-        if (!foco) std::fprintf(stderr, "activa=%p ventana-foco=%s\n", (void*)QApplication::activeWindow(), ventana().focusWidget() ? qPrintable(ventana().focusWidget()->objectName()) : "-");
         ASSERT_TRUE(esBotonCarta(foco)) << "focus after a card on "
-                                        << (foco ? foco->objectName().toStdString() + foco->metaObject()->className() : "nothing");
+                                        << (foco ? foco->objectName().toStdString() + foco->metaObject()->className()
+                                                 : "nothing");
         if (!capturada) {
             capturada = true;
             guardar(ventana().grab(), "3-tras-una-carta.png");
@@ -238,6 +290,43 @@ TEST_F(RondaQt, UnaRondaJugadaConElTecladoYArrastrando) {
     }
     EXPECT_TRUE(QTest::qWaitFor([&] { return finRonda_; }, 5000)) << "the round did not end";
     asistente.stop();
+}
+
+// The player, mano with 29, calls envido; the computer (28) accepts: the keypad has the
+// keyboard, clear of the cards, and "2" "7" Enter declare 27.
+TEST_F(RondaQt, ElTantoSeDeclaraTecleando) {
+    azar.reparto = std::array<int, 6>{4, 5, 28, 0, 1, 2};
+    mensajes.respuesta = Respuesta::Si;
+    ventana().menus().accion(mesa().MenuMJugador)->trigger();
+    QTest::keyClick(&ventana(), Qt::Key_F5);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return turnoDelJugador(); }, 5000)) << "no deal";
+    QString enfocada, elegida;
+    QTimer asistente;
+    QObject::connect(&asistente, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal->objectName() != "Tanto" || !modal->isVisible() || !enfocada.isEmpty()) return;
+        // Once the dialog has the keyboard, as the player sees it.
+        if (!modal->isActiveWindow() || !modal->isAncestorOf(QApplication::focusWidget())) return;
+        revisarQueNoTapa(modal);
+        enfocada = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString("-");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_7);
+        elegida = QApplication::focusWidget()->objectName();
+        guardar(pantalla(modal), "6-teclado.png");
+        // Enter confirms; were the keyboard elsewhere, the button itself.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        if (auto* b = modal->findChild<QPushButton*>("BotonNumeroTanto(27)"); b && modal->isVisible()) b->click();
+    });
+    asistente.start(20);
+    widget(mesa().BotonEnvido)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !QApplication::activeModalWidget() && enfocada.size(); }, 5000));
+    EXPECT_TRUE(enfocada.startsWith("BotonNumeroTanto")) << enfocada.toStdString();
+    EXPECT_EQ(elegida, "BotonNumeroTanto(27)");
+    EXPECT_NE(std::find(mensajes.textos.begin(), mensajes.textos.end(), "¿Tienes 27 puntos?"), mensajes.textos.end());
+    EXPECT_EQ(programa.juego().estado.TantoCantadoJugador, 27);
+    teclasSueltasNoHacenNada("the keypad");
+    guardar(pantalla(nullptr), "7-tras-el-teclado.png");
 }
 
 // At the smallest window the game allows and larger, every text of the table fits its
@@ -266,12 +355,13 @@ TEST_F(RondaQt, LosTextosCabenEnSusControles) {
             }
             if (texto.trimmed().isEmpty()) continue;
             const QFontMetrics medidas(w->font());
-            const QRect ocupa = envuelto ? medidas.boundingRect(QRect(0, 0, caja.width(), 100000), Qt::TextWordWrap, texto)
-                                         : QRect(0, 0, medidas.horizontalAdvance(texto.trimmed()), medidas.height());
+            const QRect ocupa = envuelto
+                                    ? medidas.boundingRect(QRect(0, 0, caja.width(), 100000), Qt::TextWordWrap, texto)
+                                    : QRect(0, 0, medidas.horizontalAdvance(texto.trimmed()), medidas.height());
             EXPECT_LE(ocupa.width(), caja.width() + 1) << w->objectName().toStdString() << " at " << tamano.width()
-                                                   << "x" << tamano.height() << ": " << texto.toStdString();
+                                                       << "x" << tamano.height() << ": " << texto.toStdString();
             EXPECT_LE(ocupa.height(), caja.height() + 2) << w->objectName().toStdString() << " at " << tamano.width()
-                                                     << "x" << tamano.height() << ": " << texto.toStdString();
+                                                         << "x" << tamano.height() << ": " << texto.toStdString();
             ++n;
         }
         if (tamano.width() == 800) guardar(ventana().grab(), "5-800x600.png");
