@@ -22,8 +22,7 @@ int uso() {
 }
 
 bool numero(const std::string& texto, unsigned long long& valor) {
-    if (texto.empty() || texto.size() > 18 || texto.find_first_not_of("0123456789") != std::string::npos)
-        return false;
+    if (texto.empty() || texto.size() > 18 || texto.find_first_not_of("0123456789") != std::string::npos) return false;
     valor = std::stoull(texto);
     return true;
 }
@@ -70,8 +69,8 @@ int main(int argc, char** argv) {
     const double s = segundos.count();
     // CPU time beside the wall clock shows when other work shared the core.
     const double cpu = static_cast<double>(std::clock() - cpuInicio) / CLOCKS_PER_SEC;
-    std::cout << r.partidas << " games, " << r.acciones << " actions in " << s << " s (cpu " << cpu << " s): "
-              << static_cast<long>(static_cast<double>(r.partidas) / s) << " games/s, "
+    std::cout << r.partidas << " games, " << r.acciones << " actions in " << s << " s (cpu " << cpu
+              << " s): " << static_cast<long>(static_cast<double>(r.partidas) / s) << " games/s, "
               << static_cast<long>(static_cast<double>(r.acciones) / s) << " actions/s\n";
     if (!r.fallo.empty()) {
         std::cout << r.fallo << '\n';

@@ -17,7 +17,7 @@ Tanto::Tanto() : Ventana("Tanto") {
         const char* caption;
     };
     const Respuesta respuestas[] = {
-        {&BotonQuiero, "&Quiero"}, {&BotonNoQuiero, "&No Quiero"},       {&BotonFlor, "Fl&or"},
+        {&BotonQuiero, "&Quiero"}, {&BotonNoQuiero, "&No Quiero"},     {&BotonFlor, "Fl&or"},
         {&BotonEnvido, "&Envido"}, {&BotonRealEnvido, "&Real Envido"}, {&BotonFaltaEnvido, "&Falta Envido"},
     };
     DisenoTanto.disenar(120, 960, 6255, 1160);

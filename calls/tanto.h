@@ -21,8 +21,9 @@ public:
     Control BotonFlor{*this, "BotonFlor", TipoControl::Boton};
     Control EtiquetaNumero{*this, "EtiquetaNumero", TipoControl::Etiqueta};
     // Index = the number shown: every tanto a hand can have.
-    ArregloControles BotonNumeroTanto{*this, "BotonNumeroTanto", TipoControl::Boton,
-                                      {0, 1, 2, 3, 4, 5, 6, 7, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33}};
+    ArregloControles BotonNumeroTanto{
+        *this, "BotonNumeroTanto", TipoControl::Boton, {0,  1,  2,  3,  4,  5,  6,  7,  20, 21, 22,
+                                                        23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33}};
     Control Multimedia{*this, "Multimedia", TipoControl::Sonido};
 
     static constexpr double Ancho = 6495;

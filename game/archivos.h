@@ -25,15 +25,31 @@ inline constexpr std::array<const char*, 8> Caras{"1839.ico",         "ma_smile 
 
 // The phrases the computer speaks, in the order of Voces.
 enum class Voz {
-    Quiero, NoQuiero, Truco, ReTruco, Vale4, Envido, RealEnvido, FaltaEnvido, Flor,
-    FlorAchico, FlorJuego, FlorContra, Ehh, Mentira, GanarMano, PerderMano, GanarPartido, PerderPartido,
+    Quiero,
+    NoQuiero,
+    Truco,
+    ReTruco,
+    Vale4,
+    Envido,
+    RealEnvido,
+    FaltaEnvido,
+    Flor,
+    FlorAchico,
+    FlorJuego,
+    FlorContra,
+    Ehh,
+    Mentira,
+    GanarMano,
+    PerderMano,
+    GanarPartido,
+    PerderPartido,
 };
 
 // Each phrase is a clip named after it.
 inline constexpr std::array<const char*, 18> Voces{
-    "Quiero", "No quiero", "Truco", "Re-Truco", "Vale 4", "Envido", "Real envido", "Falta Envido", "Flor",
-    "Flor achico", "Flor juego", "Flor contra", "Ehh", "Mentira", "Ganar mano", "Perder mano", "Ganar partido",
-    "Perder partido"};
+    "Quiero",      "No quiero",    "Truco",      "Re-Truco",    "Vale 4",        "Envido",
+    "Real envido", "Falta Envido", "Flor",       "Flor achico", "Flor juego",    "Flor contra",
+    "Ehh",         "Mentira",      "Ganar mano", "Perder mano", "Ganar partido", "Perder partido"};
 
 inline std::string Carta(int numero) {
     return std::string("Cartas/") + (numero < 10 ? "0" : "") + std::to_string(numero) + ".png";

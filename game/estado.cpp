@@ -9,9 +9,12 @@ std::string NombreRelleno(const std::string& nombre) {
     for (std::size_t i = 0; i < nombre.size();) {
         std::size_t largo = 1;
         const auto b = static_cast<unsigned char>(nombre[i]);
-        if (b >= 0xF0) largo = 4;
-        else if (b >= 0xE0) largo = 3;
-        else if (b >= 0xC0) largo = 2;
+        if (b >= 0xF0)
+            largo = 4;
+        else if (b >= 0xE0)
+            largo = 3;
+        else if (b >= 0xC0)
+            largo = 2;
         if (caracteres == LargoNombre) break;
         r.append(nombre, i, largo);
         ++caracteres;

@@ -76,8 +76,10 @@ struct Estado {
     bool TrucoRecantado = false;
     // A refusal made during the computer's turn is kept apart from one made on the table.
     void rechazarTrucoDelJugador() {
-        if (TrucoCantadoEnJugada) TrucoRechazadoEnJugada = true;
-        else TrucoRechazado = true;
+        if (TrucoCantadoEnJugada)
+            TrucoRechazadoEnJugada = true;
+        else
+            TrucoRechazado = true;
     }
     bool TantoPrimero = false;
     bool TantoAcreditado = false;

@@ -4,19 +4,19 @@ namespace naipalia {
 
 const std::string& TextoLado(const Estado& e, Lado lado, const std::string& nadie) {
     switch (lado) {
-    case Lado::Jugador: return e.NombreJugador;
-    case Lado::Computadora: return NombreComputadora;
-    default: return nadie;
+        case Lado::Jugador: return e.NombreJugador;
+        case Lado::Computadora: return NombreComputadora;
+        default: return nadie;
     }
 }
 
 const std::string& TextoResultado(const Estado& e, ResultadoMano resultado) {
     static const std::string vacio;
     switch (resultado) {
-    case ResultadoMano::Computadora: return NombreComputadora;
-    case ResultadoMano::Iguales: return PalabraIguales;
-    case ResultadoMano::Jugador: return e.NombreJugador;
-    default: return vacio;
+        case ResultadoMano::Computadora: return NombreComputadora;
+        case ResultadoMano::Iguales: return PalabraIguales;
+        case ResultadoMano::Jugador: return e.NombreJugador;
+        default: return vacio;
     }
 }
 

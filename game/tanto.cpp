@@ -74,12 +74,12 @@ bool EsCadenaFalta(Cadena cadena) { return fila(cadena).querido == Falta; }
 
 Cadena ConFaltaEnvido(Cadena cadena) {
     switch (cadena) {
-    case Cadena::Envido: return Cadena::EnvidoFaltaEnvido;
-    case Cadena::RealEnvido: return Cadena::RealEnvidoFaltaEnvido;
-    case Cadena::EnvidoEnvido: return Cadena::EnvidoEnvidoFaltaEnvido;
-    case Cadena::EnvidoRealEnvido: return Cadena::EnvidoRealEnvidoFaltaEnvido;
-    case Cadena::Nada: return Cadena::FaltaEnvido;
-    default: return cadena;
+        case Cadena::Envido: return Cadena::EnvidoFaltaEnvido;
+        case Cadena::RealEnvido: return Cadena::RealEnvidoFaltaEnvido;
+        case Cadena::EnvidoEnvido: return Cadena::EnvidoEnvidoFaltaEnvido;
+        case Cadena::EnvidoRealEnvido: return Cadena::EnvidoRealEnvidoFaltaEnvido;
+        case Cadena::Nada: return Cadena::FaltaEnvido;
+        default: return cadena;
     }
 }
 

@@ -3,8 +3,7 @@
 
 namespace naipalia::textos {
 
-inline constexpr const char* PresionaF5 =
-    "Presiona F5, o la opcion \"Nuevo juego\" del menú, para comenzar el juego";
+inline constexpr const char* PresionaF5 = "Presiona F5, o la opcion \"Nuevo juego\" del menú, para comenzar el juego";
 inline constexpr const char* JugadorSinRegistro = "Jugador";
 
 // The about area.

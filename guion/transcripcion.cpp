@@ -10,18 +10,20 @@ std::string Transcripcion::escapar(const std::string& texto) {
     std::string r;
     for (std::size_t i = 0; i < texto.size(); ++i) {
         if (texto[i] == '\r' && i + 1 < texto.size() && texto[i + 1] == '\n') continue;
-        if (texto[i] == '\n') r += "\\n";
-        else r += texto[i];
+        if (texto[i] == '\n')
+            r += "\\n";
+        else
+            r += texto[i];
     }
     return r;
 }
 
 const char* Transcripcion::nombreIcono(Icono icono) {
     switch (icono) {
-    case Icono::Critico: return "critical";
-    case Icono::Exclamacion: return "exclamation";
-    case Icono::Informacion: return "information";
-    default: return "question";
+        case Icono::Critico: return "critical";
+        case Icono::Exclamacion: return "exclamation";
+        case Icono::Informacion: return "information";
+        default: return "question";
     }
 }
 

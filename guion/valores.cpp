@@ -32,7 +32,8 @@ std::string conNumero(const char* nombre, int n, const char* cierre = "") {
     return r;
 }
 
-template <std::size_t N> std::string arreglo(const std::array<int, N>& a, std::size_t desde) {
+template <std::size_t N>
+std::string arreglo(const std::array<int, N>& a, std::size_t desde) {
     std::string r;
     for (std::size_t i = desde; i < N; ++i) {
         if (i > desde) r += ' ';
@@ -46,6 +47,8 @@ using Lector = std::function<std::string(Juego&)>;
 const std::map<std::string, Lector>& campos() {
     static const std::map<std::string, Lector> tabla = [] {
         std::map<std::string, Lector> t;
+        // One field a call, several a line.
+        // clang-format off
 #define CAMPO_NUMERO(n) t[#n] = [](Juego& j) { return numero(j.estado.n); };
 #define CAMPO_LOGICO(n) t[#n] = [](Juego& j) { return logico(j.estado.n); };
 // A side as the game wrote it, with the word each field used for nobody.
@@ -71,7 +74,8 @@ const std::map<std::string, Lector>& campos() {
 #undef CAMPO_LADO
 #undef CAMPO_NUMERO
 #undef CAMPO_LOGICO
-        t["CartasRepartidas"] = [](Juego& j) { return arreglo(j.estado.CartasRepartidas, 0); };
+            // clang-format on
+            t["CartasRepartidas"] = [](Juego& j) { return arreglo(j.estado.CartasRepartidas, 0); };
         for (int h = 1; h <= 3; ++h) {
             const auto i = static_cast<std::size_t>(h);
             t[conNumero("JerarquiaJugador", h)] = [i](Juego& j) { return numero(j.estado.JerarquiaJugador[i]); };

@@ -125,7 +125,7 @@ fallo calls/truco_mesa.cpp \
   's/ValorTruco(e.EstadoTruco) + 1);/ValorTruco(e.EstadoTruco));/' \
   "the player's early deck costs only the truco"
 fallo calls/dialogo_tanto.cpp \
-  's/if (indice > c || (indice == c \&\& e.QuienMano != Lado::Computadora)) TantoGanaJugador();/if (indice > c) TantoGanaJugador();/' \
+  's/if (indice > c || (indice == c \&\& e.QuienMano != Lado::Computadora))$/if (indice > c)/' \
   "a tied tanto goes to the computer even when the player is mano"
 
 fallo players/recuerdos.cpp \
@@ -176,8 +176,8 @@ fallo opponent/decision_envido.cpp \
 fallo opponent/decision_envido.cpp \
   's/return v.rondasJugadas >= RondasParaSeguido \&\&/return v.rondasJugadas >= RondasParaSeguido - 1 \&\&/' \
   "three rounds are enough to call freely"
-fallo shell/menus.cpp \
-  's/cambiarYGuardar(n.MenuFlorOpcion, "ConFlor")/cambiarYGuardar(n.MenuFlorOpcion, "Multimedia")/' \
+fallo platform/opciones.h \
+  's/{Opcion::Flor, "ConFlor"},/{Opcion::Flor, "Multimedia"},/' \
   "the flor option is stored as the voice option"
 fallo shell/acerca.cpp \
   's/if (n.MenuFin.Enabled())$/if (!n.MenuFin.Enabled())/' \
@@ -195,7 +195,7 @@ fallo platform/sqlcipher/base_sqlcipher.cpp \
   's/if (db_ \&\& !completarEsquema(db_, error)) cerrar();/if (db_ \&\& !completarEsquema(db_, error) \&\& false) cerrar();/' \
   "an empty or schema-less file is taken as the game's database"
 fallo platform/sqlcipher/base_sqlcipher.cpp \
-  's/{"Configuracion", "ConFlor", true,/{"Configuracion", "ConFlor", false,/' \
+  's/todas.push_back({"Configuracion", o.columna, true,/todas.push_back({"Configuracion", o.columna, false,/' \
   "an older file without an option's column is refused instead of getting it"
 fallo platform/sqlcipher/base_sqlcipher.cpp \
   's/if (tabla->second.empty()) {/if (false) {/' \
@@ -240,7 +240,7 @@ fallo guion/interprete.cpp \
   's/if (resto.empty() || resto == "\." || /if (resto.empty() || /' \
   "the script driver's remove deletes the program folder itself"
 fallo guion/interprete.cpp \
-  's/^        for (std::size_t i = 1; i < 5; ++i) logicoGuion(w\[i\]);$//' \
+  's/^        for (std::size_t i = 1; i < w.size(); ++i) logicoGuion(w\[i\]);$//' \
   "the script driver checks a config line only when the database is made"
 fallo guion/interprete.cpp \
   's/if (w.size() < 2) throw ErrorGuion{"show takes one or more names"};/if (w.size() < 2) {}/' \

@@ -21,8 +21,10 @@ void Computadora::DecidirEnvidoComputadora(bool trucoPrimero) {
     // After the player's first card a middling tanto is called half-blind.
     const auto despuesDeSuCarta = [&] {
         if (op.azar() < 0.6) {
-            if (op.azar() < 0.5) falta();
-            else real();
+            if (op.azar() < 0.5)
+                falta();
+            else
+                real();
         }
     };
 
@@ -45,8 +47,10 @@ void Computadora::DecidirEnvidoComputadora(bool trucoPrimero) {
     } else if (t <= 30) {
         real();
     } else if (op.azar() < 0.7) {
-        if (e.PuntosJuego - e.PuntosJugador > 3) falta();
-        else real();
+        if (e.PuntosJuego - e.PuntosJugador > 3)
+            falta();
+        else
+            real();
     } else {
         envido();
     }
@@ -54,7 +58,8 @@ void Computadora::DecidirEnvidoComputadora(bool trucoPrimero) {
 
 // Each call: its voice, the chain it makes with the computer as its last caller, and the
 // dialog with the call and the answers it allows.
-void Computadora::cantarEnvido(Voz voz, Cadena cadena, const std::string& texto, std::initializer_list<Control*> respuestas) {
+void Computadora::cantarEnvido(Voz voz, Cadena cadena, const std::string& texto,
+                               std::initializer_list<Control*> respuestas) {
     op.ReproducirVoz(voz);
     e.CadenaEnvido = cadena;
     e.QuienEnvido = Lado::Computadora;
@@ -71,7 +76,8 @@ void Computadora::CantarEnvidoComputadora(const std::string& prefijo) {
 
 void Computadora::CantarRealEnvidoComputadora(Cadena cadena, const std::string& prefijo) {
     Tanto& t = op.tanto;
-    cantarEnvido(Voz::RealEnvido, cadena, prefijo + "Real Envido!!", {&t.BotonQuiero, &t.BotonNoQuiero, &t.BotonFaltaEnvido});
+    cantarEnvido(Voz::RealEnvido, cadena, prefijo + "Real Envido!!",
+                 {&t.BotonQuiero, &t.BotonNoQuiero, &t.BotonFaltaEnvido});
 }
 
 // A falta answers everything: in a dialog already open (the computer answering the

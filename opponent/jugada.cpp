@@ -76,8 +76,8 @@ void Computadora::jugarMano1() {
     }
 
     const bool jugadorJugo = e.JerarquiaJugador[1] != SinJugar;
-    if (MismoPalo(e.carta(4), e.carta(5), e.carta(6)) && n.opcion(Opcion::Flor) &&
-        e.EstadoFlor == NivelFlor::Nada && e.EnvidoQuerido == Cadena::Nada && e.QuienEnvido == Lado::Nadie) {
+    if (MismoPalo(e.carta(4), e.carta(5), e.carta(6)) && n.opcion(Opcion::Flor) && e.EstadoFlor == NivelFlor::Nada &&
+        e.EnvidoQuerido == Cadena::Nada && e.QuienEnvido == Lado::Nadie) {
         if (!jugadorJugo) {
             CantarFlorComputadora();
         } else {

@@ -11,7 +11,7 @@ namespace naipalia {
 class Ventana;
 
 enum class TipoControl {
-    Formulario,   // the window itself
+    Formulario,  // the window itself
     Boton,
     Etiqueta,
     Texto,
@@ -20,8 +20,8 @@ enum class TipoControl {
     Menu,
     Temporizador,
     Lista,
-    Sonido,       // a wave player driven by commands
-    Animacion,    // an animated picture
+    Sonido,     // a wave player driven by commands
+    Animacion,  // an animated picture
 };
 
 enum class Alineacion { Izquierda, Centro, Derecha };
@@ -38,12 +38,12 @@ struct Propiedades {
     int Interval = 0;                                 // milliseconds
     std::vector<std::string> List;
     int ListIndex = -1;
-    std::string Picture;    // full path of the picture shown
-    std::string FileName;   // sound player's file
-    int MousePointer = 0;   // 99: the custom pointer of MouseIcon
+    std::string Picture;   // full path of the picture shown
+    std::string FileName;  // sound player's file
+    int MousePointer = 0;  // 99: the custom pointer of MouseIcon
     std::string MouseIcon;
     // Looks, for the adapters only.
-    int TamanoLetra = 0;    // points; 0 = the adapter's default
+    int TamanoLetra = 0;  // points; 0 = the adapter's default
     bool Negrita = false;
     Alineacion Alinear = Alineacion::Izquierda;
     bool Editable = false;  // a text box the player types into
@@ -137,10 +137,16 @@ public:
 private:
     // Which fields were written since the design, so that an unload restores only those.
     enum Campo : unsigned {
-        CampoCaption = 1u << 0, CampoText = 1u << 1, CampoList = 1u << 2, CampoPicture = 1u << 3,
-        CampoFileName = 1u << 4, CampoMouseIcon = 1u << 5, CampoOtros = 1u << 6,
+        CampoCaption = 1u << 0,
+        CampoText = 1u << 1,
+        CampoList = 1u << 2,
+        CampoPicture = 1u << 3,
+        CampoFileName = 1u << 4,
+        CampoMouseIcon = 1u << 5,
+        CampoOtros = 1u << 6,
     };
-    template <typename T> inline void escribir(T& campo, T valor);
+    template <typename T>
+    inline void escribir(T& campo, T valor);
     void escribirTexto(std::string& campo, std::string_view valor, Campo cual);
 
     Ventana& ventana_;

@@ -52,8 +52,10 @@ Respuesta Falsos::mostrar(const std::string& texto, Icono icono, Botones botones
 }
 
 void Falsos::mostrarModal(Ventana& ventana) {
-    if (alMostrarModal) alMostrarModal(ventana);
-    else ventana.Hide();
+    if (alMostrarModal)
+        alMostrarModal(ventana);
+    else
+        ventana.Hide();
 }
 
 void Falsos::terminar() {
@@ -83,19 +85,19 @@ std::optional<std::array<int, 6>> Falsos::repartoFijado() {
 bool Falsos::comando(const std::string& nombre, const std::string& orden, const std::string& archivo) {
     const int r = reproductor(nombre);
     switch (orden.empty() ? ' ' : orden[0]) {
-    case 'C':
-        abiertos_[r] = false;
-        if (alReproducir) archivos_[r].clear();
-        return true;
-    case 'O':
-        if (revisarArchivos && !EsWavReproducible(archivo)) return false;
-        abiertos_[r] = true;
-        if (alReproducir) archivos_[r] = archivo;
-        return true;
-    default:
-        if (!abiertos_[r]) return false;
-        if (alReproducir) alReproducir(nombre, archivos_[r]);
-        return true;
+        case 'C':
+            abiertos_[r] = false;
+            if (alReproducir) archivos_[r].clear();
+            return true;
+        case 'O':
+            if (revisarArchivos && !EsWavReproducible(archivo)) return false;
+            abiertos_[r] = true;
+            if (alReproducir) archivos_[r] = archivo;
+            return true;
+        default:
+            if (!abiertos_[r]) return false;
+            if (alReproducir) alReproducir(nombre, archivos_[r]);
+            return true;
     }
 }
 

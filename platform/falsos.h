@@ -79,9 +79,9 @@ private:
 
     std::mt19937 twister_{1};
     long sorteosDelReparto_ = 0;
-    bool abiertos_[2] = {};     // each wave player has a file open
-    std::string archivos_[2];   // and which, when it is watched
-    std::string animados_[3];   // the file loaded in each animated picture
+    bool abiertos_[2] = {};    // each wave player has a file open
+    std::string archivos_[2];  // and which, when it is watched
+    std::string animados_[3];  // the file loaded in each animated picture
 };
 
 }  // namespace naipalia

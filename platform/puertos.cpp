@@ -4,7 +4,8 @@ namespace naipalia {
 
 namespace {
 
-template <typename Puerto> void porDefecto(Puerto*& puerto) {
+template <typename Puerto>
+void porDefecto(Puerto*& puerto) {
     static Puerto nulo;
     if (!puerto) puerto = &nulo;
 }

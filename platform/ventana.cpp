@@ -14,8 +14,7 @@ std::vector<int> rango(int desde, int hasta) {
 
 }  // namespace
 
-ArregloControles::ArregloControles(Ventana& ventana, const std::string& nombre, TipoControl tipo,
-                                   int desde, int hasta)
+ArregloControles::ArregloControles(Ventana& ventana, const std::string& nombre, TipoControl tipo, int desde, int hasta)
     : ArregloControles(ventana, nombre, tipo, rango(desde, hasta)) {}
 
 ArregloControles::ArregloControles(Ventana& ventana, const std::string& nombre, TipoControl tipo,

@@ -42,8 +42,8 @@ public:
     const Control& forma() const { return forma_; }
 
     bool cargada() const { return cargada_; }
-    void cargar();                 // runs Load once while unloaded
-    void Hide();                   // keeps the state; nothing when unloaded
+    void cargar();  // runs Load once while unloaded
+    void Hide();    // keeps the state; nothing when unloaded
     // False when QueryUnload cancelled; nothing when unloaded. The close button of the
     // window unloads it for the user; the game's own code does so for itself.
     bool Unload(bool porElUsuario = false);
@@ -87,7 +87,8 @@ private:
     Control forma_;
 };
 
-template <typename T> inline void Control::escribir(T& campo, T valor) {
+template <typename T>
+inline void Control::escribir(T& campo, T valor) {
     ventana_.tocado(*this);
     if (campo == valor) return;
     modificados_ |= CampoOtros;

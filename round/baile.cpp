@@ -12,8 +12,10 @@ constexpr double Piso = 3390;
 // Up by its step; turns down at the ceiling, starts up when the leader passes its trigger.
 void bailar(Control& imagen, int& paso, const Control& guia, int pasoGuia, double disparo) {
     imagen.Top(imagen.Top() - paso);
-    if (imagen.Top() == Techo) paso = -100;
-    else if (guia.Top() == disparo && pasoGuia == 100) paso = 100;
+    if (imagen.Top() == Techo)
+        paso = -100;
+    else if (guia.Top() == disparo && pasoGuia == 100)
+        paso = 100;
 }
 
 }  // namespace
@@ -21,8 +23,10 @@ void bailar(Control& imagen, int& paso, const Control& guia, int pasoGuia, doubl
 void Ronda::TiempoBaile_Timer() {
     Control& guia = n.CartaFondo(4);
     guia.Top(guia.Top() - PasoFondo[4]);
-    if (guia.Top() == Techo) PasoFondo[4] = -100;
-    else if (guia.Top() == Piso) PasoFondo[4] = 100;
+    if (guia.Top() == Techo)
+        PasoFondo[4] = -100;
+    else if (guia.Top() == Piso)
+        PasoFondo[4] = 100;
     bailar(n.CartaFondo(5), PasoFondo[5], guia, PasoFondo[4], 2990);
     bailar(n.CartaFondo(6), PasoFondo[6], guia, PasoFondo[4], 2590);
     const int primera = e.PuntosComputadora >= e.PuntosJuego ? 0 : 37;

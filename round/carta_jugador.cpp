@@ -82,9 +82,7 @@ void Ronda::BotonCarta_Click(int indice) {
     jugarCartaYPasarTurno(ManoActual, e.carta(indice), indice);
 }
 
-void Ronda::JugarCartaMesa(int mano) {
-    jugarCartaYPasarTurno(mano, CartaArrastrada, SlotPorLeft(LeftInicialCarta));
-}
+void Ronda::JugarCartaMesa(int mano) { jugarCartaYPasarTurno(mano, CartaArrastrada, SlotPorLeft(LeftInicialCarta)); }
 
 void Ronda::Carta_MouseDown(int indice, int boton, int, double, double) {
     if (e.TantoPrimero) return;
@@ -119,8 +117,10 @@ void Ronda::Carta_MouseUp(int indice, int boton, int, double, double) {
         ArrastrandoCarta = false;
         AgarreX = 0;
         AgarreY = 0;
-        if (EnZonaJugada(ManoActual, carta.Left(), carta.Top())) JugarCartaMesa(ManoActual);
-        else DevolverCarta();
+        if (EnZonaJugada(ManoActual, carta.Left(), carta.Top()))
+            JugarCartaMesa(ManoActual);
+        else
+            DevolverCarta();
     } else if (EnLaMano(carta.Left())) {
         JugarCartaMesa(ManoActual);
     }

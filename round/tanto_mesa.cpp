@@ -21,8 +21,10 @@ void Ronda::SubValorTantoMesa(bool CartasMostradas) {
     if (!CartasMostradas && r >= 0.7) return;
     const bool singular = e.TantoRealJugador == 0 || e.TantoRealJugador == 1;
     std::string texto = "Ehh!! Cantaste tanto, y tienes " + std::to_string(e.TantoRealJugador);
-    if (CartasMostradas) texto += std::string(singular ? " punto" : " puntos") + ". Gracias por mostrar las cartas!!";
-    else texto += singular ? " punto en mesa..." : " puntos en mesa...";
+    if (CartasMostradas)
+        texto += std::string(singular ? " punto" : " puntos") + ". Gracias por mostrar las cartas!!";
+    else
+        texto += singular ? " punto en mesa..." : " puntos en mesa...";
     op.ReproducirVoz(Voz::Ehh);
     op.mensaje(texto, Icono::Exclamacion);
 }

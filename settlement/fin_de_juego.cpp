@@ -42,8 +42,10 @@ void Liquidacion::FinJuegos_Load() {
     const Remate remate = elegirRemate(ganaComputadora, ganaComputadora ? c - j : j - c, op);
     finJuegos.EtiquetaMensaje.Caption(remate.mensaje);
     const std::string cara = op.ruta(remate.cara);
-    if (op.puertos.imagenes->cargable(cara)) finJuegos.Imagen.Picture(cara);
-    else op.mensaje(ErrorArchivo, Icono::Critico);
+    if (op.puertos.imagenes->cargable(cara))
+        finJuegos.Imagen.Picture(cara);
+    else
+        op.mensaje(ErrorArchivo, Icono::Critico);
 }
 
 void Liquidacion::FinJuegos_EtiquetaMensaje_Change() {

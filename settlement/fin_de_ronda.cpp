@@ -19,9 +19,7 @@ Liquidacion::Liquidacion(Operacion& operacion, FinJuegos& fj, Ronda& r)
     finJuegos.BotonAceptar.Click = [this] { BotonAceptar_Click(); };
 }
 
-void Liquidacion::FinRonda_Load() {
-    op.MostrarCara(finRonda.Imagen);
-}
+void Liquidacion::FinRonda_Load() { op.MostrarCara(finRonda.Imagen); }
 
 void Liquidacion::FinRonda_EtiquetaMensaje_Change() {
     auto& f = finRonda;

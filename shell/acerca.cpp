@@ -97,7 +97,8 @@ void Principal::ConfirmarSalida(int& cancelar) {
     }
     if (!n.BotonCarta(1).Enabled() && !n.BotonCarta(2).Enabled() && !n.BotonCarta(3).Enabled())
         n.TextoEstado.Text(textos::PresionaF5);
-    else op.AvisoTurnoJugador();
+    else
+        op.AvisoTurnoJugador();
     cancelar = 1;
 }
 

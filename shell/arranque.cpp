@@ -20,11 +20,15 @@ void Principal::Form_Load() {
     bool fallo = false;
     auto imagen = [&](Control& c, const std::string& archivo) {
         const std::string ruta = op.ruta(archivo);
-        if (puertos.imagenes->cargable(ruta)) c.Picture(ruta);
-        else fallo = true;
+        if (puertos.imagenes->cargable(ruta))
+            c.Picture(ruta);
+        else
+            fallo = true;
     };
-    if (puertos.imagenes->cargable(op.RutaCaraMenu)) n.Imagen2.Picture(op.RutaCaraMenu);
-    else fallo = true;
+    if (puertos.imagenes->cargable(op.RutaCaraMenu))
+        n.Imagen2.Picture(op.RutaCaraMenu);
+    else
+        fallo = true;
     n.EtiquetaAcercade.Caption(textos::Credito);
     n.EtiquetaAcercade2.Caption(std::string(textos::Credito) + "...y las sugerencias de los usuarios");
     n.EtiquetaAcercade3.Caption(textos::Distribucion);
@@ -50,10 +54,11 @@ void Principal::Form_Load() {
     const int ancho = puertos.pantalla->anchoPixeles();
     const int alto = puertos.pantalla->altoPixeles();
     if (ancho < 800 || alto < 600)
-        op.mensaje("ATENCION: La resolución de pantalla es menor a 800x600.\r\n\r\n"
-                   "El programa está diseñado para una resolución, al menos, de 800x600. Por favor, "
-                   "para un funcionamiento óptimo cambie la resolución al valor citado.",
-                   Icono::Critico);
+        op.mensaje(
+            "ATENCION: La resolución de pantalla es menor a 800x600.\r\n\r\n"
+            "El programa está diseñado para una resolución, al menos, de 800x600. Por favor, "
+            "para un funcionamiento óptimo cambie la resolución al valor citado.",
+            Icono::Critico);
 
     // The database, then the registry and the stored options; without it, neither,
     // and no recuerdos.

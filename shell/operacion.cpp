@@ -100,16 +100,15 @@ void Operacion::LimpiarTrucoRechazado() {
 
 void Operacion::DeshabilitarBotonesTanto() {
     auto& t = tanto;
-    for (Control* b : {&t.BotonQuiero, &t.BotonNoQuiero, &t.BotonEnvido, &t.BotonRealEnvido, &t.BotonFaltaEnvido,
-                       &t.BotonFlor})
+    for (Control* b :
+         {&t.BotonQuiero, &t.BotonNoQuiero, &t.BotonEnvido, &t.BotonRealEnvido, &t.BotonFaltaEnvido, &t.BotonFlor})
         b->Enabled(false);
 }
 
 void Operacion::AvisoFinalPorPuntos() {
     tanto.Hide();
     flores.Hide();
-    mostrarFinRondaCon("Con los puntos jugados se generaría el final. Presiona el botón deseado.",
-                       "&Finalizar juego");
+    mostrarFinRondaCon("Con los puntos jugados se generaría el final. Presiona el botón deseado.", "&Finalizar juego");
     if (!estado.FinJuego) restaurarMesa();
 }
 

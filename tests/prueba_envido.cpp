@@ -15,9 +15,7 @@ struct Envido : ::testing::Test {
     Juego& j = p.jugar({30, 31, 33, 14, 15, 16});
     Estado& e = j.estado;
 
-    void SetUp() override {
-        p.olvidar();
-    }
+    void SetUp() override { p.olvidar(); }
     void situacion(int tantoCompu, int jugador = 0, int compu = 0, int rondas = 1, int envidos = 0) {
         e.TantoCompu = tantoCompu;
         e.PuntosJugador = jugador;

@@ -13,8 +13,10 @@ Plataforma::Plataforma() {
     };
     falsos.alMostrarModal = [this](Ventana& ventana) {
         modales.push_back(ventana.nombre());
-        if (&ventana == &juego->tanto && juego->tanto.BotonNoQuiero.Enabled()) juego->tanto.BotonNoQuiero.Click();
-        else ventana.Hide();
+        if (&ventana == &juego->tanto && juego->tanto.BotonNoQuiero.Enabled())
+            juego->tanto.BotonNoQuiero.Click();
+        else
+            ventana.Hide();
     };
     juego = std::make_unique<Juego>(falsos.puertos);
     juego->arrancar();
@@ -22,8 +24,10 @@ Plataforma::Plataforma() {
 
 Juego& Plataforma::jugar(std::array<int, 6> cartas, bool manoJugador) {
     falsos.proximasCartas = cartas;
-    if (manoJugador) juego->principal.MenuMJugador_Click();
-    else juego->principal.MenuMCompu_Click();
+    if (manoJugador)
+        juego->principal.MenuMJugador_Click();
+    else
+        juego->principal.MenuMCompu_Click();
     juego->ronda.MenuNuevo_Click();
     return *juego;
 }

@@ -23,7 +23,7 @@ public:
 
     Falsos falsos{"/programa"};
     std::vector<Mensaje> mensajes;
-    std::deque<Respuesta> respuestas;  // Yes/No answers; No when empty
+    std::deque<Respuesta> respuestas;           // Yes/No answers; No when empty
     std::deque<double>& sorteos = falsos.cola;  // draws; then a fixed pseudo-random sequence
     // Every dialog shown, by name; each is hidden at once, but for the computer's envido,
     // which is refused.

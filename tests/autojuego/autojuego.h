@@ -22,11 +22,11 @@ struct Semillas {
 };
 
 struct Resultado {
-    long partidas = 0;          // games played to their end
-    long acciones = 0;          // the player's moves and dialog clicks
-    std::string fallo;          // empty when every rule held
-    Semillas ultima;            // the last game started
-    std::uint64_t huella = 0;   // the course of that game, to compare with its replay
+    long partidas = 0;         // games played to their end
+    long acciones = 0;         // the player's moves and dialog clicks
+    std::string fallo;         // empty when every rule held
+    Semillas ultima;           // the last game started
+    std::uint64_t huella = 0;  // the course of that game, to compare with its replay
 };
 
 class Autojuego {

@@ -79,7 +79,7 @@ void revisarResultados(const Estado& e, const Naipalia& n) {
 void Invariantes::comenzarPartida() {
     if (!activas_) return;
     const Naipalia& n = juego_.naipalia;
-    manoElegida_ = n.MenuMJugador.Checked()  ? ManoElegida::Jugador
+    manoElegida_ = n.MenuMJugador.Checked() ? ManoElegida::Jugador
                    : n.MenuMCompu.Checked() ? ManoElegida::Computadora
                                             : ManoElegida::Azar;
     ronda_ = 0;
@@ -165,11 +165,11 @@ void Invariantes::revisarTurno() {
         Fallar("the table waits for the player in hand " + to_string(m) + ", which he already played");
     for (int s = 1; s <= 3; ++s) {
         // While the envido is put first the cards wait for it.
-        const bool enMano = s != e.PosicionJugador[1] && s != e.PosicionJugador[2] && s != e.PosicionJugador[3] &&
-                            !e.TantoPrimero;
+        const bool enMano =
+            s != e.PosicionJugador[1] && s != e.PosicionJugador[2] && s != e.PosicionJugador[3] && !e.TantoPrimero;
         if (n.BotonCarta(s).Enabled() != enMano)
-            Fallar("BotonCarta " + to_string(s) + (enMano ? " is disabled though its card is in the hand"
-                                                          : " is enabled though its card was played"));
+            Fallar("BotonCarta " + to_string(s) +
+                   (enMano ? " is disabled though its card is in the hand" : " is enabled though its card was played"));
     }
     if (n.TiempoCarta.Enabled()) Fallar("TiempoCarta runs while the table waits");
     if (GanadorPorManos(e) != Lado::Nadie) Fallar("the round goes on though its hands decided it");
@@ -207,7 +207,7 @@ void Invariantes::revisarMesa() {
             if (carta.Visible()) Fallar(nombre() + " of the computer is shown before it is played");
             continue;
         }
-        const double left = s > 3  ? LeftMesaCompu[h]
+        const double left = s > 3    ? LeftMesaCompu[h]
                             : jugada ? LeftMesaJugador[h]
                                      : LeftMano[static_cast<std::size_t>(s)];
         const double top = s > 3 ? TopMesaCompu : jugada ? TopMesaJugador : TopMano;
@@ -236,7 +236,7 @@ void Invariantes::finDeRonda(const Plataforma& plataforma) {
     finRondaAbierta_ = true;
     alAbrir_ = {e.PuntosJugador, e.PuntosComputadora};
     mensajesAlAbrir_ = plataforma.mensajes.size();
-    pagosPosibles_ = e.TantoLiquidado ? std::vector<Pago>{{0, 0}}
+    pagosPosibles_ = e.TantoLiquidado                  ? std::vector<Pago>{{0, 0}}
                      : e.EstadoFlor != NivelFlor::Nada ? pagosDeFlor()
                                                        : pagosDeEnvido();
 
@@ -251,8 +251,12 @@ void Invariantes::finDeRonda(const Plataforma& plataforma) {
     };
     if (anticipada_) return;
     // "??!" split in two literals, or it reads as a trigraph.
-    const std::initializer_list<const char*> burlas = {"Te achicaste!!", "No te gustó?" "?!", "Te sentis bien???",
-                                                       "Te asustaste!!", "Es mucho para ti?" "?!"};
+    const std::initializer_list<const char*> burlas = {"Te achicaste!!",
+                                                       "No te gustó?"
+                                                       "?!",
+                                                       "Te sentis bien???", "Te asustaste!!",
+                                                       "Es mucho para ti?"
+                                                       "?!"};
     if (jugadorAlMazo_) {
         // Folding before anything was sung and before the computer played costs one more.
         // The next round may be dealt, and even end, before the deck's click returns.
@@ -263,12 +267,16 @@ void Invariantes::finDeRonda(const Plataforma& plataforma) {
     } else if (es(burlas)) {
         ganadorTruco_ = Lado::Computadora;  // the player refused its call: the level below it
     } else if (es({"Con mejores cartas cualquiera.", "La próxima veremos...", "Esta vez tuviste suerte.",
-                   "Me habrás apurado?" "?!", "Qué cartas tienes?" "?!", "No quiero lo cantado."})) {
+                   "Me habrás apurado?"
+                   "?!",
+                   "Qué cartas tienes?"
+                   "?!",
+                   "No quiero lo cantado."})) {
         ganadorTruco_ = Lado::Jugador;  // the computer refused the player's call
     } else if (es({"Me voy al mazo."})) {
         ganadorTruco_ = Lado::Jugador;
-        const bool nadaJugado = e.EnvidoQuerido == Cadena::Nada && e.PosicionCompu[1] == 0 &&
-                                e.EstadoTruco == NivelTruco::Nada;
+        const bool nadaJugado =
+            e.EnvidoQuerido == Cadena::Nada && e.PosicionCompu[1] == 0 && e.EstadoTruco == NivelTruco::Nada;
         if (nadaJugado) puntosTruco_ = 2;
     } else {
         ganadorTruco_ = GanadorPorManos(e);
@@ -301,9 +309,12 @@ std::vector<Invariantes::Pago> Invariantes::pagosDeFlor() const {
     const NivelFlor f = e.EstadoFlor;
     const bool duelo = f == NivelFlor::FlorJuego || f == NivelFlor::FlorContra;
     int compu = 0;
-    if (duelo && e.GanadorFlor == Lado::Computadora) compu = f == NivelFlor::FlorJuego ? 6 : t - s;
-    else if (f == NivelFlor::Flor && e.QuienFlor == Lado::Computadora) compu = 3;
-    else if (f == NivelFlor::FlorAchico && e.QuienFlor == Lado::Computadora) compu = 4;
+    if (duelo && e.GanadorFlor == Lado::Computadora)
+        compu = f == NivelFlor::FlorJuego ? 6 : t - s;
+    else if (f == NivelFlor::Flor && e.QuienFlor == Lado::Computadora)
+        compu = 3;
+    else if (f == NivelFlor::FlorAchico && e.QuienFlor == Lado::Computadora)
+        compu = 4;
     std::vector<Pago> pagos{{0, compu}};
     const bool reclamo = (duelo && e.GanadorFlor == Lado::Jugador) ||
                          (f == NivelFlor::Flor && e.QuienFlor == Lado::Jugador) || f == NivelFlor::FlorAchico;
@@ -311,10 +322,10 @@ std::vector<Invariantes::Pago> Invariantes::pagosDeFlor() const {
     const bool suyo = e.QuienFlor == Lado::Jugador;
     int credito = 0, castigo = 0;
     switch (f) {
-    case NivelFlor::Flor: credito = 3, castigo = 8; break;
-    case NivelFlor::FlorAchico: credito = suyo ? 4 : 0, castigo = suyo ? 9 : 0; break;
-    case NivelFlor::FlorJuego: credito = 6, castigo = 11; break;
-    default: credito = t - (k + compu), castigo = t - s + 5; break;
+        case NivelFlor::Flor: credito = 3, castigo = 8; break;
+        case NivelFlor::FlorAchico: credito = suyo ? 4 : 0, castigo = suyo ? 9 : 0; break;
+        case NivelFlor::FlorJuego: credito = 6, castigo = 11; break;
+        default: credito = t - (k + compu), castigo = t - s + 5; break;
     }
     pagos.push_back({credito, compu});
     pagos.push_back({0, compu + castigo});
@@ -333,7 +344,8 @@ void Invariantes::finRondaCerrada(const Plataforma& plataforma) {
     if (!e.TantoLiquidado) Fallar("the end-of-round dialog closed with the envido unsettled");
     const Pago pagado{e.PuntosJugador - alAbrir_.jugador, e.PuntosComputadora - alAbrir_.computadora};
     bool legal = false;
-    for (const Pago& p : pagosPosibles_) legal = legal || (p.jugador == pagado.jugador && p.computadora == pagado.computadora);
+    for (const Pago& p : pagosPosibles_)
+        legal = legal || (p.jugador == pagado.jugador && p.computadora == pagado.computadora);
     if (!legal)
         Fallar("the settlement paid " + to_string(pagado.jugador) + "-" + to_string(pagado.computadora) +
                ", which no envido or flor of the round owed");
@@ -365,8 +377,8 @@ void Invariantes::finDeJuego() {
     ++finesDeJuego_;
     revisarPuntos();
     if (std::max(puntosJugador_, puntosComputadora_) < e.PuntosJuego)
-        Fallar("the game ended at " + to_string(puntosJugador_) + "-" + to_string(puntosComputadora_) +
-               ", short of " + to_string(e.PuntosJuego));
+        Fallar("the game ended at " + to_string(puntosJugador_) + "-" + to_string(puntosComputadora_) + ", short of " +
+               to_string(e.PuntosJuego));
 }
 
 void Invariantes::terminarPartida(const Plataforma& plataforma) {

@@ -23,7 +23,7 @@ Lado GanadorPorManos(const Estado& e) {
     if (gana(primera)) {
         if (segunda == primera || segunda == Mano::Parda) return lado(primera);  // two hands, or a tie after a win
         if (!gana(segunda) || tercera == Mano::SinJugar) return Lado::Nadie;
-        return gana(tercera) ? lado(tercera) : lado(primera);                     // one each: the third, or the first
+        return gana(tercera) ? lado(tercera) : lado(primera);  // one each: the third, or the first
     }
     if (primera != Mano::Parda) return Lado::Nadie;
     if (gana(segunda)) return lado(segunda);  // after a tied first hand, the next decisive one
@@ -34,10 +34,10 @@ Lado GanadorPorManos(const Estado& e) {
 
 int ValorDelTruco(NivelTruco nivel) {
     switch (nivel) {
-    case NivelTruco::Nada: return 1;
-    case NivelTruco::Truco: return 2;
-    case NivelTruco::ReTruco: return 3;
-    default: return 4;
+        case NivelTruco::Nada: return 1;
+        case NivelTruco::Truco: return 2;
+        case NivelTruco::ReTruco: return 3;
+        default: return 4;
     }
 }
 

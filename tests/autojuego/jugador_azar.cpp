@@ -50,9 +50,7 @@ void JugadorAzar::contar() {
         Fallar("the game is still on after " + to_string(MaximoAccionesPartida) + " moves");
 }
 
-JugadorAzar::Momento JugadorAzar::momento() const {
-    return {juego_.ronda.ManoActual, juego_.estado.RondasJugadas};
-}
+JugadorAzar::Momento JugadorAzar::momento() const { return {juego_.ronda.ManoActual, juego_.estado.RondasJugadas}; }
 
 int JugadorAzar::slotDe(int carta) const {
     for (int s = 1; s <= 3; ++s)
@@ -98,8 +96,10 @@ void JugadorAzar::comenzarPartida() {
 
 void JugadorAzar::jugarDialogo(Ventana& dialogo) {
     invariantes_.revisar();
-    if (&dialogo == &juego_.finJuegos) invariantes_.finDeJuego();
-    else if (&dialogo == &juego_.finRonda) invariantes_.finDeRonda(plataforma_);
+    if (&dialogo == &juego_.finJuegos)
+        invariantes_.finDeJuego();
+    else if (&dialogo == &juego_.finRonda)
+        invariantes_.finDeRonda(plataforma_);
     while (dialogo.mostrada()) {
         contar();
         BotonesUsables(dialogo, botones_);
@@ -126,8 +126,10 @@ void JugadorAzar::jugarTurno() {
     for (int c : juego_.estado.CartasRepartidas) {
         const Control& carta = n.Carta(c);
         if (!carta.Visible()) continue;
-        if (carta.Top() == TopMano && EnLaMano(carta.Left())) enMano[static_cast<std::size_t>(nm++)] = c;
-        else enMesa[static_cast<std::size_t>(nt++)] = c;
+        if (carta.Top() == TopMano && EnLaMano(carta.Left()))
+            enMano[static_cast<std::size_t>(nm++)] = c;
+        else
+            enMesa[static_cast<std::size_t>(nt++)] = c;
     }
     if (nb == 0 && nm == 0) Fallar("the table waits for the player but offers no card to play");
     std::array<Control*, 4> cantos{};
@@ -148,9 +150,8 @@ void JugadorAzar::jugarTurno() {
     // Each way of playing gets its share; touching cards on the table, which must do
     // nothing, gets the least.
     const int imagen = nm > 0 ? 2 : 0;
-    const std::array<int, Movidas> pesos{nb > 0 ? 3 : 0, imagen,          imagen,
-                                         imagen,         nt > 0 ? 1 : 0, nc > 0 ? 2 : 0,
-                                         nr > 0 ? 2 : 0, usable(n.BotonMazo) ? 1 : 0};
+    const std::array<int, Movidas> pesos{nb > 0 ? 3 : 0, imagen,         imagen,         imagen,
+                                         nt > 0 ? 1 : 0, nc > 0 ? 2 : 0, nr > 0 ? 2 : 0, usable(n.BotonMazo) ? 1 : 0};
     int total = 0;
     for (int p : pesos) total += p;
     int r = elegir(total);
@@ -158,14 +159,14 @@ void JugadorAzar::jugarTurno() {
     while (r >= pesos[static_cast<std::size_t>(movida)]) r -= pesos[static_cast<std::size_t>(movida++)];
     const auto deMano = [&] { return enMano[static_cast<std::size_t>(elegir(nm))]; };
     switch (movida) {
-    case Boton: pulsarCarta(botones[static_cast<std::size_t>(elegir(nb))]); break;
-    case Clic: clicCarta(deMano()); break;
-    case SoltarDentro: arrastrarCarta(deMano(), true); break;
-    case SoltarFuera: arrastrarCarta(deMano(), false); break;
-    case TocarMesa: tocarMesa(enMesa[static_cast<std::size_t>(elegir(nt))]); break;
-    case Cantar: cantarEnvido(*cantos[static_cast<std::size_t>(elegir(nc))]); break;
-    case Trucar: cantarTruco(*trucos[static_cast<std::size_t>(elegir(nr))]); break;
-    default: irseAlMazo(); break;
+        case Boton: pulsarCarta(botones[static_cast<std::size_t>(elegir(nb))]); break;
+        case Clic: clicCarta(deMano()); break;
+        case SoltarDentro: arrastrarCarta(deMano(), true); break;
+        case SoltarFuera: arrastrarCarta(deMano(), false); break;
+        case TocarMesa: tocarMesa(enMesa[static_cast<std::size_t>(elegir(nt))]); break;
+        case Cantar: cantarEnvido(*cantos[static_cast<std::size_t>(elegir(nc))]); break;
+        case Trucar: cantarTruco(*trucos[static_cast<std::size_t>(elegir(nr))]); break;
+        default: irseAlMazo(); break;
     }
 }
 
@@ -199,8 +200,7 @@ void JugadorAzar::cantarEnvido(Control& boton) {
     const Naipalia& n = juego_.naipalia;
     // With the envido put first, the truco that follows it may end the round at once.
     if (juego_.estado.FinJuego || juego_.estado.RondasJugadas != antes.ronda) return;
-    if (n.BotonEnvido.Enabled() || n.BotonRealEnvido.Enabled() || n.BotonFaltaEnvido.Enabled() ||
-        n.BotonFlor.Enabled())
+    if (n.BotonEnvido.Enabled() || n.BotonRealEnvido.Enabled() || n.BotonFaltaEnvido.Enabled() || n.BotonFlor.Enabled())
         Fallar(boton.nombre() + " left the table's envido and flor buttons open");
     exigirNada(antes, boton.nombre().c_str());
 }
@@ -319,21 +319,21 @@ JugadorAzar::Punto JugadorAzar::puntoFuera(int mano) {
     const ZonaJugada& z = ZonasJugada[static_cast<std::size_t>(mano)];
     const Punto dentro = puntoDentro(mano);
     switch (elegir(3)) {
-    case 0:
-        switch (elegir(4)) {
-        case 0: return {z.desde - 1, dentro.top};
-        case 1: return {z.hasta, dentro.top};
-        case 2: return {dentro.left, TopZonaDesde - 1};
-        default: return {dentro.left, TopZonaHasta};
-        }
-    case 1: return puntoDentro(1 + (mano + elegir(2)) % 3);
-    default:
-        const Control& ventana = juego_.naipalia.forma();
-        for (;;) {
-            const Punto p{elegir(static_cast<int>(ventana.Width() + 2 * Margen)) - Margen,
-                          elegir(static_cast<int>(ventana.Height() + 2 * Margen)) - Margen};
-            if (!EnZonaJugada(mano, p.left, p.top)) return p;
-        }
+        case 0:
+            switch (elegir(4)) {
+                case 0: return {z.desde - 1, dentro.top};
+                case 1: return {z.hasta, dentro.top};
+                case 2: return {dentro.left, TopZonaDesde - 1};
+                default: return {dentro.left, TopZonaHasta};
+            }
+        case 1: return puntoDentro(1 + (mano + elegir(2)) % 3);
+        default:
+            const Control& ventana = juego_.naipalia.forma();
+            for (;;) {
+                const Punto p{elegir(static_cast<int>(ventana.Width() + 2 * Margen)) - Margen,
+                              elegir(static_cast<int>(ventana.Height() + 2 * Margen)) - Margen};
+                if (!EnZonaJugada(mano, p.left, p.top)) return p;
+            }
     }
 }
 
