@@ -54,9 +54,12 @@ void AnimacionesQt::permitir() {
 void AnimacionesQt::ajustar(Pelicula& p) {
     if (!p.movie) return;
     const bool correr = permitidas_ && p.iniciada && p.vistas > 0;
-    if (correr && p.movie->state() == QMovie::NotRunning) p.movie->start();
-    else if (correr && p.movie->state() == QMovie::Paused) p.movie->setPaused(false);
-    else if (!correr && p.movie->state() == QMovie::Running) p.movie->setPaused(true);
+    if (correr && p.movie->state() == QMovie::NotRunning)
+        p.movie->start();
+    else if (correr && p.movie->state() == QMovie::Paused)
+        p.movie->setPaused(false);
+    else if (!correr && p.movie->state() == QMovie::Running)
+        p.movie->setPaused(true);
 }
 
 }  // namespace naipalia::vista

@@ -20,7 +20,8 @@ QImage mayorImagen(const QString& ruta, QSize tamano = QSize()) {
         const QImage otra = lector.read();
         if (otra.width() * otra.height() > mejor.width() * mejor.height()) mejor = otra;
     }
-    if (tamano.isValid() && !mejor.isNull()) return mejor.scaled(tamano, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (tamano.isValid() && !mejor.isNull())
+        return mejor.scaled(tamano, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return mejor;
 }
 

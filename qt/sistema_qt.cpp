@@ -66,8 +66,10 @@ void EscritorioQt::mostrarAyuda(const std::string& ruta) {
     }
     auto* texto = ayuda_->findChild<QTextBrowser*>("TextoAyuda");
     const QString archivo = QString::fromStdString(ruta);
-    if (QFileInfo::exists(archivo)) texto->setSource(QUrl::fromLocalFile(archivo));
-    else texto->setPlainText("No se encuentra el archivo de ayuda " + archivo + ".");
+    if (QFileInfo::exists(archivo))
+        texto->setSource(QUrl::fromLocalFile(archivo));
+    else
+        texto->setPlainText("No se encuentra el archivo de ayuda " + archivo + ".");
     ayuda_->show();
     ayuda_->raise();
     ayuda_->activateWindow();

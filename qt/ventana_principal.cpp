@@ -24,7 +24,9 @@ constexpr int MarcoDeVentana = 40;  // title bar and borders the screen must als
 }  // namespace
 
 VentanaPrincipal::VentanaPrincipal(Ventana& ventana, Escena& escena)
-    : ventana_(ventana), escena_(escena), lienzo_(new Lienzo(ventana, escena, true, this)),
+    : ventana_(ventana),
+      escena_(escena),
+      lienzo_(new Lienzo(ventana, escena, true, this)),
       menus_(new BarraMenus(ventana, escena, *menuBar())) {
     setObjectName(QString::fromStdString(ventana.nombre()));
     setCentralWidget(lienzo_);
@@ -49,9 +51,7 @@ void VentanaPrincipal::tamanoInicial() {
     setMinimumSize(static_cast<int>(ancho / 2), static_cast<int>(alto / 2) + menu);
 }
 
-void VentanaPrincipal::aplicarForma() {
-    setWindowTitle(QString::fromStdString(ventana_.forma().Caption()));
-}
+void VentanaPrincipal::aplicarForma() { setWindowTitle(QString::fromStdString(ventana_.forma().Caption())); }
 
 void VentanaPrincipal::paintEvent(QPaintEvent* evento) {
     QMainWindow::paintEvent(evento);
