@@ -339,14 +339,15 @@ TEST_F(MesaQt, LasCajasSiNoRespondenALaSYALaN) {
          {std::pair{Qt::Key_S, naipalia::Respuesta::Si}, std::pair{Qt::Key_N, naipalia::Respuesta::No},
           std::pair{Qt::Key_Return, naipalia::Respuesta::No}}) {
         QStringList textos;
-        QTimer::singleShot(0, [&, tecla = tecla] {
+        QObject contexto;  // its timers die with this case
+        QTimer::singleShot(0, &contexto, [&, tecla = tecla] {
             auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!caja) return;
             for (QAbstractButton* b : caja->buttons()) textos << b->text();
             QTest::keyClick(caja, tecla);
         });
         // Escape would close a box with no cancel button on its own: a safety net only.
-        QTimer::singleShot(3000, [] {
+        QTimer::singleShot(3000, &contexto, [] {
             if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) caja->done(0);
         });
         const auto respuesta =
@@ -373,13 +374,15 @@ TEST_F(MesaQt, LasMarcasDelMenuSonLasQueDiceElModelo) {
 
 TEST_F(MesaQt, UnDialogoQueElModeloOcultaVuelveCuandoTerminaSuManejador) {
     QPointer<QWidget> visto;
-    QTimer::singleShot(0, [&] {
+    // The timers die with the test: the watchdog must not fire into the next one.
+    QObject contexto;
+    QTimer::singleShot(0, &contexto, [&] {
         visto = QApplication::activeModalWidget();
         if (!visto) return;
         if (auto* boton = visto->findChild<QPushButton*>("Boton")) QTest::mouseClick(boton, Qt::LeftButton);
     });
     // A dialog that never closes would hang the test: it is taken down from outside then.
-    QTimer::singleShot(5000, [&] {
+    QTimer::singleShot(5000, &contexto, [&] {
         dialogo.pasos.push_back("vencido");
         dialogo.Hide();
         if (QWidget* modal = QApplication::activeModalWidget()) modal->hide();

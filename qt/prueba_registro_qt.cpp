@@ -94,7 +94,8 @@ TEST(RegistroQt, UnNombreEscritoSeRegistraSeEligeYEnterJuega) {
         guardar(registro, "registro.png");
         QTest::keyClick(lista, Qt::Key_Return);
     });
-    QTimer::singleShot(5000, [&] {
+    QObject contexto;  // the watchdog dies with the test
+    QTimer::singleShot(5000, &contexto, [] {
         if (QWidget* modal = QApplication::activeModalWidget()) modal->hide();
     });
     programa.juego().arrancar();
