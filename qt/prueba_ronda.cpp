@@ -194,7 +194,8 @@ protected:
             std::string f = mesa().TextoJugador.Text() + "|" + mesa().TextoComputadora.Text();
             for (int s = 1; s <= 6; ++s) {
                 const Control& c = mesa().Carta(programa.juego().estado.carta(s));
-                f += "|" + std::to_string(c.Left()) + "," + std::to_string(c.Top()) + (c.Visible() ? "v" : "");
+                f += '|';
+                f += std::to_string(c.Left()) + "," + std::to_string(c.Top()) + (c.Visible() ? "v" : "");
             }
             return f;
         };
