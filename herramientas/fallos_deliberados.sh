@@ -270,13 +270,13 @@ fallo opponent/decision_flor.cpp \
   's/{.hasta = 29, .si = R::NoQuiero, .no = R::NoQuiero},/{.hasta = 30, .si = R::NoQuiero, .no = R::NoQuiero},/' \
   "a flor of 30 never accepts the contra flor"
 fallo settlement/liquidacion.cpp \
-  's/    if (reclamoFlorJugador()) return Flor;//' \
+  's/    if (reclamoFlorJugador()) return Flor;/    if (reclamoFlorJugador() \&\& Flor[0] == 0) return Flor;/' \
   "the end-of-round dialog does not warn of an unproven flor"
 fallo settlement/liquidacion.cpp \
   's/if (e.JerarquiaJugador\[1\] == SinJugar) return Tanto;/if (e.JerarquiaJugador[1] == SinJugar) return "";/' \
   "the end-of-round dialog does not warn of a tanto with no card on the table"
 fallo settlement/liquidacion.cpp \
-  's/return mostrado == e.TantoCantadoJugador ? "" : Tanto;/return "";/' \
+  's/return mostrado == e.TantoCantadoJugador ? "" : Tanto;/return mostrado == e.TantoCantadoJugador || e.TantoCantadoJugador > 0 ? "" : Tanto;/' \
   "the end-of-round dialog does not warn of a tanto the table cards do not prove"
 fallo settlement/fin_de_ronda.cpp \
   's/    finRonda.EtiquetaCertificar.Caption(sinCertificar());//' \
