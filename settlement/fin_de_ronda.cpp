@@ -23,7 +23,7 @@ Liquidacion::Liquidacion(Operacion& operacion, FinJuegos& fj, Ronda& r)
 void Liquidacion::FinRonda_Load() {
     op.AvisoVentanaCentral();
     op.MostrarCara(finRonda.Imagen);
-
+    finRonda.EtiquetaCertificar.Caption(sinCertificar());
 }
 
 void Liquidacion::FinRonda_EtiquetaMensaje_Change() {
