@@ -269,6 +269,30 @@ fallo opponent/decision_flor.cpp \
 fallo opponent/decision_flor.cpp \
   's/{.hasta = 29, .si = R::NoQuiero, .no = R::NoQuiero},/{.hasta = 30, .si = R::NoQuiero, .no = R::NoQuiero},/' \
   "a flor of 30 never accepts the contra flor"
+fallo settlement/liquidacion.cpp \
+  's/    if (reclamoFlorJugador()) return Flor;/    if (reclamoFlorJugador() \&\& Flor[0] == 0) return Flor;/' \
+  "the end-of-round dialog does not warn of an unproven flor"
+fallo settlement/liquidacion.cpp \
+  's/if (e.JerarquiaJugador\[1\] == SinJugar) return Tanto;/if (e.JerarquiaJugador[1] == SinJugar) return "";/' \
+  "the end-of-round dialog does not warn of a tanto with no card on the table"
+fallo settlement/liquidacion.cpp \
+  's/return mostrado == e.TantoCantadoJugador ? "" : Tanto;/return mostrado == e.TantoCantadoJugador || e.TantoCantadoJugador > 0 ? "" : Tanto;/' \
+  "the end-of-round dialog does not warn of a tanto the table cards do not prove"
+fallo settlement/fin_de_ronda.cpp \
+  's/    finRonda.EtiquetaCertificar.Caption(sinCertificar());//' \
+  "the end-of-round dialog never shows its warning"
+fallo settlement/fin_de_ronda.cpp \
+  '/void Liquidacion::FinRonda_Load() {/,/^}/ s/    op.AvisoVentanaCentral();//' \
+  "the status line keeps asking for a table action while the end-of-round dialog is open"
+fallo shell/operacion.cpp \
+  's/naipalia.TextoEstado.Text(naipalia.MenuFin.Enabled() ? estadoAntes : std::string(textos::PresionaF5));/(void)estadoAntes;/' \
+  "a game given up leaves the status line as the dialog left it"
+fallo players/registro.cpp \
+  '/ListaJugadores.ListIndex(nuevo);/,/TextoNuevoJugador/ s/    jugador.TextoNuevoJugador.Text("");//' \
+  "a registered name stays in its field, so a second click registers it twice"
+fallo players/registro.cpp \
+  's/^    ListaJugadores_Click();$//' \
+  "a registered name is not chosen"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

@@ -199,9 +199,13 @@ void Jugadores::BotonRegistrar_Click() {
     }
     auto lista = jugador.ListaJugadores.List();
     lista.push_back(nombre);
-    const int seleccion = jugador.ListaJugadores.ListIndex();
+    const int nuevo = static_cast<int>(lista.size()) - 1;
     jugador.ListaJugadores.List(std::move(lista));
-    jugador.ListaJugadores.ListIndex(seleccion);
+    // The new name chosen as a click would choose it, and the field emptied: a second
+    // Enter registers nothing.
+    jugador.ListaJugadores.ListIndex(nuevo);
+    ListaJugadores_Click();
+    jugador.TextoNuevoJugador.Text("");
     op.mensaje(
         "Tu nombre de jugador ha sido \"recordado\" con éxito. Se recomienda que tu nombre solo sea usado "
         "por ti.",

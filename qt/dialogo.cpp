@@ -103,8 +103,9 @@ void Dialogo::showEvent(QShowEvent* evento) {
     enfocarInicial();
 }
 
-// A keypad asking a declaration has the keyboard; a box to type in keeps Qt's choice;
-// otherwise the keyboard rests on nothing, so no key answers before the player chooses.
+// A keypad asking a declaration has the keyboard; a box to type in keeps Qt's choice; a
+// declaration to prove puts it on showing the cards; otherwise the keyboard rests on nothing, so no key answers before
+// the player chooses.
 void Dialogo::enfocarInicial() {
     tecleado_.clear();
     if (findChild<QLineEdit*>() || findChild<QListWidget*>()) return;
@@ -112,7 +113,20 @@ void Dialogo::enfocarInicial() {
         tecla->setFocus(Qt::OtherFocusReason);
         return;
     }
+    if (QPushButton* mostrar = mostrarParaCertificar()) {
+        mostrar->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     lienzo_->setFocus(Qt::OtherFocusReason);
+}
+
+// The end-of-round dialog warning that leaving would cost an unproven declaration offers
+// the way that proves it.
+QPushButton* Dialogo::mostrarParaCertificar() const {
+    const Control* aviso = ventana_.buscar("EtiquetaCertificar");
+    const Control* mostrar = ventana_.buscar("BotonMostrarCarta");
+    if (!aviso || !mostrar || aviso->Caption().empty() || !mostrar->Enabled()) return nullptr;
+    return qobject_cast<QPushButton*>(lienzo_->widgetDe(*mostrar));
 }
 
 // The keypad's button showing that number; the first one for none; null without a keypad.

@@ -38,6 +38,7 @@ private:
     bool todasLasManos() const;
     void enfocarInicial();
     QPushButton* teclaDe(const QString& numero) const;
+    QPushButton* mostrarParaCertificar() const;
     Ventana& ventana_;
     Escena& escena_;
     Lienzo* lienzo_;

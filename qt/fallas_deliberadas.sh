@@ -28,6 +28,8 @@ PY
         for e in 1 1.5 2; do
             timeout 120 "$build/qt/naipalia-prueba-ronda" "$build/programa" "$artefactos/$e" "$e" >/dev/null 2>&1 ||
                 atrapada+=" ronda_qt_${e}x"
+            timeout 120 "$build/qt/naipalia-prueba-registro" "$build/programa" "$artefactos/r$e" "$e" >/dev/null 2>&1 ||
+                atrapada+=" registro_qt_${e}x"
         done
         echo "$nombre:${atrapada:- NOT CAUGHT}"
     fi
@@ -50,4 +52,7 @@ probar "no drop outline" qt/lienzo.cpp '    if (arrastrada_ < 0) return;' '    r
 probar "cards not raised in play order" qt/lienzo.cpp '    for (std::size_t i : subir_) alFrente(i);' '    (void)0;'
 probar "no winner's mark" qt/lienzo.cpp '        imagen->marcar(Marca::Ganadora, true);' '        continue;'
 probar "texts not scaled with the table" qt/escala.cpp 'std::floor(base * escala + 1e-6)' 'std::floor(base * escala * 1.6 + 1e-6)'
+probar "the end-of-round dialog's warning without the keyboard on showing the cards" qt/dialogo.cpp 'if (!aviso || !mostrar || aviso->Caption().empty() || !mostrar->Enabled()) return nullptr;' 'if (aviso || mostrar) return nullptr;'
+probar "Escape leaves the about area open" qt/lienzo.cpp '            if (cerrarArea()) return;' '            (void)0;'
+probar "a text longer than its box is cut" qt/lienzo.cpp '            l.alto = std::max(c.Height(), altoEnvuelto(c, l.ancho));' '            (void)0;'
 cmake --build "$build" >/dev/null 2>&1

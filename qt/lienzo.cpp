@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QTimer>
 #include <algorithm>
+#include <map>
 #include <cmath>
 #include <utility>
 
@@ -238,30 +239,26 @@ void Lienzo::sincronizar() {
     focoCambiado();
 }
 
-// Wide texts of a narrowed dialog wrap; buttons keep to their side; what lies below a
-// wrapped text moves down by the lines it gained.
+// A dialog's texts wrap where they do not fit on one line: narrowed to the screen, or
+// longer than their box at this scale. Buttons of a narrowed dialog keep to their side;
+// what lies below a text that gained lines moves down by them.
 void Lienzo::disponer() {
     lugares_.clear();
-    recorte_ = crecido_ = bajoDesde_ = 0;
-    const Control& forma = ventana_.forma();
-    const double ancho = forma.Width();
-    if (anchoMax_ <= 0 || ancho <= anchoMax_) return;
-    recorte_ = ancho - anchoMax_;
-    bajoDesde_ = forma.Height();
+    recorte_ = crecido_ = 0;
+    if (anchoMax_ <= 0) return;
+    const double ancho = ventana_.forma().Width();
+    recorte_ = std::max(0.0, ancho - anchoMax_);
+    std::map<double, double> crecimientos;  // by the bottom of a text that grew
     for (const Elemento& e : elementos_) {
         const Control& c = *e.control;
         if (!e.conWidget) continue;
         Lugar l{c.Left(), c.Top(), c.Width(), c.Height()};
-        if (esTexto(c.tipo()) && c.Left() + c.Width() > anchoMax_) {
-            l.ancho = std::max(AnchoCarta / 2, c.Width() - recorte_);
-            const QFontMetrics medidas(Fuente(c.propiedades().TamanoLetra, c.propiedades().Negrita, k_));
-            const int anchoPx = std::max(1, static_cast<int>(l.ancho * k_));
-            const QString texto = QString::fromStdString(c.tipo() == TipoControl::Texto ? c.Text() : c.Caption());
-            const int altoPx = medidas.boundingRect(QRect(0, 0, anchoPx, 1 << 20), Qt::TextWordWrap, texto).height();
-            l.alto = std::max(c.Height(), std::ceil(altoPx / k_) + 30);
-            crecido_ = std::max(crecido_, l.alto - c.Height());
-            bajoDesde_ = std::min(bajoDesde_, c.Top() + c.Height());
-        } else if (c.tipo() == TipoControl::Boton) {
+        if (esTexto(c.tipo()) && !c.propiedades().Editable) {
+            if (c.Left() + c.Width() > anchoMax_) l.ancho = std::max(AnchoCarta / 2, c.Width() - recorte_);
+            l.alto = std::max(c.Height(), altoEnvuelto(c, l.ancho));
+            double& crecido = crecimientos[c.Top() + c.Height()];
+            crecido = std::max(crecido, l.alto - c.Height());
+        } else if (c.tipo() == TipoControl::Boton && recorte_ > 0) {
             const double centro = c.Left() + c.Width() / 2;
             if (std::abs(centro - ancho / 2) < ancho * 0.05)
                 l.left -= recorte_ / 2;
@@ -271,8 +268,23 @@ void Lienzo::disponer() {
         l.left = std::max(0.0, l.left);
         lugares_[&c] = l;
     }
-    for (auto& [c, l] : lugares_)
-        if (c->Top() >= bajoDesde_) l.top += crecido_;
+    for (const auto& [desde, crecido] : crecimientos) {
+        crecido_ += crecido;
+        for (auto& [c, l] : lugares_)
+            if (c->Top() >= desde) l.top += crecido;
+    }
+}
+
+// The height a text needs at this width and scale, its box's margins kept.
+double Lienzo::altoEnvuelto(const Control& c, double ancho) const {
+    const QFontMetrics medidas(Fuente(c.propiedades().TamanoLetra, c.propiedades().Negrita, k_));
+    // A box's inner margins; a pixel of rounding is no cut.
+    const int margenes = c.tipo() == TipoControl::Texto ? 8 : 0;
+    const int anchoPx = std::max(1, static_cast<int>(ancho * k_) + 1 - margenes);
+    // A name's padding blanks would make a line of their own.
+    const QString texto = QString::fromStdString(c.tipo() == TipoControl::Texto ? c.Text() : c.Caption()).trimmed();
+    const int altoPx = medidas.boundingRect(QRect(0, 0, anchoPx, 1 << 20), Qt::TextWordWrap, texto).height();
+    return std::ceil(altoPx / k_) + 30;
 }
 
 Lienzo::Lugar Lienzo::lugar(const Elemento& elemento) const {
@@ -306,7 +318,8 @@ void Lienzo::aplicar(Elemento& elemento, bool todo) {
         if (todo || movida || p.Width != visto.Width || p.Height != visto.Height) {
             const Lugar l = lugar(elemento);
             w->setGeometry(rectangulo(l.left, l.top, l.ancho, l.alto));
-            if (auto* etiqueta = qobject_cast<QLabel*>(w); etiqueta && lugares_.count(&control) && l.ancho < p.Width)
+            if (auto* etiqueta = qobject_cast<QLabel*>(w);
+                etiqueta && lugares_.count(&control) && (l.ancho < p.Width || l.alto > p.Height))
                 etiqueta->setWordWrap(true);
         }
         if (todo || p.TamanoLetra != visto.TamanoLetra || p.Negrita != visto.Negrita)
@@ -389,8 +402,21 @@ void Lienzo::keyPressEvent(QKeyEvent* evento) {
             aparcado_ = false;
             enfocarSeguro();
             return;
-        default: QWidget::keyPressEvent(evento);
+        case Qt::Key_Escape:
+            if (cerrarArea()) return;
+            break;
+        default: break;
     }
+    QWidget::keyPressEvent(evento);
+}
+
+// Escape closes an open area, as its own close button does.
+bool Lienzo::cerrarArea() {
+    const Control* cerrar = ventana_.buscar("BotonAcercaDe");
+    auto* boton = cerrar ? qobject_cast<QPushButton*>(widgetDe(*cerrar)) : nullptr;
+    if (!boton || !boton->isVisible() || !boton->isEnabled()) return false;
+    boton->click();
+    return true;
 }
 
 // Tab from nothing goes to the first card the player may play.

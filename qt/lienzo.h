@@ -101,6 +101,7 @@ private:
     bool dentroDeUnMarco(std::size_t indice) const;
     void disponer();
     Lugar lugar(const Elemento& elemento) const;
+    double altoEnvuelto(const Control& control, double ancho) const;
     int manoActual() const;
     Elemento* cartaEn(double left, double top);
     const Elemento* cartaEn(double left, double top) const;
@@ -111,6 +112,7 @@ private:
     void soltar(Control& control, std::size_t indice, int boton, int shift, QPointF en);
     void seguirArrastre();
     void terminarArrastre();
+    bool cerrarArea();
     void marcarGanadora(int mano, const std::string& ganador);
 
     Ventana& ventana_;
@@ -133,9 +135,8 @@ private:
 
     // Wrapping for narrow dialogs.
     double anchoMax_ = 0;
-    double recorte_ = 0;    // twips taken off the width
-    double crecido_ = 0;    // twips added to the height by wrapped texts
-    double bajoDesde_ = 0;  // controls from this top down move by crecido_
+    double recorte_ = 0;  // twips taken off the width
+    double crecido_ = 0;  // twips added to the height by wrapped texts
     std::unordered_map<const Control*, Lugar> lugares_;
 
     // A card pressed with the left button: a click, or a drag once it moves away.

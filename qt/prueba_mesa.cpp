@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "game/mesa.h"
+#include "game/tanto.h"
 #include "qt/controles_qt.h"
 #include "qt/lienzo.h"
 #include "qt/prueba_llamadas.h"
@@ -333,6 +334,41 @@ TEST_F(MesaQt, UnDialogoAnchoEnvuelveSuMensajeYNoPasaDeLaMesa) {
     EXPECT_EQ(largo.forma().Width(), 60000);
 }
 
+// A won tanto not proven on the table: the end-of-round dialog says so in a line of its
+// own, uncut, and offers showing the cards; the status line sends the player to it.
+TEST_F(MesaQt, ElFinDeRondaPideMostrarLasCartasQueCertificanElTanto) {
+    repartirSiendoMano();
+    auto& juego = programa.juego();
+    auto& e = juego.estado;
+    e.CadenaEnvido = naipalia::Cadena::Envido;
+    e.EnvidoQuerido = naipalia::NivelQuerido(e.CadenaEnvido);
+    e.GanadorEnvido = naipalia::Lado::Jugador;
+    e.TantoCantadoJugador = 33;
+    QString foco, linea, estado;
+    bool cortada = true;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        QTest::qWait(50);
+        if (QWidget* w = QApplication::focusWidget()) foco = w->objectName();
+        if (auto* l = modal->findChild<QLabel*>("EtiquetaCertificar")) {
+            linea = l->text();
+            cortada = l->fontMetrics().horizontalAdvance(linea) > l->contentsRect().width() ||
+                      !modal->rect().contains(QRect(l->mapTo(modal, QPoint(0, 0)), l->size()));
+        }
+        estado = QString::fromStdString(mesa().TextoEstado.Text());
+        ASSERT_TRUE(QDir().mkpath(carpetaArtefactos));
+        modal->grab().save(QDir(carpetaArtefactos).filePath("fin-de-ronda-certificar.png"));
+        if (auto* b = modal->findChild<QPushButton*>("BotonMostrarCarta")) b->click();
+    });
+    juego.operacion.MensajeFinRonda("Me voy al mazo.");
+    juego.operacion.mostrarModal(juego.finRonda);
+    EXPECT_EQ(foco, "BotonMostrarCarta");
+    EXPECT_EQ(linea, "Mostrá tus cartas para certificar tu tanto.");
+    EXPECT_FALSE(cortada);
+    EXPECT_EQ(estado, "El juego se trasladó a la ventana central, presiona los botones activos de dicha ventana");
+}
+
 TEST_F(MesaQt, LasCajasSiNoRespondenALaSYALaN) {
     naipalia::vista::MensajesQt cajas(programa.escena());
     for (const auto& [tecla, esperada] :
@@ -406,7 +442,7 @@ public:
 };
 
 // The about area slides open over the table, a step at a time, with its texts over it,
-// and slides back to its corner.
+// and slides back to its corner on Escape.
 TEST_F(MesaQt, ElAcercaDeSeDeslizaSobreLaMesaYVuelve) {
     auto* marco = ventana().findChild<QWidget*>("DisenoAcercade");
     ASSERT_NE(marco, nullptr);
@@ -442,7 +478,9 @@ TEST_F(MesaQt, ElAcercaDeSeDeslizaSobreLaMesaYVuelve) {
     auto* aceptar = ventana().findChild<QPushButton*>("BotonAcercaDe");
     ASSERT_NE(aceptar, nullptr);
     contador.movidas = 0;
-    aceptar->click();
+    // Escape closes it as its button does.
+    QWidget* foco = QApplication::focusWidget();
+    QTest::keyClick(foco ? foco : &lienzo(), Qt::Key_Escape);
     EXPECT_GT(contador.movidas, 100);
     EXPECT_EQ(mesa().DisenoAcercade.Left(), 8370);
     EXPECT_EQ(mesa().DisenoAcercade.Top(), 6225);

@@ -3,8 +3,12 @@
 // statistics filled from his history. Each dialog's picture is kept as an artifact.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -64,12 +68,21 @@ private:
     std::string archivo_;
 };
 
+// A label that shows less than its whole text: one line too narrow, or wrapped lines too
+// tall for it.
+bool Cortada(const QLabel& etiqueta) {
+    const QRect dentro = etiqueta.contentsRect();
+    const QString texto = etiqueta.text().trimmed();
+    if (!etiqueta.wordWrap()) return etiqueta.fontMetrics().horizontalAdvance(texto) > dentro.width();
+    return etiqueta.fontMetrics().boundingRect(dentro, Qt::TextWordWrap, texto).height() > dentro.height();
+}
+
 void guardar(QWidget* w, const QString& nombre) {
     QDir().mkpath(carpetaArtefactos);
     w->grab().save(QDir(carpetaArtefactos).filePath(nombre));
 }
 
-TEST(RegistroQt, UnNombreEscritoSeRegistraSeEligeYEnterJuega) {
+TEST(RegistroQt, UnNombreEscritoSeRegistraQuedaElegidoYEnterJuega) {
     QTemporaryDir temporal;
     const std::string archivo = QDir(temporal.path()).filePath("naipalia.mdb").toStdString();
     std::string error;
@@ -79,6 +92,7 @@ TEST(RegistroQt, UnNombreEscritoSeRegistraSeEligeYEnterJuega) {
     naipalia::vista::Programa programa(carpetaPrograma, &mensajes, &base);
 
     QPointer<QWidget> registro;
+    bool vaciado = false;
     QTimer::singleShot(0, [&] {
         registro = QApplication::activeModalWidget();
         if (!registro) return;
@@ -89,8 +103,11 @@ TEST(RegistroQt, UnNombreEscritoSeRegistraSeEligeYEnterJuega) {
         QTest::keyClicks(nuevo, "Zoe O'Neil");
         QTest::mouseClick(registrar, Qt::LeftButton);
         QCoreApplication::processEvents();
-        lista->setCurrentRow(0);
-        QCoreApplication::processEvents();
+        // The field emptied and the new name chosen: Enter again on the button registers nothing.
+        vaciado = nuevo->text().isEmpty() && lista->currentRow() == 0;
+        registrar->setFocus();
+        QTest::keyClick(registrar, Qt::Key_Return);
+        QTest::qWait(300);
         guardar(registro, "registro.png");
         QTest::keyClick(lista, Qt::Key_Return);
     });
@@ -103,41 +120,58 @@ TEST(RegistroQt, UnNombreEscritoSeRegistraSeEligeYEnterJuega) {
     ASSERT_TRUE(registro);
     EXPECT_EQ(registro->windowTitle(), "Nuevo Jugador");
     EXPECT_FALSE(registro->isVisible());
+    EXPECT_TRUE(vaciado);
     const auto& e = programa.juego().estado;
     EXPECT_EQ(e.NombreJugador, naipalia::NombreRelleno("Zoe O'Neil"));
     EXPECT_FALSE(e.SinRecuerdos);
-    ASSERT_FALSE(mensajes.textos.empty());
-    EXPECT_EQ(
-        mensajes.textos.front(),
-        "Tu nombre de jugador ha sido \"recordado\" con éxito. Se recomienda que tu nombre solo sea usado por ti.");
+    // Once, whatever the screen's own warning at 2x.
+    EXPECT_EQ(std::count(mensajes.textos.begin(), mensajes.textos.end(),
+                         "Tu nombre de jugador ha sido \"recordado\" con éxito. Se recomienda que tu nombre solo sea "
+                         "usado por ti."),
+              1);
     std::vector<std::string> nombres;
     naipalia::FalloBase f;
     ASSERT_TRUE(base.base.leerJugadores(nombres, f));
     EXPECT_EQ(nombres, std::vector<std::string>{"Zoe O'Neil"});
 
-    // His statistics, as the computer shows them before answering.
-    for (int i = 0; i < 12; ++i)
-        ASSERT_TRUE(base.agregarTanto({e.NombreJugador, "E", 20 + i, i % 4 == 0, i % 3 == 0}, f));
+    // His statistics, as the computer shows them before answering: never won, the longest
+    // comment, his name in it.
+    for (int i = 0; i < 12; ++i) ASSERT_TRUE(base.agregarTanto({e.NombreJugador, "E", 20 + i, i % 4 == 0, false}, f));
     auto& jugadores = programa.juego().jugadores;
     EXPECT_EQ(jugadores.ConsultarRecuerdos("E"), 12);
     jugadores.LlenarEstadistica();
     QPointer<QWidget> estadistica;
+    std::vector<std::string> cortadas;
     QTimer::singleShot(0, [&] {
         estadistica = QApplication::activeModalWidget();
         if (!estadistica) return;
         guardar(estadistica, "estadistica.png");
+        for (const QLabel* etiqueta : estadistica->findChildren<QLabel*>())
+            if (etiqueta->isVisible() && Cortada(*etiqueta)) cortadas.push_back(etiqueta->text().toStdString());
         if (auto* aceptar = estadistica->findChild<QPushButton*>("BotonAceptar"))
             QTest::mouseClick(aceptar, Qt::LeftButton);
     });
     programa.juego().operacion.mostrarModal(programa.juego().estadistica);
     ASSERT_TRUE(estadistica);
     EXPECT_EQ(estadistica->windowTitle(), "Mis \"recuerdos\" estadísticos");
+    EXPECT_EQ(cortadas, std::vector<std::string>{}) << "texts cut";
     EXPECT_FALSE(programa.juego().estadistica.cargada());
     programa.escena().destruirVentanas();
 }
 
 }  // namespace
 
+// An optional third argument: the scale factor of a 1280 x 1024 offscreen screen.
 int main(int argc, char* argv[]) {
+    if (argc > 3) {
+        QDir().mkpath(QString::fromLocal8Bit(argv[2]));
+        QFile archivo(QDir(QString::fromLocal8Bit(argv[2])).filePath("pantalla.json"));
+        if (!archivo.open(QIODevice::WriteOnly)) return 2;
+        archivo.write(R"({"windowFrameMargins": true, "screens": [{"name": "prueba", "x": 0, "y": 0,
+            "width": 1280, "height": 1024, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+        archivo.close();
+        qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + archivo.fileName()).toLocal8Bit());
+        qputenv("QT_SCALE_FACTOR", argv[3]);
+    }
     return naipalia::vista::prueba::CorrerPruebas(argc, argv, carpetaPrograma, carpetaArtefactos);
 }

@@ -19,7 +19,12 @@ Liquidacion::Liquidacion(Operacion& operacion, FinJuegos& fj, Ronda& r)
     finJuegos.BotonAceptar.Click = [this] { BotonAceptar_Click(); };
 }
 
-void Liquidacion::FinRonda_Load() { op.MostrarCara(finRonda.Imagen); }
+// Whatever the table asked before, the play is now in this dialog.
+void Liquidacion::FinRonda_Load() {
+    op.AvisoVentanaCentral();
+    op.MostrarCara(finRonda.Imagen);
+    finRonda.EtiquetaCertificar.Caption(sinCertificar());
+}
 
 void Liquidacion::FinRonda_EtiquetaMensaje_Change() {
     auto& f = finRonda;

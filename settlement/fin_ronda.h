@@ -11,6 +11,8 @@ public:
 
     Control Imagen{*this, "Imagen", TipoControl::Imagen};
     Control EtiquetaMensaje{*this, "EtiquetaMensaje", TipoControl::Etiqueta};
+    // Says when leaving without showing the cards would cost an unproven tanto or flor.
+    Control EtiquetaCertificar{*this, "EtiquetaCertificar", TipoControl::Etiqueta};
     Control BotonMostrarCarta{*this, "BotonMostrarCarta", TipoControl::Boton};
     Control BotonMesa{*this, "BotonMesa", TipoControl::Boton};
 

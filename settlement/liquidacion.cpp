@@ -1,5 +1,6 @@
 // Settling envido and flor at the end of the round: the computer proves its own,
 // the player's declaration is checked against the cards he showed, lies are punished.
+#include <algorithm>
 #include <string>
 
 #include "calls/tanto.h"
@@ -93,6 +94,25 @@ void Liquidacion::mostrarTodasLasCartas() {
     }
     if (!e.FinJuego) SumarTantoNoQueridoJugador();
     if (!e.FinJuego) SumarTantoNoQueridoComputadora();
+}
+
+// What leaving without showing the cards would punish as unproven, in a line for the
+// dialog; empty when the cards on the table prove it or nothing is at stake.
+const char* Liquidacion::sinCertificar() const {
+    static constexpr const char* Flor = "Mostrá tus cartas para certificar tu flor.";
+    static constexpr const char* Tanto = "Mostrá tus cartas para certificar tu tanto.";
+    if (e.TantoLiquidado || e.TantoAcreditado || e.JerarquiaJugador[3] != SinJugar) return "";
+    if (reclamoFlorJugador()) return Flor;
+    if (e.GanadorEnvido != Lado::Jugador || e.EnvidoQuerido == Cadena::Nada) return "";
+    if (e.JerarquiaJugador[1] == SinJugar) return Tanto;
+    const int a = ValorEnvido(e.carta(e.PosicionJugador[1]));
+    int mostrado = a;
+    if (e.JerarquiaJugador[2] != SinJugar) {
+        const int b = ValorEnvido(e.carta(e.PosicionJugador[2]));
+        const bool unPalo = PaloCarta(e.carta(e.PosicionJugador[1])) == PaloCarta(e.carta(e.PosicionJugador[2]));
+        mostrado = unPalo ? a + 20 + b : std::max(a, b);
+    }
+    return mostrado == e.TantoCantadoJugador ? "" : Tanto;
 }
 
 // Only the cards on the table prove what the player declared.

@@ -61,6 +61,7 @@ private:
     void AvisoSinCartasEnMesa(const std::string& final);
     void FlorFalsaJugador();
     bool reclamoFlorJugador() const;
+    const char* sinCertificar() const;
     void advertir(const std::string& texto);
     void mentira();
     int puntosFlor(Lado lado) const;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "puertos_prueba.h"
 
 using namespace naipalia;
@@ -113,4 +115,53 @@ TEST_F(Cierre, LaFlorDeLaComputadoraSeMuestraYSeCobra) {
     j.liquidacion.BotonMesa_Click();
     EXPECT_EQ(p.mensajes.at(0).texto, "Tengo flor, estas son mis cartas.");
     EXPECT_EQ(compu(), 3);
+}
+
+// The dialog's line asks to show the cards exactly when leaving without them would punish.
+TEST_F(Cierre, ElDialogoAvisaLoQueLaMesaNoCertifica) {
+    const std::string Tanto = "Mostrá tus cartas para certificar tu tanto.";
+    const std::string Flor = "Mostrá tus cartas para certificar tu flor.";
+    const std::string EnVentana =
+        "El juego se trasladó a la ventana central, presiona los botones activos de dicha ventana";
+    struct Caso {
+        Cadena cadena;
+        int tanto, jugadas;
+        Lado ganador;
+        bool florDelJugador, acreditado;
+        std::string aviso;
+    } casos[] = {
+        {Cadena::Envido, 33, 2, Lado::Jugador, false, false, ""},
+        {Cadena::Envido, 33, 0, Lado::Jugador, false, false, Tanto},
+        {Cadena::Envido, 33, 1, Lado::Jugador, false, false, Tanto},
+        {Cadena::RealEnvido, 6, 1, Lado::Jugador, false, false, ""},
+        {Cadena::Envido, 7, 2, Lado::Jugador, false, false, Tanto},
+        {Cadena::Envido, 33, 3, Lado::Jugador, false, false, ""},
+        {Cadena::Envido, 20, 0, Lado::Computadora, false, false, ""},
+        {Cadena::Envido, 33, 0, Lado::Jugador, false, true, ""},
+        {Cadena::Nada, 0, 2, Lado::Nadie, true, false, Flor},
+        {Cadena::Envido, 33, 2, Lado::Jugador, true, false, Flor},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(testing::Message() << c.tanto << " con " << c.jugadas << " en mesa, aviso " << c.aviso);
+        p.jugar({30, 26, 15, 14, 16, 17});
+        puntos(0, 0);
+        e.CadenaEnvido = c.cadena;
+        e.EnvidoQuerido = NivelQuerido(c.cadena);
+        e.GanadorEnvido = c.ganador;
+        e.TantoCantadoJugador = c.tanto;
+        e.TantoAcreditado = c.acreditado;
+        if (c.florDelJugador) e.EstadoFlor = NivelFlor::Flor, e.QuienFlor = Lado::Jugador;
+        for (int h = 1; h <= c.jugadas; ++h) {
+            e.PosicionJugador[static_cast<std::size_t>(h)] = h;
+            e.JerarquiaJugador[static_cast<std::size_t>(h)] = JerarquiaTruco(e.carta(h));
+        }
+        j.finRonda.cargar();
+        EXPECT_EQ(j.finRonda.EtiquetaCertificar.Caption(), c.aviso);
+        EXPECT_EQ(j.naipalia.TextoEstado.Text(), EnVentana);  // the table asks for nothing meanwhile
+        j.liquidacion.BotonMesa_Click();
+        const bool castigo = std::any_of(p.mensajes.begin(), p.mensajes.end(), [](const auto& m) {
+            return m.texto.size() >= P.size() && m.texto.compare(m.texto.size() - P.size(), P.size(), P) == 0;
+        });
+        EXPECT_EQ(castigo, !c.aviso.empty());
+    }
 }
