@@ -269,6 +269,27 @@ fallo opponent/decision_flor.cpp \
 fallo opponent/decision_flor.cpp \
   's/{.hasta = 29, .si = R::NoQuiero, .no = R::NoQuiero},/{.hasta = 30, .si = R::NoQuiero, .no = R::NoQuiero},/' \
   "a flor of 30 never accepts the contra flor"
+fallo opponent/decision_envido.cpp \
+  's/int medioHasta = 25;/int medioHasta = 24;/' \
+  "the computer's tanto of 25 opens as one of 26"
+fallo opponent/decision_envido.cpp \
+  's/double aCiegas = 0.6;/double aCiegas = 0.59;/' \
+  "after the player's card a middling tanto calls only below 0.59"
+fallo opponent/decision_envido.cpp \
+  's/int flojoHasta = 19;/int flojoHasta = 20;/' \
+  "leading with 20 the computer opens only against a player who calls freely"
+fallo opponent/decision_envido.cpp \
+  's/int faltanFlojo = 2;/int faltanFlojo = 3;/' \
+  "leading with a low tanto the computer spares a player who needs 3"
+fallo opponent/decision_envido.cpp \
+  's/int dudaHasta = 26;/int dudaHasta = 27;/' \
+  "leading with 27 the computer opens only on a draw"
+fallo opponent/decision_envido.cpp \
+  's/double callaSiendoMano = 0.2;/double callaSiendoMano = 0.19;/' \
+  "as mano with 27-28 the computer keeps quiet only below 0.19"
+fallo opponent/decision_envido.cpp \
+  's/int faltanParaFalta = 3;/int faltanParaFalta = 2;/' \
+  "with 31-33 the computer opens falta against a player who needs 3"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 
