@@ -92,7 +92,6 @@ private:
     void jugarMano2();
     void jugarMano3();
     bool escalarTruco();
-    bool cantoTerminoTurno() const;
     bool cantarTruco(NivelTruco nivel);
     void cantarEnvido(Voz voz, Cadena cadena, const std::string& texto, std::initializer_list<Control*> respuestas);
     void deshabilitarTrucoMesa();
@@ -104,8 +103,6 @@ private:
     Cantos& cantos;
     CantoTrucos& cantoTrucos;
     TrucoTantoPrimero& trucoTantoPrimero;
-    // The deal the current turn belongs to: a call that ended the round ends the turn.
-    long repartoDelTurno_ = 0;
 };
 
 // Its unplayed slots 4..6, in slot order; how many there are.

@@ -34,34 +34,22 @@ Computadora::Computadora(Operacion& operacion, Ronda& r, Cantos& c, CantoTrucos&
       cantoTrucos(ct),
       trucoTantoPrimero(ttp) {}
 
-// A call may end the round and deal the next one, whose own turn runs inside the call:
-// the interrupted turn keeps the deal it belongs to, to know it is over.
+// Each call says whether it ended the round (a refusal dealt the next one, whose own turn
+// ran inside the call, or the game is over): then this turn is over too.
 void Computadora::JugadaComputadora() {
-    const long anterior = repartoDelTurno_;
-    repartoDelTurno_ = ronda.Repartos;
     switch (ronda.ManoActual) {
         case 1: jugarMano1(); break;
         case 2: jugarMano2(); break;
         default: jugarMano3(); break;
     }
-    repartoDelTurno_ = anterior;
 }
-
-// After every truco call the computer makes: a refusal (which deals the next round) or
-// the end of the game ends its turn, whatever the refusal flags say by then.
-bool Computadora::cantoTerminoTurno() const { return e.FinJuego || ronda.Repartos != repartoDelTurno_; }
 
 // One step up the truco chain, when the computer holds the right to it.
 bool Computadora::escalarTruco() {
-    if (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada)
-        CantarTrucoComputadora();
-    else if (e.QuienTruco == Lado::Computadora && e.EstadoTruco == NivelTruco::Truco)
-        CantarRetrucoComputadora();
-    else if (e.EstadoTruco == NivelTruco::ReTruco && e.QuienTruco == Lado::Computadora)
-        CantarVale4Computadora();
-    else
-        return false;
-    return cantoTerminoTurno();
+    if (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada) return CantarTrucoComputadora();
+    if (e.QuienTruco == Lado::Computadora && e.EstadoTruco == NivelTruco::Truco) return CantarRetrucoComputadora();
+    if (e.EstadoTruco == NivelTruco::ReTruco && e.QuienTruco == Lado::Computadora) return CantarVale4Computadora();
+    return false;
 }
 
 void Computadora::jugarMano1() {
@@ -76,8 +64,8 @@ void Computadora::jugarMano1() {
     }
 
     const bool jugadorJugo = e.JerarquiaJugador[1] != SinJugar;
-    if (MismoPalo(e.carta(4), e.carta(5), e.carta(6)) && n.opcion(Opcion::Flor) &&
-        e.EstadoFlor == NivelFlor::Nada && e.EnvidoQuerido == Cadena::Nada && e.QuienEnvido == Lado::Nadie) {
+    if (MismoPalo(e.carta(4), e.carta(5), e.carta(6)) && n.opcion(Opcion::Flor) && e.EstadoFlor == NivelFlor::Nada &&
+        e.EnvidoQuerido == Cadena::Nada && e.QuienEnvido == Lado::Nadie) {
         if (!jugadorJugo) {
             CantarFlorComputadora();
         } else {
@@ -105,9 +93,9 @@ void Computadora::jugarMano1() {
         } else {
             e.TantoPrimero = false;
             e.TrucoCantadoEnJugada = true;
-            CantarTrucoComputadora();
+            const bool termino = CantarTrucoComputadora();
             e.TrucoCantadoEnJugada = false;
-            if (e.TrucoRechazadoEnJugada || cantoTerminoTurno()) return;
+            if (e.TrucoRechazadoEnJugada || termino) return;
         }
     }
 
@@ -136,8 +124,7 @@ void Computadora::responderMano1() {
     } else if (g == 3) {
         if (e.EstadoTruco == NivelTruco::Nada && e.QuienTruco == Lado::Nadie &&
             std::min({clase(e, 4), clase(e, 5), clase(e, 6)}) <= 4) {
-            CantarTrucoComputadora();
-            if (cantoTerminoTurno()) return;
+            if (CantarTrucoComputadora()) return;
         }
     }
     if (slot == 0) slot = SlotMasDebil(e);
@@ -195,13 +182,11 @@ void Computadora::jugarMano2() {
                 if (escalarTruco()) return;
             } else if (p != 13) {
                 if (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada && p >= 9 && op.azar() < 0.8) {
-                    CantarTrucoComputadora();
-                    if (cantoTerminoTurno()) return;
+                    if (CantarTrucoComputadora()) return;
                 }
                 if (e.QuienTruco == Lado::Computadora && e.EstadoTruco == NivelTruco::Truco && p >= 8 &&
                     op.azar() < 0.8) {
-                    CantarRetrucoComputadora();
-                    if (cantoTerminoTurno()) return;
+                    if (CantarRetrucoComputadora()) return;
                 }
             }
             if (clase(e, a) > p && clase(e, b) > p && op.azar() < 0.5) {
@@ -214,16 +199,14 @@ void Computadora::jugarMano2() {
     } else if (primera == ResultadoMano::Computadora) {
         const bool ambasMedias = clase(e, a) >= 5 && clase(e, a) <= 9 && clase(e, b) >= 5 && clase(e, b) <= 9;
         if (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada && !ambasMedias) {
-            CantarTrucoComputadora();
-            if (cantoTerminoTurno()) return;
+            if (CantarTrucoComputadora()) return;
         }
         const int fuerte = masFuerte(e, a, b, a);
         slot = (e.EstadoTruco == NivelTruco::Truco && clase(e, fuerte) > 3) ? fuerte : masDebil(e, a, b, a);
     } else {
         if (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada &&
             (clase(e, a) <= 5 || clase(e, b) <= 5)) {
-            CantarTrucoComputadora();
-            if (cantoTerminoTurno()) return;
+            if (CantarTrucoComputadora()) return;
         }
         slot = masFuerte(e, a, b, a);
     }
@@ -249,21 +232,17 @@ void Computadora::jugarMano3() {
         const int d = JerarquiaDeducidaJugador;
         if (d == SinDeducir) {
             if (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada && cs <= 5) {
-                CantarTrucoComputadora();
-                if (cantoTerminoTurno()) return;
+                if (CantarTrucoComputadora()) return;
             } else if (e.QuienTruco == Lado::Computadora && e.EstadoTruco == NivelTruco::Truco && cs <= 4) {
-                CantarRetrucoComputadora();
-                if (cantoTerminoTurno()) return;
+                if (CantarRetrucoComputadora()) return;
             }
         } else if (cs < d || (cs == d && ganoPrimeraCompu)) {
             if (escalarTruco()) return;
         } else if (e.EstadoTruco == NivelTruco::Nada && e.QuienTruco == Lado::Nadie && d >= 9) {
-            CantarTrucoComputadora();
-            if (cantoTerminoTurno()) return;
+            if (CantarTrucoComputadora()) return;
         } else if (e.QuienTruco == Lado::Computadora && e.EstadoTruco == NivelTruco::Truco && d >= 8 &&
                    op.azar() < 0.5) {
-            CantarRetrucoComputadora();
-            if (cantoTerminoTurno()) return;
+            if (CantarRetrucoComputadora()) return;
         }
     } else {
         JerarquiaDeducidaJugador = SinDeducir;
@@ -272,16 +251,13 @@ void Computadora::jugarMano3() {
                 if (escalarTruco()) return;
             } else if (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada &&
                        (p >= 8 || (p >= 6 && op.azar() < 0.5))) {
-                CantarTrucoComputadora();
-                if (cantoTerminoTurno()) return;
+                if (CantarTrucoComputadora()) return;
             } else if (e.QuienTruco == Lado::Computadora && e.EstadoTruco == NivelTruco::Truco &&
                        (p >= 7 || (p >= 6 && op.azar() < 0.7))) {
-                CantarRetrucoComputadora();
-                if (cantoTerminoTurno()) return;
+                if (CantarRetrucoComputadora()) return;
             } else if (e.EstadoTruco == NivelTruco::ReTruco && e.QuienTruco == Lado::Computadora &&
                        (p >= 6 || (p >= 5 && op.azar() < 0.4))) {
-                CantarVale4Computadora();
-                if (cantoTerminoTurno()) return;
+                if (CantarVale4Computadora()) return;
             }
         }
     }
