@@ -290,6 +290,27 @@ fallo opponent/decision_envido.cpp \
 fallo opponent/decision_envido.cpp \
   's/int faltanParaFalta = 3;/int faltanParaFalta = 2;/' \
   "with 31-33 the computer opens falta against a player who needs 3"
+fallo opponent/decision_jugada.cpp \
+  '0,/int fuerte = 3;/s//int fuerte = 4;/' \
+  "a 3 and a 4 make the computer call truco before its card of hand 1"
+fallo opponent/decision_jugada.cpp \
+  '0,/int baja = 10;/s//int baja = 9;/' \
+  "three cards of class 9 or worse make the computer draw for its hand-1 truco"
+fallo opponent/decision_jugada.cpp \
+  's/int guardaHasta = 2;/int guardaHasta = 3;/' \
+  "the computer keeps a lone winning 3 in hand 1 as if it were among the best"
+fallo opponent/decision_jugada.cpp \
+  's/double sorteoEmpate = 0.2;/double sorteoEmpate = 0.19;/' \
+  "with two winners the computer ties hand 1 only below 0.19"
+fallo opponent/decision_jugada.cpp \
+  's/int trucoCon = 4;/int trucoCon = 3;/' \
+  "with three winners in hand 1 the computer needs a card of class 3 to call truco"
+fallo opponent/decision_jugada.cpp \
+  's/int buenaHasta = 4;/int buenaHasta = 3;/' \
+  "leading hand 1 a lone good 4 is not led"
+fallo opponent/decision_jugada.cpp \
+  's/int medioHasta = 5;/int medioHasta = 4;/' \
+  "leading hand 1 a middle card of class 5 needs a draw"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

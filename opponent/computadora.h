@@ -13,6 +13,7 @@
 #include "game/archivos.h"
 #include "game/cartas.h"
 #include "game/estado.h"
+#include "opponent/decision_jugada.h"
 #include "opponent/decision_truco.h"
 
 namespace naipalia {
@@ -74,7 +75,6 @@ public:
     void JugarCartaComputadora(int mano, int slot);
     void JugarCartaPrimeraMano(int slot);
     void JugarCartaSegundaMano(int slot);
-    void JugarCartaMasBaja();
 
     // The table's variables this subsystem keeps.
     int JerarquiaDeducidaJugador = SinDeducir;
@@ -104,10 +104,5 @@ private:
     CantoTrucos& cantoTrucos;
     TrucoTantoPrimero& trucoTantoPrimero;
 };
-
-// Its unplayed slots 4..6, in slot order; how many there are.
-int SlotsSinJugar(const Estado& estado, int (&slots)[3]);
-// The unplayed card of the highest class, the lowest slot among equals; 0 when none is left.
-int SlotMasDebil(const Estado& estado);
 
 }  // namespace naipalia

@@ -83,11 +83,7 @@ void Computadora::jugarMano1() {
     }
     if (e.FinJuego) return;
 
-    const int c4 = clase(e, 4), c5 = clase(e, 5), c6 = clase(e, 6);
-    const int fuertes = (c4 <= 3) + (c5 <= 3) + (c6 <= 3);
-    const bool cantar = e.TantoPrimero || (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada &&
-                                           ((c4 >= 10 && c5 >= 10 && c6 >= 10 && op.azar() < 0.5) || fuertes >= 2));
-    if (cantar) {
+    if (CantaTrucoEnPrimera(e, *op.puertos.azar)) {
         if (e.QuienEnvido == Lado::Nadie && !jugadorJugo && e.EstadoFlor == NivelFlor::Nada) {
             if (CantarTrucoTantoPrimero()) return;
         } else {
@@ -106,58 +102,14 @@ void Computadora::jugarMano1() {
 }
 
 void Computadora::responderMano1() {
-    const int p = e.JerarquiaJugador[1];
-    int ganadoras[3], empates[3];
-    int g = 0, t = 0;
-    for (int s = 4; s <= 6; ++s) {
-        if (clase(e, s) < p) ganadoras[g++] = s;
-        if (clase(e, s) == p) empates[t++] = s;
-    }
-    int slot = 0;
-    if (g == 1) {
-        if (t > 0)
-            slot = empates[0];
-        else if (clase(e, ganadoras[0]) > 2 && op.azar() < 0.2)
-            slot = ganadoras[0];
-    } else if (g == 2) {
-        slot = (t == 1 && op.azar() < 0.2) ? empates[0] : masDebil(e, ganadoras[0], ganadoras[1], ganadoras[0]);
-    } else if (g == 3) {
-        if (e.EstadoTruco == NivelTruco::Nada && e.QuienTruco == Lado::Nadie &&
-            std::min({clase(e, 4), clase(e, 5), clase(e, 6)}) <= 4) {
-            if (CantarTrucoComputadora()) return;
-        }
-    }
-    if (slot == 0) slot = SlotMasDebil(e);
-    JugarCartaPrimeraMano(slot);
+    const JugadaPrimera j = ResponderPrimera(e, *op.puertos.azar);
+    if (j.truco && CantarTrucoComputadora()) return;
+    JugarCartaPrimeraMano(j.slot);
     ronda.ResolverMano();
 }
 
 void Computadora::abrirMano1() {
-    const int c[3] = {clase(e, 4), clase(e, 5), clase(e, 6)};
-    const bool unaBuena = std::any_of(c, c + 3, [](int x) { return x >= 2 && x <= 4; });
-    const auto bajas = std::count_if(c, c + 3, [](int x) { return x < 10; });
-    const auto fuertes = std::count_if(c, c + 3, [](int x) { return x <= 3; });
-    if (unaBuena && bajas <= 1) {
-        for (int s = 4; s <= 6; ++s) {
-            if (clase(e, s) <= 4) {
-                JugarCartaPrimeraMano(s);
-                break;
-            }
-        }
-    } else if (fuertes >= 2) {
-        JugarCartaMasBaja();
-    } else {
-        int medio = 4;
-        for (int i = 0; i < 3; ++i) {
-            const int a = c[(i + 1) % 3], b = c[(i + 2) % 3];
-            if (c[i] >= std::min(a, b) && c[i] <= std::max(a, b)) {
-                medio = 4 + i;
-                break;
-            }
-        }
-        const bool jugarMedio = clase(e, medio) <= 5 || op.azar() < 0.2;
-        JugarCartaPrimeraMano(jugarMedio ? medio : SlotMasDebil(e));
-    }
+    JugarCartaPrimeraMano(AbrirPrimera(e, *op.puertos.azar));
     ronda.ResolverMano();
 }
 
@@ -296,25 +248,6 @@ void Computadora::JugarCartaPrimeraMano(int slot) {
 void Computadora::JugarCartaSegundaMano(int slot) {
     op.SonidoCarta();
     JugarCartaComputadora(2, slot);
-}
-
-void Computadora::JugarCartaMasBaja() { JugarCartaPrimeraMano(SlotMasDebil(e)); }
-
-int SlotsSinJugar(const Estado& e, int (&slots)[3]) {
-    int n = 0;
-    for (int s = 4; s <= 6; ++s)
-        if (s != e.PosicionCompu[1] && s != e.PosicionCompu[2] && s != e.PosicionCompu[3]) slots[n++] = s;
-    return n;
-}
-
-int SlotMasDebil(const Estado& e) {
-    int slots[3] = {};
-    const int n = SlotsSinJugar(e, slots);
-    if (n == 0) return 0;
-    int debil = slots[0];
-    for (int i = 1; i < n; ++i)
-        if (JerarquiaTruco(e.carta(slots[i])) > JerarquiaTruco(e.carta(debil))) debil = slots[i];
-    return debil;
 }
 
 }  // namespace naipalia

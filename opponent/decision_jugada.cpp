@@ -1,0 +1,136 @@
+// Each rule reads its thresholds from its own table; classes count down from the best
+// card (1) to the fours (13).
+#include "opponent/decision_jugada.h"
+
+#include <algorithm>
+
+#include "game/cartas.h"
+
+namespace naipalia {
+
+namespace {
+
+// Hand 1's truco before its card: with `fuertes` cards of class `fuerte` or better, or, on
+// a draw below `sorteo`, with three of class `baja` or worse.
+constexpr struct {
+    int fuerte = 3;
+    int fuertes = 2;
+    int baja = 10;
+    double sorteo = 0.5;
+} TrucoEnPrimera;
+
+// Hand 1 after the player's card. One card beats his: a tie when it can, else that card
+// when worse than class `guardaHasta` on a draw below `sorteoGanar`. Two beat it: a tie on
+// a draw below `sorteoEmpate`, else the weaker winner. Three: a truco first with one of
+// class `trucoCon` or better. Otherwise its weakest card.
+constexpr struct {
+    int guardaHasta = 2;
+    double sorteoGanar = 0.2;
+    double sorteoEmpate = 0.2;
+    int trucoCon = 4;
+} RespuestaPrimera;
+
+// Hand 1 leading. A good card (class `buenaDesde` to `buenaHasta`) with at most `altas`
+// cards better than class `baja` leads the first slot of class `buenaHasta` or better;
+// `fuertes` cards of class `fuerte` or better lead the weakest; otherwise the middle
+// card when of class `medioHasta` or better or on a draw below `sorteoMedio`, else the weakest.
+constexpr struct {
+    int buenaDesde = 2;
+    int buenaHasta = 4;
+    int baja = 10;
+    int altas = 1;
+    int fuerte = 3;
+    int fuertes = 2;
+    int medioHasta = 5;
+    double sorteoMedio = 0.2;
+} AperturaPrimera;
+
+int clase(const Estado& e, int slot) { return JerarquiaTruco(e.carta(slot)); }
+
+// The weaker of two slots; equal classes go to the slot given for ties.
+int masDebil(const Estado& e, int a, int b, int empate) {
+    return clase(e, a) > clase(e, b) ? a : clase(e, b) > clase(e, a) ? b : empate;
+}
+
+int contar(const Estado& e, auto cumple) {
+    int n = 0;
+    for (int s = 4; s <= 6; ++s) n += cumple(clase(e, s)) ? 1 : 0;
+    return n;
+}
+
+// The slot whose class lies between the other two's, the first such; 4 when none.
+int slotDelMedio(const Estado& e) {
+    const int c[3] = {clase(e, 4), clase(e, 5), clase(e, 6)};
+    for (int i = 0; i < 3; ++i) {
+        const int a = c[(i + 1) % 3], b = c[(i + 2) % 3];
+        if (c[i] >= std::min(a, b) && c[i] <= std::max(a, b)) return 4 + i;
+    }
+    return 4;
+}
+
+}  // namespace
+
+bool CantaTrucoEnPrimera(const Estado& e, Azar& azar) {
+    const auto& t = TrucoEnPrimera;
+    if (e.TantoPrimero) return true;
+    if (e.QuienTruco != Lado::Nadie || e.EstadoTruco != NivelTruco::Nada) return false;
+    const bool tresBajas = contar(e, [&](int c) { return c >= t.baja; }) == 3;
+    return (tresBajas && azar.siguiente() < t.sorteo) || contar(e, [&](int c) { return c <= t.fuerte; }) >= t.fuertes;
+}
+
+JugadaPrimera ResponderPrimera(const Estado& e, Azar& azar) {
+    const auto& r = RespuestaPrimera;
+    const int p = e.JerarquiaJugador[1];
+    int ganadoras[3], empates[3];
+    int g = 0, t = 0;
+    for (int s = 4; s <= 6; ++s) {
+        if (clase(e, s) < p) ganadoras[g++] = s;
+        if (clase(e, s) == p) empates[t++] = s;
+    }
+    JugadaPrimera j;
+    if (g == 1) {
+        if (t > 0)
+            j.slot = empates[0];
+        else if (clase(e, ganadoras[0]) > r.guardaHasta && azar.siguiente() < r.sorteoGanar)
+            j.slot = ganadoras[0];
+    } else if (g == 2) {
+        j.slot = (t == 1 && azar.siguiente() < r.sorteoEmpate) ? empates[0]
+                                                               : masDebil(e, ganadoras[0], ganadoras[1], ganadoras[0]);
+    } else if (g == 3) {
+        j.truco = e.EstadoTruco == NivelTruco::Nada && e.QuienTruco == Lado::Nadie &&
+                  contar(e, [&](int c) { return c <= r.trucoCon; }) > 0;
+    }
+    if (j.slot == 0) j.slot = SlotMasDebil(e);
+    return j;
+}
+
+int AbrirPrimera(const Estado& e, Azar& azar) {
+    const auto& a = AperturaPrimera;
+    const bool unaBuena = contar(e, [&](int c) { return c >= a.buenaDesde && c <= a.buenaHasta; }) > 0;
+    if (unaBuena && contar(e, [&](int c) { return c < a.baja; }) <= a.altas) {
+        for (int s = 4; s <= 6; ++s)
+            if (clase(e, s) <= a.buenaHasta) return s;
+    }
+    if (contar(e, [&](int c) { return c <= a.fuerte; }) >= a.fuertes) return SlotMasDebil(e);
+    const int medio = slotDelMedio(e);
+    return clase(e, medio) <= a.medioHasta || azar.siguiente() < a.sorteoMedio ? medio : SlotMasDebil(e);
+}
+
+int SlotsSinJugar(const Estado& e, int (&slots)[3]) {
+    int n = 0;
+    for (int s = 4; s <= 6; ++s)
+        if (s != e.PosicionCompu[1] && s != e.PosicionCompu[2] && s != e.PosicionCompu[3]) slots[n++] = s;
+    return n;
+}
+
+int SlotMasDebil(const Estado& e) {
+    int slots[3] = {};
+    const int n = SlotsSinJugar(e, slots);
+    if (n == 0) return 0;
+    int debil = slots[0];
+    for (int i = 1; i < n; ++i)
+        if (JerarquiaTruco(e.carta(slots[i])) > JerarquiaTruco(e.carta(debil))) debil = slots[i];
+    return debil;
+}
+
+}  // namespace naipalia

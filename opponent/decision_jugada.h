@@ -1,0 +1,31 @@
+// The computer's turn as decisions: its card in each hand, its own truco, retruco and
+// vale 4 calls, and going to the deck. Pure rules over the table and the random source;
+// their thresholds are the tables in decision_jugada.cpp. A number is drawn only where its
+// test is reached.
+// Calls: game/ (cards, state) and the random port.
+// Called by: opponent/jugada.cpp, which carries the decisions out.
+#pragma once
+
+#include "game/estado.h"
+#include "platform/puertos.h"
+
+namespace naipalia {
+
+// Its unplayed slots 4..6, in slot order; how many there are.
+int SlotsSinJugar(const Estado& estado, int (&slots)[3]);
+// The unplayed card of the highest class, the lowest slot among equals; 0 when none is left.
+int SlotMasDebil(const Estado& estado);
+
+// Hand 1: whether it calls truco before its card.
+bool CantaTrucoEnPrimera(const Estado& e, Azar& azar);
+
+// Hand 1 after the player's card: the slot it plays, and whether a truco goes first.
+struct JugadaPrimera {
+    int slot = 0;
+    bool truco = false;
+};
+JugadaPrimera ResponderPrimera(const Estado& e, Azar& azar);
+// Hand 1, leading: the slot it plays.
+int AbrirPrimera(const Estado& e, Azar& azar);
+
+}  // namespace naipalia

@@ -1,0 +1,104 @@
+// The computer's turn on tables: a row on each side of every threshold of each rule, with
+// exactly the draws each decision makes.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <deque>
+#include <vector>
+
+#include "opponent/decision_jugada.h"
+
+using namespace naipalia;
+
+namespace {
+
+// The queued draws; one more than queued is a fault of its own.
+struct Sorteos : Azar {
+    std::deque<double> cola;
+    bool demas = false;
+    explicit Sorteos(const std::vector<double>& s) : cola(s.begin(), s.end()) {}
+    double siguiente() override {
+        if (cola.empty()) {
+            demas = true;
+            return 0.999;
+        }
+        const double r = cola.front();
+        cola.pop_front();
+        return r;
+    }
+    bool justos() const { return cola.empty() && !demas; }
+};
+
+int cartaDeClase(int clase) {
+    for (int c = 0; c < CantidadCartas; ++c)
+        if (JerarquiaTruco(c) == clase) return c;
+    return -1;
+}
+
+// The computer's slots 4, 5, 6 hold cards of these classes; the player's cards are not read.
+Estado mesa(std::array<int, 3> mias) {
+    Estado e;
+    e.CartasRepartidas = {36, 37, 38, cartaDeClase(mias[0]), cartaDeClase(mias[1]), cartaDeClase(mias[2])};
+    return e;
+}
+
+::testing::Message fila(std::array<int, 3> mias, int suya, std::size_t sorteos) {
+    return ::testing::Message() << "classes " << mias[0] << " " << mias[1] << " " << mias[2] << " against " << suya
+                                << ", draws " << sorteos;
+}
+
+}  // namespace
+
+// clang-format off
+TEST(DecisionJugada, ElTrucoAntesDeLaPrimera) {
+    struct Caso { std::array<int, 3> mias; bool tantoPrimero; Lado quien; std::vector<double> sorteos; bool truco; };
+    const std::vector<Caso> casos = {
+        // Two cards of class 3 or better; three of class 10 or worse on a draw below 0.5.
+        {{3, 3, 13}, false, Lado::Nadie, {}, true}, {{3, 4, 13}, false, Lado::Nadie, {}, false},
+        {{10, 10, 13}, false, Lado::Nadie, {0.49}, true}, {{10, 10, 10}, false, Lado::Nadie, {0.5}, false},
+        {{9, 10, 13}, false, Lado::Nadie, {}, false},
+        // The truco held back for the envido goes now; a truco already called does not.
+        {{13, 13, 13}, true, Lado::Jugador, {}, true}, {{1, 1, 13}, false, Lado::Jugador, {}, false}};
+    for (const Caso& c : casos) {
+        Estado e = mesa(c.mias);
+        e.TantoPrimero = c.tantoPrimero;
+        e.QuienTruco = c.quien;
+        Sorteos azar(c.sorteos);
+        EXPECT_EQ(CantaTrucoEnPrimera(e, azar), c.truco) << fila(c.mias, 0, c.sorteos.size());
+        EXPECT_TRUE(azar.justos()) << fila(c.mias, 0, c.sorteos.size());
+    }
+}
+
+TEST(DecisionJugada, LaCartaDeLaPrimera) {
+    struct Caso { std::array<int, 3> mias; int suya; std::vector<double> sorteos; int slot; bool truco; };
+    const std::vector<Caso> casos = {
+        // After the player's card. One winner: the tie; else a winner worse than a 2 on a draw below 0.2.
+        {{4, 5, 13}, 5, {}, 5, false},
+        {{3, 8, 13}, 5, {0.19}, 4, false}, {{3, 8, 13}, 5, {0.2}, 6, false},
+        {{2, 8, 13}, 5, {}, 6, false},
+        // Two winners: the tie on a draw below 0.2, else the weaker winner.
+        {{3, 4, 5}, 5, {0.19}, 6, false}, {{3, 4, 5}, 5, {0.2}, 5, false}, {{3, 4, 8}, 5, {}, 5, false},
+        {{4, 4, 8}, 5, {}, 4, false},  // equal winners: the lower slot
+        // Three: a truco first with a card of class 4 or better; the weakest goes down.
+        {{4, 6, 7}, 8, {}, 6, true}, {{5, 6, 7}, 8, {}, 6, false},
+        {{9, 10, 11}, 5, {}, 6, false},
+        // Leading. A card of class 2 to 4 with at most one better than a 10 leads.
+        {{10, 2, 12}, SinJugar, {}, 5, false}, {{10, 4, 12}, SinJugar, {}, 5, false},
+        {{9, 2, 12}, SinJugar, {0.9}, 6, false}, {{10, 5, 12}, SinJugar, {0.9}, 6, false},
+        // Two of class 3 or better lead the weakest.
+        {{3, 1, 12}, SinJugar, {}, 6, false},
+        // Otherwise the middle card, of class 5 or better or on a draw below 0.2.
+        {{4, 1, 12}, SinJugar, {}, 4, false}, {{5, 2, 12}, SinJugar, {}, 4, false},
+        {{6, 2, 12}, SinJugar, {0.9}, 6, false},
+        {{10, 1, 12}, SinJugar, {0.19}, 4, false}, {{10, 1, 12}, SinJugar, {0.2}, 6, false}};
+    for (const Caso& c : casos) {
+        Estado e = mesa(c.mias);
+        e.JerarquiaJugador[1] = c.suya;
+        Sorteos azar(c.sorteos);
+        const JugadaPrimera j = c.suya == SinJugar ? JugadaPrimera{AbrirPrimera(e, azar), false} : ResponderPrimera(e, azar);
+        EXPECT_EQ(j.slot, c.slot) << fila(c.mias, c.suya, c.sorteos.size());
+        EXPECT_EQ(j.truco, c.truco) << fila(c.mias, c.suya, c.sorteos.size());
+        EXPECT_TRUE(azar.justos()) << fila(c.mias, c.suya, c.sorteos.size());
+    }
+}
+// clang-format on
