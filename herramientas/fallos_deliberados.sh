@@ -311,6 +311,27 @@ fallo opponent/decision_jugada.cpp \
 fallo opponent/decision_jugada.cpp \
   's/int medioHasta = 5;/int medioHasta = 4;/' \
   "leading hand 1 a middle card of class 5 needs a draw"
+fallo opponent/decision_jugada.cpp \
+  '0,/int truco = 5;/s//int truco = 4;/' \
+  "in hand 3, his card unknown, the computer needs a 4 to call truco"
+fallo opponent/decision_jugada.cpp \
+  '0,/int truco = 9;/s//int truco = 10;/' \
+  "in hand 3 the computer spares a deduced card of class 9"
+fallo opponent/decision_jugada.cpp \
+  's/double sorteoRetruco = 0.5;/double sorteoRetruco = 0.49;/' \
+  "in hand 3 the retruco against a deduced card needs a draw below 0.49"
+fallo opponent/decision_jugada.cpp \
+  's/Farol truco{.seguro = 8,/Farol truco{.seguro = 9,/' \
+  "the hand-3 truco bluff needs a draw against a played 8"
+fallo opponent/decision_jugada.cpp \
+  's/.conSorteo = 6, .sorteo = 0.7}/.conSorteo = 6, .sorteo = 0.69}/' \
+  "the hand-3 retruco bluff against a 6 needs a draw below 0.69"
+fallo opponent/decision_jugada.cpp \
+  's/Farol vale4{.seguro = 6, .conSorteo = 5,/Farol vale4{.seguro = 6, .conSorteo = 6,/' \
+  "the hand-3 vale 4 bluff spares a played 5"
+fallo opponent/decision_jugada.cpp \
+  's/MazoAlEmpatarPerdida = 0.75;/MazoAlEmpatarPerdida = 0.74;/' \
+  "tied in hand 3 after losing hand 1 the computer folds only below 0.74"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

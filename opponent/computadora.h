@@ -91,7 +91,7 @@ private:
     void abrirMano1();
     void jugarMano2();
     void jugarMano3();
-    bool escalarTruco();
+    bool llamar(NivelTruco nivel);
     bool cantarTruco(NivelTruco nivel);
     void cantarEnvido(Voz voz, Cadena cadena, const std::string& texto, std::initializer_list<Control*> respuestas);
     void deshabilitarTrucoMesa();

@@ -45,6 +45,39 @@ constexpr struct {
     double sorteoMedio = 0.2;
 } AperturaPrimera;
 
+// Hand 3, the player's last card unknown: truco with its own card of class `truco` or
+// better, retruco with one of class `retruco` or better.
+constexpr struct {
+    int truco = 5;
+    int retruco = 4;
+} TerceraACiegas;
+
+// Hand 3 against his deduced card, which its own does not beat: truco when his is of class
+// `truco` or worse; retruco when of class `retruco` or worse, on a draw below `sorteoRetruco`.
+constexpr struct {
+    int truco = 9;
+    int retruco = 8;
+    double sorteoRetruco = 0.5;
+} TerceraContraDeducida;
+
+// A bluff against his played card, which its own does not beat: his card of class `seguro`
+// or worse, or of class `conSorteo` or worse on a draw below `sorteo`.
+struct Farol {
+    int seguro;
+    int conSorteo;
+    double sorteo;
+};
+constexpr struct {
+    Farol truco{.seguro = 8, .conSorteo = 6, .sorteo = 0.5};
+    Farol retruco{.seguro = 7, .conSorteo = 6, .sorteo = 0.7};
+    Farol vale4{.seguro = 6, .conSorteo = 5, .sorteo = 0.4};
+} TerceraContraJugada;
+
+// Hand 3's deck: his played card ties its own after he took hand 1, on a draw below this.
+constexpr double MazoAlEmpatarPerdida = 0.75;
+
+constexpr int Cuatro = 13;  // the class of the fours, against which nothing is called
+
 int clase(const Estado& e, int slot) { return JerarquiaTruco(e.carta(slot)); }
 
 // The weaker of two slots; equal classes go to the slot given for ties.
@@ -68,7 +101,66 @@ int slotDelMedio(const Estado& e) {
     return 4;
 }
 
+bool puedeTruco(const Estado& e) { return e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada; }
+bool puedeRetruco(const Estado& e) { return e.QuienTruco == Lado::Computadora && e.EstadoTruco == NivelTruco::Truco; }
+bool puedeVale4(const Estado& e) { return e.QuienTruco == Lado::Computadora && e.EstadoTruco == NivelTruco::ReTruco; }
+
+bool farol(const Farol& f, int suya, Azar& azar) {
+    return suya >= f.seguro || (suya >= f.conSorteo && azar.siguiente() < f.sorteo);
+}
+
+// Its last card, unplayed.
+int ultimaClase(const Estado& e) {
+    int slots[3];
+    SlotsSinJugar(e, slots);
+    return clase(e, slots[0]);
+}
+
+// Hand 3 before the player's last card.
+NivelTruco llamadaSinSuCarta(const Estado& e, int d, Azar& azar) {
+    const int cs = ultimaClase(e);
+    if (d == SinDeducir) {
+        if (puedeTruco(e) && cs <= TerceraACiegas.truco) return NivelTruco::Truco;
+        if (puedeRetruco(e) && cs <= TerceraACiegas.retruco) return NivelTruco::ReTruco;
+        return NivelTruco::Nada;
+    }
+    if (cs < d || (cs == d && e.ResultadoManos[1] == ResultadoMano::Computadora)) return Escalon(e);
+    const auto& c = TerceraContraDeducida;
+    if (puedeTruco(e) && d >= c.truco) return NivelTruco::Truco;
+    if (puedeRetruco(e) && d >= c.retruco && azar.siguiente() < c.sorteoRetruco) return NivelTruco::ReTruco;
+    return NivelTruco::Nada;
+}
+
 }  // namespace
+
+NivelTruco Escalon(const Estado& e) {
+    if (puedeTruco(e)) return NivelTruco::Truco;
+    if (puedeRetruco(e)) return NivelTruco::ReTruco;
+    if (puedeVale4(e)) return NivelTruco::Vale4;
+    return NivelTruco::Nada;
+}
+
+NivelTruco LlamadaTercera(const Estado& e, int deducida, Azar& azar) {
+    const int p = e.JerarquiaJugador[3];
+    if (p == SinJugar) return llamadaSinSuCarta(e, deducida, azar);
+    if (p == Cuatro) return NivelTruco::Nada;
+    const int cs = ultimaClase(e);
+    if (cs < p || (cs == p && e.ResultadoManos[1] == ResultadoMano::Computadora)) return Escalon(e);
+    const auto& j = TerceraContraJugada;
+    if (puedeTruco(e) && farol(j.truco, p, azar)) return NivelTruco::Truco;
+    if (puedeRetruco(e) && farol(j.retruco, p, azar)) return NivelTruco::ReTruco;
+    if (puedeVale4(e) && farol(j.vale4, p, azar)) return NivelTruco::Vale4;
+    return NivelTruco::Nada;
+}
+
+bool AlMazoTercera(const Estado& e, int d, Azar& azar) {
+    const int cs = ultimaClase(e);
+    const int p = e.JerarquiaJugador[3];
+    const bool perdioPrimera = e.ResultadoManos[1] == ResultadoMano::Jugador;
+    const bool leGanaLaDeducida = d != SinDeducir && (d < cs || (d == cs && perdioPrimera));
+    return leGanaLaDeducida || (perdioPrimera && p == cs && azar.siguiente() < MazoAlEmpatarPerdida) ||
+           (p != SinJugar && p < cs);
+}
 
 bool CantaTrucoEnPrimera(const Estado& e, Azar& azar) {
     const auto& t = TrucoEnPrimera;

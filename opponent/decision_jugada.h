@@ -28,4 +28,13 @@ JugadaPrimera ResponderPrimera(const Estado& e, Azar& azar);
 // Hand 1, leading: the slot it plays.
 int AbrirPrimera(const Estado& e, Azar& azar);
 
+// The next call up the truco chain the computer holds the right to; Nada when none.
+NivelTruco Escalon(const Estado& e);
+
+// Hand 3: its call before its last card (Nada: none). `deducida` is the deduced class of
+// the player's last card while he has not played it (SinDeducir when unknown).
+NivelTruco LlamadaTercera(const Estado& e, int deducida, Azar& azar);
+// Hand 3: whether it goes to the deck instead of playing its last card.
+bool AlMazoTercera(const Estado& e, int deducida, Azar& azar);
+
 }  // namespace naipalia

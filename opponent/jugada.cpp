@@ -44,13 +44,8 @@ void Computadora::JugadaComputadora() {
     }
 }
 
-// One step up the truco chain, when the computer holds the right to it.
-bool Computadora::escalarTruco() {
-    if (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada) return CantarTrucoComputadora();
-    if (e.QuienTruco == Lado::Computadora && e.EstadoTruco == NivelTruco::Truco) return CantarRetrucoComputadora();
-    if (e.EstadoTruco == NivelTruco::ReTruco && e.QuienTruco == Lado::Computadora) return CantarVale4Computadora();
-    return false;
-}
+// Its call of this level (Nada: none); true when it ended the turn.
+bool Computadora::llamar(NivelTruco nivel) { return nivel != NivelTruco::Nada && cantarTruco(nivel); }
 
 void Computadora::jugarMano1() {
     if (e.PosicionCompu[1] != 0) {
@@ -131,7 +126,7 @@ void Computadora::jugarMano2() {
             slot = ganaA != ganaB ? (ganaA ? a : b) : masDebil(e, a, b, b);
         } else {
             if (p != 13 && (ganaA || ganaB)) {
-                if (escalarTruco()) return;
+                if (llamar(Escalon(e))) return;
             } else if (p != 13) {
                 if (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada && p >= 9 && op.azar() < 0.8) {
                     if (CantarTrucoComputadora()) return;
@@ -171,58 +166,19 @@ void Computadora::jugarMano3() {
         ronda.ResolverMano();
         return;
     }
-    int slots[3];
-    SlotsSinJugar(e, slots);
-    const int s = slots[0];
-    const int cs = clase(e, s);
-    const bool ganoPrimeraCompu = e.ResultadoManos[1] == ResultadoMano::Computadora;
-    const bool ganoPrimeraJugador = e.ResultadoManos[1] == ResultadoMano::Jugador;
-    const int p = e.JerarquiaJugador[3];
-
-    if (p == SinJugar) {
+    if (e.JerarquiaJugador[3] == SinJugar)
         DeducirCartaJugador();
-        const int d = JerarquiaDeducidaJugador;
-        if (d == SinDeducir) {
-            if (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada && cs <= 5) {
-                if (CantarTrucoComputadora()) return;
-            } else if (e.QuienTruco == Lado::Computadora && e.EstadoTruco == NivelTruco::Truco && cs <= 4) {
-                if (CantarRetrucoComputadora()) return;
-            }
-        } else if (cs < d || (cs == d && ganoPrimeraCompu)) {
-            if (escalarTruco()) return;
-        } else if (e.EstadoTruco == NivelTruco::Nada && e.QuienTruco == Lado::Nadie && d >= 9) {
-            if (CantarTrucoComputadora()) return;
-        } else if (e.QuienTruco == Lado::Computadora && e.EstadoTruco == NivelTruco::Truco && d >= 8 &&
-                   op.azar() < 0.5) {
-            if (CantarRetrucoComputadora()) return;
-        }
-    } else {
+    else
         JerarquiaDeducidaJugador = SinDeducir;
-        if (p != 13) {
-            if (cs < p || (cs == p && ganoPrimeraCompu)) {
-                if (escalarTruco()) return;
-            } else if (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada &&
-                       (p >= 8 || (p >= 6 && op.azar() < 0.5))) {
-                if (CantarTrucoComputadora()) return;
-            } else if (e.QuienTruco == Lado::Computadora && e.EstadoTruco == NivelTruco::Truco &&
-                       (p >= 7 || (p >= 6 && op.azar() < 0.7))) {
-                if (CantarRetrucoComputadora()) return;
-            } else if (e.EstadoTruco == NivelTruco::ReTruco && e.QuienTruco == Lado::Computadora &&
-                       (p >= 6 || (p >= 5 && op.azar() < 0.4))) {
-                if (CantarVale4Computadora()) return;
-            }
-        }
-    }
-
-    const int d = JerarquiaDeducidaJugador;
-    const bool alMazo = (d != SinDeducir && (d < cs || (d == cs && ganoPrimeraJugador))) ||
-                        (ganoPrimeraJugador && p == cs && op.azar() < 0.75) || (p != SinJugar && p < cs);
-    if (alMazo) {
+    if (llamar(LlamadaTercera(e, JerarquiaDeducidaJugador, *op.puertos.azar))) return;
+    if (AlMazoTercera(e, JerarquiaDeducidaJugador, *op.puertos.azar)) {
         IrseAlMazoComputadora();
         ronda.avisarTurno();
         return;
     }
-    JugarCartaComputadora(3, s);
+    int slots[3];
+    SlotsSinJugar(e, slots);
+    JugarCartaComputadora(3, slots[0]);
     ronda.ResolverMano();
 }
 

@@ -35,23 +35,3 @@ TEST(ComputadoraSegundaMano, ContestaConLaUnicaQueGanaOLaMasDebil) {
     j.ronda.BotonCarta_Click(2);  // a 2: only the 3 beats it
     EXPECT_EQ(jugada(j, 2), 4);
 }
-
-TEST(ComputadoraTerceraMano, SeVaAlMazoAnteUnaCartaMejor) {
-    prueba::Plataforma p;
-    p.sorteos = {0.5};
-    // Hand 1 to the computer (its weakest, a 5, beats a 4), hand 2 to the player (his 1 de
-    // espada against its weaker card): the player leads hand 3 with a 7 de espada.
-    Juego& j = p.jugar({36, 0, 2, 4, 28, 32});
-    p.sorteos = {0.8};  // its 31 opens with envido, refused
-    j.ronda.BotonCarta_Click(1);
-    EXPECT_EQ(jugada(j, 1), 32);
-    EXPECT_EQ(jugada(j, 2), 28);
-    j.ronda.BotonCarta_Click(2);
-    const std::size_t antes = p.modales.size();
-    j.ronda.BotonCarta_Click(3);
-    EXPECT_EQ(jugada(j, 3), -1);
-    ASSERT_GT(p.modales.size(), antes);
-    EXPECT_EQ(p.modales[antes], "FinRonda");
-    EXPECT_EQ(j.estado.PuntosJugador, 1);
-    EXPECT_EQ(j.naipalia.TextoJugador.Text(), "1");
-}

@@ -47,6 +47,38 @@ Estado mesa(std::array<int, 3> mias) {
                                 << ", draws " << sorteos;
 }
 
+constexpr int sj = SinJugar, sd = SinDeducir;
+constexpr auto G = ResultadoMano::Computadora, E = ResultadoMano::Iguales, P = ResultadoMano::Jugador;
+constexpr auto Nada = NivelTruco::Nada, Truco = NivelTruco::Truco, ReTruco = NivelTruco::ReTruco,
+               Vale4 = NivelTruco::Vale4;
+
+// Who holds the right to the next truco call.
+enum class Cadena3 { Libre, TrucoMio, ReTrucoMio, TrucoSuyo };
+
+// Hand 3: it played slots 4 and 5; its last card, slot 6, is of class `mia`; the player's
+// card of hand 3 is of class `suya` (or unplayed), deduced as `deducida`.
+struct Tercera {
+    int mia;
+    ResultadoMano primera;
+    int suya, deducida;
+    Cadena3 cadena;
+    std::vector<double> sorteos;
+};
+
+Estado tercera(const Tercera& t) {
+    Estado e = mesa({1, 1, t.mia});
+    e.PosicionCompu = {0, 4, 5, 0};
+    e.ResultadoManos[1] = t.primera;
+    e.JerarquiaJugador[3] = t.suya;
+    e.QuienTruco = t.cadena == Cadena3::Libre       ? Lado::Nadie
+                   : t.cadena == Cadena3::TrucoSuyo ? Lado::Jugador
+                                                    : Lado::Computadora;
+    e.EstadoTruco = t.cadena == Cadena3::Libre        ? NivelTruco::Nada
+                    : t.cadena == Cadena3::ReTrucoMio ? NivelTruco::ReTruco
+                                                      : NivelTruco::Truco;
+    return e;
+}
+
 }  // namespace
 
 // clang-format off
@@ -99,6 +131,56 @@ TEST(DecisionJugada, LaCartaDeLaPrimera) {
         EXPECT_EQ(j.slot, c.slot) << fila(c.mias, c.suya, c.sorteos.size());
         EXPECT_EQ(j.truco, c.truco) << fila(c.mias, c.suya, c.sorteos.size());
         EXPECT_TRUE(azar.justos()) << fila(c.mias, c.suya, c.sorteos.size());
+    }
+}
+TEST(DecisionJugada, LaLlamadaDeLaTercera) {
+    using C = Cadena3;
+    const std::vector<std::pair<Tercera, NivelTruco>> casos = {
+        // His card unknown: truco with its own of class 5 or better, retruco with 4 or better.
+        {{5, G, sj, sd, C::Libre, {}}, Truco}, {{6, G, sj, sd, C::Libre, {}}, Nada},
+        {{4, G, sj, sd, C::TrucoMio, {}}, ReTruco}, {{5, G, sj, sd, C::TrucoMio, {}}, Nada},
+        // Deduced: beaten, or tied after taking hand 1, it goes up the chain.
+        {{5, P, sj, 6, C::Libre, {}}, Truco}, {{6, G, sj, 6, C::ReTrucoMio, {}}, Vale4},
+        {{6, E, sj, 6, C::Libre, {}}, Nada},
+        // Not beaten: truco against a 9 or worse; retruco against an 8 or worse below 0.5.
+        {{10, G, sj, 9, C::Libre, {}}, Truco}, {{10, G, sj, 8, C::Libre, {}}, Nada},
+        {{10, G, sj, 8, C::TrucoMio, {0.49}}, ReTruco}, {{10, G, sj, 8, C::TrucoMio, {0.5}}, Nada},
+        {{10, G, sj, 7, C::TrucoMio, {}}, Nada},
+        // Played: nothing against a four; beaten, or tied after taking hand 1, up the chain.
+        {{13, G, 13, sd, C::Libre, {}}, Nada},
+        {{5, P, 6, sd, C::TrucoMio, {}}, ReTruco}, {{6, G, 6, sd, C::Libre, {}}, Truco},
+        // Bluffs: truco against an 8, or a 6 below 0.5; retruco against a 7, or a 6 below
+        // 0.7; vale 4 against a 6, or a 5 below 0.4.
+        {{10, E, 8, sd, C::Libre, {}}, Truco}, {{10, E, 7, sd, C::Libre, {0.49}}, Truco},
+        {{10, E, 6, sd, C::Libre, {0.5}}, Nada}, {{10, E, 5, sd, C::Libre, {}}, Nada},
+        {{10, E, 7, sd, C::TrucoMio, {}}, ReTruco}, {{10, E, 6, sd, C::TrucoMio, {0.69}}, ReTruco},
+        {{10, E, 6, sd, C::TrucoMio, {0.7}}, Nada}, {{10, E, 5, sd, C::TrucoMio, {}}, Nada},
+        {{10, E, 6, sd, C::ReTrucoMio, {}}, Vale4}, {{10, E, 5, sd, C::ReTrucoMio, {0.39}}, Vale4},
+        {{10, E, 5, sd, C::ReTrucoMio, {0.4}}, Nada}, {{10, E, 4, sd, C::ReTrucoMio, {}}, Nada},
+        {{10, E, 8, sd, C::TrucoSuyo, {}}, Nada}};
+    for (const auto& [t, llamada] : casos) {
+        Sorteos azar(t.sorteos);
+        const auto f = fila({1, 1, t.mia}, t.suya, t.sorteos.size()) << ", deduced " << t.deducida;
+        EXPECT_EQ(LlamadaTercera(tercera(t), t.deducida, azar), llamada) << f;
+        EXPECT_TRUE(azar.justos()) << f;
+    }
+}
+
+TEST(DecisionJugada, AlMazoEnLaTercera) {
+    const std::vector<std::pair<Tercera, bool>> casos = {
+        // His deduced card beats its own, or ties it after he took hand 1.
+        {{6, G, sj, 5, Cadena3::Libre, {}}, true}, {{6, P, sj, 6, Cadena3::Libre, {}}, true},
+        {{6, G, sj, 6, Cadena3::Libre, {}}, false}, {{6, P, sj, 7, Cadena3::Libre, {}}, false},
+        {{6, P, sj, sd, Cadena3::Libre, {}}, false},
+        // His played card ties its own after he took hand 1 (below 0.75), or beats it.
+        {{6, P, 6, sd, Cadena3::Libre, {0.74}}, true}, {{6, P, 6, sd, Cadena3::Libre, {0.75}}, false},
+        {{6, G, 6, sd, Cadena3::Libre, {}}, false},
+        {{6, G, 5, sd, Cadena3::Libre, {}}, true}, {{6, P, 7, sd, Cadena3::Libre, {}}, false}};
+    for (const auto& [t, mazo] : casos) {
+        Sorteos azar(t.sorteos);
+        const auto f = fila({1, 1, t.mia}, t.suya, t.sorteos.size()) << ", deduced " << t.deducida;
+        EXPECT_EQ(AlMazoTercera(tercera(t), t.deducida, azar), mazo) << f;
+        EXPECT_TRUE(azar.justos()) << f;
     }
 }
 // clang-format on
