@@ -45,6 +45,28 @@ constexpr struct {
     double sorteoMedio = 0.2;
 } AperturaPrimera;
 
+// Hand 2 after a tie in hand 1, his card down and not beaten by its own: truco against a
+// card of class `truco` or worse, retruco against `retruco` or worse, each on a draw below
+// `sorteo`; the deck when both its cards lose to his, on a draw below `sorteoMazo`.
+constexpr struct {
+    int truco = 9;
+    int retruco = 8;
+    double sorteo = 0.8;
+    double sorteoMazo = 0.5;
+} SegundaTrasEmpate;
+
+// Hand 2 leading after taking hand 1: truco unless both its cards are middling (class
+// `medioDesde` to `medioHasta`); with the truco on, the stronger card leads when of class
+// worse than `guardaHasta`, else the weaker.
+constexpr struct {
+    int medioDesde = 5;
+    int medioHasta = 9;
+    int guardaHasta = 3;
+} SegundaGanada;
+
+// Hand 2 leading otherwise: truco with a card of class `truco` or better.
+constexpr int TrucoSegundaPerdida = 5;
+
 // Hand 3, the player's last card unknown: truco with its own card of class `truco` or
 // better, retruco with one of class `retruco` or better.
 constexpr struct {
@@ -80,9 +102,12 @@ constexpr int Cuatro = 13;  // the class of the fours, against which nothing is 
 
 int clase(const Estado& e, int slot) { return JerarquiaTruco(e.carta(slot)); }
 
-// The weaker of two slots; equal classes go to the slot given for ties.
+// The weaker or stronger of two slots; equal classes go to the slot given for ties.
 int masDebil(const Estado& e, int a, int b, int empate) {
     return clase(e, a) > clase(e, b) ? a : clase(e, b) > clase(e, a) ? b : empate;
+}
+int masFuerte(const Estado& e, int a, int b, int empate) {
+    return clase(e, a) < clase(e, b) ? a : clase(e, b) < clase(e, a) ? b : empate;
 }
 
 int contar(const Estado& e, auto cumple) {
@@ -109,6 +134,19 @@ bool farol(const Farol& f, int suya, Azar& azar) {
     return suya >= f.seguro || (suya >= f.conSorteo && azar.siguiente() < f.sorteo);
 }
 
+// Hand 2: its two unplayed slots, and the player's card of hand 2.
+struct Segunda {
+    int a, b, p;
+    bool jugo() const { return p != SinJugar; }
+};
+Segunda segunda(const Estado& e) {
+    int slots[3];
+    SlotsSinJugar(e, slots);
+    return {slots[0], slots[1], e.JerarquiaJugador[2]};
+}
+bool empatada(const Estado& e) { return e.ResultadoManos[1] == ResultadoMano::Iguales; }
+bool leGana(const Estado& e, const Segunda& s) { return clase(e, s.a) < s.p || clase(e, s.b) < s.p; }
+
 // Its last card, unplayed.
 int ultimaClase(const Estado& e) {
     int slots[3];
@@ -131,7 +169,53 @@ NivelTruco llamadaSinSuCarta(const Estado& e, int d, Azar& azar) {
     return NivelTruco::Nada;
 }
 
+NivelTruco llamadaSegundaAbriendo(const Estado& e, const Segunda& s) {
+    if (!puedeTruco(e)) return NivelTruco::Nada;
+    if (e.ResultadoManos[1] == ResultadoMano::Computadora) {
+        const auto& g = SegundaGanada;
+        const auto medio = [&](int slot) { return clase(e, slot) >= g.medioDesde && clase(e, slot) <= g.medioHasta; };
+        return medio(s.a) && medio(s.b) ? NivelTruco::Nada : NivelTruco::Truco;
+    }
+    const bool buena = clase(e, s.a) <= TrucoSegundaPerdida || clase(e, s.b) <= TrucoSegundaPerdida;
+    return buena ? NivelTruco::Truco : NivelTruco::Nada;
+}
+
 }  // namespace
+
+NivelTruco LlamadaSegunda(const Estado& e, Azar& azar) {
+    const Segunda s = segunda(e);
+    if (!s.jugo()) return llamadaSegundaAbriendo(e, s);
+    if (!empatada(e) || s.p == Cuatro) return NivelTruco::Nada;
+    if (leGana(e, s)) return Escalon(e);
+    const auto& t = SegundaTrasEmpate;
+    return puedeTruco(e) && s.p >= t.truco && azar.siguiente() < t.sorteo ? NivelTruco::Truco : NivelTruco::Nada;
+}
+
+NivelTruco ReTrucoSegunda(const Estado& e, Azar& azar) {
+    const Segunda s = segunda(e);
+    if (!s.jugo() || !empatada(e) || s.p == Cuatro || leGana(e, s)) return NivelTruco::Nada;
+    const auto& t = SegundaTrasEmpate;
+    return puedeRetruco(e) && s.p >= t.retruco && azar.siguiente() < t.sorteo ? NivelTruco::ReTruco : NivelTruco::Nada;
+}
+
+bool AlMazoSegunda(const Estado& e, Azar& azar) {
+    const Segunda s = segunda(e);
+    return s.jugo() && empatada(e) && clase(e, s.a) > s.p && clase(e, s.b) > s.p &&
+           azar.siguiente() < SegundaTrasEmpate.sorteoMazo;
+}
+
+int CartaSegunda(const Estado& e) {
+    const Segunda s = segunda(e);
+    if (s.jugo() && !empatada(e)) {
+        const bool ganaA = clase(e, s.a) < s.p, ganaB = clase(e, s.b) < s.p;
+        return ganaA != ganaB ? (ganaA ? s.a : s.b) : masDebil(e, s.a, s.b, s.b);
+    }
+    if (s.jugo()) return masFuerte(e, s.a, s.b, s.b);
+    if (e.ResultadoManos[1] != ResultadoMano::Computadora) return masFuerte(e, s.a, s.b, s.a);
+    const int fuerte = masFuerte(e, s.a, s.b, s.a);
+    const bool guarda = e.EstadoTruco == NivelTruco::Truco && clase(e, fuerte) > SegundaGanada.guardaHasta;
+    return guarda ? fuerte : masDebil(e, s.a, s.b, s.a);
+}
 
 NivelTruco Escalon(const Estado& e) {
     if (puedeTruco(e)) return NivelTruco::Truco;

@@ -31,6 +31,13 @@ int AbrirPrimera(const Estado& e, Azar& azar);
 // The next call up the truco chain the computer holds the right to; Nada when none.
 NivelTruco Escalon(const Estado& e);
 
+// Hand 2: its first call before its card (Nada: none); then, after a tie in hand 1 with
+// the player's card down, its retruco; then whether it goes to the deck; then its card.
+NivelTruco LlamadaSegunda(const Estado& e, Azar& azar);
+NivelTruco ReTrucoSegunda(const Estado& e, Azar& azar);
+bool AlMazoSegunda(const Estado& e, Azar& azar);
+int CartaSegunda(const Estado& e);
+
 // Hand 3: its call before its last card (Nada: none). `deducida` is the deduced class of
 // the player's last card while he has not played it (SinDeducir when unknown).
 NivelTruco LlamadaTercera(const Estado& e, int deducida, Azar& azar);

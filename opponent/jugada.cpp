@@ -1,7 +1,5 @@
-// The computer's turn: which card it plays in each hand, when it calls, and when it
-// would rather go to the deck.
-#include <algorithm>
-
+// The computer's turn: it carries out, hand by hand, what opponent/decision_jugada.h
+// decides (its card, its calls, the deck).
 #include "game/mesa.h"
 #include "game/tanto.h"
 #include "opponent/computadora.h"
@@ -10,20 +8,6 @@
 #include "shell/operacion.h"
 
 namespace naipalia {
-
-namespace {
-
-int clase(const Estado& e, int slot) { return JerarquiaTruco(e.carta(slot)); }
-
-// The stronger or weaker of two slots; equal classes go to the slot given for ties.
-int masFuerte(const Estado& e, int a, int b, int empate) {
-    return clase(e, a) < clase(e, b) ? a : clase(e, b) < clase(e, a) ? b : empate;
-}
-int masDebil(const Estado& e, int a, int b, int empate) {
-    return clase(e, a) > clase(e, b) ? a : clase(e, b) > clase(e, a) ? b : empate;
-}
-
-}  // namespace
 
 Computadora::Computadora(Operacion& operacion, Ronda& r, Cantos& c, CantoTrucos& ct, TrucoTantoPrimero& ttp)
     : op(operacion),
@@ -113,51 +97,14 @@ void Computadora::jugarMano2() {
         ronda.ResolverMano();
         return;
     }
-    int slots[3];
-    SlotsSinJugar(e, slots);
-    const int a = slots[0], b = slots[1];
-    const ResultadoMano primera = e.ResultadoManos[1];
-    int slot = 0;
-
-    if (e.JerarquiaJugador[2] != SinJugar) {
-        const int p = e.JerarquiaJugador[2];
-        const bool ganaA = clase(e, a) < p, ganaB = clase(e, b) < p;
-        if (primera != ResultadoMano::Iguales) {
-            slot = ganaA != ganaB ? (ganaA ? a : b) : masDebil(e, a, b, b);
-        } else {
-            if (p != 13 && (ganaA || ganaB)) {
-                if (llamar(Escalon(e))) return;
-            } else if (p != 13) {
-                if (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada && p >= 9 && op.azar() < 0.8) {
-                    if (CantarTrucoComputadora()) return;
-                }
-                if (e.QuienTruco == Lado::Computadora && e.EstadoTruco == NivelTruco::Truco && p >= 8 &&
-                    op.azar() < 0.8) {
-                    if (CantarRetrucoComputadora()) return;
-                }
-            }
-            if (clase(e, a) > p && clase(e, b) > p && op.azar() < 0.5) {
-                IrseAlMazoComputadora();
-                ronda.avisarTurno();
-                return;
-            }
-            slot = masFuerte(e, a, b, b);
-        }
-    } else if (primera == ResultadoMano::Computadora) {
-        const bool ambasMedias = clase(e, a) >= 5 && clase(e, a) <= 9 && clase(e, b) >= 5 && clase(e, b) <= 9;
-        if (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada && !ambasMedias) {
-            if (CantarTrucoComputadora()) return;
-        }
-        const int fuerte = masFuerte(e, a, b, a);
-        slot = (e.EstadoTruco == NivelTruco::Truco && clase(e, fuerte) > 3) ? fuerte : masDebil(e, a, b, a);
-    } else {
-        if (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada &&
-            (clase(e, a) <= 5 || clase(e, b) <= 5)) {
-            if (CantarTrucoComputadora()) return;
-        }
-        slot = masFuerte(e, a, b, a);
+    Azar& azar = *op.puertos.azar;
+    if (llamar(LlamadaSegunda(e, azar)) || llamar(ReTrucoSegunda(e, azar))) return;
+    if (AlMazoSegunda(e, azar)) {
+        IrseAlMazoComputadora();
+        ronda.avisarTurno();
+        return;
     }
-    JugarCartaSegundaMano(slot);
+    JugarCartaSegundaMano(CartaSegunda(e));
     ronda.ResolverMano();
 }
 
