@@ -315,7 +315,7 @@ fallo opponent/decision_jugada.cpp \
   '0,/int truco = 5;/s//int truco = 4;/' \
   "in hand 3, his card unknown, the computer needs a 4 to call truco"
 fallo opponent/decision_jugada.cpp \
-  '0,/int truco = 9;/s//int truco = 10;/' \
+  '0,/int truco = 9;/! s/int truco = 9;/int truco = 10;/' \
   "in hand 3 the computer spares a deduced card of class 9"
 fallo opponent/decision_jugada.cpp \
   's/double sorteoRetruco = 0.5;/double sorteoRetruco = 0.49;/' \
@@ -332,6 +332,24 @@ fallo opponent/decision_jugada.cpp \
 fallo opponent/decision_jugada.cpp \
   's/MazoAlEmpatarPerdida = 0.75;/MazoAlEmpatarPerdida = 0.74;/' \
   "tied in hand 3 after losing hand 1 the computer folds only below 0.74"
+fallo opponent/decision_jugada.cpp \
+  '0,/int truco = 9;/s//int truco = 10;/' \
+  "after a tie in hand 1 the computer spares the player's 9 from its truco"
+fallo opponent/decision_jugada.cpp \
+  's/double sorteo = 0.8;/double sorteo = 0.79;/' \
+  "after a tie in hand 1 the computer's calls need a draw below 0.79"
+fallo opponent/decision_jugada.cpp \
+  's/double sorteoMazo = 0.5;/double sorteoMazo = 0.49;/' \
+  "beaten after a tie in hand 1 the computer folds only below 0.49"
+fallo opponent/decision_jugada.cpp \
+  's/int medioHasta = 9;/int medioHasta = 10;/' \
+  "having taken hand 1 the computer keeps quiet with a 10 and a middling card"
+fallo opponent/decision_jugada.cpp \
+  's/int guardaHasta = 3;$/int guardaHasta = 4;/' \
+  "with the truco on in hand 2 the computer keeps a 4 back"
+fallo opponent/decision_jugada.cpp \
+  's/TrucoSegundaPerdida = 5;/TrucoSegundaPerdida = 4;/' \
+  "leading hand 2 after losing hand 1 the computer needs a 4 to call truco"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

@@ -79,6 +79,23 @@ Estado tercera(const Tercera& t) {
     return e;
 }
 
+// Hand 2: it played slot 4; slots 5 and 6 hold `mias`; the player's card of hand 2.
+struct Segunda {
+    std::array<int, 2> mias;
+    ResultadoMano primera;
+    int suya;
+    Cadena3 cadena;
+    std::vector<double> sorteos;
+};
+
+Estado segunda(const Segunda& s) {
+    Estado e = tercera({1, s.primera, SinJugar, SinDeducir, s.cadena, {}});
+    e.CartasRepartidas = {36, 37, 38, cartaDeClase(1), cartaDeClase(s.mias[0]), cartaDeClase(s.mias[1])};
+    e.PosicionCompu = {0, 4, 0, 0};
+    e.JerarquiaJugador[2] = s.suya;
+    return e;
+}
+
 }  // namespace
 
 // clang-format off
@@ -182,5 +199,53 @@ TEST(DecisionJugada, AlMazoEnLaTercera) {
         EXPECT_EQ(AlMazoTercera(tercera(t), t.deducida, azar), mazo) << f;
         EXPECT_TRUE(azar.justos()) << f;
     }
+}
+TEST(DecisionJugada, LasLlamadasYElMazoDeLaSegunda) {
+    using C = Cadena3;
+    struct Caso { Segunda s; NivelTruco llamada, retruco; bool mazo; };
+    const std::vector<Caso> casos = {
+        // Leading after taking hand 1: truco unless both cards are of class 5 to 9.
+        {{{5, 9}, G, sj, C::Libre, {}}, Nada, Nada, false}, {{{4, 9}, G, sj, C::Libre, {}}, Truco, Nada, false},
+        {{{5, 10}, G, sj, C::Libre, {}}, Truco, Nada, false}, {{{1, 1}, G, sj, C::TrucoSuyo, {}}, Nada, Nada, false},
+        // Leading otherwise: truco with a card of class 5 or better.
+        {{{12, 5}, P, sj, C::Libre, {}}, Truco, Nada, false}, {{{6, 12}, E, sj, C::Libre, {}}, Nada, Nada, false},
+        // His card down after a decided hand 1: no call.
+        {{{1, 1}, P, 5, C::Libre, {}}, Nada, Nada, false},
+        // After a tie: nothing against a four; beaten, up the chain.
+        {{{13, 13}, E, 13, C::Libre, {}}, Nada, Nada, false}, {{{4, 12}, E, 5, C::ReTrucoMio, {}}, Vale4, Nada, false},
+        // Not beaten: truco against a 9 and retruco against an 8, below 0.8.
+        {{{9, 12}, E, 9, C::Libre, {0.79}}, Truco, Nada, false}, {{{9, 12}, E, 9, C::Libre, {0.8}}, Nada, Nada, false},
+        {{{8, 12}, E, 8, C::Libre, {}}, Nada, Nada, false},
+        {{{8, 12}, E, 8, C::TrucoMio, {0.79}}, Nada, ReTruco, false},
+        {{{8, 12}, E, 8, C::TrucoMio, {0.8}}, Nada, Nada, false}, {{{7, 12}, E, 7, C::TrucoMio, {}}, Nada, Nada, false},
+        // Both its cards lose: the deck below 0.5, after the draw for the truco.
+        {{{10, 12}, E, 9, C::Libre, {0.8, 0.49}}, Nada, Nada, true},
+        {{{10, 12}, E, 9, C::TrucoSuyo, {0.5}}, Nada, Nada, false}};
+    for (const Caso& c : casos) {
+        const Estado e = segunda(c.s);
+        Sorteos azar(c.s.sorteos);
+        const auto f = fila({1, c.s.mias[0], c.s.mias[1]}, c.s.suya, c.s.sorteos.size());
+        EXPECT_EQ(LlamadaSegunda(e, azar), c.llamada) << f;
+        EXPECT_EQ(ReTrucoSegunda(e, azar), c.retruco) << f;
+        EXPECT_EQ(AlMazoSegunda(e, azar), c.mazo) << f;
+        EXPECT_TRUE(azar.justos()) << f;
+    }
+}
+
+TEST(DecisionJugada, LaCartaDeLaSegunda) {
+    using C = Cadena3;
+    const std::vector<std::pair<Segunda, int>> casos = {
+        // His card down after a decided hand 1: its only winner, else the weaker (ties: slot 6).
+        {{{4, 12}, P, 5, C::Libre, {}}, 5}, {{{12, 4}, G, 5, C::Libre, {}}, 6},
+        {{{3, 4}, P, 5, C::Libre, {}}, 6}, {{{3, 3}, P, 5, C::Libre, {}}, 6}, {{{8, 9}, P, 5, C::Libre, {}}, 6},
+        // After a tie: the stronger (ties: slot 6).
+        {{{8, 9}, E, 5, C::Libre, {}}, 5}, {{{8, 8}, E, 5, C::Libre, {}}, 6},
+        // Leading after taking hand 1: the weaker, or with the truco on the stronger when worse than a 2.
+        {{{3, 9}, G, sj, C::Libre, {}}, 6}, {{{9, 9}, G, sj, C::Libre, {}}, 5},
+        {{{4, 9}, G, sj, C::TrucoSuyo, {}}, 5}, {{{3, 9}, G, sj, C::TrucoSuyo, {}}, 6},
+        // Leading otherwise: the stronger (ties: slot 5).
+        {{{9, 3}, P, sj, C::Libre, {}}, 6}, {{{9, 9}, E, sj, C::Libre, {}}, 5}};
+    for (const auto& [s, slot] : casos)
+        EXPECT_EQ(CartaSegunda(segunda(s)), slot) << fila({1, s.mias[0], s.mias[1]}, s.suya, 0);
 }
 // clang-format on
