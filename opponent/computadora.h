@@ -1,7 +1,8 @@
-// The computer's side of the table: its turn in each hand (which card, when to call,
-// when to go to the deck), the deduction of the player's last card from his declared
-// tanto, its calls, and how its cards go down on the table.
-// Calls: opponent/decision_truco.h (its truco rules), calls/cantos.h (the player's raise
+// The computer's side of the table: it carries out its turn in each hand (which card,
+// when to call, when to go to the deck), the deduction of the player's last card from his
+// declared tanto, its calls, and how its cards go down on the table.
+// Calls: opponent/decision_jugada.h (its turn's rules), decision_envido.h (its envido),
+// decision_truco.h (its truco rules), calls/cantos.h (the player's raise
 // of its call is answered there), round/ronda.h, shell/operacion.h, the truco dialogs.
 // Called by: round/ (its turn), calls/ (its answers and calls), players/ (the history's
 // envido answer), shell/juego.h (building it).
