@@ -62,12 +62,6 @@ fallo shell/menus.cpp \
   's/^    ronda.CerrarPartida();$/    \/\/ ronda.CerrarPartida();/' \
   "Finalizar juego leaves the table in play"
 fallo opponent/jugada.cpp \
-  's/clase(e, ganadoras\[0\]) > 2 \&\& op.azar() < 0.2/clase(e, ganadoras[0]) > 2 \&\& op.azar() < 0.3/' \
-  "the computer plays a lone winner on a draw below 0.3 instead of 0.2"
-fallo opponent/jugada.cpp \
-  's/clase(e, medio) <= 5/clase(e, medio) <= 4/' \
-  "the computer leading needs a middle card of class 4 or less to play it without a draw"
-fallo opponent/jugada.cpp \
   's/if (e.PuntosComputadora + 3 >= e.PuntosJuego) op.AvisoFinalPorPuntos();/if (e.PuntosComputadora + 3 > e.PuntosJuego) op.AvisoFinalPorPuntos();/' \
   "the computer's flor that reaches the target exactly does not end the round at once"
 fallo opponent/truco_y_mazo.cpp \
@@ -115,9 +109,6 @@ fallo opponent/decision_truco.cpp 's/\.unaBasta = 8/.unaBasta = 9/' \
 fallo opponent/decision_truco.cpp \
   's/return e.PuntosJugador + puntosSegurosDelJugador(e) >= e.PuntosJuego;/return e.PuntosJugador + puntosSegurosDelJugador(e) > e.PuntosJuego;/' \
   "the computer refuses the truco whose refusal gives the player exactly the game"
-fallo opponent/envido.cpp \
-  's/if (t <= 25) {/if (t <= 24) {/' \
-  "a computer holding 25 answers after the player's card as if it held 26"
 fallo opponent/decision_envido.cpp \
   's/if (s >= t - PuntosEnvidoNoQuerido(cadena))/if (s > t - PuntosEnvidoNoQuerido(cadena))/' \
   "the score rule refuses the call that gives the player the game"
@@ -293,6 +284,87 @@ fallo players/registro.cpp \
 fallo players/registro.cpp \
   's/^    ListaJugadores_Click();$//' \
   "a registered name is not chosen"
+fallo opponent/decision_envido.cpp \
+  's/int medioHasta = 25;/int medioHasta = 24;/' \
+  "the computer's tanto of 25 opens as one of 26"
+fallo opponent/decision_envido.cpp \
+  's/double aCiegas = 0.6;/double aCiegas = 0.59;/' \
+  "after the player's card a middling tanto calls only below 0.59"
+fallo opponent/decision_envido.cpp \
+  's/int flojoHasta = 19;/int flojoHasta = 20;/' \
+  "leading with 20 the computer opens only against a player who calls freely"
+fallo opponent/decision_envido.cpp \
+  's/int faltanFlojo = 2;/int faltanFlojo = 3;/' \
+  "leading with a low tanto the computer spares a player who needs 3"
+fallo opponent/decision_envido.cpp \
+  's/int dudaHasta = 26;/int dudaHasta = 27;/' \
+  "leading with 27 the computer opens only on a draw"
+fallo opponent/decision_envido.cpp \
+  's/double callaSiendoMano = 0.2;/double callaSiendoMano = 0.19;/' \
+  "as mano with 27-28 the computer keeps quiet only below 0.19"
+fallo opponent/decision_envido.cpp \
+  's/int faltanParaFalta = 3;/int faltanParaFalta = 2;/' \
+  "with 31-33 the computer opens falta against a player who needs 3"
+fallo opponent/decision_jugada.cpp \
+  '0,/int fuerte = 3;/s//int fuerte = 4;/' \
+  "a 3 and a 4 make the computer call truco before its card of hand 1"
+fallo opponent/decision_jugada.cpp \
+  '0,/int baja = 10;/s//int baja = 9;/' \
+  "three cards of class 9 or worse make the computer draw for its hand-1 truco"
+fallo opponent/decision_jugada.cpp \
+  's/int guardaHasta = 2;/int guardaHasta = 3;/' \
+  "the computer keeps a lone winning 3 in hand 1 as if it were among the best"
+fallo opponent/decision_jugada.cpp \
+  's/double sorteoEmpate = 0.2;/double sorteoEmpate = 0.19;/' \
+  "with two winners the computer ties hand 1 only below 0.19"
+fallo opponent/decision_jugada.cpp \
+  's/int trucoCon = 4;/int trucoCon = 3;/' \
+  "with three winners in hand 1 the computer needs a card of class 3 to call truco"
+fallo opponent/decision_jugada.cpp \
+  's/int buenaHasta = 4;/int buenaHasta = 3;/' \
+  "leading hand 1 a lone good 4 is not led"
+fallo opponent/decision_jugada.cpp \
+  's/int medioHasta = 5;/int medioHasta = 4;/' \
+  "leading hand 1 a middle card of class 5 needs a draw"
+fallo opponent/decision_jugada.cpp \
+  '0,/int truco = 5;/s//int truco = 4;/' \
+  "in hand 3, his card unknown, the computer needs a 4 to call truco"
+fallo opponent/decision_jugada.cpp \
+  '0,/int truco = 9;/! s/int truco = 9;/int truco = 10;/' \
+  "in hand 3 the computer spares a deduced card of class 9"
+fallo opponent/decision_jugada.cpp \
+  's/double sorteoRetruco = 0.5;/double sorteoRetruco = 0.49;/' \
+  "in hand 3 the retruco against a deduced card needs a draw below 0.49"
+fallo opponent/decision_jugada.cpp \
+  's/Farol truco{.seguro = 8,/Farol truco{.seguro = 9,/' \
+  "the hand-3 truco bluff needs a draw against a played 8"
+fallo opponent/decision_jugada.cpp \
+  's/.conSorteo = 6, .sorteo = 0.7}/.conSorteo = 6, .sorteo = 0.69}/' \
+  "the hand-3 retruco bluff against a 6 needs a draw below 0.69"
+fallo opponent/decision_jugada.cpp \
+  's/Farol vale4{.seguro = 6, .conSorteo = 5,/Farol vale4{.seguro = 6, .conSorteo = 6,/' \
+  "the hand-3 vale 4 bluff spares a played 5"
+fallo opponent/decision_jugada.cpp \
+  's/MazoAlEmpatarPerdida = 0.75;/MazoAlEmpatarPerdida = 0.74;/' \
+  "tied in hand 3 after losing hand 1 the computer folds only below 0.74"
+fallo opponent/decision_jugada.cpp \
+  '0,/int truco = 9;/s//int truco = 10;/' \
+  "after a tie in hand 1 the computer spares the player's 9 from its truco"
+fallo opponent/decision_jugada.cpp \
+  's/double sorteo = 0.8;/double sorteo = 0.79;/' \
+  "after a tie in hand 1 the computer's calls need a draw below 0.79"
+fallo opponent/decision_jugada.cpp \
+  's/double sorteoMazo = 0.5;/double sorteoMazo = 0.49;/' \
+  "beaten after a tie in hand 1 the computer folds only below 0.49"
+fallo opponent/decision_jugada.cpp \
+  's/int medioHasta = 9;/int medioHasta = 10;/' \
+  "having taken hand 1 the computer keeps quiet with a 10 and a middling card"
+fallo opponent/decision_jugada.cpp \
+  's/int guardaHasta = 3;$/int guardaHasta = 4;/' \
+  "with the truco on in hand 2 the computer keeps a 4 back"
+fallo opponent/decision_jugada.cpp \
+  's/TrucoSegundaPerdida = 5;/TrucoSegundaPerdida = 4;/' \
+  "leading hand 2 after losing hand 1 the computer needs a 4 to call truco"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

@@ -1,7 +1,8 @@
-// The computer's side of the table: its turn in each hand (which card, when to call,
-// when to go to the deck), the deduction of the player's last card from his declared
-// tanto, its calls, and how its cards go down on the table.
-// Calls: opponent/decision_truco.h (its truco rules), calls/cantos.h (the player's raise
+// The computer's side of the table: it carries out its turn in each hand (which card,
+// when to call, when to go to the deck), the deduction of the player's last card from his
+// declared tanto, its calls, and how its cards go down on the table.
+// Calls: opponent/decision_jugada.h (its turn's rules), decision_envido.h (its envido),
+// decision_truco.h (its truco rules), calls/cantos.h (the player's raise
 // of its call is answered there), round/ronda.h, shell/operacion.h, the truco dialogs.
 // Called by: round/ (its turn), calls/ (its answers and calls), players/ (the history's
 // envido answer), shell/juego.h (building it).
@@ -13,6 +14,7 @@
 #include "game/archivos.h"
 #include "game/cartas.h"
 #include "game/estado.h"
+#include "opponent/decision_jugada.h"
 #include "opponent/decision_truco.h"
 
 namespace naipalia {
@@ -74,7 +76,6 @@ public:
     void JugarCartaComputadora(int mano, int slot);
     void JugarCartaPrimeraMano(int slot);
     void JugarCartaSegundaMano(int slot);
-    void JugarCartaMasBaja();
 
     // The table's variables this subsystem keeps.
     int JerarquiaDeducidaJugador = SinDeducir;
@@ -91,8 +92,7 @@ private:
     void abrirMano1();
     void jugarMano2();
     void jugarMano3();
-    bool escalarTruco();
-    bool cantoTerminoTurno() const;
+    bool llamar(NivelTruco nivel);
     bool cantarTruco(NivelTruco nivel);
     void cantarEnvido(Voz voz, Cadena cadena, const std::string& texto, std::initializer_list<Control*> respuestas);
     void deshabilitarTrucoMesa();
@@ -104,13 +104,6 @@ private:
     Cantos& cantos;
     CantoTrucos& cantoTrucos;
     TrucoTantoPrimero& trucoTantoPrimero;
-    // The deal the current turn belongs to: a call that ended the round ends the turn.
-    long repartoDelTurno_ = 0;
 };
-
-// Its unplayed slots 4..6, in slot order; how many there are.
-int SlotsSinJugar(const Estado& estado, int (&slots)[3]);
-// The unplayed card of the highest class, the lowest slot among equals; 0 when none is left.
-int SlotMasDebil(const Estado& estado);
 
 }  // namespace naipalia

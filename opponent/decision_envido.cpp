@@ -162,6 +162,35 @@ constexpr int RondasParaSeguido = 4;
 constexpr int DecimosFacilmenteRecuerdos = 6;
 constexpr int FaltanParaQuejaRecuerdos = 2;
 
+// Opening on its own turn, by bands of its tanto.
+constexpr struct {
+    int callaHasta = 4;  // never a call up to this tanto
+    // Middling tanto, after the player's card: called half-blind on a draw below `aCiegas`,
+    // falta on a second draw below `faltaACiegas`, else real envido.
+    int medioHasta = 25;
+    double aCiegas = 0.6;
+    double faltaACiegas = 0.5;
+    // Middling tanto, leading: up to `flojoHasta` envido on a draw below `flojo` against a
+    // player who calls freely (`decimosFlojo` tenths) and needs more than `faltanFlojo`;
+    // above, envido on a draw below `medio`.
+    int flojoHasta = 19;
+    double flojo = 0.3;
+    int decimosFlojo = 6;
+    int faltanFlojo = 2;
+    double medio = 0.5;
+    // Up to `dudaHasta`: envido after his card, or leading on a draw below `duda`.
+    int dudaHasta = 26;
+    double duda = 0.7;
+    // Up to `envidoHasta`: envido, but as mano it keeps quiet on a draw below `callaSiendoMano`.
+    int envidoHasta = 28;
+    double callaSiendoMano = 0.2;
+    int realHasta = 30;  // up to: real envido
+    // Above: on a draw below `fuerte`, falta when the player needs more than
+    // `faltanParaFalta` (else real envido); otherwise envido, to be raised.
+    double fuerte = 0.7;
+    int faltanParaFalta = 3;
+} Apertura;
+
 int faltanAlJugador(const VistaEnvido& v) { return v.puntosJuego - v.puntosJugador; }
 
 bool cantaSeguido(const VistaEnvido& v, int decimos) {
@@ -187,7 +216,38 @@ DecisionEnvido responder(const ReglaLlamada& regla, const VistaEnvido& v, Azar& 
     return {Queja::Ninguna, porBandas(regla.bandas, v, azar)};
 }
 
+using A = AperturaEnvido;
+
+A abrirConTantoMedio(const VistaApertura& v, Azar& azar) {
+    const auto& a = Apertura;
+    if (v.jugadorJugo) {
+        if (azar.siguiente() >= a.aCiegas) return A::Ninguna;
+        return azar.siguiente() < a.faltaACiegas ? A::FaltaEnvido : A::RealEnvido;
+    }
+    if (v.envido.tantoCompu > a.flojoHasta) return azar.siguiente() < a.medio ? A::Envido : A::Ninguna;
+    const bool suerte = azar.siguiente() < a.flojo;  // drawn first, whatever the rest
+    const bool provoca = cantaSeguido(v.envido, a.decimosFlojo) && faltanAlJugador(v.envido) > a.faltanFlojo;
+    return suerte && provoca ? A::Envido : A::Ninguna;
+}
+
+A abrirConTantoFuerte(const VistaApertura& v, Azar& azar) {
+    const auto& a = Apertura;
+    if (azar.siguiente() >= a.fuerte) return A::Envido;
+    return faltanAlJugador(v.envido) > a.faltanParaFalta ? A::FaltaEnvido : A::RealEnvido;
+}
+
 }  // namespace
+
+AperturaEnvido AbrirEnvido(const VistaApertura& v, Azar& azar) {
+    const auto& a = Apertura;
+    const int t = v.envido.tantoCompu;
+    if (t <= a.callaHasta) return A::Ninguna;
+    if (t <= a.medioHasta) return abrirConTantoMedio(v, azar);
+    if (t <= a.dudaHasta) return v.jugadorJugo || azar.siguiente() < a.duda ? A::Envido : A::Ninguna;
+    if (t <= a.envidoHasta) return v.computadoraEsMano && azar.siguiente() < a.callaSiendoMano ? A::Ninguna : A::Envido;
+    if (t <= a.realHasta) return A::RealEnvido;
+    return abrirConTantoFuerte(v, azar);
+}
 
 DecisionEnvido ResponderEnvidoDeMesa(Cadena llamada, const VistaEnvido& v, Azar& azar) {
     if (llamada == Cadena::RealEnvido) return responder(ReglaRealEnvido, v, azar);

@@ -1,7 +1,9 @@
-// The computer's answers to the player's envido: from the table's buttons, by the score
-// rule, and from his history ("recuerdos"). Pure decisions over what the computer knows
+// The computer's envido: the call it opens on its own turn, and its answers to the
+// player's envido from the table's buttons, by the score rule, and from his history
+// ("recuerdos"). Pure decisions over what the computer knows
 // and the random source; their thresholds are the tables in decision_envido.cpp.
-// Calls nothing of the game. Asked by calls/envido_mesa.cpp and players/recuerdos.cpp,
+// Calls nothing of the game. Asked by opponent/envido.cpp, calls/envido_mesa.cpp and
+// players/recuerdos.cpp,
 // which carry the answer out (remarks, dialogs, points).
 #pragma once
 
@@ -30,6 +32,15 @@ struct VistaEnvido {
     int rondasJugadas = 0;
     int envidosCantados = 0;  // this call included
 };
+
+// The call the computer opens on its own turn, before its card of hand 1.
+enum class AperturaEnvido { Ninguna, Envido, RealEnvido, FaltaEnvido };
+struct VistaApertura {
+    VistaEnvido envido;
+    bool jugadorJugo = false;  // the player's card of hand 1 is on the table
+    bool computadoraEsMano = false;
+};
+AperturaEnvido AbrirEnvido(const VistaApertura& v, Azar& azar);
 
 // The answer to "Envido", "Real Envido" or "Falta Envido" called from the table.
 DecisionEnvido ResponderEnvidoDeMesa(Cadena llamada, const VistaEnvido& v, Azar& azar);

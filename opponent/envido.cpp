@@ -7,52 +7,26 @@
 #include "calls/tanto.h"
 #include "game/tanto.h"
 #include "opponent/computadora.h"
+#include "opponent/decision_envido.h"
 #include "shell/operacion.h"
 
 namespace naipalia {
 
 void Computadora::DecidirEnvidoComputadora(bool trucoPrimero) {
     const std::string prefijo = trucoPrimero ? "Antes está el tanto: " : "";
-    const int t = e.TantoCompu;
-    const bool abre = e.JerarquiaJugador[1] == SinJugar;
-    const auto envido = [&] { CantarEnvidoComputadora(prefijo); };
-    const auto real = [&] { CantarRealEnvidoComputadora(Cadena::RealEnvido, prefijo); };
-    const auto falta = [&] { SubCantoFaltaEnvido(Cadena::FaltaEnvido, prefijo); };
-    // After the player's first card a middling tanto is called half-blind.
-    const auto despuesDeSuCarta = [&] {
-        if (op.azar() < 0.6) {
-            if (op.azar() < 0.5)
-                falta();
-            else
-                real();
-        }
-    };
-
-    if (t <= 4) return;
-    if (t <= 25) {
-        if (!abre) {
-            despuesDeSuCarta();
-        } else if (t <= 19) {
-            // Only against a player who calls envido in most rounds, and far from winning.
-            if (op.azar() < 0.3 && e.RondasJugadas >= 4 && e.RondasJugadas * 6 <= e.EnvidosCantadosJugador * 10 &&
-                e.PuntosJugador < e.PuntosJuego - 2)
-                envido();
-        } else if (op.azar() < 0.5) {
-            envido();
-        }
-    } else if (t == 26) {
-        if (!abre || op.azar() < 0.7) envido();
-    } else if (t <= 28) {
-        if (!(e.QuienMano == Lado::Computadora && op.azar() < 0.2)) envido();
-    } else if (t <= 30) {
-        real();
-    } else if (op.azar() < 0.7) {
-        if (e.PuntosJuego - e.PuntosJugador > 3)
-            falta();
-        else
-            real();
-    } else {
-        envido();
+    const VistaApertura v{.envido = {.tantoCompu = e.TantoCompu,
+                                     .puntosJugador = e.PuntosJugador,
+                                     .puntosComputadora = e.PuntosComputadora,
+                                     .puntosJuego = e.PuntosJuego,
+                                     .rondasJugadas = e.RondasJugadas,
+                                     .envidosCantados = e.EnvidosCantadosJugador},
+                          .jugadorJugo = e.JerarquiaJugador[1] != SinJugar,
+                          .computadoraEsMano = e.QuienMano == Lado::Computadora};
+    switch (AbrirEnvido(v, *op.puertos.azar)) {
+        case AperturaEnvido::Envido: CantarEnvidoComputadora(prefijo); break;
+        case AperturaEnvido::RealEnvido: CantarRealEnvidoComputadora(Cadena::RealEnvido, prefijo); break;
+        case AperturaEnvido::FaltaEnvido: SubCantoFaltaEnvido(Cadena::FaltaEnvido, prefijo); break;
+        case AperturaEnvido::Ninguna: break;
     }
 }
 

@@ -1,7 +1,5 @@
-// The computer's turn: which card it plays in each hand, when it calls, and when it
-// would rather go to the deck.
-#include <algorithm>
-
+// The computer's turn: it carries out, hand by hand, what opponent/decision_jugada.h
+// decides (its card, its calls, the deck).
 #include "game/mesa.h"
 #include "game/tanto.h"
 #include "opponent/computadora.h"
@@ -10,20 +8,6 @@
 #include "shell/operacion.h"
 
 namespace naipalia {
-
-namespace {
-
-int clase(const Estado& e, int slot) { return JerarquiaTruco(e.carta(slot)); }
-
-// The stronger or weaker of two slots; equal classes go to the slot given for ties.
-int masFuerte(const Estado& e, int a, int b, int empate) {
-    return clase(e, a) < clase(e, b) ? a : clase(e, b) < clase(e, a) ? b : empate;
-}
-int masDebil(const Estado& e, int a, int b, int empate) {
-    return clase(e, a) > clase(e, b) ? a : clase(e, b) > clase(e, a) ? b : empate;
-}
-
-}  // namespace
 
 Computadora::Computadora(Operacion& operacion, Ronda& r, Cantos& c, CantoTrucos& ct, TrucoTantoPrimero& ttp)
     : op(operacion),
@@ -34,35 +18,18 @@ Computadora::Computadora(Operacion& operacion, Ronda& r, Cantos& c, CantoTrucos&
       cantoTrucos(ct),
       trucoTantoPrimero(ttp) {}
 
-// A call may end the round and deal the next one, whose own turn runs inside the call:
-// the interrupted turn keeps the deal it belongs to, to know it is over.
+// Each call says whether it ended the round (a refusal dealt the next one, whose own turn
+// ran inside the call, or the game is over): then this turn is over too.
 void Computadora::JugadaComputadora() {
-    const long anterior = repartoDelTurno_;
-    repartoDelTurno_ = ronda.Repartos;
     switch (ronda.ManoActual) {
         case 1: jugarMano1(); break;
         case 2: jugarMano2(); break;
         default: jugarMano3(); break;
     }
-    repartoDelTurno_ = anterior;
 }
 
-// After every truco call the computer makes: a refusal (which deals the next round) or
-// the end of the game ends its turn, whatever the refusal flags say by then.
-bool Computadora::cantoTerminoTurno() const { return e.FinJuego || ronda.Repartos != repartoDelTurno_; }
-
-// One step up the truco chain, when the computer holds the right to it.
-bool Computadora::escalarTruco() {
-    if (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada)
-        CantarTrucoComputadora();
-    else if (e.QuienTruco == Lado::Computadora && e.EstadoTruco == NivelTruco::Truco)
-        CantarRetrucoComputadora();
-    else if (e.EstadoTruco == NivelTruco::ReTruco && e.QuienTruco == Lado::Computadora)
-        CantarVale4Computadora();
-    else
-        return false;
-    return cantoTerminoTurno();
-}
+// Its call of this level (Nada: none); true when it ended the turn.
+bool Computadora::llamar(NivelTruco nivel) { return nivel != NivelTruco::Nada && cantarTruco(nivel); }
 
 void Computadora::jugarMano1() {
     if (e.PosicionCompu[1] != 0) {
@@ -95,19 +62,15 @@ void Computadora::jugarMano1() {
     }
     if (e.FinJuego) return;
 
-    const int c4 = clase(e, 4), c5 = clase(e, 5), c6 = clase(e, 6);
-    const int fuertes = (c4 <= 3) + (c5 <= 3) + (c6 <= 3);
-    const bool cantar = e.TantoPrimero || (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada &&
-                                           ((c4 >= 10 && c5 >= 10 && c6 >= 10 && op.azar() < 0.5) || fuertes >= 2));
-    if (cantar) {
+    if (CantaTrucoEnPrimera(e, *op.puertos.azar)) {
         if (e.QuienEnvido == Lado::Nadie && !jugadorJugo && e.EstadoFlor == NivelFlor::Nada) {
             if (CantarTrucoTantoPrimero()) return;
         } else {
             e.TantoPrimero = false;
             e.TrucoCantadoEnJugada = true;
-            CantarTrucoComputadora();
+            const bool termino = CantarTrucoComputadora();
             e.TrucoCantadoEnJugada = false;
-            if (e.TrucoRechazadoEnJugada || cantoTerminoTurno()) return;
+            if (e.TrucoRechazadoEnJugada || termino) return;
         }
     }
 
@@ -118,59 +81,14 @@ void Computadora::jugarMano1() {
 }
 
 void Computadora::responderMano1() {
-    const int p = e.JerarquiaJugador[1];
-    int ganadoras[3], empates[3];
-    int g = 0, t = 0;
-    for (int s = 4; s <= 6; ++s) {
-        if (clase(e, s) < p) ganadoras[g++] = s;
-        if (clase(e, s) == p) empates[t++] = s;
-    }
-    int slot = 0;
-    if (g == 1) {
-        if (t > 0)
-            slot = empates[0];
-        else if (clase(e, ganadoras[0]) > 2 && op.azar() < 0.2)
-            slot = ganadoras[0];
-    } else if (g == 2) {
-        slot = (t == 1 && op.azar() < 0.2) ? empates[0] : masDebil(e, ganadoras[0], ganadoras[1], ganadoras[0]);
-    } else if (g == 3) {
-        if (e.EstadoTruco == NivelTruco::Nada && e.QuienTruco == Lado::Nadie &&
-            std::min({clase(e, 4), clase(e, 5), clase(e, 6)}) <= 4) {
-            CantarTrucoComputadora();
-            if (cantoTerminoTurno()) return;
-        }
-    }
-    if (slot == 0) slot = SlotMasDebil(e);
-    JugarCartaPrimeraMano(slot);
+    const JugadaPrimera j = ResponderPrimera(e, *op.puertos.azar);
+    if (j.truco && CantarTrucoComputadora()) return;
+    JugarCartaPrimeraMano(j.slot);
     ronda.ResolverMano();
 }
 
 void Computadora::abrirMano1() {
-    const int c[3] = {clase(e, 4), clase(e, 5), clase(e, 6)};
-    const bool unaBuena = std::any_of(c, c + 3, [](int x) { return x >= 2 && x <= 4; });
-    const auto bajas = std::count_if(c, c + 3, [](int x) { return x < 10; });
-    const auto fuertes = std::count_if(c, c + 3, [](int x) { return x <= 3; });
-    if (unaBuena && bajas <= 1) {
-        for (int s = 4; s <= 6; ++s) {
-            if (clase(e, s) <= 4) {
-                JugarCartaPrimeraMano(s);
-                break;
-            }
-        }
-    } else if (fuertes >= 2) {
-        JugarCartaMasBaja();
-    } else {
-        int medio = 4;
-        for (int i = 0; i < 3; ++i) {
-            const int a = c[(i + 1) % 3], b = c[(i + 2) % 3];
-            if (c[i] >= std::min(a, b) && c[i] <= std::max(a, b)) {
-                medio = 4 + i;
-                break;
-            }
-        }
-        const bool jugarMedio = clase(e, medio) <= 5 || op.azar() < 0.2;
-        JugarCartaPrimeraMano(jugarMedio ? medio : SlotMasDebil(e));
-    }
+    JugarCartaPrimeraMano(AbrirPrimera(e, *op.puertos.azar));
     ronda.ResolverMano();
 }
 
@@ -179,55 +97,14 @@ void Computadora::jugarMano2() {
         ronda.ResolverMano();
         return;
     }
-    int slots[3];
-    SlotsSinJugar(e, slots);
-    const int a = slots[0], b = slots[1];
-    const ResultadoMano primera = e.ResultadoManos[1];
-    int slot = 0;
-
-    if (e.JerarquiaJugador[2] != SinJugar) {
-        const int p = e.JerarquiaJugador[2];
-        const bool ganaA = clase(e, a) < p, ganaB = clase(e, b) < p;
-        if (primera != ResultadoMano::Iguales) {
-            slot = ganaA != ganaB ? (ganaA ? a : b) : masDebil(e, a, b, b);
-        } else {
-            if (p != 13 && (ganaA || ganaB)) {
-                if (escalarTruco()) return;
-            } else if (p != 13) {
-                if (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada && p >= 9 && op.azar() < 0.8) {
-                    CantarTrucoComputadora();
-                    if (cantoTerminoTurno()) return;
-                }
-                if (e.QuienTruco == Lado::Computadora && e.EstadoTruco == NivelTruco::Truco && p >= 8 &&
-                    op.azar() < 0.8) {
-                    CantarRetrucoComputadora();
-                    if (cantoTerminoTurno()) return;
-                }
-            }
-            if (clase(e, a) > p && clase(e, b) > p && op.azar() < 0.5) {
-                IrseAlMazoComputadora();
-                ronda.avisarTurno();
-                return;
-            }
-            slot = masFuerte(e, a, b, b);
-        }
-    } else if (primera == ResultadoMano::Computadora) {
-        const bool ambasMedias = clase(e, a) >= 5 && clase(e, a) <= 9 && clase(e, b) >= 5 && clase(e, b) <= 9;
-        if (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada && !ambasMedias) {
-            CantarTrucoComputadora();
-            if (cantoTerminoTurno()) return;
-        }
-        const int fuerte = masFuerte(e, a, b, a);
-        slot = (e.EstadoTruco == NivelTruco::Truco && clase(e, fuerte) > 3) ? fuerte : masDebil(e, a, b, a);
-    } else {
-        if (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada &&
-            (clase(e, a) <= 5 || clase(e, b) <= 5)) {
-            CantarTrucoComputadora();
-            if (cantoTerminoTurno()) return;
-        }
-        slot = masFuerte(e, a, b, a);
+    Azar& azar = *op.puertos.azar;
+    if (llamar(LlamadaSegunda(e, azar)) || llamar(ReTrucoSegunda(e, azar))) return;
+    if (AlMazoSegunda(e, azar)) {
+        IrseAlMazoComputadora();
+        ronda.avisarTurno();
+        return;
     }
-    JugarCartaSegundaMano(slot);
+    JugarCartaSegundaMano(CartaSegunda(e));
     ronda.ResolverMano();
 }
 
@@ -236,65 +113,19 @@ void Computadora::jugarMano3() {
         ronda.ResolverMano();
         return;
     }
-    int slots[3];
-    SlotsSinJugar(e, slots);
-    const int s = slots[0];
-    const int cs = clase(e, s);
-    const bool ganoPrimeraCompu = e.ResultadoManos[1] == ResultadoMano::Computadora;
-    const bool ganoPrimeraJugador = e.ResultadoManos[1] == ResultadoMano::Jugador;
-    const int p = e.JerarquiaJugador[3];
-
-    if (p == SinJugar) {
+    if (e.JerarquiaJugador[3] == SinJugar)
         DeducirCartaJugador();
-        const int d = JerarquiaDeducidaJugador;
-        if (d == SinDeducir) {
-            if (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada && cs <= 5) {
-                CantarTrucoComputadora();
-                if (cantoTerminoTurno()) return;
-            } else if (e.QuienTruco == Lado::Computadora && e.EstadoTruco == NivelTruco::Truco && cs <= 4) {
-                CantarRetrucoComputadora();
-                if (cantoTerminoTurno()) return;
-            }
-        } else if (cs < d || (cs == d && ganoPrimeraCompu)) {
-            if (escalarTruco()) return;
-        } else if (e.EstadoTruco == NivelTruco::Nada && e.QuienTruco == Lado::Nadie && d >= 9) {
-            CantarTrucoComputadora();
-            if (cantoTerminoTurno()) return;
-        } else if (e.QuienTruco == Lado::Computadora && e.EstadoTruco == NivelTruco::Truco && d >= 8 &&
-                   op.azar() < 0.5) {
-            CantarRetrucoComputadora();
-            if (cantoTerminoTurno()) return;
-        }
-    } else {
+    else
         JerarquiaDeducidaJugador = SinDeducir;
-        if (p != 13) {
-            if (cs < p || (cs == p && ganoPrimeraCompu)) {
-                if (escalarTruco()) return;
-            } else if (e.QuienTruco == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada &&
-                       (p >= 8 || (p >= 6 && op.azar() < 0.5))) {
-                CantarTrucoComputadora();
-                if (cantoTerminoTurno()) return;
-            } else if (e.QuienTruco == Lado::Computadora && e.EstadoTruco == NivelTruco::Truco &&
-                       (p >= 7 || (p >= 6 && op.azar() < 0.7))) {
-                CantarRetrucoComputadora();
-                if (cantoTerminoTurno()) return;
-            } else if (e.EstadoTruco == NivelTruco::ReTruco && e.QuienTruco == Lado::Computadora &&
-                       (p >= 6 || (p >= 5 && op.azar() < 0.4))) {
-                CantarVale4Computadora();
-                if (cantoTerminoTurno()) return;
-            }
-        }
-    }
-
-    const int d = JerarquiaDeducidaJugador;
-    const bool alMazo = (d != SinDeducir && (d < cs || (d == cs && ganoPrimeraJugador))) ||
-                        (ganoPrimeraJugador && p == cs && op.azar() < 0.75) || (p != SinJugar && p < cs);
-    if (alMazo) {
+    if (llamar(LlamadaTercera(e, JerarquiaDeducidaJugador, *op.puertos.azar))) return;
+    if (AlMazoTercera(e, JerarquiaDeducidaJugador, *op.puertos.azar)) {
         IrseAlMazoComputadora();
         ronda.avisarTurno();
         return;
     }
-    JugarCartaComputadora(3, s);
+    int slots[3];
+    SlotsSinJugar(e, slots);
+    JugarCartaComputadora(3, slots[0]);
     ronda.ResolverMano();
 }
 
@@ -320,25 +151,6 @@ void Computadora::JugarCartaPrimeraMano(int slot) {
 void Computadora::JugarCartaSegundaMano(int slot) {
     op.SonidoCarta();
     JugarCartaComputadora(2, slot);
-}
-
-void Computadora::JugarCartaMasBaja() { JugarCartaPrimeraMano(SlotMasDebil(e)); }
-
-int SlotsSinJugar(const Estado& e, int (&slots)[3]) {
-    int n = 0;
-    for (int s = 4; s <= 6; ++s)
-        if (s != e.PosicionCompu[1] && s != e.PosicionCompu[2] && s != e.PosicionCompu[3]) slots[n++] = s;
-    return n;
-}
-
-int SlotMasDebil(const Estado& e) {
-    int slots[3] = {};
-    const int n = SlotsSinJugar(e, slots);
-    if (n == 0) return 0;
-    int debil = slots[0];
-    for (int i = 1; i < n; ++i)
-        if (JerarquiaTruco(e.carta(slots[i])) > JerarquiaTruco(e.carta(debil))) debil = slots[i];
-    return debil;
 }
 
 }  // namespace naipalia

@@ -155,6 +155,8 @@ void Computadora::SubTrucoNoQueridoJugador() {
 }
 
 // The truco sung while the envido is still open lets the player settle the envido first.
+// Its turn ends with the envido to settle, a refusal, the end of the game, or a raise that
+// ended the round.
 bool Computadora::CantarTrucoTantoPrimero() {
     if (!PuedeCantarTruco(e, NivelTruco::Truco)) {
         e.TrucoRechazado = false;
@@ -173,12 +175,13 @@ bool Computadora::CantarTrucoTantoPrimero() {
         ronda.SiguienteRonda();
         return true;
     }
+    bool termino = false;
     if (e.TrucoRecantado) {
         cantos.QuieroTrucoJugador();
-        cantos.BotonRetruco_Click();
+        termino = cantos.LlamadaDeTruco(NivelTruco::ReTruco);
         e.TrucoCantadoEnJugada = false;
     }
-    return e.TantoPrimero || e.TrucoRechazadoEnJugada || cantoTerminoTurno();
+    return e.TantoPrimero || e.TrucoRechazadoEnJugada || e.FinJuego || termino;
 }
 
 void Computadora::IrseAlMazoComputadora() {

@@ -343,3 +343,63 @@ TEST(DecisionEnvido, LosComentariosDeLaEstadistica) {
          {3301, ""}},
         [](long n) { return Estadisticas{.filas = 100, .sumaNumero = n}; }, [](const auto& c) { return c.promedio; });
 }
+
+namespace {
+
+using A = AperturaEnvido;
+
+struct Apertura {
+    int tanto;
+    int puntosJugador;  // to 30
+    Ritmo ritmo;
+    bool jugadorJugo;
+    bool esMano;
+    std::vector<double> sorteos;
+    A llamada;
+};
+
+}  // namespace
+
+TEST(DecisionEnvido, LaComputadoraAbreElEnvido) {
+    const std::vector<Apertura> filas = {
+        // Leading with a middling tanto: only against a player who calls freely, far from winning.
+        {4, 0, Nueve, false, false, {}, A::Ninguna},
+        {5, 0, Seis, false, false, {0.29}, A::Envido},
+        {19, 27, Seis, false, false, {0.29}, A::Envido},
+        {19, 28, Seis, false, false, {0.29}, A::Ninguna},
+        {19, 0, Seis, false, false, {0.3}, A::Ninguna},
+        {19, 0, CasiSeis, false, false, {0.1}, A::Ninguna},
+        {19, 0, Pocas, false, false, {0.1}, A::Ninguna},
+        {20, 0, Nunca, false, false, {0.49}, A::Envido},
+        {25, 0, Nunca, false, false, {0.5}, A::Ninguna},
+        // After the player's card, half-blind.
+        {4, 0, Nunca, true, false, {}, A::Ninguna},
+        {5, 0, Nunca, true, false, {0.59, 0.49}, A::FaltaEnvido},
+        {25, 0, Nunca, true, false, {0.59, 0.5}, A::RealEnvido},
+        {25, 0, Nunca, true, false, {0.6}, A::Ninguna},
+        {26, 0, Nunca, true, false, {}, A::Envido},
+        {26, 0, Nunca, false, false, {0.69}, A::Envido},
+        {26, 0, Nunca, false, false, {0.7}, A::Ninguna},
+        // 27 and 28: envido, but as mano it keeps quiet on a low draw.
+        {27, 0, Nunca, false, false, {}, A::Envido},
+        {28, 0, Nunca, false, true, {0.19}, A::Ninguna},
+        {27, 0, Nunca, true, true, {0.2}, A::Envido},
+        {29, 0, Nunca, false, true, {}, A::RealEnvido},
+        {30, 0, Nunca, true, false, {}, A::RealEnvido},
+        // From 31: falta on a draw when the player needs more than 3, else real; or envido.
+        {31, 26, Nunca, false, false, {0.69}, A::FaltaEnvido},
+        {33, 27, Nunca, true, false, {0.1}, A::RealEnvido},
+        {31, 0, Nunca, false, false, {0.7}, A::Envido},
+    };
+    for (const Apertura& f : filas) {
+        SCOPED_TRACE(::testing::Message() << "tanto " << f.tanto << ", jugador " << f.puntosJugador << ", jugó "
+                                          << f.jugadorJugo << ", mano " << f.esMano);
+        Sorteos azar;
+        azar.cola.assign(f.sorteos.begin(), f.sorteos.end());
+        const VistaApertura v{.envido = vista({f.tanto, f.puntosJugador, f.ritmo, {}, Q::Ninguna, R::Quiero}),
+                              .jugadorJugo = f.jugadorJugo,
+                              .computadoraEsMano = f.esMano};
+        EXPECT_EQ(AbrirEnvido(v, azar), f.llamada);
+        EXPECT_EQ(azar.tomados, static_cast<int>(f.sorteos.size()));
+    }
+}

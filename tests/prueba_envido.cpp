@@ -1,4 +1,4 @@
-// The computer's envido: when it opens one, how it answers the player's calls from the
+// The computer's envido: how it answers the player's calls from the
 // table and his raises in the dialog, and the score rule, with the draws fixed.
 #include <gtest/gtest.h>
 
@@ -25,67 +25,9 @@ struct Envido : ::testing::Test {
         e.CadenaEnvido = e.EnvidoQuerido = Cadena::Nada;
         e.QuienEnvido = e.GanadorEnvido = Lado::Nadie;
     }
-    // What the computer opened, with the player leading or after his first card.
-    Cadena abre(std::deque<double> sorteos, bool despuesDeSuCarta = false) {
-        p.sorteos = std::move(sorteos);
-        if (despuesDeSuCarta) e.JerarquiaJugador[1] = JerarquiaTruco(e.carta(1));
-        j.computadora.DecidirEnvidoComputadora(false);
-        EXPECT_TRUE(p.sorteos.empty()) << "draws left over";
-        return e.QuienEnvido == Lado::Computadora ? e.CadenaEnvido : Cadena::Nada;
-    }
 };
 
 }  // namespace
-
-TEST_F(Envido, LaComputadoraAbreSegunSuTanto) {
-    situacion(4);
-    EXPECT_EQ(abre({}), Cadena::Nada);
-    situacion(12);  // first rounds: never, whatever the coin
-    EXPECT_EQ(abre({0.1}), Cadena::Nada);
-    situacion(12, 0, 0, 5, 3);  // a player who calls in 60 % of five rounds
-    EXPECT_EQ(abre({0.29}), Cadena::Envido);
-    situacion(12, 13, 0, 5, 3);  // but not against one two points from winning
-    EXPECT_EQ(abre({0.29}), Cadena::Nada);
-    situacion(22);
-    EXPECT_EQ(abre({0.49}), Cadena::Envido);
-    situacion(22);
-    EXPECT_EQ(abre({0.5}), Cadena::Nada);
-    situacion(26);
-    EXPECT_EQ(abre({0.69}), Cadena::Envido);
-    situacion(29);
-    EXPECT_EQ(abre({}), Cadena::RealEnvido);
-}
-
-TEST_F(Envido, DespuesDeSuCartaLaComputadoraArriesga) {
-    situacion(10);
-    EXPECT_EQ(abre({0.59, 0.49}, true), Cadena::FaltaEnvido);
-    situacion(10);
-    EXPECT_EQ(abre({0.59, 0.5}, true), Cadena::RealEnvido);
-    situacion(24);
-    EXPECT_EQ(abre({0.6}, true), Cadena::Nada);
-    situacion(26);
-    EXPECT_EQ(abre({}, true), Cadena::Envido);
-}
-
-TEST_F(Envido, ConTreintaYTresEligeLaFaltaSoloSiAlJugadorLeFaltanMasDeTres) {
-    situacion(33, 11);
-    EXPECT_EQ(abre({0.69}), Cadena::FaltaEnvido);
-    situacion(33, 12);
-    EXPECT_EQ(abre({0.1}), Cadena::RealEnvido);
-    situacion(33);
-    EXPECT_EQ(abre({0.7}), Cadena::Envido);
-}
-
-TEST_F(Envido, SiendoManoLaComputadoraCallaAVecesSusVeintiocho) {
-    e.QuienMano = Lado::Computadora;
-    situacion(28);
-    EXPECT_EQ(abre({0.19}), Cadena::Nada);
-    situacion(28);
-    EXPECT_EQ(abre({0.2}), Cadena::Envido);
-    e.QuienMano = Lado::Jugador;  // not mano: no coin
-    situacion(28);
-    EXPECT_EQ(abre({}), Cadena::Envido);
-}
 
 TEST_F(Envido, ElEnvidoDeLaMesaSegunLaReglaC) {
     situacion(27);
