@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -67,7 +68,9 @@ const std::string Bueno = Riff(Fmt(1, 16) + Trozo("data", Muestras));
 // header promised: every size must fit the file.
 TEST(Archivos, SoloSeReproduceUnWavEnteroYBienFormado) {
     const std::filesystem::path carpeta = NAIPALIA_PROGRAMA;
-    const std::filesystem::path prueba = std::filesystem::path(::testing::TempDir()) / "clip.wav";
+    // Its own name: another run of the suite may be writing beside it.
+    const std::filesystem::path prueba =
+        std::filesystem::path(::testing::TempDir()) / ("clip-" + std::to_string(getpid()) + ".wav");
     std::ifstream voz(carpeta / archivos::ArchivoVoz(archivos::Voz::Quiero), std::ios::binary);
     const std::string real((std::istreambuf_iterator<char>(voz)), std::istreambuf_iterator<char>());
     ASSERT_GT(real.size(), 100u);
@@ -105,5 +108,6 @@ TEST(Archivos, SoloSeReproduceUnWavEnteroYBienFormado) {
         std::ofstream(prueba, std::ios::binary | std::ios::trunc) << c.contenido;
         EXPECT_EQ(EsWavReproducible(prueba.string()), c.reproducible) << c.caso;
     }
+    std::filesystem::remove(prueba);
     EXPECT_FALSE(EsWavReproducible((carpeta / "no-existe.wav").string()));
 }
