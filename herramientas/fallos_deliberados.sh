@@ -168,8 +168,8 @@ fallo opponent/decision_envido.cpp \
   's/return v.rondasJugadas >= RondasParaSeguido \&\&/return v.rondasJugadas >= RondasParaSeguido - 1 \&\&/' \
   "three rounds are enough to call freely"
 fallo platform/opciones.h \
-  's/{Opcion::Flor, "ConFlor"},/{Opcion::Flor, "Multimedia"},/' \
-  "the flor option is stored as the voice option"
+  's/{Opcion::Flor, "ConFlor"},/{Opcion::Flor, "Flor"},/' \
+  "the flor option is stored in a column the files do not have"
 fallo shell/acerca.cpp \
   's/if (n.MenuFin.Enabled())$/if (!n.MenuFin.Enabled())/' \
   "leaving settles a round only when no game is in progress"
