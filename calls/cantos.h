@@ -106,7 +106,6 @@ private:
     void cantoDeMesa(Cadena cadena);
     void responderCanto(Cadena cadena, RespuestaEnvido respuesta);
     void subidaDelDialogo(Cadena cadena, Cadena nivel);
-    VistaEnvido vistaEnvido() const;
     void quejarse(Queja queja);
     bool negociando() const;
     void vincularTruco();

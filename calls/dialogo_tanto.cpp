@@ -125,7 +125,7 @@ void Cantos::Tanto_BotonFaltaEnvido_Click() {
 void Cantos::subidaDelDialogo(Cadena cadena, Cadena nivel) {
     e.CadenaEnvido = cadena;
     const Cadena subida = nivel == Cadena::FaltaEnvido ? Cadena::FaltaEnvido : cadena;
-    const DecisionEnvido decision = ResponderSubidaDelDialogo(subida, vistaEnvido(), *op.puertos.azar);
+    const DecisionEnvido decision = ResponderSubidaDelDialogo(subida, VistaEnvidoDe(e), *op.puertos.azar);
     quejarse(decision.queja);
     if (decision.respuesta == RespuestaEnvido::Quiero)
         AceptarEnvidoJugador(nivel);

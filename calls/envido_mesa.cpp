@@ -18,15 +18,6 @@ constexpr int PunteroReloj = 11;  // the hourglass while the computer answers
 
 }  // namespace
 
-VistaEnvido Cantos::vistaEnvido() const {
-    return {.tantoCompu = e.TantoCompu,
-            .puntosJugador = e.PuntosJugador,
-            .puntosComputadora = e.PuntosComputadora,
-            .puntosJuego = e.PuntosJuego,
-            .rondasJugadas = e.RondasJugadas,
-            .envidosCantados = e.EnvidosCantadosJugador};
-}
-
 void Cantos::quejarse(Queja queja) {
     if (queja == Queja::Ninguna) return;
     op.ReproducirVoz(Voz::Ehh);
@@ -55,7 +46,7 @@ void Cantos::cantoDeMesa(Cadena cadena) {
     } else if (recuerdos >= 5 && n.opcion(Opcion::Recuerdos) && !e.ErrorBaseDatos) {
         jugadores.ResponderEnvidoComputadora();
     } else {
-        const DecisionEnvido decision = ResponderEnvidoDeMesa(cadena, vistaEnvido(), *op.puertos.azar);
+        const DecisionEnvido decision = ResponderEnvidoDeMesa(cadena, VistaEnvidoDe(e), *op.puertos.azar);
         quejarse(decision.queja);
         responderCanto(cadena, decision.respuesta);
     }
@@ -78,7 +69,7 @@ void Cantos::responderCanto(Cadena cadena, RespuestaEnvido respuesta) {
 
 void Cantos::ResponderEnvidoPorPuntos() {
     const Cadena cadena = e.CadenaEnvido;
-    const VistaEnvido v = vistaEnvido();
+    const VistaEnvido v = VistaEnvidoDe(e);
     e.QuienEnvido = Lado::Jugador;
     op.AvisoVentanaCentral();
     switch (ResponderPorPuntos(cadena, v)) {

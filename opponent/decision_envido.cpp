@@ -249,6 +249,15 @@ AperturaEnvido AbrirEnvido(const VistaApertura& v, Azar& azar) {
     return abrirConTantoFuerte(v, azar);
 }
 
+VistaEnvido VistaEnvidoDe(const Estado& e) {
+    return {.tantoCompu = e.TantoCompu,
+            .puntosJugador = e.PuntosJugador,
+            .puntosComputadora = e.PuntosComputadora,
+            .puntosJuego = e.PuntosJuego,
+            .rondasJugadas = e.RondasJugadas,
+            .envidosCantados = e.EnvidosCantadosJugador};
+}
+
 DecisionEnvido ResponderEnvidoDeMesa(Cadena llamada, const VistaEnvido& v, Azar& azar) {
     if (llamada == Cadena::RealEnvido) return responder(ReglaRealEnvido, v, azar);
     if (llamada == Cadena::FaltaEnvido) return responder(ReglaFaltaEnvido, v, azar);

@@ -7,6 +7,7 @@
 // which carry the answer out (remarks, dialogs, points).
 #pragma once
 
+#include "game/estado.h"
 #include "game/tanto.h"
 #include "platform/puertos.h"
 
@@ -41,6 +42,8 @@ struct VistaApertura {
     bool computadoraEsMano = false;
 };
 AperturaEnvido AbrirEnvido(const VistaApertura& v, Azar& azar);
+
+VistaEnvido VistaEnvidoDe(const Estado& e);
 
 // The answer to "Envido", "Real Envido" or "Falta Envido" called from the table.
 DecisionEnvido ResponderEnvidoDeMesa(Cadena llamada, const VistaEnvido& v, Azar& azar);

@@ -14,12 +14,7 @@ namespace naipalia {
 
 void Computadora::DecidirEnvidoComputadora(bool trucoPrimero) {
     const std::string prefijo = trucoPrimero ? "Antes está el tanto: " : "";
-    const VistaApertura v{.envido = {.tantoCompu = e.TantoCompu,
-                                     .puntosJugador = e.PuntosJugador,
-                                     .puntosComputadora = e.PuntosComputadora,
-                                     .puntosJuego = e.PuntosJuego,
-                                     .rondasJugadas = e.RondasJugadas,
-                                     .envidosCantados = e.EnvidosCantadosJugador},
+    const VistaApertura v{.envido = VistaEnvidoDe(e),
                           .jugadorJugo = e.JerarquiaJugador[1] != SinJugar,
                           .computadoraEsMano = e.QuienMano == Lado::Computadora};
     switch (AbrirEnvido(v, *op.puertos.azar)) {

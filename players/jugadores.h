@@ -94,7 +94,6 @@ public:
 
 private:
     BaseDatos& base() const;
-    VistaEnvido vista() const;
     void reportar(const FalloBase& fallo);
 
     Operacion& op;

@@ -205,7 +205,7 @@ void Jugadores::ResponderEnvidoComputadora() {
     op.mostrarModal(estadistica);
     estadistica.Unload();
 
-    const VistaEnvido v = vista();
+    const VistaEnvido v = VistaEnvidoDe(e);
     if (QuejaPorRecuerdos(v)) {
         op.ReproducirVoz(Voz::Ehh);
         op.mensaje("Ehh!! ¿Cantás facilmente el tanto...?", Icono::Pregunta);
@@ -219,19 +219,10 @@ void Jugadores::ResponderEnvidoComputadora() {
     }
 }
 
-VistaEnvido Jugadores::vista() const {
-    return {.tantoCompu = e.TantoCompu,
-            .puntosJugador = e.PuntosJugador,
-            .puntosComputadora = e.PuntosComputadora,
-            .puntosJuego = e.PuntosJuego,
-            .rondasJugadas = e.RondasJugadas,
-            .envidosCantados = e.EnvidosCantadosJugador};
-}
-
 void Jugadores::NoQuieroEnvidoComputadora() {
     e.QuienEnvido = Lado::Jugador;
     op.AvisoTurnoJugador();
-    const VistaEnvido v = vista();
+    const VistaEnvido v = VistaEnvidoDe(e);
     switch (RechazoPorRecuerdos(e.CadenaEnvido, v)) {
         case PorPuntos::QuieroTeFaltaUnPunto:
         case PorPuntos::QuieroEsUnPunto:

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "sorteos.h"
 #include "opponent/decision_envido.h"
 #include "players/jugadores.h"
 
@@ -16,18 +17,6 @@ namespace {
 
 using R = RespuestaEnvido;
 using Q = Queja;
-
-struct Sorteos : Azar {
-    std::deque<double> cola;
-    int tomados = 0;
-    double siguiente() override {
-        ++tomados;
-        if (cola.empty()) return 0.999;
-        const double r = cola.front();
-        cola.pop_front();
-        return r;
-    }
-};
 
 // Rounds played and envidos called: how freely the player calls.
 struct Ritmo {

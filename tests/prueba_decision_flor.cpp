@@ -5,6 +5,7 @@
 #include <deque>
 #include <vector>
 
+#include "sorteos.h"
 #include "opponent/decision_flor.h"
 
 using namespace naipalia;
@@ -12,18 +13,6 @@ using namespace naipalia;
 namespace {
 
 using R = RespuestaFlor;
-
-struct Sorteos : Azar {
-    std::deque<double> cola;
-    int tomados = 0;
-    double siguiente() override {
-        ++tomados;
-        if (cola.empty()) return 0.999;
-        const double r = cola.front();
-        cola.pop_front();
-        return r;
-    }
-};
 
 constexpr std::array<int, 3> Bajas{10, 11, 13};
 constexpr std::array<int, 3> UnaAlta{10, 9, 13};

@@ -6,6 +6,7 @@
 #include <deque>
 #include <vector>
 
+#include "sorteos.h"
 #include "opponent/decision_jugada.h"
 
 using namespace naipalia;
@@ -13,22 +14,6 @@ using namespace naipalia;
 namespace {
 
 // The queued draws; one more than queued is a fault of its own.
-struct Sorteos : Azar {
-    std::deque<double> cola;
-    bool demas = false;
-    explicit Sorteos(const std::vector<double>& s) : cola(s.begin(), s.end()) {}
-    double siguiente() override {
-        if (cola.empty()) {
-            demas = true;
-            return 0.999;
-        }
-        const double r = cola.front();
-        cola.pop_front();
-        return r;
-    }
-    bool justos() const { return cola.empty() && !demas; }
-};
-
 int cartaDeClase(int clase) {
     for (int c = 0; c < CantidadCartas; ++c)
         if (JerarquiaTruco(c) == clase) return c;

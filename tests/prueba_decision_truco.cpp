@@ -9,6 +9,7 @@
 #include <tuple>
 #include <vector>
 
+#include "sorteos.h"
 #include "opponent/decision_truco.h"
 
 using namespace naipalia;
@@ -16,20 +17,6 @@ using namespace naipalia;
 namespace {
 
 // The queued draws; one more than queued is a fault of its own.
-struct Sorteos : Azar {
-    std::deque<double> cola;
-    bool demas = false;
-    double siguiente() override {
-        if (cola.empty()) {
-            demas = true;
-            return 0.999;
-        }
-        const double r = cola.front();
-        cola.pop_front();
-        return r;
-    }
-};
-
 int cartaDeClase(int clase) {
     for (int c = 0; c < CantidadCartas; ++c)
         if (JerarquiaTruco(c) == clase) return c;
