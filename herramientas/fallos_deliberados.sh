@@ -369,7 +369,13 @@ elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 
 echo "Building an unbroken copy in $tmp ..."
-if ! cmake -S "$fuente" -B "$build" -G Ninja -DNAIPALIA_QT=OFF >"$registro" 2>&1 ||
+# With ccache the unbroken build and each file put back come from the cache.
+lanzador=()
+if command -v ccache >/dev/null; then
+  export CCACHE_BASEDIR="$tmp" CCACHE_NOHASHDIR=1
+  lanzador=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+fi
+if ! cmake -S "$fuente" -B "$build" -G Ninja -DNAIPALIA_QT=OFF "${lanzador[@]}" >"$registro" 2>&1 ||
    ! cmake --build "$build" >>"$registro" 2>&1; then
   tail -n 30 "$registro"; echo "The unbroken copy does not build."; exit 2
 fi

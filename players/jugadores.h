@@ -1,6 +1,11 @@
 // Players and memories: the database opened at start-up, the registry where the player
 // says who he is, the history of his tanto declarations, the statistics shown from it,
 // and the computer's answer to his envido drawn from that history ("recuerdos").
+// Calls: platform/puertos.h (the database), opponent/decision_envido.h (the answer from
+// the history), opponent/computadora.h and calls/cantos.h (carrying it out),
+// round/ronda.h, shell/operacion.h.
+// Called by: calls/ (the player's envido, his declarations), shell/ (start-up, the menus),
+// the Jugador and Estadistica dialogs' events, shell/juego.h (building it).
 #pragma once
 
 #include <string>
