@@ -9,8 +9,10 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXE
 install(TARGETS naipalia naipalia-sonidos RUNTIME DESTINATION ${NAIPALIA_DESTINO}
         LIBRARY DESTINATION ${NAIPALIA_DESTINO})
 install(DIRECTORY assets/programa/ DESTINATION ${NAIPALIA_DESTINO})
-# The initial database, never one a player has written to.
-install(FILES ${NAIPALIA_BASE_INICIAL} DESTINATION ${NAIPALIA_DESTINO} RENAME naipalia.mdb)
+# The initial database, never one a player has written to; read-only, so that every
+# player, root too, gets a copy in his data folder.
+install(FILES ${NAIPALIA_BASE_INICIAL} DESTINATION ${NAIPALIA_DESTINO} RENAME naipalia.mdb
+        PERMISSIONS OWNER_READ GROUP_READ WORLD_READ)
 install(FILES assets/escritorio/naipalia.png DESTINATION ${NAIPALIA_DESTINO})
 # On the PATH by a relative link, right under any prefix: the program finds its folder
 # from its own resolved path.
