@@ -42,6 +42,7 @@ endforeach()
 add_custom_target(naipalia-paquete-docs ALL DEPENDS ${NAIPALIA_DOCS}/naipalia.6.gz ${NAIPALIA_DOCS}/changelog.gz)
 install(FILES ${NAIPALIA_DOCS}/naipalia.6.gz DESTINATION share/man/man6)
 install(FILES ${NAIPALIA_DOCS}/changelog.gz paquete/copyright DESTINATION share/doc/naipalia)
+install(FILES paquete/naipalia.lintian-overrides DESTINATION share/lintian/overrides RENAME naipalia)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME naipalia)
