@@ -365,6 +365,9 @@ fallo opponent/decision_jugada.cpp \
 fallo opponent/decision_jugada.cpp \
   's/TrucoSegundaPerdida = 5;/TrucoSegundaPerdida = 4;/' \
   "leading hand 2 after losing hand 1 the computer needs a 4 to call truco"
+fallo platform/sqlcipher/base_sqlcipher.cpp \
+  's/ \&\& !marcadoSoloLectura(original))/ \&\& (true || !marcadoSoloLectura(original)))/' \
+  "the installed, read-only database is used in place even with a data folder"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

@@ -334,6 +334,17 @@ TEST(BaseSqlcipher, SoloLecturaInformaSinPerderNadaYLaCarpetaDeDatosRecibeUnaCop
     EXPECT_EQ(original.integridad(), "ok");
     std::error_code e;
     fs::remove_all(datos, e);
+    // The installed file is marked read-only: whoever runs the game, root too, plays on a
+    // copy in the data folder, and the installed file stays as shipped.
+    fs::permissions(archivo, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const std::string enviado = bytes(archivo);
+    BaseSqlcipher instalada(datos);
+    FalloBase f;
+    EXPECT_TRUE(instalada.abrir(archivo, archivos::ClaveBase, error)) << error;
+    EXPECT_EQ(instalada.archivo(), datos + "/naipalia.mdb");
+    EXPECT_TRUE(instalada.agregarJugador("Carla", f)) << f.descripcion;
+    EXPECT_TRUE(bytes(archivo) == enviado) << "the installed file was written";
+    fs::remove_all(datos, e);
 }
 
 TEST(BaseSqlcipher, UnDiscoLlenoRechazaLaEscrituraYConservaLoEscrito) {

@@ -151,6 +151,15 @@ bool puedeEscribirse(const fs::path& carpeta) {
     return access((carpeta.empty() ? fs::path(".") : carpeta).c_str(), W_OK) == 0;
 }
 
+// The installed file is marked read-only: even root, who may write anywhere, then plays
+// on a copy and never on a file the package manager replaces.
+bool marcadoSoloLectura(const fs::path& archivo) {
+    std::error_code e;
+    const fs::perms permisos = fs::status(archivo, e).permissions();
+    const fs::perms escritura = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    return !e && permisos != fs::perms::unknown && (permisos & escritura) == fs::perms::none;
+}
+
 }  // namespace
 
 BaseSqlcipher::BaseSqlcipher(std::string carpetaDatos) : carpetaDatos_(std::move(carpetaDatos)) {}
@@ -159,7 +168,8 @@ BaseSqlcipher::~BaseSqlcipher() { cerrar(); }
 
 std::string BaseSqlcipher::Ubicar(const std::string& archivo, const std::string& carpetaDatos) {
     const fs::path original(archivo);
-    if (carpetaDatos.empty() || puedeEscribirse(original.parent_path())) return archivo;
+    if (carpetaDatos.empty() || (puedeEscribirse(original.parent_path()) && !marcadoSoloLectura(original)))
+        return archivo;
     const fs::path copia = fs::path(carpetaDatos) / original.filename();
     std::error_code e;
     if (fs::exists(copia, e)) return copia.string();

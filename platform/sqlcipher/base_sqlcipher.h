@@ -45,8 +45,9 @@ public:
     // A fresh file: the three tables, their index and one Configuracion record with
     // every option False. Fails when the file exists.
     static bool Crear(const std::string& archivo, const std::string& clave, std::string& error);
-    // Where the file is used: in place when its folder can be written; else in the data
-    // folder, where the shipped file is copied the first time.
+    // Where the file is used: in place when its folder can be written and the file is not
+    // marked read-only; else in the data folder, where the shipped file is copied the
+    // first time.
     static std::string Ubicar(const std::string& archivo, const std::string& carpetaDatos);
 
 private:
