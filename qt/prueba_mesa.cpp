@@ -549,6 +549,7 @@ TEST_F(MesaQt, ConAnimacionesLaEntradaEsperaYLaMesaQuedaComoLosModelos) {
             << "card " << c;
     }
     for (int s = 4; s <= 6; ++s) EXPECT_EQ(widget(mesa().CartaFondo(s))->isVisible(), mesa().CartaFondo(s).Visible());
+    EXPECT_TRUE(ventana().menus().accion(mesa().MenuFin)->isEnabled()) << "the menus as the models say";
 }
 
 // Last: the close button asks first; No keeps the table, Yes ends the program, settling
