@@ -387,19 +387,21 @@ TEST_F(RondaQt, LosTextosCabenEnSusControles) {
 
 int main(int argc, char* argv[]) {
     if (argc < 3) {
-        std::fprintf(stderr, "uso: %s <carpeta del programa> <carpeta de artefactos> [escala]\n", argv[0]);
+        std::fprintf(stderr, "uso: %s <carpeta del programa> <carpeta de artefactos> [escala [alto]]\n", argv[0]);
         return 2;
     }
     carpetaPrograma = QString::fromLocal8Bit(argv[1]);
     carpetaArtefactos = QString::fromLocal8Bit(argv[2]);
     const QByteArray escala = argc > 3 ? QByteArray(argv[3]) : QByteArray("1");
-    // A 1280 x 1024 screen on Qt's offscreen platform, at the scale asked for.
+    const QByteArray alto = argc > 4 ? QByteArray(argv[4]) : QByteArray("1024");
+    // A screen 1280 wide and 1024 high (or as asked) on Qt's offscreen platform, at the scale asked for.
     QDir().mkpath(carpetaArtefactos);
     const QString config = QDir(carpetaArtefactos).filePath("pantalla.json");
     QFile archivo(config);
     if (!archivo.open(QIODevice::WriteOnly)) return 2;
     archivo.write(R"({"windowFrameMargins": true, "screens": [{"name": "prueba", "x": 0, "y": 0,
-        "width": 1280, "height": 1024, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+        "width": 1280, "height": )" +
+                  alto + R"(, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
     archivo.close();
     qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
     qputenv("QT_SCALE_FACTOR", escala);
