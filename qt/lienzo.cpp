@@ -91,7 +91,7 @@ double LeftDibujado(double left, double top) {
 
 void Tranca::cerrar(bool cerrada) {
     cerrada_ = cerrada;
-    if (cerrada_) vigilar();
+    vigilar();
 }
 
 void Tranca::vigilar() {
@@ -279,18 +279,7 @@ void Lienzo::sincronizar() {
     programado_ = false;
     // A new layout draws the models at once.
     if (todo_) cortarMovimiento();
-    if (!todo_ && (reproduciendo_ || hayViaje())) {
-        for (std::size_t i : pendientes_) elementos_[i].pendiente = false;
-        pendientes_.clear();
-        cola_.insert(cola_.end(), registro_.begin(), registro_.end());
-        registro_.clear();
-        if (!reproduciendo_) {
-            reproduciendo_ = true;
-            tranca_.cerrar(true);
-            reproducir();
-        }
-        return;
-    }
+    if (!todo_ && (reproduciendo_ || hayViaje())) return encolar();
     registro_.clear();
     // A narrowed dialog lays every control out again whenever anything changes.
     if (anchoMax_ > 0 && (todo_ || !pendientes_.empty())) todo_ = true;
@@ -314,6 +303,19 @@ void Lienzo::sincronizar() {
     rematar();
 }
 
+// The handler's changes join the moves to show, which start now unless they are running.
+void Lienzo::encolar() {
+    for (std::size_t i : pendientes_) elementos_[i].pendiente = false;
+    pendientes_.clear();
+    cola_.insert(cola_.end(), registro_.begin(), registro_.end());
+    registro_.clear();
+    if (reproduciendo_) return;
+    reproduciendo_ = true;
+    tranca_.cerrar(true);
+    reproducir();
+}
+
+// What follows any drawing: play order, captions' letters, the keyboard, the focus mark.
 void Lienzo::rematar() {
     std::sort(subir_.begin(), subir_.end(),
               [this](std::size_t a, std::size_t b) { return elementos_[a].puesta < elementos_[b].puesta; });

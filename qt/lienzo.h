@@ -132,6 +132,7 @@ private:
     void programar();
     void aplicar(Elemento& elemento, bool todo) { aplicar(elemento, todo, elemento.control->propiedades()); }
     void aplicar(Elemento& elemento, bool todo, const Propiedades& p);
+    void encolar();
     void rematar();
     bool hayViaje() const;
     bool esLlegadaCompu(const Paso& paso) const;

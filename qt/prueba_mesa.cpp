@@ -536,6 +536,7 @@ TEST_F(MesaQt, ConAnimacionesLaEntradaEsperaYLaMesaQuedaComoLosModelos) {
     for (const Qt::Key tecla : {Qt::Key_Return, Qt::Key_Space, Qt::Key_F5, Qt::Key_Right})
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &ventana(), tecla);
     EXPECT_TRUE(lienzo().enMovimiento());
+    ASSERT_TRUE(QDir().mkpath(carpetaArtefactos));
     EXPECT_TRUE(ventana().grab().save(QDir(carpetaArtefactos).filePath("en-movimiento.png")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !lienzo().enMovimiento(); }, 5000));
     EXPECT_EQ(foto(), antes) << "input during the move acted";
