@@ -58,5 +58,6 @@ probar "a text longer than its box is cut" qt/lienzo.cpp '            l.alto = s
 probar "input acts while a move is shown" qt/lienzo.cpp 'tranca_.cerrar(true);' 'tranca_.cerrar(false);'
 probar "the computer's card appears at once" qt/lienzo.cpp 'if (!todo_ && (reproduciendo_ || hayViaje())) return encolar();' '(void)0;'
 probar "the table not drawn as the models after a move" qt/lienzo.cpp $'    for (Elemento& e : elementos_) aplicar(e, false);\n    rematar();\n    emit movimientoTerminado();' '    emit movimientoTerminado();'
+probar "a call opens before the card it follows arrives" qt/escena.cpp $'    esperarMesa();\n    // Parented' '    // Parented'
 probar "the computer's card hides part of the player's" qt/lienzo.cpp 'LeftDibujadoJugador{0, 1453, 4030, 6607}' 'LeftDibujadoJugador{0, 990, 3650, 6270}'
 cmake --build "$build" >/dev/null 2>&1

@@ -343,6 +343,28 @@ TEST_F(RondaQt, ElTantoSeDeclaraTecleando) {
     guardar(pantalla(nullptr), "7-tras-el-teclado.png");
 }
 
+// With animations, the truco the computer calls after its card opens once the card is on
+// the table: the player leads a 4, the computer wins with a 5 and leads with its truco.
+TEST_F(RondaQt, UnaLlamadaTrasLaCartaDeLaComputadoraEsperaQueLlegue) {
+    azar.reparto = std::array<int, 6>{36, 37, 38, 9, 30, 35};
+    programa.escena().animar(true);
+    ventana().menus().accion(mesa().MenuMJugador)->trigger();
+    QTest::keyClick(&ventana(), Qt::Key_F5);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return turnoDelJugador() && !lienzo().enMovimiento(); }, 5000));
+    std::optional<bool> enMovimiento;
+    QTimer asistente;
+    QObject::connect(&asistente, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->objectName() == "CantoTrucos" && modal->isVisible() && !enMovimiento)
+            enMovimiento = lienzo().enMovimiento();
+        vista::prueba::ResponderLlamada(modal);
+    });
+    asistente.start(20);
+    qobject_cast<QPushButton*>(widget(mesa().BotonCarta(1)))->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return enMovimiento.has_value(); }, 5000)) << "no truco after the card";
+    EXPECT_FALSE(*enMovimiento) << "the call opened while the computer's card travelled";
+}
+
 // At the smallest window the game allows and larger, every text of the table fits its
 // control, so none crosses a frame.
 TEST_F(RondaQt, LosTextosCabenEnSusControles) {
@@ -386,6 +408,8 @@ TEST_F(RondaQt, LosTextosCabenEnSusControles) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Google Test's own flags first, so the rest are the positions below.
+    ::testing::InitGoogleTest(&argc, argv);
     if (argc < 3) {
         std::fprintf(stderr, "uso: %s <carpeta del programa> <carpeta de artefactos> [escala [alto]]\n", argv[0]);
         return 2;
@@ -406,7 +430,6 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
     qputenv("QT_SCALE_FACTOR", escala);
     QApplication aplicacion(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
     vista::PrepararAplicacion(carpetaPrograma);
     return RUN_ALL_TESTS();
 }
