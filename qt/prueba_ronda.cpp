@@ -210,15 +210,11 @@ protected:
 // At this scale the places where cards lie on the table never meet: the computer's played
 // and shown cards and the player's, of every hand.
 TEST_F(RondaQt, LasCartasDeLaMesaNoSeTapan) {
-    const std::array<std::array<double, 2>, 9> lugares{{{LeftMesaCompu[1], TopMesaCompu},
-                                                        {LeftMesaCompu[2], TopMesaCompu},
-                                                        {LeftMesaCompu[3], TopMesaCompu},
-                                                        {LeftMesaCompu[1], TopMesaJugador},
-                                                        {LeftMesaCompu[2], TopMesaJugador},
-                                                        {LeftMesaCompu[3], TopMesaJugador},
-                                                        {LeftMesaJugador[1], TopMesaJugador},
-                                                        {LeftMesaJugador[2], TopMesaJugador},
-                                                        {LeftMesaJugador[3], TopMesaJugador}}};
+    std::vector<std::array<double, 2>> lugares;
+    for (std::size_t h = 1; h <= 3; ++h)
+        lugares.insert(lugares.end(), {{LeftMesaCompu[h], TopMesaCompu},
+                                       {LeftMesaCompu[h], TopMesaJugador},
+                                       {LeftMesaJugador[h], TopMesaJugador}});
     auto rect = [&](const std::array<double, 2>& l) {
         return lienzo().rectangulo(vista::LeftDibujado(l[0], l[1]), l[1], AnchoCarta, AltoCarta);
     };
