@@ -43,7 +43,9 @@ void GraficoQt::paintEvent(QPaintEvent*) {
     // The scale runs from the largest loss to the largest win, zero always inside.
     const int arriba = std::max(1, *std::max_element(margenes_.begin(), margenes_.end()));
     const int abajo = std::min(-1, *std::min_element(margenes_.begin(), margenes_.end()));
-    const int anchoEscala = medidas.horizontalAdvance(QString::number(abajo)) + linea / 2;
+    const auto rotulo = [](int m) { return m > 0 ? "+" + QString::number(m) : QString::number(m); };
+    const int anchoEscala =
+        std::max(medidas.horizontalAdvance(rotulo(arriba)), medidas.horizontalAdvance(rotulo(abajo))) + linea / 2;
     const QRectF area = QRectF(rect()).adjusted(anchoEscala + linea / 2, linea, -linea / 2, -1.6 * linea);
     const auto y = [&](int margen) { return area.top() + area.height() * (arriba - margen) / (arriba - abajo); };
 
@@ -52,8 +54,7 @@ void GraficoQt::paintEvent(QPaintEvent*) {
         p.setPen(QPen(m == 0 ? Borde : Guia, m == 0 ? std::max(1.0, linea / 12.0) : 1.0));
         p.drawLine(QPointF(area.left(), y(m)), QPointF(area.right(), y(m)));
         p.setPen(Tinta);
-        const QRectF rotulo(0, y(m) - linea / 2.0, anchoEscala, linea);
-        p.drawText(rotulo, Qt::AlignRight | Qt::AlignVCenter, m > 0 ? "+" + QString::number(m) : QString::number(m));
+        p.drawText(QRectF(0, y(m) - linea / 2.0, anchoEscala, linea), Qt::AlignRight | Qt::AlignVCenter, rotulo(m));
     }
 
     // The latest games that fit, each at least a few pixels wide.
