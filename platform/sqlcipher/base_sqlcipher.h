@@ -46,7 +46,7 @@ public:
     // The file in use, after any move to the data folder.
     const std::string& archivo() const { return archivo_; }
 
-    // A fresh file: the four tables, their indexes and one Configuracion record with
+    // A fresh file: the four tables, the history's index and one Configuracion record with
     // every option False. Fails when the file exists.
     static bool Crear(const std::string& archivo, const std::string& clave, std::string& error);
     // Where the file is used: in place when its folder can be written; else in the data
