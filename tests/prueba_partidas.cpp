@@ -42,7 +42,5 @@ TEST(MisPartidas, SinBaseDeDatosElMenuEstaDeshabilitado) {
     Falsos falsos{"/programa"};
     Juego juego(falsos.puertos);
     juego.arrancar();
-    EXPECT_TRUE(juego.estado.SinRecuerdos);
     EXPECT_FALSE(juego.naipalia.MenuPartidas.Enabled());
-    EXPECT_FALSE(juego.naipalia.MenuRecuerdo.Enabled());
 }
