@@ -49,8 +49,6 @@ struct ResultadosPartidas {
     int mejor = -1;
     std::vector<int> margenes;  // the player's points minus the computer's, game by game
 };
-// Won as the end of a game judges it: the computer's score is looked at first.
-bool GanoJugador(const FilaPartida& partida);
 ResultadosPartidas ResumirPartidas(const std::vector<FilaPartida>& partidas);
 
 class Jugadores {

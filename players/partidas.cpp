@@ -23,6 +23,9 @@ std::string horaDelDia(double segundos) {
 
 int margen(const FilaPartida& p) { return p.PuntosJugador - p.PuntosComputadora; }
 
+// Won as the end of a game judges it: the computer's score is looked at first.
+bool ganoJugador(const FilaPartida& p) { return p.PuntosComputadora < p.PuntosJuego; }
+
 std::string textoRacha(int racha) {
     if (racha == 0) return "Ninguna";
     const int n = std::abs(racha);
@@ -37,13 +40,11 @@ std::string textoMejor(const FilaPartida& p) {
 
 }  // namespace
 
-bool GanoJugador(const FilaPartida& p) { return p.PuntosComputadora < p.PuntosJuego; }
-
 ResultadosPartidas ResumirPartidas(const std::vector<FilaPartida>& partidas) {
     ResultadosPartidas r;
     for (std::size_t i = 0; i < partidas.size(); ++i) {
         const FilaPartida& p = partidas[i];
-        const bool gano = GanoJugador(p);
+        const bool gano = ganoJugador(p);
         ++(gano ? r.ganadas : r.perdidas);
         // A run goes on while the result repeats; another result starts one of its own.
         r.racha = gano ? std::max(r.racha, 0) + 1 : std::min(r.racha, 0) - 1;
