@@ -368,6 +368,21 @@ fallo opponent/decision_jugada.cpp \
 fallo platform/sqlcipher/base_sqlcipher.cpp \
   's/ \&\& !marcadoSoloLectura(original))/ \&\& (true || !marcadoSoloLectura(original)))/' \
   "the installed, read-only database is used in place even with a data folder"
+fallo players/partidas.cpp \
+  's/margen(p) > r.margenes/margen(p) >= r.margenes/' \
+  "a win by the same margin takes the best win from the first to reach it"
+fallo players/partidas.cpp \
+  's/std::max(r.racha, 0) + 1/r.racha + 1/' \
+  "a win after losses shortens the losing run instead of starting its own"
+fallo platform/sqlcipher/base_sqlcipher.cpp \
+  's/"DELETE FROM Partidas WHERE NumeroJugador = "/"DELETE FROM Partidas WHERE 0 AND NumeroJugador = "/' \
+  "a deleted player's games stay"
+fallo shell/menus.cpp \
+  's/^    ronda.CerrarPartida();$/    jugadores.GrabarPartida();\n    ronda.CerrarPartida();/' \
+  "a game ended from Finalizar juego is stored as finished"
+fallo platform/sqlcipher/base_sqlcipher.cpp \
+  's/if (nueva) agregar += CrearPartidas;/if (nueva) continue;/' \
+  "a file without the games' table opens without it"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 
