@@ -495,9 +495,9 @@ void Interprete::filas(const std::string& tabla) {
         std::vector<FilaPartida> partidas;
         if ((bien = base.leerTodasLasPartidas(partidas, fallo)))
             for (const FilaPartida& p : partidas)
-                t_.linea("ROW Partidas NumeroJugador=" + std::to_string(p.NumeroJugador) +
-                         " Fecha=" + comillas(p.Fecha) + " Hora=" + comillas(p.Hora) + " PuntosJuego=" +
-                         std::to_string(p.PuntosJuego) + " PuntosJugador=" + std::to_string(p.PuntosJugador) +
+                t_.linea("ROW Partidas Numero=" + std::to_string(p.Numero) + " Fecha=" + comillas(p.Fecha) +
+                         " Hora=" + comillas(p.Hora) + " PuntosJuego=" + std::to_string(p.PuntosJuego) +
+                         " PuntosJugador=" + std::to_string(p.PuntosJugador) +
                          " PuntosComputadora=" + std::to_string(p.PuntosComputadora));
     } else {
         OpcionesGuardadas o;

@@ -375,7 +375,7 @@ fallo players/partidas.cpp \
   's/std::max(r.racha, 0) + 1/r.racha + 1/' \
   "a win after losses shortens the losing run instead of starting its own"
 fallo platform/sqlcipher/base_sqlcipher.cpp \
-  's/"DELETE FROM Partidas WHERE NumeroJugador = "/"DELETE FROM Partidas WHERE 0 AND NumeroJugador = "/' \
+  's/"DELETE FROM Partidas WHERE Numero = "/"DELETE FROM Partidas WHERE 0 AND Numero = "/' \
   "a deleted player's games stay"
 fallo shell/menus.cpp \
   's/^    ronda.CerrarPartida();$/    jugadores.GrabarPartida();\n    ronda.CerrarPartida();/' \

@@ -128,7 +128,7 @@ struct CuentaTanto {
 // One finished game, as stored: whose (the number of his record in Jugador), when (the
 // date as the program shows it, the time of day), to how many points, and how it ended.
 struct FilaPartida {
-    long NumeroJugador = 0;
+    long Numero = 0;
     std::string Fecha;
     std::string Hora;  // "HH:MM:SS"
     int PuntosJuego = 0;
@@ -161,7 +161,7 @@ struct BaseDatos {
         (void)jugador;
         return sinBase(tipo, fallo) && sinBase(cuentas, fallo);
     }
-    // A game of the first player registered with this name (its NumeroJugador is his);
+    // A game of the first player registered with this name (its Numero is his);
     // none is kept when no such player is registered.
     virtual bool agregarPartida(const std::string& jugador, const FilaPartida& fila, FalloBase& fallo) {
         (void)jugador;

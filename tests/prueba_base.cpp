@@ -242,7 +242,7 @@ TEST(BaseSqlcipher, LasPartidasSonDeSuJugadorYSeVanConEl) {
     std::vector<FilaPartida> p;
     ASSERT_TRUE(base.leerPartidas("Ana", p, f)) << f.descripcion;
     ASSERT_EQ(p.size(), 2u);
-    EXPECT_EQ(p[1].NumeroJugador, 1);
+    EXPECT_EQ(p[1].Numero, 1);
     EXPECT_EQ(p[1].Fecha + " " + p[1].Hora, "06/12/2026 21:05:09");
     EXPECT_EQ(p[1].PuntosJuego + p[1].PuntosJugador + p[1].PuntosComputadora, 65);
     ASSERT_TRUE(base.eliminarJugador("Ana", f)) << f.descripcion;
@@ -250,7 +250,7 @@ TEST(BaseSqlcipher, LasPartidasSonDeSuJugadorYSeVanConEl) {
     EXPECT_TRUE(p.empty());
     ASSERT_TRUE(base.leerTodasLasPartidas(p, f));
     ASSERT_EQ(p.size(), 1u);
-    EXPECT_EQ(p[0].NumeroJugador, 2);
+    EXPECT_EQ(p[0].Numero, 2);
 }
 
 // Each stored option in its own column: stored alone, it alone reads back on.

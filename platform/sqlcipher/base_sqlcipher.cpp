@@ -40,7 +40,7 @@ std::string columnasDeOpciones(const std::string& separador, const std::string& 
 // players of one desktop share it, and one pass over the table finds a player's games
 // in half the time that looking each up through an index takes.
 constexpr const char* CrearPartidas =
-    "CREATE TABLE Partidas (NumeroJugador INTEGER, Fecha TEXT, Hora TEXT, PuntosJuego INTEGER, "
+    "CREATE TABLE Partidas (Numero INTEGER, Fecha TEXT, Hora TEXT, PuntosJuego INTEGER, "
     "PuntosJugador INTEGER, PuntosComputadora INTEGER);";
 
 // A player's number: the rowid of the first Jugador record with the name bound as ?1.
@@ -98,7 +98,7 @@ constexpr ColumnaConocida Columnas[] = {
     {"TantoJugador", "Numero", false, "INTEGER"},
     {"TantoJugador", "MintioJugador", false, "INTEGER"},
     {"TantoJugador", "GanoJugador", false, "INTEGER"},
-    {"Partidas", "NumeroJugador", false, "INTEGER"},
+    {"Partidas", "Numero", false, "INTEGER"},
     {"Partidas", "Fecha", false, "TEXT"},
     {"Partidas", "Hora", false, "TEXT"},
     {"Partidas", "PuntosJuego", false, "INTEGER"},
@@ -294,7 +294,7 @@ bool BaseSqlcipher::eliminarJugador(const std::string& nombre, FalloBase& f) {
         f = fallo(PasoBase::Abrir);
         return false;
     }
-    bool bien = ejecutarConNombre("DELETE FROM Partidas WHERE NumeroJugador = " + NumeroDelJugador, nombre, f) &&
+    bool bien = ejecutarConNombre("DELETE FROM Partidas WHERE Numero = " + NumeroDelJugador, nombre, f) &&
                 ejecutarConNombre("DELETE FROM Jugador WHERE rowid = " + NumeroDelJugador, nombre, f);
     if (bien && sqlite3_changes(db_) != 1) {
         f = {PasoBase::Recordar, "No hay ningún registro con ese nombre."};
@@ -370,7 +370,7 @@ bool BaseSqlcipher::leerTantos(std::vector<FilaTanto>& filas, FalloBase& f) {
 
 bool BaseSqlcipher::agregarPartida(const std::string& jugador, const FilaPartida& p, FalloBase& f) {
     sqlite3_stmt* s;
-    if (!preparar("INSERT INTO Partidas (NumeroJugador, Fecha, Hora, PuntosJuego, PuntosJugador, PuntosComputadora) "
+    if (!preparar("INSERT INTO Partidas (Numero, Fecha, Hora, PuntosJuego, PuntosJugador, PuntosComputadora) "
                   "SELECT rowid, ?2, ?3, ?4, ?5, ?6 FROM Jugador WHERE Jugador = ?1 ORDER BY rowid LIMIT 1",
                   s, f))
         return false;
@@ -391,7 +391,7 @@ bool BaseSqlcipher::agregarPartida(const std::string& jugador, const FilaPartida
 namespace {
 
 constexpr const char* ColumnasDePartidas =
-    "SELECT NumeroJugador, Fecha, Hora, PuntosJuego, PuntosJugador, PuntosComputadora FROM Partidas";
+    "SELECT Numero, Fecha, Hora, PuntosJuego, PuntosJugador, PuntosComputadora FROM Partidas";
 
 FilaPartida partidaLeida(sqlite3_stmt* s) {
     return {static_cast<long>(sqlite3_column_int64(s, 0)),
@@ -416,8 +416,7 @@ bool BaseSqlcipher::leerFilasDePartidas(sqlite3_stmt* s, std::vector<FilaPartida
 
 bool BaseSqlcipher::leerPartidas(const std::string& jugador, std::vector<FilaPartida>& filas, FalloBase& f) {
     sqlite3_stmt* s;
-    const std::string sql =
-        std::string(ColumnasDePartidas) + " WHERE NumeroJugador = " + NumeroDelJugador + " ORDER BY rowid";
+    const std::string sql = std::string(ColumnasDePartidas) + " WHERE Numero = " + NumeroDelJugador + " ORDER BY rowid";
     if (!preparar(sql.c_str(), s, f)) return false;
     sqlite3_bind_text(s, 1, jugador.data(), static_cast<int>(jugador.size()), SQLITE_TRANSIENT);
     return leerFilasDePartidas(s, filas, f);
