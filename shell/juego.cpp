@@ -9,7 +9,13 @@ Juego::Juego(Puertos p)
       liquidacion(operacion, finJuegos, ronda),
       cantos(operacion, computadora, ronda, cantoTrucos, trucoTantoPrimero, jugadores),
       jugadores(operacion, jugador, estadistica, ronda, computadora, cantos),
-      principal(operacion, ronda, computadora, liquidacion, jugadores) {}
+      principal(operacion, ronda, computadora, liquidacion, jugadores) {
+    // The anotador hears of the player's deck before the round is given away.
+    naipalia.BotonMazo.Click = [this, mazo = naipalia.BotonMazo.Click] {
+        operacion.anotador.alMazo();
+        mazo();
+    };
+}
 
 void Juego::arrancar() {
     naipalia.cargar();
