@@ -132,6 +132,7 @@ void Escena::despachar(const std::function<void()>& manejador) {
 
 void Escena::sincronizarTodo() {
     if (principal_) principal_->lienzo().sincronizar();
+    if (principal_) principal_->actualizarAnotador();
     for (Dialogo* d : abiertos_) d->lienzo().sincronizar();
 }
 

@@ -10,6 +10,7 @@ namespace naipalia::vista {
 class Escena;
 class Lienzo;
 class BarraMenus;
+class PanelAnotador;
 
 class VentanaPrincipal : public QMainWindow {
 public:
@@ -17,6 +18,9 @@ public:
     Ventana& ventana() const { return ventana_; }
     Lienzo& lienzo() const { return *lienzo_; }
     BarraMenus& menus() const { return *menus_; }
+    // None without an anotador to draw.
+    PanelAnotador* anotador() const { return anotador_; }
+    void actualizarAnotador();
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
@@ -30,6 +34,7 @@ private:
     Escena& escena_;
     Lienzo* lienzo_;
     BarraMenus* menus_;
+    PanelAnotador* anotador_ = nullptr;
     bool pintada_ = false;
 };
 
