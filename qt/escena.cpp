@@ -141,6 +141,6 @@ QWidget* Escena::ventanaActiva() const {
     return principal_.get();
 }
 
-double Escena::escala() const { return principal_ ? principal_->lienzo().escala() : PixelesPorTwip; }
+double Escena::escala() const { return principal_ ? principal_->escalaDialogos() : PixelesPorTwip; }
 
 }  // namespace naipalia::vista

@@ -44,22 +44,37 @@ VentanaPrincipal::VentanaPrincipal(Ventana& ventana, Escena& escena)
 }
 
 // The design at 100 %, enlarged to at least 800 x 600 and kept inside the screen.
-void VentanaPrincipal::tamanoInicial() {
-    const double ancho = (ventana_.forma().Width() + (anotador_ ? PanelAnotador::AnchoTwips : 0)) * PixelesPorTwip;
-    const double alto = ventana_.forma().Height() * PixelesPorTwip;
-    if (ancho <= 0 || alto <= 0) return;
+double VentanaPrincipal::factorInicial(double ancho, double alto) const {
     const int menu = menuBar()->sizeHint().height();
     double factor = std::max({1.0, AnchoMinimo / ancho, (AltoMinimo - menu) / alto});
     if (const QScreen* pantalla = screen()) {
         const QRect libre = pantalla->availableGeometry();
         factor = std::min({factor, libre.width() / ancho, (libre.height() - menu - MarcoDeVentana) / alto});
     }
+    return factor;
+}
+
+void VentanaPrincipal::tamanoInicial() {
+    const double mesa = ventana_.forma().Width() * PixelesPorTwip;
+    const double ancho = mesa + (anotador_ ? PanelAnotador::AnchoTwips * PixelesPorTwip : 0);
+    const double alto = ventana_.forma().Height() * PixelesPorTwip;
+    if (ancho <= 0 || alto <= 0) return;
+    const int menu = menuBar()->sizeHint().height();
+    const double factor = factorInicial(ancho, alto);
+    escalaSola_ = factorInicial(mesa, alto) * PixelesPorTwip;
     resize(static_cast<int>(std::lround(ancho * factor)), static_cast<int>(std::lround(alto * factor)) + menu);
     setMinimumSize(static_cast<int>(ancho / 2), static_cast<int>(alto / 2) + menu);
 }
 
 void VentanaPrincipal::actualizarAnotador() {
     if (anotador_) anotador_->actualizar();
+}
+
+double VentanaPrincipal::escalaDialogos() const {
+    const double k = lienzo_->escala();
+    if (!anotador_) return k;
+    const double devuelta = k * (ventana_.forma().Width() + PanelAnotador::AnchoTwips) / ventana_.forma().Width();
+    return std::max(k, std::min(devuelta, escalaSola_));
 }
 
 void VentanaPrincipal::aplicarForma() { setWindowTitle(QString::fromStdString(ventana_.forma().Caption())); }

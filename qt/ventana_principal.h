@@ -4,6 +4,7 @@
 #include <QMainWindow>
 
 #include "platform/ventana.h"
+#include "qt/escala.h"
 
 namespace naipalia::vista {
 
@@ -21,6 +22,9 @@ public:
     // None without an anotador to draw.
     PanelAnotador* anotador() const { return anotador_; }
     void actualizarAnotador();
+    // The table's scale, given back what the anotador beside it took, up to what the
+    // screen gives the table alone: the anotador never shrinks the dialogs' texts.
+    double escalaDialogos() const;
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
@@ -28,6 +32,9 @@ protected:
 
 private:
     void aplicarForma();
+    // The design at 100 % of this size in pixels, enlarged to the least window and kept
+    // inside the screen.
+    double factorInicial(double ancho, double alto) const;
     void tamanoInicial();
 
     Ventana& ventana_;
@@ -36,6 +43,7 @@ private:
     BarraMenus* menus_;
     PanelAnotador* anotador_ = nullptr;
     bool pintada_ = false;
+    double escalaSola_ = PixelesPorTwip;
 };
 
 }  // namespace naipalia::vista
