@@ -43,13 +43,11 @@ QLabel* rotulo(QWidget* padre) {
     return r;
 }
 
-// The list shows the model's entries, scrolled to the newest when one is added.
+// The list shows the model's entries, scrolled to the newest when one is added. Entries
+// are only ever added or all cleared: the count and the last one tell a change.
 void seguir(QListWidget& l, const std::vector<std::string>& entradas) {
     const int n = static_cast<int>(entradas.size());
-    bool cambio = l.count() != n;
-    for (int i = 0; i < n && !cambio; ++i)
-        cambio = l.item(i)->text().toStdString() != entradas[static_cast<std::size_t>(i)];
-    if (!cambio) return;
+    if (l.count() == n && (n == 0 || l.item(n - 1)->text() == QString::fromStdString(entradas.back()))) return;
     l.clear();
     for (const std::string& e : entradas) l.addItem(QString::fromStdString(e));
     l.scrollToBottom();
