@@ -58,19 +58,13 @@ void Anotador::sincronizar() {
 }
 
 void Anotador::anotarCambios() {
-    Foto f{e_.CadenaEnvido, e_.EnvidoQuerido, e_.GanadorEnvido, e_.QuienTruco,
-           e_.GanadorFlor,  e_.EstadoTruco,   e_.EstadoFlor};
-    // The computer's own calls are logged by its voice.
-    if (f.cadena != foto_.cadena && f.cadena != Cadena::Nada && e_.QuienEnvido == Lado::Jugador)
-        sucesos_.push_back(nombre(Lado::Jugador) + " canta " + std::string(FraseCadena(f.cadena)));
+    Foto f{e_.CadenaEnvido, e_.EnvidoQuerido, e_.GanadorEnvido, e_.QuienTruco, e_.GanadorFlor, e_.EstadoTruco};
     if (f.querido != foto_.querido && f.querido != Cadena::Nada)
         sucesos_.push_back(std::string(FraseCadena(f.cadena)) + " querido");
     if (f.ganadorEnvido != foto_.ganadorEnvido && f.ganadorEnvido != Lado::Nadie)
         sucesos_.push_back("El envido es de " + nombre(f.ganadorEnvido));
     if ((f.truco != foto_.truco || f.quienTruco != foto_.quienTruco) && f.truco != NivelTruco::Nada)
         sucesos_.push_back(std::string(TextoTruco(f.truco)) + " querido, el quiero es de " + nombre(f.quienTruco));
-    if (f.flor != foto_.flor && f.flor != NivelFlor::Nada && e_.QuienFlor == Lado::Jugador)
-        sucesos_.push_back(nombre(Lado::Jugador) + " canta " + Flores[static_cast<std::size_t>(f.flor)]);
     if (f.ganadorFlor != foto_.ganadorFlor && f.ganadorFlor != Lado::Nadie)
         sucesos_.push_back("La flor es de " + nombre(f.ganadorFlor));
     foto_ = f;
@@ -119,6 +113,14 @@ void Anotador::mano(int mano) {
                                   ? "parda"
                                   : "gana " + nombre(r == ResultadoMano::Jugador ? Lado::Jugador : Lado::Computadora);
     sucesos_.push_back("Mano " + std::to_string(mano) + ": " + quien);
+}
+
+void Anotador::jugador(std::string_view boton) {
+    sincronizar();
+    std::string accion;
+    for (char c : boton)
+        if (c != '&') accion += c;
+    sucesos_.push_back(nombre(Lado::Jugador) + ": " + accion);
 }
 
 void Anotador::alMazo() {

@@ -34,6 +34,8 @@ public:
     void voz(archivos::Voz voz);
     void finDeRonda(std::string_view mensaje);
     void mano(int mano);
+    // A button the player pressed to call or answer, by its caption.
+    void jugador(std::string_view boton);
     void alMazo();
     // Points about to be added to a side; `liquidando` while the end-of-round dialog
     // settles the envido and the flor.
@@ -58,7 +60,6 @@ private:
         Cadena cadena = Cadena::Nada, querido = Cadena::Nada;
         Lado ganadorEnvido = Lado::Nadie, quienTruco = Lado::Nadie, ganadorFlor = Lado::Nadie;
         NivelTruco truco = NivelTruco::Nada;
-        NivelFlor flor = NivelFlor::Nada;
     };
     struct Credito {
         Lado lado;

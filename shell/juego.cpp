@@ -1,5 +1,7 @@
 #include "shell/juego.h"
 
+#include <initializer_list>
+
 namespace naipalia {
 
 Juego::Juego(Puertos p)
@@ -10,10 +12,24 @@ Juego::Juego(Puertos p)
       cantos(operacion, computadora, ronda, cantoTrucos, trucoTantoPrimero, jugadores),
       jugadores(operacion, jugador, estadistica, ronda, computadora, cantos),
       principal(operacion, ronda, computadora, liquidacion, jugadores) {
-    // The anotador hears of the player's deck before the round is given away.
+    // The anotador hears the player's calls, answers and deck before they are carried out.
     naipalia.BotonMazo.Click = [this, mazo = naipalia.BotonMazo.Click] {
         operacion.anotador.alMazo();
         mazo();
+    };
+    auto& n = naipalia;
+    for (Control* b : {&n.BotonEnvido, &n.BotonRealEnvido, &n.BotonFaltaEnvido, &n.BotonFlor, &n.BotonTruco,
+                       &n.BotonRetruco, &n.BotonVale4})
+        anotarBoton(*b);
+    for (Ventana* v : std::initializer_list<Ventana*>{&tanto, &flores, &cantoTrucos, &trucoTantoPrimero})
+        for (Control* b : v->botones()) anotarBoton(*b);
+}
+
+void Juego::anotarBoton(Control& boton) {
+    if (!boton.Click) return;
+    boton.Click = [this, &boton, click = boton.Click] {
+        operacion.anotador.jugador(boton.Caption());
+        click();
     };
 }
 
