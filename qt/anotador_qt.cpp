@@ -21,8 +21,8 @@ constexpr double Cuadro = 240;  // a square's side
 constexpr double Paso = 350;    // from one square to the next
 constexpr double ArribaPalotes = 3 * AltoTitulo + 40;
 constexpr double AltoTanteador = ArribaPalotes + 6 * Paso + 150;  // six squares with the line between
-constexpr double AltoEnJuego = 950;
-constexpr double AltoSucesos = 1400;
+constexpr double AltoEnJuego = 1150;
+constexpr double AltoSucesos = 1250;
 
 const QColor Papel(0xfa, 0xf6, 0xea), Tinta(0x3a, 0x2e, 0x22), Palito(0xc8, 0xa0, 0x62), Cabeza(0xa8, 0x26, 0x1c);
 
