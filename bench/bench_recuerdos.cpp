@@ -1,6 +1,7 @@
 // naipalia-bench-recuerdos [FILAS]: the history query and the statistics over FILAS
 // rows of one player (100,000 by default, about 20,000 games), through the game's own
-// procedures on the SQLCipher file; medians of many runs per call type.
+// procedures on the SQLCipher file; medians of many runs per call type. Then the query
+// of one player's finished games and their figures over 10,000 of them.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -16,6 +17,8 @@
 
 using namespace naipalia;
 namespace fs = std::filesystem;
+
+constexpr int PartidasDelJugador = 10000;
 
 int main(int argc, char** argv) {
     const long filas = argc > 1 ? std::atol(argv[1]) : 100000;
@@ -39,6 +42,15 @@ int main(int argc, char** argv) {
             base.agregarTanto({nombre, tipos[i % 10], static_cast<int>((i * 7) % 34), i % 5 == 0, i % 3 == 0}, f);
         // Another player's rows beside his.
         for (long i = 0; i < filas / 10; ++i) base.agregarTanto({NombreRelleno("Otro"), "E", 25, false, true}, f);
+        // His finished games, and another's between them.
+        base.agregarJugador("Jugador", f);
+        base.agregarJugador("Otro", f);
+        for (int i = 0; i < PartidasDelJugador; ++i) {
+            const int compu = (i * 7) % 16;
+            const FilaPartida partida{0, "06/12/2026", "12:00:00", 15, compu < 15 ? 15 : i % 15, compu};
+            base.agregarPartida("Jugador", partida, f);
+            if (i % 3 == 0) base.agregarPartida("Otro", partida, f);
+        }
         base.confirmarLote();
     }
 
@@ -66,6 +78,20 @@ int main(int argc, char** argv) {
         std::sort(ms.begin(), ms.end());
         std::printf("%-6s %10ld %10.2f   (objetivo: no más de 30)\n", tipo, n, ms[ms.size() / 2]);
     }
+    juego.jugadores.NombreElegido = "Jugador";
+    std::vector<double> ms;
+    std::vector<FilaPartida> partidas;
+    for (int i = 0; i < 50; ++i) {
+        const auto t0 = std::chrono::steady_clock::now();
+        FalloBase f;
+        base.leerPartidas(juego.jugadores.NombreElegido, partidas, f);
+        juego.jugadores.LlenarMisPartidas(partidas);
+        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+        juego.misPartidas.Unload();
+    }
+    std::sort(ms.begin(), ms.end());
+    std::printf("Mis partidas: %zu partidas de un jugador, %.2f ms   (objetivo: menos de 10)\n", partidas.size(),
+                ms[ms.size() / 2]);
     std::error_code e;
     fs::remove_all(carpeta, e);
     return 0;

@@ -471,8 +471,8 @@ void Interprete::prepararBase() {
 }
 
 void Interprete::filas(const std::string& tabla) {
-    if (tabla != "Jugador" && tabla != "TantoJugador" && tabla != "Configuracion")
-        throw ErrorGuion{"rows of Jugador, TantoJugador or Configuracion"};
+    if (tabla != "Jugador" && tabla != "TantoJugador" && tabla != "Configuracion" && tabla != "Partidas")
+        throw ErrorGuion{"rows of Jugador, TantoJugador, Configuracion or Partidas"};
     prepararBase();
     BaseSqlcipher base;
     std::string motivo;
@@ -491,6 +491,14 @@ void Interprete::filas(const std::string& tabla) {
                 t_.linea("ROW TantoJugador Jugador=" + comillas(f.Jugador) + " Tipo=" + comillas(f.Tipo) +
                          " Numero=" + std::to_string(f.Numero) + " MintioJugador=" + logicoTexto(f.MintioJugador) +
                          " GanoJugador=" + logicoTexto(f.GanoJugador));
+    } else if (tabla == "Partidas") {
+        std::vector<FilaPartida> partidas;
+        if ((bien = base.leerTodasLasPartidas(partidas, fallo)))
+            for (const FilaPartida& p : partidas)
+                t_.linea("ROW Partidas NumeroJugador=" + std::to_string(p.NumeroJugador) +
+                         " Fecha=" + comillas(p.Fecha) + " Hora=" + comillas(p.Hora) + " PuntosJuego=" +
+                         std::to_string(p.PuntosJuego) + " PuntosJugador=" + std::to_string(p.PuntosJugador) +
+                         " PuntosComputadora=" + std::to_string(p.PuntosComputadora));
     } else {
         OpcionesGuardadas o;
         if ((bien = base.leerOpciones(o, fallo))) {

@@ -365,6 +365,24 @@ fallo opponent/decision_jugada.cpp \
 fallo opponent/decision_jugada.cpp \
   's/TrucoSegundaPerdida = 5;/TrucoSegundaPerdida = 4;/' \
   "leading hand 2 after losing hand 1 the computer needs a 4 to call truco"
+fallo platform/sqlcipher/base_sqlcipher.cpp \
+  's/ \&\& !marcadoSoloLectura(original))/ \&\& (true || !marcadoSoloLectura(original)))/' \
+  "the installed, read-only database is used in place even with a data folder"
+fallo players/partidas.cpp \
+  's/margen(p) > r.margenes/margen(p) >= r.margenes/' \
+  "a win by the same margin takes the best win from the first to reach it"
+fallo players/partidas.cpp \
+  's/std::max(r.racha, 0) + 1/r.racha + 1/' \
+  "a win after losses shortens the losing run instead of starting its own"
+fallo platform/sqlcipher/base_sqlcipher.cpp \
+  's/"DELETE FROM Partidas WHERE NumeroJugador = "/"DELETE FROM Partidas WHERE 0 AND NumeroJugador = "/' \
+  "a deleted player's games stay"
+fallo shell/menus.cpp \
+  's/^    ronda.CerrarPartida();$/    jugadores.GrabarPartida();\n    ronda.CerrarPartida();/' \
+  "a game ended from Finalizar juego is stored as finished"
+fallo platform/sqlcipher/base_sqlcipher.cpp \
+  's/if (nueva) agregar += CrearPartidas;/if (nueva) continue;/' \
+  "a file without the games' table opens without it"
 fallo game/anotador.cpp \
   's/return {puntos \/ 5, puntos % 5};/return {puntos \/ 4, puntos % 4};/' \
   "the anotador's squares hold four matches"
@@ -384,7 +402,13 @@ elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 
 echo "Building an unbroken copy in $tmp ..."
-if ! cmake -S "$fuente" -B "$build" -G Ninja -DNAIPALIA_QT=OFF >"$registro" 2>&1 ||
+# With ccache the unbroken build and each file put back come from the cache.
+lanzador=()
+if command -v ccache >/dev/null; then
+  export CCACHE_BASEDIR="$tmp" CCACHE_NOHASHDIR=1
+  lanzador=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+fi
+if ! cmake -S "$fuente" -B "$build" -G Ninja -DNAIPALIA_QT=OFF "${lanzador[@]}" >"$registro" 2>&1 ||
    ! cmake --build "$build" >>"$registro" 2>&1; then
   tail -n 30 "$registro"; echo "The unbroken copy does not build."; exit 2
 fi

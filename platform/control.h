@@ -22,6 +22,7 @@ enum class TipoControl {
     Lista,
     Sonido,     // a wave player driven by commands
     Animacion,  // an animated picture
+    Grafico,    // a chart of the numbers in its list, drawn by the face
 };
 
 enum class Alineacion { Izquierda, Centro, Derecha };

@@ -125,6 +125,17 @@ struct CuentaTanto {
     long gano = 0;
 };
 
+// One finished game, as stored: whose (the number of his record in Jugador), when (the
+// date as the program shows it, the time of day), to how many points, and how it ended.
+struct FilaPartida {
+    long NumeroJugador = 0;
+    std::string Fecha;
+    std::string Hora;  // "HH:MM:SS"
+    int PuntosJuego = 0;
+    int PuntosJugador = 0;
+    int PuntosComputadora = 0;
+};
+
 // The players' database. Names and values travel as data, never as statement text.
 // Each write is whole or not at all. Failures answer false with the step and the
 // engine's description; the default has no database at all.
@@ -141,7 +152,7 @@ struct BaseDatos {
     // Table order.
     virtual bool leerJugadores(std::vector<std::string>& nombres, FalloBase& fallo) { return sinBase(nombres, fallo); }
     virtual bool agregarJugador(const std::string& nombre, FalloBase& fallo) { return sinBase(nombre, fallo); }
-    // The first record with exactly this name.
+    // The first record with exactly this name, and his games with it.
     virtual bool eliminarJugador(const std::string& nombre, FalloBase& fallo) { return sinBase(nombre, fallo); }
     virtual bool agregarTanto(const FilaTanto& fila, FalloBase& fallo) { return sinBase(fila, fallo); }
     // The player's rows of one Tipo, as counts per Numero in ascending Numero.
@@ -149,6 +160,17 @@ struct BaseDatos {
                               FalloBase& fallo) {
         (void)jugador;
         return sinBase(tipo, fallo) && sinBase(cuentas, fallo);
+    }
+    // A game of the first player registered with this name (its NumeroJugador is his);
+    // none is kept when no such player is registered.
+    virtual bool agregarPartida(const std::string& jugador, const FilaPartida& fila, FalloBase& fallo) {
+        (void)jugador;
+        return sinBase(fila, fallo);
+    }
+    // That player's games, in the order they were played.
+    virtual bool leerPartidas(const std::string& jugador, std::vector<FilaPartida>& filas, FalloBase& fallo) {
+        (void)jugador;
+        return sinBase(filas, fallo);
     }
     // False only when the table cannot be read; an empty table leaves the options as given.
     virtual bool leerOpciones(OpcionesGuardadas& opciones, FalloBase& fallo) { return sinBase(opciones, fallo); }

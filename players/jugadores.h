@@ -1,6 +1,11 @@
 // Players and memories: the database opened at start-up, the registry where the player
 // says who he is, the history of his tanto declarations, the statistics shown from it,
 // and the computer's answer to his envido drawn from that history ("recuerdos").
+// Calls: platform/puertos.h (the database), opponent/decision_envido.h (the answer from
+// the history), opponent/computadora.h and calls/cantos.h (carrying it out),
+// round/ronda.h, shell/operacion.h.
+// Called by: calls/ (the player's envido, his declarations), shell/ (start-up, the menus),
+// the Jugador and Estadistica dialogs' events, shell/juego.h (building it).
 #pragma once
 
 #include <string>
@@ -16,6 +21,7 @@ class Operacion;
 class Naipalia;
 class Jugador;
 class Estadistica;
+class MisPartidas;
 class Ronda;
 class Computadora;
 class Cantos;
@@ -39,12 +45,23 @@ ComentariosEstadistica Comentar(const Estadisticas& s, const std::string& nombre
 // The computer's chance: the share of rows whose Numero its tanto beats (ties when mano).
 float ChanceComputadora(const std::vector<CuentaTanto>& cuentas, int tantoCompu, bool compuEsMano);
 
+// A player's results over his finished games, oldest first.
+struct ResultadosPartidas {
+    int ganadas = 0, perdidas = 0;
+    // The run of equal results the latest game ends: won (> 0) or lost (< 0) in a row.
+    int racha = 0;
+    // The game won by the largest margin, the first to reach it; -1 when none was won.
+    int mejor = -1;
+    std::vector<int> margenes;  // the player's points minus the computer's, game by game
+};
+ResultadosPartidas ResumirPartidas(const std::vector<FilaPartida>& partidas);
+
 class Jugadores {
 public:
-    // Binds the registry's and the statistics dialog's events and the table's
-    // "&Nuevo Jugador".
-    Jugadores(Operacion& operacion, Jugador& jugador, Estadistica& estadistica, Ronda& ronda, Computadora& computadora,
-              Cantos& cantos);
+    // Binds the registry's, the statistics' and the results' dialogs' events, the
+    // table's "&Nuevo Jugador" and its menu entry of the results.
+    Jugadores(Operacion& operacion, Jugador& jugador, Estadistica& estadistica, MisPartidas& misPartidas, Ronda& ronda,
+              Computadora& computadora, Cantos& cantos);
     Jugadores(const Jugadores&) = delete;
     Jugadores& operator=(const Jugadores&) = delete;
 
@@ -86,6 +103,14 @@ public:
     void NoQuieroEnvidoComputadora();
     void Estadistica_Load();
 
+    // --- The player's finished games ---
+    // Stores the game that has just reached its end.
+    void GrabarPartida();
+    void MenuPartidas_Click();
+    void LlenarMisPartidas(const std::vector<FilaPartida>& partidas);
+    // The name as the registry lists it, whole: the one his games are kept under.
+    std::string NombreElegido;
+
     // The rows the last query left: counted per Numero, of one type.
     std::vector<CuentaTanto> RegistrosBase;
     std::string TipoRegistros;
@@ -101,6 +126,7 @@ private:
     Naipalia& n;
     Jugador& jugador;
     Estadistica& estadistica;
+    MisPartidas& misPartidas;
     Ronda& ronda;
     Computadora& computadora;
     Cantos& cantos;

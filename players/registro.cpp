@@ -8,6 +8,7 @@
 #include "players/estadistica.h"
 #include "players/jugador.h"
 #include "players/jugadores.h"
+#include "players/mis_partidas.h"
 #include "round/ronda.h"
 #include "shell/naipalia.h"
 #include "shell/operacion.h"
@@ -31,12 +32,14 @@ bool tieneControles(const std::string& nombre) {
 
 }  // namespace
 
-Jugadores::Jugadores(Operacion& operacion, Jugador& j, Estadistica& es, Ronda& r, Computadora& c, Cantos& ca)
+Jugadores::Jugadores(Operacion& operacion, Jugador& j, Estadistica& es, MisPartidas& mp, Ronda& r, Computadora& c,
+                     Cantos& ca)
     : op(operacion),
       e(operacion.estado),
       n(operacion.naipalia),
       jugador(j),
       estadistica(es),
+      misPartidas(mp),
       ronda(r),
       computadora(c),
       cantos(ca) {
@@ -53,6 +56,8 @@ Jugadores::Jugadores(Operacion& operacion, Jugador& j, Estadistica& es, Ronda& r
     jugador.TiempoPropaganda.Timer = [this] { TiempoPropaganda_Timer(); };
     estadistica.Load = [this] { Estadistica_Load(); };
     estadistica.BotonAceptar.Click = [this] { estadistica.Unload(); };
+    n.MenuPartidas.Click = [this] { MenuPartidas_Click(); };
+    misPartidas.BotonAceptar.Click = [this] { misPartidas.Unload(); };
 }
 
 BaseDatos& Jugadores::base() const { return *op.puertos.baseDatos; }
@@ -169,6 +174,7 @@ void Jugadores::ListaJugadores_KeyPress(int& tecla) {
 
 void Jugadores::TextoSeleccionJugador_Change() {
     const std::string& seleccion = jugador.TextoSeleccionJugador.Text();
+    NombreElegido = seleccion;
     e.NombreJugador = NombreRelleno(seleccion);
     n.MenuMJugador.Caption("&Mano " + e.NombreJugador);
     for (int h = 1; h <= 3; ++h) n.EtiquetaMesaJugador(h).Caption(e.NombreJugador);

@@ -12,6 +12,7 @@
 #include "qt/animaciones_qt.h"
 #include "qt/escala.h"
 #include "qt/escena.h"
+#include "qt/grafico_qt.h"
 #include "qt/imagenes_qt.h"
 #include "qt/rotulos.h"
 
@@ -377,6 +378,7 @@ QWidget* CrearWidget(Control& control, Lienzo& lienzo, Sobre sobre) {
             if (EsTapete(control)) return new TapeteQt(&lienzo);
             return new MarcoQt(&lienzo);
         case TipoControl::Lista: return crearLista(control, lienzo);
+        case TipoControl::Grafico: return new GraficoQt(&lienzo);
         case TipoControl::Formulario:
         case TipoControl::Menu:
         case TipoControl::Temporizador:
@@ -427,6 +429,9 @@ void AplicarPropio(const Control& control, QWidget& widget, const Propiedades& p
             lista.setCurrentRow(p.ListIndex);
             break;
         }
+        case TipoControl::Grafico:
+            if (todo || p.List != visto.List) static_cast<GraficoQt&>(widget).fijar(p.List);
+            break;
         default: break;
     }
 }

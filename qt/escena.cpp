@@ -25,7 +25,10 @@ void Escena::destruirVentanas() {
 
 void Escena::mostrar(Ventana& ventana) {
     // Showing lays the canvas out at the window's first size, which draws every control.
-    if (!principal_) principal_ = std::make_unique<VentanaPrincipal>(ventana, *this);
+    if (!principal_) {
+        principal_ = std::make_unique<VentanaPrincipal>(ventana, *this);
+        principal_->lienzo().animar(animar_);
+    }
     principal_->show();
 }
 
@@ -39,6 +42,7 @@ void Escena::mostrarModal(Ventana& ventana) {
     if (terminado_) return;
     Dialogo& d = dialogo(ventana);
     sincronizarTodo();
+    esperarMesa();
     // Parented to the table only: dialogs owning dialogs would be deleted twice.
     d.preparar(principal_.get(), escala());
     abiertos_.push_back(&d);
@@ -118,8 +122,18 @@ std::optional<QPoint> Escena::lugarLibre(QSize conMarco, bool todasLasManos) con
     return mejor;
 }
 
+void Escena::animar(bool si) {
+    animar_ = si;
+    if (principal_) principal_->lienzo().animar(si);
+}
+
+void Escena::esperarMesa() {
+    if (principal_) principal_->lienzo().esperarMovimiento();
+}
+
 void Escena::terminar() {
     terminado_ = true;
+    if (principal_) principal_->lienzo().animar(false);
     for (Dialogo* d : abiertos_) d->done(0);
     QCoreApplication::quit();
 }

@@ -63,6 +63,11 @@ public:
     // After a dialog or message box: the keyboard on nothing that acts, so a key meant
     // for the box plays nothing.
     void reenfocar();
+    // The table's moves shown in order (the face's own option, for the session).
+    void animar(bool si);
+    bool animando() const { return animar_; }
+    // Returns once the table shows what led to a box about to open.
+    void esperarMesa();
     // The widgets go before the models they draw.
     void destruirVentanas();
 
@@ -76,6 +81,7 @@ private:
     std::unique_ptr<VentanaPrincipal> principal_;
     std::vector<Dialogo*> abiertos_;
     bool terminado_ = false;
+    bool animar_ = false;
 };
 
 }  // namespace naipalia::vista

@@ -55,4 +55,9 @@ probar "texts not scaled with the table" qt/escala.cpp 'std::floor(base * escala
 probar "the end-of-round dialog's warning without the keyboard on showing the cards" qt/dialogo.cpp 'if (!aviso || !mostrar || aviso->Caption().empty() || !mostrar->Enabled()) return nullptr;' 'if (aviso || mostrar) return nullptr;'
 probar "Escape leaves the about area open" qt/lienzo.cpp '            if (cerrarArea()) return;' '            (void)0;'
 probar "a text longer than its box is cut" qt/lienzo.cpp '            l.alto = std::max(c.Height(), altoEnvuelto(c, l.ancho));' '            (void)0;'
+probar "input acts while a move is shown" qt/lienzo.cpp 'tranca_.cerrar(true);' 'tranca_.cerrar(false);'
+probar "the computer's card appears at once" qt/lienzo.cpp 'if (!todo_ && (reproduciendo_ || hayViaje())) return encolar();' '(void)0;'
+probar "the table not drawn as the models after a move" qt/lienzo.cpp $'    for (Elemento& e : elementos_) aplicar(e, false);\n    rematar();\n    emit movimientoTerminado();' '    emit movimientoTerminado();'
+probar "a call opens before the card it follows arrives" qt/escena.cpp $'    esperarMesa();\n    // Parented' '    // Parented'
+probar "the computer's card hides part of the player's" qt/lienzo.cpp 'LeftDibujadoJugador{0, 1453, 4030, 6607}' 'LeftDibujadoJugador{0, 990, 3650, 6270}'
 cmake --build "$build" >/dev/null 2>&1

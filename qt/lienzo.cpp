@@ -7,7 +7,9 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QEventLoop>
 #include <QTimer>
+#include <QVariantAnimation>
 #include <algorithm>
 #include <map>
 #include <cmath>
@@ -59,8 +61,72 @@ bool conWidget(TipoControl tipo) {
 bool esTexto(TipoControl tipo) { return tipo == TipoControl::Etiqueta || tipo == TipoControl::Texto; }
 
 constexpr int MarcaGanadoraMs = 1100;
+constexpr int ViajeMs = 250;
+constexpr int PausaMs = 500;
+
+// Each hand's two cards side by side on the felt, the computer's on the left, a little
+// apart, and the hands farther apart; the design's Tops are kept.
+constexpr std::array<double, 4> LeftDibujadoCompu{0, 288, 2865, 5442};
+constexpr std::array<double, 4> LeftDibujadoJugador{0, 1453, 4030, 6607};
+
+// The names over each hand's places follow their cards.
+double LeftDibujadoDe(const Control& c, const Propiedades& p) {
+    if (c.tipo() == TipoControl::Imagen && p.Width == AnchoCarta) return LeftDibujado(p.Left, p.Top);
+    if (c.nombre() == "EtiquetaMesaCompu") return LeftDibujado(p.Left, TopMesaCompu);
+    if (c.nombre() == "EtiquetaMesaJugador") return LeftDibujado(p.Left, TopMesaJugador);
+    return p.Left;
+}
+
+bool EsCartaDelJuego(const Control& c) { return c.tipo() == TipoControl::Imagen && c.nombre() == "Carta"; }
 
 }  // namespace
+
+double LeftDibujado(double left, double top) {
+    for (std::size_t h = 1; h <= 3; ++h) {
+        if (left == LeftMesaCompu[h] && (top == TopMesaCompu || top == TopMesaJugador)) return LeftDibujadoCompu[h];
+        if (left == LeftMesaJugador[h] && top == TopMesaJugador) return LeftDibujadoJugador[h];
+    }
+    return left;
+}
+
+void Tranca::cerrar(bool cerrada) {
+    cerrada_ = cerrada;
+    vigilar();
+}
+
+void Tranca::vigilar() {
+    const bool hace = cerrada_ || retenidos_ != Qt::NoButton;
+    if (hace == vigilando_) return;
+    vigilando_ = hace;
+    if (hace)
+        qApp->installEventFilter(this);
+    else
+        qApp->removeEventFilter(this);
+}
+
+bool Tranca::eventFilter(QObject*, QEvent* evento) {
+    switch (evento->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            if (!cerrada_) return false;
+            retenidos_ |= static_cast<QMouseEvent*>(evento)->button();
+            return true;
+        case QEvent::MouseButtonRelease: {
+            const Qt::MouseButton boton = static_cast<QMouseEvent*>(evento)->button();
+            if (!(retenidos_ & boton)) return cerrada_;
+            retenidos_ &= ~boton;
+            vigilar();
+            return true;
+        }
+        case QEvent::MouseMove:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Shortcut:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu: return cerrada_;
+        default: return false;
+    }
+}
 
 Lienzo::Lienzo(Ventana& ventana, Escena& escena, bool ajustable, QWidget* padre)
     : QWidget(padre), ventana_(ventana), escena_(escena), ajustable_(ajustable), k_(PixelesPorTwip) {
@@ -86,6 +152,9 @@ Lienzo::Lienzo(Ventana& ventana, Escena& escena, bool ajustable, QWidget* padre)
     // Holds the keyboard when no card may be played, so no key acts by accident; a click
     // on a picture leaves the keyboard where it was.
     setFocusPolicy(Qt::NoFocus);
+    pausa_ = new QTimer(this);
+    pausa_->setSingleShot(true);
+    connect(pausa_, &QTimer::timeout, this, [this] { reproducir(); });
     ventana_.alCambiar = [this](Control& control) { marcar(control); };
 }
 
@@ -171,6 +240,7 @@ void Lienzo::marcar(Control& control) {
         todo_ = true;
     } else if (auto it = indices_.find(&control); it != indices_.end()) {
         Elemento& elemento = elementos_[it->second];
+        if (animar_ && elemento.conWidget) registro_.push_back({it->second, control.propiedades()});
         // The game touches the card buttons when it deals and after each card.
         if (EsBotonCarta(control)) reenfocar_ = true;
         // Several cards may land in one handler: the order of the writes is the order of play.
@@ -207,6 +277,10 @@ void Lienzo::programar() {
 
 void Lienzo::sincronizar() {
     programado_ = false;
+    // A new layout draws the models at once.
+    if (todo_) cortarMovimiento();
+    if (!todo_ && (reproduciendo_ || hayViaje())) return encolar();
+    registro_.clear();
     // A narrowed dialog lays every control out again whenever anything changes.
     if (anchoMax_ > 0 && (todo_ || !pendientes_.empty())) todo_ = true;
     if (todo_) {
@@ -226,6 +300,23 @@ void Lienzo::sincronizar() {
             aplicar(elementos_[i], false);
         }
     }
+    rematar();
+}
+
+// The handler's changes join the moves to show, which start now unless they are running.
+void Lienzo::encolar() {
+    for (std::size_t i : pendientes_) elementos_[i].pendiente = false;
+    pendientes_.clear();
+    cola_.insert(cola_.end(), registro_.begin(), registro_.end());
+    registro_.clear();
+    if (reproduciendo_) return;
+    reproduciendo_ = true;
+    tranca_.cerrar(true);
+    reproducir();
+}
+
+// What follows any drawing: play order, captions' letters, the keyboard, the focus mark.
+void Lienzo::rematar() {
     std::sort(subir_.begin(), subir_.end(),
               [this](std::size_t a, std::size_t b) { return elementos_[a].puesta < elementos_[b].puesta; });
     for (std::size_t i : subir_) alFrente(i);
@@ -287,18 +378,16 @@ double Lienzo::altoEnvuelto(const Control& c, double ancho) const {
     return std::ceil(altoPx / k_) + 30;
 }
 
-Lienzo::Lugar Lienzo::lugar(const Elemento& elemento) const {
+Lienzo::Lugar Lienzo::lugar(const Elemento& elemento, const Propiedades& p) const {
     if (!lugares_.empty()) {
         auto it = lugares_.find(elemento.control);
         if (it != lugares_.end()) return it->second;
     }
-    const Propiedades& p = elemento.control->propiedades();
-    return {p.Left, p.Top, p.Width, p.Height};
+    return {LeftDibujadoDe(*elemento.control, p), p.Top, p.Width, p.Height};
 }
 
-void Lienzo::aplicar(Elemento& elemento, bool todo) {
+void Lienzo::aplicar(Elemento& elemento, bool todo, const Propiedades& p) {
     const Control& control = *elemento.control;
-    const Propiedades& p = control.propiedades();
     if (elemento.reloj) aplicarReloj(elemento);
     if (control.tipo() == TipoControl::Menu && menus_) menus_->sincronizar(control);
     const std::size_t indice = static_cast<std::size_t>(&elemento - elementos_.data());
@@ -316,7 +405,7 @@ void Lienzo::aplicar(Elemento& elemento, bool todo) {
         }
         if (EsBotonCarta(control) && p.Enabled && p.Visible && !(visto.Enabled && visto.Visible)) reenfocar_ = true;
         if (todo || movida || p.Width != visto.Width || p.Height != visto.Height) {
-            const Lugar l = lugar(elemento);
+            const Lugar l = lugar(elemento, p);
             w->setGeometry(rectangulo(l.left, l.top, l.ancho, l.alto));
             if (auto* etiqueta = qobject_cast<QLabel*>(w);
                 etiqueta && lugares_.count(&control) && (l.ancho < p.Width || l.alto > p.Height))
@@ -507,8 +596,8 @@ std::vector<QRect> Lienzo::cartasEnJuego(bool todasLasManos) const {
     const int desde = todasLasManos ? 1 : enDisputa, hasta = todasLasManos ? 3 : enDisputa;
     for (int mano = desde; mano <= hasta; ++mano) {
         const auto h = static_cast<std::size_t>(mano);
-        const double izquierda = std::min(LeftMesaCompu[h], LeftMesaJugador[h]);
-        const double derecha = std::max(LeftMesaCompu[h], LeftMesaJugador[h]) + AnchoCarta;
+        const double izquierda = LeftDibujadoCompu[h];
+        const double derecha = LeftDibujadoJugador[h] + AnchoCarta;
         cartas.push_back(enPantalla(
             rectangulo(izquierda, TopMesaCompu, derecha - izquierda, TopMesaJugador + AltoCarta - TopMesaCompu)));
     }
@@ -640,6 +729,131 @@ void Lienzo::soltar(Control& control, std::size_t indice, int boton, int shift, 
     if (boton == BotonDerecho) alFrente(indice);
     if (control.MouseUp) escena_.despachar([&] { control.MouseUp(boton, shift, t.x(), t.y()); });
     if (boton == BotonIzquierdo && encima && control.Click) escena_.despachar(control.Click);
+}
+
+void Lienzo::animar(bool si) {
+    animar_ = si;
+    registro_.clear();
+    if (!si) cortarMovimiento();
+}
+
+// The computer's card put face up at its place on the table, coming from its back.
+bool Lienzo::esLlegadaCompu(const Paso& paso) const {
+    const Elemento& e = elementos_[paso.indice];
+    const Propiedades& p = paso.p;
+    if (!EsCartaDelJuego(*e.control) || !p.Visible || p.Top != TopMesaCompu) return false;
+    if (std::find(LeftMesaCompu.begin() + 1, LeftMesaCompu.end(), p.Left) == LeftMesaCompu.end()) return false;
+    return !(e.vista.Visible && e.vista.Left == p.Left && e.vista.Top == p.Top);
+}
+
+// A back put away in this handler: the computer may have played its card.
+bool Lienzo::hayViaje() const {
+    std::unordered_map<std::size_t, bool> visibles;
+    for (const Paso& paso : registro_) {
+        const Elemento& e = elementos_[paso.indice];
+        if (e.control->nombre() != "CartaFondo") continue;
+        auto [antes, nuevo] = visibles.try_emplace(paso.indice, e.vista.Visible);
+        if (antes->second && !paso.p.Visible) return true;
+        antes->second = paso.p.Visible;
+    }
+    return false;
+}
+
+// The back the steps hide next: where the computer's card leaves from.
+std::deque<Lienzo::Paso>::iterator Lienzo::dorsoQueSeVa() {
+    return std::find_if(cola_.begin(), cola_.end(), [this](const Paso& paso) {
+        const Elemento& e = elementos_[paso.indice];
+        return e.control->nombre() == "CartaFondo" && !paso.p.Visible && e.vista.Visible && e.widget;
+    });
+}
+
+bool Lienzo::vistaEn(double left, double top) const {
+    return std::any_of(elementos_.begin(), elementos_.end(), [&](const Elemento& e) {
+        return EsCartaDelJuego(*e.control) && e.vista.Visible && e.vista.Left == left && e.vista.Top == top;
+    });
+}
+
+// Shows the recorded changes in order until a card travels or the computer pauses before
+// it leads; once all are shown, the models as they are now.
+void Lienzo::reproducir() {
+    while (!cola_.empty()) {
+        auto dorso = dorsoQueSeVa();
+        if (!esLlegadaCompu(cola_.front()) || dorso == cola_.end()) {
+            const Paso paso = std::move(cola_.front());
+            cola_.pop_front();
+            aplicar(elementos_[paso.indice], false, paso.p);
+            continue;
+        }
+        rematar();
+        // It leads when the player's place of that hand is still empty.
+        const auto mano = static_cast<std::size_t>(
+            std::find(LeftMesaCompu.begin(), LeftMesaCompu.end(), cola_.front().p.Left) - LeftMesaCompu.begin());
+        if (!pausado_ && !vistaEn(LeftMesaJugador[mano], TopMesaJugador)) {
+            pausado_ = true;
+            pausa_->start(PausaMs);
+            return;
+        }
+        pausado_ = false;
+        Elemento& fondo = elementos_[dorso->indice];
+        const QRect desde = fondo.widget->geometry();
+        aplicar(fondo, false, dorso->p);
+        cola_.erase(dorso);
+        const Paso paso = std::move(cola_.front());
+        cola_.pop_front();
+        aplicar(elementos_[paso.indice], false, paso.p);
+        viajar(elementos_[paso.indice], desde);
+        return;
+    }
+    reproduciendo_ = false;
+    tranca_.cerrar(false);
+    for (Elemento& e : elementos_) aplicar(e, false);
+    rematar();
+    emit movimientoTerminado();
+}
+
+void Lienzo::viajar(Elemento& carta, QRect desde) {
+    rematar();
+    QWidget* w = carta.widget;
+    if (!w) return reproducir();
+    const QRect hasta = w->geometry();
+    w->raise();
+    w->setGeometry(desde);
+    viaje_ = new QVariantAnimation(this);
+    viaje_->setStartValue(desde);
+    viaje_->setEndValue(hasta);
+    viaje_->setDuration(ViajeMs);
+    viaje_->setEasingCurve(QEasingCurve::OutCubic);
+    const auto indice = static_cast<std::size_t>(&carta - elementos_.data());
+    connect(viaje_, &QVariantAnimation::valueChanged, w, [w](const QVariant& v) { w->setGeometry(v.toRect()); });
+    connect(viaje_, &QVariantAnimation::finished, this, [this, indice] {
+        alFrente(indice);
+        reproducir();
+    });
+    viaje_->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+// Whatever is still to be shown is drawn as the models say, now.
+void Lienzo::cortarMovimiento() {
+    pausa_->stop();
+    pausado_ = false;
+    if (viaje_) {
+        viaje_->disconnect(this);
+        viaje_->stop();
+    }
+    cola_.clear();
+    if (!reproduciendo_) return;
+    reproduciendo_ = false;
+    tranca_.cerrar(false);
+    todo_ = true;
+    programar();
+    emit movimientoTerminado();
+}
+
+void Lienzo::esperarMovimiento() {
+    if (!reproduciendo_) return;
+    QEventLoop espera;
+    connect(this, &Lienzo::movimientoTerminado, &espera, &QEventLoop::quit);
+    espera.exec();
 }
 
 }  // namespace naipalia::vista

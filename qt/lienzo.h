@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
+#include <deque>
 #include <unordered_map>
 #include <vector>
 
@@ -14,12 +15,35 @@
 class QKeyEvent;
 class QMouseEvent;
 class QTimer;
+class QVariantAnimation;
 
 namespace naipalia::vista {
 
 class Escena;
 class BarraMenus;
 class ZonaQt;
+
+// Where the face draws a picture the model puts at (left, top): at the design's table
+// places the computer's card would hide part of the player's, so each hand's two cards are
+// drawn side by side; everywhere else, the model's place.
+double LeftDibujado(double left, double top);
+
+// Holds the player's mouse and keys while the table shows a move; a press held back
+// holds its release back too.
+class Tranca : public QObject {
+public:
+    void cerrar(bool cerrada);
+    bool cerrada() const { return cerrada_; }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    void vigilar();
+    bool cerrada_ = false;
+    bool vigilando_ = false;
+    Qt::MouseButtons retenidos_;
+};
 
 class Lienzo : public QWidget {
     Q_OBJECT
@@ -63,8 +87,16 @@ public:
     // The place where a dragged card would be accepted, while a card is dragged.
     const ZonaQt* zona() const { return zona_; }
 
+    // With animations, what one handler changed is shown in order: the computer's card
+    // travels from its back to its place, after a pause when it leads a hand.
+    void animar(bool si);
+    bool enMovimiento() const { return reproduciendo_; }
+    // Returns once the table shows the models (a dialog opens after the move it follows).
+    void esperarMovimiento();
+
 signals:
     void formaCambiada();
+    void movimientoTerminado();
 
 protected:
     void resizeEvent(QResizeEvent* evento) override;
@@ -90,9 +122,25 @@ private:
         double left, top, ancho, alto;
     };
 
+    // One change of a control as the handler made it.
+    struct Paso {
+        std::size_t indice;
+        Propiedades p;
+    };
+
     void marcar(Control& control);
     void programar();
-    void aplicar(Elemento& elemento, bool todo);
+    void aplicar(Elemento& elemento, bool todo) { aplicar(elemento, todo, elemento.control->propiedades()); }
+    void aplicar(Elemento& elemento, bool todo, const Propiedades& p);
+    void encolar();
+    void rematar();
+    bool hayViaje() const;
+    bool esLlegadaCompu(const Paso& paso) const;
+    std::deque<Paso>::iterator dorsoQueSeVa();
+    bool vistaEn(double left, double top) const;
+    void reproducir();
+    void viajar(Elemento& carta, QRect desde);
+    void cortarMovimiento();
     void crear(std::size_t indice);
     void aplicarReloj(Elemento& elemento);
     void tic(std::size_t indice);
@@ -100,7 +148,7 @@ private:
     void alFrenteConLoQueCubre(std::size_t indice);
     bool dentroDeUnMarco(std::size_t indice) const;
     void disponer();
-    Lugar lugar(const Elemento& elemento) const;
+    Lugar lugar(const Elemento& elemento, const Propiedades& p) const;
     double altoEnvuelto(const Control& control, double ancho) const;
     int manoActual() const;
     Elemento* cartaEn(double left, double top);
@@ -148,6 +196,16 @@ private:
     Propiedades desde_;
     ZonaQt* zona_ = nullptr;
     QPointer<QWidget> marcaFoco_;
+
+    // The moves shown in order.
+    bool animar_ = false;
+    bool reproduciendo_ = false;
+    bool pausado_ = false;  // the pause before the computer's lead is over
+    std::vector<Paso> registro_;
+    std::deque<Paso> cola_;
+    QTimer* pausa_ = nullptr;
+    QPointer<QVariantAnimation> viaje_;
+    Tranca tranca_;
 };
 
 }  // namespace naipalia::vista

@@ -16,6 +16,7 @@ int main(int argc, char* argv[]) {
     // An installed program keeps its players in the user's data folder.
     naipalia::BaseSqlcipher base(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
     naipalia::vista::Programa programa(carpeta, nullptr, &base);
+    programa.escena().animar(true);
     programa.juego().arrancar();
     if (programa.escena().terminado()) return 0;
     return QApplication::exec();

@@ -46,9 +46,12 @@ private:
 }  // namespace
 
 Respuesta MensajesQt::mostrar(const std::string& texto, Icono icono, Botones botones, Respuesta) {
-    if (escena_.terminado()) return botones == Botones::Aceptar ? Respuesta::Aceptar : Respuesta::No;
     // The table shows what led to the message before the box covers it.
-    escena_.sincronizarTodo();
+    if (!escena_.terminado()) {
+        escena_.sincronizarTodo();
+        escena_.esperarMesa();
+    }
+    if (escena_.terminado()) return botones == Botones::Aceptar ? Respuesta::Aceptar : Respuesta::No;
     QString cuerpo = QString::fromStdString(texto);
     cuerpo.replace("\r\n", "\n");
     CajaMensaje caja(escena_, iconoQt(icono), cuerpo);

@@ -51,6 +51,16 @@ BarraMenus::BarraMenus(Ventana& ventana, Escena& escena, QMenuBar& barra) : QObj
         acciones_[&control] = accion;
         sincronizar(control);
     }
+    if (QMenu* multimedia = submenus["MenuMultimedia"]) agregarAnimaciones(*multimedia, escena);
+}
+
+// The face's own entry: the table's moves shown in order or at once.
+void BarraMenus::agregarAnimaciones(QMenu& menu, Escena& escena) {
+    QAction* accion = menu.addAction("&Animaciones");
+    accion->setObjectName("Animaciones");
+    accion->setCheckable(true);
+    accion->setChecked(escena.animando());
+    connect(accion, &QAction::toggled, this, [&escena](bool si) { escena.animar(si); });
 }
 
 QAction* BarraMenus::accion(const Control& control) const {

@@ -9,6 +9,7 @@
 #include "platform/ventana.h"
 
 class QAction;
+class QMenu;
 class QMenuBar;
 
 namespace naipalia::vista {
@@ -23,6 +24,7 @@ public:
 
 private:
     bool habilitado(const Control& control) const;
+    void agregarAnimaciones(QMenu& menu, Escena& escena);
 
     std::unordered_map<const Control*, QAction*> acciones_;
     std::unordered_map<std::string, const Control*> porNombre_;

@@ -508,6 +508,51 @@ TEST_F(MesaQt, LaAyudaSeAbreEnSuPropiaVentana) {
     ayuda->close();
 }
 
+// With animations the computer's card travels to its place; keys and clicks meanwhile
+// change nothing, and the table ends as the models say.
+TEST_F(MesaQt, ConAnimacionesLaEntradaEsperaYLaMesaQuedaComoLosModelos) {
+    auto* animaciones = ventana().findChild<QAction*>("Animaciones");
+    ASSERT_NE(animaciones, nullptr);
+    animaciones->trigger();
+    ASSERT_TRUE(programa.escena().animando());
+    QTimer llamadas;
+    QObject::connect(&llamadas, &QTimer::timeout,
+                     [] { naipalia::vista::prueba::ResponderLlamada(QApplication::activeModalWidget()); });
+    llamadas.start(20);
+    ventana().menus().accion(mesa().MenuMCompu)->trigger();
+    QTest::keyClick(&ventana(), Qt::Key_F5);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lienzo().enMovimiento(); }, 5000)) << "the computer's lead was not shown";
+    const auto& e = programa.juego().estado;
+    auto foto = [&] {
+        std::string f = mesa().TextoEstado.Text() + (mesa().MenuFin.Enabled() ? "+" : "-");
+        for (int s = 1; s <= 6; ++s) {
+            const auto& c = mesa().Carta(e.carta(s));
+            f += std::to_string(c.Left()) + "," + std::to_string(c.Top()) + (c.Visible() ? "v|" : "|");
+        }
+        return f;
+    };
+    const std::string antes = foto();
+    QTest::mouseClick(widget(mesa().Carta(e.carta(1))), Qt::LeftButton);
+    for (const Qt::Key tecla : {Qt::Key_Return, Qt::Key_Space, Qt::Key_F5, Qt::Key_Right})
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &ventana(), tecla);
+    EXPECT_TRUE(lienzo().enMovimiento());
+    ASSERT_TRUE(QDir().mkpath(carpetaArtefactos));
+    EXPECT_TRUE(ventana().grab().save(QDir(carpetaArtefactos).filePath("en-movimiento.png")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !lienzo().enMovimiento(); }, 5000));
+    EXPECT_EQ(foto(), antes) << "input during the move acted";
+    for (int c = 0; c < 40; ++c) {
+        const auto& carta = mesa().Carta(c);
+        QWidget* w = widget(carta);
+        EXPECT_EQ(w && w->isVisible(), carta.Visible()) << "card " << c;
+        if (!carta.Visible()) continue;
+        EXPECT_EQ(w->geometry(), lienzo().rectangulo(naipalia::vista::LeftDibujado(carta.Left(), carta.Top()),
+                                                     carta.Top(), carta.Width(), carta.Height()))
+            << "card " << c;
+    }
+    for (int s = 4; s <= 6; ++s) EXPECT_EQ(widget(mesa().CartaFondo(s))->isVisible(), mesa().CartaFondo(s).Visible());
+    EXPECT_TRUE(ventana().menus().accion(mesa().MenuFin)->isEnabled()) << "the menus as the models say";
+}
+
 // Last: the close button asks first; No keeps the table, Yes ends the program, settling
 // a round in progress in the end-of-round dialog.
 TEST_F(MesaQt, CerrarLaMesaPreguntaYTerminaElPrograma) {

@@ -56,6 +56,9 @@ public:
                       naipalia::FalloBase& f) override {
         return base.contarTantos(j, t, c, f);
     }
+    bool leerPartidas(const std::string& j, std::vector<naipalia::FilaPartida>& p, naipalia::FalloBase& f) override {
+        return base.leerPartidas(j, p, f);
+    }
     bool leerOpciones(naipalia::OpcionesGuardadas& o, naipalia::FalloBase& f) override {
         return base.leerOpciones(o, f);
     }
@@ -156,6 +159,26 @@ TEST(RegistroQt, UnNombreEscritoSeRegistraQuedaElegidoYEnterJuega) {
     EXPECT_EQ(estadistica->windowTitle(), "Mis \"recuerdos\" estadísticos");
     EXPECT_EQ(cortadas, std::vector<std::string>{}) << "texts cut";
     EXPECT_FALSE(programa.juego().estadistica.cargada());
+
+    // His games in "Mis partidas": the figures, and the chart of each game's margin.
+    for (const int compu : {3, 15, 12, 0, 15, 9, 15, 14})
+        ASSERT_TRUE(
+            base.base.agregarPartida("Zoe O'Neil", {0, "06/12/2026", "12:00:00", 15, compu < 15 ? 15 : 8, compu}, f));
+    QPointer<QWidget> partidas;
+    QObject contextoPartidas;
+    QTimer::singleShot(0, &contextoPartidas, [&] {
+        partidas = QApplication::activeModalWidget();
+        if (!partidas) return;
+        guardar(partidas, "mis_partidas.png");
+        for (const QLabel* etiqueta : partidas->findChildren<QLabel*>())
+            if (etiqueta->isVisible() && Cortada(*etiqueta)) cortadas.push_back(etiqueta->text().toStdString());
+        if (auto* aceptar = partidas->findChild<QPushButton*>("BotonAceptar"))
+            QTest::mouseClick(aceptar, Qt::LeftButton);
+    });
+    jugadores.MenuPartidas_Click();
+    ASSERT_TRUE(partidas);
+    EXPECT_EQ(partidas->windowTitle(), "Mis partidas");
+    EXPECT_EQ(cortadas, std::vector<std::string>{}) << "texts cut";
     programa.escena().destruirVentanas();
 }
 

@@ -1,6 +1,10 @@
 // The round flow: a game from "Nuevo juego" to its end (deals, the mano, the scores'
 // end check, the closing dance), the three hands and the round's truco, and the
 // player's card actions on the table (buttons, clicks, drags and the glide home).
+// Calls: opponent/computadora.h (its turn after each of the player's cards),
+// settlement/liquidacion.h (the end-of-round and end-of-game dialogs), shell/operacion.h.
+// Called by: the table's card events and timers, opponent/ and calls/ (a hand or round
+// closed by a call or the deck), settlement/ (the next round), shell/ (the menus, building it).
 #pragma once
 
 #include <array>

@@ -68,6 +68,7 @@ void Principal::Form_Load() {
     mostrarNombreJugador();
     if (e.SinRecuerdos) {
         n.MenuRecuerdo.Enabled(false);
+        n.MenuPartidas.Enabled(false);
     } else {
         jugadores.MostrarRegistro();
         jugadores.AplicarOpcionesGuardadas();

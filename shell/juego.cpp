@@ -10,8 +10,14 @@ Juego::Juego(Puertos p)
       computadora(operacion, ronda, cantos, cantoTrucos, trucoTantoPrimero),
       liquidacion(operacion, finJuegos, ronda),
       cantos(operacion, computadora, ronda, cantoTrucos, trucoTantoPrimero, jugadores),
-      jugadores(operacion, jugador, estadistica, ronda, computadora, cantos),
+      jugadores(operacion, jugador, estadistica, misPartidas, ronda, computadora, cantos),
       principal(operacion, ronda, computadora, liquidacion, jugadores) {
+    // A game that reached its end is stored as its closing dialog loads, the final
+    // scores still on the table; an abandoned game never gets there.
+    finJuegos.Load = [this, cargar = finJuegos.Load] {
+        jugadores.GrabarPartida();
+        if (cargar) cargar();
+    };
     // The anotador hears the player's calls, answers and deck before they are carried out.
     naipalia.BotonMazo.Click = [this, mazo = naipalia.BotonMazo.Click] {
         operacion.anotador.alMazo();

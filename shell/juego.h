@@ -15,6 +15,7 @@
 #include "players/estadistica.h"
 #include "players/jugador.h"
 #include "players/jugadores.h"
+#include "players/mis_partidas.h"
 #include "round/ronda.h"
 #include "settlement/fin_juegos.h"
 #include "settlement/fin_ronda.h"
@@ -36,7 +37,7 @@ public:
     void arrancar();
 
     // Every window of the game, the table first.
-    const std::array<Ventana*, 9>& ventanas() const { return ventanas_; }
+    const std::array<Ventana*, 10>& ventanas() const { return ventanas_; }
     Ventana* ventana(const std::string& nombre) const;
 
 private:
@@ -55,10 +56,11 @@ public:
     TrucoTantoPrimero trucoTantoPrimero;
     Jugador jugador;
     Estadistica estadistica;
+    MisPartidas misPartidas;
 
 private:
-    std::array<Ventana*, 9> ventanas_{&naipalia,    &finRonda,          &finJuegos, &tanto,      &flores,
-                                      &cantoTrucos, &trucoTantoPrimero, &jugador,   &estadistica};
+    std::array<Ventana*, 10> ventanas_{&naipalia,    &finRonda,          &finJuegos, &tanto,       &flores,
+                                       &cantoTrucos, &trucoTantoPrimero, &jugador,   &estadistica, &misPartidas};
 
 public:
     // The subsystems, which bind the windows' events as they are built.

@@ -69,6 +69,7 @@ public:
     Control MenuFin{*this, "MenuFin", TipoControl::Menu};
     Control MenuRecuerdo{*this, "MenuRecuerdo", TipoControl::Menu};
     ArregloControles MenuRecuerdoOpcion{*this, "MenuRecuerdoOpcion", TipoControl::Menu, 1, 2};
+    Control MenuPartidas{*this, "MenuPartidas", TipoControl::Menu};
     Control MenuFlor{*this, "MenuFlor", TipoControl::Menu};
     ArregloControles MenuFlorOpcion{*this, "MenuFlorOpcion", TipoControl::Menu, 1, 2};
     Control MenuComienzo{*this, "MenuComienzo", TipoControl::Menu};

@@ -145,6 +145,7 @@ void Naipalia::disenarMesa() {
     MenuFin.diseno().Enabled = false;
     menu(MenuRecuerdo, "\"&Recuerdos\"", "MenuJuego");
     siNo(MenuRecuerdoOpcion, "MenuRecuerdo", false);
+    menu(MenuPartidas, "Mis par&tidas", "MenuJuego");
     menu(MenuFlor, "&Flor", "MenuJuego");
     siNo(MenuFlorOpcion, "MenuFlor", false);
     menu(MenuComienzo, "&Comienzo", "MenuJuego");

@@ -203,11 +203,12 @@ TEST(BaseSqlcipher, UnArchivoQueNoEsDelJuegoNoAbreYQuedaComoEstaba) {
     }
 }
 
-TEST(BaseSqlcipher, UnaOpcionQueElArchivoNoTieneSeAgregaEnFalso) {
+// A file of an older version: the option it lacks is added False, the games' table made.
+TEST(BaseSqlcipher, LoQueElArchivoNoTieneSeAgrega) {
     Carpeta c;
     conClave(c.archivo(), std::string(TablasSinConfiguracion) +
                               "CREATE TABLE Configuracion (\"30Puntos\" INTEGER, Multimedia INTEGER, Recuerdo INTEGER);"
-                              "INSERT INTO Configuracion VALUES (1, 0, 1);");
+                              "INSERT INTO Configuracion VALUES (1, 0, 1); INSERT INTO Jugador VALUES ('Ana');");
     for (const bool conFlor : {false, true}) {
         BaseSqlcipher base;
         std::string error;
@@ -218,8 +219,38 @@ TEST(BaseSqlcipher, UnaOpcionQueElArchivoNoTieneSeAgregaEnFalso) {
         EXPECT_TRUE(o[Opcion::Puntos30] && o[Opcion::Recuerdos] && !o[Opcion::Voz]);
         EXPECT_EQ(o[Opcion::Flor], conFlor);
         EXPECT_TRUE(base.guardarOpcion(Opcion::Flor, true, f)) << f.descripcion;
+        EXPECT_TRUE(base.agregarPartida("Ana", {0, "06/12/2026", "12:00:00", 15, 15, 3}, f)) << f.descripcion;
+        std::vector<FilaPartida> partidas;
+        ASSERT_TRUE(base.leerPartidas("Ana", partidas, f)) << f.descripcion;
+        EXPECT_EQ(partidas.size(), conFlor ? 2u : 1u);
         EXPECT_EQ(base.integridad(), "ok");
     }
+}
+
+// Each game goes to the first player of that name, a name nobody has keeps none, and a
+// deleted player's games go with him.
+TEST(BaseSqlcipher, LasPartidasSonDeSuJugadorYSeVanConEl) {
+    Carpeta c;
+    BaseSqlcipher base;
+    std::string error;
+    ASSERT_TRUE(base.abrir(nueva(c), archivos::ClaveBase, error)) << error;
+    FalloBase f;
+    for (const char* nombre : {"Ana", "O'Brien", "Ana"}) ASSERT_TRUE(base.agregarJugador(nombre, f));
+    const std::pair<const char*, int> jugadas[] = {{"Ana", 3}, {"O'Brien", 4}, {"Ana", 5}, {"Nadie", 6}};
+    for (const auto& [nombre, compu] : jugadas)
+        ASSERT_TRUE(base.agregarPartida(nombre, {0, "06/12/2026", "21:05:09", 30, 30, compu}, f)) << f.descripcion;
+    std::vector<FilaPartida> p;
+    ASSERT_TRUE(base.leerPartidas("Ana", p, f)) << f.descripcion;
+    ASSERT_EQ(p.size(), 2u);
+    EXPECT_EQ(p[1].NumeroJugador, 1);
+    EXPECT_EQ(p[1].Fecha + " " + p[1].Hora, "06/12/2026 21:05:09");
+    EXPECT_EQ(p[1].PuntosJuego + p[1].PuntosJugador + p[1].PuntosComputadora, 65);
+    ASSERT_TRUE(base.eliminarJugador("Ana", f)) << f.descripcion;
+    ASSERT_TRUE(base.leerPartidas("Ana", p, f));
+    EXPECT_TRUE(p.empty());
+    ASSERT_TRUE(base.leerTodasLasPartidas(p, f));
+    ASSERT_EQ(p.size(), 1u);
+    EXPECT_EQ(p[0].NumeroJugador, 2);
 }
 
 // Each stored option in its own column: stored alone, it alone reads back on.
@@ -333,6 +364,17 @@ TEST(BaseSqlcipher, SoloLecturaInformaSinPerderNadaYLaCarpetaDeDatosRecibeUnaCop
     EXPECT_TRUE(lee(original));
     EXPECT_EQ(original.integridad(), "ok");
     std::error_code e;
+    fs::remove_all(datos, e);
+    // The installed file is marked read-only: whoever runs the game, root too, plays on a
+    // copy in the data folder, and the installed file stays as shipped.
+    fs::permissions(archivo, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const std::string enviado = bytes(archivo);
+    BaseSqlcipher instalada(datos);
+    FalloBase f;
+    EXPECT_TRUE(instalada.abrir(archivo, archivos::ClaveBase, error)) << error;
+    EXPECT_EQ(instalada.archivo(), datos + "/naipalia.mdb");
+    EXPECT_TRUE(instalada.agregarJugador("Carla", f)) << f.descripcion;
+    EXPECT_TRUE(bytes(archivo) == enviado) << "the installed file was written";
     fs::remove_all(datos, e);
 }
 

@@ -2,6 +2,9 @@
 // table and his raises in the dialog, and the score rule, with the draws fixed.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "puertos_prueba.h"
 
 using namespace naipalia;
@@ -29,60 +32,44 @@ struct Envido : ::testing::Test {
 
 }  // namespace
 
-TEST_F(Envido, ElEnvidoDeLaMesaSegunLaReglaC) {
-    situacion(27);
-    p.sorteos = {0.24};
-    j.cantos.BotonEnvido_Click();
-    EXPECT_EQ(e.CadenaEnvido, Cadena::EnvidoRealEnvido);  // raised, the dialog shown
-    EXPECT_EQ(p.modales.at(0), "Tanto");
-    EXPECT_EQ(j.tanto.EtiquetaTanto.Caption(), "");  // the dialog closed back to its design
-
-    SetUp();
-    situacion(27);
-    p.sorteos = {0.25};
-    j.cantos.BotonEnvido_Click();
-    EXPECT_TRUE(p.dijo("Quiero!!"));
-    EXPECT_EQ(e.EnvidoQuerido, Cadena::Envido);
-    EXPECT_EQ(e.QuienEnvido, Lado::Jugador);
-}
-
-TEST_F(Envido, QuienCantaSeguidoEsApuradoYSeLeAcepta) {
-    situacion(15, 0, 0, 10, 9);  // the tenth call in ten rounds: 90 %
-    j.cantos.BotonEnvido_Click();
-    EXPECT_TRUE(p.dijo("Ehh!! ¿Estás apurando...?"));
-    EXPECT_EQ(e.EnvidoQuerido, Cadena::Envido);
-}
-
-TEST_F(Envido, LaReglaDeLosPuntos) {
-    // Refusing would give the player the game: accepted.
-    situacion(3, 14);
-    j.cantos.BotonEnvido_Click();
-    EXPECT_TRUE(p.dijo("Si no acepto ganás: Quiero."));
-    EXPECT_EQ(e.EnvidoQuerido, Cadena::Envido);
-
-    // The computer needs one point: it raises to falta.
-    SetUp();
-    situacion(10, 3, 14);
-    p.sorteos = {0.5};
-    j.cantos.BotonEnvido_Click();
-    EXPECT_EQ(e.CadenaEnvido, Cadena::EnvidoFaltaEnvido);
-    EXPECT_EQ(e.QuienEnvido, Lado::Computadora);
-
-    // Otherwise refused: the chain's point goes to the player at the end of the round.
-    SetUp();
-    situacion(3, 3, 3);
-    j.cantos.BotonEnvido_Click();
-    EXPECT_TRUE(p.dijo("No quiero."));
-    EXPECT_EQ(e.QuienEnvido, Lado::Jugador);
-    EXPECT_EQ(e.EnvidoQuerido, Cadena::Nada);
-    EXPECT_FALSE(j.naipalia.BotonEnvido.Enabled());
-}
-
-TEST_F(Envido, UnaFaltaQueDaElPuntoQueFaltaSeAcepta) {
-    situacion(25, 3, 14);
-    j.cantos.BotonFaltaEnvido_Click();
-    EXPECT_TRUE(p.dijo("De todas maneras es un punto: Quiero!!"));
-    EXPECT_EQ(e.EnvidoQuerido, Cadena::FaltaEnvido);
+// Each answer carried out at the table: its words, the chain it leaves and what stands
+// accepted (the thresholds are the decision tables').
+TEST_F(Envido, CadaRespuestaDeLaMesaSeCumple) {
+    struct Caso {
+        bool falta;
+        int tanto, jugador, compu, rondas, envidos;
+        std::vector<double> sorteos;
+        std::string dicho;
+        Cadena cadena, querido;
+    } casos[] = {
+        {false, 27, 0, 0, 1, 0, {0.24}, "", Cadena::EnvidoRealEnvido, Cadena::Nada},
+        {false, 27, 0, 0, 1, 0, {0.25}, "Quiero!!", Cadena::Envido, Cadena::Envido},
+        {false, 15, 0, 0, 10, 9, {}, "Ehh!! ¿Estás apurando...?", Cadena::Envido, Cadena::Envido},
+        // The score rule: refusing would give the player the game; the computer needs one
+        // point; otherwise refused.
+        {false, 3, 14, 0, 1, 0, {}, "Si no acepto ganás: Quiero.", Cadena::Envido, Cadena::Envido},
+        {false, 10, 3, 14, 1, 0, {0.5}, "", Cadena::EnvidoFaltaEnvido, Cadena::Nada},
+        {false, 3, 3, 3, 1, 0, {}, "No quiero.", Cadena::Envido, Cadena::Nada},
+        {true, 25, 3, 14, 1, 0, {}, "De todas maneras es un punto: Quiero!!", Cadena::FaltaEnvido, Cadena::FaltaEnvido},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(testing::Message() << "tanto " << c.tanto << ", " << c.jugador << "-" << c.compu);
+        SetUp();
+        situacion(c.tanto, c.jugador, c.compu, c.rondas, c.envidos);
+        p.sorteos.assign(c.sorteos.begin(), c.sorteos.end());
+        if (c.falta)
+            j.cantos.BotonFaltaEnvido_Click();
+        else
+            j.cantos.BotonEnvido_Click();
+        EXPECT_TRUE(c.dicho.empty() || p.dijo(c.dicho)) << c.dicho;
+        EXPECT_EQ(e.CadenaEnvido, c.cadena);
+        EXPECT_EQ(e.EnvidoQuerido, c.querido);
+        EXPECT_FALSE(j.naipalia.BotonEnvido.Enabled());
+        if (c.dicho.empty()) {  // raised: the player answered in the dialog, closed back to its design
+            EXPECT_EQ(p.modales.at(0), "Tanto");
+            EXPECT_EQ(j.tanto.EtiquetaTanto.Caption(), "");
+        }
+    }
 }
 
 TEST_F(Envido, LaFaltaApuradaDelDialogoSeAceptaDeInmediato) {

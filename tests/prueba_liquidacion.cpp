@@ -20,101 +20,66 @@ struct Cierre : ::testing::Test {
         j.operacion.EscribirPuntos(Lado::Computadora, compu);
         p.mensajes.clear();
     }
-    // The player won an accepted envido declaring `tanto`, with `jugadas` cards on the table.
-    void tantoGanado(Cadena cadena, int tanto, int jugadas) {
-        e.CadenaEnvido = cadena;
-        e.EnvidoQuerido = NivelQuerido(cadena);
-        e.QuienEnvido = Lado::Jugador;
-        e.GanadorEnvido = Lado::Jugador;
-        e.TantoCantadoJugador = tanto;
+    void enMesa(int jugadas) {
         for (int h = 1; h <= jugadas; ++h) {
             e.PosicionJugador[static_cast<std::size_t>(h)] = h;
             e.JerarquiaJugador[static_cast<std::size_t>(h)] = JerarquiaTruco(e.carta(h));
         }
     }
-    int jugador() const { return e.PuntosJugador; }
-    int compu() const { return e.PuntosComputadora; }
 };
 
 }  // namespace
 
-TEST_F(Cierre, DosCartasDelMismoPaloCertificanElTanto) {
-    puntos(0, 0);
-    tantoGanado(Cadena::Envido, 33, 2);
-    j.liquidacion.BotonMesa_Click();
-    ASSERT_EQ(p.mensajes.size(), 1u);
-    EXPECT_EQ(p.mensajes[0].texto, "Tu tanto es correcto.");
-    EXPECT_EQ(jugador(), 2);
-}
-
-TEST_F(Cierre, SinCartasEnMesaElTantoSePagaConCincoMas) {
-    puntos(0, 0);
-    tantoGanado(Cadena::Envido, 33, 0);
-    j.liquidacion.BotonMesa_Click();
-    ASSERT_EQ(p.mensajes.size(), 1u);
-    EXPECT_EQ(p.mensajes[0].texto, "No tienes cartas en mesa, no puedes certificar el tanto." + P);
-    EXPECT_EQ(p.mensajes[0].icono, Icono::Exclamacion);
-    EXPECT_EQ(compu(), 7);
-    EXPECT_TRUE(e.TantoAcreditado);
-}
-
-TEST_F(Cierre, UnaCartaSolaValeSuPropioValor) {
-    puntos(0, 0);
-    tantoGanado(Cadena::RealEnvido, 6, 1);
-    j.liquidacion.BotonMesa_Click();
-    EXPECT_EQ(p.mensajes.at(0).texto, "Tu tanto es correcto.");
-    EXPECT_EQ(jugador(), 3);
-}
-
-TEST_F(Cierre, MostrarLasCartasAtrapaLaMentiraEnSingular) {
-    puntos(0, 0);
-    e.TantoRealJugador = 1;
-    tantoGanado(Cadena::EnvidoEnvido, 0, 1);
-    j.liquidacion.BotonMostrarCarta_Click();
-    ASSERT_EQ(p.mensajes.size(), 1u);
-    EXPECT_EQ(p.mensajes[0].texto, "Te equivocaste o mentiste, tienes 1 punto, en vez de 0 punto!!" + P);
-    EXPECT_EQ(compu(), 9);
-}
-
-TEST_F(Cierre, LaFaltaComoCastigoLlegaAlLimite) {
-    puntos(9, 4);
-    tantoGanado(Cadena::FaltaEnvido, 20, 0);
-    j.liquidacion.BotonMesa_Click();
-    EXPECT_EQ(compu(), 15);
-    EXPECT_TRUE(e.FinJuego);
-}
-
-TEST_F(Cierre, SoloUnCastigoPorRonda) {
-    puntos(0, 0);
-    tantoGanado(Cadena::Envido, 33, 0);
-    e.EstadoFlor = NivelFlor::Flor;
-    e.QuienFlor = Lado::Jugador;
-    j.liquidacion.BotonMesa_Click();
-    ASSERT_EQ(p.mensajes.size(), 1u);
-    EXPECT_EQ(p.mensajes[0].texto, "No tienes cartas en mesa, no puedes certificar la flor." + P);
-    EXPECT_EQ(compu(), 8);
-}
-
-TEST_F(Cierre, ElEnvidoNoQueridoVaAlUltimoQueCanto) {
-    puntos(0, 0);
-    e.CadenaEnvido = Cadena::EnvidoRealEnvidoFaltaEnvido;
-    e.QuienEnvido = Lado::Jugador;
-    j.liquidacion.BotonMesa_Click();
-    EXPECT_EQ(jugador(), 5);
-    e.TantoLiquidado = false;  // another round
-    e.CadenaEnvido = Cadena::EnvidoEnvido;
-    e.QuienEnvido = Lado::Computadora;
-    j.liquidacion.BotonMesa_Click();
-    EXPECT_EQ(compu(), 2);
-}
-
-TEST_F(Cierre, LaFlorDeLaComputadoraSeMuestraYSeCobra) {
-    puntos(0, 0);
-    e.EstadoFlor = NivelFlor::Flor;
-    e.QuienFlor = Lado::Computadora;
-    j.liquidacion.BotonMesa_Click();
-    EXPECT_EQ(p.mensajes.at(0).texto, "Tengo flor, estas son mis cartas.");
-    EXPECT_EQ(compu(), 3);
+// What the end-of-round dialog pays and says: the tanto certified by the cards on the
+// table, or punished with five more, the refused chain to its last caller, the flors.
+TEST_F(Cierre, LoQueLaMesaCertificaSePagaYLoDemasSeCastiga) {
+    const std::string SinCartas = "No tienes cartas en mesa, no puedes certificar ";
+    struct Caso {
+        Cadena cadena;
+        bool querido;
+        Lado canto;  // the last caller, or the flor's singer
+        int tanto, jugadas, real;
+        bool flor, mostrar;
+        int antesJugador, antesCompu;
+        std::string mensaje;
+        int jugador, compu;
+    } casos[] = {
+        {Cadena::Envido, true, Lado::Jugador, 33, 2, 33, false, false, 0, 0, "Tu tanto es correcto.", 2, 0},
+        {Cadena::Envido, true, Lado::Jugador, 33, 0, 33, false, false, 0, 0, SinCartas + "el tanto." + P, 0, 7},
+        {Cadena::RealEnvido, true, Lado::Jugador, 6, 1, 33, false, false, 0, 0, "Tu tanto es correcto.", 3, 0},
+        {Cadena::EnvidoEnvido, true, Lado::Jugador, 0, 1, 1, false, true, 0, 0,
+         "Te equivocaste o mentiste, tienes 1 punto, en vez de 0 punto!!" + P, 0, 9},
+        {Cadena::FaltaEnvido, true, Lado::Jugador, 20, 0, 33, false, false, 9, 4, SinCartas + "el tanto." + P, 9, 15},
+        // Only one penalty a round: the flor's.
+        {Cadena::Envido, true, Lado::Jugador, 33, 0, 33, true, false, 0, 0, SinCartas + "la flor." + P, 0, 8},
+        {Cadena::EnvidoRealEnvidoFaltaEnvido, false, Lado::Jugador, 0, 0, 33, false, false, 0, 0, "", 5, 0},
+        {Cadena::EnvidoEnvido, false, Lado::Computadora, 0, 0, 33, false, false, 0, 0, "", 0, 2},
+        {Cadena::Nada, false, Lado::Computadora, 0, 0, 33, true, false, 0, 0, "Tengo flor, estas son mis cartas.", 0,
+         3},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(testing::Message() << "tanto " << c.tanto << " con " << c.jugadas << " en mesa");
+        p.jugar({30, 26, 15, 14, 16, 17});
+        puntos(c.antesJugador, c.antesCompu);
+        e.CadenaEnvido = c.cadena;
+        e.QuienEnvido = c.flor ? Lado::Jugador : c.canto;
+        if (c.querido) {
+            e.EnvidoQuerido = NivelQuerido(c.cadena);
+            e.GanadorEnvido = Lado::Jugador;
+        }
+        if (c.flor) e.EstadoFlor = NivelFlor::Flor, e.QuienFlor = c.canto;
+        e.TantoCantadoJugador = c.tanto;
+        e.TantoRealJugador = c.real;
+        enMesa(c.jugadas);
+        if (c.mostrar)
+            j.liquidacion.BotonMostrarCarta_Click();
+        else
+            j.liquidacion.BotonMesa_Click();
+        EXPECT_EQ(p.mensajes.empty() ? "" : p.mensajes[0].texto, c.mensaje);
+        EXPECT_EQ(e.PuntosJugador, c.jugador);
+        EXPECT_EQ(e.PuntosComputadora, c.compu);
+        EXPECT_EQ(e.FinJuego, c.compu == 15);
+    }
 }
 
 // The dialog's line asks to show the cards exactly when leaving without them would punish.
@@ -151,10 +116,7 @@ TEST_F(Cierre, ElDialogoAvisaLoQueLaMesaNoCertifica) {
         e.TantoCantadoJugador = c.tanto;
         e.TantoAcreditado = c.acreditado;
         if (c.florDelJugador) e.EstadoFlor = NivelFlor::Flor, e.QuienFlor = Lado::Jugador;
-        for (int h = 1; h <= c.jugadas; ++h) {
-            e.PosicionJugador[static_cast<std::size_t>(h)] = h;
-            e.JerarquiaJugador[static_cast<std::size_t>(h)] = JerarquiaTruco(e.carta(h));
-        }
+        enMesa(c.jugadas);
         j.finRonda.cargar();
         EXPECT_EQ(j.finRonda.EtiquetaCertificar.Caption(), c.aviso);
         EXPECT_EQ(j.naipalia.TextoEstado.Text(), EnVentana);  // the table asks for nothing meanwhile
@@ -163,5 +125,36 @@ TEST_F(Cierre, ElDialogoAvisaLoQueLaMesaNoCertifica) {
             return m.texto.size() >= P.size() && m.texto.compare(m.texto.size() - P.size(), P.size(), P) == 0;
         });
         EXPECT_EQ(castigo, !c.aviso.empty());
+    }
+}
+
+// The end of the game's remark and face by the winner and the margin, on both sides of
+// 5 and 8; only the middle margins toss the coin.
+TEST_F(Cierre, ElRemateDelJuegoSigueLaDiferencia) {
+    struct Caso {
+        int jugador, compu;
+        double moneda;  // -1: no coin is tossed
+        std::string mensaje;
+        int cara;
+    } casos[] = {
+        {11, 15, -1, "JE!! TE GANE EL JUEGO!!", 3},
+        {10, 15, 0.49, "La próxima vez te dejo ganar... TE GANE EL JUEGO!!", 1},
+        {8, 15, 0.5, " TE GANE EL JUEGO!!", 2},
+        {7, 15, -1, "DI CATEDRA!! TE GANE EL JUEGO!!", 0},
+        {15, 11, -1, "No puedo perder así!! Me ganaste el juego.", 7},
+        {15, 10, 0.49, "Ok!! Me ganaste el juego.", 5},
+        {15, 8, 0.5, "Quiero llorar. Me ganaste el juego.", 6},
+        {15, 7, -1, "Me aplastaste!! Me ganaste el juego.", 4},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(testing::Message() << c.jugador << "-" << c.compu);
+        e.PuntosJugador = c.jugador;
+        e.PuntosComputadora = c.compu;
+        p.sorteos = {c.moneda < 0 ? 0.0 : c.moneda};
+        j.finJuegos.Unload();
+        j.finJuegos.cargar();
+        EXPECT_EQ(j.finJuegos.EtiquetaMensaje.Caption(), c.mensaje);
+        EXPECT_EQ(j.finJuegos.Imagen.Picture(), j.operacion.ruta(archivos::Caras[static_cast<std::size_t>(c.cara)]));
+        EXPECT_EQ(p.sorteos.size(), c.moneda < 0 ? 1u : 0u);
     }
 }

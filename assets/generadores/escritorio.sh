@@ -63,5 +63,8 @@ cat > "$out/io.github.naipalia.Naipalia.metainfo.xml" <<'EOF'
     <keyword>naipes</keyword>
   </keywords>
   <content_rating type="oars-1.1"/>
+  <releases>
+    <release version="1.0" date="2026-12-07"/>
+  </releases>
 </component>
 EOF

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Application icon: the two best truco cards (1 of espada over 1 of basto), fanned.
 
-Usage: icono.py OUTPUT_DIR   (writes naipalia.png 256x256 and naipalia.svg)
+Usage: icono.py OUTPUT_DIR   (writes naipalia.png 256x256, naipalia-N.png for the smaller
+sizes a desktop's icon theme wants, and naipalia.svg)
 """
 import sys
 
@@ -11,11 +12,13 @@ import trazos
 
 R = 1024
 ANCHO = 470
+# Rendered from the full drawing at each size, so small icons stay sharp.
+TAMANOS = (48, 64, 128)
 # (number, suit, rotation in degrees, centre) for the back card and the front card
 CARTAS = [(1, "B", 15, (372, 508)), (1, "E", -13, (640, 522))]
 
 
-def png(ruta):
+def png(destino):
     lienzo = Image.new("RGBA", (R, R), (0, 0, 0, 0))
     for numero, palo, angulo, (cx, cy) in CARTAS:
         carta = trazos.carta(ANCHO, numero, palo, angulo=angulo)
@@ -23,7 +26,9 @@ def png(ruta):
         sombra, (dx, dy) = trazos.sombra(carta, (14, 18), 110, 16)
         lienzo.alpha_composite(sombra, (x + dx, y + dy))
         lienzo.alpha_composite(carta, (x, y))
-    lienzo.resize((256, 256), Image.Resampling.LANCZOS).save(ruta, optimize=True)
+    lienzo.resize((256, 256), Image.Resampling.LANCZOS).save(f"{destino}/naipalia.png", optimize=True)
+    for lado in TAMANOS:
+        lienzo.resize((lado, lado), Image.Resampling.LANCZOS).save(f"{destino}/naipalia-{lado}.png", optimize=True)
 
 
 # ---------------------------------------------------------------- SVG twin of the same drawing
@@ -93,7 +98,7 @@ def svg(ruta):
 
 def main():
     destino = sys.argv[1]
-    png(f"{destino}/naipalia.png")
+    png(destino)
     svg(f"{destino}/naipalia.svg")
 
 

@@ -29,11 +29,15 @@ public:
     bool agregarTanto(const FilaTanto& fila, FalloBase& fallo) override;
     bool contarTantos(const std::string& jugador, const std::string& tipo, std::vector<CuentaTanto>& cuentas,
                       FalloBase& fallo) override;
+    bool agregarPartida(const std::string& jugador, const FilaPartida& fila, FalloBase& fallo) override;
+    bool leerPartidas(const std::string& jugador, std::vector<FilaPartida>& filas, FalloBase& fallo) override;
     bool leerOpciones(OpcionesGuardadas& opciones, FalloBase& fallo) override;
     bool guardarOpcion(Opcion opcion, bool valor, FalloBase& fallo) override;
 
     // Every history row in storage order (the driver's and the tests' view).
     bool leerTantos(std::vector<FilaTanto>& filas, FalloBase& fallo);
+    // Every finished game in storage order, whoever played it.
+    bool leerTodasLasPartidas(std::vector<FilaPartida>& filas, FalloBase& fallo);
     // Many writes as one transaction (a script's set-up): one sync instead of one each.
     bool comenzarLote();
     bool confirmarLote();
@@ -42,16 +46,21 @@ public:
     // The file in use, after any move to the data folder.
     const std::string& archivo() const { return archivo_; }
 
-    // A fresh file: the three tables, their index and one Configuracion record with
+    // A fresh file: the four tables, the history's index and one Configuracion record with
     // every option False. Fails when the file exists.
     static bool Crear(const std::string& archivo, const std::string& clave, std::string& error);
-    // Where the file is used: in place when its folder can be written; else in the data
-    // folder, where the shipped file is copied the first time.
+    // Where the file is used: in place when its folder can be written and the file is not
+    // marked read-only; else in the data folder, where the shipped file is copied the
+    // first time.
     static std::string Ubicar(const std::string& archivo, const std::string& carpetaDatos);
 
 private:
     bool preparar(const char* sql, sqlite3_stmt*& sentencia, FalloBase& fallo);
     bool ejecutar(sqlite3_stmt* sentencia, FalloBase& fallo);
+    // A statement whose only parameter, ?1, is a player's name.
+    bool ejecutarConNombre(const std::string& sql, const std::string& nombre, FalloBase& fallo);
+    // Finalizes the statement.
+    bool leerFilasDePartidas(sqlite3_stmt* sentencia, std::vector<FilaPartida>& filas, FalloBase& fallo);
     FalloBase fallo(PasoBase paso) const;
 
     std::string carpetaDatos_;
