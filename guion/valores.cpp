@@ -102,6 +102,13 @@ const std::map<std::string, Lector>& campos() {
         t["RetornoX"] = [](Juego& j) { return numero(j.ronda.RetornoX); };
         t["RetornoY"] = [](Juego& j) { return numero(j.ronda.RetornoY); };
         t["ContadorPropagandaMesa"] = [](Juego& j) { return numero(j.operacion.ContadorPropagandaMesa); };
+        t["Anotador.Jugador"] = [](Juego& j) { return texto(j.operacion.anotador.palotes(Lado::Jugador)); };
+        t["Anotador.Computadora"] = [](Juego& j) { return texto(j.operacion.anotador.palotes(Lado::Computadora)); };
+        t["Anotador.EnJuego"] = [](Juego& j) { return texto(j.operacion.anotador.enJuego()); };
+        t["Anotador.Sucesos"] = [](Juego& j) {
+            return numero(static_cast<int>(j.operacion.anotador.sucesos().size()));
+        };
+        t["Anotador.Lineas"] = [](Juego& j) { return numero(static_cast<int>(j.operacion.anotador.lineas().size())); };
         return t;
     }();
     return tabla;
@@ -142,10 +149,22 @@ std::pair<std::string, int> nombreEIndice(const std::string& s) {
     return {i < 0 ? s : s.substr(0, abre), i};
 }
 
+// "Anotador.Suceso(2)", "Anotador.Linea(1)": an entry of the anotador's lists, from 1.
+std::optional<std::string> entradaAnotador(const Anotador& a, const std::string& nombre) {
+    const auto [lista, i] = nombreEIndice(nombre);
+    const auto* entradas = lista == "Anotador.Suceso"  ? &a.sucesos()
+                           : lista == "Anotador.Linea" ? &a.lineas()
+                                                       : nullptr;
+    if (!entradas) return std::nullopt;
+    if (i < 1 || i > static_cast<int>(entradas->size())) throw ErrorGuion{"no such entry: " + nombre};
+    return texto((*entradas)[static_cast<std::size_t>(i - 1)]);
+}
+
 }  // namespace
 
 std::optional<std::string> ValorMostrado(Juego& juego, const std::string& nombre) {
     if (auto it = campos().find(nombre); it != campos().end()) return it->second(juego);
+    if (auto entrada = entradaAnotador(juego.operacion.anotador, nombre)) return entrada;
 
     const auto ultimo = nombre.rfind('.');
     if (ultimo == std::string::npos) return std::nullopt;

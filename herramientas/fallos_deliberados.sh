@@ -383,6 +383,21 @@ fallo shell/menus.cpp \
 fallo platform/sqlcipher/base_sqlcipher.cpp \
   's/if (nueva) agregar += CrearPartidas;/if (nueva) continue;/' \
   "a file without the games' table opens without it"
+fallo game/anotador.cpp \
+  's/return {puntos \/ 5, puntos % 5};/return {puntos \/ 4, puntos % 4};/' \
+  "the anotador's squares hold four matches"
+fallo game/anotador.cpp \
+  's/return {std::min(p, 15), std::max(p - 15, 0)};/return {std::min(p, 14), std::max(p - 14, 0)};/' \
+  "the anotador's malas end at 14 in a game to 30"
+fallo game/anotador.cpp \
+  's/(mazo_ ? Motivo::Mazo : Motivo::Truco)/(Motivo::Truco)/' \
+  "the anotador's round line credits the deck as truco"
+fallo game/anotador.cpp \
+  's/if (texto.find(AvisoPenalidad) != std::string::npos) penalidad_ = true;//' \
+  "the anotador's round line credits a penalty as envido"
+fallo game/anotador.cpp \
+  's/if (!e_.FinJuego) return e_.puntos(lado);/return e_.puntos(lado);/' \
+  "the anotador loses the final score when the game's end clears the boxes"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

@@ -146,6 +146,7 @@ void Escena::despachar(const std::function<void()>& manejador) {
 
 void Escena::sincronizarTodo() {
     if (principal_) principal_->lienzo().sincronizar();
+    if (principal_) principal_->actualizarAnotador();
     for (Dialogo* d : abiertos_) d->lienzo().sincronizar();
 }
 
@@ -154,6 +155,6 @@ QWidget* Escena::ventanaActiva() const {
     return principal_.get();
 }
 
-double Escena::escala() const { return principal_ ? principal_->lienzo().escala() : PixelesPorTwip; }
+double Escena::escala() const { return principal_ ? principal_->escalaDialogos() : PixelesPorTwip; }
 
 }  // namespace naipalia::vista

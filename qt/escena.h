@@ -16,6 +16,10 @@
 
 class QWidget;
 
+namespace naipalia {
+class Anotador;
+}
+
 namespace naipalia::vista {
 
 class ImagenesQt;
@@ -25,6 +29,9 @@ class Dialogo;
 
 class Escena : public Ventanas {
 public:
+    // Drawn beside the table when set.
+    const Anotador* anotador = nullptr;
+
     Escena(ImagenesQt& imagenes, AnimacionesQt& animaciones);
     ~Escena() override;
 

@@ -77,7 +77,9 @@ Programa::Programa(const QString& carpeta, Mensajes* mensajes, BaseDatos* baseDa
                      .pantalla = &pantalla_,
                      .escritorio = &escritorio_,
                      .baseDatos = baseDatos,
-                     .carpeta = carpeta.toStdString()}) {}
+                     .carpeta = carpeta.toStdString()}) {
+    escena_.anotador = &juego_.operacion.anotador;
+}
 
 // The windows hold pointers into the game's window models: they go first.
 Programa::~Programa() { escena_.destruirVentanas(); }

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -22,6 +23,7 @@
 
 #include "game/nombres.h"
 #include "game/mesa.h"
+#include "qt/anotador_qt.h"
 #include "qt/controles_qt.h"
 #include "qt/dialogo.h"
 #include "qt/lienzo.h"
@@ -300,6 +302,18 @@ TEST_F(RondaQt, UnaRondaJugadaConElTecladoYArrastrando) {
     }
     EXPECT_TRUE(QTest::qWaitFor([&] { return finRonda_; }, 5000)) << "the round did not end";
     asistente.stop();
+
+    // The anotador beside the table keeps the boxes' scores and the round's line, clear of the cards.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !QApplication::activeModalWidget(); }, 5000));
+    const vista::PanelAnotador* panel = ventana().anotador();
+    ASSERT_NE(panel, nullptr);
+    const Anotador& anotador = programa.juego().operacion.anotador;
+    EXPECT_EQ(std::to_string(anotador.tanteador(Lado::Jugador)), mesa().TextoJugador.Text());
+    EXPECT_EQ(std::to_string(anotador.tanteador(Lado::Computadora)), mesa().TextoComputadora.Text());
+    EXPECT_EQ(panel->findChild<QListWidget*>("Rondas")->count(), 1);
+    for (const QRect& carta : lienzo().cartasEnJuego(true))
+        EXPECT_FALSE(QRect(panel->mapToGlobal(QPoint(0, 0)), panel->size()).intersects(carta));
+    guardar(ventana().grab(), "8-anotador.png");
 }
 
 // The player, mano with 29, calls envido; the computer (28) accepts: the keypad has the

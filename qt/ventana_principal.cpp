@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "qt/anotador_qt.h"
 #include "qt/animaciones_qt.h"
 #include "qt/escala.h"
 #include "qt/escena.h"
@@ -29,7 +30,13 @@ VentanaPrincipal::VentanaPrincipal(Ventana& ventana, Escena& escena)
       lienzo_(new Lienzo(ventana, escena, true, this)),
       menus_(new BarraMenus(ventana, escena, *menuBar())) {
     setObjectName(QString::fromStdString(ventana.nombre()));
-    setCentralWidget(lienzo_);
+    if (escena.anotador) {
+        auto* mesa = new MesaConAnotador(*lienzo_, *escena.anotador, this);
+        anotador_ = &mesa->panel();
+        setCentralWidget(mesa);
+    } else {
+        setCentralWidget(lienzo_);
+    }
     lienzo_->usarMenus(menus_);
     connect(lienzo_, &Lienzo::formaCambiada, this, [this] { aplicarForma(); });
     aplicarForma();
@@ -37,18 +44,37 @@ VentanaPrincipal::VentanaPrincipal(Ventana& ventana, Escena& escena)
 }
 
 // The design at 100 %, enlarged to at least 800 x 600 and kept inside the screen.
-void VentanaPrincipal::tamanoInicial() {
-    const double ancho = ventana_.forma().Width() * PixelesPorTwip;
-    const double alto = ventana_.forma().Height() * PixelesPorTwip;
-    if (ancho <= 0 || alto <= 0) return;
+double VentanaPrincipal::factorInicial(double ancho, double alto) const {
     const int menu = menuBar()->sizeHint().height();
     double factor = std::max({1.0, AnchoMinimo / ancho, (AltoMinimo - menu) / alto});
     if (const QScreen* pantalla = screen()) {
         const QRect libre = pantalla->availableGeometry();
         factor = std::min({factor, libre.width() / ancho, (libre.height() - menu - MarcoDeVentana) / alto});
     }
+    return factor;
+}
+
+void VentanaPrincipal::tamanoInicial() {
+    const double mesa = ventana_.forma().Width() * PixelesPorTwip;
+    const double ancho = mesa + (anotador_ ? PanelAnotador::AnchoTwips * PixelesPorTwip : 0);
+    const double alto = ventana_.forma().Height() * PixelesPorTwip;
+    if (ancho <= 0 || alto <= 0) return;
+    const int menu = menuBar()->sizeHint().height();
+    const double factor = factorInicial(ancho, alto);
+    escalaSola_ = factorInicial(mesa, alto) * PixelesPorTwip;
     resize(static_cast<int>(std::lround(ancho * factor)), static_cast<int>(std::lround(alto * factor)) + menu);
     setMinimumSize(static_cast<int>(ancho / 2), static_cast<int>(alto / 2) + menu);
+}
+
+void VentanaPrincipal::actualizarAnotador() {
+    if (anotador_) anotador_->actualizar();
+}
+
+double VentanaPrincipal::escalaDialogos() const {
+    const double k = lienzo_->escala();
+    if (!anotador_) return k;
+    const double devuelta = k * (ventana_.forma().Width() + PanelAnotador::AnchoTwips) / ventana_.forma().Width();
+    return std::max(k, std::min(devuelta, escalaSola_));
 }
 
 void VentanaPrincipal::aplicarForma() { setWindowTitle(QString::fromStdString(ventana_.forma().Caption())); }

@@ -4,12 +4,14 @@
 #include <QMainWindow>
 
 #include "platform/ventana.h"
+#include "qt/escala.h"
 
 namespace naipalia::vista {
 
 class Escena;
 class Lienzo;
 class BarraMenus;
+class PanelAnotador;
 
 class VentanaPrincipal : public QMainWindow {
 public:
@@ -17,6 +19,12 @@ public:
     Ventana& ventana() const { return ventana_; }
     Lienzo& lienzo() const { return *lienzo_; }
     BarraMenus& menus() const { return *menus_; }
+    // None without an anotador to draw.
+    PanelAnotador* anotador() const { return anotador_; }
+    void actualizarAnotador();
+    // The table's scale, given back what the anotador beside it took, up to what the
+    // screen gives the table alone: the anotador never shrinks the dialogs' texts.
+    double escalaDialogos() const;
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
@@ -24,13 +32,18 @@ protected:
 
 private:
     void aplicarForma();
+    // The design at 100 % of this size in pixels, enlarged to the least window and kept
+    // inside the screen.
+    double factorInicial(double ancho, double alto) const;
     void tamanoInicial();
 
     Ventana& ventana_;
     Escena& escena_;
     Lienzo* lienzo_;
     BarraMenus* menus_;
+    PanelAnotador* anotador_ = nullptr;
     bool pintada_ = false;
+    double escalaSola_ = PixelesPorTwip;
 };
 
 }  // namespace naipalia::vista

@@ -1,5 +1,7 @@
 #include "shell/juego.h"
 
+#include <initializer_list>
+
 namespace naipalia {
 
 Juego::Juego(Puertos p)
@@ -15,6 +17,25 @@ Juego::Juego(Puertos p)
     finJuegos.Load = [this, cargar = finJuegos.Load] {
         jugadores.GrabarPartida();
         if (cargar) cargar();
+    };
+    // The anotador hears the player's calls, answers and deck before they are carried out.
+    naipalia.BotonMazo.Click = [this, mazo = naipalia.BotonMazo.Click] {
+        operacion.anotador.alMazo();
+        mazo();
+    };
+    auto& n = naipalia;
+    for (Control* b : {&n.BotonEnvido, &n.BotonRealEnvido, &n.BotonFaltaEnvido, &n.BotonFlor, &n.BotonTruco,
+                       &n.BotonRetruco, &n.BotonVale4})
+        anotarBoton(*b);
+    for (Ventana* v : std::initializer_list<Ventana*>{&tanto, &flores, &cantoTrucos, &trucoTantoPrimero})
+        for (Control* b : v->botones()) anotarBoton(*b);
+}
+
+void Juego::anotarBoton(Control& boton) {
+    if (!boton.Click) return;
+    boton.Click = [this, &boton, click = boton.Click] {
+        operacion.anotador.jugador(boton.Caption());
+        click();
     };
 }
 

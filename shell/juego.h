@@ -73,6 +73,9 @@ public:
     Principal principal;
 
     const Puertos& puertos() const { return puertos_; }
+
+private:
+    void anotarBoton(Control& boton);
 };
 
 }  // namespace naipalia

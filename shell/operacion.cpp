@@ -39,7 +39,10 @@ std::string Operacion::ruta(std::string_view relativa) const {
     return r;
 }
 
-void Operacion::mensaje(const std::string& texto, Icono icono) { puertos.mensajes->mostrar(texto, icono); }
+void Operacion::mensaje(const std::string& texto, Icono icono) {
+    if (icono != Icono::Critico) anotador.mensaje(texto);
+    puertos.mensajes->mostrar(texto, icono);
+}
 
 bool Operacion::preguntar(const std::string& texto, Respuesta porDefecto) {
     return puertos.mensajes->mostrar(texto, Icono::Pregunta, Botones::SiNo, porDefecto) == Respuesta::Si;
@@ -65,6 +68,7 @@ void Operacion::reproducir(const std::string& reproductor, const std::string& ar
 }
 
 void Operacion::ReproducirVoz(Voz voz) {
+    anotador.voz(voz);
     auto& n = naipalia;
     if (!n.opcion(Opcion::Voz)) return;
     n.MultimediaSonido.FileName(rutasVoces_[static_cast<std::size_t>(voz)]);
@@ -150,6 +154,7 @@ void Operacion::restaurarMesa() {
 }
 
 void Operacion::MensajeFinRonda(std::string_view mensaje) {
+    anotador.finDeRonda(mensaje);
     mensajeFinRonda_.assign(mensaje).append(SufijoFinRonda);
     finRonda.EtiquetaMensaje.Caption(mensajeFinRonda_);
 }
@@ -161,21 +166,21 @@ void Operacion::DeshabilitarBotones() {
 }
 
 void Operacion::EscribirPuntos(Lado lado, int puntos) {
-    if (lado == Lado::Jugador) {
-        estado.PuntosJugador = puntos;
-        naipalia.TextoJugador.Text(std::to_string(puntos));
-    } else {
-        estado.PuntosComputadora = puntos;
-        naipalia.TextoComputadora.Text(std::to_string(puntos));
-    }
+    const bool jugador = lado == Lado::Jugador;
+    (jugador ? estado.PuntosJugador : estado.PuntosComputadora) = puntos;
+    anotador.puntos();
+    (jugador ? naipalia.TextoJugador : naipalia.TextoComputadora).Text(std::to_string(puntos));
 }
 
 void Operacion::SumarPuntos(Lado lado, int puntos) {
-    if (puntos != 0) EscribirPuntos(lado, estado.puntos(lado) + puntos);
+    if (puntos == 0) return;
+    anotador.credito(lado, puntos, finRonda.cargada());
+    EscribirPuntos(lado, estado.puntos(lado) + puntos);
 }
 
 void Operacion::EscribirResultadoMano(int mano, ResultadoMano resultado) {
     estado.ResultadoManos[static_cast<std::size_t>(mano)] = resultado;
+    anotador.mano(mano);
     naipalia.TextoMano(mano).Text(TextoResultado(estado, resultado));
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/anotador.h"
 #include "game/archivos.h"
 #include "game/estado.h"
 #include "platform/puertos.h"
@@ -39,6 +40,8 @@ public:
     FinRonda& finRonda;
     Tanto& tanto;
     Flores& flores;
+    // Listens to the messages, voices and writes below; changes nothing of the game.
+    Anotador anotador{estado};
 
     // A file of the program folder, named with "/" separators.
     std::string ruta(std::string_view relativa) const;

@@ -1,0 +1,191 @@
+#include "game/anotador.h"
+
+#include <algorithm>
+
+#include "game/nombres.h"
+#include "game/tanto.h"
+
+namespace naipalia {
+
+namespace {
+
+// The settlement's penalty message ends with these words.
+constexpr std::string_view AvisoPenalidad = "Perdiste los puntos en cuestión";
+constexpr std::string_view IrseAlMazo = "Me voy al mazo.";
+constexpr std::array<const char*, 5> Motivos{"envido", "flor", "truco", "penalidad", "mazo"};
+constexpr std::array<const char*, 5> Flores{"", "Flor", "Con flor me achico", "Con flor juego", "Contra flor al resto"};
+
+std::string grupos(int puntos) {
+    const Palotes p = EnPalotes(puntos);
+    std::string r;
+    for (int c = 0; c < p.cuadros; ++c) r += r.empty() ? "5" : " 5";
+    if (p.sueltos > 0 || r.empty()) r += (r.empty() ? "" : " ") + std::to_string(p.sueltos);
+    return r;
+}
+
+std::string puntosTexto(int n) { return std::to_string(n) + (n == 1 ? " punto" : " puntos"); }
+
+bool esCanto(archivos::Voz voz) { return voz >= archivos::Voz::Truco && voz <= archivos::Voz::FlorContra; }
+
+}  // namespace
+
+Palotes EnPalotes(int puntos) { return {puntos / 5, puntos % 5}; }
+
+std::string Anotador::nombre(Lado lado) const {
+    if (lado == Lado::Computadora) return "la computadora";
+    const std::string n = NombreRecortado(e_.NombreJugador);
+    return n.empty() ? "el jugador" : n;
+}
+
+// A new deal ends the round before it, a new game clears the lines, the end of the
+// game freezes the score.
+void Anotador::sincronizar() {
+    if (e_.RondasJugadas != ronda_) {
+        cerrarLinea();
+        if (e_.RondasJugadas == 0) lineas_.clear();
+        ronda_ = e_.RondasJugadas;
+        cerrada_ = ronda_ == 0;
+        penalidad_ = mazo_ = false;
+        foto_ = {};
+        creditos_.clear();
+        sucesos_.clear();
+    }
+    if (e_.FinJuego)
+        cerrarLinea();
+    else
+        final_ = {e_.PuntosJugador, e_.PuntosComputadora};
+    anotarCambios();
+}
+
+void Anotador::anotarCambios() {
+    Foto f{e_.CadenaEnvido, e_.EnvidoQuerido, e_.GanadorEnvido, e_.QuienTruco, e_.GanadorFlor, e_.EstadoTruco};
+    if (f.querido != foto_.querido && f.querido != Cadena::Nada)
+        sucesos_.push_back(std::string(FraseCadena(f.cadena)) + " querido");
+    if (f.ganadorEnvido != foto_.ganadorEnvido && f.ganadorEnvido != Lado::Nadie)
+        sucesos_.push_back("El envido es de " + nombre(f.ganadorEnvido));
+    if ((f.truco != foto_.truco || f.quienTruco != foto_.quienTruco) && f.truco != NivelTruco::Nada)
+        sucesos_.push_back(std::string(TextoTruco(f.truco)) + " querido, el quiero es de " + nombre(f.quienTruco));
+    if (f.ganadorFlor != foto_.ganadorFlor && f.ganadorFlor != Lado::Nadie)
+        sucesos_.push_back("La flor es de " + nombre(f.ganadorFlor));
+    foto_ = f;
+}
+
+void Anotador::cerrarLinea() {
+    if (cerrada_) return;
+    cerrada_ = true;
+    std::string linea = "Ronda " + std::to_string(ronda_) + ":";
+    if (creditos_.empty()) linea += " sin puntos";
+    for (Lado lado : {Lado::Jugador, Lado::Computadora}) {
+        std::string parte;
+        for (const Credito& c : creditos_)
+            if (c.lado == lado)
+                parte += (parte.empty() ? " " : ", ") + ("+" + std::to_string(c.puntos)) + " " +
+                         Motivos[static_cast<std::size_t>(c.motivo)];
+        if (!parte.empty()) linea += (linea.back() == ':' ? " " : "; ") + nombre(lado) + parte;
+    }
+    lineas_.push_back(linea);
+}
+
+void Anotador::mensaje(const std::string& texto) {
+    sincronizar();
+    if (texto.find(AvisoPenalidad) != std::string::npos) penalidad_ = true;
+    const auto inicio = texto.find_first_not_of(' ');
+    if (inicio != std::string::npos) sucesos_.push_back(texto.substr(inicio));
+}
+
+void Anotador::voz(archivos::Voz voz) {
+    sincronizar();
+    if (esCanto(voz))
+        sucesos_.push_back("La computadora canta " + std::string(archivos::Voces[static_cast<std::size_t>(voz)]));
+}
+
+void Anotador::finDeRonda(std::string_view mensaje) {
+    sincronizar();
+    if (mensaje == IrseAlMazo) mazo_ = true;
+    sucesos_.emplace_back(mensaje);
+}
+
+void Anotador::mano(int mano) {
+    sincronizar();
+    const ResultadoMano r = e_.ResultadoManos[static_cast<std::size_t>(mano)];
+    if (r == ResultadoMano::SinDecidir) return;
+    const std::string quien = r == ResultadoMano::Iguales
+                                  ? "parda"
+                                  : "gana " + nombre(r == ResultadoMano::Jugador ? Lado::Jugador : Lado::Computadora);
+    sucesos_.push_back("Mano " + std::to_string(mano) + ": " + quien);
+}
+
+void Anotador::jugador(std::string_view boton) {
+    sincronizar();
+    std::string accion;
+    for (char c : boton)
+        if (c != '&') accion += c;
+    sucesos_.push_back(nombre(Lado::Jugador) + ": " + accion);
+}
+
+void Anotador::alMazo() {
+    sincronizar();
+    mazo_ = true;
+    sucesos_.push_back(nombre(Lado::Jugador) + " se va al mazo");
+}
+
+// Envido and flor are credited while the end-of-round dialog settles them; the truco
+// once it closes, or the deck's worth when a side went to it.
+void Anotador::credito(Lado lado, int puntos, bool liquidando) {
+    sincronizar();
+    const Motivo motivo = liquidando ? (penalidad_                         ? Motivo::Penalidad
+                                        : e_.EstadoFlor != NivelFlor::Nada ? Motivo::Flor
+                                                                           : Motivo::Envido)
+                                     : (mazo_ ? Motivo::Mazo : Motivo::Truco);
+    penalidad_ = false;
+    creditos_.push_back({lado, puntos, motivo});
+    sucesos_.push_back("+" + puntosTexto(puntos) + " para " + nombre(lado) + " (" +
+                       Motivos[static_cast<std::size_t>(motivo)] + ")");
+}
+
+void Anotador::puntos() { sincronizar(); }
+
+int Anotador::tanteador(Lado lado) const {
+    if (!e_.FinJuego) return e_.puntos(lado);
+    return final_[lado == Lado::Jugador ? 0 : 1];
+}
+
+std::array<int, 2> Anotador::mitades(Lado lado) const {
+    const int p = tanteador(lado);
+    if (!partido()) return {p, 0};
+    return {std::min(p, 15), std::max(p - 15, 0)};
+}
+
+std::string Anotador::palotes(Lado lado) const {
+    const auto [malas, buenas] = mitades(lado);
+    if (!partido()) return grupos(malas);
+    return "malas " + grupos(malas) + ", buenas " + grupos(buenas);
+}
+
+std::string Anotador::enJuego() const {
+    std::string r = e_.EstadoTruco == NivelTruco::Nada
+                        ? "Sin truco: 1 punto"
+                        : std::string(TextoTruco(e_.EstadoTruco)) + ": " + puntosTexto(ValorTruco(e_.EstadoTruco)) +
+                              ", el quiero es de " + nombre(e_.QuienTruco);
+    const Cadena c = e_.CadenaEnvido;
+    if (c != Cadena::Nada && e_.EnvidoQuerido == Cadena::Nada)
+        r += "; " + std::string(FraseCadena(c)) + " sin querer: " + puntosTexto(PuntosEnvidoNoQuerido(c)) + " para " +
+             nombre(e_.QuienEnvido);
+    if (c != Cadena::Nada && e_.EnvidoQuerido != Cadena::Nada) {
+        r += "; " + std::string(FraseCadena(c)) + " querido: ";
+        if (!EsCadenaFalta(c))
+            r += puntosTexto(PuntosEnvidoQuerido(c, e_.PuntosJuego, 0));
+        else if (e_.GanadorEnvido != Lado::Nadie)
+            r += puntosTexto(PuntosEnvidoQuerido(c, e_.PuntosJuego, e_.puntos(Contrario(e_.GanadorEnvido))));
+        else
+            r += "lo que le falte al que pierda";
+        if (e_.GanadorEnvido != Lado::Nadie) r += ", para " + nombre(e_.GanadorEnvido);
+    }
+    if (e_.EstadoFlor != NivelFlor::Nada) {
+        r += "; " + std::string(Flores[static_cast<std::size_t>(e_.EstadoFlor)]) + ", de " + nombre(e_.QuienFlor);
+        if (e_.GanadorFlor != Lado::Nadie) r += ", para " + nombre(e_.GanadorFlor);
+    }
+    return r;
+}
+
+}  // namespace naipalia

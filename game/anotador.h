@@ -1,0 +1,86 @@
+// The score kept as on paper beside the table: both tallies in squares of five, what the
+// round has at stake, the round's calls and results, and one line per round with the
+// points credited and why. It only listens to what the game already does (messages,
+// voices, score and hand-result writes) and reads the shared state; it changes nothing.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game/archivos.h"
+#include "game/estado.h"
+
+namespace naipalia {
+
+// Why points were credited.
+enum class Motivo : std::uint8_t { Envido, Flor, Truco, Penalidad, Mazo };
+
+// A tally drawn as on paper: full squares of five matches and the loose ones.
+struct Palotes {
+    int cuadros = 0;
+    int sueltos = 0;
+};
+Palotes EnPalotes(int puntos);
+
+class Anotador {
+public:
+    explicit Anotador(const Estado& estado) : e_(estado) {}
+
+    // What the game does, as it happens.
+    void mensaje(const std::string& texto);
+    void voz(archivos::Voz voz);
+    void finDeRonda(std::string_view mensaje);
+    void mano(int mano);
+    // A button the player pressed to call or answer, by its caption.
+    void jugador(std::string_view boton);
+    void alMazo();
+    // Points about to be added to a side; `liquidando` while the end-of-round dialog
+    // settles the envido and the flor.
+    void credito(Lado lado, int puntos, bool liquidando);
+    void puntos();
+
+    // A side's score; the final one stays once the game is over, until a new one starts.
+    int tanteador(Lado lado) const;
+    // A game to 30 is kept in two halves, "malas" then "buenas"; {score, 0} otherwise.
+    std::array<int, 2> mitades(Lado lado) const;
+    bool partido() const { return e_.PuntosJuego == 30; }
+    // The tally in words: "5 5 2", or "malas 5 5 5, buenas 2" in a game to 30.
+    std::string palotes(Lado lado) const;
+    std::string enJuego() const;
+    const std::vector<std::string>& sucesos() const { return sucesos_; }
+    const std::vector<std::string>& lineas() const { return lineas_; }
+    std::string nombre(Lado lado) const;
+
+private:
+    // What of the round's calls was already written in the log.
+    struct Foto {
+        Cadena cadena = Cadena::Nada, querido = Cadena::Nada;
+        Lado ganadorEnvido = Lado::Nadie, quienTruco = Lado::Nadie, ganadorFlor = Lado::Nadie;
+        NivelTruco truco = NivelTruco::Nada;
+    };
+    struct Credito {
+        Lado lado;
+        int puntos;
+        Motivo motivo;
+    };
+
+    void sincronizar();
+    void anotarCambios();
+    void cerrarLinea();
+
+    const Estado& e_;
+    int ronda_ = 0;
+    bool cerrada_ = true;
+    bool penalidad_ = false;  // a penalty was just announced
+    bool mazo_ = false;       // a side went to the deck this round
+    std::array<int, 2> final_{};
+    Foto foto_;
+    std::vector<Credito> creditos_;
+    std::vector<std::string> sucesos_;
+    std::vector<std::string> lineas_;
+};
+
+}  // namespace naipalia
