@@ -4,14 +4,12 @@
 
 #include "game/nombres.h"
 #include "game/tanto.h"
+#include "game/textos.h"
 
 namespace naipalia {
 
 namespace {
 
-// The settlement's penalty message ends with these words.
-constexpr std::string_view AvisoPenalidad = "Perdiste los puntos en cuestión";
-constexpr std::string_view IrseAlMazo = "Me voy al mazo.";
 constexpr std::array<const char*, 5> Motivos{"envido", "flor", "truco", "penalidad", "mazo"};
 constexpr std::array<const char*, 5> Flores{"", "Flor", "Con flor me achico", "Con flor juego", "Contra flor al resto"};
 
@@ -88,7 +86,7 @@ void Anotador::cerrarLinea() {
 
 void Anotador::mensaje(const std::string& texto) {
     sincronizar();
-    if (texto.find(AvisoPenalidad) != std::string::npos) penalidad_ = true;
+    if (texto.find(textos::Penalidad) != std::string::npos) penalidad_ = true;
     const auto inicio = texto.find_first_not_of(' ');
     if (inicio != std::string::npos) sucesos_.push_back(texto.substr(inicio));
 }
@@ -101,7 +99,7 @@ void Anotador::voz(archivos::Voz voz) {
 
 void Anotador::finDeRonda(std::string_view mensaje) {
     sincronizar();
-    if (mensaje == IrseAlMazo) mazo_ = true;
+    if (mensaje == textos::IrseAlMazo) mazo_ = true;
     sucesos_.emplace_back(mensaje);
 }
 

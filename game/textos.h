@@ -1,10 +1,16 @@
-// Fixed texts shown in more than one place: the start prompt, the about area.
+// Fixed texts shown or read in more than one place: the start prompt, the penalty,
+// the about area.
 #pragma once
 
 namespace naipalia::textos {
 
 inline constexpr const char* PresionaF5 = "Presiona F5, o la opcion \"Nuevo juego\" del menú, para comenzar el juego";
 inline constexpr const char* JugadorSinRegistro = "Jugador";
+// The computer folding; the anotador credits the deck by it.
+inline constexpr const char* IrseAlMazo = "Me voy al mazo.";
+// Ends the message of a punished tanto or flor; the anotador knows a penalty by it.
+inline constexpr const char* Penalidad =
+    " Perdiste los puntos en cuestión, que son ganados por la PC y cinco puntos mas.";
 
 // The about area.
 inline constexpr const char* Credito = "Naipalia, hecho por sus desarrolladores";

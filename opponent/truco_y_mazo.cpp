@@ -6,6 +6,7 @@
 #include "calls/canto_trucos.h"
 #include "calls/cantos.h"
 #include "calls/truco_tanto_primero.h"
+#include "game/textos.h"
 #include "opponent/computadora.h"
 #include "round/ronda.h"
 #include "settlement/fin_ronda.h"
@@ -187,7 +188,7 @@ bool Computadora::CantarTrucoTantoPrimero() {
 void Computadora::IrseAlMazoComputadora() {
     op.ReproducirVoz(Voz::PerderMano);
     op.AvisoTurnoJugador();
-    op.MensajeFinRonda("Me voy al mazo.");
+    op.MensajeFinRonda(textos::IrseAlMazo);
     op.mostrarModal(op.finRonda);
     if (e.FinJuego) return;
     if (e.EnvidoQuerido == Cadena::Nada && e.JerarquiaCompu[1] == SinJugar && e.EstadoTruco == NivelTruco::Nada)

@@ -6,6 +6,7 @@
 #include "calls/tanto.h"
 #include "game/mesa.h"
 #include "game/tanto.h"
+#include "game/textos.h"
 #include "round/ronda.h"
 #include "settlement/liquidacion.h"
 #include "shell/naipalia.h"
@@ -15,7 +16,7 @@ namespace naipalia {
 
 namespace {
 
-const std::string Penalidad = " Perdiste los puntos en cuestión, que son ganados por la PC y cinco puntos mas.";
+const std::string Penalidad = textos::Penalidad;
 const std::string FlorNoDelMismoPalo =
     "Te equivocaste o mentiste, dijiste tener flor, y tus cartas no son del mismo palo.";
 const std::string TantoCorrecto = "Tu tanto es correcto.";
