@@ -429,7 +429,8 @@ for i in "${elegidos[@]}"; do
   fi
   if ! cmake --build "$build" >"$registro" 2>&1; then
     printf '%2d NO BUILD     %s\n' "$i" "$descripcion"; fallidos=$((fallidos + 1))
-  elif ctest --test-dir "$build" -j"$(nproc)" --timeout 300 >"$registro" 2>&1; then
+  # A broken line may also break the layout: only the tests of behaviour count.
+  elif ctest --test-dir "$build" -j"$(nproc)" --timeout 300 -E "^formato$" >"$registro" 2>&1; then
     printf '%2d MISSED       %s\n' "$i" "$descripcion"; fallidos=$((fallidos + 1))
   else
     quienes=$(sed -n 's/^[[:space:]]*[0-9]* - \([^ ]*\) (.*/\1/p' "$registro" | tr '\n' ' ')
