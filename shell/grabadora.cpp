@@ -28,6 +28,16 @@ std::string referencia(const Control& c) {
 
 std::string logico(bool b) { return b ? "true" : "false"; }
 
+// As the transcript writes a text: a line break as \\n.
+std::string escapado(const std::string& texto) {
+    std::string r;
+    for (std::size_t i = 0; i < texto.size(); ++i) {
+        if (texto[i] == '\r' && i + 1 < texto.size() && texto[i + 1] == '\n') continue;
+        r += texto[i] == '\n' ? std::string("\\n") : std::string(1, texto[i]);
+    }
+    return r;
+}
+
 constexpr std::size_t SorteosPorLinea = 12;
 
 // The menus whose marks a game starts from: the options, then who is mano.
@@ -80,11 +90,10 @@ struct Grabadora::RelojVisto : Reloj {
 struct Grabadora::MensajesVistos : Mensajes {
     MensajesVistos(Grabadora& g, Mensajes& m) : grabadora(g), mensajes(m) {}
     Respuesta mostrar(const std::string& texto, Icono icono, Botones botones, Respuesta porDefecto) override {
-        const bool pregunta = botones == Botones::SiNo && grabadora.grabando_ && !grabadora.enRegistro_;
-        // The question follows the action that asked it, its answer the question.
-        if (pregunta) grabadora.asentar();
         const Respuesta r = mensajes.mostrar(texto, icono, botones, porDefecto);
-        if (pregunta) grabadora.escribir(r == Respuesta::Si ? "yes" : "no");
+        // The answer goes right after the action that asked, with it.
+        if (botones == Botones::SiNo && grabadora.grabando_ && !grabadora.enRegistro_)
+            grabadora.pendiente_.push_back(grabadora.sangria() + (r == Respuesta::Si ? "yes" : "no"));
         return r;
     }
     Grabadora& grabadora;
@@ -195,50 +204,55 @@ void Grabadora::comenzar(std::string linea, bool partidaNueva) {
     if (partidaNueva) {
         if (grabando_) guardar(true);
         empezarPartida();
-        pendiente_ = "key F5";
+        pendiente_ = {"key F5"};
         return;
     }
     if (!grabando_) return;
-    if (ticks_ > 0 && linea == pendiente_) {
+    linea = sangria() + linea;
+    const bool sola = pendiente_.size() == 1;
+    if (sola && ticks_ > 0 && linea == pendiente_[0]) {
         ++ticks_;
         return;
     }
     // Typing letter by letter, or a double click after its click: the last one says it all.
-    const bool mismoTexto = linea.rfind("type ", 0) == 0 && pendiente_.rfind(linea.substr(0, linea.find('"')), 0) == 0;
-    const bool dobleClick = linea.rfind("dblclick ", 0) == 0 && pendiente_ == "select " + linea.substr(9);
+    const bool mismoTexto = sola && linea.find("type ") != std::string::npos &&
+                            pendiente_[0].rfind(linea.substr(0, linea.find('"')), 0) == 0;
+    const bool dobleClick = sola && linea.find("dblclick ") != std::string::npos &&
+                            std::string(pendiente_[0]).replace(pendiente_[0].find("select "), 7, "dblclick ") == linea;
     if (!mismoTexto && !dobleClick) {
         asentar();
         if (modales_ == 0) inicioAccion_ = cuerpo_.size();
     }
-    ticks_ = linea.rfind("tick ", 0) == 0 ? 1 : 0;
-    pendiente_ = std::move(linea);
+    ticks_ = linea.find("tick ") != std::string::npos ? 1 : 0;
+    pendiente_ = {std::move(linea)};
 }
 
-// The action under way goes down after what it drew: the driver queues the draws first.
-void Grabadora::asentar() {
-    if (lectura_ && *lectura_ != relojEscrito_) {
-        relojEscrito_ = *lectura_;
-        escribir("clock " + numero(relojEscrito_));
-    }
-    lectura_.reset();
-    if (fecha_ != fechaEscrita_) {
-        fechaEscrita_ = fecha_;
-        escribir("date " + comillas(fecha_));
-    }
+std::string Grabadora::sangria() const { return std::string(static_cast<std::size_t>(2 * modales_), ' '); }
+
+// The driver reads the next line only when the game waits for one: every draw and clock
+// reading up to then is queued before the lines that led there.
+std::string Grabadora::asentado() const {
+    std::string s;
+    if (lectura_ && *lectura_ != relojEscrito_) s += sangria() + "clock " + numero(*lectura_) + "\n";
+    if (fecha_ != fechaEscrita_) s += sangria() + "date " + comillas(fecha_) + "\n";
     for (std::size_t i = 0; i < sorteos_.size(); i += SorteosPorLinea) {
-        std::string linea = "random";
-        for (std::size_t j = i; j < std::min(sorteos_.size(), i + SorteosPorLinea); ++j)
-            linea += " " + numero(sorteos_[j]);
-        escribir(linea);
+        s += sangria() + "random";
+        for (std::size_t j = i; j < std::min(sorteos_.size(), i + SorteosPorLinea); ++j) s += " " + numero(sorteos_[j]);
+        s += "\n";
     }
+    for (std::size_t i = 0; i < pendiente_.size(); ++i)
+        s += pendiente_[i] + (i == 0 && ticks_ > 1 ? " " + std::to_string(ticks_) : std::string()) + "\n";
+    return s;
+}
+
+void Grabadora::asentar() {
+    cuerpo_ += asentado();
+    if (lectura_) relojEscrito_ = *lectura_;
+    lectura_.reset();
+    fechaEscrita_ = fecha_;
     sorteos_.clear();
-    if (!pendiente_.empty()) escribir(ticks_ > 1 ? pendiente_ + " " + std::to_string(ticks_) : pendiente_);
     pendiente_.clear();
     ticks_ = 0;
-}
-
-void Grabadora::escribir(const std::string& linea) {
-    cuerpo_.append(static_cast<std::size_t>(2 * modales_), ' ').append(linea).push_back('\n');
 }
 
 void Grabadora::empezarPartida() {
@@ -249,6 +263,7 @@ void Grabadora::empezarPartida() {
     lectura_.reset();
     ticks_ = 0;
     inicioAccion_ = 0;
+    final_.clear();
     relojEscrito_ = juego_->ronda.TiempoUltimaAccion;
     fechaEscrita_ = fecha_;
     preparacion_ = preparacion();
@@ -300,29 +315,44 @@ std::string Grabadora::preparacion() const {
     return s;
 }
 
-// The final scores, so that the recording is also a test.
+std::string Grabadora::finDelJuego() const {
+    const Naipalia& n = juego_->naipalia;
+    // The winner's score is written last: its write ends the game.
+    const bool ganoJugador = std::stoi("0" + n.TextoJugador.Text()) > std::stoi("0" + n.TextoComputadora.Text());
+    const Control* escritos[] = {&n.TextoJugador, &n.TextoComputadora};
+    std::string s;
+    for (const Control* c : {escritos[ganoJugador ? 1 : 0], escritos[ganoJugador ? 0 : 1]})
+        s += "#> TEXT " + c->nombre() + " " + comillas(c->Text()) + "\n";
+    s += "#> OPEN FinJuegos";
+    if (const Control* etiqueta = juego_->finJuegos.etiquetaMensaje(); etiqueta && !etiqueta->Caption().empty())
+        s += " " + escapado(etiqueta->Caption());
+    return s + "\n";
+}
+
+// The final scores, so that the recording is also a test: of a game that ended, its last
+// two score writes and the end-of-game dialog; else the scores at the recording's end.
 std::string Grabadora::cierre() const {
+    if (!final_.empty()) return final_;
     const Naipalia& n = juego_->naipalia;
     return "show TextoJugador.Text TextoComputadora.Text\n#> VALUE TextoJugador.Text=" +
            comillas(n.TextoJugador.Text()) + "\n#> VALUE TextoComputadora.Text=" + comillas(n.TextoComputadora.Text()) +
            "\n";
 }
 
-std::string Grabadora::guion() {
+std::string Grabadora::guion() const {
     if (preparacion_.empty()) return {};
-    if (grabando_) asentar();
-    return preparacion_ + cuerpo_ + cierre();
+    return preparacion_ + cuerpo_ + (grabando_ ? asentado() : std::string()) + cierre();
 }
 
 void Grabadora::guardar(bool final) {
     if (!alGuardar || !grabando_) return;
-    asentar();
-    alGuardar(partida_, preparacion_ + cuerpo_ + (final ? cierre() : std::string()));
+    alGuardar(partida_, final ? guion() : preparacion_ + cuerpo_);
 }
 
 void Grabadora::antesDeModal(Ventana& ventana) {
     if (!grabando_ || enRegistro_) return;
     asentar();
+    if (&ventana == &juego_->finJuegos) final_ = finDelJuego();
     if (&ventana == &juego_->jugador) enRegistro_ = true;
     ++modales_;
 }
@@ -330,10 +360,11 @@ void Grabadora::antesDeModal(Ventana& ventana) {
 // The registry left with the player's name only; the end of a round or game is saved.
 void Grabadora::despuesDeModal(Ventana& ventana) {
     if (!grabando_ || enRegistro_) return;
-    if (&ventana == &juego_->jugador) {
-        escribir("type TextoSeleccionJugador " + comillas(NombreRecortado(juego_->estado.NombreJugador)));
-        escribir("click BotonJugar");
-    }
+    // The dialog's last action stays open: what follows its closing is drawn before it.
+    if (&ventana == &juego_->jugador)
+        pendiente_ = {
+            sangria() + "type TextoSeleccionJugador " + comillas(NombreRecortado(juego_->estado.NombreJugador)),
+            sangria() + "click BotonJugar"};
     --modales_;
     if (&ventana == &juego_->finRonda) guardar(false);
     if (&ventana == &juego_->finJuegos) guardar(true);
@@ -342,7 +373,8 @@ void Grabadora::despuesDeModal(Ventana& ventana) {
 // Leaving the program is no part of the game: the action that left is dropped.
 void Grabadora::alTerminar() {
     if (!grabando_) return;
-    asentar();
+    pendiente_.clear();
+    sorteos_.clear();
     cuerpo_.resize(inicioAccion_);
     modales_ = 0;
     guardar(true);

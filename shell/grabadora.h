@@ -31,7 +31,7 @@ public:
     void enlazar(Juego& juego);
 
     // The game being played, else the last one; empty before the first game.
-    std::string guion();
+    std::string guion() const;
     // Told the script of game number `partida` at each round's end (without its closing
     // check) and when the game ends, is left or the program ends.
     std::function<void(int partida, const std::string& guion)> alGuardar;
@@ -46,11 +46,13 @@ private:
     void vigilarControl(Control& control);
     // The player's action begins: what came before goes down, this one waits for its draws.
     void comenzar(std::string linea, bool partidaNueva = false);
+    std::string sangria() const;
+    std::string asentado() const;
     void asentar();
-    void escribir(const std::string& linea);
     void empezarPartida();
     std::string preparacion() const;
     std::string cierre() const;
+    std::string finDelJuego() const;
     void guardar(bool final);
     void antesDeModal(Ventana& ventana);
     void despuesDeModal(Ventana& ventana);
@@ -71,9 +73,11 @@ private:
     bool enRegistro_ = false;  // the registry holds other players: only the choice is written
     std::string preparacion_;  // what brings a fresh program to the game's start
     std::string cuerpo_;       // the game's lines so far
+    std::string final_;        // how the game ended, once it has
     std::size_t inicioAccion_ = 0;
-    std::string pendiente_;  // the action under way, written once its draws are known
-    int ticks_ = 0;          // a timer's ticks in a row, one line
+    // The action under way and its answers, written once the draws they lead to are known.
+    std::vector<std::string> pendiente_;
+    int ticks_ = 0;  // a timer's ticks in a row, one line
     std::vector<double> sorteos_;
     std::optional<double> lectura_;  // the first clock reading of the action
     double relojEscrito_ = -1;
