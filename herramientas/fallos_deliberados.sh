@@ -365,6 +365,15 @@ fallo opponent/decision_jugada.cpp \
 fallo opponent/decision_jugada.cpp \
   's/TrucoSegundaPerdida = 5;/TrucoSegundaPerdida = 4;/' \
   "leading hand 2 after losing hand 1 the computer needs a 4 to call truco"
+fallo shell/grabadora.cpp \
+  's/^    pendiente_ = {std::move(linea)};$/    if (linea.find("click ") == std::string::npos) pendiente_ = {std::move(linea)};/' \
+  "the recording drops the player's clicks"
+fallo shell/grabadora.cpp \
+  's/grabadora.sorteos_.push_back(r);/if (r >= 0.5) grabadora.sorteos_.push_back(r);/' \
+  "the recording leaves out the draws below 0.5"
+fallo shell/grabadora.cpp \
+  's|#include "game/tanto.h"|#include "game/archivos.h"\n#include "game/tanto.h"|; s|^    s += "start\\n";$|    s += "start\\n# " + std::string(archivos::ClaveBase) + "\\n";|' \
+  "the recording writes the database's password"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

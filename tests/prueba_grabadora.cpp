@@ -65,8 +65,8 @@ struct Mesa {
         grabadora->enlazar(*juego);
         juego->arrancar();
     }
-    void nuevo() {
-        falsos.proximasCartas = std::array<int, 6>{4, 5, 28, 0, 1, 2};
+    void nuevo(bool cartasFijas = true) {
+        if (cartasFijas) falsos.proximasCartas = std::array<int, 6>{4, 5, 28, 0, 1, 2};
         desde = azar.sorteos.size();
         juego->naipalia.MenuNuevo.Click();
     }
@@ -95,7 +95,7 @@ const std::vector<Caso> Casos = {
      [](Mesa& m) {
          m.juego->naipalia.MenuMCompu.Click();
          m.juego->naipalia.MenuFlorOpcion(2).Click();
-         m.nuevo();
+         m.nuevo(false);
          m.falsos.segundos = 50000.25;
          m.juego->naipalia.BotonCarta(1).Click();
      },
