@@ -6,7 +6,7 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
-#include <QSaveFile>
+#include <QFile>
 #include <QStandardPaths>
 
 #include "qt/escena.h"
@@ -19,11 +19,12 @@ namespace naipalia::vista {
 
 namespace {
 
+// Written whole, without waiting for the disk: a round's end must not pause.
 bool Escribir(const QString& ruta, const std::string& texto) {
-    QSaveFile archivo(ruta);
-    if (!archivo.open(QIODevice::WriteOnly)) return false;
-    archivo.write(texto.data(), static_cast<qint64>(texto.size()));
-    return archivo.commit();
+    QFile archivo(ruta);
+    if (!archivo.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    const auto largo = static_cast<qint64>(texto.size());
+    return archivo.write(texto.data(), largo) == largo && archivo.flush();
 }
 
 const QString Extension = QStringLiteral(".guion");

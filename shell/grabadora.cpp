@@ -204,6 +204,7 @@ void Grabadora::comenzar(std::string linea, bool partidaNueva) {
     if (partidaNueva) {
         if (grabando_) guardar(true);
         empezarPartida();
+        guardar(false);
         pendiente_ = {"key F5"};
         return;
     }
@@ -300,17 +301,18 @@ std::string Grabadora::preparacion() const {
     if (!fecha_.empty()) s += "date " + comillas(fecha_) + "\n";
     s += "start\n";
     if (conBase) s += "  type TextoSeleccionJugador " + nombre + "\n  click BotonJugar\n";
-    // The stored options come back from the database; the rest as a fresh program has them.
+    // The stored options come back from the database; the others, and who is mano, as a
+    // fresh program has them unless the player changed them.
     const std::vector<Control*> menus = menusDeInicio(n);
     for (std::size_t i = 0; i < menus.size() && i < marcasIniciales_.size(); ++i) {
-        const bool guardada = i < std::size(Opciones) && Opciones[i].columna && conBase;
-        if (guardada || menus[i]->Checked() == marcasIniciales_[i]) continue;
-        const bool opcion = i < std::size(Opciones);
-        const int item = Naipalia::itemSi(opcion ? Opciones[i].opcion : Opcion::Flor);
-        if (!opcion && menus[i]->Checked())
-            s += "click " + menus[i]->nombre() + "\n";
-        else if (opcion)
-            s += "click " + menus[i]->nombre() + " " + std::to_string(menus[i]->Checked() ? item : 3 - item) + "\n";
+        if (menus[i]->Checked() == marcasIniciales_[i]) continue;
+        if (i >= std::size(Opciones)) {
+            if (menus[i]->Checked()) s += "click " + menus[i]->nombre() + "\n";
+        } else if (!(conBase && Opciones[i].columna)) {
+            // Its "yes" item sets the points and flips any other option; the other item too.
+            const int si = Naipalia::itemSi(Opciones[i].opcion);
+            s += "click " + menus[i]->nombre() + " " + std::to_string(menus[i]->Checked() ? si : 3 - si) + "\n";
+        }
     }
     return s;
 }

@@ -32,8 +32,8 @@ public:
 
     // The game being played, else the last one; empty before the first game.
     std::string guion() const;
-    // Told the script of game number `partida` at each round's end (without its closing
-    // check) and when the game ends, is left or the program ends.
+    // Told the script of game number `partida` as it starts and at each round's end
+    // (without its closing check), and when the game ends, is left or the program ends.
     std::function<void(int partida, const std::string& guion)> alGuardar;
 
 private:
