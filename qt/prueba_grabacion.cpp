@@ -112,7 +112,7 @@ TEST_F(Grabacion, LaPartidaGrabadaSeRepiteIgual) {
     // Each move runs from the event loop, never inside the timer: a dialog it opens waits
     // there while the timer goes on answering it.
     int jugadas = 0;
-    bool fin = false, ocupado = false;
+    bool fin = false, ocupado = false, jugando = false;
     std::vector<std::string> puntos;  // the final scores on the table
     QTimer paso;
     auto actuar = [&] {
@@ -132,8 +132,12 @@ TEST_F(Grabacion, LaPartidaGrabadaSeRepiteIgual) {
                 prueba::ResponderLlamada(modal);
         } else if (fin) {
             paso.stop();
-        } else if (mesa().BotonCarta(1).Enabled() || mesa().BotonCarta(2).Enabled() || mesa().BotonCarta(3).Enabled()) {
+        } else if (!jugando && (mesa().BotonCarta(1).Enabled() || mesa().BotonCarta(2).Enabled() ||
+                                mesa().BotonCarta(3).Enabled())) {
+            // QTest's mouse events run the event loop: no other move starts inside this one.
+            jugando = true;
             jugar(jugadas++);
+            jugando = false;
         }
     };
     QObject::connect(&paso, &QTimer::timeout, &paso, [&] {
