@@ -393,11 +393,20 @@ fallo game/anotador.cpp \
   's/(mazo_ ? Motivo::Mazo : Motivo::Truco)/(Motivo::Truco)/' \
   "the anotador's round line credits the deck as truco"
 fallo game/anotador.cpp \
-  's/if (texto.find(AvisoPenalidad) != std::string::npos) penalidad_ = true;//' \
+  's/if (texto.find(textos::Penalidad) != std::string::npos) penalidad_ = true;//' \
   "the anotador's round line credits a penalty as envido"
 fallo game/anotador.cpp \
   's/if (!e_.FinJuego) return e_.puntos(lado);/return e_.puntos(lado);/' \
   "the anotador loses the final score when the game's end clears the boxes"
+fallo shell/grabadora.cpp \
+  's/^    pendiente_ = {std::move(linea)};$/    if (linea.find("click ") == std::string::npos) pendiente_ = {std::move(linea)};/' \
+  "the recording drops the player's clicks"
+fallo shell/grabadora.cpp \
+  's/grabadora.sorteos_.push_back(r);/if (r >= 0.5) grabadora.sorteos_.push_back(r);/' \
+  "the recording leaves out the draws below 0.5"
+fallo shell/grabadora.cpp \
+  's|#include "game/tanto.h"|#include "game/archivos.h"\n#include "game/tanto.h"|; s|^    s += "start\\n";$|    s += "start\\n# " + std::string(archivos::ClaveBase) + "\\n";|' \
+  "the recording writes the database's password"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

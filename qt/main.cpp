@@ -1,10 +1,12 @@
 // The desktop program: the game's windows drawn with Qt Widgets.
 #include <QApplication>
+#include <QDir>
 #include <QStandardPaths>
 
 #include "platform/sqlcipher/base_sqlcipher.h"
 #include "qt/escena.h"
 #include "qt/medicion.h"
+#include "qt/partidas_qt.h"
 #include "qt/programa.h"
 
 int main(int argc, char* argv[]) {
@@ -13,11 +15,17 @@ int main(int argc, char* argv[]) {
     naipalia::vista::PrepararAplicacion(carpeta);
     naipalia::vista::PrepararMedicion();
 
-    // An installed program keeps its players in the user's data folder.
-    naipalia::BaseSqlcipher base(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+    // An installed program keeps its players and its recorded games in the user's data folder.
+    const QString datos = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    naipalia::BaseSqlcipher base(datos.toStdString());
+    naipalia::vista::Partidas partidas(QDir(datos).filePath("partidas"));
     naipalia::vista::Programa programa(carpeta, nullptr, &base);
     programa.escena().animar(true);
+    programa.grabadora().alGuardar = [&partidas](int partida, const std::string& guion) {
+        partidas.guardar(partida, guion);
+    };
     programa.juego().arrancar();
     if (programa.escena().terminado()) return 0;
+    naipalia::vista::AgregarGuardarPartida(programa.escena(), programa.grabadora());
     return QApplication::exec();
 }

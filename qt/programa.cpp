@@ -63,21 +63,23 @@ void PrepararAplicacion(const QString& carpeta) {
     if (QFileInfo::exists(icono)) QApplication::setWindowIcon(QIcon(new IconoPerezoso(icono)));
 }
 
-Programa::Programa(const QString& carpeta, Mensajes* mensajes, BaseDatos* baseDatos, Azar* azar)
+Programa::Programa(const QString& carpeta, Mensajes* mensajes, BaseDatos* baseDatos, Azar* azar, Sonidos* sonidos)
     : escena_(imagenes_, animaciones_),
       mensajes_(escena_),
       sonidos_(carpeta),
-      juego_(Puertos{.mensajes = mensajes ? mensajes : &mensajes_,
-                     .ventanas = &escena_,
-                     .reloj = &reloj_,
-                     .azar = azar ? azar : &azar_,
-                     .sonidos = &sonidos_,
-                     .animaciones = &animaciones_,
-                     .imagenes = &imagenes_,
-                     .pantalla = &pantalla_,
-                     .escritorio = &escritorio_,
-                     .baseDatos = baseDatos,
-                     .carpeta = carpeta.toStdString()}) {
+      grabadora_(Puertos{.mensajes = mensajes ? mensajes : &mensajes_,
+                         .ventanas = &escena_,
+                         .reloj = &reloj_,
+                         .azar = azar ? azar : &azar_,
+                         .sonidos = sonidos ? sonidos : &sonidos_,
+                         .animaciones = &animaciones_,
+                         .imagenes = &imagenes_,
+                         .pantalla = &pantalla_,
+                         .escritorio = &escritorio_,
+                         .baseDatos = baseDatos,
+                         .carpeta = carpeta.toStdString()}),
+      juego_(grabadora_.puertos()) {
+    grabadora_.enlazar(juego_);
     escena_.anotador = &juego_.operacion.anotador;
 }
 

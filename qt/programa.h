@@ -11,6 +11,7 @@
 #include "qt/mensajes_qt.h"
 #include "qt/sistema_qt.h"
 #include "qt/sonidos_qt.h"
+#include "shell/grabadora.h"
 #include "shell/juego.h"
 
 namespace naipalia::vista {
@@ -21,15 +22,16 @@ void PrepararAplicacion(const QString& carpeta);
 class Programa {
 public:
     // Without a database the game runs as when its file cannot be opened; a test may fix
-    // the draws and the deal.
+    // the draws and the deal, or hear the sounds.
     explicit Programa(const QString& carpeta, Mensajes* mensajes = nullptr, BaseDatos* baseDatos = nullptr,
-                      Azar* azar = nullptr);
+                      Azar* azar = nullptr, Sonidos* sonidos = nullptr);
     ~Programa();
     Programa(const Programa&) = delete;
     Programa& operator=(const Programa&) = delete;
 
     Juego& juego() { return juego_; }
     Escena& escena() { return escena_; }
+    Grabadora& grabadora() { return grabadora_; }
 
 private:
     ImagenesQt imagenes_;
@@ -41,6 +43,7 @@ private:
     SonidosQt sonidos_;
     PantallaQt pantalla_;
     EscritorioQt escritorio_;
+    Grabadora grabadora_;
     Juego juego_;
 };
 
