@@ -2,7 +2,6 @@
 // figured from all of them for the dialog that shows them.
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 #include "players/jugadores.h"
@@ -16,9 +15,8 @@ namespace {
 
 std::string horaDelDia(double segundos) {
     const long s = std::clamp(static_cast<long>(std::floor(segundos)), 0L, 86399L);
-    char texto[16];
-    std::snprintf(texto, sizeof texto, "%02ld:%02ld:%02ld", s / 3600, s / 60 % 60, s % 60);
-    return texto;
+    const auto dos = [](long v) { return (v < 10 ? "0" : "") + std::to_string(v); };
+    return dos(s / 3600) + ":" + dos(s / 60 % 60) + ":" + dos(s % 60);
 }
 
 int margen(const FilaPartida& p) { return p.PuntosJugador - p.PuntosComputadora; }
