@@ -54,6 +54,12 @@ public:
     naipalia::Respuesta respuesta = naipalia::Respuesta::No;
 };
 
+// For failure messages: the widget with the keyboard, if any.
+std::string nombreDelFoco() {
+    QWidget* foco = QApplication::focusWidget();
+    return foco ? foco->objectName().toStdString() : "nothing";
+}
+
 // The end-of-round dialog's own button, when that is the dialog on screen.
 void CerrarFinRonda(QWidget* modal) {
     if (modal && modal->objectName() == "FinRonda")
@@ -272,8 +278,7 @@ TEST_F(MesaQt, ElTecladoQuedaEnUnaCartaYEspacioOEnterLaJuegan) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(enterCerro) << "Enter pressed a dialog's button";
     // The keyboard rests on nothing until the player tabs to a card.
-    EXPECT_EQ(QApplication::focusWidget(), &lienzo())
-        << "after a dialog: " << QApplication::focusWidget()->objectName().toStdString();
+    EXPECT_EQ(QApplication::focusWidget(), &lienzo()) << "after a dialog: " << nombreDelFoco();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), boton1) << "Tab did not bring the keyboard to the first card";
 
@@ -285,7 +290,7 @@ TEST_F(MesaQt, ElTecladoQuedaEnUnaCartaYEspacioOEnterLaJuegan) {
         bool pulsado = false;
         const auto conexion = QObject::connect(boton, &QPushButton::clicked, [&] { pulsado = true; });
         QTest::keyClick(boton, tecla);
-        const bool hecho = QTest::qWaitFor([&] { return pulsado; }, 2000);
+        const bool hecho = QTest::qWaitFor([&] { return pulsado; }, 10000);
         QObject::disconnect(conexion);
         return hecho;
     };
@@ -294,13 +299,13 @@ TEST_F(MesaQt, ElTecladoQuedaEnUnaCartaYEspacioOEnterLaJuegan) {
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
             if (lienzo().aparcado() && !QApplication::activeModalWidget() && mesa().BotonCarta(2).Enabled())
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+                QTest::keyClick(&lienzo(), Qt::Key_Right);
             return enfocadaUnaCarta();
         },
-        3000))
-        << "focus after a card on " << QApplication::focusWidget()->objectName().toStdString();
+        10000))
+        << "focus after a card on " << nombreDelFoco();
     EXPECT_TRUE(pulsa(Qt::Key_Return)) << "Enter did not play the focused card";
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !QApplication::activeModalWidget(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !QApplication::activeModalWidget(); }, 10000));
 }
 
 TEST_F(MesaQt, UnDialogoAnchoEnvuelveSuMensajeYNoPasaDeLaMesa) {

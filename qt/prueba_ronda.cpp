@@ -335,7 +335,7 @@ TEST_F(RondaQt, ElTantoSeDeclaraTecleando) {
         enfocada = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString("-");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_2);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_7);
-        elegida = QApplication::focusWidget()->objectName();
+        elegida = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString("-");
         guardar(pantalla(modal), "6-teclado.png");
         // Enter confirms; were the keyboard elsewhere, the button itself.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
