@@ -59,8 +59,10 @@ protected:
     // on the screen at once, in the driver once the handler ends: closings differ).
     bool eventFilter(QObject* objeto, QEvent* evento) override {
         auto* w = qobject_cast<QWidget*>(objeto);
-        const bool dialogo =
-            w && w->isWindow() && w != &ventana() && programa.juego().ventana(w->objectName().toStdString());
+        // The main window is gone once the game ends and the program is torn down.
+        QWidget* principal = programa.escena().principal();
+        const bool dialogo = w && principal && w->isWindow() && w != principal &&
+                             programa.juego().ventana(w->objectName().toStdString());
         if (dialogo && evento->type() == QEvent::Show) vistos.lineas.push_back("OPEN " + w->objectName().toStdString());
         return false;
     }
