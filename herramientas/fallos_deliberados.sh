@@ -398,6 +398,9 @@ fallo game/anotador.cpp \
 fallo game/anotador.cpp \
   's/if (!e_.FinJuego) return e_.puntos(lado);/return e_.puntos(lado);/' \
   "the anotador loses the final score when the game's end clears the boxes"
+fallo shell/operacion.cpp \
+  's/^void Operacion::mensajeAparte(const std::string& texto, Icono icono) { puertos/void Operacion::mensajeAparte(const std::string\& texto, Icono icono) { anotador.mensaje(texto); puertos/' \
+  "the registry's messages go into the round's log"
 fallo shell/grabadora.cpp \
   's/^    pendiente_ = {std::move(linea)};$/    if (linea.find("click ") == std::string::npos) pendiente_ = {std::move(linea)};/' \
   "the recording drops the player's clicks"

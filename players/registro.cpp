@@ -73,7 +73,7 @@ void Jugadores::AbrirBaseDatos() {
     }
     e.SinRecuerdos = true;
     ErrorApertura = "La opción \"Recuerdos\" estará desactivada. " + SinRecuerdosTexto + error;
-    if (!error.empty()) op.mensaje(ErrorApertura, Icono::Critico);
+    if (!error.empty()) op.mensajeAparte(ErrorApertura, Icono::Critico);
 }
 
 void Jugadores::MostrarRegistro() {
@@ -94,7 +94,7 @@ void Jugadores::AplicarOpcionesGuardadas() {
 void Jugadores::BotonJugador_Click() {
     ronda.refrescarSiPasoElTiempo();
     if (e.SinRecuerdos) {
-        op.mensaje(ErrorApertura, Icono::Critico);
+        op.mensajeAparte(ErrorApertura, Icono::Critico);
         return;
     }
     MostrarRegistro();
@@ -129,15 +129,15 @@ void Jugadores::reportar(const FalloBase& fallo) {
 
 void Jugadores::ErrorRecuerdos(const std::string& descripcion) {
     n.forma().MousePointer(0);
-    op.mensaje(SinRecuerdosTexto + descripcion, Icono::Critico);
+    op.mensajeAparte(SinRecuerdosTexto + descripcion, Icono::Critico);
 }
 
 void Jugadores::ErrorInterpretarDatos(const std::string& descripcion) {
-    op.mensaje("No puedo interpretar tus datos.   Error : " + descripcion, Icono::Critico);
+    op.mensajeAparte("No puedo interpretar tus datos.   Error : " + descripcion, Icono::Critico);
 }
 
 void Jugadores::ErrorRecordarDatos(const std::string& descripcion) {
-    op.mensaje("No puedo recordar tus datos.   Error : " + descripcion, Icono::Critico);
+    op.mensajeAparte("No puedo recordar tus datos.   Error : " + descripcion, Icono::Critico);
 }
 
 // --- The registry ---
@@ -185,14 +185,14 @@ void Jugadores::TextoSeleccionJugador_Change() {
 void Jugadores::BotonRegistrar_Click() {
     const std::string nombre = jugador.TextoNuevoJugador.Text();
     if (nombre.empty()) {
-        op.mensaje(
+        op.mensajeAparte(
             "Falta que ingreses tu nombre de usuario en la caja Nuevo Jugador, si no está en la lista de "
             "jugadores. Recordá que tu nombre solo debe ser usado por ti.",
             Icono::Critico);
         return;
     }
     if (tieneControles(nombre)) {
-        op.mensaje(
+        op.mensajeAparte(
             "Tu nombre no puede llevar tabulaciones, saltos de línea ni otros caracteres invisibles. "
             "Escribilo de nuevo en la caja Nuevo Jugador, sin ellos.",
             Icono::Critico);
@@ -200,7 +200,7 @@ void Jugadores::BotonRegistrar_Click() {
     }
     FalloBase fallo;
     if (!base().agregarJugador(nombre, fallo)) {
-        op.mensaje("No puedo recordar tu nombre.   Error : " + fallo.descripcion, Icono::Critico);
+        op.mensajeAparte("No puedo recordar tu nombre.   Error : " + fallo.descripcion, Icono::Critico);
         return;
     }
     auto lista = jugador.ListaJugadores.List();
@@ -212,7 +212,7 @@ void Jugadores::BotonRegistrar_Click() {
     jugador.ListaJugadores.ListIndex(nuevo);
     ListaJugadores_Click();
     jugador.TextoNuevoJugador.Text("");
-    op.mensaje(
+    op.mensajeAparte(
         "Tu nombre de jugador ha sido \"recordado\" con éxito. Se recomienda que tu nombre solo sea usado "
         "por ti.",
         Icono::Informacion);
@@ -226,10 +226,11 @@ void Jugadores::BotonEliminar_Click() {
     if (!op.preguntar("¿Deseas elimnar al jugador " + nombre + "?", Respuesta::No)) return;
     FalloBase fallo;
     if (!base().eliminarJugador(nombre, fallo)) {
-        op.mensaje("El Jugador " + nombre + " no puede ser eliminado. Error : " + fallo.descripcion, Icono::Critico);
+        op.mensajeAparte("El Jugador " + nombre + " no puede ser eliminado. Error : " + fallo.descripcion,
+                         Icono::Critico);
         return;
     }
-    op.mensaje("El Jugador " + nombre + " ha sido eliminado.", Icono::Informacion);
+    op.mensajeAparte("El Jugador " + nombre + " ha sido eliminado.", Icono::Informacion);
     auto nombres = lista.List();
     nombres.erase(nombres.begin() + i);
     lista.ListIndex(-1);
@@ -241,7 +242,7 @@ void Jugadores::BotonEliminar_Click() {
 
 void Jugadores::BotonJugar_Click() {
     if (jugador.TextoSeleccionJugador.Text().empty()) {
-        op.mensaje("Debes seleccionarte de la lista.", Icono::Critico);
+        op.mensajeAparte("Debes seleccionarte de la lista.", Icono::Critico);
         return;
     }
     jugador.Unload();

@@ -41,8 +41,10 @@ std::string Operacion::ruta(std::string_view relativa) const {
 
 void Operacion::mensaje(const std::string& texto, Icono icono) {
     if (icono != Icono::Critico) anotador.mensaje(texto);
-    puertos.mensajes->mostrar(texto, icono);
+    mensajeAparte(texto, icono);
 }
+
+void Operacion::mensajeAparte(const std::string& texto, Icono icono) { puertos.mensajes->mostrar(texto, icono); }
 
 bool Operacion::preguntar(const std::string& texto, Respuesta porDefecto) {
     return puertos.mensajes->mostrar(texto, Icono::Pregunta, Botones::SiNo, porDefecto) == Respuesta::Si;

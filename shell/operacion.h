@@ -49,6 +49,8 @@ public:
     const std::string RutaMano;
     const std::string RutaCaraMenu;
     void mensaje(const std::string& texto, Icono icono);
+    // A message that is no event of the round (the registry's): the anotador leaves it out.
+    void mensajeAparte(const std::string& texto, Icono icono);
     bool preguntar(const std::string& texto, Respuesta porDefecto = Respuesta::Si);
     double azar() { return puertos.azar->siguiente(); }
     void mostrarModal(Ventana& ventana);

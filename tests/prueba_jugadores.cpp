@@ -234,6 +234,7 @@ TEST_F(RegistroYRecuerdos, UnNombreConCaracteresDeControlNoSeRegistra) {
         r.TextoNuevoJugador.Text(nombre);
         r.BotonRegistrar.Click();
         EXPECT_EQ(mensajes, std::vector<std::string>{vale ? recordado : rechazo});
+        EXPECT_TRUE(juego->operacion.anotador.sucesos().empty()) << "the registry is no event of the round";
         EXPECT_EQ(base.jugadores.size(), vale ? 2u : 1u);
         EXPECT_EQ(r.ListaJugadores.List().back(), vale ? nombre : "Ana");
         r.ListaJugadores.List({"Ana"});
