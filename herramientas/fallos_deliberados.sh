@@ -410,6 +410,9 @@ fallo shell/grabadora.cpp \
 fallo shell/grabadora.cpp \
   's|#include "game/tanto.h"|#include "game/archivos.h"\n#include "game/tanto.h"|; s|^    s += "start\\n";$|    s += "start\\n# " + std::string(archivos::ClaveBase) + "\\n";|' \
   "the recording writes the database's password"
+fallo calls/envido_mesa.cpp \
+  's/} else if (recuerdos >= 5 \&\& /} else if (recuerdos >= 4 \&\& /' \
+  "the history answers the player's envido from 4 rows"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 
