@@ -27,63 +27,21 @@ std::string nombreDelFoco() {
     return foco ? foco->objectName().toStdString() : "nothing";
 }
 
-// Answers after a nested event loop, as a real message box would.
-class MensajesConEspera : public MensajesGrabados {
+// A dialog whose message is far wider than any screen, as the end of a round can be.
+class DialogoLargo : public Ventana {
 public:
-    Respuesta mostrar(const std::string& texto, Icono icono, Botones botones, Respuesta porDefecto) override {
-        QTest::qWait(50);
-        return MensajesGrabados::mostrar(texto, icono, botones, porDefecto);
-    }
-};
-
-// A dialog whose button hides it and then asks a question, as the game's dialogs do; and
-// one whose message is far wider than any screen, as the end of a round can be.
-class DialogoDePrueba : public Ventana {
-public:
-    DialogoDePrueba(const char* nombre, double ancho, Mensajes* pregunta) : Ventana(nombre) {
-        forma().disenar(0, 0, ancho, 2280, "Naipalia");
-        Mensaje.disenar(1200, 480, ancho - 1725, 320).diseno().TamanoLetra = 10;
-        Boton.disenar(ancho - 1800, 1320, 1600, 420, "&Próxima ronda");
-        Boton.Click = [this, pregunta] {
-            Hide();
-            pasos.push_back("oculto");
-            if (pregunta) pregunta->mostrar("¿Otra vez?", Icono::Pregunta, Botones::SiNo);
-            pasos.push_back("preguntado");
-        };
+    DialogoLargo() : Ventana("DialogoLargo") {
+        forma().disenar(0, 0, 60000, 2280, "Naipalia");
+        Mensaje.disenar(1200, 480, 60000 - 1725, 320).diseno().TamanoLetra = 10;
+        Boton.disenar(60000 - 1800, 1320, 1600, 420, "&Próxima ronda");
+        Boton.Click = [this] { Hide(); };
         terminarDiseno();
     }
     Control Mensaje{*this, "Mensaje", TipoControl::Etiqueta};
     Control Boton{*this, "Boton", TipoControl::Boton};
-    std::vector<std::string> pasos;
 };
 
-class MesaQt : public PruebaMesa {
-protected:
-    bool enfocadaUnaCarta() { return esBotonCarta(QApplication::focusWidget()); }
-    // `mirar` runs on the dialog once it is up; the dialog is then closed by its button.
-    void mostrar(Ventana& modelo, const std::function<void(QWidget*)>& mirar) {
-        QObject contexto;  // its timers die with the call
-        QTimer::singleShot(0, &contexto, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal) return;
-            mirar(modal);
-            if (auto* b = modal->findChild<QPushButton*>("Boton"); b && modal->isVisible())
-                QTest::mouseClick(b, Qt::LeftButton);
-        });
-        // A dialog that never closes would hang the test: it is taken down from outside then.
-        QTimer::singleShot(5000, &contexto, [&] {
-            vencido = true;
-            modelo.Hide();
-            if (QWidget* modal = QApplication::activeModalWidget()) modal->hide();
-        });
-        programa.juego().operacion.mostrarModal(modelo);
-    }
-
-    bool vencido = false;
-    MensajesConEspera espera;
-    DialogoDePrueba pregunta{"DialogoQuePregunta", 3000, &espera};
-    DialogoDePrueba largo{"DialogoLargo", 60000, nullptr};
-};
+using MesaQt = PruebaMesa;
 
 TEST_F(MesaQt, F5ReparteYUnaCartaArrastradaFueraDeSuLugarVuelveALaMano) {
     repartir();
@@ -154,85 +112,53 @@ TEST_F(MesaQt, LosMenusLlevanLasMarcasDelModeloYCadaLetraDeAtajoEsUnica) {
     EXPECT_FALSE(widget(mesa().BotonMazo)->property("text").toString().contains('&')) << "one key gives the round away";
 }
 
-TEST_F(MesaQt, ElTecladoQuedaEnUnaCartaYEspacioOEnterLaJuegan) {
-    // Every call accepted, and the dialogs answered, so the play goes on.
-    mensajes.respuesta = Respuesta::Si;
-    QTimer cierre;
-    CadaVez(cierre, [] { Responder(QApplication::activeModalWidget()); });
+// A dialog wider than the screen wraps its message and opens clear of the cards; Enter
+// alone presses none of its buttons, and once it closes the keyboard rests on nothing
+// until Tab brings it to the first card.
+TEST_F(MesaQt, UnDialogoAnchoEnvuelveSuMensajeYLuegoElTecladoDescansa) {
     repartir();
-    QWidget* boton1 = widget(mesa().BotonCarta(1));
-    EXPECT_EQ(QApplication::focusWidget(), boton1) << "not the first playable card";
-    // The focused button's card shows the focus too, and only it.
-    auto marcadas = [&] {
-        std::string m;
-        for (int s = 1; s <= 3; ++s)
-            m += dynamic_cast<ImagenQt*>(widgetCarta(s))->marcada(Marca::Foco) ? std::to_string(s) : "";
-        return m;
-    };
-    EXPECT_EQ(marcadas(), "1");
-    widget(mesa().BotonCarta(2))->setFocus();
-    EXPECT_EQ(marcadas(), "2");
-    // The player tabs to truco; a dialog then closes: the keyboard is back on a card.
     widget(mesa().BotonTruco)->setFocus();
-    bool enterCerro = false;
-    mostrar(largo, [&](QWidget* modal) {
-        // Enter alone presses no button of a dialog.
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QTest::qWait(150);
-        enterCerro = !modal->isVisible();
-    });
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(enterCerro) << "Enter pressed a dialog's button";
-    // The keyboard rests on nothing until the player tabs to a card.
-    EXPECT_EQ(QApplication::focusWidget(), &lienzo()) << "after a dialog: " << nombreDelFoco();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), boton1) << "Tab did not bring the keyboard to the first card";
-
-    // Each key presses the focused card's button; what the game then does is the game's.
-    for (const Qt::Key tecla : {Qt::Key_Space, Qt::Key_Return}) {
-        // After the first card, once the computer has answered and the next hand is open.
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] {
-                if (lienzo().aparcado() && turnoDelJugador()) QTest::keyClick(&lienzo(), Qt::Key_Right);
-                return enfocadaUnaCarta();
-            },
-            10000))
-            << "focus after a card on " << nombreDelFoco();
-        bool pulsado = false;
-        QObject contexto;
-        QObject::connect(qobject_cast<QPushButton*>(QApplication::focusWidget()), &QPushButton::clicked, &contexto,
-                         [&] { pulsado = true; });
-        QTest::keyClick(QApplication::focusWidget(), tecla);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return pulsado; }, 10000)) << "key " << tecla << " played nothing";
-    }
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !QApplication::activeModalWidget(); }, 10000));
-}
-
-TEST_F(MesaQt, UnDialogoAnchoEnvuelveSuMensajeYNoPasaDeLaMesa) {
-    QRect caja, boton, mensaje;
-    bool envuelto = false;
-    int renglon = 0;
+    DialogoLargo largo;
     std::string texto;
     while (texto.size() < 600) texto += "Me ganaste esta ronda, pero ya veremos la próxima. ";
     largo.Mensaje.Caption(texto);
-    mostrar(largo, [&](QWidget* visto) {
+    QRect caja, boton, mensaje;
+    bool envuelto = false, enterCerro = true;
+    QObject contexto;  // its timers die with the test
+    QTimer::singleShot(0, &contexto, [&] {
+        QWidget* visto = QApplication::activeModalWidget();
+        if (!visto) return;
         caja = visto->frameGeometry();
         auto enDialogo = [&](QWidget* w) { return w ? QRect(w->mapTo(visto, QPoint(0, 0)), w->size()) : QRect(); };
-        boton = enDialogo(visto->findChild<QPushButton*>("Boton"));
+        auto* b = visto->findChild<QPushButton*>("Boton");
         auto* m = visto->findChild<QLabel*>("Mensaje");
+        boton = enDialogo(b);
         mensaje = enDialogo(m);
-        envuelto = m && m->wordWrap();
-        renglon = QFontMetrics(visto->font()).height();
+        envuelto = m && m->wordWrap() && mensaje.height() > 3 * QFontMetrics(visto->font()).height();
         EXPECT_TRUE(visto->rect().contains(boton)) << "the button left the dialog";
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::qWait(150);
+        enterCerro = !visto->isVisible();
+        if (b && visto->isVisible()) QTest::mouseClick(b, Qt::LeftButton);
     });
-    ASSERT_GT(renglon, 0);
+    // A dialog that never closes would hang the test: it is taken down from outside then.
+    QTimer::singleShot(5000, &contexto, [&] {
+        largo.Hide();
+        if (QWidget* modal = QApplication::activeModalWidget()) modal->hide();
+    });
+    programa.juego().operacion.mostrarModal(largo);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(enterCerro) << "Enter pressed a dialog's button";
     EXPECT_LE(caja.width(), ventana().frameGeometry().width());
     EXPECT_TRUE(ventana().screen()->availableGeometry().contains(caja));
     for (const QRect& carta : lienzo().cartasEnJuego(false)) EXPECT_FALSE(caja.intersects(carta));
-    EXPECT_TRUE(envuelto) << "the message does not wrap";
-    EXPECT_GT(mensaje.height(), 3 * renglon) << "the wrapped message did not grow";
+    EXPECT_TRUE(envuelto) << "the message does not wrap and grow";
     EXPECT_FALSE(boton.intersects(mensaje)) << "the button covers the message";
     EXPECT_EQ(largo.forma().Width(), 60000) << "the model keeps its twips";
+    EXPECT_EQ(QApplication::focusWidget(), &lienzo()) << "after a dialog: " << nombreDelFoco();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), widget(mesa().BotonCarta(1))) << "Tab, then " << nombreDelFoco();
+    programa.escena().destruirVentanas();
 }
 
 // A won tanto not proven on the table: the end-of-round dialog says so in a line of its
@@ -290,17 +216,6 @@ TEST_F(MesaQt, LasCajasSiNoRespondenALaSYALaN) {
         EXPECT_EQ(cajas.mostrar("¿Querés?", Icono::Pregunta, Botones::SiNo, otra), esperada) << "key " << tecla;
         EXPECT_EQ(textos, (QStringList{"&Sí", "&No"}));
     }
-}
-
-TEST_F(MesaQt, UnDialogoQueElModeloOcultaVuelveCuandoTerminaSuManejador) {
-    QPointer<QWidget> visto;
-    mostrar(pregunta, [&](QWidget* modal) { visto = modal; });
-    pregunta.pasos.push_back("volvió");
-    EXPECT_FALSE(vencido) << "the dialog never closed";
-    ASSERT_TRUE(visto);
-    EXPECT_EQ(visto->windowTitle(), "Naipalia");
-    EXPECT_FALSE(visto->isVisible());
-    EXPECT_EQ(pregunta.pasos, (std::vector<std::string>{"oculto", "preguntado", "volvió"}));
 }
 
 // Counts the moves a widget is drawn at.

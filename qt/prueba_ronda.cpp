@@ -30,6 +30,7 @@ protected:
         QTimer arranque;
         CadaVez(arranque, [this] { contestar(QApplication::activeModalWidget()); });
         PruebaMesa::SetUp();
+        contestados_ = 0;
     }
 
     // The screen as the player sees it: the table and the dialog in front, where they lie.
@@ -106,6 +107,7 @@ protected:
     }
     void contestar(QWidget* modal) {
         if (!modal || !modal->isVisible()) return;
+        ++contestados_;
         if (auto* caja = qobject_cast<QMessageBox*>(modal)) {
             textos.push_back(caja->text().toStdString());
             vistos.insert(caja->text());
@@ -120,7 +122,7 @@ protected:
     // Enter and Space where the keyboard rests after a dialog: nothing on the table moves.
     void teclasSueltasNoHacenNada(const std::string& despues) {
         QWidget* foco = QApplication::focusWidget();
-        EXPECT_FALSE(qobject_cast<QPushButton*>(foco))
+        EXPECT_FALSE(qobject_cast<QPushButton*>(foco) && foco->isVisible())
             << "after " << despues << " the keyboard is on " << foco->objectName().toStdString();
         auto foto = [&] {
             std::string f = mesa().TextoJugador.Text() + "|" + mesa().TextoComputadora.Text();
@@ -146,6 +148,7 @@ protected:
     QSet<QString> guardadas_;
     QPointer<QWidget> finRondaVisto_;
     int rondas_ = 0;
+    int contestados_ = 0;  // dialogs and boxes since the player's last card
 };
 
 // At this scale the places where cards lie on the table never meet: the computer's played
@@ -205,14 +208,20 @@ TEST_F(RondaQt, RondasJugadasConElTecladoYArrastrando) {
             << QStringList(vistos.begin(), vistos.end()).join(", ").toStdString();
         ASSERT_TRUE(QTest::qWaitFor([&] { return turnoDelJugador(); }, 10000)) << "play stopped";
         // After a dialog the keyboard rests on nothing until Tab brings it to a card.
-        if (lienzo().aparcado()) {
+        if (contestados_ > 0) {
+            EXPECT_TRUE(lienzo().aparcado())
+                << "after a dialog the keyboard is on " << QApplication::focusWidget()->objectName().toStdString();
             teclasSueltasNoHacenNada("a dialog");
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            contestados_ = 0;
         }
         QWidget* foco = QApplication::focusWidget();
         ASSERT_TRUE(esBotonCarta(foco)) << "focus after a card on " << (foco ? foco->objectName().toStdString() : "-");
+        for (int s = 1; s <= 3; ++s)  // the focused button's card shows the focus too, and only it
+            EXPECT_EQ(dynamic_cast<ImagenQt*>(widgetCarta(s))->marcada(Marca::Foco),
+                      foco == widget(mesa().BotonCarta(s)));
         guardarUnaVez(ventana().grab(), "3-tras-una-carta.png");
-        QTest::keyClick(foco, Qt::Key_Return);
+        QTest::keyClick(foco, jugadas % 2 ? Qt::Key_Space : Qt::Key_Return);
         QTest::qWait(150);
     }
     EXPECT_TRUE(llamadasVistas()) << QStringList(vistos.begin(), vistos.end()).join(", ").toStdString();
