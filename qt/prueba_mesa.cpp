@@ -136,7 +136,8 @@ TEST_F(MesaQt, UnDialogoAnchoEnvuelveSuMensajeYLuegoElTecladoDescansa) {
         mensaje = enDialogo(m);
         envuelto = m && m->wordWrap() && mensaje.height() > 3 * QFontMetrics(visto->font()).height();
         EXPECT_TRUE(visto->rect().contains(boton)) << "the button left the dialog";
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        const bool suyo = QTest::qWaitFor([&] { return visto->isAncestorOf(QApplication::focusWidget()); }, 1000);
+        QTest::keyClick(suyo ? QApplication::focusWidget() : visto, Qt::Key_Return);
         QTest::qWait(150);
         enterCerro = !visto->isVisible();
         if (b && visto->isVisible()) QTest::mouseClick(b, Qt::LeftButton);

@@ -221,8 +221,12 @@ TEST_F(RondaQt, RondasJugadasConElTecladoYArrastrando) {
             EXPECT_EQ(dynamic_cast<ImagenQt*>(widgetCarta(s))->marcada(Marca::Foco),
                       foco == widget(mesa().BotonCarta(s)));
         guardarUnaVez(ventana().grab(), "3-tras-una-carta.png");
+        // Enter and Space each press the focused card's button.
+        bool pulsado = false;
+        QObject contexto;
+        QObject::connect(qobject_cast<QPushButton*>(foco), &QPushButton::clicked, &contexto, [&] { pulsado = true; });
         QTest::keyClick(foco, jugadas % 2 ? Qt::Key_Space : Qt::Key_Return);
-        QTest::qWait(150);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return pulsado; }, 5000)) << "key " << jugadas % 2 << " played nothing";
     }
     EXPECT_TRUE(llamadasVistas()) << QStringList(vistos.begin(), vistos.end()).join(", ").toStdString();
     ASSERT_TRUE(QTest::qWaitFor([&] { return turnoDelJugador(); }, 10000));
