@@ -1,27 +1,177 @@
-// The start of the desktop tests run on one screen: Qt's offscreen platform unless the
-// environment names another, and two folders from the command line.
+// What the desktop tests share: the screen they run on, message boxes and dialogs that
+// answer by themselves, the table as a player reaches it, pictures kept as artifacts.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QString>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTest>
+#include <QWindow>
+#include <array>
 #include <cstdio>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
 
+#include "game/mesa.h"
+#include "qt/lienzo.h"
+#include "qt/menus_qt.h"
 #include "qt/programa.h"
+#include "qt/ventana_principal.h"
+#include "shell/naipalia.h"
 
 namespace naipalia::vista::prueba {
 
-inline int CorrerPruebas(int argc, char* argv[], QString& carpetaPrograma, QString& carpetaArtefactos) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication aplicacion(argc, argv);
+inline QString carpetaPrograma, carpetaArtefactos;
+
+// A real box would wait for a player who is not there: the text kept, `respuesta` given.
+class MensajesGrabados : public Mensajes {
+public:
+    Respuesta mostrar(const std::string& texto, Icono, Botones botones, Respuesta) override {
+        textos.push_back(texto);
+        return botones == Botones::SiNo ? respuesta : Respuesta::Aceptar;
+    }
+    std::vector<std::string> textos;
+    Respuesta respuesta = Respuesta::No;
+};
+
+// Draws from a fixed seed; with fixed deals (the last one repeated), every draw 0.9.
+class AzarFijo : public Azar {
+public:
+    double siguiente() override {
+        return repartos.empty() ? std::uniform_real_distribution<double>(0, 1)(generador) : 0.9;
+    }
+    std::optional<std::array<int, 6>> repartoFijado() override {
+        if (repartos.empty()) return std::nullopt;
+        return repartos[std::min(dados++, repartos.size() - 1)];
+    }
+    std::vector<std::array<int, 6>> repartos;
+    std::size_t dados = 0;
+    std::mt19937 generador{7};
+};
+
+inline void Guardar(const QPixmap& dibujo, const QString& nombre) {
+    ASSERT_TRUE(QDir().mkpath(carpetaArtefactos));
+    EXPECT_TRUE(dibujo.save(QDir(carpetaArtefactos).filePath(nombre))) << nombre.toStdString();
+}
+
+// The dialog on screen answered so that play goes on: the computer's envido refused, its
+// truco and flor accepted, the end of a round or of the game closed. False when none.
+inline bool Responder(QWidget* modal) {
+    if (!modal || !modal->isVisible()) return false;
+    const QString dialogo = modal->objectName();
+    const char* respuesta = dialogo == "Tanto"               ? "BotonNoQuiero"
+                            : dialogo == "CantoTrucos"       ? "BotonQuiero"
+                            : dialogo == "TrucoTantoPrimero" ? "BotonSi"
+                            : dialogo == "Flores"            ? "BotonAceptar"
+                            : dialogo == "FinRonda"          ? "BotonMesa"
+                            : dialogo == "FinJuegos"         ? "BotonAceptar"
+                                                             : nullptr;
+    auto* boton = respuesta ? modal->findChild<QPushButton*>(respuesta) : nullptr;
+    if (!boton || !boton->isEnabled() || !boton->isVisible()) return false;
+    boton->click();
+    return true;
+}
+
+// Runs `paso` apart from the timer's own call, so a dialog it opens waits in the event
+// loop while the timer goes on answering it.
+template <typename Paso>
+void CadaVez(QTimer& reloj, Paso paso, int ms = 20) {
+    QObject::connect(&reloj, &QTimer::timeout, &reloj, [&reloj, paso] { QTimer::singleShot(0, &reloj, paso); });
+    reloj.start(ms);
+}
+
+// The table started, shown and active, with the program's windows gone before the models
+// a test keeps.
+class PruebaMesa : public ::testing::Test {
+protected:
+    // Without `mensajes`, the game's own message boxes.
+    PruebaMesa(Mensajes* mensajesPropios, Azar* azarPropio, Sonidos* sonidos)
+        : programa(carpetaPrograma, mensajesPropios, nullptr, azarPropio, sonidos) {}
+    PruebaMesa() : PruebaMesa(&mensajes, &azar, nullptr) {}
+    void SetUp() override {
+        programa.juego().arrancar();
+        ventana().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&ventana()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&ventana()));
+    }
+    void TearDown() override { programa.escena().destruirVentanas(); }
+
+    VentanaPrincipal& ventana() { return *programa.escena().principal(); }
+    Lienzo& lienzo() { return ventana().lienzo(); }
+    Naipalia& mesa() { return programa.juego().naipalia; }
+    QWidget* widget(const Control& c) { return lienzo().widgetDe(c); }
+    QWidget* widgetCarta(int slot) { return widget(mesa().Carta(programa.juego().estado.carta(slot))); }
+    QPoint enVentana(QPointF enLienzo) { return lienzo().mapTo(&ventana(), enLienzo.toPoint()); }
+    QRect lugar(double left, double top) { return lienzo().rectangulo(left, top, AnchoCarta, AltoCarta); }
+
+    // F5 with the player (or the computer) as mano, until the player's turn.
+    void repartir(bool jugadorMano = true) {
+        ventana().menus().accion(jugadorMano ? mesa().MenuMJugador : mesa().MenuMCompu)->trigger();
+        QTest::keyClick(&ventana(), Qt::Key_F5);
+        ASSERT_TRUE(mesa().MenuFin.Enabled()) << "F5 did not start a game";
+        ASSERT_TRUE(!jugadorMano || QTest::qWaitFor([&] { return turnoDelJugador(); }, 5000)) << "no deal";
+    }
+    bool turnoDelJugador() {
+        if (QApplication::activeModalWidget()) return false;
+        for (int s = 1; s <= 3; ++s)
+            if (mesa().BotonCarta(s).Enabled()) return true;
+        return false;
+    }
+    bool esBotonCarta(const QWidget* w) {
+        for (int s = 1; s <= 3; ++s)
+            if (w && w == widget(mesa().BotonCarta(s))) return true;
+        return false;
+    }
+    // A card pressed with `boton`, taken a few pixels off, carried to `destino` (on the
+    // lienzo) and, unless told, let go there.
+    void arrastrar(Qt::MouseButton boton, QPointF agarre, QPointF tomada, QPointF destino, bool soltar = true) {
+        QWindow* w = ventana().windowHandle();
+        QTest::mousePress(w, boton, {}, enVentana(agarre));
+        QTest::mouseMove(w, enVentana(tomada));
+        QTest::mouseMove(w, enVentana(destino));
+        if (soltar) QTest::mouseRelease(w, boton, {}, enVentana(destino));
+    }
+    // Where to let go a card held at `tomada` so that its corner lies in the middle of
+    // the place accepted for hand 1.
+    QPointF enLaMesa(QPointF tomada, const Control& carta) {
+        const QPointF esquina((ZonasJugada[1].desde + ZonasJugada[1].hasta) / 2, (TopZonaDesde + TopZonaHasta) / 2);
+        return tomada + (esquina - QPointF(carta.Left(), carta.Top())) * lienzo().escala();
+    }
+
+    MensajesGrabados mensajes;
+    AzarFijo azar;
+    Programa programa;
+};
+
+// Google Test's flags first; then the program folder, the artifacts folder and, when
+// `pantalla`, a scale factor and a height for a 1280-wide offscreen screen.
+inline int Correr(int argc, char* argv[], bool pantalla = false) {
     ::testing::InitGoogleTest(&argc, argv);
-    if (argc < 3) {
-        std::fprintf(stderr, "uso: %s <carpeta del programa> <carpeta de artefactos>\n", argv[0]);
+    if (argc < 2) {
+        std::fprintf(stderr, "uso: %s <carpeta del programa> [carpeta de artefactos] [...]\n", argv[0]);
         return 2;
     }
     carpetaPrograma = QString::fromLocal8Bit(argv[1]);
-    carpetaArtefactos = QString::fromLocal8Bit(argv[2]);
+    carpetaArtefactos = QString::fromLocal8Bit(argc > 2 ? argv[2] : ".");
+    QByteArray plataforma = qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM");
+    if (pantalla && argc > 3) {
+        QDir().mkpath(carpetaArtefactos);
+        QFile archivo(QDir(carpetaArtefactos).filePath("pantalla.json"));
+        if (!archivo.open(QIODevice::WriteOnly)) return 2;
+        archivo.write(R"({"windowFrameMargins": true, "screens": [{"name": "prueba", "x": 0, "y": 0, "width": 1280,
+            "height": )" +
+                      QByteArray(argc > 4 ? argv[4] : "1024") +
+                      R"(, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+        plataforma = "offscreen:configfile=" + archivo.fileName().toLocal8Bit();
+        qputenv("QT_SCALE_FACTOR", argv[3]);
+    }
+    qputenv("QT_QPA_PLATFORM", plataforma);
+    QApplication aplicacion(argc, argv);
     PrepararAplicacion(carpetaPrograma);
     return RUN_ALL_TESTS();
 }
