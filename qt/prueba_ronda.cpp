@@ -65,6 +65,13 @@ protected:
         if (!jugador || !compu || ganador.empty() || revisadas_[i]) return;
         revisadas_[i] = true;
         EXPECT_FALSE(widget(*jugador)->geometry().intersects(widget(*compu)->geometry())) << "hand " << h;
+        // A card put down lies over those put down before it.
+        const QObjectList orden = widget(*jugador)->parentWidget()->children();
+        for (const Control* antes :
+             {cartaEn(LeftMesaJugador[i - 1], TopMesaJugador), cartaEn(LeftMesaCompu[i - 1], TopMesaCompu)})
+            for (const Control* ahora : {jugador, compu})
+                EXPECT_TRUE(h == 1 || !antes || orden.indexOf(widget(*antes)) < orden.indexOf(widget(*ahora)))
+                    << "hand " << h;
         auto marcada = [&](const Control* c) { return dynamic_cast<ImagenQt*>(widget(*c))->marcada(Marca::Ganadora); };
         EXPECT_EQ(marcada(compu), ganador == NombreComputadora || ganador == PalabraIguales) << "hand " << h;
         EXPECT_EQ(marcada(jugador), ganador != NombreComputadora) << "hand " << h;
