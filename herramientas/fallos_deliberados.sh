@@ -413,6 +413,51 @@ fallo shell/grabadora.cpp \
 fallo calls/envido_mesa.cpp \
   's/} else if (recuerdos >= 5 \&\& /} else if (recuerdos >= 4 \&\& /' \
   "the history answers the player's envido from 4 rows"
+fallo game/cartas.h \
+  "s/{1, 'B', 1, 1},/{1, 'B', 0, 1},/" \
+  "the ace of bastos ties the ace of espadas"
+fallo game/tanto.cpp \
+  's/const int valor = 20 + ValorEnvido(x) + ValorEnvido(y);/const int valor = 19 + ValorEnvido(x) + ValorEnvido(y);/' \
+  "a pair of one suit counts 19 and its cards"
+fallo game/tanto.cpp \
+  's/? 20 + ValorEnvido(a) + ValorEnvido(b) + ValorEnvido(c) : 39/? 21 + ValorEnvido(a) + ValorEnvido(b) + ValorEnvido(c) : 39/' \
+  "a flor counts 21 and its cards"
+fallo round/ciclo_juego.cpp \
+  's/if (e.QuienMano == Lado::Computadora) std::reverse/if (e.QuienMano == Lado::Jugador) std::reverse/' \
+  "the deal is turned round when the player is mano"
+fallo round/ciclo_juego.cpp \
+  's/repetida = std::find(/repetida = false \&\& std::find(/' \
+  "a card drawn twice is dealt twice"
+fallo round/sorteo.h \
+  's|return static_cast<int>(k \* 39.0 / 99.0 + 0.5);|return static_cast<int>(k * 39.0 / 99.0);|' \
+  "a draw maps onto its card without rounding"
+fallo platform/ventana.cpp \
+  's/^    if (cargada_) forma_.Visible(false);/    forma_.Visible(false);/' \
+  "hiding a window that is not loaded loads it"
+fallo platform/control.cpp \
+  '/^void Control::Text(std::string_view v) {$/,/^}$/ s/^    if (Change) Change();/    if (Change \&\& v != "0") Change();/' \
+  "a text box's change handler skips a write of 0"
+fallo opponent/truco_y_mazo.cpp \
+  's/r < 0.2 ? 0 : r < 0.4 ? 1/r < 0.2 ? 0 : r < 0.41 ? 1/' \
+  "the taunt for 0.4 is the second line's"
+fallo calls/flor.cpp \
+  's/^        e.QuienFlor = Lado::Jugador;$/        e.QuienFlor = Lado::Computadora;/' \
+  "a flor the computer lacks is noted as the computer's"
+fallo calls/dialogo_tanto.cpp \
+  "s/(indice == c \&\& e.QuienMano != Lado::Computadora)/(indice == c \&\& e.QuienMano == Lado::Computadora)/" \
+  "a tied tanto goes to the side that is not mano"
+fallo opponent/flor.cpp \
+  's/if (e.PuntosJugador + 4 >= e.PuntosJuego) op.AvisoFinalPorPuntos();/if (e.PuntosJugador + 4 > e.PuntosJuego) op.AvisoFinalPorPuntos();/' \
+  "the computer's achico that gives the player the game exactly does not end the round"
+fallo players/recuerdos.cpp \
+  's/(c.Numero == tantoCompu \&\& compuEsMano)/(c.Numero == tantoCompu)/' \
+  "the history counts a tied tanto for the computer when the player is mano"
+fallo calls/envido_mesa.cpp \
+  's/ \&\& n.opcion(Opcion::Recuerdos) \&\& !e.ErrorBaseDatos) {/ \&\& n.opcion(Opcion::Recuerdos)) {/' \
+  "a history that could not be read still answers the envido"
+fallo platform/sqlcipher/base_sqlcipher.cpp \
+  's/if (rc == SQLITE_OK) rc = sqlite3_key(db, clave.data(), static_cast<int>(clave.size()));/if (rc == SQLITE_OK \&\& clave.empty()) rc = sqlite3_key(db, clave.data(), 0);/' \
+  "the database is written without its password"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

@@ -1,6 +1,6 @@
 // The players' subsystem over a database that can be made to fail at each step: the
-// statistics' arithmetic, the computer's chance, and every failure reported by its own
-// message while the game goes on.
+// statistics' arithmetic, and every failure reported by its own message while the game
+// goes on.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -94,12 +94,6 @@ struct RegistroYRecuerdos : ::testing::Test {
 
 }  // namespace
 
-TEST_F(RegistroYRecuerdos, ElRegistroNombraAlJugadorYLasOpcionesGuardadasSeAplican) {
-    EXPECT_EQ(juego->estado.NombreJugador, NombreRelleno("Ana"));
-    EXPECT_FALSE(juego->estado.SinRecuerdos);
-    EXPECT_TRUE(juego->naipalia.MenuRecuerdoOpcion(1).Checked());
-}
-
 TEST_F(RegistroYRecuerdos, LasEstadisticasTruncanADosDecimalesYComentanPorBandas) {
     auto& j = juego->jugadores;
     auto& d = juego->estadistica;
@@ -145,18 +139,6 @@ TEST_F(RegistroYRecuerdos, LasEstadisticasTruncanADosDecimalesYComentanPorBandas
     EXPECT_EQ(j.ConsultarRecuerdos("RE"), 0);
     j.LlenarEstadistica();
     EXPECT_EQ(d.TextoJugado.Text(), "");
-}
-
-TEST(Recuerdos, LaChanceCuentaLosEmpatesSoloConLaComputadoraMano) {
-    const std::vector<CuentaTanto> cuentas{{20, 7, 0, 0}, {30, 3, 0, 0}, {33, 10, 0, 0}};
-    EXPECT_EQ(ChanceComputadora(cuentas, 30, false), 0.35f);
-    EXPECT_EQ(ChanceComputadora(cuentas, 30, true), 0.5f);
-    EXPECT_EQ(ChanceComputadora(cuentas, 34, false), 1.0f);
-    EXPECT_EQ(ChanceComputadora({}, 30, true), 0.0f);
-    // 17 of 20 in single precision is the constant 0.85 itself.
-    EXPECT_TRUE(ChanceComputadora({{20, 17, 0, 0}, {33, 3, 0, 0}}, 30, false) <= 0.85f);
-    EXPECT_EQ(TipoTanto(Cadena::EnvidoEnvido), "EE");
-    EXPECT_EQ(TipoTanto(Cadena::FaltaEnvido), "FE");
 }
 
 TEST_F(RegistroYRecuerdos, CadaPasoFallidoDaSuMensajeYNoGuardaNada) {
@@ -239,6 +221,18 @@ TEST_F(RegistroYRecuerdos, UnNombreConCaracteresDeControlNoSeRegistra) {
         EXPECT_EQ(r.ListaJugadores.List().back(), vale ? nombre : "Ana");
         r.ListaJugadores.List({"Ana"});
     }
+}
+
+TEST(Recuerdos, LaChanceCuentaLosEmpatesSoloConLaComputadoraMano) {
+    const std::vector<CuentaTanto> cuentas{{20, 7, 0, 0}, {30, 3, 0, 0}, {33, 10, 0, 0}};
+    EXPECT_EQ(ChanceComputadora(cuentas, 30, false), 0.35f);
+    EXPECT_EQ(ChanceComputadora(cuentas, 30, true), 0.5f);
+    EXPECT_EQ(ChanceComputadora(cuentas, 34, false), 1.0f);
+    EXPECT_EQ(ChanceComputadora({}, 30, true), 0.0f);
+    // 17 of 20 in single precision is the constant 0.85 itself.
+    EXPECT_TRUE(ChanceComputadora({{20, 17, 0, 0}, {33, 3, 0, 0}}, 30, false) <= 0.85f);
+    EXPECT_EQ(TipoTanto(Cadena::EnvidoEnvido), "EE");
+    EXPECT_EQ(TipoTanto(Cadena::FaltaEnvido), "FE");
 }
 
 TEST_F(RegistroYRecuerdos, UnaConsultaFallidaDejaResponderALasReglasPropias) {
