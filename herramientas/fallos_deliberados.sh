@@ -452,12 +452,15 @@ fallo opponent/flor.cpp \
 fallo players/recuerdos.cpp \
   's/(c.Numero == tantoCompu \&\& compuEsMano)/(c.Numero == tantoCompu)/' \
   "the history counts a tied tanto for the computer when the player is mano"
-fallo calls/envido_mesa.cpp \
-  's/ \&\& n.opcion(Opcion::Recuerdos) \&\& !e.ErrorBaseDatos) {/ \&\& n.opcion(Opcion::Recuerdos)) {/' \
-  "a history that could not be read still answers the envido"
+fallo players/recuerdos.cpp \
+  '/^long Jugadores::ConsultarRecuerdos/,/^}$/ s/^        ErrorRecuerdos(fallo.descripcion);$//' \
+  "a history that could not be read says nothing"
 fallo platform/sqlcipher/base_sqlcipher.cpp \
   's/if (rc == SQLITE_OK) rc = sqlite3_key(db, clave.data(), static_cast<int>(clave.size()));/if (rc == SQLITE_OK \&\& clave.empty()) rc = sqlite3_key(db, clave.data(), 0);/' \
   "the database is written without its password"
+fallo platform/sqlcipher/base_sqlcipher.cpp \
+  '/^bool BaseSqlcipher::ejecutar(sqlite3_stmt\* sentencia, FalloBase\& f) {$/,/^}$/ s/if (rc == SQLITE_DONE) return true;/return true;/' \
+  "a write the disk refused is reported as stored"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 
