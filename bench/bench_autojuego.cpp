@@ -1,6 +1,6 @@
 // naipalia-bench-autojuego: plays games of self-play on one core and prints how many per
 // second (the game alone: the rules' checks are the test's); with --repetir, replays one
-// game move by move, checked.
+// game, checked, and prints the rule it breaks.
 #include <chrono>
 #include <ctime>
 #include <cstdint>
@@ -35,7 +35,7 @@ int repetir(int argc, char** argv) {
         return uso();
     Autojuego autojuego;
     const Semillas s{static_cast<std::uint32_t>(juego), static_cast<std::uint32_t>(jugador), mano == "computadora"};
-    const Resultado r = autojuego.repetir(s, std::cout);
+    const Resultado r = autojuego.repetir(s);
     if (!r.fallo.empty()) {
         std::cout << r.fallo << '\n';
         return 1;
