@@ -5,7 +5,6 @@
 
 #include "game/mesa.h"
 #include "platform/falsos.h"
-#include "shell/juego.h"
 #include "tests/autojuego/juez.h"
 
 namespace naipalia::autojuego {
@@ -187,17 +186,18 @@ private:
         juez_.cerrar(dialogo);
     }
 
+    enum Gesto { Clic, ArrastreIzquierdo, Dentro, Fuera };
+
     // One move among what the table lets the player do; each way of playing gets its
     // share, touching cards on the table, which must do nothing, the least.
     void jugarTurno() {
         contar();
         Naipalia& n = juego_.naipalia;
         const Estado& e = juego_.estado;
-        Cuatro cantos{}, trucos{}, botones{};
+        Cuatro botones{}, cantos{}, trucos{};
+        const int nb = usables({&n.BotonCarta(1), &n.BotonCarta(2), &n.BotonCarta(3), nullptr}, botones);
         const int nc = usables({&n.BotonEnvido, &n.BotonRealEnvido, &n.BotonFaltaEnvido, &n.BotonFlor}, cantos);
         const int nr = usables({&n.BotonTruco, &n.BotonRetruco, &n.BotonVale4, nullptr}, trucos);
-        const int nb = usables({&n.BotonCarta(1), &n.BotonCarta(2), &n.BotonCarta(3), nullptr}, botones);
-        // Only dealt cards are shown: the judge saw to it before this turn.
         std::array<int, 6> enMano{}, enMesa{};
         int nm = 0, nt = 0;
         for (int c : e.CartasRepartidas) {
@@ -212,142 +212,101 @@ private:
         // Having put the envido first, the player calls it before anything else.
         if (e.TantoPrimero) {
             if (nc == 0) Fallar("the envido was put first but cannot be called");
-            return cantarEnvido(elegir(cantos, nc));
+            return pulsar(elegir(cantos, nc));
         }
-        const int imagen = nm > 0 ? 2 : 0;
-        const std::array<int, 8> pesos{nb > 0 ? 3 : 0, imagen,         imagen,         imagen,
-                                       nt > 0 ? 1 : 0, nc > 0 ? 2 : 0, nr > 0 ? 2 : 0, usable(n.BotonMazo) ? 1 : 0};
+        // Weights of: a card button; a click, a left drag, a drop inside and outside of
+        // a card of the hand; a click and a drag of a card on the table; envido, truco, deck.
+        const int m = nm > 0, t = nt > 0;
+        const std::array<int, 10> pesos{
+            nb > 0 ? 6 : 0, 3 * m, m, 4 * m, 4 * m, t, t, nc > 0 ? 4 : 0, nr > 0 ? 4 : 0, usable(n.BotonMazo) ? 2 : 0};
         int total = 0;
         for (int p : pesos) total += p;
         int r = elegir(total);
         std::size_t movida = 0;
         while (r >= pesos[movida]) r -= pesos[movida++];
         switch (movida) {
-            case 0: return pulsarCarta(elegir(botones, nb));
-            case 1: return clicCarta(elegir(enMano, nm));
-            case 2: return arrastrarCarta(elegir(enMano, nm), true);
-            case 3: return arrastrarCarta(elegir(enMano, nm), false);
-            case 4: return tocarMesa(elegir(enMesa, nt));
-            case 5: return cantarEnvido(elegir(cantos, nc));
-            case 6: return cantarTruco(elegir(trucos, nr));
-            default: return irseAlMazo();
+            case 0: return pulsar(elegir(botones, nb));
+            case 1:
+            case 2:
+            case 3:
+            case 4: return tocarCarta(elegir(enMano, nm), static_cast<Gesto>(movida - 1));
+            case 5:
+            case 6: return tocarCarta(elegir(enMesa, nt), movida == 5 ? Clic : Dentro);
+            case 7: return pulsar(elegir(cantos, nc));
+            case 8: return pulsar(elegir(trucos, nr));
+            default: return pulsar(&n.BotonMazo);
         }
     }
 
     // After a move: with a slot, its card went down in the current hand unless its play
     // already closed the round (or the game); with none, nothing was played and the
     // round goes on.
-    void exigir(Momento antes, int slot, const char* como) const {
+    void exigir(Momento antes, int slot, const std::string& como) const {
         const Estado& e = juego_.estado;
         const bool cerro = e.FinJuego || e.RondasJugadas != antes.ronda;
         if (slot != 0 && cerro) return;
         const int jugado = e.PosicionJugador[antes.mano];
         if (cerro || jugado != slot || (slot == 0 && momento().mano != antes.mano))
-            Fallar(como, " on slot ", slot, " left hand ", antes.mano, " with slot ", jugado, cerro ? ", closed" : "");
+            Fallar(como, " in hand ", antes.mano, " played slot ", jugado, " for ", slot, cerro ? ", closing" : "");
+    }
+
+    // A button of the table. A card's plays it; the deck ends the round; an envido or
+    // flor call, however answered, closes the table's envido and flor calls and plays
+    // nothing; a truco call the computer accepted leaves it the right to raise: the
+    // button is off.
+    void pulsar(Control* boton) {
+        Naipalia& n = juego_.naipalia;
+        const Estado& e = juego_.estado;
+        const Momento antes = momento();
+        const NivelTruco nivel = e.EstadoTruco;
+        juez_.jugadorAlMazo = boton == &n.BotonMazo;
+        boton->Click();
+        juez_.jugadorAlMazo = false;
+        if (boton->nombre() == "BotonCarta") return exigir(antes, boton->indice(), "BotonCarta");
+        const bool cerro = e.FinJuego || e.RondasJugadas != antes.ronda;
+        if (boton == &n.BotonMazo && !cerro) Fallar("the deck did not end the round");
+        if (cerro || boton == &n.BotonMazo) return;
+        if (e.EstadoTruco != nivel && boton->Enabled())
+            Fallar(boton->nombre(), " stays enabled after the computer accepted it");
+        if (boton != &n.BotonTruco && boton != &n.BotonRetruco && boton != &n.BotonVale4) {
+            Cuatro abiertos{};
+            if (usables({&n.BotonEnvido, &n.BotonRealEnvido, &n.BotonFaltaEnvido, &n.BotonFlor}, abiertos) > 0)
+                Fallar(boton->nombre(), " left the table's envido and flor buttons open");
+            exigir(antes, 0, boton->nombre());
+        }
+    }
+
+    // A left click plays a card of the hand, and so does a left drag, which moves
+    // nothing; a right drag plays it when dropped inside the hand's place, else it glides
+    // home in 30 steps and then lies exactly on its place. Cards on the table stay where
+    // they are. Drags hold the card at (1, 1) inside the picture.
+    void tocarCarta(int carta, Gesto gesto) {
+        Naipalia& n = juego_.naipalia;
+        Control& imagen = n.Carta(carta);
+        const Punto desde{imagen.Left(), imagen.Top()};
+        const bool enMano = desde.top == TopMano && EnLaMano(desde.left);
+        const int slot = enMano ? slotDe(carta) : 0;
+        const Momento antes = momento();
+        const Punto p = gesto == Clic ? desde : gesto == Dentro ? puntoDentro(antes.mano) : puntoFuera(antes.mano);
+        const double x = 1 + p.left - desde.left, y = 1 + p.top - desde.top;
+        const int boton = gesto < Dentro ? BotonIzquierdo : BotonDerecho;
+        imagen.MouseDown(boton, 0, 1, 1);
+        if (boton == BotonDerecho) imagen.MouseMove(boton, 0, 1, 1);
+        if (gesto != Clic) imagen.MouseMove(boton, 0, x, y);
+        imagen.MouseUp(boton, 0, x, y);
+        const std::string como = "gesture " + std::to_string(gesto) + " of card " + std::to_string(carta);
+        if (n.TiempoCarta.Enabled() != (enMano && gesto == Fuera)) Fallar(como, " to ", p, ": TiempoCarta is wrong");
+        if (enMano && gesto != Fuera) return exigir(antes, slot, como);
+        for (int tic = 0; tic < 31 && n.TiempoCarta.Enabled(); ++tic) n.TiempoCarta.Timer();
+        if (n.TiempoCarta.Enabled() || imagen.Left() != desde.left || imagen.Top() != desde.top)
+            Fallar(como, " to ", p, " left it at ", Punto{imagen.Left(), imagen.Top()}, ", not ", desde);
+        exigir(antes, 0, como);
     }
 
     int slotDe(int carta) const {
         for (int s = 1; s <= 3; ++s)
             if (juego_.estado.carta(s) == carta) return s;
         Fallar("card ", carta, " lies in the hand but is not the player's");
-    }
-
-    void pulsarCarta(Control* boton) {
-        const Momento antes = momento();
-        boton->Click();
-        exigir(antes, boton->indice(), "BotonCarta");
-    }
-
-    // A left click plays the card; so does a left drag, which moves nothing.
-    void clicCarta(int carta) {
-        const int slot = slotDe(carta);
-        const Momento antes = momento();
-        Control& imagen = juego_.naipalia.Carta(carta);
-        const bool conArrastre = elegir(4) == 0;
-        const Punto p = conArrastre ? puntoFuera(antes.mano) : Punto{imagen.Left(), imagen.Top()};
-        const double x = 1 + p.left - imagen.Left(), y = 1 + p.top - imagen.Top();
-        imagen.MouseDown(BotonIzquierdo, 0, 1, 1);
-        if (conArrastre) imagen.MouseMove(BotonIzquierdo, 0, x, y);
-        imagen.MouseUp(BotonIzquierdo, 0, x, y);
-        exigir(antes, slot, "a left click on the card");
-    }
-
-    // Dropped inside the hand's place the card is played; outside, it glides home in 30
-    // steps and then lies exactly on its place.
-    void arrastrarCarta(int carta, bool dentro) {
-        const Momento antes = momento();
-        const int slot = slotDe(carta);
-        const Punto p = dentro ? puntoDentro(antes.mano) : puntoFuera(antes.mano);
-        arrastrar(carta, p);
-        Naipalia& n = juego_.naipalia;
-        if (n.TiempoCarta.Enabled() == dentro)
-            Fallar("a card dropped at ", p, (dentro ? ", inside" : ", outside"), " hand ", antes.mano, "'s place, was ",
-                   (dentro ? "" : "not "), "sent back");
-        exigir(antes, dentro ? slot : 0, dentro ? "a drop inside the place" : "a drop outside the place");
-        for (int tic = 0; tic < 31 && n.TiempoCarta.Enabled(); ++tic) n.TiempoCarta.Timer();
-        const Control& imagen = n.Carta(carta);
-        if (!dentro && (n.TiempoCarta.Enabled() || imagen.Left() != LeftMano[static_cast<std::size_t>(slot)] ||
-                        imagen.Top() != TopMano))
-            Fallar("card ", carta, " is not home to slot ", slot,
-                   " after 31 ticks: ", Punto{imagen.Left(), imagen.Top()});
-    }
-
-    // A right-button drag whose grab point is (1, 1) inside the picture.
-    void arrastrar(int carta, Punto destino) {
-        Control& imagen = juego_.naipalia.Carta(carta);
-        const double x = 1 + destino.left - imagen.Left(), y = 1 + destino.top - imagen.Top();
-        imagen.MouseDown(BotonDerecho, 0, 1, 1);
-        imagen.MouseMove(BotonDerecho, 0, 1, 1);
-        imagen.MouseMove(BotonDerecho, 0, x, y);
-        imagen.MouseUp(BotonDerecho, 0, x, y);
-    }
-
-    // Cards on the table stay where they are, whether clicked or dragged.
-    void tocarMesa(int carta) {
-        const Momento antes = momento();
-        Control& imagen = juego_.naipalia.Carta(carta);
-        const Punto donde{imagen.Left(), imagen.Top()};
-        if (elegir(2) == 0) {
-            arrastrar(carta, puntoDentro(antes.mano));
-        } else {
-            imagen.MouseDown(BotonIzquierdo, 0, 1, 1);
-            imagen.MouseUp(BotonIzquierdo, 0, 1, 1);
-        }
-        if (juego_.naipalia.TiempoCarta.Enabled() || imagen.Left() != donde.left || imagen.Top() != donde.top)
-            Fallar("card ", carta, " moved from the table to ", Punto{imagen.Left(), imagen.Top()});
-        exigir(antes, 0, "a touch of a card on the table");
-    }
-
-    // However it was answered, an envido called from the table closes the table's calls;
-    // with the envido put first, the truco that follows it may end the round at once.
-    void cantarEnvido(Control* boton) {
-        const Momento antes = momento();
-        boton->Click();
-        const Naipalia& n = juego_.naipalia;
-        if (juego_.estado.FinJuego || juego_.estado.RondasJugadas != antes.ronda) return;
-        if (n.BotonEnvido.Enabled() || n.BotonRealEnvido.Enabled() || n.BotonFaltaEnvido.Enabled() ||
-            n.BotonFlor.Enabled())
-            Fallar(boton->nombre(), " left the table's envido and flor buttons open");
-        exigir(antes, 0, boton->nombre().c_str());
-    }
-
-    // A call the computer accepted leaves it the right to raise: the button is off.
-    void cantarTruco(Control* boton) {
-        const Momento antes = momento();
-        const NivelTruco nivel = juego_.estado.EstadoTruco;
-        boton->Click();
-        const Estado& e = juego_.estado;
-        if (!e.FinJuego && e.RondasJugadas == antes.ronda && e.EstadoTruco != nivel && boton->Enabled())
-            Fallar(boton->nombre(), " stays enabled after the computer accepted it");
-    }
-
-    void irseAlMazo() {
-        const Momento antes = momento();
-        juez_.jugadorAlMazo = true;
-        juego_.naipalia.BotonMazo.Click();
-        juez_.jugadorAlMazo = false;
-        if (!juego_.estado.FinJuego && juego_.estado.RondasJugadas == antes.ronda)
-            Fallar("the deck did not end the round");
     }
 
     Punto puntoDentro(std::size_t mano) {
