@@ -2,6 +2,7 @@
 
 #include <array>
 #include <exception>
+#include <numeric>
 
 #include "game/mesa.h"
 #include "platform/falsos.h"
@@ -19,11 +20,12 @@ constexpr double Margen = 500;
 
 bool usable(const Control& c) { return c.Enabled() && c.Visible(); }
 
-// Spreads neighbouring numbers apart (a 32-bit finaliser).
-std::uint32_t mezclar(std::uint32_t x) {
-    x = (x ^ (x >> 16)) * 0x7feb352dU;
-    x = (x ^ (x >> 15)) * 0x846ca68bU;
-    return x ^ (x >> 16);
+// SplitMix64: the player's choices and the seeds of a series, nearly free to seed.
+std::uint32_t Mezcla(std::uint64_t& estado) {
+    std::uint64_t z = (estado += 0x9e3779b97f4a7c15ULL);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    return static_cast<std::uint32_t>((z ^ (z >> 31)) >> 32);
 }
 
 using Cuatro = std::array<Control*, 4>;
@@ -36,23 +38,24 @@ int usables(const Cuatro& controles, Cuatro& elegidos) {
     return cuantos;
 }
 
-}  // namespace
-
-void BotonesUsables(const Ventana& dialogo, std::vector<Control*>& botones) {
-    botones.clear();
-    for (Control* c : dialogo.controles())
-        if (c->tipo() == TipoControl::Boton && usable(*c)) botones.push_back(c);
-}
+// A point of the table, in twips.
+struct Punto {
+    double left, top;
+};
+std::ostream& operator<<(std::ostream& o, Punto p) { return o << '(' << p.left << ", " << p.top << ')'; }
 
 // The program with silent, cheap fakes (no file is touched), the game's numbers seeded
 // per game, and the random player behind the table, every question and every dialog.
-class Autojuego::Mesa {
+class Mesa {
 public:
-    explicit Mesa(bool revisar) : juez_(juego_, mensajes_, revisar) {
-        falsos_.alMensaje = [this](const std::string& texto, Icono icono) { mensajes_.push_back({texto, icono}); };
+    explicit Mesa(bool revisar) : revisar_(revisar) {
+        falsos_.alMensaje = [this](const std::string& texto, Icono icono) {
+            if (icono == Icono::Critico) Fallar("critical message: ", texto);
+            mensajes_.push_back(texto);
+        };
         falsos_.responder = [this](const std::string&) {
             ++preguntas_;
-            si_ = azar() < 0x80000000U;
+            si_ = Mezcla(azar_) < 0x80000000U;
             return si_ ? Respuesta::Si : Respuesta::No;
         };
         falsos_.alMostrarModal = [this](Ventana& dialogo) { jugarDialogo(dialogo); };
@@ -65,13 +68,28 @@ public:
         juego_.arrancar();
     }
 
-    Lado manoPrevia() const { return juego_.estado.QuienMano; }
+    bool manoComputadora() const { return e_.QuienMano == Lado::Computadora; }
 
     // False, with the failure and its seeds in `r`, when the game broke a rule.
     bool jugar(const Semillas& s, Resultado& r) {
         const long antes = acciones_;
         try {
-            jugarPartida(s);
+            e_.QuienMano = s.manoPreviaComputadora ? Lado::Computadora : Lado::Jugador;  // all a game hands on
+            falsos_.sembrarGenerador(s.juego);
+            azar_ = s.jugador;
+            mensajes_.clear();
+            preguntas_ = 0;
+            accionesPartida_ = 0;
+            elegirOpciones();
+            juez_.emplace(juego_, mensajes_, revisar_);
+            comenzarPartida();
+            juez_->revisar();
+            while (!e_.FinJuego) {
+                juez_->revisarTurno();
+                jugarTurno();
+                juez_->revisar();
+            }
+            juez_->terminarPartida(preguntas_, si_);
             ++r.partidas;
         } catch (const Fallo& f) {
             r.fallo = describir(s, f.motivo);
@@ -87,49 +105,19 @@ private:
         std::size_t mano;
         int ronda;
     };
-
-    void jugarPartida(const Semillas& s) {
-        // The only state a game hands to the next one.
-        juego_.estado.QuienMano = s.manoPreviaComputadora ? Lado::Computadora : Lado::Jugador;
-        falsos_.sembrarGenerador(s.juego);
-        azar_ = s.jugador;
-        mensajes_.clear();
-        preguntas_ = 0;
-        si_ = false;
-        accionesPartida_ = 0;
-        elegirOpciones();
-        juez_.comenzarPartida();
-        comenzarPartida();
-        juez_.revisar();
-        while (!juego_.estado.FinJuego) {
-            juez_.revisarTurno();
-            jugarTurno();
-            juez_.revisar();
-        }
-        juez_.terminarPartida(preguntas_, si_);
-    }
+    enum Gesto { Clic, ArrastreIzquierdo, Dentro, Fuera };
 
     std::string describir(const Semillas& s, const std::string& motivo) const {
-        const std::string juego = std::to_string(s.juego), jugador = std::to_string(s.jugador);
-        const std::string mano = s.manoPreviaComputadora ? "computadora" : "jugador";
-        std::string texto = "broken rule: " + motivo + "\n  game seed " + juego + ", player seed " + jugador +
-                            ", previous mano " + mano + "\n  replay: naipalia-bench-autojuego --repetir " + juego +
-                            " " + jugador + " " + mano;
-        for (const Mensaje& m : mensajes_) texto += "\n  message: " + m.texto;
+        const std::string semillas = std::to_string(s.juego) + " " + std::to_string(s.jugador) + " " +
+                                     (s.manoPreviaComputadora ? "computadora" : "jugador");
+        std::string texto = "broken rule: " + motivo + "\n  replay: naipalia-bench-autojuego --repetir " + semillas;
+        for (const std::string& m : mensajes_) texto += "\n  message: " + m;
         return texto;
-    }
-
-    // The player's choices (SplitMix64): unlike the game's generator, nearly free to seed.
-    std::uint32_t azar() {
-        std::uint64_t z = (azar_ += 0x9e3779b97f4a7c15ULL);
-        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-        return static_cast<std::uint32_t>((z ^ (z >> 31)) >> 32);
     }
 
     // The high bits of a product: cheaper than a distribution, and unbiased enough.
     int elegir(int cuantos) {
-        return static_cast<int>((std::uint64_t{azar()} * static_cast<std::uint64_t>(cuantos)) >> 32);
+        return static_cast<int>((std::uint64_t{Mezcla(azar_)} * static_cast<std::uint64_t>(cuantos)) >> 32);
     }
     template <typename T, std::size_t N>
     T& elegir(std::array<T, N>& entre, int cuantos) {
@@ -139,20 +127,20 @@ private:
     void contar() {
         ++acciones_;
         if (++accionesPartida_ > MaximoAccionesPartida)
-            Fallar("the game is still on after ", MaximoAccionesPartida, " moves");
+            Fallar("the game is still on after ", accionesPartida_, " moves");
     }
 
-    Momento momento() const { return {static_cast<std::size_t>(juego_.ronda.ManoActual), juego_.estado.RondasJugadas}; }
+    Momento momento() const { return {static_cast<std::size_t>(juego_.ronda.ManoActual), e_.RondasJugadas}; }
 
-    // Every draw is made whatever the menus show, so the options depend on the seed alone.
+    // Every draw is made whatever the menus show, so the options depend on the seed
+    // alone: the mano, 15 or 30 points, the flor (either item flips it).
     void elegirOpciones() {
-        Naipalia& n = juego_.naipalia;
-        std::array<Control*, 3> manos{&n.MenuMJugador, &n.MenuMCompu, &n.MenuMAleatorio};
+        std::array<Control*, 3> manos{&n_.MenuMJugador, &n_.MenuMCompu, &n_.MenuMAleatorio};
         pulsarMenu(elegir(manos, 3));
-        pulsarMenu(&n.MenuCantidadPuntos(1 + elegir(2)));
+        pulsarMenu(&n_.MenuCantidadPuntos(1 + elegir(2)));
         const bool conFlor = elegir(2) == 1;
-        Control& flor = n.MenuFlorOpcion(1 + elegir(2));  // either item flips the option
-        if (n.MenuFlorOpcion(1).Checked() != conFlor) pulsarMenu(&flor);
+        Control& flor = n_.MenuFlorOpcion(1 + elegir(2));
+        if (n_.MenuFlorOpcion(1).Checked() != conFlor) pulsarMenu(&flor);
     }
 
     void pulsarMenu(Control* menu) {
@@ -160,20 +148,18 @@ private:
         menu->Click();
     }
 
-    // Through the end-of-game dialog's timer when it was answered yes, else the menu.
+    // Through the end-of-game dialog's timer when it was answered yes, else the menu. A
+    // falta envido in the first round may end the new game, and offer the next, at once.
     void comenzarPartida() {
-        Naipalia& n = juego_.naipalia;
-        if (!n.TiempoComienzo.Enabled()) return n.MenuNuevo.Click();
-        n.TiempoComienzo.Timer();
-        // A falta envido in the first round may end the new game, and offer the next, at once.
-        if (n.TiempoComienzo.Enabled() && !juego_.estado.FinJuego)
-            Fallar("TiempoComienzo still runs after starting a game");
+        if (!n_.TiempoComienzo.Enabled()) return n_.MenuNuevo.Click();
+        n_.TiempoComienzo.Timer();
+        if (n_.TiempoComienzo.Enabled() && !e_.FinJuego) Fallar("TiempoComienzo still runs after starting a game");
     }
 
     // Clicks buttons until the dialog closes.
     void jugarDialogo(Ventana& dialogo) {
-        juez_.revisar();
-        juez_.abrir(dialogo);
+        juez_->revisar();
+        juez_->abrir(dialogo);
         while (dialogo.mostrada()) {
             contar();
             BotonesUsables(dialogo, botones_);
@@ -181,47 +167,37 @@ private:
             Control& boton = *botones_[static_cast<std::size_t>(elegir(static_cast<int>(botones_.size())))];
             if (!boton.Click) Fallar(dialogo.nombre(), ".", boton.nombre(), " does nothing");
             boton.Click();
-            juez_.revisar();
+            juez_->revisar();
         }
-        juez_.cerrar(dialogo);
+        juez_->cerrar(dialogo);
     }
 
-    enum Gesto { Clic, ArrastreIzquierdo, Dentro, Fuera };
-
-    // One move among what the table lets the player do; each way of playing gets its
-    // share, touching cards on the table, which must do nothing, the least.
+    // One move among what the table lets the player do, by weights: a card button; a
+    // click, a left drag, a drop inside and outside of a card of the hand; a click and a
+    // drag of a card on the table (which must do nothing); envido, truco, the deck.
     void jugarTurno() {
         contar();
-        Naipalia& n = juego_.naipalia;
-        const Estado& e = juego_.estado;
         Cuatro botones{}, cantos{}, trucos{};
-        const int nb = usables({&n.BotonCarta(1), &n.BotonCarta(2), &n.BotonCarta(3), nullptr}, botones);
-        const int nc = usables({&n.BotonEnvido, &n.BotonRealEnvido, &n.BotonFaltaEnvido, &n.BotonFlor}, cantos);
-        const int nr = usables({&n.BotonTruco, &n.BotonRetruco, &n.BotonVale4, nullptr}, trucos);
+        const int nb = usables({&n_.BotonCarta(1), &n_.BotonCarta(2), &n_.BotonCarta(3), nullptr}, botones);
+        const int nc = usablesDeEnvido(cantos);
+        const int nr = usables({&n_.BotonTruco, &n_.BotonRetruco, &n_.BotonVale4, nullptr}, trucos);
         std::array<int, 6> enMano{}, enMesa{};
         int nm = 0, nt = 0;
-        for (int c : e.CartasRepartidas) {
-            const Control& carta = n.Carta(c);
-            if (!carta.Visible()) continue;
-            if (carta.Top() == TopMano && EnLaMano(carta.Left()))
+        for (int c : e_.CartasRepartidas) {
+            const Control& carta = n_.Carta(c);
+            if (carta.Visible() && carta.Top() == TopMano && EnLaMano(carta.Left()))
                 enMano[static_cast<std::size_t>(nm++)] = c;
-            else
+            else if (carta.Visible())
                 enMesa[static_cast<std::size_t>(nt++)] = c;
         }
         if (nb == 0 && nm == 0) Fallar("the table waits for the player but offers no card to play");
         // Having put the envido first, the player calls it before anything else.
-        if (e.TantoPrimero) {
-            if (nc == 0) Fallar("the envido was put first but cannot be called");
-            return pulsar(elegir(cantos, nc));
-        }
-        // Weights of: a card button; a click, a left drag, a drop inside and outside of
-        // a card of the hand; a click and a drag of a card on the table; envido, truco, deck.
+        if (e_.TantoPrimero && nc == 0) Fallar("the envido was put first but cannot be called");
+        if (e_.TantoPrimero) return pulsar(elegir(cantos, nc));
         const int m = nm > 0, t = nt > 0;
         const std::array<int, 10> pesos{
-            nb > 0 ? 6 : 0, 3 * m, m, 4 * m, 4 * m, t, t, nc > 0 ? 4 : 0, nr > 0 ? 4 : 0, usable(n.BotonMazo) ? 2 : 0};
-        int total = 0;
-        for (int p : pesos) total += p;
-        int r = elegir(total);
+            nb > 0 ? 6 : 0, 3 * m, m, 4 * m, 4 * m, t, t, nc > 0 ? 4 : 0, nr > 0 ? 4 : 0, usable(n_.BotonMazo) ? 2 : 0};
+        int r = elegir(std::accumulate(pesos.begin(), pesos.end(), 0));
         std::size_t movida = 0;
         while (r >= pesos[movida]) r -= pesos[movida++];
         switch (movida) {
@@ -234,18 +210,21 @@ private:
             case 6: return tocarCarta(elegir(enMesa, nt), movida == 5 ? Clic : Dentro);
             case 7: return pulsar(elegir(cantos, nc));
             case 8: return pulsar(elegir(trucos, nr));
-            default: return pulsar(&n.BotonMazo);
+            default: return pulsar(&n_.BotonMazo);
         }
+    }
+
+    int usablesDeEnvido(Cuatro& cantos) const {
+        return usables({&n_.BotonEnvido, &n_.BotonRealEnvido, &n_.BotonFaltaEnvido, &n_.BotonFlor}, cantos);
     }
 
     // After a move: with a slot, its card went down in the current hand unless its play
     // already closed the round (or the game); with none, nothing was played and the
     // round goes on.
     void exigir(Momento antes, int slot, const std::string& como) const {
-        const Estado& e = juego_.estado;
-        const bool cerro = e.FinJuego || e.RondasJugadas != antes.ronda;
+        const bool cerro = e_.FinJuego || e_.RondasJugadas != antes.ronda;
         if (slot != 0 && cerro) return;
-        const int jugado = e.PosicionJugador[antes.mano];
+        const int jugado = e_.PosicionJugador[antes.mano];
         if (cerro || jugado != slot || (slot == 0 && momento().mano != antes.mano))
             Fallar(como, " in hand ", antes.mano, " played slot ", jugado, " for ", slot, cerro ? ", closing" : "");
     }
@@ -255,25 +234,21 @@ private:
     // nothing; a truco call the computer accepted leaves it the right to raise: the
     // button is off.
     void pulsar(Control* boton) {
-        Naipalia& n = juego_.naipalia;
-        const Estado& e = juego_.estado;
         const Momento antes = momento();
-        const NivelTruco nivel = e.EstadoTruco;
-        juez_.jugadorAlMazo = boton == &n.BotonMazo;
+        const NivelTruco nivel = e_.EstadoTruco;
+        const bool mazo = boton == &n_.BotonMazo;
+        juez_->jugadorAlMazo = mazo;
         boton->Click();
-        juez_.jugadorAlMazo = false;
+        juez_->jugadorAlMazo = false;
         if (boton->nombre() == "BotonCarta") return exigir(antes, boton->indice(), "BotonCarta");
-        const bool cerro = e.FinJuego || e.RondasJugadas != antes.ronda;
-        if (boton == &n.BotonMazo && !cerro) Fallar("the deck did not end the round");
-        if (cerro || boton == &n.BotonMazo) return;
-        if (e.EstadoTruco != nivel && boton->Enabled())
-            Fallar(boton->nombre(), " stays enabled after the computer accepted it");
-        if (boton != &n.BotonTruco && boton != &n.BotonRetruco && boton != &n.BotonVale4) {
-            Cuatro abiertos{};
-            if (usables({&n.BotonEnvido, &n.BotonRealEnvido, &n.BotonFaltaEnvido, &n.BotonFlor}, abiertos) > 0)
-                Fallar(boton->nombre(), " left the table's envido and flor buttons open");
-            exigir(antes, 0, boton->nombre());
-        }
+        const bool cerro = e_.FinJuego || e_.RondasJugadas != antes.ronda;
+        if (mazo && !cerro) Fallar("the deck did not end the round");
+        if (cerro || mazo) return;
+        if (e_.EstadoTruco != nivel && boton->Enabled()) Fallar(boton->nombre(), " stays on after it was accepted");
+        if (boton == &n_.BotonTruco || boton == &n_.BotonRetruco || boton == &n_.BotonVale4) return;
+        if (Cuatro abiertos{}; usablesDeEnvido(abiertos) > 0)
+            Fallar(boton->nombre(), " left the table's envido and flor buttons open");
+        exigir(antes, 0, boton->nombre());
     }
 
     // A left click plays a card of the hand, and so does a left drag, which moves
@@ -281,11 +256,11 @@ private:
     // home in 30 steps and then lies exactly on its place. Cards on the table stay where
     // they are. Drags hold the card at (1, 1) inside the picture.
     void tocarCarta(int carta, Gesto gesto) {
-        Naipalia& n = juego_.naipalia;
-        Control& imagen = n.Carta(carta);
+        Control& imagen = n_.Carta(carta);
         const Punto desde{imagen.Left(), imagen.Top()};
         const bool enMano = desde.top == TopMano && EnLaMano(desde.left);
-        const int slot = enMano ? slotDe(carta) : 0;
+        const int slot = enMano ? SlotPorLeft(desde.left) : 0;
+        if (enMano && e_.carta(slot) != carta) Fallar("card ", carta, " lies in the hand but is not the player's");
         const Momento antes = momento();
         const Punto p = gesto == Clic ? desde : gesto == Dentro ? puntoDentro(antes.mano) : puntoFuera(antes.mano);
         const double x = 1 + p.left - desde.left, y = 1 + p.top - desde.top;
@@ -295,18 +270,12 @@ private:
         if (gesto != Clic) imagen.MouseMove(boton, 0, x, y);
         imagen.MouseUp(boton, 0, x, y);
         const std::string como = "gesture " + std::to_string(gesto) + " of card " + std::to_string(carta);
-        if (n.TiempoCarta.Enabled() != (enMano && gesto == Fuera)) Fallar(como, " to ", p, ": TiempoCarta is wrong");
+        if (n_.TiempoCarta.Enabled() != (enMano && gesto == Fuera)) Fallar(como, " to ", p, ": TiempoCarta is wrong");
         if (enMano && gesto != Fuera) return exigir(antes, slot, como);
-        for (int tic = 0; tic < 31 && n.TiempoCarta.Enabled(); ++tic) n.TiempoCarta.Timer();
-        if (n.TiempoCarta.Enabled() || imagen.Left() != desde.left || imagen.Top() != desde.top)
+        for (int tic = 0; tic < 31 && n_.TiempoCarta.Enabled(); ++tic) n_.TiempoCarta.Timer();
+        if (n_.TiempoCarta.Enabled() || imagen.Left() != desde.left || imagen.Top() != desde.top)
             Fallar(como, " to ", p, " left it at ", Punto{imagen.Left(), imagen.Top()}, ", not ", desde);
         exigir(antes, 0, como);
-    }
-
-    int slotDe(int carta) const {
-        for (int s = 1; s <= 3; ++s)
-            if (juego_.estado.carta(s) == carta) return s;
-        Fallar("card ", carta, " lies in the hand but is not the player's");
     }
 
     Punto puntoDentro(std::size_t mano) {
@@ -319,15 +288,14 @@ private:
     Punto puntoFuera(std::size_t mano) {
         const ZonaJugada& z = ZonasJugada[mano];
         const Punto dentro = puntoDentro(mano);
-        const std::array<Punto, 4> bordes{{{z.desde - 1, dentro.top},
-                                           {z.hasta, dentro.top},
-                                           {dentro.left, TopZonaDesde - 1},
-                                           {dentro.left, TopZonaHasta}}};
-        switch (elegir(3)) {
-            case 0: return bordes[static_cast<std::size_t>(elegir(4))];
-            case 1: return puntoDentro(1 + (mano + static_cast<std::size_t>(elegir(2))) % 3);
+        const Control& ventana = n_.forma();
+        switch (elegir(6)) {
+            case 0: return {z.desde - 1, dentro.top};
+            case 1: return {z.hasta, dentro.top};
+            case 2: return {dentro.left, TopZonaDesde - 1};
+            case 3: return {dentro.left, TopZonaHasta};
+            case 4: return puntoDentro(1 + (mano + static_cast<std::size_t>(elegir(2))) % 3);
             default:
-                const Control& ventana = juego_.naipalia.forma();
                 for (;;) {
                     const Punto p{elegir(static_cast<int>(ventana.Width() + 2 * Margen)) - Margen,
                                   elegir(static_cast<int>(ventana.Height() + 2 * Margen)) - Margen};
@@ -338,8 +306,11 @@ private:
 
     Falsos falsos_{"programa"};
     Juego juego_{falsos_.puertos};
-    std::vector<Mensaje> mensajes_;  // this game's
-    Juez juez_;
+    Estado& e_ = juego_.estado;
+    Naipalia& n_ = juego_.naipalia;
+    std::vector<std::string> mensajes_;  // this game's
+    const bool revisar_;
+    std::optional<Juez> juez_;  // this game's
     std::uint64_t azar_ = 0;
     int preguntas_ = 0;  // this game's Yes/No questions, and the last answer
     bool si_ = false;
@@ -348,23 +319,26 @@ private:
     std::vector<Control*> botones_;  // a dialog's usable buttons, kept to reuse their storage
 };
 
-Autojuego::Autojuego(bool revisar) : mesa_(std::make_unique<Mesa>(revisar)) {}
+}  // namespace
 
-Autojuego::~Autojuego() = default;
+void BotonesUsables(const Ventana& dialogo, std::vector<Control*>& botones) {
+    botones.clear();
+    for (Control* c : dialogo.controles())
+        if (c->tipo() == TipoControl::Boton && usable(*c)) botones.push_back(c);
+}
 
-Resultado Autojuego::jugar(std::uint32_t base, long cantidad) {
+Resultado Jugar(std::uint32_t base, long cantidad, bool revisar) {
+    Mesa mesa(revisar);
     Resultado r;
-    for (long i = 0; i < cantidad; ++i) {
-        const std::uint32_t juego = mezclar(base) + static_cast<std::uint32_t>(i);
-        const Semillas s{juego, mezclar(juego ^ 0x9e3779b9U), mesa_->manoPrevia() == Lado::Computadora};
-        if (!mesa_->jugar(s, r)) break;
-    }
+    std::uint64_t serie = base;
+    for (long i = 0; i < cantidad && r.fallo.empty(); ++i)
+        mesa.jugar({Mezcla(serie), Mezcla(serie), mesa.manoComputadora()}, r);
     return r;
 }
 
-Resultado Autojuego::repetir(const Semillas& semillas) {
+Resultado Repetir(const Semillas& semillas) {
     Resultado r;
-    mesa_->jugar(semillas, r);
+    Mesa(true).jugar(semillas, r);
     return r;
 }
 

@@ -4,14 +4,10 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
-namespace naipalia {
-class Control;
-class Ventana;
-}  // namespace naipalia
+#include "platform/ventana.h"
 
 namespace naipalia::autojuego {
 
@@ -33,21 +29,10 @@ struct Resultado {
     std::string fallo;  // empty when every rule held
 };
 
-class Autojuego {
-public:
-    // Without the judge the games cost what the program alone spends.
-    explicit Autojuego(bool revisar = true);
-    ~Autojuego();
-
-    // `cantidad` games of the series `base` in a row; stops at the first broken rule,
-    // after which this harness is spent.
-    Resultado jugar(std::uint32_t base, long cantidad);
-    // One game again, from the seeds a failure printed.
-    Resultado repetir(const Semillas& semillas);
-
-private:
-    class Mesa;
-    std::unique_ptr<Mesa> mesa_;
-};
+// `cantidad` games of the series `base` in a row, until the first broken rule; without
+// the judge (`revisar` false) they cost what the program alone spends.
+Resultado Jugar(std::uint32_t base, long cantidad, bool revisar = true);
+// One game again, judged, from the seeds a failure printed.
+Resultado Repetir(const Semillas& semillas);
 
 }  // namespace naipalia::autojuego

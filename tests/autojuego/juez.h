@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
-#include <ostream>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -33,17 +32,6 @@ template <typename... Partes>
     throw Fallo{motivo.str()};
 }
 
-// A point of the table, in twips.
-struct Punto {
-    double left, top;
-};
-inline std::ostream& operator<<(std::ostream& o, Punto p) { return o << '(' << p.left << ", " << p.top << ')'; }
-
-struct Mensaje {
-    std::string texto;
-    Icono icono;
-};
-
 // Points owed or paid to each side.
 struct Pago {
     int jugador, computadora;
@@ -52,19 +40,11 @@ struct Pago {
 
 class Juez {
 public:
-    // Switched off, it checks nothing: a benchmark times the game alone.
-    Juez(const Juego& juego, const std::vector<Mensaje>& mensajes, bool activo)
-        : juego_(juego), e_(juego.estado), n_(juego.naipalia), mensajes_(mensajes), activo_(activo) {}
-
-    // Before the game starts: what the menus promise for it.
-    void comenzarPartida() {
+    // One per game, made before it starts: what the menus promise for it. Switched off,
+    // it checks nothing: a benchmark times the game alone.
+    Juez(const Juego& juego, const std::vector<std::string>& mensajes, bool activo)
+        : juego_(juego), e_(juego.estado), n_(juego.naipalia), mensajes_(mensajes), activo_(activo) {
         manoElegida_ = n_.MenuMJugador.Checked() ? 1 : n_.MenuMCompu.Checked() ? 2 : 0;
-        ronda_ = 0;
-        mensajesRonda_ = 0;
-        puntos_ = {0, 0};
-        finesDeJuego_ = 0;
-        debido_.reset();
-        finRondaAbierta_ = false;
     }
 
     // After every action and every dialog click: the deal, the hands, the truco and the
@@ -101,15 +81,25 @@ public:
         }
     }
 
-    // The end-of-round dialog reckons what the round owes; the end-of-game one, that the
-    // target was reached.
+    // The end-of-round dialog reckons what the round owes from the cards and the calls
+    // alone: the envido or the flor (nothing again once the round's envido was settled),
+    // then the round's truco. The end-of-game one comes at the target.
     void abrir(const Ventana& dialogo) {
         if (!activo_) return;
-        if (&dialogo == &juego_.finRonda) abrirFinRonda();
+        if (&dialogo == &juego_.finRonda) {
+            if ((e_.EstadoFlor != NivelFlor::Nada && !n_.MenuFlorOpcion(1).Checked()) ||
+                (e_.QuienFlor == Lado::Computadora && !MismoPalo(e_.carta(4), e_.carta(5), e_.carta(6))))
+                Fallar("a flor was sung with the option off, or by a computer without one");
+            finRondaAbierta_ = true;
+            alAbrir_ = {e_.PuntosJugador, e_.PuntosComputadora};
+            pagos_ = e_.TantoLiquidado                  ? std::vector<Pago>{{0, 0}}
+                     : e_.EstadoFlor != NivelFlor::Nada ? pagosDeFlor()
+                                                        : pagosDeEnvido();
+            truco_ = trucoDebido(juego_.finRonda.EtiquetaMensaje.Caption());
+        }
         if (&dialogo != &juego_.finJuegos) return;
         if (!e_.FinJuego) Fallar("the end-of-game dialog opened with the game still on");
         if (!finRondaAbierta_) cobrarRonda(true);  // else the settlement itself ended the game
-        debido_.reset();
         ++finesDeJuego_;
         revisarPuntos();
         if (std::max(puntos_.jugador, puntos_.computadora) < e_.PuntosJuego)
@@ -120,7 +110,7 @@ public:
     void cerrar(const Ventana& dialogo) {
         if (!activo_ || &dialogo != &juego_.finRonda || !finRondaAbierta_) return;
         finRondaAbierta_ = false;
-        const auto penalidad = [](const Mensaje& m) { return m.texto.find(textos::Penalidad) != std::string::npos; };
+        const auto penalidad = [](const std::string& m) { return m.find(textos::Penalidad) != std::string::npos; };
         if (std::count_if(mensajes_.begin() + static_cast<long>(mensajesRonda_), mensajes_.end(), penalidad) > 1)
             Fallar("a second penalty in one round");
         if (e_.FinJuego) return;  // the end-of-game dialog put the scores back to 0
@@ -135,8 +125,6 @@ public:
     void terminarPartida(int preguntas, bool si) const {
         if (!activo_) return;
         if (finesDeJuego_ != 1) Fallar("the end-of-game dialog was shown ", finesDeJuego_, " times");
-        for (const Mensaje& m : mensajes_)
-            if (m.icono == Icono::Critico) Fallar("critical message: ", m.texto);
         if (preguntas == 0 || n_.TiempoComienzo.Enabled() != si)
             Fallar("the end-of-game dialog did not offer a new game, or TiempoComienzo does not follow the answer");
     }
@@ -236,20 +224,6 @@ private:
         puntos_ = {j, c};
     }
 
-    // Computed from the cards and the calls alone: the settlement pays the envido or the
-    // flor (nothing again once the round's envido was settled), then the round's truco.
-    void abrirFinRonda() {
-        if ((e_.EstadoFlor != NivelFlor::Nada && !n_.MenuFlorOpcion(1).Checked()) ||
-            (e_.QuienFlor == Lado::Computadora && !MismoPalo(e_.carta(4), e_.carta(5), e_.carta(6))))
-            Fallar("a flor was sung with the option off, or by a computer without one");
-        finRondaAbierta_ = true;
-        alAbrir_ = {e_.PuntosJugador, e_.PuntosComputadora};
-        pagos_ = e_.TantoLiquidado                  ? std::vector<Pago>{{0, 0}}
-                 : e_.EstadoFlor != NivelFlor::Nada ? pagosDeFlor()
-                                                    : pagosDeEnvido();
-        truco_ = trucoDebido(juego_.finRonda.EtiquetaMensaje.Caption());
-    }
-
     // The envido pays once: the accepted chain to its winner once certified, that and
     // five more to the computer as a penalty, or the refused chain to its last caller.
     std::vector<Pago> pagosDeEnvido() const {
@@ -301,11 +275,8 @@ private:
         };
         const bool burla =
             es({"Te achicaste!!", "No te gustó?\?!", "Te sentis bien???", "Te asustaste!!", "Es mucho para ti?\?!"});
-        const NivelTruco nivel = e_.EstadoTruco;
-        int valor = nivel == NivelTruco::Nada      ? 1
-                    : nivel == NivelTruco::Truco   ? 2
-                    : nivel == NivelTruco::ReTruco ? 3
-                                                   : 4;
+        const NivelTruco t = e_.EstadoTruco;
+        int valor = t == NivelTruco::Nada ? 1 : t == NivelTruco::Truco ? 2 : t == NivelTruco::ReTruco ? 3 : 4;
         Lado ganador = ganadorPorManos();
         if (jugadorAlMazo) {
             // The next round may be dealt, and even end, before the deck's click returns.
@@ -320,7 +291,7 @@ private:
             ganador = Lado::Jugador;
         } else if (es({textos::IrseAlMazo})) {
             ganador = Lado::Jugador;
-            if (e_.EnvidoQuerido == Cadena::Nada && e_.PosicionCompu[1] == 0 && nivel == NivelTruco::Nada) valor = 2;
+            if (e_.EnvidoQuerido == Cadena::Nada && e_.PosicionCompu[1] == 0 && t == NivelTruco::Nada) valor = 2;
         } else if (ganador == Lado::Nadie) {
             Fallar("the round closed though its hands decide nothing: ", mensaje);
         }
@@ -342,7 +313,7 @@ private:
     const Juego& juego_;
     const Estado& e_;
     const Naipalia& n_;
-    const std::vector<Mensaje>& mensajes_;
+    const std::vector<std::string>& mensajes_;
     const bool activo_;
     int manoElegida_ = 0;  // 1 the player, 2 the computer, 0 chance
     int ronda_ = 0;

@@ -8,7 +8,7 @@ namespace {
 
 TEST(Autojuego, DosMilPartidasRespetanLasReglas) {
     for (std::uint32_t base : {1U, 2U}) {
-        const Resultado r = Autojuego().jugar(base, 1000);
+        const Resultado r = Jugar(base, 1000);
         EXPECT_EQ(r.fallo, "");
         EXPECT_EQ(r.partidas, 1000);
     }
