@@ -3,6 +3,7 @@
 #include <array>
 #include <exception>
 #include <numeric>
+#include <string_view>
 
 #include "game/mesa.h"
 #include "platform/falsos.h"
@@ -81,8 +82,9 @@ public:
             preguntas_ = 0;
             accionesPartida_ = 0;
             elegirOpciones();
-            juez_.emplace(juego_, mensajes_, revisar_);
-            comenzarPartida();
+            juez_.emplace(juego_, revisar_);
+            // Through the end-of-game dialog's timer when it was answered yes, else the menu.
+            n_.TiempoComienzo.Enabled() ? n_.TiempoComienzo.Timer() : n_.MenuNuevo.Click();
             juez_->revisar();
             while (!e_.FinJuego) {
                 juez_->revisarTurno();
@@ -148,14 +150,6 @@ private:
         menu->Click();
     }
 
-    // Through the end-of-game dialog's timer when it was answered yes, else the menu. A
-    // falta envido in the first round may end the new game, and offer the next, at once.
-    void comenzarPartida() {
-        if (!n_.TiempoComienzo.Enabled()) return n_.MenuNuevo.Click();
-        n_.TiempoComienzo.Timer();
-        if (n_.TiempoComienzo.Enabled() && !e_.FinJuego) Fallar("TiempoComienzo still runs after starting a game");
-    }
-
     // Clicks buttons until the dialog closes.
     void jugarDialogo(Ventana& dialogo) {
         juez_->revisar();
@@ -178,9 +172,7 @@ private:
     void jugarTurno() {
         contar();
         Cuatro botones{}, cantos{}, trucos{};
-        const int nb = usables({&n_.BotonCarta(1), &n_.BotonCarta(2), &n_.BotonCarta(3), nullptr}, botones);
-        const int nc = usablesDeEnvido(cantos);
-        const int nr = usables({&n_.BotonTruco, &n_.BotonRetruco, &n_.BotonVale4, nullptr}, trucos);
+        const int nb = usables(cartas_, botones), nc = usables(envidos_, cantos), nr = usables(trucos_, trucos);
         std::array<int, 6> enMano{}, enMesa{};
         int nm = 0, nt = 0;
         for (int c : e_.CartasRepartidas) {
@@ -200,28 +192,15 @@ private:
         int r = elegir(std::accumulate(pesos.begin(), pesos.end(), 0));
         std::size_t movida = 0;
         while (r >= pesos[movida]) r -= pesos[movida++];
-        switch (movida) {
-            case 0: return pulsar(elegir(botones, nb));
-            case 1:
-            case 2:
-            case 3:
-            case 4: return tocarCarta(elegir(enMano, nm), static_cast<Gesto>(movida - 1));
-            case 5:
-            case 6: return tocarCarta(elegir(enMesa, nt), movida == 5 ? Clic : Dentro);
-            case 7: return pulsar(elegir(cantos, nc));
-            case 8: return pulsar(elegir(trucos, nr));
-            default: return pulsar(&n_.BotonMazo);
-        }
+        if (movida == 0) return pulsar(elegir(botones, nb));
+        if (movida <= 4) return tocarCarta(elegir(enMano, nm), static_cast<Gesto>(movida - 1));
+        if (movida <= 6) return tocarCarta(elegir(enMesa, nt), movida == 5 ? Clic : Dentro);
+        pulsar(movida == 7 ? elegir(cantos, nc) : movida == 8 ? elegir(trucos, nr) : &n_.BotonMazo);
     }
 
-    int usablesDeEnvido(Cuatro& cantos) const {
-        return usables({&n_.BotonEnvido, &n_.BotonRealEnvido, &n_.BotonFaltaEnvido, &n_.BotonFlor}, cantos);
-    }
-
-    // After a move: with a slot, its card went down in the current hand unless its play
-    // already closed the round (or the game); with none, nothing was played and the
-    // round goes on.
-    void exigir(Momento antes, int slot, const std::string& como) const {
+    // After a move: with a slot, its card went down in this hand unless that closed the
+    // round; with none, nothing was played and the round goes on.
+    void exigir(Momento antes, int slot, std::string_view como) const {
         const bool cerro = e_.FinJuego || e_.RondasJugadas != antes.ronda;
         if (slot != 0 && cerro) return;
         const int jugado = e_.PosicionJugador[antes.mano];
@@ -229,10 +208,9 @@ private:
             Fallar(como, " in hand ", antes.mano, " played slot ", jugado, " for ", slot, cerro ? ", closing" : "");
     }
 
-    // A button of the table. A card's plays it; the deck ends the round; an envido or
-    // flor call, however answered, closes the table's envido and flor calls and plays
-    // nothing; a truco call the computer accepted leaves it the right to raise: the
-    // button is off.
+    // A button of the table. A card's plays it; the deck ends the round; an envido or flor
+    // call closes the table's envido and flor calls, however answered, and plays nothing;
+    // a truco call the computer accepted leaves it the right to raise: the button is off.
     void pulsar(Control* boton) {
         const Momento antes = momento();
         const NivelTruco nivel = e_.EstadoTruco;
@@ -240,21 +218,20 @@ private:
         juez_->jugadorAlMazo = mazo;
         boton->Click();
         juez_->jugadorAlMazo = false;
-        if (boton->nombre() == "BotonCarta") return exigir(antes, boton->indice(), "BotonCarta");
+        if (boton->nombre() == "BotonCarta") return exigir(antes, boton->indice(), boton->nombre());
         const bool cerro = e_.FinJuego || e_.RondasJugadas != antes.ronda;
         if (mazo && !cerro) Fallar("the deck did not end the round");
         if (cerro || mazo) return;
         if (e_.EstadoTruco != nivel && boton->Enabled()) Fallar(boton->nombre(), " stays on after it was accepted");
-        if (boton == &n_.BotonTruco || boton == &n_.BotonRetruco || boton == &n_.BotonVale4) return;
-        if (Cuatro abiertos{}; usablesDeEnvido(abiertos) > 0)
+        if (std::find(trucos_.begin(), trucos_.end(), boton) != trucos_.end()) return;
+        if (Cuatro abiertos{}; usables(envidos_, abiertos) > 0)
             Fallar(boton->nombre(), " left the table's envido and flor buttons open");
         exigir(antes, 0, boton->nombre());
     }
 
-    // A left click plays a card of the hand, and so does a left drag, which moves
-    // nothing; a right drag plays it when dropped inside the hand's place, else it glides
-    // home in 30 steps and then lies exactly on its place. Cards on the table stay where
-    // they are. Drags hold the card at (1, 1) inside the picture.
+    // A left click or drag plays a card of the hand; so does a right drag dropped inside
+    // the hand's place, else the card glides home in 30 steps, exactly to its place.
+    // Cards on the table stay where they are. Drags hold the card at (1, 1).
     void tocarCarta(int carta, Gesto gesto) {
         Control& imagen = n_.Carta(carta);
         const Punto desde{imagen.Left(), imagen.Top()};
@@ -269,12 +246,13 @@ private:
         if (boton == BotonDerecho) imagen.MouseMove(boton, 0, 1, 1);
         if (gesto != Clic) imagen.MouseMove(boton, 0, x, y);
         imagen.MouseUp(boton, 0, x, y);
-        const std::string como = "gesture " + std::to_string(gesto) + " of card " + std::to_string(carta);
+        constexpr std::array<const char*, 4> nombres{"a click", "a left drag", "a drop inside", "a drop outside"};
+        const char* como = nombres[gesto];
         if (n_.TiempoCarta.Enabled() != (enMano && gesto == Fuera)) Fallar(como, " to ", p, ": TiempoCarta is wrong");
         if (enMano && gesto != Fuera) return exigir(antes, slot, como);
         for (int tic = 0; tic < 31 && n_.TiempoCarta.Enabled(); ++tic) n_.TiempoCarta.Timer();
         if (n_.TiempoCarta.Enabled() || imagen.Left() != desde.left || imagen.Top() != desde.top)
-            Fallar(como, " to ", p, " left it at ", Punto{imagen.Left(), imagen.Top()}, ", not ", desde);
+            Fallar(como, " to ", p, " left card ", carta, " at ", Punto{imagen.Left(), imagen.Top()}, ", not ", desde);
         exigir(antes, 0, como);
     }
 
@@ -311,6 +289,9 @@ private:
     std::vector<std::string> mensajes_;  // this game's
     const bool revisar_;
     std::optional<Juez> juez_;  // this game's
+    const Cuatro cartas_{&n_.BotonCarta(1), &n_.BotonCarta(2), &n_.BotonCarta(3), nullptr};
+    const Cuatro envidos_{&n_.BotonEnvido, &n_.BotonRealEnvido, &n_.BotonFaltaEnvido, &n_.BotonFlor};
+    const Cuatro trucos_{&n_.BotonTruco, &n_.BotonRetruco, &n_.BotonVale4, nullptr};
     std::uint64_t azar_ = 0;
     int preguntas_ = 0;  // this game's Yes/No questions, and the last answer
     bool si_ = false;

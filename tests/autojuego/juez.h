@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <initializer_list>
 #include <optional>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -37,18 +37,17 @@ struct Pago {
     int jugador, computadora;
     bool operator==(const Pago&) const = default;
 };
+inline std::ostream& operator<<(std::ostream& o, Pago p) { return o << p.jugador << '-' << p.computadora; }
 
 class Juez {
 public:
     // One per game, made before it starts: what the menus promise for it. Switched off,
     // it checks nothing: a benchmark times the game alone.
-    Juez(const Juego& juego, const std::vector<std::string>& mensajes, bool activo)
-        : juego_(juego), e_(juego.estado), n_(juego.naipalia), mensajes_(mensajes), activo_(activo) {
+    Juez(const Juego& juego, bool activo) : juego_(juego), e_(juego.estado), n_(juego.naipalia), activo_(activo) {
         manoElegida_ = n_.MenuMJugador.Checked() ? 1 : n_.MenuMCompu.Checked() ? 2 : 0;
     }
 
-    // After every action and every dialog click: the deal, the hands, the truco and the
-    // scores, which stay short of the target while the game goes on.
+    // After every action and dialog click; the scores stay short of the target in play.
     void revisar() {
         if (!activo_) return;
         revisarManos();
@@ -61,24 +60,19 @@ public:
         nivelTruco_ = static_cast<int>(e_.EstadoTruco);
         revisarPuntos();
         if (std::max(puntos_.jugador, puntos_.computadora) >= e_.PuntosJuego)
-            Fallar("the game goes on at ", puntos_.jugador, "-", puntos_.computadora, ", past ", e_.PuntosJuego);
+            Fallar("the game goes on at ", puntos_, ", past ", e_.PuntosJuego);
     }
 
-    // When the table waits for the player: in an undecided round, at a hand he has not
-    // played, after the hands before it were scored, with his cards in the hand playable
-    // (unless the envido was put first) and no card gliding home.
+    // The table waits for the player in an undecided round, at a hand he has not played,
+    // with his cards playable (unless the envido was put first) and none gliding home.
     void revisarTurno() const {
         if (!activo_) return;
         const int m = juego_.ronda.ManoActual;
         if (m < 1 || m > 3 || e_.PosicionJugador[static_cast<std::size_t>(m)] != 0 || n_.TiempoCarta.Enabled() ||
-            ganadorPorManos() != Lado::Nadie || (m > 1 && n_.TextoMano(1).Text().empty()) ||
-            (m > 2 && n_.TextoMano(2).Text().empty()))
+            ganadorPorManos() != Lado::Nadie || (m > 1 && n_.TextoMano(m - 1).Text().empty()))
             Fallar("the table waits for the player in hand ", m, ", played, undecided before, or decided");
-        for (int s = 1; s <= 3; ++s) {
-            const auto& jugadas = e_.PosicionJugador;
-            const bool enMano = std::find(jugadas.begin() + 1, jugadas.end(), s) == jugadas.end() && !e_.TantoPrimero;
-            if (n_.BotonCarta(s).Enabled() != enMano) Fallar("BotonCarta ", s, " enabled is not its card in the hand");
-        }
+        const int botones = n_.BotonCarta(1).Enabled() + n_.BotonCarta(2).Enabled() + n_.BotonCarta(3).Enabled();
+        if (botones != (e_.TantoPrimero ? 0 : 4 - m)) Fallar(botones, " card buttons are on in hand ", m);
     }
 
     // The end-of-round dialog reckons what the round owes from the cards and the calls
@@ -91,7 +85,7 @@ public:
                 (e_.QuienFlor == Lado::Computadora && !MismoPalo(e_.carta(4), e_.carta(5), e_.carta(6))))
                 Fallar("a flor was sung with the option off, or by a computer without one");
             finRondaAbierta_ = true;
-            alAbrir_ = {e_.PuntosJugador, e_.PuntosComputadora};
+            alAbrir_ = puntos();
             pagos_ = e_.TantoLiquidado                  ? std::vector<Pago>{{0, 0}}
                      : e_.EstadoFlor != NivelFlor::Nada ? pagosDeFlor()
                                                         : pagosDeEnvido();
@@ -103,21 +97,17 @@ public:
         ++finesDeJuego_;
         revisarPuntos();
         if (std::max(puntos_.jugador, puntos_.computadora) < e_.PuntosJuego)
-            Fallar("the game ended at ", puntos_.jugador, "-", puntos_.computadora, ", short of ", e_.PuntosJuego);
+            Fallar("the game ended at ", puntos_, ", short of ", e_.PuntosJuego);
     }
 
-    // The settlement paid one of the sums the round owed, and one penalty at most.
+    // The settlement paid one of the sums the round owed.
     void cerrar(const Ventana& dialogo) {
         if (!activo_ || &dialogo != &juego_.finRonda || !finRondaAbierta_) return;
         finRondaAbierta_ = false;
-        const auto penalidad = [](const std::string& m) { return m.find(textos::Penalidad) != std::string::npos; };
-        if (std::count_if(mensajes_.begin() + static_cast<long>(mensajesRonda_), mensajes_.end(), penalidad) > 1)
-            Fallar("a second penalty in one round");
         if (e_.FinJuego) return;  // the end-of-game dialog put the scores back to 0
         const Pago pagado{e_.PuntosJugador - alAbrir_.jugador, e_.PuntosComputadora - alAbrir_.computadora};
         if (!e_.TantoLiquidado || std::find(pagos_.begin(), pagos_.end(), pagado) == pagos_.end())
-            Fallar("the settlement paid ", pagado.jugador, "-", pagado.computadora,
-                   ", which no envido or flor of the round owed, or left it unsettled");
+            Fallar("the settlement paid ", pagado, ", owed by no envido or flor");
         if (truco_) debido_ = Pago{e_.PuntosJugador + truco_->jugador, e_.PuntosComputadora + truco_->computadora};
     }
 
@@ -126,7 +116,7 @@ public:
         if (!activo_) return;
         if (finesDeJuego_ != 1) Fallar("the end-of-game dialog was shown ", finesDeJuego_, " times");
         if (preguntas == 0 || n_.TiempoComienzo.Enabled() != si)
-            Fallar("the end-of-game dialog did not offer a new game, or TiempoComienzo does not follow the answer");
+            Fallar("the end-of-game dialog offered no new game, or TiempoComienzo ignored the answer");
     }
 
     bool jugadorAlMazo = false;  // while the player's deck closes the round
@@ -141,9 +131,8 @@ private:
         return e_.JerarquiaJugador[h] < e_.JerarquiaCompu[h] ? Mano::Jugador : Mano::Computadora;
     }
 
-    // Two hands take the round; so does, after a tie, the next decisive hand, and before
-    // a tie, the first decisive one. Three ties go to the mano; Lado::Nadie while the
-    // hands played decide nothing.
+    // Two hands take the round, and a tie goes to the first decisive hand before or after
+    // it; three ties to the mano. Lado::Nadie while the hands decide nothing.
     Lado ganadorPorManos() const {
         Lado primera = Lado::Nadie;
         std::array<int, 2> ganadas{0, 0};
@@ -160,10 +149,8 @@ private:
         return e_.QuienMano;
     }
 
-    // The six cards of the deal are cards of the deck, none twice; each side's record of
-    // the hands: played hands first, each one of the side's own slots, no slot twice,
-    // with the class of that slot's card. A hand is scored only once both sides played
-    // it, and then by the classes alone; its box shows what the round keeps.
+    // The deal: six cards of the deck. Each side plays its own slots in turn, each with
+    // its card's class; a hand is scored once both played it, by the classes alone.
     void revisarManos() const {
         std::uint64_t vistas = 0;
         for (int c : e_.CartasRepartidas) {
@@ -196,13 +183,11 @@ private:
         }
     }
 
-    // Rounds are dealt one by one and the mano alternates; the first one follows the
-    // menu, and so does the target.
+    // Rounds come one by one, the mano alternating; the first's and the target follow the menu.
     void revisarRonda() {
         if (e_.RondasJugadas == ronda_) return;
         nivelTruco_ = 0;
         const bool computadora = e_.QuienMano == Lado::Computadora;
-        if (!computadora && e_.QuienMano != Lado::Jugador) Fallar("the mano is neither side");
         if (ronda_ == 0 && (e_.RondasJugadas != 1 || (manoElegida_ != 0 && computadora != (manoElegida_ == 2)) ||
                             e_.PuntosJuego != (n_.MenuCantidadPuntos(2).Checked() ? 30 : 15)))
             Fallar("the game begins with round ", e_.RondasJugadas, " to ", e_.PuntosJuego, ", or not the menu's mano");
@@ -211,18 +196,17 @@ private:
         if (ronda_ != 0) cobrarRonda(false);
         ronda_ = e_.RondasJugadas;
         manoComputadora_ = computadora;
-        mensajesRonda_ = mensajes_.size();
     }
 
-    // Scores only go up within a game, and their boxes show them.
+    // Scores only go up within a game.
     void revisarPuntos() {
-        const int j = e_.PuntosJugador, c = e_.PuntosComputadora;
-        if (n_.TextoJugador.Text() != std::to_string(j) || n_.TextoComputadora.Text() != std::to_string(c) ||
-            j < puntos_.jugador || c < puntos_.computadora)
-            Fallar("the scores went from ", puntos_.jugador, "-", puntos_.computadora, " to ", j, "-", c,
-                   ", their boxes show ", n_.TextoJugador.Text(), "-", n_.TextoComputadora.Text());
-        puntos_ = {j, c};
+        const Pago p = puntos();
+        if (p.jugador < puntos_.jugador || p.computadora < puntos_.computadora)
+            Fallar("the scores went from ", puntos_, " to ", p);
+        puntos_ = p;
     }
+
+    Pago puntos() const { return {e_.PuntosJugador, e_.PuntosComputadora}; }
 
     // The envido pays once: the accepted chain to its winner once certified, that and
     // five more to the computer as a penalty, or the refused chain to its last caller.
@@ -262,13 +246,11 @@ private:
         return {{0, compu}, {credito, compu}, {0, compu + castigo}};
     }
 
-    // Who the round's truco goes to, by why the round ended: the winner of the hands, the
-    // side whose call was refused (the level below it), or the side that did not fold.
-    // The computer's deck pays 2 before it played a card with nothing called; the
-    // player's costs one more before anything was sung and before the computer played.
-    // None while the round goes on.
+    // The round's truco, to the winner of the hands, the side whose call was refused (the
+    // level below it) or that did not fold: the computer's deck pays 2 before its first
+    // card with nothing called, the player's one more before any call and card of it.
     std::optional<Pago> trucoDebido(const std::string& mensaje) {
-        if (mensaje.rfind("Con los puntos jugados", 0) == 0) return std::nullopt;
+        if (mensaje.rfind("Con los puntos jugados", 0) == 0) return std::nullopt;  // the round goes on
         const auto es = [&](std::initializer_list<const char*> lineas) {
             return std::any_of(lineas.begin(), lineas.end(),
                                [&](const char* l) { return mensaje == l + SufijoFinRonda; });
@@ -298,32 +280,27 @@ private:
         return ganador == Lado::Jugador ? Pago{valor, 0} : Pago{0, valor};
     }
 
-    // The scores after a round that ended are what the round owed; the game ends when
-    // they reach the target.
+    // The scores after a round are what it owed; the game ends when they reach the target.
     void cobrarRonda(bool terminoElJuego) {
         if (!debido_) Fallar("a round ended without the end-of-round dialog");
         const Pago d = *debido_;
         debido_.reset();
-        if ((std::max(d.jugador, d.computadora) >= e_.PuntosJuego) != terminoElJuego || e_.PuntosJugador != d.jugador ||
-            e_.PuntosComputadora != d.computadora)
-            Fallar("the round left the scores at ", e_.PuntosJugador, "-", e_.PuntosComputadora, ", it owed ",
-                   d.jugador, "-", d.computadora, terminoElJuego ? " and the game ended" : " and the game went on");
+        if ((std::max(d.jugador, d.computadora) >= e_.PuntosJuego) != terminoElJuego || puntos() != d)
+            Fallar("the round left the scores at ", puntos(), ", it owed ", d, terminoElJuego ? ", game over" : "");
     }
 
     const Juego& juego_;
     const Estado& e_;
     const Naipalia& n_;
-    const std::vector<std::string>& mensajes_;
     const bool activo_;
     int manoElegida_ = 0;  // 1 the player, 2 the computer, 0 chance
     int ronda_ = 0;
     bool manoComputadora_ = false;
     Pago puntos_{0, 0};
     int nivelTruco_ = 0;
-    std::size_t mensajesRonda_ = 0;  // the messages before this round's
     int finesDeJuego_ = 0;
-    // The end-of-round dialog open: the scores it found, what its settlement may pay and
-    // the truco owed after it (none when the round goes on).
+    // The end-of-round dialog open: the scores it found, what its settlement may pay, the
+    // truco owed after it (none when the round goes on).
     bool finRondaAbierta_ = false;
     Pago alAbrir_{0, 0};
     std::vector<Pago> pagos_;
