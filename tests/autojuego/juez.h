@@ -286,7 +286,8 @@ private:
         const Pago d = *debido_;
         debido_.reset();
         if ((std::max(d.jugador, d.computadora) >= e_.PuntosJuego) != terminoElJuego || puntos() != d)
-            Fallar("the round left the scores at ", puntos(), ", it owed ", d, terminoElJuego ? ", game over" : "");
+            Fallar("the round left the scores at ", puntos(), ", it owed ", d,
+                   terminoElJuego ? ", game over" : ", game on");
     }
 
     const Juego& juego_;
