@@ -1,6 +1,6 @@
 // naipalia-bench-autojuego: plays games of self-play on one core and prints how many per
 // second (the game alone: the rules' checks are the test's); with --repetir, replays one
-// game move by move, checked.
+// game, checked, and prints the rule it breaks.
 #include <chrono>
 #include <ctime>
 #include <cstdint>
@@ -11,7 +11,6 @@
 
 namespace {
 
-using naipalia::autojuego::Autojuego;
 using naipalia::autojuego::Resultado;
 using naipalia::autojuego::Semillas;
 
@@ -33,9 +32,8 @@ int repetir(int argc, char** argv) {
     if (argc != 5 || !numero(argv[2], juego) || !numero(argv[3], jugador) ||
         (mano != "computadora" && mano != "jugador"))
         return uso();
-    Autojuego autojuego;
     const Semillas s{static_cast<std::uint32_t>(juego), static_cast<std::uint32_t>(jugador), mano == "computadora"};
-    const Resultado r = autojuego.repetir(s, std::cout);
+    const Resultado r = naipalia::autojuego::Repetir(s);
     if (!r.fallo.empty()) {
         std::cout << r.fallo << '\n';
         return 1;
@@ -61,10 +59,10 @@ int main(int argc, char** argv) {
         }
     }
 
-    Autojuego autojuego(revisar);
     const auto inicio = std::chrono::steady_clock::now();
     const std::clock_t cpuInicio = std::clock();
-    const Resultado r = autojuego.jugar(static_cast<std::uint32_t>(base), static_cast<long>(partidas));
+    const Resultado r =
+        naipalia::autojuego::Jugar(static_cast<std::uint32_t>(base), static_cast<long>(partidas), revisar);
     const std::chrono::duration<double> segundos = std::chrono::steady_clock::now() - inicio;
     const double s = segundos.count();
     // CPU time beside the wall clock shows when other work shared the core.

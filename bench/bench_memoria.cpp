@@ -28,7 +28,7 @@
 #include "qt/programa.h"
 #include "qt/ventana_principal.h"
 #include "shell/naipalia.h"
-#include "tests/autojuego/jugador_azar.h"
+#include "tests/autojuego/autojuego.h"
 
 namespace {
 

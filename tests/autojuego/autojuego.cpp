@@ -1,128 +1,325 @@
 #include "tests/autojuego/autojuego.h"
 
+#include <array>
 #include <exception>
+#include <numeric>
+#include <string_view>
 
-#include "game/estado.h"
-#include "tests/autojuego/fallo.h"
+#include "game/mesa.h"
+#include "platform/falsos.h"
+#include "tests/autojuego/juez.h"
 
 namespace naipalia::autojuego {
 
 namespace {
 
-// Spreads neighbouring numbers apart (a 32-bit finaliser).
-std::uint32_t mezclar(std::uint32_t x) {
-    x ^= x >> 16;
-    x *= 0x7feb352dU;
-    x ^= x >> 15;
-    x *= 0x846ca68bU;
-    x ^= x >> 16;
-    return x;
+// Far more than any game draws or needs: past them a loop of the game does not end.
+constexpr long MaximoSorteos = 1000000;
+constexpr long MaximoAccionesPartida = 2000;
+// Around the window's client area, a margin where a drag may still end.
+constexpr double Margen = 500;
+
+bool usable(const Control& c) { return c.Enabled() && c.Visible(); }
+
+// SplitMix64: the player's choices and the seeds of a series, nearly free to seed.
+std::uint32_t Mezcla(std::uint64_t& estado) {
+    std::uint64_t z = (estado += 0x9e3779b97f4a7c15ULL);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    return static_cast<std::uint32_t>((z ^ (z >> 31)) >> 32);
 }
 
-// One FNV-1a step.
-std::uint64_t acumular(std::uint64_t huella, long valor) {
-    return (huella ^ static_cast<std::uint64_t>(valor)) * 0x100000001b3ULL;
+using Cuatro = std::array<Control*, 4>;
+
+// The usable ones among `controles` (null for none), first in `elegidos`; how many.
+int usables(const Cuatro& controles, Cuatro& elegidos) {
+    int cuantos = 0;
+    for (Control* c : controles)
+        if (c && usable(*c)) elegidos[static_cast<std::size_t>(cuantos++)] = c;
+    return cuantos;
 }
 
-// What the table shows the player at one turn.
-std::uint64_t acumularTurno(std::uint64_t huella, const Juego& juego) {
-    const Estado& e = juego.estado;
-    huella = acumular(huella, e.RondasJugadas * 4 + juego.ronda.ManoActual);
-    for (int c : e.CartasRepartidas) huella = acumular(huella, c);
-    for (int h = 1; h <= 3; ++h) huella = acumular(huella, e.PosicionJugador[h] * 8 + e.PosicionCompu[h]);
-    huella = acumular(huella, e.PuntosJugador);
-    return acumular(huella, e.PuntosComputadora);
-}
+// A point of the table, in twips.
+struct Punto {
+    double left, top;
+};
+std::ostream& operator<<(std::ostream& o, Punto p) { return o << '(' << p.left << ", " << p.top << ')'; }
 
-std::string describir(const Semillas& s, const std::string& motivo, const Plataforma& plataforma) {
-    const std::string mano = s.manoPreviaComputadora ? "computadora" : "jugador";
-    std::string texto = "broken rule: " + motivo + "\n  game seed " + std::to_string(s.juego) + ", player seed " +
-                        std::to_string(s.jugador) + ", previous mano " + mano +
-                        "\n  replay: naipalia-bench-autojuego --repetir " + std::to_string(s.juego) + " " +
-                        std::to_string(s.jugador) + " " + mano;
-    for (const Mensaje& m : plataforma.mensajes) texto += "\n  message: " + m.texto;
-    return texto;
-}
+// The program with silent, cheap fakes (no file is touched), the game's numbers seeded
+// per game, and the random player behind the table, every question and every dialog.
+class Mesa {
+public:
+    explicit Mesa(bool revisar) : revisar_(revisar) {
+        falsos_.alMensaje = [this](const std::string& texto, Icono icono) {
+            if (icono == Icono::Critico) Fallar("critical message: ", texto);
+            mensajes_.push_back(texto);
+        };
+        falsos_.responder = [this](const std::string&) {
+            ++preguntas_;
+            si_ = Mezcla(azar_) < 0x80000000U;
+            return si_ ? Respuesta::Si : Respuesta::No;
+        };
+        falsos_.alMostrarModal = [this](Ventana& dialogo) { jugarDialogo(dialogo); };
+        falsos_.alTerminar = [] { Fallar("the program ended itself in the middle of play"); };
+        // The game reseeds from the clock at every deal, which the fakes ignore: a seed
+        // per game keeps it replayable.
+        falsos_.sorteosDe32Bits = true;
+        falsos_.limiteSorteos = MaximoSorteos;
+        falsos_.alExcederSorteos = [] { Fallar("a deal drew a million random numbers: a loop does not end"); };
+        juego_.arrancar();
+    }
+
+    bool manoComputadora() const { return e_.QuienMano == Lado::Computadora; }
+
+    // False, with the failure and its seeds in `r`, when the game broke a rule.
+    bool jugar(const Semillas& s, Resultado& r) {
+        const long antes = acciones_;
+        try {
+            e_.QuienMano = s.manoPreviaComputadora ? Lado::Computadora : Lado::Jugador;  // all a game hands on
+            falsos_.sembrarGenerador(s.juego);
+            azar_ = s.jugador;
+            mensajes_.clear();
+            preguntas_ = 0;
+            accionesPartida_ = 0;
+            elegirOpciones();
+            juez_.emplace(juego_, revisar_);
+            // Through the end-of-game dialog's timer when it was answered yes, else the menu.
+            n_.TiempoComienzo.Enabled() ? n_.TiempoComienzo.Timer() : n_.MenuNuevo.Click();
+            juez_->revisar();
+            while (!e_.FinJuego) {
+                juez_->revisarTurno();
+                jugarTurno();
+                juez_->revisar();
+            }
+            juez_->terminarPartida(preguntas_, si_);
+            ++r.partidas;
+        } catch (const Fallo& f) {
+            r.fallo = describir(s, f.motivo);
+        } catch (const std::exception& ex) {
+            r.fallo = describir(s, std::string("exception: ") + ex.what());
+        }
+        r.acciones += acciones_ - antes;
+        return r.fallo.empty();
+    }
+
+private:
+    struct Momento {
+        std::size_t mano;
+        int ronda;
+    };
+    enum Gesto { Clic, ArrastreIzquierdo, Dentro, Fuera };
+
+    std::string describir(const Semillas& s, const std::string& motivo) const {
+        const std::string semillas = std::to_string(s.juego) + " " + std::to_string(s.jugador) + " " +
+                                     (s.manoPreviaComputadora ? "computadora" : "jugador");
+        std::string texto = "broken rule: " + motivo + "\n  replay: naipalia-bench-autojuego --repetir " + semillas;
+        for (const std::string& m : mensajes_) texto += "\n  message: " + m;
+        return texto;
+    }
+
+    // The high bits of a product: cheaper than a distribution, and unbiased enough.
+    int elegir(int cuantos) {
+        return static_cast<int>((std::uint64_t{Mezcla(azar_)} * static_cast<std::uint64_t>(cuantos)) >> 32);
+    }
+    template <typename T, std::size_t N>
+    T& elegir(std::array<T, N>& entre, int cuantos) {
+        return entre[static_cast<std::size_t>(elegir(cuantos))];
+    }
+
+    void contar() {
+        ++acciones_;
+        if (++accionesPartida_ > MaximoAccionesPartida)
+            Fallar("the game is still on after ", accionesPartida_, " moves");
+    }
+
+    Momento momento() const { return {static_cast<std::size_t>(juego_.ronda.ManoActual), e_.RondasJugadas}; }
+
+    // Every draw is made whatever the menus show, so the options depend on the seed
+    // alone: the mano, 15 or 30 points, the flor (either item flips it).
+    void elegirOpciones() {
+        std::array<Control*, 3> manos{&n_.MenuMJugador, &n_.MenuMCompu, &n_.MenuMAleatorio};
+        pulsarMenu(elegir(manos, 3));
+        pulsarMenu(&n_.MenuCantidadPuntos(1 + elegir(2)));
+        const bool conFlor = elegir(2) == 1;
+        Control& flor = n_.MenuFlorOpcion(1 + elegir(2));
+        if (n_.MenuFlorOpcion(1).Checked() != conFlor) pulsarMenu(&flor);
+    }
+
+    void pulsarMenu(Control* menu) {
+        if (!menu->Enabled()) Fallar(menu->nombre(), " is disabled between games");
+        menu->Click();
+    }
+
+    // Clicks buttons until the dialog closes.
+    void jugarDialogo(Ventana& dialogo) {
+        juez_->revisar();
+        juez_->abrir(dialogo);
+        while (dialogo.mostrada()) {
+            contar();
+            BotonesUsables(dialogo, botones_);
+            if (botones_.empty()) Fallar(dialogo.nombre(), " waits with no button to press");
+            Control& boton = *botones_[static_cast<std::size_t>(elegir(static_cast<int>(botones_.size())))];
+            if (!boton.Click) Fallar(dialogo.nombre(), ".", boton.nombre(), " does nothing");
+            boton.Click();
+            juez_->revisar();
+        }
+        juez_->cerrar(dialogo);
+    }
+
+    // One move among what the table lets the player do, by weights: a card button; a
+    // click, a left drag, a drop inside and outside of a card of the hand; a click and a
+    // drag of a card on the table (which must do nothing); envido, truco, the deck.
+    void jugarTurno() {
+        contar();
+        Cuatro botones{}, cantos{}, trucos{};
+        const int nb = usables(cartas_, botones), nc = usables(envidos_, cantos), nr = usables(trucos_, trucos);
+        std::array<int, 6> enMano{}, enMesa{};
+        int nm = 0, nt = 0;
+        for (int c : e_.CartasRepartidas) {
+            const Control& carta = n_.Carta(c);
+            if (carta.Visible() && carta.Top() == TopMano && EnLaMano(carta.Left()))
+                enMano[static_cast<std::size_t>(nm++)] = c;
+            else if (carta.Visible())
+                enMesa[static_cast<std::size_t>(nt++)] = c;
+        }
+        if (nb == 0 && nm == 0) Fallar("the table waits for the player but offers no card to play");
+        // Having put the envido first, the player calls it before anything else.
+        if (e_.TantoPrimero && nc == 0) Fallar("the envido was put first but cannot be called");
+        if (e_.TantoPrimero) return pulsar(elegir(cantos, nc));
+        const int m = nm > 0, t = nt > 0;
+        const std::array<int, 10> pesos{
+            nb > 0 ? 6 : 0, 3 * m, m, 4 * m, 4 * m, t, t, nc > 0 ? 4 : 0, nr > 0 ? 4 : 0, usable(n_.BotonMazo) ? 2 : 0};
+        int r = elegir(std::accumulate(pesos.begin(), pesos.end(), 0));
+        std::size_t movida = 0;
+        while (r >= pesos[movida]) r -= pesos[movida++];
+        if (movida == 0) return pulsar(elegir(botones, nb));
+        if (movida <= 4) return tocarCarta(elegir(enMano, nm), static_cast<Gesto>(movida - 1));
+        if (movida <= 6) return tocarCarta(elegir(enMesa, nt), movida == 5 ? Clic : Dentro);
+        pulsar(movida == 7 ? elegir(cantos, nc) : movida == 8 ? elegir(trucos, nr) : &n_.BotonMazo);
+    }
+
+    // After a move: with a slot, its card went down in this hand unless that closed the
+    // round; with none, nothing was played and the round goes on.
+    void exigir(Momento antes, int slot, std::string_view como) const {
+        const bool cerro = e_.FinJuego || e_.RondasJugadas != antes.ronda;
+        if (slot != 0 && cerro) return;
+        const int jugado = e_.PosicionJugador[antes.mano];
+        if (cerro || jugado != slot || (slot == 0 && momento().mano != antes.mano))
+            Fallar(como, " in hand ", antes.mano, " played slot ", jugado, " for ", slot, cerro ? ", closing" : "");
+    }
+
+    // A button of the table. A card's plays it; the deck ends the round; an envido or flor
+    // call closes the table's envido and flor calls, however answered, and plays nothing;
+    // a truco call the computer accepted leaves it the right to raise: the button is off.
+    void pulsar(Control* boton) {
+        const Momento antes = momento();
+        const NivelTruco nivel = e_.EstadoTruco;
+        const bool mazo = boton == &n_.BotonMazo;
+        juez_->jugadorAlMazo = mazo;
+        boton->Click();
+        juez_->jugadorAlMazo = false;
+        if (boton->nombre() == "BotonCarta") return exigir(antes, boton->indice(), boton->nombre());
+        const bool cerro = e_.FinJuego || e_.RondasJugadas != antes.ronda;
+        if (mazo && !cerro) Fallar("the deck did not end the round");
+        if (cerro || mazo) return;
+        if (e_.EstadoTruco != nivel && boton->Enabled()) Fallar(boton->nombre(), " stays on after it was accepted");
+        if (std::find(trucos_.begin(), trucos_.end(), boton) != trucos_.end()) return;
+        if (Cuatro abiertos{}; usables(envidos_, abiertos) > 0)
+            Fallar(boton->nombre(), " left the table's envido and flor buttons open");
+        exigir(antes, 0, boton->nombre());
+    }
+
+    // A left click or drag plays a card of the hand; so does a right drag dropped inside
+    // the hand's place, else the card glides home in 30 steps, exactly to its place.
+    // Cards on the table stay where they are. Drags hold the card at (1, 1).
+    void tocarCarta(int carta, Gesto gesto) {
+        Control& imagen = n_.Carta(carta);
+        const Punto desde{imagen.Left(), imagen.Top()};
+        const bool enMano = desde.top == TopMano && EnLaMano(desde.left);
+        const int slot = enMano ? SlotPorLeft(desde.left) : 0;
+        if (enMano && e_.carta(slot) != carta) Fallar("card ", carta, " lies in the hand but is not the player's");
+        const Momento antes = momento();
+        const Punto p = gesto == Clic ? desde : gesto == Dentro ? puntoDentro(antes.mano) : puntoFuera(antes.mano);
+        const double x = 1 + p.left - desde.left, y = 1 + p.top - desde.top;
+        const int boton = gesto < Dentro ? BotonIzquierdo : BotonDerecho;
+        imagen.MouseDown(boton, 0, 1, 1);
+        if (boton == BotonDerecho) imagen.MouseMove(boton, 0, 1, 1);
+        if (gesto != Clic) imagen.MouseMove(boton, 0, x, y);
+        imagen.MouseUp(boton, 0, x, y);
+        constexpr std::array<const char*, 4> nombres{"a click", "a left drag", "a drop inside", "a drop outside"};
+        const char* como = nombres[gesto];
+        if (n_.TiempoCarta.Enabled() != (enMano && gesto == Fuera)) Fallar(como, " to ", p, ": TiempoCarta is wrong");
+        if (enMano && gesto != Fuera) return exigir(antes, slot, como);
+        for (int tic = 0; tic < 31 && n_.TiempoCarta.Enabled(); ++tic) n_.TiempoCarta.Timer();
+        if (n_.TiempoCarta.Enabled() || imagen.Left() != desde.left || imagen.Top() != desde.top)
+            Fallar(como, " to ", p, " left card ", carta, " at ", Punto{imagen.Left(), imagen.Top()}, ", not ", desde);
+        exigir(antes, 0, como);
+    }
+
+    Punto puntoDentro(std::size_t mano) {
+        const ZonaJugada& z = ZonasJugada[mano];
+        return {z.desde + elegir(static_cast<int>(z.hasta - z.desde)),
+                TopZonaDesde + elegir(static_cast<int>(TopZonaHasta - TopZonaDesde))};
+    }
+
+    // Just past an edge of the place, on another hand's place, or anywhere else.
+    Punto puntoFuera(std::size_t mano) {
+        const ZonaJugada& z = ZonasJugada[mano];
+        const Punto dentro = puntoDentro(mano);
+        const Control& ventana = n_.forma();
+        switch (elegir(6)) {
+            case 0: return {z.desde - 1, dentro.top};
+            case 1: return {z.hasta, dentro.top};
+            case 2: return {dentro.left, TopZonaDesde - 1};
+            case 3: return {dentro.left, TopZonaHasta};
+            case 4: return puntoDentro(1 + (mano + static_cast<std::size_t>(elegir(2))) % 3);
+            default:
+                for (;;) {
+                    const Punto p{elegir(static_cast<int>(ventana.Width() + 2 * Margen)) - Margen,
+                                  elegir(static_cast<int>(ventana.Height() + 2 * Margen)) - Margen};
+                    if (!EnZonaJugada(static_cast<int>(mano), p.left, p.top)) return p;
+                }
+        }
+    }
+
+    Falsos falsos_{"programa"};
+    Juego juego_{falsos_.puertos};
+    Estado& e_ = juego_.estado;
+    Naipalia& n_ = juego_.naipalia;
+    std::vector<std::string> mensajes_;  // this game's
+    const bool revisar_;
+    std::optional<Juez> juez_;  // this game's
+    const Cuatro cartas_{&n_.BotonCarta(1), &n_.BotonCarta(2), &n_.BotonCarta(3), nullptr};
+    const Cuatro envidos_{&n_.BotonEnvido, &n_.BotonRealEnvido, &n_.BotonFaltaEnvido, &n_.BotonFlor};
+    const Cuatro trucos_{&n_.BotonTruco, &n_.BotonRetruco, &n_.BotonVale4, nullptr};
+    std::uint64_t azar_ = 0;
+    int preguntas_ = 0;  // this game's Yes/No questions, and the last answer
+    bool si_ = false;
+    long acciones_ = 0;
+    long accionesPartida_ = 0;
+    std::vector<Control*> botones_;  // a dialog's usable buttons, kept to reuse their storage
+};
 
 }  // namespace
 
-Autojuego::Autojuego(bool conInvariantes)
-    : conInvariantes_(conInvariantes),
-      juego_(plataforma_.falsos.puertos),
-      invariantes_(juego_, conInvariantes),
-      jugador_(juego_, plataforma_, invariantes_) {
-    plataforma_.jugador = &jugador_;
-    juego_.arrancar();
+void BotonesUsables(const Ventana& dialogo, std::vector<Control*>& botones) {
+    botones.clear();
+    for (Control* c : dialogo.controles())
+        if (c->tipo() == TipoControl::Boton && usable(*c)) botones.push_back(c);
 }
 
-Semillas Autojuego::semillas(std::uint32_t base, long partida) {
-    const std::uint32_t juego = mezclar(base) + static_cast<std::uint32_t>(partida);
-    return {juego, mezclar(juego ^ 0x9e3779b9U), false};
-}
-
-std::uint64_t Autojuego::jugarPartida(const Semillas& s) {
-    plataforma_.nuevaPartida(s.juego, s.jugador);
-    const Estado& e = juego_.estado;
-    jugador_.elegirOpciones();
-    invariantes_.comenzarPartida();
-    jugador_.comenzarPartida();
-    invariantes_.revisar();
-    std::uint64_t huella = 0xcbf29ce484222325ULL;
-    while (!e.FinJuego) {
-        invariantes_.revisarTurno();
-        if (conInvariantes_) huella = acumularTurno(huella, juego_);
-        jugador_.jugarTurno();
-        invariantes_.revisar();
-    }
-    invariantes_.terminarPartida(plataforma_);
-    return huella;
-}
-
-// False, with the failure described, when the game broke a rule.
-bool Autojuego::intentar(const Semillas& s, Resultado& r) {
-    r.ultima = s;
-    const long antes = jugador_.acciones();
-    try {
-        r.huella = jugarPartida(s);
-    } catch (const Fallo& f) {
-        r.fallo = describir(s, f.motivo, plataforma_);
-    } catch (const std::exception& ex) {
-        r.fallo = describir(s, std::string("exception: ") + ex.what(), plataforma_);
-    }
-    r.acciones += jugador_.acciones() - antes;
-    if (!r.fallo.empty()) {
-        gastado_ = true;
-        return false;
-    }
-    ++r.partidas;
-    return true;
-}
-
-Resultado Autojuego::jugar(std::uint32_t base, long cantidad) {
+Resultado Jugar(std::uint32_t base, long cantidad, bool revisar) {
+    Mesa mesa(revisar);
     Resultado r;
-    if (gastado_) {
-        r.fallo = "this harness already broke off a game";
-        return r;
-    }
-    for (long i = 0; i < cantidad; ++i) {
-        Semillas s = semillas(base, i);
-        s.manoPreviaComputadora = juego_.estado.QuienMano == Lado::Computadora;
-        if (!intentar(s, r)) break;
-    }
+    std::uint64_t serie = base;
+    for (long i = 0; i < cantidad && r.fallo.empty(); ++i)
+        mesa.jugar({Mezcla(serie), Mezcla(serie), mesa.manoComputadora()}, r);
     return r;
 }
 
-Resultado Autojuego::repetir(const Semillas& s, std::ostream& traza) {
+Resultado Repetir(const Semillas& semillas) {
     Resultado r;
-    if (gastado_) {
-        r.fallo = "this harness already broke off a game";
-        return r;
-    }
-    // The only state a game hands to the next one.
-    juego_.estado.QuienMano = s.manoPreviaComputadora ? Lado::Computadora : Lado::Jugador;
-    plataforma_.traza = &traza;
-    intentar(s, r);
-    plataforma_.traza = nullptr;
+    Mesa(true).jugar(semillas, r);
     return r;
 }
 
