@@ -2,13 +2,6 @@
 // broken or slow, stops the game, and a whole game played on the table with the real
 // random generator and clock replays through the driver with the same messages, voices,
 // dialogs and final scores.
-#include <QFileInfo>
-#include <QImageReader>
-#include <QProcess>
-#include <QSemaphore>
-#include <QTemporaryDir>
-#include <algorithm>
-
 #include "game/archivos.h"
 #include "qt/prueba_principal.h"
 #include "shell/operacion.h"
@@ -43,20 +36,18 @@ TEST(ArchivosQt, CadaImagenSeDecodificaEntera) {
 }
 
 // Players that hang on "Open" until the test lets them go, as the sound system does on a
-// clip whose loading never ends: the window waits once, bounded, then fails at once
-// until they answer again.
+// clip whose loading never ends.
+QSemaphore suelta;
 struct Trabados : Sonidos {
-    explicit Trabados(QSemaphore& s) : suelta(s) {}
     bool comando(const std::string&, const std::string& orden, const std::string&) override {
         if (orden == "Open") suelta.acquire();
         return true;
     }
-    QSemaphore& suelta;
 };
 
+// The window waits for them once, bounded, then fails at once until they answer again.
 TEST(SonidosQt, UnReproductorQueNoRespondeNoDetieneLaVentana) {
-    QSemaphore suelta;
-    vista::SonidosQt sonidos([&] { return new Trabados(suelta); }, std::chrono::milliseconds(200));
+    vista::SonidosQt sonidos([] { return new Trabados; }, std::chrono::milliseconds(200));
     const std::string clip = (carpetaPrograma + "/" + archivos::Mover).toStdString();
     EXPECT_TRUE(sonidos.comando("MultimediaCarta", "Close", clip));
     EXPECT_FALSE(sonidos.comando("MultimediaCarta", "Open", clip)) << "no answer is a failure";
@@ -67,8 +58,8 @@ TEST(SonidosQt, UnReproductorQueNoRespondeNoDetieneLaVentana) {
     EXPECT_TRUE(sonidos.comando("MultimediaCarta", "Open", clip));
 }
 
-// Plays every 15 ms as a player would: the dialog in front answered, else `jugar` given the
-// first playable card's slot. Stops after the end of the game.
+// Plays every 15 ms as a player would: the dialog in front answered, else `jugar` given
+// the first playable card's slot.
 void Jugar(QTimer& reloj, Naipalia& mesa, const std::function<void(int)>& jugar) {
     CadaVez(
         reloj,
@@ -86,36 +77,38 @@ void Jugar(QTimer& reloj, Naipalia& mesa, const std::function<void(int)>& jugar)
         15);
 }
 
-// Every clip cut in half, its header still claiming the whole: the voice on, the computer
-// speaks round after round, each clip gives the file message and play goes on.
-TEST(SonidosQt, UnaPartidaSigueConLasVocesCortadasALaMitad) {
-    QTemporaryDir copia;
+// The program folder again, every clip cut in half with its header still claiming the whole.
+QString ConVocesCortadas() {
+    static QTemporaryDir copia;
     for (const QFileInfo& f : QDir(carpetaPrograma).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
         const QString destino = QDir(copia.path()).filePath(f.fileName());
         if (f.suffix() != "wav") QFile::link(f.absoluteFilePath(), destino);
         if (f.suffix() == "wav" && QFile::copy(f.absoluteFilePath(), destino)) QFile(destino).resize(f.size() / 2);
     }
-    MensajesGrabados mensajes;
-    vista::Programa programa(copia.path(), &mensajes);
-    programa.juego().arrancar();
-    auto& ventana = *programa.escena().principal();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&ventana));
-    auto& mesa = programa.juego().naipalia;
-    ventana.menus().accion(mesa.MenuMultimediaVozOpcion(1))->trigger();
-    ASSERT_TRUE(mesa.MenuMultimediaVozOpcion(1).Checked());
+    return copia.path();
+}
+
+struct VocesCortadas : PruebaMesa {
+    VocesCortadas() : PruebaMesa(ConVocesCortadas()) {}
+};
+
+// The voice on, the computer speaks round after round: each clip gives the file message
+// and play goes on.
+TEST_F(VocesCortadas, LaPartidaSigue) {
+    ventana().menus().accion(mesa().MenuMultimediaVozOpcion(1))->trigger();
+    ASSERT_TRUE(mesa().MenuMultimediaVozOpcion(1).Checked());
     int cartas = 0;
     QTimer jugador;
-    Jugar(jugador, mesa, [&](int s) {
+    Jugar(jugador, mesa(), [&](int s) {
         ++cartas;
-        qobject_cast<QPushButton*>(ventana.lienzo().widgetDe(mesa.BotonCarta(s)))->click();
+        qobject_cast<QPushButton*>(widget(mesa().BotonCarta(s)))->click();
     });
-    QTest::keyClick(&ventana, Qt::Key_F5);
+    QTest::keyClick(&ventana(), Qt::Key_F5);
     const auto errores = [&] { return std::count(mensajes.textos.begin(), mensajes.textos.end(), ErrorArchivo); };
     ASSERT_TRUE(QTest::qWaitFor([&] { return errores() >= 3; }, 60000))
-        << errores() << " clips spoken, " << cartas << " cards, " << mensajes.textos.size() << " messages";
+        << errores() << " clips, " << cartas << " cards";
     const int antes = cartas;
     EXPECT_TRUE(QTest::qWaitFor([&] { return cartas > antes; }, 10000)) << "play stopped";
-    jugador.stop();
     for (const std::string& texto : mensajes.textos) EXPECT_EQ(texto, ErrorArchivo) << "only the file message";
 }
 
@@ -160,7 +153,6 @@ TEST_F(Grabacion, LaPartidaGrabadaSeRepiteIgual) {
     ventana().menus().accion(mesa().MenuMJugador)->trigger();
     vistos.lineas.clear();
     int jugadas = 0;
-    QStringList puntos;  // the table's scores at the end of the game
     QTimer paso;
     Jugar(paso, mesa(), [&](int slot) {
         const Control& carta = mesa().Carta(programa.juego().estado.carta(slot));
@@ -168,6 +160,7 @@ TEST_F(Grabacion, LaPartidaGrabadaSeRepiteIgual) {
         if (jugadas++ == 0) return arrastrar(Qt::RightButton, agarre, movida, enLaMesa(movida, carta));
         QTest::mouseClick(widget(jugadas % 2 ? carta : mesa().BotonCarta(slot)), Qt::LeftButton, {}, QPoint(5, 5));
     });
+    QStringList puntos;  // the table's scores as the game ends
     QObject::connect(&paso, &QTimer::timeout, &paso, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (puntos.isEmpty() && modal && modal->objectName() == "FinJuegos")
@@ -180,10 +173,9 @@ TEST_F(Grabacion, LaPartidaGrabadaSeRepiteIgual) {
     paso.stop();
     EXPECT_GT(jugadas, 6);
 
-    QDir().mkpath(carpetaArtefactos);
     const QString archivo = QDir(carpetaArtefactos).filePath("partida.guion");
     QFile guion(archivo);
-    ASSERT_TRUE(guion.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QDir().mkpath(carpetaArtefactos) && guion.open(QIODevice::WriteOnly));
     guion.write(QByteArray::fromStdString(programa.grabadora().guion()));
     guion.close();
     QProcess driver;
@@ -193,7 +185,7 @@ TEST_F(Grabacion, LaPartidaGrabadaSeRepiteIgual) {
     EXPECT_EQ(driver.exitCode(), 0) << salida.join('\n').toStdString();
 
     // From the new game on (its first write is the computer's score) the same lines; the
-    // recording's own checks hold, in order, and end with the table's final scores.
+    // recording's own checks hold, in order, with the table's final scores among them.
     std::vector<std::string> repetidos;
     for (auto l = std::find(salida.begin(), salida.end(), "TEXT TextoComputadora \"0\""); l != salida.end(); ++l)
         if (l->startsWith("MESSAGE ") || l->startsWith("VOICE ") || l->startsWith("OPEN "))

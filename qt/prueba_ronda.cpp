@@ -3,16 +3,6 @@
 // shown while dragging, the order of the cards on the table, the winner of each hand,
 // where every dialog and box opens while the computer calls envido, truco and flor, and
 // every text whole in its control. A picture of each stage goes to the artifacts folder.
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QPainter>
-#include <QPointer>
-#include <QScreen>
-#include <QSet>
-#include <QTemporaryDir>
-
 #include "game/archivos.h"
 #include "game/nombres.h"
 #include "platform/sqlcipher/base_sqlcipher.h"
@@ -59,13 +49,13 @@ protected:
     }
 
     // The screen as the player sees it: the table and the dialog in front, where they lie.
-    QPixmap pantalla(QWidget* frente) {
+    QPixmap pantalla() {
         const QRect libre = ventana().screen()->geometry();
         QPixmap todo(libre.size());
         todo.fill(QColor(0x30, 0x30, 0x38));
         QPainter pintor(&todo);
-        pintor.drawPixmap(ventana().mapToGlobal(QPoint(0, 0)) - libre.topLeft(), ventana().grab());
-        if (frente) pintor.drawPixmap(frente->mapToGlobal(QPoint(0, 0)) - libre.topLeft(), frente->grab());
+        for (QWidget* w : {static_cast<QWidget*>(&ventana()), QApplication::activeModalWidget()})
+            if (w) pintor.drawPixmap(w->mapToGlobal(QPoint(0, 0)) - libre.topLeft(), w->grab());
         return todo;
     }
 
@@ -95,7 +85,7 @@ protected:
         auto marcada = [&](const Control* c) { return dynamic_cast<ImagenQt*>(widget(*c))->marcada(Marca::Ganadora); };
         EXPECT_EQ(marcada(compu), ganador == NombreComputadora || ganador == PalabraIguales) << "hand " << h;
         EXPECT_EQ(marcada(jugador), ganador != NombreComputadora) << "hand " << h;
-        if (h == 1) Guardar(pantalla(QApplication::activeModalWidget()), "3-mano-decidida.png");
+        if (h == 1) Guardar(pantalla(), "3-mano-decidida.png");
     }
 
     // No dialog or box hides the player's unplayed cards nor the hand in dispute (every
@@ -119,7 +109,7 @@ protected:
         ASSERT_NE(proxima, nullptr);
         EXPECT_TRUE(modal->rect().contains(EnSuVentana(proxima)));
         for (int h = 1; h <= 3; ++h) revisarMano(h);
-        if (++rondas_ == 1) Guardar(pantalla(modal), "4-fin-de-ronda.png");
+        if (++rondas_ == 1) Guardar(pantalla(), "4-fin-de-ronda.png");
     }
 
     // Looks at what is on the table, then answers the box or dialog in front.
@@ -288,10 +278,9 @@ TEST_F(RondaQt, ElTantoSeDeclaraTecleando) {
             return;
         revisarQueNoTapa(modal);
         enfocada = QApplication::focusWidget()->objectName();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_2);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_7);
+        for (const Qt::Key tecla : {Qt::Key_2, Qt::Key_7}) QTest::keyClick(QApplication::focusWidget(), tecla);
         elegida = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString("-");
-        Guardar(pantalla(modal), "6-teclado.png");
+        Guardar(pantalla(), "6-teclado.png");
         // Enter confirms; were the keyboard elsewhere, the button itself.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         if (QTest::qWaitFor([&] { return !modal->isVisible(); }, 1000)) return;
@@ -306,7 +295,7 @@ TEST_F(RondaQt, ElTantoSeDeclaraTecleando) {
     EXPECT_EQ(programa.juego().estado.TantoCantadoJugador, 27);
     asistente.stop();
     teclasSueltasNoHacenNada("the keypad");
-    Guardar(pantalla(nullptr), "7-tras-el-teclado.png");
+    Guardar(pantalla(), "7-tras-el-teclado.png");
 }
 
 // With animations, the truco the computer calls after its card opens once the card is on
