@@ -229,11 +229,9 @@ TEST_F(MesaQt, ElAcercaDeSeDeslizaSobreLaMesaYVuelveYLaAyudaTieneSuVentana) {
     EXPECT_TRUE(ventana().findChild<QLabel*>("EtiquetaAcercade")->isVisible());
 
     programa.escena().despachar([&] { mesa().MenuAyuda.Click(); });
-    auto* texto = [] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == "Ayuda" && w->isVisible()) return w->findChild<QTextBrowser*>("TextoAyuda");
-        return static_cast<QTextBrowser*>(nullptr);
-    }();
+    QTextBrowser* texto = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "Ayuda" && w->isVisible()) texto = w->findChild<QTextBrowser*>("TextoAyuda");
     ASSERT_NE(texto, nullptr);
     EXPECT_TRUE(texto->source().isLocalFile());
     EXPECT_FALSE(texto->toPlainText().isEmpty());

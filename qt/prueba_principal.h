@@ -131,10 +131,8 @@ protected:
         ASSERT_TRUE(!jugadorMano || QTest::qWaitFor([&] { return turnoDelJugador(); }, 5000)) << "no deal";
     }
     bool turnoDelJugador() {
-        if (QApplication::activeModalWidget()) return false;
-        for (int s = 1; s <= 3; ++s)
-            if (mesa().BotonCarta(s).Enabled()) return true;
-        return false;
+        const auto jugable = [&](int s) { return mesa().BotonCarta(s).Enabled(); };
+        return !QApplication::activeModalWidget() && (jugable(1) || jugable(2) || jugable(3));
     }
     // What a stray key could change: the texts, the menus and where the six cards lie.
     std::string foto() {
