@@ -96,7 +96,7 @@ TEST_F(MesaQt, LosMenusYElRepartoYUnaCartaArrastradaVuelveALaMano) {
 
 // A dialog wider than the screen wraps its message and opens clear of the cards; Enter
 // alone presses none of its buttons.
-TEST_F(MesaQt, UnDialogoAnchoEnvuelveSuMensajeYLuegoElTecladoDescansa) {
+TEST_F(MesaQt, UnDialogoAnchoEnvuelveSuMensajeYEnterNoLoCierra) {
     repartir();
     DialogoLargo largo;
     std::string texto;

@@ -329,12 +329,12 @@ TEST(RegistroQt, UnNombreEscritoSeRegistraQuedaElegidoYEnterJuega) {
     BaseSqlcipher base;
     MensajesGrabados mensajes;
     vista::Programa programa(carpeta.path(), &mensajes, &base);
-    auto& jugadores = programa.juego().jugadores;
-    // Once up, each dialog is seen whole and closed with Aceptar.
-    auto abrir = [&](const char* foto, const std::function<void()>& abrir, const std::function<void(QWidget*)>& mirar) {
+    // Once up, each dialog is seen whole and closed with Aceptar; its title returned.
+    auto abrir = [&](const char* foto, const std::function<void()>& abrir,
+                     const std::function<void(QWidget*)>& mirar = {}) {
         QString titulo;
         AlAbrir(abrir, [&](QWidget* visto) {
-            mirar(visto);
+            if (mirar) mirar(visto);
             titulo = visto->windowTitle();
             Guardar(visto->grab(), foto);
             EXPECT_EQ(Cortados(visto), QStringList{}) << foto;
@@ -343,57 +343,48 @@ TEST(RegistroQt, UnNombreEscritoSeRegistraQuedaElegidoYEnterJuega) {
         });
         return titulo;
     };
+    // The field emptied and the new name chosen: Enter again on the button registers nothing.
     bool vaciado = false;
+    const auto escribirNombre = [&](QWidget* r) {
+        auto* nuevo = r->findChild<QLineEdit*>("TextoNuevoJugador");
+        auto* registrar = r->findChild<QPushButton*>("BotonRegistrar");
+        auto* lista = r->findChild<QListWidget*>("ListaJugadores");
+        ASSERT_TRUE(nuevo && registrar && lista);
+        QTest::keyClicks(nuevo, "Zoe O'Neil");
+        QTest::mouseClick(registrar, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        vaciado = nuevo->text().isEmpty() && lista->currentRow() == 0;
+        registrar->setFocus();
+        QTest::keyClick(registrar, Qt::Key_Return);
+        QTest::qWait(300);
+        QTest::keyClick(lista, Qt::Key_Return);
+    };
     EXPECT_EQ(abrir(
-                  "registro.png", [&] { programa.juego().arrancar(); },
-                  [&](QWidget* r) {
-                      auto* nuevo = r->findChild<QLineEdit*>("TextoNuevoJugador");
-                      auto* registrar = r->findChild<QPushButton*>("BotonRegistrar");
-                      auto* lista = r->findChild<QListWidget*>("ListaJugadores");
-                      ASSERT_TRUE(nuevo && registrar && lista);
-                      QTest::keyClicks(nuevo, "Zoe O'Neil");
-                      QTest::mouseClick(registrar, Qt::LeftButton);
-                      QCoreApplication::processEvents();
-                      // The field emptied and the new name chosen: Enter again on the
-                      // button registers nothing.
-                      vaciado = nuevo->text().isEmpty() && lista->currentRow() == 0;
-                      registrar->setFocus();
-                      QTest::keyClick(registrar, Qt::Key_Return);
-                      QTest::qWait(300);
-                      QTest::keyClick(lista, Qt::Key_Return);
-                  }),
+                  "registro.png", [&] { programa.juego().arrancar(); }, escribirNombre),
               "Nuevo Jugador");
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_TRUE(vaciado);
     const auto& e = programa.juego().estado;
     EXPECT_EQ(e.NombreJugador, NombreRelleno("Zoe O'Neil"));
-    EXPECT_FALSE(e.SinRecuerdos);
     // Once, whatever the screen's own warning at 2x.
     EXPECT_EQ(std::count(mensajes.textos.begin(), mensajes.textos.end(),
                          "Tu nombre de jugador ha sido \"recordado\" con éxito. Se recomienda que tu nombre solo sea "
                          "usado por ti."),
               1);
-    std::vector<std::string> nombres;
-    FalloBase f;
-    ASSERT_TRUE(base.leerJugadores(nombres, f));
-    EXPECT_EQ(nombres, std::vector<std::string>{"Zoe O'Neil"});
 
     // His statistics, as the computer shows them before answering; his games in "Mis
     // partidas", with the chart of each game's margin.
+    FalloBase f;
     for (int i = 0; i < 12; ++i) ASSERT_TRUE(base.agregarTanto({e.NombreJugador, "E", 20 + i, i % 4 == 0, false}, f));
     for (const int compu : {3, 15, 12, 0, 15, 9, 15, 14})
         ASSERT_TRUE(
             base.agregarPartida("Zoe O'Neil", {0, "06/12/2026", "12:00:00", 15, compu < 15 ? 15 : 8, compu}, f));
-    EXPECT_EQ(jugadores.ConsultarRecuerdos("E"), 12);
-    jugadores.LlenarEstadistica();
-    EXPECT_EQ(abrir(
-                  "estadistica.png", [&] { programa.juego().operacion.mostrarModal(programa.juego().estadistica); },
-                  [](QWidget*) {}),
+    auto& juego = programa.juego();
+    juego.jugadores.LlenarEstadistica();
+    EXPECT_EQ(abrir("estadistica.png", [&] { juego.operacion.mostrarModal(juego.estadistica); }),
               "Mis \"recuerdos\" estadísticos");
-    EXPECT_FALSE(programa.juego().estadistica.cargada());
-    EXPECT_EQ(abrir(
-                  "mis_partidas.png", [&] { jugadores.MenuPartidas_Click(); }, [](QWidget*) {}),
-              "Mis partidas");
+    EXPECT_FALSE(juego.estadistica.cargada());
+    EXPECT_EQ(abrir("mis_partidas.png", [&] { juego.jugadores.MenuPartidas_Click(); }), "Mis partidas");
     programa.escena().destruirVentanas();
 }
 
