@@ -31,8 +31,7 @@ QStringList Cortados(QWidget* padre) {
         const QRect ocupa = etiqueta && etiqueta->wordWrap()
                                 ? medidas.boundingRect(QRect(0, 0, caja.width(), 100000), Qt::TextWordWrap, texto)
                                 : QRect(0, 0, medidas.horizontalAdvance(texto), medidas.height());
-        if (ocupa.width() > caja.width() + 1 || ocupa.height() > caja.height() + 2)
-            cortados << w->objectName() + ": " + texto;
+        if (ocupa.width() > caja.width() || ocupa.height() > caja.height()) cortados << w->objectName() + ": " + texto;
     }
     return cortados;
 }
@@ -174,7 +173,7 @@ TEST_F(RondaQt, LasCartasDeLaMesaNoSeTapanYLosTextosCaben) {
     for (const QSize tamano : {QSize(800, 600), QSize(1000, 640), QSize(1180, 900)}) {
         ventana().resize(tamano);
         QTest::qWait(30);
-        EXPECT_EQ(Cortados(&lienzo()), QStringList{}) << tamano.width() << "x" << tamano.height();
+        EXPECT_EQ(Cortados(&lienzo()).join(" | ").toStdString(), "") << tamano.width() << "x" << tamano.height();
         if (tamano.width() == 800) Guardar(ventana().grab(), "5-800x600.png");
     }
 }
@@ -337,7 +336,7 @@ TEST(RegistroQt, UnNombreEscritoSeRegistraQuedaElegidoYEnterJuega) {
             if (mirar) mirar(visto);
             titulo = visto->windowTitle();
             Guardar(visto->grab(), foto);
-            EXPECT_EQ(Cortados(visto), QStringList{}) << foto;
+            EXPECT_EQ(Cortados(visto).join(" | ").toStdString(), "") << foto;
             if (auto* aceptar = visto->findChild<QPushButton*>("BotonAceptar"); aceptar && visto->isVisible())
                 QTest::mouseClick(aceptar, Qt::LeftButton);
         });
@@ -380,6 +379,7 @@ TEST(RegistroQt, UnNombreEscritoSeRegistraQuedaElegidoYEnterJuega) {
         ASSERT_TRUE(
             base.agregarPartida("Zoe O'Neil", {0, "06/12/2026", "12:00:00", 15, compu < 15 ? 15 : 8, compu}, f));
     auto& juego = programa.juego();
+    EXPECT_EQ(juego.jugadores.ConsultarRecuerdos("E"), 12);
     juego.jugadores.LlenarEstadistica();
     EXPECT_EQ(abrir("estadistica.png", [&] { juego.operacion.mostrarModal(juego.estadistica); }),
               "Mis \"recuerdos\" estadísticos");
