@@ -28,8 +28,6 @@ PY
         for e in 1 1.5 2; do
             timeout 120 "$build/qt/naipalia-prueba-ronda" "$build/programa" "$artefactos/$e" "$e" >/dev/null 2>&1 ||
                 atrapada+=" ronda_qt_${e}x"
-            timeout 120 "$build/qt/naipalia-prueba-registro" "$build/programa" "$artefactos/r$e" "$e" >/dev/null 2>&1 ||
-                atrapada+=" registro_qt_${e}x"
         done
         echo "$nombre:${atrapada:- NOT CAUGHT}"
     fi

@@ -1,12 +1,7 @@
-// Every picture of the program folder decodes with the libraries the program uses:
-// every frame of each animation, every size of each icon; and no sound clip, however
-// broken, stops the game.
-#include <QImageReader>
-#include <QSemaphore>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <algorithm>
-
+// The program's files on the desktop: every picture decodes whole, no sound clip, however
+// broken or slow, stops the game, and a whole game played on the table with the real
+// random generator and clock replays through the driver with the same messages, voices,
+// dialogs and final scores.
 #include "game/archivos.h"
 #include "qt/prueba_principal.h"
 #include "shell/operacion.h"
@@ -14,53 +9,45 @@
 namespace {
 
 using namespace naipalia;
+using namespace naipalia::vista;
 using namespace naipalia::vista::prueba;
 
-// How many images decode: an animation's frames are read in turn, an icon's sizes by index.
-int decodificar(const QString& ruta) {
-    QImageReader lector(ruta);
-    const int total = std::max(lector.imageCount(), 1);
-    int cuadros = 0;
-    while (cuadros < total && (lector.format() != "ico" || lector.jumpToImage(cuadros)) && !lector.read().isNull())
-        ++cuadros;
-    EXPECT_EQ(cuadros, total) << ruta.toStdString() << ": " << lector.errorString().toStdString();
-    return cuadros;
-}
+QString guionBinario;
 
+// Every frame of each animation, every size of each icon; a cut animation still decodes
+// its first frames, so its trailer tells.
 TEST(ArchivosQt, CadaImagenSeDecodificaEntera) {
-    for (const std::string& archivo : archivos::Todos()) {
+    std::vector<std::string> imagenes{"naipalia.png"};
+    for (const std::string& a : archivos::Todos())
+        if (!a.ends_with(".wav") && !a.ends_with(".html")) imagenes.push_back(a);
+    for (const std::string& archivo : imagenes) {
         const QString ruta = carpetaPrograma + "/" + QString::fromStdString(archivo);
-        if (ruta.endsWith(".wav") || ruta.endsWith(".html")) continue;
-        const int cuadros = decodificar(ruta);
-        const bool animacion = archivo.rfind("Propaganda/", 0) == 0;
-        EXPECT_GE(cuadros, ruta.endsWith(".ico") ? 3 : animacion ? 6 : 1) << archivo << ": sizes or frames missing";
-        // A cut animation still decodes its first frames: its trailer tells.
+        QImageReader lector(ruta);
+        const int total = std::max(lector.imageCount(), 1);
+        int cuadros = 0;
+        while (cuadros < total && (lector.format() != "ico" || lector.jumpToImage(cuadros)) && !lector.read().isNull())
+            ++cuadros;
+        EXPECT_EQ(cuadros, total) << archivo << ": " << lector.errorString().toStdString();
+        EXPECT_GE(cuadros, archivo.ends_with(".ico") ? 3 : archivo.starts_with("Propaganda/") ? 6 : 1) << archivo;
         QFile gif(ruta);
-        EXPECT_TRUE(!ruta.endsWith(".gif") || (gif.open(QIODevice::ReadOnly) && gif.readAll().endsWith(';')))
+        EXPECT_TRUE(!archivo.ends_with(".gif") || (gif.open(QIODevice::ReadOnly) && gif.readAll().endsWith(';')))
             << archivo << ": the file is cut short";
     }
-    EXPECT_EQ(decodificar(carpetaPrograma + "/naipalia.png"), 1);
 }
 
-// Players that hang on "Open" until the test lets them go, as the sound system does on
-// a clip whose loading never ends.
-class Trabados : public Sonidos {
-public:
-    explicit Trabados(QSemaphore& suelta) : suelta_(suelta) {}
+// Players that hang on "Open" until the test lets them go, as the sound system does on a
+// clip whose loading never ends.
+QSemaphore suelta;
+struct Trabados : Sonidos {
     bool comando(const std::string&, const std::string& orden, const std::string&) override {
-        if (orden == "Open") suelta_.acquire();
+        if (orden == "Open") suelta.acquire();
         return true;
     }
-
-private:
-    QSemaphore& suelta_;
 };
 
-// A player that never answers costs the window one bounded wait, then fails at once
-// until it answers again.
+// The window waits for them once, bounded, then fails at once until they answer again.
 TEST(SonidosQt, UnReproductorQueNoRespondeNoDetieneLaVentana) {
-    QSemaphore suelta;
-    vista::SonidosQt sonidos([&] { return new Trabados(suelta); }, std::chrono::milliseconds(200));
+    vista::SonidosQt sonidos([] { return new Trabados; }, std::chrono::milliseconds(200));
     const std::string clip = (carpetaPrograma + "/" + archivos::Mover).toStdString();
     EXPECT_TRUE(sonidos.comando("MultimediaCarta", "Close", clip));
     EXPECT_FALSE(sonidos.comando("MultimediaCarta", "Open", clip)) << "no answer is a failure";
@@ -71,53 +58,153 @@ TEST(SonidosQt, UnReproductorQueNoRespondeNoDetieneLaVentana) {
     EXPECT_TRUE(sonidos.comando("MultimediaCarta", "Open", clip));
 }
 
-// Every clip cut in half, its header still claiming the whole: the voice on, the computer
-// speaks round after round, each clip gives the file message and play goes on.
-TEST(SonidosQt, UnaPartidaSigueConLasVocesCortadasALaMitad) {
-    QTemporaryDir copia;
-    ASSERT_TRUE(copia.isValid());
+// Plays every 15 ms as a player would: the dialog in front answered, else `jugar` given
+// the first playable card's slot.
+void Jugar(QTimer& reloj, Naipalia& mesa, const std::function<void(int)>& jugar) {
+    CadaVez(
+        reloj,
+        [&mesa, jugar, jugando = std::make_shared<bool>(false)] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (Responder(modal) || modal || *jugando) return;
+            for (int s = 1; s <= 3; ++s) {
+                if (!mesa.BotonCarta(s).Enabled()) continue;
+                *jugando = true;  // QTest's mouse events run the event loop: no move inside another
+                jugar(s);
+                *jugando = false;
+                return;
+            }
+        },
+        15);
+}
+
+// The program folder again, every clip cut in half with its header still claiming the whole.
+QString ConVocesCortadas() {
+    static QTemporaryDir copia;
     for (const QFileInfo& f : QDir(carpetaPrograma).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
         const QString destino = QDir(copia.path()).filePath(f.fileName());
-        if (f.suffix() != "wav") {
-            QFile::link(f.absoluteFilePath(), destino);
-        } else if (QFile::copy(f.absoluteFilePath(), destino)) {
-            QFile(destino).resize(f.size() / 2);
-        }
+        if (f.suffix() != "wav") QFile::link(f.absoluteFilePath(), destino);
+        if (f.suffix() == "wav" && QFile::copy(f.absoluteFilePath(), destino)) QFile(destino).resize(f.size() / 2);
     }
-    MensajesGrabados mensajes;
-    vista::Programa programa(copia.path(), &mensajes);
-    programa.juego().arrancar();
-    auto& ventana = *programa.escena().principal();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&ventana));
-    auto& mesa = programa.juego().naipalia;
-    ventana.menus().accion(mesa.MenuMultimediaVozOpcion(1))->trigger();
-    ASSERT_TRUE(mesa.MenuMultimediaVozOpcion(1).Checked());
+    return copia.path();
+}
 
-    // Dialogs answered as a player would, and the first playable card played.
+struct VocesCortadas : PruebaMesa {
+    VocesCortadas() : PruebaMesa(ConVocesCortadas()) {}
+};
+
+// The voice on, the computer speaks round after round: each clip gives the file message
+// and play goes on.
+TEST_F(VocesCortadas, LaPartidaSigue) {
+    ventana().menus().accion(mesa().MenuMultimediaVozOpcion(1))->trigger();
+    ASSERT_TRUE(mesa().MenuMultimediaVozOpcion(1).Checked());
     int cartas = 0;
     QTimer jugador;
-    CadaVez(jugador, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        for (int s = 1; s <= 3 && !modal; ++s) {
-            auto* boton = qobject_cast<QPushButton*>(ventana.lienzo().widgetDe(mesa.BotonCarta(s)));
-            if (!boton || !boton->isEnabled() || !boton->isVisible()) continue;
-            ++cartas;
-            boton->click();
-            return;
-        }
-        Responder(modal);
+    Jugar(jugador, mesa(), [&](int s) {
+        ++cartas;
+        qobject_cast<QPushButton*>(widget(mesa().BotonCarta(s)))->click();
     });
-    QTest::keyClick(&ventana, Qt::Key_F5);
-    ASSERT_TRUE(mesa.MenuFin.Enabled()) << "F5 did not start a game";
+    QTest::keyClick(&ventana(), Qt::Key_F5);
     const auto errores = [&] { return std::count(mensajes.textos.begin(), mensajes.textos.end(), ErrorArchivo); };
     ASSERT_TRUE(QTest::qWaitFor([&] { return errores() >= 3; }, 60000))
-        << errores() << " clips spoken, " << cartas << " cards, " << mensajes.textos.size() << " messages";
+        << errores() << " clips, " << cartas << " cards";
     const int antes = cartas;
     EXPECT_TRUE(QTest::qWaitFor([&] { return cartas > antes; }, 10000)) << "play stopped";
-    jugador.stop();
     for (const std::string& texto : mensajes.textos) EXPECT_EQ(texto, ErrorArchivo) << "only the file message";
+}
+
+// The transcript's own words for what the window showed and said.
+struct Vistos : Mensajes, Sonidos {
+    Respuesta mostrar(const std::string& texto, Icono icono, Botones botones, Respuesta) override {
+        static const char* iconos[] = {"critical", "exclamation", "information", "question"};
+        QString linea = QString("MESSAGE ") + iconos[static_cast<int>(icono)] + " " + QString::fromStdString(texto);
+        lineas.push_back(linea.replace("\r\n", "\\n").replace('\n', "\\n").toStdString());
+        return botones == Botones::SiNo ? Respuesta::No : Respuesta::Aceptar;
+    }
+    bool comando(const std::string& reproductor, const std::string& orden, const std::string& archivo) override {
+        if (orden == "Open") abierto = archivo;
+        if (orden == "Play" && reproductor != "MultimediaCarta")
+            lineas.push_back("VOICE " + QFileInfo(QString::fromStdString(abierto)).completeBaseName().toStdString());
+        return true;
+    }
+    std::string abierto;
+    std::vector<std::string> lineas;
+} vistos;
+
+class Grabacion : public PruebaMesa, public QObject {
+protected:
+    Grabacion() : PruebaMesa(&vistos, nullptr, &vistos) {}
+
+    // The dialogs as they open on the screen (one hidden by a handler that goes on closes
+    // on the screen at once, in the driver once the handler ends: closings differ).
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        auto* w = qobject_cast<QWidget*>(objeto);
+        // Never the main window itself: it is gone while the program is torn down.
+        if (evento->type() == QEvent::Show && w && w->isWindow() && w->objectName() != "Naipalia" &&
+            programa.juego().ventana(w->objectName().toStdString()))
+            vistos.lineas.push_back("OPEN " + w->objectName().toStdString());
+        return false;
+    }
+};
+
+// Its cards played by drag first, then by button and by click on the card in turn.
+TEST_F(Grabacion, LaPartidaGrabadaSeRepiteIgual) {
+    qApp->installEventFilter(this);
+    ventana().menus().accion(mesa().MenuMultimediaVozOpcion(1))->trigger();
+    ventana().menus().accion(mesa().MenuMJugador)->trigger();
+    vistos.lineas.clear();
+    int jugadas = 0;
+    QTimer paso;
+    Jugar(paso, mesa(), [&](int slot) {
+        const Control& carta = mesa().Carta(programa.juego().estado.carta(slot));
+        const QPointF agarre = QPointF(lugar(carta.Left(), carta.Top()).center()), movida = agarre + QPointF(4, 4);
+        if (jugadas++ == 0) return arrastrar(Qt::RightButton, agarre, movida, enLaMesa(movida, carta));
+        QTest::mouseClick(widget(jugadas % 2 ? carta : mesa().BotonCarta(slot)), Qt::LeftButton, {}, QPoint(5, 5));
+    });
+    QStringList puntos;  // the table's scores as the game ends
+    QObject::connect(&paso, &QTimer::timeout, &paso, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (puntos.isEmpty() && modal && modal->objectName() == "FinJuegos")
+            for (const Control* c : {&mesa().TextoJugador, &mesa().TextoComputadora})
+                puntos << QString::fromStdString("TEXT " + c->nombre() + " \"" + c->Text() + "\"");
+    });
+    QTest::keyClick(&ventana(), Qt::Key_F5);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !puntos.isEmpty() && !QApplication::activeModalWidget(); }, 90000))
+        << "the game did not end";
+    paso.stop();
+    EXPECT_GT(jugadas, 6);
+
+    const QString archivo = QDir(carpetaArtefactos).filePath("partida.guion");
+    QFile guion(archivo);
+    ASSERT_TRUE(QDir().mkpath(carpetaArtefactos) && guion.open(QIODevice::WriteOnly));
+    guion.write(QByteArray::fromStdString(programa.grabadora().guion()));
+    guion.close();
+    QProcess driver;
+    driver.start(guionBinario, {archivo});
+    ASSERT_TRUE(driver.waitForFinished(60000));
+    const QStringList salida = QString::fromUtf8(driver.readAllStandardOutput()).split('\n');
+    EXPECT_EQ(driver.exitCode(), 0) << salida.join('\n').toStdString();
+
+    // From the new game on (its first write is the computer's score) the same lines; the
+    // recording's own checks hold, in order, with the table's final scores among them.
+    std::vector<std::string> repetidos;
+    for (auto l = std::find(salida.begin(), salida.end(), "TEXT TextoComputadora \"0\""); l != salida.end(); ++l)
+        if (l->startsWith("MESSAGE ") || l->startsWith("VOICE ") || l->startsWith("OPEN "))
+            repetidos.push_back(l->startsWith("OPEN ") ? l->section(' ', 0, 1).toStdString() : l->toStdString());
+    EXPECT_EQ(repetidos, vistos.lineas);
+    QStringList esperadas;
+    for (const QString& linea : QString::fromStdString(programa.grabadora().guion()).split('\n'))
+        if (linea.startsWith("#> ")) esperadas << linea.mid(3);
+    auto siguiente = salida.begin();
+    for (const QString& esperada : esperadas) {
+        siguiente = std::find(siguiente, salida.end(), esperada);
+        EXPECT_NE(siguiente, salida.end()) << esperada.toStdString();
+    }
+    for (const QString& p : puntos) EXPECT_TRUE(esperadas.contains(p)) << p.toStdString();
 }
 
 }  // namespace
 
-int main(int argc, char* argv[]) { return naipalia::vista::prueba::Correr(argc, argv); }
+int main(int argc, char* argv[]) {
+    guionBinario = QString::fromLocal8Bit(argc > 3 ? argv[3] : "naipalia-guion");
+    return naipalia::vista::prueba::Correr(argc, argv);
+}

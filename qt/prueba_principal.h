@@ -4,14 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QPushButton>
-#include <QTest>
-#include <QWindow>
+#include <QtTest>
+#include <QtWidgets>
 #include <array>
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <random>
 #include <string>
@@ -59,6 +56,23 @@ inline void Guardar(const QPixmap& dibujo, const QString& nombre) {
     EXPECT_TRUE(dibujo.save(QDir(carpetaArtefactos).filePath(nombre))) << nombre.toStdString();
 }
 
+// Where `w` lies in its window.
+inline QRect EnSuVentana(const QWidget* w) { return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()); }
+
+// Runs `abrir`, which shows a modal dialog; once up, `mirar` sees it and may close it. A
+// dialog left open is hidden after five seconds, so that no test hangs.
+inline void AlAbrir(const std::function<void()>& abrir, const std::function<void(QWidget*)>& mirar) {
+    QObject contexto;  // its timers die with the call
+    QTimer::singleShot(0, &contexto, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) mirar(modal);
+    });
+    QTimer::singleShot(5000, &contexto, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) modal->hide();
+    });
+    abrir();
+    QCoreApplication::processEvents();  // the focus given back as the dialog closed
+}
+
 // The dialog on screen answered so that play goes on: the computer's envido refused, its
 // truco and flor accepted, the end of a round or of the game closed. False when none.
 inline bool Responder(QWidget* modal) {
@@ -90,9 +104,9 @@ void CadaVez(QTimer& reloj, Paso paso, int ms = 20) {
 class PruebaMesa : public ::testing::Test {
 protected:
     // Without `mensajes`, the game's own message boxes.
-    PruebaMesa(Mensajes* mensajesPropios, Azar* azarPropio, Sonidos* sonidos)
-        : programa(carpetaPrograma, mensajesPropios, nullptr, azarPropio, sonidos) {}
-    PruebaMesa() : PruebaMesa(&mensajes, &azar, nullptr) {}
+    PruebaMesa(Mensajes* mensajesPropios, Azar* azarPropio, Sonidos* sonidos, const QString& carpeta = carpetaPrograma)
+        : programa(carpeta, mensajesPropios, nullptr, azarPropio, sonidos) {}
+    explicit PruebaMesa(const QString& carpeta = carpetaPrograma) : PruebaMesa(&mensajes, &azar, nullptr, carpeta) {}
     void SetUp() override {
         programa.juego().arrancar();
         ventana().activateWindow();
@@ -117,15 +131,18 @@ protected:
         ASSERT_TRUE(!jugadorMano || QTest::qWaitFor([&] { return turnoDelJugador(); }, 5000)) << "no deal";
     }
     bool turnoDelJugador() {
-        if (QApplication::activeModalWidget()) return false;
-        for (int s = 1; s <= 3; ++s)
-            if (mesa().BotonCarta(s).Enabled()) return true;
-        return false;
+        const auto jugable = [&](int s) { return mesa().BotonCarta(s).Enabled(); };
+        return !QApplication::activeModalWidget() && (jugable(1) || jugable(2) || jugable(3));
     }
-    bool esBotonCarta(const QWidget* w) {
-        for (int s = 1; s <= 3; ++s)
-            if (w && w == widget(mesa().BotonCarta(s))) return true;
-        return false;
+    // What a stray key could change: the texts, the menus and where the six cards lie.
+    std::string foto() {
+        std::string f = mesa().TextoEstado.Text() + "|" + mesa().TextoJugador.Text() + "|" +
+                        mesa().TextoComputadora.Text() + (mesa().MenuFin.Enabled() ? "+" : "-");
+        for (int s = 1; s <= 6; ++s) {
+            const Control& c = mesa().Carta(programa.juego().estado.carta(s));
+            f += "|" + std::to_string(c.Left()) + "," + std::to_string(c.Top()) + (c.Visible() ? "v" : "");
+        }
+        return f;
     }
     // A card pressed with `boton`, taken a few pixels off, carried to `destino` (on the
     // lienzo) and, unless told, let go there.
