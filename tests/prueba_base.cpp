@@ -11,7 +11,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iterator>
 #include <string>
 
@@ -26,25 +25,6 @@ using namespace naipalia;
 namespace fs = std::filesystem;
 
 namespace {
-
-// A scratch folder in memory when the system has one: the write tests stay quick.
-struct Carpeta {
-    Carpeta() {
-        const fs::path raiz = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        std::string plantilla = (raiz / "naipalia-base-XXXXXX").string();
-        ruta = mkdtemp(plantilla.data());
-        fs::permissions(ruta, fs::perms::all, fs::perm_options::add);
-    }
-    ~Carpeta() {
-        std::error_code e;
-        fs::permissions(ruta, fs::perms::owner_all, fs::perm_options::add, e);
-        fs::remove_all(ruta, e);
-    }
-    std::string archivo(const std::string& nombre = archivos::BaseDatos) const {
-        return (fs::path(ruta) / nombre).string();
-    }
-    fs::path ruta;
-};
 
 std::string bytes(const std::string& archivo) {
     std::ifstream f(archivo, std::ios::binary);
@@ -97,13 +77,26 @@ int comoUsuario(F hijo) {
     }));
 }
 
+// A scratch folder in memory when the system has one: the write tests stay quick.
+fs::path carpetaNueva() {
+    const fs::path raiz = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+    std::string plantilla = (raiz / "naipalia-base-XXXXXX").string();
+    return mkdtemp(plantilla.data());
+}
+
 struct BaseEnDisco : ::testing::Test {
-    Carpeta c;
-    const std::string archivo = c.archivo();
+    const fs::path ruta = carpetaNueva();
+    const std::string archivo = en(archivos::BaseDatos);
     BaseSqlcipher base;
     std::string error;
     FalloBase f;
 
+    ~BaseEnDisco() override {
+        std::error_code e;
+        fs::permissions(ruta, fs::perms::owner_all, fs::perm_options::add, e);
+        fs::remove_all(ruta, e);
+    }
+    std::string en(const std::string& nombre) const { return (ruta / nombre).string(); }
     bool abrir(BaseSqlcipher& b) { return b.abrir(archivo, archivos::ClaveBase, error); }
     // The game's new file, open in `base`.
     void nueva() {
@@ -176,38 +169,30 @@ TEST_F(BaseEnDisco, UnArchivoQueNoEsDelJuegoNoAbreYQuedaComoEstaba) {
     EXPECT_FALSE(abrir(base));
     EXPECT_EQ(error, "unable to open database file");
     EXPECT_FALSE(fs::exists(archivo));
-    const std::string conTablas = TablasSinConfiguracion;
+    ASSERT_TRUE(BaseSqlcipher::Crear(en("otra"), "otra", error));
+    // Made from these bytes, or else by these statements with the game's password.
     const struct {
         const char* caso;
-        std::function<void(const std::string&)> hacer;
+        std::string bytes;
+        std::string sql;
         const char* error;
     } casos[] = {
-        {"otra clave",
-         [](const std::string& a) {
-             std::string e;
-             BaseSqlcipher::Crear(a, "otra", e);
-         },
-         "file is encrypted or is not a database"},
-        {"basura", [](const std::string& a) { std::ofstream(a, std::ios::binary) << std::string(4096, '\x5a'); },
-         "file is encrypted or is not a database"},
-        {"vacío", [](const std::string& a) { std::ofstream{a}; }, "Falta la tabla Jugador."},
-        {"sin las tablas",
-         [](const std::string& a) { conClave(a, "CREATE TABLE Otra (x); INSERT INTO Otra VALUES (1);"); },
-         "Falta la tabla Jugador."},
-        {"sin Configuracion", [&](const std::string& a) { conClave(a, conTablas); }, "Falta la tabla Configuracion."},
+        {"otra clave", bytes(en("otra")), "", "file is encrypted or is not a database"},
+        {"basura", std::string(4096, '\x5a'), "", "file is encrypted or is not a database"},
+        {"vacío", "", "", "Falta la tabla Jugador."},
+        {"sin las tablas", "", "CREATE TABLE Otra (x); INSERT INTO Otra VALUES (1);", "Falta la tabla Jugador."},
+        {"sin Configuracion", "", TablasSinConfiguracion, "Falta la tabla Configuracion."},
         // A column the game always had is not made up; nor is an addable one added then.
-        {"sin GanoJugador",
-         [](const std::string& a) {
-             conClave(a,
-                      "CREATE TABLE Jugador (Jugador TEXT); CREATE TABLE TantoJugador (Jugador TEXT, Tipo TEXT, "
-                      "Numero INTEGER, MintioJugador INTEGER); CREATE TABLE Configuracion (Recuerdo INTEGER);");
-         },
+        {"sin GanoJugador", "",
+         "CREATE TABLE Jugador (Jugador TEXT); CREATE TABLE TantoJugador (Jugador TEXT, Tipo TEXT, Numero INTEGER, "
+         "MintioJugador INTEGER); CREATE TABLE Configuracion (Recuerdo INTEGER);",
          "Falta la columna GanoJugador de la tabla TantoJugador."},
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.caso);
-        const std::string otro = c.archivo(std::string(caso.caso) + ".mdb");
-        caso.hacer(otro);
+        const std::string otro = en(std::string(caso.caso) + ".mdb");
+        std::ofstream(otro, std::ios::binary) << caso.bytes;
+        if (!caso.sql.empty()) conClave(otro, caso.sql);
         const std::string antes = bytes(otro);
         EXPECT_FALSE(base.abrir(otro, archivos::ClaveBase, error));
         EXPECT_EQ(error, caso.error);
@@ -272,7 +257,7 @@ TEST_F(BaseEnDisco, SoloLecturaInformaSinPerderNadaYLaCarpetaDeDatosRecibeUnaCop
     const auto soloLectura = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
     // A read-only file in a folder that can be written: it opens, reads, and a write fails.
     fs::permissions(archivo, soloLectura);
-    fs::permissions(c.ruta, fs::perms::all);
+    fs::permissions(ruta, fs::perms::all);
     EXPECT_EQ(comoUsuario([&] {
                   BaseSqlcipher b;
                   return abrir(b) && lee(b, {"Ana"}) && !b.agregarJugador("Beto", f) && f.paso == PasoBase::Recordar &&
@@ -282,7 +267,7 @@ TEST_F(BaseEnDisco, SoloLecturaInformaSinPerderNadaYLaCarpetaDeDatosRecibeUnaCop
     // A folder that cannot be written (an installed program), the file writable: without
     // a data folder the writes fail; with one, the file is copied there and used.
     fs::permissions(archivo, fs::perms::all);
-    fs::permissions(c.ruta, soloLectura | fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec);
+    fs::permissions(ruta, soloLectura | fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec);
     const std::string datos = "/tmp/naipalia-datos-" + std::to_string(getpid());
     EXPECT_EQ(comoUsuario([&] {
                   BaseSqlcipher b;
@@ -293,7 +278,7 @@ TEST_F(BaseEnDisco, SoloLecturaInformaSinPerderNadaYLaCarpetaDeDatosRecibeUnaCop
                          instalada.agregarJugador("Beto", f) && instalada.integridad() == "ok";
               }),
               0);
-    fs::permissions(c.ruta, fs::perms::owner_all, fs::perm_options::add);
+    fs::permissions(ruta, fs::perms::owner_all, fs::perm_options::add);
     ASSERT_TRUE(abrir(base));
     EXPECT_TRUE(lee(base, {"Ana"}));
     EXPECT_EQ(base.integridad(), "ok");
@@ -318,7 +303,7 @@ TEST_F(BaseEnDisco, SoloLecturaInformaSinPerderNadaYLaCarpetaDeDatosRecibeUnaCop
 TEST_F(BaseEnDisco, UnDiscoLlenoOUnKillDejanUnArchivoSanoConFilasEnteras) {
     for (const bool discoLleno : {true, false}) {
         SCOPED_TRACE(discoLleno ? "disco lleno" : "kill");
-        const std::string archivo = c.archivo(discoLleno ? "lleno.mdb" : "kill.mdb");
+        const std::string archivo = en(discoLleno ? "lleno.mdb" : "kill.mdb");
         ASSERT_TRUE(BaseSqlcipher::Crear(archivo, archivos::ClaveBase, error)) << error;
         int pipa[2];
         ASSERT_EQ(pipe(pipa), 0);
