@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <tuple>
 
 #include "game/archivos.h"
 #include "game/estado.h"
@@ -339,13 +340,11 @@ TEST_F(BaseEnDisco, UnDiscoLlenoOUnKillDejanUnArchivoSanoConFilasEnteras) {
         ASSERT_TRUE(leida.leerTantos(filas, f));
         EXPECT_GE(static_cast<long>(filas.size()), confirmadas);
         EXPECT_TRUE(!discoLleno || static_cast<long>(filas.size()) == confirmadas) << "a refused row was kept";
-        for (std::size_t i = 0; i < filas.size(); ++i) {
-            const FilaTanto e = fila(static_cast<int>(i % 34));
-            const FilaTanto& l = filas[i];
-            EXPECT_TRUE(l.Jugador == e.Jugador && l.Tipo == e.Tipo && l.Numero == e.Numero &&
-                        l.MintioJugador == e.MintioJugador && l.GanoJugador == e.GanoJugador)
-                << "row " << i;
-        }
+        const auto campos = [](const FilaTanto& x) {
+            return std::make_tuple(x.Jugador, x.Tipo, x.Numero, x.MintioJugador, x.GanoJugador);
+        };
+        for (std::size_t i = 0; i < filas.size(); ++i)
+            EXPECT_EQ(campos(filas[i]), campos(fila(static_cast<int>(i % 34)))) << "row " << i;
         EXPECT_TRUE(discoLleno || leida.agregarTanto(fila(1), f)) << "it goes on taking rows";
     }
 }

@@ -105,25 +105,17 @@ const std::vector<Caso> Casos = {
      },
      {"key F5", "drag 4 990 980", "click Carta 5"},
      {}},
-    {"pregunta_y_dialogo",
+    {"pregunta_y_dialogo_sin_la_salida",
      false,
      [](Mesa& m) {
          m.nuevo();
          m.si = true;
          m.juego->naipalia.MenuFin.Click();
          for (int i = 0; i < 3; ++i) m.juego->naipalia.TiempoPropaganda.Timer();
+         m.juego->naipalia.MenuSalir.Click();
      },
      {"key F5", "click MenuFin", "yes", "  click BotonMesa", "tick Naipalia.TiempoPropaganda 3",
       "#> VALUE TextoJugador.Text=\"0\"", "#> VALUE TextoComputadora.Text=\"0\""},
-     {}},
-    {"la_salida_no_se_graba",
-     false,
-     [](Mesa& m) {
-         m.nuevo();
-         m.si = true;
-         m.juego->naipalia.MenuSalir.Click();
-     },
-     {"key F5"},
      {"MenuSalir"}},
     {"solo_el_jugador_sin_clave",
      true,
