@@ -30,19 +30,9 @@ void sumar(Estado& e, Anotador& a, Lado lado, int puntos, bool liquidando) {
 }
 
 const Caso casos[] = {
-    {"cuadros de cinco", [](Estado& e, Anotador& a) { e.PuntosJugador = 12, a.puntos(); }, "5 5 2", "0",
-     "Sin truco: 1 punto", ""},
-    {"malas y buenas",
-     [](Estado& e, Anotador& a) { e.PuntosJuego = 30, e.PuntosJugador = 17, e.PuntosComputadora = 15, a.puntos(); },
-     "malas 5 5 5, buenas 2", "malas 5 5 5, buenas 0", "Sin truco: 1 punto", ""},
-    {"envido y truco",
-     [](Estado& e, Anotador& a) {
-         repartir(e, a);
-         sumar(e, a, Lado::Computadora, 2, true);
-         sumar(e, a, Lado::Jugador, 3, false);
-         repartir(e, a);
-     },
-     "3", "2", "Sin truco: 1 punto", "Ronda 1: Ana +3 truco; la computadora +2 envido"},
+    {"cuadros de cinco, malas y buenas",
+     [](Estado& e, Anotador& a) { e.PuntosJuego = 30, e.PuntosJugador = 17, e.PuntosComputadora = 12, a.puntos(); },
+     "malas 5 5 5, buenas 2", "malas 5 5 2, buenas 0", "Sin truco: 1 punto", ""},
     {"penalidad, flor y mazo",
      [](Estado& e, Anotador& a) {
          repartir(e, a);
@@ -55,14 +45,15 @@ const Caso casos[] = {
          repartir(e, a);
      },
      "3", "5 4", "Sin truco: 1 punto", "Ronda 1: Ana +3 flor; la computadora +8 penalidad, +1 mazo"},
-    {"la computadora al mazo",
+    {"envido y la computadora al mazo",
      [](Estado& e, Anotador& a) {
          repartir(e, a);
+         sumar(e, a, Lado::Computadora, 2, true);
          a.finDeRonda("Me voy al mazo.");
          sumar(e, a, Lado::Jugador, 2, false);
          repartir(e, a);
      },
-     "2", "0", "Sin truco: 1 punto", "Ronda 1: Ana +2 mazo"},
+     "2", "2", "Sin truco: 1 punto", "Ronda 1: Ana +2 mazo; la computadora +2 envido"},
     {"lo que se juega",
      [](Estado& e, Anotador&) {
          e.EstadoTruco = NivelTruco::ReTruco, e.QuienTruco = Lado::Jugador;

@@ -6,6 +6,7 @@
 #include <memory>
 #include <sstream>
 
+#include "base_falsa.h"
 #include "game/archivos.h"
 #include "platform/falsos.h"
 #include "shell/grabadora.h"
@@ -13,24 +14,6 @@
 
 namespace naipalia {
 namespace {
-
-// Two players and Ana's envido history: two 27s, one of them a lie.
-class BaseDeDos : public BaseDatos {
-    bool abrir(const std::string&, const std::string&, std::string&) override { return true; }
-    bool leerJugadores(std::vector<std::string>& nombres, FalloBase&) override {
-        nombres = {"Ana", "Beto"};
-        return true;
-    }
-    bool agregarTanto(const FilaTanto&, FalloBase&) override { return true; }
-    bool contarTantos(const std::string& jugador, const std::string& tipo, std::vector<CuentaTanto>& cuentas,
-                      FalloBase&) override {
-        cuentas.clear();
-        if (NombreRecortado(jugador) == "Ana" && tipo == "E") cuentas.push_back({27, 2, 1, 0});
-        return true;
-    }
-    bool leerOpciones(OpcionesGuardadas&, FalloBase&) override { return true; }
-    bool guardarOpcion(Opcion, bool, FalloBase&) override { return true; }
-};
 
 // Every draw the game took, to be found again in the recording's random lines.
 struct AzarContado : Azar {
@@ -43,6 +26,9 @@ struct AzarContado : Azar {
 
 struct Mesa {
     explicit Mesa(bool conBase) {
+        // Two players and Ana's envido history: two 27s, one of them a lie.
+        base.jugadores = {"Ana", "Beto"};
+        base.tantos = {{NombreRelleno("Ana"), "E", 27, true, false}, {NombreRelleno("Ana"), "E", 27, false, false}};
         falsos.responder = [this](const std::string&) { return si ? Respuesta::Si : Respuesta::No; };
         falsos.alMostrarModal = [this](Ventana& v) {
             if (&v == &juego->jugador) {
@@ -73,7 +59,7 @@ struct Mesa {
     Control& carta(int slot) { return juego->naipalia.Carta(juego->estado.carta(slot)); }
 
     Falsos falsos{"/programa"};
-    BaseDeDos base;
+    prueba::BaseFalsa base;
     AzarContado azar{*falsos.puertos.azar};
     std::unique_ptr<Grabadora> grabadora;
     std::unique_ptr<Juego> juego;
@@ -119,25 +105,17 @@ const std::vector<Caso> Casos = {
      },
      {"key F5", "drag 4 990 980", "click Carta 5"},
      {}},
-    {"pregunta_y_dialogo",
+    {"pregunta_y_dialogo_sin_la_salida",
      false,
      [](Mesa& m) {
          m.nuevo();
          m.si = true;
          m.juego->naipalia.MenuFin.Click();
          for (int i = 0; i < 3; ++i) m.juego->naipalia.TiempoPropaganda.Timer();
+         m.juego->naipalia.MenuSalir.Click();
      },
      {"key F5", "click MenuFin", "yes", "  click BotonMesa", "tick Naipalia.TiempoPropaganda 3",
       "#> VALUE TextoJugador.Text=\"0\"", "#> VALUE TextoComputadora.Text=\"0\""},
-     {}},
-    {"la_salida_no_se_graba",
-     false,
-     [](Mesa& m) {
-         m.nuevo();
-         m.si = true;
-         m.juego->naipalia.MenuSalir.Click();
-     },
-     {"key F5"},
      {"MenuSalir"}},
     {"solo_el_jugador_sin_clave",
      true,

@@ -1,10 +1,9 @@
 // The players' subsystem over a database that can be made to fail at each step: the
 // statistics' arithmetic, and every failure reported by its own message while the game
-// goes on.
+// goes on; a player's results from his finished games.
 #include <gtest/gtest.h>
 
-#include <optional>
-
+#include "base_falsa.h"
 #include "platform/falsos.h"
 #include "players/estadistica.h"
 #include "players/jugador.h"
@@ -14,59 +13,15 @@ using namespace naipalia;
 
 namespace {
 
-// Tables in memory; `falla` makes the next operation fail at its step.
-struct BaseFalsa : BaseDatos {
-    std::vector<std::string> jugadores{"Ana"};
-    std::vector<FilaTanto> tantos;
-    std::optional<FalloBase> falla;
-
-    bool fallar(FalloBase& f) {
-        if (!falla) return false;
-        f = *falla;
-        falla.reset();
-        return true;
-    }
-    bool abrir(const std::string&, const std::string&, std::string&) override { return true; }
-    bool leerJugadores(std::vector<std::string>& n, FalloBase& f) override {
-        if (fallar(f)) return false;
-        n = jugadores;
-        return true;
-    }
-    bool agregarJugador(const std::string& n, FalloBase& f) override {
-        if (fallar(f)) return false;
-        jugadores.push_back(n);
-        return true;
-    }
-    bool eliminarJugador(const std::string&, FalloBase& f) override { return !fallar(f); }
-    bool agregarTanto(const FilaTanto& fila, FalloBase& f) override {
-        if (fallar(f)) return false;
-        tantos.push_back(fila);
-        return true;
-    }
-    bool contarTantos(const std::string& j, const std::string& t, std::vector<CuentaTanto>& c, FalloBase& f) override {
-        if (fallar(f)) return false;
-        c.clear();
-        for (const FilaTanto& fila : tantos) {
-            if (fila.Jugador != j || fila.Tipo != t) continue;
-            c.push_back({fila.Numero, 1, fila.MintioJugador, fila.GanoJugador});
-        }
-        return true;
-    }
-    bool leerOpciones(OpcionesGuardadas& o, FalloBase& f) override {
-        if (fallar(f)) return false;
-        o[Opcion::Recuerdos] = true;
-        return true;
-    }
-};
-
 struct RegistroYRecuerdos : ::testing::Test {
     Falsos falsos{"/programa"};
-    BaseFalsa base;
+    prueba::BaseFalsa base;
     std::vector<std::string> mensajes;
     std::vector<std::string> modales;
     std::unique_ptr<Juego> juego;
 
     void SetUp() override {
+        base.opciones[Opcion::Recuerdos] = true;
         falsos.puertos.baseDatos = &base;
         falsos.alMensaje = [this](const std::string& texto, Icono) { mensajes.push_back(texto); };
         falsos.alMostrarModal = [this](Ventana& v) {
@@ -86,9 +41,9 @@ struct RegistroYRecuerdos : ::testing::Test {
         mensajes.clear();
         modales.clear();
     }
-    void filas(int cuantas, int numero, int ganadas = 0, int mentidas = 0, const char* tipo = "E") {
+    void filas(int cuantas, int numero, int ganadas = 0, int mentidas = 0) {
         for (int i = 0; i < cuantas; ++i)
-            base.tantos.push_back({juego->estado.NombreJugador, tipo, numero, i < mentidas, i < ganadas});
+            base.tantos.push_back({juego->estado.NombreJugador, "E", numero, i < mentidas, i < ganadas});
     }
 };
 
@@ -112,28 +67,24 @@ TEST_F(RegistroYRecuerdos, LasEstadisticasTruncanADosDecimalesYComentanPorBandas
     d.Unload();
 
     // The edges of each band: 5 and 25 %, averages 20, 28 and 33, 100 and 200 rows.
-    const auto resumen = [](long filas, long ganadas, long mentidas, long suma) {
-        return Estadisticas{filas, ganadas, mentidas, suma};
-    };
-    EXPECT_EQ(resumen(20, 1, 0, 0).porcentajeGanado(), 5);
-    EXPECT_EQ(resumen(20, 5, 0, 0).porcentajeGanado(), 25);
-    EXPECT_EQ(resumen(7, 2, 0, 0).porcentajeGanado(), 28.57);
-    EXPECT_EQ(resumen(3, 0, 2, 0).porcentajeMentira(), 66.66);
-    EXPECT_EQ(resumen(3, 0, 0, 100).promedio(), 33.33f);
-    EXPECT_EQ(resumen(2, 0, 0, 67).promedio(), 33.5f);
-    const auto comentarioJugado = [&](int n) {
+    EXPECT_EQ((Estadisticas{20, 1, 0, 0}.porcentajeGanado()), 5);
+    EXPECT_EQ((Estadisticas{20, 5, 0, 0}.porcentajeGanado()), 25);
+    EXPECT_EQ((Estadisticas{7, 2, 0, 0}.porcentajeGanado()), 28.57);
+    EXPECT_EQ((Estadisticas{3, 0, 2, 0}.porcentajeMentira()), 66.66);
+    EXPECT_EQ((Estadisticas{3, 0, 0, 100}.promedio()), 33.33f);
+    EXPECT_EQ((Estadisticas{2, 0, 0, 67}.promedio()), 33.5f);
+    const std::pair<int, const char*> jugados[] = {{100, "Jugador de Naipalia 2005"},
+                                                   {101, "Jugador frecuente de Naipalia 2005"},
+                                                   {200, "Jugador frecuente de Naipalia 2005"},
+                                                   {201, "Fanático de Naipalia 2005"}};
+    for (const auto& [n, comentario] : jugados) {
         base.tantos.clear();
         filas(n, 20);
         j.ConsultarRecuerdos("E");
         j.LlenarEstadistica();
-        std::string c = d.TextoComentarioJugado.Text();
+        EXPECT_EQ(d.TextoComentarioJugado.Text(), comentario);
         d.Unload();
-        return c;
-    };
-    EXPECT_EQ(comentarioJugado(100), "Jugador de Naipalia 2005");
-    EXPECT_EQ(comentarioJugado(101), "Jugador frecuente de Naipalia 2005");
-    EXPECT_EQ(comentarioJugado(200), "Jugador frecuente de Naipalia 2005");
-    EXPECT_EQ(comentarioJugado(201), "Fanático de Naipalia 2005");
+    }
     // No rows: nothing is computed or shown.
     base.tantos.clear();
     EXPECT_EQ(j.ConsultarRecuerdos("RE"), 0);
@@ -249,4 +200,44 @@ TEST_F(RegistroYRecuerdos, UnaConsultaFallidaDejaResponderALasReglasPropias) {
     EXPECT_EQ(modales, std::vector<std::string>{"Tanto"});
     EXPECT_EQ(juego->estado.CadenaEnvido, Cadena::EnvidoRealEnvido);
     EXPECT_TRUE(juego->jugadores.RegistrosBase.empty());
+}
+
+// Won and lost, the run the latest games make, the best win; and the menu entry without a
+// database.
+TEST(MisPartidas, LasCifrasSalenDeLasPartidasEnOrden) {
+    struct Caso {
+        const char* caso;
+        std::vector<std::array<int, 3>> partidas;  // PuntosJuego, the player's and the computer's points
+        int ganadas, perdidas, racha, mejor;
+    };
+    const Caso casos[] = {
+        {"ninguna", {}, 0, 0, 0, -1},
+        {"una perdida", {{15, 7, 15}}, 0, 1, -1, -1},
+        {"la racha cuenta desde el último cambio", {{15, 15, 3}, {15, 2, 15}, {15, 15, 10}, {15, 15, 14}}, 3, 1, 2, 0},
+        {"perdidas seguidas", {{15, 15, 3}, {15, 2, 15}, {30, 29, 30}}, 1, 2, -2, 0},
+        {"un empate de diferencias no supera a la primera", {{15, 15, 3}, {15, 15, 3}, {30, 30, 18}}, 3, 0, 3, 0},
+        {"una diferencia mayor la supera", {{15, 15, 10}, {30, 0, 30}, {30, 30, 14}}, 2, 1, 1, 2},
+        {"la computadora en la meta gana aunque él también llegue", {{15, 15, 15}}, 0, 1, -1, -1},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.caso);
+        std::vector<FilaPartida> partidas;
+        for (const auto& [meta, jugador, compu] : c.partidas)
+            partidas.push_back({1, "06/12/2026", "12:00:00", meta, jugador, compu});
+        const ResultadosPartidas r = ResumirPartidas(partidas);
+        EXPECT_EQ(r.ganadas, c.ganadas);
+        EXPECT_EQ(r.perdidas, c.perdidas);
+        EXPECT_EQ(r.racha, c.racha);
+        EXPECT_EQ(r.mejor, c.mejor);
+        ASSERT_EQ(r.margenes.size(), partidas.size());
+        for (std::size_t i = 0; i < partidas.size(); ++i)
+            EXPECT_EQ(r.margenes[i], partidas[i].PuntosJugador - partidas[i].PuntosComputadora);
+    }
+}
+
+TEST(MisPartidas, SinBaseDeDatosElMenuEstaDeshabilitado) {
+    Falsos falsos{"/programa"};
+    Juego juego(falsos.puertos);
+    juego.arrancar();
+    EXPECT_FALSE(juego.naipalia.MenuPartidas.Enabled());
 }

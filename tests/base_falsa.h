@@ -1,0 +1,55 @@
+// The players' database in memory, for the tests of what the game does with it: each
+// tanto row counts on its own, and `falla` makes the next operation fail at its step.
+#pragma once
+
+#include <optional>
+#include <utility>
+#include <string>
+#include <vector>
+
+#include "platform/puertos.h"
+
+namespace naipalia::prueba {
+
+struct BaseFalsa : BaseDatos {
+    std::vector<std::string> jugadores{"Ana"};
+    std::vector<FilaTanto> tantos;
+    OpcionesGuardadas opciones;
+    std::optional<FalloBase> falla;
+
+    bool fallar(FalloBase& f) {
+        if (!falla) return false;
+        f = *std::exchange(falla, std::nullopt);
+        return true;
+    }
+    // Does `cambio` unless the operation is to fail.
+    template <typename F>
+    bool hacer(FalloBase& f, F cambio) {
+        if (fallar(f)) return false;
+        cambio();
+        return true;
+    }
+    bool abrir(const std::string&, const std::string&, std::string&) override { return true; }
+    bool leerJugadores(std::vector<std::string>& n, FalloBase& f) override {
+        return hacer(f, [&] { n = jugadores; });
+    }
+    bool agregarJugador(const std::string& n, FalloBase& f) override {
+        return hacer(f, [&] { jugadores.push_back(n); });
+    }
+    bool eliminarJugador(const std::string&, FalloBase& f) override { return !fallar(f); }
+    bool agregarTanto(const FilaTanto& fila, FalloBase& f) override {
+        return hacer(f, [&] { tantos.push_back(fila); });
+    }
+    bool contarTantos(const std::string& j, const std::string& t, std::vector<CuentaTanto>& c, FalloBase& f) override {
+        return hacer(f, [&] {
+            c.clear();
+            for (const FilaTanto& x : tantos)
+                if (x.Jugador == j && x.Tipo == t) c.push_back({x.Numero, 1, x.MintioJugador, x.GanoJugador});
+        });
+    }
+    bool leerOpciones(OpcionesGuardadas& o, FalloBase& f) override {
+        return hacer(f, [&] { o = opciones; });
+    }
+};
+
+}  // namespace naipalia::prueba
