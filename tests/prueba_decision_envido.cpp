@@ -48,133 +48,131 @@ struct Fila {
     R respuesta;
 };
 
-template <typename Decidir>
-void revisar(const std::vector<Fila>& filas, Decidir decidir) {
+// A call from the table or a raise in the Tanto dialog, answered row by row.
+void revisar(DecisionEnvido (*responder)(Cadena, const VistaEnvido&, Azar&), Cadena llamada,
+             const std::vector<Fila>& filas) {
     revisarFilas(filas, [&](const Fila& f, Azar& azar) {
-        const DecisionEnvido d = decidir(vista(f.tanto, f.puntosJugador, f.ritmo), azar);
+        const DecisionEnvido d = responder(llamada, vista(f.tanto, f.puntosJugador, f.ritmo), azar);
         EXPECT_EQ(d.queja, f.queja);
         EXPECT_EQ(d.respuesta, f.respuesta);
     });
 }
 
-void mesa(Cadena llamada, const std::vector<Fila>& filas) {
-    revisar(filas, [&](const VistaEnvido& v, Azar& a) { return ResponderEnvidoDeMesa(llamada, v, a); });
-}
-
-void dialogo(Cadena subida, const std::vector<Fila>& filas) {
-    revisar(filas, [&](const VistaEnvido& v, Azar& a) { return ResponderSubidaDelDialogo(subida, v, a); });
-}
-
 }  // namespace
 
 TEST(DecisionEnvido, ElEnvidoDeLaMesa) {
-    mesa(Cadena::Envido, {
-                             // Calling freely: nine tenths of at least four rounds, tanto 7 to 21, more than 2 to go.
-                             {7, 27, Nueve, {}, Q::Apurando, R::Quiero},
-                             {21, 0, Nueve, {}, Q::Apurando, R::Quiero},
-                             {6, 0, Nueve, {0.9}, Q::Facilmente, R::PorPuntos},
-                             {22, 0, Nueve, {}, Q::Facilmente, R::Quiero},
-                             {7, 0, CasiNueve, {0.9}, Q::Facilmente, R::PorPuntos},
-                             {7, 28, Nueve, {0.9}, Q::Ninguna, R::PorPuntos},
-                             // Six tenths, more than 2 to go: the facilmente bands.
-                             {5, 27, Seis, {}, Q::Facilmente, R::PorPuntos},
-                             {5, 28, Seis, {}, Q::Ninguna, R::PorPuntos},
-                             {25, 0, CasiSeis, {0.9}, Q::Ninguna, R::Quiero},
-                             {25, 0, Pocas, {0.9}, Q::Ninguna, R::Quiero},
-                             {6, 0, Seis, {0.29}, Q::Facilmente, R::SubeReal},
-                             {6, 0, Seis, {0.3}, Q::Facilmente, R::PorPuntos},
-                             {20, 24, Seis, {0.29}, Q::Facilmente, R::SubeReal},
-                             {20, 25, Seis, {0.29}, Q::Facilmente, R::PorPuntos},
-                             {21, 0, Seis, {}, Q::Facilmente, R::Quiero},
-                             {27, 0, Seis, {}, Q::Facilmente, R::Quiero},
-                             {28, 0, Seis, {}, Q::Facilmente, R::SubeReal},
-                             {31, 24, Seis, {}, Q::Facilmente, R::SubeReal},
-                             {32, 24, Seis, {}, Q::Facilmente, R::SubeFalta},
-                             {32, 25, Seis, {}, Q::Facilmente, R::SubeReal},
-                             // Otherwise.
-                             {5, 0, Nunca, {}, Q::Ninguna, R::PorPuntos},
-                             {6, 0, Nunca, {0.19}, Q::Ninguna, R::SubeReal},
-                             {6, 0, Nunca, {0.2}, Q::Ninguna, R::PorPuntos},
-                             {22, 24, Nunca, {0.19}, Q::Ninguna, R::SubeReal},
-                             {22, 25, Nunca, {0.19}, Q::Ninguna, R::PorPuntos},
-                             {23, 0, Nunca, {0.21}, Q::Ninguna, R::SubeReal},
-                             {28, 0, Nunca, {0.24}, Q::Ninguna, R::SubeReal},
-                             {28, 0, Nunca, {0.25}, Q::Ninguna, R::Quiero},
-                             {28, 25, Nunca, {0.1}, Q::Ninguna, R::Quiero},
-                             {29, 0, Nunca, {}, Q::Ninguna, R::SubeReal},
-                             {31, 24, Nunca, {}, Q::Ninguna, R::SubeReal},
-                             {32, 24, Nunca, {}, Q::Ninguna, R::SubeFalta},
-                             {33, 25, Nunca, {}, Q::Ninguna, R::SubeReal},
-                         });
+    revisar(ResponderEnvidoDeMesa, Cadena::Envido,
+            {
+                // Calling freely: nine tenths of at least four rounds, tanto 7 to 21, more than 2 to go.
+                {7, 27, Nueve, {}, Q::Apurando, R::Quiero},
+                {21, 0, Nueve, {}, Q::Apurando, R::Quiero},
+                {6, 0, Nueve, {0.9}, Q::Facilmente, R::PorPuntos},
+                {22, 0, Nueve, {}, Q::Facilmente, R::Quiero},
+                {7, 0, CasiNueve, {0.9}, Q::Facilmente, R::PorPuntos},
+                {7, 28, Nueve, {0.9}, Q::Ninguna, R::PorPuntos},
+                // Six tenths, more than 2 to go: the facilmente bands.
+                {5, 27, Seis, {}, Q::Facilmente, R::PorPuntos},
+                {5, 28, Seis, {}, Q::Ninguna, R::PorPuntos},
+                {25, 0, CasiSeis, {0.9}, Q::Ninguna, R::Quiero},
+                {25, 0, Pocas, {0.9}, Q::Ninguna, R::Quiero},
+                {6, 0, Seis, {0.29}, Q::Facilmente, R::SubeReal},
+                {6, 0, Seis, {0.3}, Q::Facilmente, R::PorPuntos},
+                {20, 24, Seis, {0.29}, Q::Facilmente, R::SubeReal},
+                {20, 25, Seis, {0.29}, Q::Facilmente, R::PorPuntos},
+                {21, 0, Seis, {}, Q::Facilmente, R::Quiero},
+                {27, 0, Seis, {}, Q::Facilmente, R::Quiero},
+                {28, 0, Seis, {}, Q::Facilmente, R::SubeReal},
+                {31, 24, Seis, {}, Q::Facilmente, R::SubeReal},
+                {32, 24, Seis, {}, Q::Facilmente, R::SubeFalta},
+                {32, 25, Seis, {}, Q::Facilmente, R::SubeReal},
+                // Otherwise.
+                {5, 0, Nunca, {}, Q::Ninguna, R::PorPuntos},
+                {6, 0, Nunca, {0.19}, Q::Ninguna, R::SubeReal},
+                {6, 0, Nunca, {0.2}, Q::Ninguna, R::PorPuntos},
+                {22, 24, Nunca, {0.19}, Q::Ninguna, R::SubeReal},
+                {22, 25, Nunca, {0.19}, Q::Ninguna, R::PorPuntos},
+                {23, 0, Nunca, {0.21}, Q::Ninguna, R::SubeReal},
+                {28, 0, Nunca, {0.24}, Q::Ninguna, R::SubeReal},
+                {28, 0, Nunca, {0.25}, Q::Ninguna, R::Quiero},
+                {28, 25, Nunca, {0.1}, Q::Ninguna, R::Quiero},
+                {29, 0, Nunca, {}, Q::Ninguna, R::SubeReal},
+                {31, 24, Nunca, {}, Q::Ninguna, R::SubeReal},
+                {32, 24, Nunca, {}, Q::Ninguna, R::SubeFalta},
+                {33, 25, Nunca, {}, Q::Ninguna, R::SubeReal},
+            });
 }
 
 TEST(DecisionEnvido, ElRealEnvidoDeLaMesa) {
-    mesa(Cadena::RealEnvido,
-         {
-             {7, 26, Nueve, {}, Q::Apurando, R::Quiero},      {27, 0, Nueve, {}, Q::Apurando, R::Quiero},
-             {6, 0, Nueve, {}, Q::Facilmente, R::PorPuntos},  {28, 0, Nueve, {}, Q::Facilmente, R::Quiero},
-             {7, 27, Nueve, {}, Q::Ninguna, R::PorPuntos},    {7, 0, CasiNueve, {}, Q::Facilmente, R::PorPuntos},
-             {19, 26, Seis, {}, Q::Facilmente, R::PorPuntos}, {19, 27, Seis, {}, Q::Ninguna, R::PorPuntos},
-             {20, 0, Seis, {0.69}, Q::Facilmente, R::Quiero}, {20, 0, Seis, {0.7}, Q::Facilmente, R::PorPuntos},
-             {22, 0, CasiSeis, {}, Q::Ninguna, R::PorPuntos}, {23, 0, Seis, {}, Q::Facilmente, R::Quiero},
-             {30, 0, Seis, {}, Q::Facilmente, R::Quiero},     {31, 26, Seis, {}, Q::Facilmente, R::SubeFalta},
-             {24, 0, Nunca, {}, Q::Ninguna, R::PorPuntos},    {25, 0, Nunca, {0.29}, Q::Ninguna, R::Quiero},
-             {27, 29, Nunca, {0.29}, Q::Ninguna, R::Quiero},  {27, 0, Nunca, {0.3}, Q::Ninguna, R::PorPuntos},
-             {28, 0, Nunca, {}, Q::Ninguna, R::Quiero},       {30, 26, Nunca, {}, Q::Ninguna, R::Quiero},
-             {31, 26, Nunca, {}, Q::Ninguna, R::SubeFalta},   {31, 27, Nunca, {}, Q::Ninguna, R::Quiero},
-         });
+    revisar(ResponderEnvidoDeMesa, Cadena::RealEnvido,
+            {
+                {7, 26, Nueve, {}, Q::Apurando, R::Quiero},      {27, 0, Nueve, {}, Q::Apurando, R::Quiero},
+                {6, 0, Nueve, {}, Q::Facilmente, R::PorPuntos},  {28, 0, Nueve, {}, Q::Facilmente, R::Quiero},
+                {7, 27, Nueve, {}, Q::Ninguna, R::PorPuntos},    {7, 0, CasiNueve, {}, Q::Facilmente, R::PorPuntos},
+                {19, 26, Seis, {}, Q::Facilmente, R::PorPuntos}, {19, 27, Seis, {}, Q::Ninguna, R::PorPuntos},
+                {20, 0, Seis, {0.69}, Q::Facilmente, R::Quiero}, {20, 0, Seis, {0.7}, Q::Facilmente, R::PorPuntos},
+                {22, 0, CasiSeis, {}, Q::Ninguna, R::PorPuntos}, {23, 0, Seis, {}, Q::Facilmente, R::Quiero},
+                {30, 0, Seis, {}, Q::Facilmente, R::Quiero},     {31, 26, Seis, {}, Q::Facilmente, R::SubeFalta},
+                {24, 0, Nunca, {}, Q::Ninguna, R::PorPuntos},    {25, 0, Nunca, {0.29}, Q::Ninguna, R::Quiero},
+                {27, 29, Nunca, {0.29}, Q::Ninguna, R::Quiero},  {27, 0, Nunca, {0.3}, Q::Ninguna, R::PorPuntos},
+                {28, 0, Nunca, {}, Q::Ninguna, R::Quiero},       {30, 26, Nunca, {}, Q::Ninguna, R::Quiero},
+                {31, 26, Nunca, {}, Q::Ninguna, R::SubeFalta},   {31, 27, Nunca, {}, Q::Ninguna, R::Quiero},
+            });
 }
 
 TEST(DecisionEnvido, LaFaltaEnvidoDeLaMesa) {
-    mesa(Cadena::FaltaEnvido, {
-                                  {20, 29, Ocho, {}, Q::Apurando, R::Quiero},
-                                  {19, 0, Ocho, {}, Q::Facilmente, R::PorPuntos},
-                                  {20, 0, CasiOcho, {0.9}, Q::Facilmente, R::PorPuntos},
-                                  {20, 29, Seis, {0.69}, Q::Facilmente, R::Quiero},
-                                  {26, 0, Seis, {0.7}, Q::Facilmente, R::PorPuntos},
-                                  {27, 0, Seis, {}, Q::Facilmente, R::Quiero},
-                                  {25, 0, CasiSeis, {}, Q::Ninguna, R::PorPuntos},
-                                  {26, 0, Nunca, {0.49}, Q::Ninguna, R::Quiero},
-                                  {29, 0, Nunca, {0.5}, Q::Ninguna, R::PorPuntos},
-                                  {30, 0, Nunca, {}, Q::Ninguna, R::Quiero},
-                              });
+    revisar(ResponderEnvidoDeMesa, Cadena::FaltaEnvido,
+            {
+                {20, 29, Ocho, {}, Q::Apurando, R::Quiero},
+                {19, 0, Ocho, {}, Q::Facilmente, R::PorPuntos},
+                {20, 0, CasiOcho, {0.9}, Q::Facilmente, R::PorPuntos},
+                {20, 29, Seis, {0.69}, Q::Facilmente, R::Quiero},
+                {26, 0, Seis, {0.7}, Q::Facilmente, R::PorPuntos},
+                {27, 0, Seis, {}, Q::Facilmente, R::Quiero},
+                {25, 0, CasiSeis, {}, Q::Ninguna, R::PorPuntos},
+                {26, 0, Nunca, {0.49}, Q::Ninguna, R::Quiero},
+                {29, 0, Nunca, {0.5}, Q::Ninguna, R::PorPuntos},
+                {30, 0, Nunca, {}, Q::Ninguna, R::Quiero},
+            });
 }
 
 TEST(DecisionEnvido, LasSubidasDelJugadorEnElDialogo) {
-    dialogo(Cadena::EnvidoEnvido, {
-                                      {7, 25, Nueve, {}, Q::Apurando, R::Quiero},
-                                      {26, 0, Nueve, {}, Q::Apurando, R::Quiero},
-                                      {27, 0, Nueve, {}, Q::Facilmente, R::Quiero},
-                                      {6, 0, Nueve, {0.9}, Q::Facilmente, R::PorPuntos},
-                                      {7, 26, Nueve, {0.1}, Q::Ninguna, R::PorPuntos},
-                                      {24, 25, Seis, {0.49}, Q::Facilmente, R::Quiero},
-                                      {24, 0, Seis, {0.5}, Q::Facilmente, R::PorPuntos},
-                                      {25, 0, Seis, {}, Q::Facilmente, R::Quiero},
-                                      {26, 25, Nunca, {0.39}, Q::Ninguna, R::Quiero},
-                                      {26, 26, Nunca, {0.39}, Q::Ninguna, R::PorPuntos},
-                                      {26, 0, Nunca, {0.4}, Q::Ninguna, R::PorPuntos},
-                                      {27, 0, Nunca, {}, Q::Ninguna, R::Quiero},
-                                  });
-    dialogo(Cadena::EnvidoRealEnvido, {
-                                          {7, 24, Nueve, {}, Q::Apurando, R::Quiero},
-                                          {27, 0, Nueve, {}, Q::Apurando, R::Quiero},
-                                          {6, 0, Nueve, {0.9}, Q::Facilmente, R::PorPuntos},
-                                          {7, 25, Nueve, {0.9}, Q::Ninguna, R::PorPuntos},
-                                          {25, 24, Seis, {0.59}, Q::Facilmente, R::Quiero},
-                                          {25, 25, Seis, {0.59}, Q::Ninguna, R::PorPuntos},
-                                          {25, 0, Seis, {0.6}, Q::Facilmente, R::PorPuntos},
-                                          {26, 0, Seis, {}, Q::Facilmente, R::Quiero},
-                                          {27, 24, Nunca, {0.29}, Q::Ninguna, R::Quiero},
-                                          {27, 25, Nunca, {0.29}, Q::Ninguna, R::PorPuntos},
-                                          {27, 0, Nunca, {0.3}, Q::Ninguna, R::PorPuntos},
-                                          {28, 0, Nunca, {}, Q::Ninguna, R::Quiero},
-                                      });
-    dialogo(Cadena::FaltaEnvido, {
-                                     {24, 29, Seis, {}, Q::Facilmente, R::PorPuntos},
-                                     {25, 29, Seis, {}, Q::Facilmente, R::Quiero},
-                                     {28, 0, CasiSeis, {}, Q::Ninguna, R::PorPuntos},
-                                     {29, 0, Nunca, {}, Q::Ninguna, R::Quiero},
-                                 });
+    revisar(ResponderSubidaDelDialogo, Cadena::EnvidoEnvido,
+            {
+                {7, 25, Nueve, {}, Q::Apurando, R::Quiero},
+                {26, 0, Nueve, {}, Q::Apurando, R::Quiero},
+                {27, 0, Nueve, {}, Q::Facilmente, R::Quiero},
+                {6, 0, Nueve, {0.9}, Q::Facilmente, R::PorPuntos},
+                {7, 26, Nueve, {0.1}, Q::Ninguna, R::PorPuntos},
+                {24, 25, Seis, {0.49}, Q::Facilmente, R::Quiero},
+                {24, 0, Seis, {0.5}, Q::Facilmente, R::PorPuntos},
+                {25, 0, Seis, {}, Q::Facilmente, R::Quiero},
+                {26, 25, Nunca, {0.39}, Q::Ninguna, R::Quiero},
+                {26, 26, Nunca, {0.39}, Q::Ninguna, R::PorPuntos},
+                {26, 0, Nunca, {0.4}, Q::Ninguna, R::PorPuntos},
+                {27, 0, Nunca, {}, Q::Ninguna, R::Quiero},
+            });
+    revisar(ResponderSubidaDelDialogo, Cadena::EnvidoRealEnvido,
+            {
+                {7, 24, Nueve, {}, Q::Apurando, R::Quiero},
+                {27, 0, Nueve, {}, Q::Apurando, R::Quiero},
+                {6, 0, Nueve, {0.9}, Q::Facilmente, R::PorPuntos},
+                {7, 25, Nueve, {0.9}, Q::Ninguna, R::PorPuntos},
+                {25, 24, Seis, {0.59}, Q::Facilmente, R::Quiero},
+                {25, 25, Seis, {0.59}, Q::Ninguna, R::PorPuntos},
+                {25, 0, Seis, {0.6}, Q::Facilmente, R::PorPuntos},
+                {26, 0, Seis, {}, Q::Facilmente, R::Quiero},
+                {27, 24, Nunca, {0.29}, Q::Ninguna, R::Quiero},
+                {27, 25, Nunca, {0.29}, Q::Ninguna, R::PorPuntos},
+                {27, 0, Nunca, {0.3}, Q::Ninguna, R::PorPuntos},
+                {28, 0, Nunca, {}, Q::Ninguna, R::Quiero},
+            });
+    revisar(ResponderSubidaDelDialogo, Cadena::FaltaEnvido,
+            {
+                {24, 29, Seis, {}, Q::Facilmente, R::PorPuntos},
+                {25, 29, Seis, {}, Q::Facilmente, R::Quiero},
+                {28, 0, CasiSeis, {}, Q::Ninguna, R::PorPuntos},
+                {29, 0, Nunca, {}, Q::Ninguna, R::Quiero},
+            });
 }
 
 TEST(DecisionEnvido, LaFaltaApuradaDelDialogo) {
