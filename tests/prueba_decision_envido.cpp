@@ -3,7 +3,6 @@
 // draws it takes, so that a number is drawn only when its test is reached.
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -31,158 +30,149 @@ constexpr Ritmo CasiOcho{10, 7};   // seven tenths
 constexpr Ritmo Nueve{10, 9};      // nine tenths exactly
 constexpr Ritmo CasiNueve{10, 8};  // eight tenths
 
+// The player's score is to 30; the computer has 0.
+VistaEnvido vista(int tanto, int puntosJugador, Ritmo ritmo) {
+    return {.tantoCompu = tanto,
+            .puntosJugador = puntosJugador,
+            .puntosJuego = 30,
+            .rondasJugadas = ritmo.rondas,
+            .envidosCantados = ritmo.cantados};
+}
+
 struct Fila {
     int tanto;
-    int puntosJugador;  // to 30; the computer has 0
+    int puntosJugador;
     Ritmo ritmo;
     std::vector<double> sorteos;
     Q queja;
     R respuesta;
 };
 
-VistaEnvido vista(const Fila& f) {
-    return {.tantoCompu = f.tanto,
-            .puntosJugador = f.puntosJugador,
-            .puntosComputadora = 0,
-            .puntosJuego = 30,
-            .rondasJugadas = f.ritmo.rondas,
-            .envidosCantados = f.ritmo.cantados};
-}
-
-template <typename Decidir>
-void revisar(const std::vector<Fila>& filas, Decidir decidir) {
-    for (const Fila& f : filas) {
-        SCOPED_TRACE(::testing::Message() << "tanto " << f.tanto << ", jugador " << f.puntosJugador << ", rondas "
-                                          << f.ritmo.rondas << "/" << f.ritmo.cantados);
-        Sorteos azar;
-        azar.cola.assign(f.sorteos.begin(), f.sorteos.end());
-        const DecisionEnvido d = decidir(vista(f), azar);
+// A call from the table or a raise in the Tanto dialog, answered row by row.
+void revisar(DecisionEnvido (*responder)(Cadena, const VistaEnvido&, Azar&), Cadena llamada,
+             const std::vector<Fila>& filas) {
+    revisarFilas(filas, [&](const Fila& f, Azar& azar) {
+        const DecisionEnvido d = responder(llamada, vista(f.tanto, f.puntosJugador, f.ritmo), azar);
         EXPECT_EQ(d.queja, f.queja);
         EXPECT_EQ(d.respuesta, f.respuesta);
-        EXPECT_EQ(azar.tomados, static_cast<int>(f.sorteos.size()));
-    }
-}
-
-void mesa(Cadena llamada, const std::vector<Fila>& filas) {
-    revisar(filas, [&](const VistaEnvido& v, Azar& a) { return ResponderEnvidoDeMesa(llamada, v, a); });
-}
-
-void dialogo(Cadena subida, const std::vector<Fila>& filas) {
-    revisar(filas, [&](const VistaEnvido& v, Azar& a) { return ResponderSubidaDelDialogo(subida, v, a); });
+    });
 }
 
 }  // namespace
 
 TEST(DecisionEnvido, ElEnvidoDeLaMesa) {
-    mesa(Cadena::Envido, {
-                             // Calling freely: nine tenths of at least four rounds, tanto 7 to 21, more than 2 to go.
-                             {7, 27, Nueve, {}, Q::Apurando, R::Quiero},
-                             {21, 0, Nueve, {}, Q::Apurando, R::Quiero},
-                             {6, 0, Nueve, {0.9}, Q::Facilmente, R::PorPuntos},
-                             {22, 0, Nueve, {}, Q::Facilmente, R::Quiero},
-                             {7, 0, CasiNueve, {0.9}, Q::Facilmente, R::PorPuntos},
-                             {7, 28, Nueve, {0.9}, Q::Ninguna, R::PorPuntos},
-                             // Six tenths, more than 2 to go: the facilmente bands.
-                             {5, 27, Seis, {}, Q::Facilmente, R::PorPuntos},
-                             {5, 28, Seis, {}, Q::Ninguna, R::PorPuntos},
-                             {25, 0, CasiSeis, {0.9}, Q::Ninguna, R::Quiero},
-                             {25, 0, Pocas, {0.9}, Q::Ninguna, R::Quiero},
-                             {6, 0, Seis, {0.29}, Q::Facilmente, R::SubeReal},
-                             {6, 0, Seis, {0.3}, Q::Facilmente, R::PorPuntos},
-                             {20, 24, Seis, {0.29}, Q::Facilmente, R::SubeReal},
-                             {20, 25, Seis, {0.29}, Q::Facilmente, R::PorPuntos},
-                             {21, 0, Seis, {}, Q::Facilmente, R::Quiero},
-                             {27, 0, Seis, {}, Q::Facilmente, R::Quiero},
-                             {28, 0, Seis, {}, Q::Facilmente, R::SubeReal},
-                             {31, 24, Seis, {}, Q::Facilmente, R::SubeReal},
-                             {32, 24, Seis, {}, Q::Facilmente, R::SubeFalta},
-                             {32, 25, Seis, {}, Q::Facilmente, R::SubeReal},
-                             // Otherwise.
-                             {5, 0, Nunca, {}, Q::Ninguna, R::PorPuntos},
-                             {6, 0, Nunca, {0.19}, Q::Ninguna, R::SubeReal},
-                             {6, 0, Nunca, {0.2}, Q::Ninguna, R::PorPuntos},
-                             {22, 24, Nunca, {0.19}, Q::Ninguna, R::SubeReal},
-                             {22, 25, Nunca, {0.19}, Q::Ninguna, R::PorPuntos},
-                             {22, 0, Nunca, {0.21}, Q::Ninguna, R::PorPuntos},
-                             {23, 0, Nunca, {0.21}, Q::Ninguna, R::SubeReal},
-                             {28, 0, Nunca, {0.24}, Q::Ninguna, R::SubeReal},
-                             {28, 0, Nunca, {0.25}, Q::Ninguna, R::Quiero},
-                             {28, 25, Nunca, {0.1}, Q::Ninguna, R::Quiero},
-                             {29, 0, Nunca, {}, Q::Ninguna, R::SubeReal},
-                             {31, 24, Nunca, {}, Q::Ninguna, R::SubeReal},
-                             {32, 24, Nunca, {}, Q::Ninguna, R::SubeFalta},
-                             {33, 25, Nunca, {}, Q::Ninguna, R::SubeReal},
-                         });
+    revisar(ResponderEnvidoDeMesa, Cadena::Envido,
+            {
+                // Calling freely: nine tenths of at least four rounds, tanto 7 to 21, more than 2 to go.
+                {7, 27, Nueve, {}, Q::Apurando, R::Quiero},
+                {21, 0, Nueve, {}, Q::Apurando, R::Quiero},
+                {6, 0, Nueve, {0.9}, Q::Facilmente, R::PorPuntos},
+                {22, 0, Nueve, {}, Q::Facilmente, R::Quiero},
+                {7, 0, CasiNueve, {0.9}, Q::Facilmente, R::PorPuntos},
+                {7, 28, Nueve, {0.9}, Q::Ninguna, R::PorPuntos},
+                // Six tenths, more than 2 to go: the facilmente bands.
+                {5, 27, Seis, {}, Q::Facilmente, R::PorPuntos},
+                {5, 28, Seis, {}, Q::Ninguna, R::PorPuntos},
+                {25, 0, CasiSeis, {0.9}, Q::Ninguna, R::Quiero},
+                {25, 0, Pocas, {0.9}, Q::Ninguna, R::Quiero},
+                {6, 0, Seis, {0.29}, Q::Facilmente, R::SubeReal},
+                {6, 0, Seis, {0.3}, Q::Facilmente, R::PorPuntos},
+                {20, 24, Seis, {0.29}, Q::Facilmente, R::SubeReal},
+                {20, 25, Seis, {0.29}, Q::Facilmente, R::PorPuntos},
+                {21, 0, Seis, {}, Q::Facilmente, R::Quiero},
+                {27, 0, Seis, {}, Q::Facilmente, R::Quiero},
+                {28, 0, Seis, {}, Q::Facilmente, R::SubeReal},
+                {31, 24, Seis, {}, Q::Facilmente, R::SubeReal},
+                {32, 24, Seis, {}, Q::Facilmente, R::SubeFalta},
+                {32, 25, Seis, {}, Q::Facilmente, R::SubeReal},
+                // Otherwise.
+                {5, 0, Nunca, {}, Q::Ninguna, R::PorPuntos},
+                {6, 0, Nunca, {0.19}, Q::Ninguna, R::SubeReal},
+                {6, 0, Nunca, {0.2}, Q::Ninguna, R::PorPuntos},
+                {22, 24, Nunca, {0.19}, Q::Ninguna, R::SubeReal},
+                {22, 25, Nunca, {0.19}, Q::Ninguna, R::PorPuntos},
+                {23, 0, Nunca, {0.21}, Q::Ninguna, R::SubeReal},
+                {28, 0, Nunca, {0.24}, Q::Ninguna, R::SubeReal},
+                {28, 0, Nunca, {0.25}, Q::Ninguna, R::Quiero},
+                {28, 25, Nunca, {0.1}, Q::Ninguna, R::Quiero},
+                {29, 0, Nunca, {}, Q::Ninguna, R::SubeReal},
+                {31, 24, Nunca, {}, Q::Ninguna, R::SubeReal},
+                {32, 24, Nunca, {}, Q::Ninguna, R::SubeFalta},
+                {33, 25, Nunca, {}, Q::Ninguna, R::SubeReal},
+            });
 }
 
 TEST(DecisionEnvido, ElRealEnvidoDeLaMesa) {
-    mesa(Cadena::RealEnvido,
-         {
-             {7, 26, Nueve, {}, Q::Apurando, R::Quiero},      {27, 0, Nueve, {}, Q::Apurando, R::Quiero},
-             {6, 0, Nueve, {}, Q::Facilmente, R::PorPuntos},  {28, 0, Nueve, {}, Q::Facilmente, R::Quiero},
-             {7, 27, Nueve, {}, Q::Ninguna, R::PorPuntos},    {7, 0, CasiNueve, {}, Q::Facilmente, R::PorPuntos},
-             {19, 26, Seis, {}, Q::Facilmente, R::PorPuntos}, {19, 27, Seis, {}, Q::Ninguna, R::PorPuntos},
-             {20, 0, Seis, {0.69}, Q::Facilmente, R::Quiero}, {20, 0, Seis, {0.7}, Q::Facilmente, R::PorPuntos},
-             {22, 0, CasiSeis, {}, Q::Ninguna, R::PorPuntos}, {23, 0, Seis, {}, Q::Facilmente, R::Quiero},
-             {30, 0, Seis, {}, Q::Facilmente, R::Quiero},     {31, 26, Seis, {}, Q::Facilmente, R::SubeFalta},
-             {24, 0, Nunca, {}, Q::Ninguna, R::PorPuntos},    {25, 0, Nunca, {0.29}, Q::Ninguna, R::Quiero},
-             {27, 29, Nunca, {0.29}, Q::Ninguna, R::Quiero},  {27, 0, Nunca, {0.3}, Q::Ninguna, R::PorPuntos},
-             {28, 0, Nunca, {}, Q::Ninguna, R::Quiero},       {30, 26, Nunca, {}, Q::Ninguna, R::Quiero},
-             {31, 26, Nunca, {}, Q::Ninguna, R::SubeFalta},   {31, 27, Nunca, {}, Q::Ninguna, R::Quiero},
-         });
+    revisar(ResponderEnvidoDeMesa, Cadena::RealEnvido,
+            {
+                {7, 26, Nueve, {}, Q::Apurando, R::Quiero},      {27, 0, Nueve, {}, Q::Apurando, R::Quiero},
+                {6, 0, Nueve, {}, Q::Facilmente, R::PorPuntos},  {28, 0, Nueve, {}, Q::Facilmente, R::Quiero},
+                {7, 27, Nueve, {}, Q::Ninguna, R::PorPuntos},    {7, 0, CasiNueve, {}, Q::Facilmente, R::PorPuntos},
+                {19, 26, Seis, {}, Q::Facilmente, R::PorPuntos}, {19, 27, Seis, {}, Q::Ninguna, R::PorPuntos},
+                {20, 0, Seis, {0.69}, Q::Facilmente, R::Quiero}, {20, 0, Seis, {0.7}, Q::Facilmente, R::PorPuntos},
+                {22, 0, CasiSeis, {}, Q::Ninguna, R::PorPuntos}, {23, 0, Seis, {}, Q::Facilmente, R::Quiero},
+                {30, 0, Seis, {}, Q::Facilmente, R::Quiero},     {31, 26, Seis, {}, Q::Facilmente, R::SubeFalta},
+                {24, 0, Nunca, {}, Q::Ninguna, R::PorPuntos},    {25, 0, Nunca, {0.29}, Q::Ninguna, R::Quiero},
+                {27, 29, Nunca, {0.29}, Q::Ninguna, R::Quiero},  {27, 0, Nunca, {0.3}, Q::Ninguna, R::PorPuntos},
+                {28, 0, Nunca, {}, Q::Ninguna, R::Quiero},       {30, 26, Nunca, {}, Q::Ninguna, R::Quiero},
+                {31, 26, Nunca, {}, Q::Ninguna, R::SubeFalta},   {31, 27, Nunca, {}, Q::Ninguna, R::Quiero},
+            });
 }
 
 TEST(DecisionEnvido, LaFaltaEnvidoDeLaMesa) {
-    mesa(Cadena::FaltaEnvido, {
-                                  {20, 29, Ocho, {}, Q::Apurando, R::Quiero},
-                                  {19, 0, Ocho, {}, Q::Facilmente, R::PorPuntos},
-                                  {20, 0, CasiOcho, {0.9}, Q::Facilmente, R::PorPuntos},
-                                  {20, 29, Seis, {0.69}, Q::Facilmente, R::Quiero},
-                                  {26, 0, Seis, {0.7}, Q::Facilmente, R::PorPuntos},
-                                  {27, 0, Seis, {}, Q::Facilmente, R::Quiero},
-                                  {25, 0, CasiSeis, {}, Q::Ninguna, R::PorPuntos},
-                                  {26, 0, Nunca, {0.49}, Q::Ninguna, R::Quiero},
-                                  {29, 0, Nunca, {0.5}, Q::Ninguna, R::PorPuntos},
-                                  {30, 0, Nunca, {}, Q::Ninguna, R::Quiero},
-                              });
+    revisar(ResponderEnvidoDeMesa, Cadena::FaltaEnvido,
+            {
+                {20, 29, Ocho, {}, Q::Apurando, R::Quiero},
+                {19, 0, Ocho, {}, Q::Facilmente, R::PorPuntos},
+                {20, 0, CasiOcho, {0.9}, Q::Facilmente, R::PorPuntos},
+                {20, 29, Seis, {0.69}, Q::Facilmente, R::Quiero},
+                {26, 0, Seis, {0.7}, Q::Facilmente, R::PorPuntos},
+                {27, 0, Seis, {}, Q::Facilmente, R::Quiero},
+                {25, 0, CasiSeis, {}, Q::Ninguna, R::PorPuntos},
+                {26, 0, Nunca, {0.49}, Q::Ninguna, R::Quiero},
+                {29, 0, Nunca, {0.5}, Q::Ninguna, R::PorPuntos},
+                {30, 0, Nunca, {}, Q::Ninguna, R::Quiero},
+            });
 }
 
 TEST(DecisionEnvido, LasSubidasDelJugadorEnElDialogo) {
-    dialogo(Cadena::EnvidoEnvido, {
-                                      {7, 25, Nueve, {}, Q::Apurando, R::Quiero},
-                                      {26, 0, Nueve, {}, Q::Apurando, R::Quiero},
-                                      {27, 0, Nueve, {}, Q::Facilmente, R::Quiero},
-                                      {6, 0, Nueve, {0.9}, Q::Facilmente, R::PorPuntos},
-                                      {7, 26, Nueve, {0.1}, Q::Ninguna, R::PorPuntos},
-                                      {24, 0, Seis, {0.49}, Q::Facilmente, R::Quiero},
-                                      {24, 25, Seis, {0.49}, Q::Facilmente, R::Quiero},
-                                      {24, 0, Seis, {0.5}, Q::Facilmente, R::PorPuntos},
-                                      {25, 0, Seis, {}, Q::Facilmente, R::Quiero},
-                                      {26, 0, Nunca, {0.39}, Q::Ninguna, R::Quiero},
-                                      {26, 26, Nunca, {0.39}, Q::Ninguna, R::PorPuntos},
-                                      {26, 0, Nunca, {0.4}, Q::Ninguna, R::PorPuntos},
-                                      {27, 0, Nunca, {}, Q::Ninguna, R::Quiero},
-                                  });
-    dialogo(Cadena::EnvidoRealEnvido, {
-                                          {7, 24, Nueve, {}, Q::Apurando, R::Quiero},
-                                          {27, 0, Nueve, {}, Q::Apurando, R::Quiero},
-                                          {6, 0, Nueve, {0.9}, Q::Facilmente, R::PorPuntos},
-                                          {7, 25, Nueve, {0.9}, Q::Ninguna, R::PorPuntos},
-                                          {25, 24, Seis, {0.59}, Q::Facilmente, R::Quiero},
-                                          {25, 25, Seis, {0.59}, Q::Ninguna, R::PorPuntos},
-                                          {25, 0, Seis, {0.6}, Q::Facilmente, R::PorPuntos},
-                                          {26, 0, Seis, {}, Q::Facilmente, R::Quiero},
-                                          {27, 24, Nunca, {0.29}, Q::Ninguna, R::Quiero},
-                                          {27, 25, Nunca, {0.29}, Q::Ninguna, R::PorPuntos},
-                                          {27, 0, Nunca, {0.3}, Q::Ninguna, R::PorPuntos},
-                                          {28, 0, Nunca, {}, Q::Ninguna, R::Quiero},
-                                      });
-    dialogo(Cadena::FaltaEnvido, {
-                                     {24, 29, Seis, {}, Q::Facilmente, R::PorPuntos},
-                                     {25, 29, Seis, {}, Q::Facilmente, R::Quiero},
-                                     {28, 0, CasiSeis, {}, Q::Ninguna, R::PorPuntos},
-                                     {29, 0, Nunca, {}, Q::Ninguna, R::Quiero},
-                                 });
+    revisar(ResponderSubidaDelDialogo, Cadena::EnvidoEnvido,
+            {
+                {7, 25, Nueve, {}, Q::Apurando, R::Quiero},
+                {26, 0, Nueve, {}, Q::Apurando, R::Quiero},
+                {27, 0, Nueve, {}, Q::Facilmente, R::Quiero},
+                {6, 0, Nueve, {0.9}, Q::Facilmente, R::PorPuntos},
+                {7, 26, Nueve, {0.1}, Q::Ninguna, R::PorPuntos},
+                {24, 25, Seis, {0.49}, Q::Facilmente, R::Quiero},
+                {24, 0, Seis, {0.5}, Q::Facilmente, R::PorPuntos},
+                {25, 0, Seis, {}, Q::Facilmente, R::Quiero},
+                {26, 25, Nunca, {0.39}, Q::Ninguna, R::Quiero},
+                {26, 26, Nunca, {0.39}, Q::Ninguna, R::PorPuntos},
+                {26, 0, Nunca, {0.4}, Q::Ninguna, R::PorPuntos},
+                {27, 0, Nunca, {}, Q::Ninguna, R::Quiero},
+            });
+    revisar(ResponderSubidaDelDialogo, Cadena::EnvidoRealEnvido,
+            {
+                {7, 24, Nueve, {}, Q::Apurando, R::Quiero},
+                {27, 0, Nueve, {}, Q::Apurando, R::Quiero},
+                {6, 0, Nueve, {0.9}, Q::Facilmente, R::PorPuntos},
+                {7, 25, Nueve, {0.9}, Q::Ninguna, R::PorPuntos},
+                {25, 24, Seis, {0.59}, Q::Facilmente, R::Quiero},
+                {25, 25, Seis, {0.59}, Q::Ninguna, R::PorPuntos},
+                {25, 0, Seis, {0.6}, Q::Facilmente, R::PorPuntos},
+                {26, 0, Seis, {}, Q::Facilmente, R::Quiero},
+                {27, 24, Nunca, {0.29}, Q::Ninguna, R::Quiero},
+                {27, 25, Nunca, {0.29}, Q::Ninguna, R::PorPuntos},
+                {27, 0, Nunca, {0.3}, Q::Ninguna, R::PorPuntos},
+                {28, 0, Nunca, {}, Q::Ninguna, R::Quiero},
+            });
+    revisar(ResponderSubidaDelDialogo, Cadena::FaltaEnvido,
+            {
+                {24, 29, Seis, {}, Q::Facilmente, R::PorPuntos},
+                {25, 29, Seis, {}, Q::Facilmente, R::Quiero},
+                {28, 0, CasiSeis, {}, Q::Ninguna, R::PorPuntos},
+                {29, 0, Nunca, {}, Q::Ninguna, R::Quiero},
+            });
 }
 
 TEST(DecisionEnvido, LaFaltaApuradaDelDialogo) {
@@ -190,41 +180,50 @@ TEST(DecisionEnvido, LaFaltaApuradaDelDialogo) {
         int faltas, dialogos;
         bool apurada;
     } filas[] = {{2, 5, true}, {7, 20, false}, {8, 20, true}, {4, 4, false}};
-    for (const auto& f : filas)
-        EXPECT_EQ(FaltaApurada(f.faltas, f.dialogos), f.apurada) << f.faltas << "/" << f.dialogos;
+    revisarFilas(filas, [](const auto& f) { EXPECT_EQ(FaltaApurada(f.faltas, f.dialogos), f.apurada); });
 }
 
+// The score rules, to 15: the player's and the history's.
 TEST(DecisionEnvido, LaReglaDeLosPuntos) {
     using P = PorPuntos;
-    struct {
+    struct Fila {
+        PorPuntos (*regla)(Cadena, const VistaEnvido&);
         Cadena cadena;
-        int jugador, computadora, juego;
+        int jugador, computadora;
         P respuesta;
-    } filas[] = {
-        {Cadena::Envido, 14, 0, 15, P::QuieroSiNoGanas},
-        {Cadena::Envido, 13, 0, 15, P::NoQuiero},
-        {Cadena::EnvidoRealEnvido, 13, 0, 15, P::QuieroSiNoGanas},
-        {Cadena::EnvidoRealEnvido, 12, 0, 15, P::NoQuiero},
-        {Cadena::Envido, 3, 14, 15, P::SubeFaltaEsUnPunto},
-        {Cadena::Envido, 3, 13, 15, P::NoQuiero},
-        {Cadena::FaltaEnvido, 3, 14, 15, P::QuieroEsUnPunto},
-        {Cadena::EnvidoFaltaEnvido, 3, 14, 15, P::QuieroEsUnPunto},
-        {Cadena::FaltaEnvido, 3, 13, 15, P::NoQuiero},
     };
-    for (const auto& f : filas) {
-        const VistaEnvido v{.puntosJugador = f.jugador, .puntosComputadora = f.computadora, .puntosJuego = f.juego};
-        EXPECT_EQ(ResponderPorPuntos(f.cadena, v), f.respuesta) << f.jugador << "-" << f.computadora;
-    }
+    const auto Puntos = ResponderPorPuntos, Recuerdos = RechazoPorRecuerdos;
+    const std::vector<Fila> filas = {
+        {Puntos, Cadena::Envido, 14, 0, P::QuieroSiNoGanas},
+        {Puntos, Cadena::Envido, 13, 0, P::NoQuiero},
+        {Puntos, Cadena::EnvidoRealEnvido, 13, 0, P::QuieroSiNoGanas},
+        {Puntos, Cadena::EnvidoRealEnvido, 12, 0, P::NoQuiero},
+        {Puntos, Cadena::Envido, 3, 14, P::SubeFaltaEsUnPunto},
+        {Puntos, Cadena::Envido, 3, 13, P::NoQuiero},
+        {Puntos, Cadena::FaltaEnvido, 3, 14, P::QuieroEsUnPunto},
+        {Puntos, Cadena::EnvidoFaltaEnvido, 3, 14, P::QuieroEsUnPunto},
+        {Puntos, Cadena::FaltaEnvido, 3, 13, P::NoQuiero},
+        {Recuerdos, Cadena::Envido, 14, 0, P::QuieroTeFaltaUnPunto},
+        {Recuerdos, Cadena::RealEnvido, 13, 0, P::NoQuiero},
+        {Recuerdos, Cadena::FaltaEnvido, 3, 14, P::QuieroEsUnPunto},
+        {Recuerdos, Cadena::FaltaEnvido, 3, 13, P::NoQuiero},
+        {Recuerdos, Cadena::RealEnvido, 3, 14, P::SubeFaltaEsUnPunto},
+    };
+    revisarFilas(filas, [](const Fila& f) {
+        const VistaEnvido v{.puntosJugador = f.jugador, .puntosComputadora = f.computadora, .puntosJuego = 15};
+        EXPECT_EQ(f.regla(f.cadena, v), f.respuesta);
+    });
 }
 
 TEST(DecisionEnvido, LaRespuestaDeLosRecuerdos) {
-    struct {
+    struct Fila {
         Cadena llamada;
         float chance;
         int jugador;  // to 30
         std::vector<double> sorteos;
         R respuesta;
-    } filas[] = {
+    };
+    const std::vector<Fila> filas = {
         {Cadena::Envido, 0.14f, 0, {0.24}, R::SubeReal},
         {Cadena::Envido, 0.14f, 0, {0.25}, R::NoQuiero},
         {Cadena::RealEnvido, 0.14f, 0, {}, R::NoQuiero},
@@ -241,116 +240,66 @@ TEST(DecisionEnvido, LaRespuestaDeLosRecuerdos) {
         {Cadena::RealEnvido, 1, 27, {}, R::Quiero},
         {Cadena::FaltaEnvido, 1, 0, {}, R::Quiero},
     };
-    for (const auto& f : filas) {
-        SCOPED_TRACE(::testing::Message() << "chance " << f.chance << ", jugador " << f.jugador);
-        Sorteos azar;
-        azar.cola.assign(f.sorteos.begin(), f.sorteos.end());
-        const VistaEnvido v{.puntosJugador = f.jugador, .puntosJuego = 30};
-        EXPECT_EQ(ResponderPorRecuerdos(f.llamada, f.chance, v, azar), f.respuesta);
-        EXPECT_EQ(azar.tomados, static_cast<int>(f.sorteos.size()));
-    }
-}
-
-TEST(DecisionEnvido, LaQuejaYElRechazoDeLosRecuerdos) {
+    revisarFilas(filas, [](const Fila& f, Azar& azar) {
+        EXPECT_EQ(ResponderPorRecuerdos(f.llamada, f.chance, vista(0, f.jugador, Nunca), azar), f.respuesta);
+    });
     struct {
         Ritmo ritmo;
         int jugador;
         bool queja;
     } quejas[] = {{Seis, 27, true}, {Seis, 28, false}, {CasiSeis, 0, false}, {Pocas, 0, false}};
-    for (const auto& f : quejas) {
-        const VistaEnvido v{.puntosJugador = f.jugador,
-                            .puntosJuego = 30,
-                            .rondasJugadas = f.ritmo.rondas,
-                            .envidosCantados = f.ritmo.cantados};
-        EXPECT_EQ(QuejaPorRecuerdos(v), f.queja) << f.ritmo.rondas << "/" << f.ritmo.cantados << " " << f.jugador;
-    }
-    using P = PorPuntos;
-    struct {
-        Cadena cadena;
-        int jugador, computadora;  // to 15
-        P respuesta;
-    } rechazos[] = {
-        {Cadena::Envido, 14, 0, P::QuieroTeFaltaUnPunto},   {Cadena::RealEnvido, 13, 0, P::NoQuiero},
-        {Cadena::FaltaEnvido, 3, 14, P::QuieroEsUnPunto},   {Cadena::FaltaEnvido, 3, 13, P::NoQuiero},
-        {Cadena::RealEnvido, 3, 14, P::SubeFaltaEsUnPunto},
-    };
-    for (const auto& f : rechazos) {
-        const VistaEnvido v{.puntosJugador = f.jugador, .puntosComputadora = f.computadora, .puntosJuego = 15};
-        EXPECT_EQ(RechazoPorRecuerdos(f.cadena, v), f.respuesta) << f.jugador << "-" << f.computadora;
-    }
+    revisarFilas(quejas, [](const auto& f) { EXPECT_EQ(QuejaPorRecuerdos(vista(0, f.jugador, f.ritmo)), f.queja); });
 }
 
-// Each figure on both sides of each band; the others at zero. Percentages and the
-// average over 100 rows, so each unit is one hundredth.
+// The last value of each band and the next band's first; the other figures at zero.
+// Percentages and the average over 100 rows, so each unit is one hundredth.
 TEST(DecisionEnvido, LosComentariosDeLaEstadistica) {
+    using S = Estadisticas;
+    using C = ComentariosEstadistica;
     struct Fila {
-        long valor;
-        std::string texto;
+        long S::*cifra;
+        std::string C::*comentario;
+        long ultimo;
+        std::string hasta, desde;
     };
-    const auto revisar = [](const std::vector<Fila>& filas, auto estadisticas, auto comentario) {
-        for (const Fila& f : filas) {
-            const ComentariosEstadistica c = Comentar(estadisticas(f.valor), "Ana");
-            EXPECT_EQ(comentario(c), f.texto) << f.valor;
-        }
+    const std::vector<Fila> filas = {
+        {&S::filas, &C::jugado, 50, "Principiante de Naipalia 2005", "Jugador de Naipalia 2005"},
+        {&S::filas, &C::jugado, 100, "Jugador de Naipalia 2005", "Jugador frecuente de Naipalia 2005"},
+        {&S::filas, &C::jugado, 200, "Jugador frecuente de Naipalia 2005", "Fanático de Naipalia 2005"},
+        {&S::ganadas, &C::ganado, 5, "Un simple chip piensa mas que Ana", "Un pobre desempeño para Ana"},
+        {&S::ganadas, &C::ganado, 25, "Un pobre desempeño para Ana", "Estás en la lucha......"},
+        {&S::ganadas, &C::ganado, 50, "Estás en la lucha......", "Sos un jugador destacado"},
+        {&S::ganadas, &C::ganado, 75, "Sos un jugador destacado", "Estás para campeonatos!!"},
+        {&S::mentidas, &C::mentira, 5, "Sos un ejemplo", "....Una mentirita de vez en cuando...."},
+        {&S::mentidas, &C::mentira, 25, "....Una mentirita de vez en cuando....", "Sos un mentiroso!!"},
+        {&S::mentidas, &C::mentira, 50, "Sos un mentiroso!!", "Una larga terapia te hará bien...."},
+        {&S::mentidas, &C::mentira, 75, "Una larga terapia te hará bien....", "Estás para el neuropsiquiátrico...."},
+        {&S::sumaNumero, &C::promedio, 2000, "Te lanzas a la pileta!!", "Sos un arriesgado"},
+        {&S::sumaNumero, &C::promedio, 2500, "Sos un arriesgado", "Un jugador prudente"},
+        {&S::sumaNumero, &C::promedio, 2800, "Un jugador prudente", "Sin cartas no sabes jugar..."},
+        {&S::sumaNumero, &C::promedio, 3300, "Sin cartas no sabes jugar...", ""},
     };
-    revisar(
-        {{50, "Principiante de Naipalia 2005"},
-         {51, "Jugador de Naipalia 2005"},
-         {100, "Jugador de Naipalia 2005"},
-         {101, "Jugador frecuente de Naipalia 2005"},
-         {200, "Jugador frecuente de Naipalia 2005"},
-         {201, "Fanático de Naipalia 2005"}},
-        [](long n) { return Estadisticas{.filas = n}; }, [](const auto& c) { return c.jugado; });
-    revisar(
-        {{5, "Un simple chip piensa mas que Ana"},
-         {6, "Un pobre desempeño para Ana"},
-         {25, "Un pobre desempeño para Ana"},
-         {26, "Estás en la lucha......"},
-         {50, "Estás en la lucha......"},
-         {51, "Sos un jugador destacado"},
-         {75, "Sos un jugador destacado"},
-         {76, "Estás para campeonatos!!"}},
-        [](long n) { return Estadisticas{.filas = 100, .ganadas = n}; }, [](const auto& c) { return c.ganado; });
-    revisar(
-        {{5, "Sos un ejemplo"},
-         {6, "....Una mentirita de vez en cuando...."},
-         {25, "....Una mentirita de vez en cuando...."},
-         {26, "Sos un mentiroso!!"},
-         {50, "Sos un mentiroso!!"},
-         {51, "Una larga terapia te hará bien...."},
-         {75, "Una larga terapia te hará bien...."},
-         {76, "Estás para el neuropsiquiátrico...."}},
-        [](long n) { return Estadisticas{.filas = 100, .mentidas = n}; }, [](const auto& c) { return c.mentira; });
-    revisar(
-        {{2000, "Te lanzas a la pileta!!"},
-         {2001, "Sos un arriesgado"},
-         {2500, "Sos un arriesgado"},
-         {2501, "Un jugador prudente"},
-         {2800, "Un jugador prudente"},
-         {2801, "Sin cartas no sabes jugar..."},
-         {3300, "Sin cartas no sabes jugar..."},
-         {3301, ""}},
-        [](long n) { return Estadisticas{.filas = 100, .sumaNumero = n}; }, [](const auto& c) { return c.promedio; });
+    revisarFilas(filas, [](const Fila& f) {
+        S s{.filas = 100};
+        s.*f.cifra = f.ultimo;
+        EXPECT_EQ(Comentar(s, "Ana").*f.comentario, f.hasta);
+        s.*f.cifra = f.ultimo + 1;
+        EXPECT_EQ(Comentar(s, "Ana").*f.comentario, f.desde);
+    });
 }
-
-namespace {
-
-using A = AperturaEnvido;
-
-struct Apertura {
-    int tanto;
-    int puntosJugador;  // to 30
-    Ritmo ritmo;
-    bool jugadorJugo;
-    bool esMano;
-    std::vector<double> sorteos;
-    A llamada;
-};
-
-}  // namespace
 
 TEST(DecisionEnvido, LaComputadoraAbreElEnvido) {
-    const std::vector<Apertura> filas = {
+    using A = AperturaEnvido;
+    struct Fila {
+        int tanto;
+        int puntosJugador;  // to 30
+        Ritmo ritmo;
+        bool jugadorJugo;
+        bool esMano;
+        std::vector<double> sorteos;
+        A llamada;
+    };
+    const std::vector<Fila> filas = {
         // Leading with a middling tanto: only against a player who calls freely, far from winning.
         {4, 0, Nueve, false, false, {}, A::Ninguna},
         {5, 0, Seis, false, false, {0.29}, A::Envido},
@@ -362,7 +311,6 @@ TEST(DecisionEnvido, LaComputadoraAbreElEnvido) {
         {20, 0, Nunca, false, false, {0.49}, A::Envido},
         {25, 0, Nunca, false, false, {0.5}, A::Ninguna},
         // After the player's card, half-blind.
-        {4, 0, Nunca, true, false, {}, A::Ninguna},
         {5, 0, Nunca, true, false, {0.59, 0.49}, A::FaltaEnvido},
         {25, 0, Nunca, true, false, {0.59, 0.5}, A::RealEnvido},
         {25, 0, Nunca, true, false, {0.6}, A::Ninguna},
@@ -380,15 +328,10 @@ TEST(DecisionEnvido, LaComputadoraAbreElEnvido) {
         {33, 27, Nunca, true, false, {0.1}, A::RealEnvido},
         {31, 0, Nunca, false, false, {0.7}, A::Envido},
     };
-    for (const Apertura& f : filas) {
-        SCOPED_TRACE(::testing::Message() << "tanto " << f.tanto << ", jugador " << f.puntosJugador << ", jugó "
-                                          << f.jugadorJugo << ", mano " << f.esMano);
-        Sorteos azar;
-        azar.cola.assign(f.sorteos.begin(), f.sorteos.end());
-        const VistaApertura v{.envido = vista({f.tanto, f.puntosJugador, f.ritmo, {}, Q::Ninguna, R::Quiero}),
+    revisarFilas(filas, [](const Fila& f, Azar& azar) {
+        const VistaApertura v{.envido = vista(f.tanto, f.puntosJugador, f.ritmo),
                               .jugadorJugo = f.jugadorJugo,
                               .computadoraEsMano = f.esMano};
         EXPECT_EQ(AbrirEnvido(v, azar), f.llamada);
-        EXPECT_EQ(azar.tomados, static_cast<int>(f.sorteos.size()));
-    }
+    });
 }

@@ -2,7 +2,6 @@
 // of its flor, its cards and the score, with the draws each answer takes.
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <vector>
 
 #include "sorteos.h"
@@ -26,14 +25,10 @@ struct Fila {
 };
 
 void revisar(R (*decidir)(const VistaFlor&, Azar&), const std::vector<Fila>& filas) {
-    for (const Fila& f : filas) {
-        SCOPED_TRACE(::testing::Message() << "flor " << f.flor << ", jugador " << f.puntosJugador);
-        Sorteos azar;
-        azar.cola.assign(f.sorteos.begin(), f.sorteos.end());
+    revisarFilas(filas, [&](const Fila& f, Azar& azar) {
         const VistaFlor v{.florCompu = f.flor, .clases = f.clases, .puntosJugador = f.puntosJugador, .puntosJuego = 15};
         EXPECT_EQ(decidir(v, azar), f.respuesta);
-        EXPECT_EQ(azar.tomados, static_cast<int>(f.sorteos.size()));
-    }
+    });
 }
 
 }  // namespace

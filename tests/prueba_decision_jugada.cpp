@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <deque>
 #include <vector>
 
 #include "sorteos.h"
@@ -12,25 +11,6 @@
 using namespace naipalia;
 
 namespace {
-
-// The queued draws; one more than queued is a fault of its own.
-int cartaDeClase(int clase) {
-    for (int c = 0; c < CantidadCartas; ++c)
-        if (JerarquiaTruco(c) == clase) return c;
-    return -1;
-}
-
-// The computer's slots 4, 5, 6 hold cards of these classes; the player's cards are not read.
-Estado mesa(std::array<int, 3> mias) {
-    Estado e;
-    e.CartasRepartidas = {36, 37, 38, cartaDeClase(mias[0]), cartaDeClase(mias[1]), cartaDeClase(mias[2])};
-    return e;
-}
-
-::testing::Message fila(std::array<int, 3> mias, int suya, std::size_t sorteos) {
-    return ::testing::Message() << "classes " << mias[0] << " " << mias[1] << " " << mias[2] << " against " << suya
-                                << ", draws " << sorteos;
-}
 
 constexpr int sj = SinJugar, sd = SinDeducir;
 constexpr auto G = ResultadoMano::Computadora, E = ResultadoMano::Iguales, P = ResultadoMano::Jugador;
@@ -47,11 +27,17 @@ struct Tercera {
     ResultadoMano primera;
     int suya, deducida;
     Cadena3 cadena;
+};
+
+template <typename Esperada>
+struct FilaTercera {
+    Tercera t;
     std::vector<double> sorteos;
+    Esperada esperada;
 };
 
 Estado tercera(const Tercera& t) {
-    Estado e = mesa({1, 1, t.mia});
+    Estado e = conClases({1, 1, t.mia});
     e.PosicionCompu = {0, 4, 5, 0};
     e.ResultadoManos[1] = t.primera;
     e.JerarquiaJugador[3] = t.suya;
@@ -70,12 +56,11 @@ struct Segunda {
     ResultadoMano primera;
     int suya;
     Cadena3 cadena;
-    std::vector<double> sorteos;
 };
 
 Estado segunda(const Segunda& s) {
-    Estado e = tercera({1, s.primera, SinJugar, SinDeducir, s.cadena, {}});
-    e.CartasRepartidas = {36, 37, 38, cartaDeClase(1), cartaDeClase(s.mias[0]), cartaDeClase(s.mias[1])};
+    Estado e = tercera({1, s.primera, SinJugar, SinDeducir, s.cadena});
+    e.CartasRepartidas = conClases({1, s.mias[0], s.mias[1]}).CartasRepartidas;
     e.PosicionCompu = {0, 4, 0, 0};
     e.JerarquiaJugador[2] = s.suya;
     return e;
@@ -93,14 +78,12 @@ TEST(DecisionJugada, ElTrucoAntesDeLaPrimera) {
         {{9, 10, 13}, false, Lado::Nadie, {}, false},
         // The truco held back for the envido goes now; a truco already called does not.
         {{13, 13, 13}, true, Lado::Jugador, {}, true}, {{1, 1, 13}, false, Lado::Jugador, {}, false}};
-    for (const Caso& c : casos) {
-        Estado e = mesa(c.mias);
+    revisarFilas(casos, [](const Caso& c, Azar& azar) {
+        Estado e = conClases(c.mias);
         e.TantoPrimero = c.tantoPrimero;
         e.QuienTruco = c.quien;
-        Sorteos azar(c.sorteos);
-        EXPECT_EQ(CantaTrucoEnPrimera(e, azar), c.truco) << fila(c.mias, 0, c.sorteos.size());
-        EXPECT_TRUE(azar.justos()) << fila(c.mias, 0, c.sorteos.size());
-    }
+        EXPECT_EQ(CantaTrucoEnPrimera(e, azar), c.truco);
+    });
 }
 
 TEST(DecisionJugada, LaCartaDeLaPrimera) {
@@ -125,112 +108,101 @@ TEST(DecisionJugada, LaCartaDeLaPrimera) {
         {{4, 1, 12}, SinJugar, {}, 4, false}, {{5, 2, 12}, SinJugar, {}, 4, false},
         {{6, 2, 12}, SinJugar, {0.9}, 6, false},
         {{10, 1, 12}, SinJugar, {0.19}, 4, false}, {{10, 1, 12}, SinJugar, {0.2}, 6, false}};
-    for (const Caso& c : casos) {
-        Estado e = mesa(c.mias);
+    revisarFilas(casos, [](const Caso& c, Azar& azar) {
+        Estado e = conClases(c.mias);
         e.JerarquiaJugador[1] = c.suya;
-        Sorteos azar(c.sorteos);
         const JugadaPrimera j = c.suya == SinJugar ? JugadaPrimera{AbrirPrimera(e, azar), false} : ResponderPrimera(e, azar);
-        EXPECT_EQ(j.slot, c.slot) << fila(c.mias, c.suya, c.sorteos.size());
-        EXPECT_EQ(j.truco, c.truco) << fila(c.mias, c.suya, c.sorteos.size());
-        EXPECT_TRUE(azar.justos()) << fila(c.mias, c.suya, c.sorteos.size());
-    }
+        EXPECT_EQ(j.slot, c.slot);
+        EXPECT_EQ(j.truco, c.truco);
+    });
 }
 TEST(DecisionJugada, LaLlamadaDeLaTercera) {
     using C = Cadena3;
-    const std::vector<std::pair<Tercera, NivelTruco>> casos = {
+    const std::vector<FilaTercera<NivelTruco>> casos = {
         // His card unknown: truco with its own of class 5 or better, retruco with 4 or better.
-        {{5, G, sj, sd, C::Libre, {}}, Truco}, {{6, G, sj, sd, C::Libre, {}}, Nada},
-        {{4, G, sj, sd, C::TrucoMio, {}}, ReTruco}, {{5, G, sj, sd, C::TrucoMio, {}}, Nada},
+        {{5, G, sj, sd, C::Libre}, {}, Truco}, {{6, G, sj, sd, C::Libre}, {}, Nada},
+        {{4, G, sj, sd, C::TrucoMio}, {}, ReTruco}, {{5, G, sj, sd, C::TrucoMio}, {}, Nada},
         // Deduced: beaten, or tied after taking hand 1, it goes up the chain.
-        {{5, P, sj, 6, C::Libre, {}}, Truco}, {{6, G, sj, 6, C::ReTrucoMio, {}}, Vale4},
-        {{6, E, sj, 6, C::Libre, {}}, Nada},
+        {{5, P, sj, 6, C::Libre}, {}, Truco}, {{6, G, sj, 6, C::ReTrucoMio}, {}, Vale4},
+        {{6, E, sj, 6, C::Libre}, {}, Nada},
         // Not beaten: truco against a 9 or worse; retruco against an 8 or worse below 0.5.
-        {{10, G, sj, 9, C::Libre, {}}, Truco}, {{10, G, sj, 8, C::Libre, {}}, Nada},
-        {{10, G, sj, 8, C::TrucoMio, {0.49}}, ReTruco}, {{10, G, sj, 8, C::TrucoMio, {0.5}}, Nada},
-        {{10, G, sj, 7, C::TrucoMio, {}}, Nada},
+        {{10, G, sj, 9, C::Libre}, {}, Truco}, {{10, G, sj, 8, C::Libre}, {}, Nada},
+        {{10, G, sj, 8, C::TrucoMio}, {0.49}, ReTruco}, {{10, G, sj, 8, C::TrucoMio}, {0.5}, Nada},
+        {{10, G, sj, 7, C::TrucoMio}, {}, Nada},
         // Played: nothing against a four; beaten, or tied after taking hand 1, up the chain.
-        {{13, G, 13, sd, C::Libre, {}}, Nada},
-        {{5, P, 6, sd, C::TrucoMio, {}}, ReTruco}, {{6, G, 6, sd, C::Libre, {}}, Truco},
+        {{13, G, 13, sd, C::Libre}, {}, Nada},
+        {{5, P, 6, sd, C::TrucoMio}, {}, ReTruco}, {{6, G, 6, sd, C::Libre}, {}, Truco},
         // Bluffs: truco against an 8, or a 6 below 0.5; retruco against a 7, or a 6 below
         // 0.7; vale 4 against a 6, or a 5 below 0.4.
-        {{10, E, 8, sd, C::Libre, {}}, Truco}, {{10, E, 7, sd, C::Libre, {0.49}}, Truco},
-        {{10, E, 6, sd, C::Libre, {0.5}}, Nada}, {{10, E, 5, sd, C::Libre, {}}, Nada},
-        {{10, E, 7, sd, C::TrucoMio, {}}, ReTruco}, {{10, E, 6, sd, C::TrucoMio, {0.69}}, ReTruco},
-        {{10, E, 6, sd, C::TrucoMio, {0.7}}, Nada}, {{10, E, 5, sd, C::TrucoMio, {}}, Nada},
-        {{10, E, 6, sd, C::ReTrucoMio, {}}, Vale4}, {{10, E, 5, sd, C::ReTrucoMio, {0.39}}, Vale4},
-        {{10, E, 5, sd, C::ReTrucoMio, {0.4}}, Nada}, {{10, E, 4, sd, C::ReTrucoMio, {}}, Nada},
-        {{10, E, 8, sd, C::TrucoSuyo, {}}, Nada}};
-    for (const auto& [t, llamada] : casos) {
-        Sorteos azar(t.sorteos);
-        const auto f = fila({1, 1, t.mia}, t.suya, t.sorteos.size()) << ", deduced " << t.deducida;
-        EXPECT_EQ(LlamadaTercera(tercera(t), t.deducida, azar), llamada) << f;
-        EXPECT_TRUE(azar.justos()) << f;
-    }
+        {{10, E, 8, sd, C::Libre}, {}, Truco}, {{10, E, 7, sd, C::Libre}, {0.49}, Truco},
+        {{10, E, 6, sd, C::Libre}, {0.5}, Nada}, {{10, E, 5, sd, C::Libre}, {}, Nada},
+        {{10, E, 7, sd, C::TrucoMio}, {}, ReTruco}, {{10, E, 6, sd, C::TrucoMio}, {0.69}, ReTruco},
+        {{10, E, 6, sd, C::TrucoMio}, {0.7}, Nada}, {{10, E, 5, sd, C::TrucoMio}, {}, Nada},
+        {{10, E, 6, sd, C::ReTrucoMio}, {}, Vale4}, {{10, E, 5, sd, C::ReTrucoMio}, {0.39}, Vale4},
+        {{10, E, 5, sd, C::ReTrucoMio}, {0.4}, Nada}, {{10, E, 4, sd, C::ReTrucoMio}, {}, Nada},
+        {{10, E, 8, sd, C::TrucoSuyo}, {}, Nada}};
+    revisarFilas(casos, [](const auto& f, Azar& azar) {
+        EXPECT_EQ(LlamadaTercera(tercera(f.t), f.t.deducida, azar), f.esperada);
+    });
 }
 
 TEST(DecisionJugada, AlMazoEnLaTercera) {
-    const std::vector<std::pair<Tercera, bool>> casos = {
+    const std::vector<FilaTercera<bool>> casos = {
         // His deduced card beats its own, or ties it after he took hand 1.
-        {{6, G, sj, 5, Cadena3::Libre, {}}, true}, {{6, P, sj, 6, Cadena3::Libre, {}}, true},
-        {{6, G, sj, 6, Cadena3::Libre, {}}, false}, {{6, P, sj, 7, Cadena3::Libre, {}}, false},
-        {{6, P, sj, sd, Cadena3::Libre, {}}, false},
+        {{6, G, sj, 5, Cadena3::Libre}, {}, true}, {{6, P, sj, 6, Cadena3::Libre}, {}, true},
+        {{6, G, sj, 6, Cadena3::Libre}, {}, false}, {{6, P, sj, 7, Cadena3::Libre}, {}, false},
+        {{6, P, sj, sd, Cadena3::Libre}, {}, false},
         // His played card ties its own after he took hand 1 (below 0.75), or beats it.
-        {{6, P, 6, sd, Cadena3::Libre, {0.74}}, true}, {{6, P, 6, sd, Cadena3::Libre, {0.75}}, false},
-        {{6, G, 6, sd, Cadena3::Libre, {}}, false},
-        {{6, G, 5, sd, Cadena3::Libre, {}}, true}, {{6, P, 7, sd, Cadena3::Libre, {}}, false}};
-    for (const auto& [t, mazo] : casos) {
-        Sorteos azar(t.sorteos);
-        const auto f = fila({1, 1, t.mia}, t.suya, t.sorteos.size()) << ", deduced " << t.deducida;
-        EXPECT_EQ(AlMazoTercera(tercera(t), t.deducida, azar), mazo) << f;
-        EXPECT_TRUE(azar.justos()) << f;
-    }
+        {{6, P, 6, sd, Cadena3::Libre}, {0.74}, true}, {{6, P, 6, sd, Cadena3::Libre}, {0.75}, false},
+        {{6, G, 6, sd, Cadena3::Libre}, {}, false},
+        {{6, G, 5, sd, Cadena3::Libre}, {}, true}, {{6, P, 7, sd, Cadena3::Libre}, {}, false}};
+    revisarFilas(casos, [](const auto& f, Azar& azar) {
+        EXPECT_EQ(AlMazoTercera(tercera(f.t), f.t.deducida, azar), f.esperada);
+    });
 }
 TEST(DecisionJugada, LasLlamadasYElMazoDeLaSegunda) {
     using C = Cadena3;
-    struct Caso { Segunda s; NivelTruco llamada, retruco; bool mazo; };
+    struct Caso { Segunda s; std::vector<double> sorteos; NivelTruco llamada, retruco; bool mazo; };
     const std::vector<Caso> casos = {
         // Leading after taking hand 1: truco unless both cards are of class 5 to 9.
-        {{{5, 9}, G, sj, C::Libre, {}}, Nada, Nada, false}, {{{4, 9}, G, sj, C::Libre, {}}, Truco, Nada, false},
-        {{{5, 10}, G, sj, C::Libre, {}}, Truco, Nada, false}, {{{1, 1}, G, sj, C::TrucoSuyo, {}}, Nada, Nada, false},
+        {{{5, 9}, G, sj, C::Libre}, {}, Nada, Nada, false}, {{{4, 9}, G, sj, C::Libre}, {}, Truco, Nada, false},
+        {{{5, 10}, G, sj, C::Libre}, {}, Truco, Nada, false}, {{{1, 1}, G, sj, C::TrucoSuyo}, {}, Nada, Nada, false},
         // Leading otherwise: truco with a card of class 5 or better.
-        {{{12, 5}, P, sj, C::Libre, {}}, Truco, Nada, false}, {{{6, 12}, E, sj, C::Libre, {}}, Nada, Nada, false},
+        {{{12, 5}, P, sj, C::Libre}, {}, Truco, Nada, false}, {{{6, 12}, E, sj, C::Libre}, {}, Nada, Nada, false},
         // His card down after a decided hand 1: no call.
-        {{{1, 1}, P, 5, C::Libre, {}}, Nada, Nada, false},
+        {{{1, 1}, P, 5, C::Libre}, {}, Nada, Nada, false},
         // After a tie: nothing against a four; beaten, up the chain.
-        {{{13, 13}, E, 13, C::Libre, {}}, Nada, Nada, false}, {{{4, 12}, E, 5, C::ReTrucoMio, {}}, Vale4, Nada, false},
+        {{{13, 13}, E, 13, C::Libre}, {}, Nada, Nada, false}, {{{4, 12}, E, 5, C::ReTrucoMio}, {}, Vale4, Nada, false},
         // Not beaten: truco against a 9 and retruco against an 8, below 0.8.
-        {{{9, 12}, E, 9, C::Libre, {0.79}}, Truco, Nada, false}, {{{9, 12}, E, 9, C::Libre, {0.8}}, Nada, Nada, false},
-        {{{8, 12}, E, 8, C::Libre, {}}, Nada, Nada, false},
-        {{{8, 12}, E, 8, C::TrucoMio, {0.79}}, Nada, ReTruco, false},
-        {{{8, 12}, E, 8, C::TrucoMio, {0.8}}, Nada, Nada, false}, {{{7, 12}, E, 7, C::TrucoMio, {}}, Nada, Nada, false},
+        {{{9, 12}, E, 9, C::Libre}, {0.79}, Truco, Nada, false}, {{{9, 12}, E, 9, C::Libre}, {0.8}, Nada, Nada, false},
+        {{{8, 12}, E, 8, C::Libre}, {}, Nada, Nada, false},
+        {{{8, 12}, E, 8, C::TrucoMio}, {0.79}, Nada, ReTruco, false},
+        {{{8, 12}, E, 8, C::TrucoMio}, {0.8}, Nada, Nada, false}, {{{7, 12}, E, 7, C::TrucoMio}, {}, Nada, Nada, false},
         // Both its cards lose: the deck below 0.5, after the draw for the truco.
-        {{{10, 12}, E, 9, C::Libre, {0.8, 0.49}}, Nada, Nada, true},
-        {{{10, 12}, E, 9, C::TrucoSuyo, {0.5}}, Nada, Nada, false}};
-    for (const Caso& c : casos) {
+        {{{10, 12}, E, 9, C::Libre}, {0.8, 0.49}, Nada, Nada, true},
+        {{{10, 12}, E, 9, C::TrucoSuyo}, {0.5}, Nada, Nada, false}};
+    // The draws run on through the three decisions, in the order the turn asks them.
+    revisarFilas(casos, [](const Caso& c, Azar& azar) {
         const Estado e = segunda(c.s);
-        Sorteos azar(c.s.sorteos);
-        const auto f = fila({1, c.s.mias[0], c.s.mias[1]}, c.s.suya, c.s.sorteos.size());
-        EXPECT_EQ(LlamadaSegunda(e, azar), c.llamada) << f;
-        EXPECT_EQ(ReTrucoSegunda(e, azar), c.retruco) << f;
-        EXPECT_EQ(AlMazoSegunda(e, azar), c.mazo) << f;
-        EXPECT_TRUE(azar.justos()) << f;
-    }
+        EXPECT_EQ(LlamadaSegunda(e, azar), c.llamada);
+        EXPECT_EQ(ReTrucoSegunda(e, azar), c.retruco);
+        EXPECT_EQ(AlMazoSegunda(e, azar), c.mazo);
+    });
 }
 
 TEST(DecisionJugada, LaCartaDeLaSegunda) {
     using C = Cadena3;
     const std::vector<std::pair<Segunda, int>> casos = {
         // His card down after a decided hand 1: its only winner, else the weaker (ties: slot 6).
-        {{{4, 12}, P, 5, C::Libre, {}}, 5}, {{{12, 4}, G, 5, C::Libre, {}}, 6},
-        {{{3, 4}, P, 5, C::Libre, {}}, 6}, {{{3, 3}, P, 5, C::Libre, {}}, 6}, {{{8, 9}, P, 5, C::Libre, {}}, 6},
+        {{{4, 12}, P, 5, C::Libre}, 5}, {{{12, 4}, G, 5, C::Libre}, 6},
+        {{{3, 4}, P, 5, C::Libre}, 6}, {{{3, 3}, P, 5, C::Libre}, 6}, {{{8, 9}, P, 5, C::Libre}, 6},
         // After a tie: the stronger (ties: slot 6).
-        {{{8, 9}, E, 5, C::Libre, {}}, 5}, {{{8, 8}, E, 5, C::Libre, {}}, 6},
+        {{{8, 9}, E, 5, C::Libre}, 5}, {{{8, 8}, E, 5, C::Libre}, 6},
         // Leading after taking hand 1: the weaker, or with the truco on the stronger when worse than a 2.
-        {{{3, 9}, G, sj, C::Libre, {}}, 6}, {{{9, 9}, G, sj, C::Libre, {}}, 5},
-        {{{4, 9}, G, sj, C::TrucoSuyo, {}}, 5}, {{{3, 9}, G, sj, C::TrucoSuyo, {}}, 6},
+        {{{3, 9}, G, sj, C::Libre}, 6}, {{{9, 9}, G, sj, C::Libre}, 5},
+        {{{4, 9}, G, sj, C::TrucoSuyo}, 5}, {{{3, 9}, G, sj, C::TrucoSuyo}, 6},
         // Leading otherwise: the stronger (ties: slot 5).
-        {{{9, 3}, P, sj, C::Libre, {}}, 6}, {{{9, 9}, E, sj, C::Libre, {}}, 5}};
-    for (const auto& [s, slot] : casos)
-        EXPECT_EQ(CartaSegunda(segunda(s)), slot) << fila({1, s.mias[0], s.mias[1]}, s.suya, 0);
+        {{{9, 3}, P, sj, C::Libre}, 6}, {{{9, 9}, E, sj, C::Libre}, 5}};
+    revisarFilas(casos, [](const auto& c) { EXPECT_EQ(CartaSegunda(segunda(c.first)), c.second); });
 }
 // clang-format on

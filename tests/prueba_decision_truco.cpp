@@ -2,11 +2,9 @@
 // exactly the draws each answer makes.
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <array>
 #include <functional>
 #include <optional>
-#include <tuple>
 #include <vector>
 
 #include "sorteos.h"
@@ -15,13 +13,6 @@
 using namespace naipalia;
 
 namespace {
-
-// The queued draws; one more than queued is a fault of its own.
-int cartaDeClase(int clase) {
-    for (int c = 0; c < CantidadCartas; ++c)
-        if (JerarquiaTruco(c) == clase) return c;
-    return -1;
-}
 
 constexpr int sj = SinJugar;
 constexpr auto G = ResultadoMano::Computadora, E = ResultadoMano::Iguales, P = ResultadoMano::Jugador;
@@ -41,22 +32,15 @@ struct Caso {
 };
 
 void comprobar(NivelTruco llamada, const std::vector<Caso>& casos) {
-    for (const Caso& c : casos) {
-        Estado e;
-        e.CartasRepartidas = {36, 37, 38, cartaDeClase(c.mias[0]), cartaDeClase(c.mias[1]), cartaDeClase(c.mias[2])};
+    revisarFilas(casos, [&](const Caso& c, Azar& azar) {
+        Estado e = conClases(c.mias);
         e.PosicionCompu = {0, c.mano > 1 ? 4 : 0, c.mano > 2 ? 5 : 0, 0};
         e.ResultadoManos[1] = c.mano > 1 ? c.primera : ResultadoMano::SinDecidir;
         e.JerarquiaCompu[static_cast<std::size_t>(c.mano)] = c.mia;
         e.JerarquiaJugador[static_cast<std::size_t>(c.mano)] = c.suya;
         e.PuntosComputadora = c.puntos;
-        Sorteos azar;
-        azar.cola.assign(c.sorteos.begin(), c.sorteos.end());
-        const auto fila = ::testing::Message() << "hand " << c.mano << ", classes " << c.mias[0] << " " << c.mias[1]
-                                               << " " << c.mias[2] << ", played " << c.mia << "/" << c.suya
-                                               << ", score " << c.puntos << ", draws " << c.sorteos.size();
-        EXPECT_EQ(ResponderTruco({e, c.mano}, llamada, azar).respuesta, c.esperada) << fila;
-        EXPECT_TRUE(azar.cola.empty() && !azar.demas) << fila << ": another count of draws";
-    }
+        EXPECT_EQ(ResponderTruco({e, c.mano}, llamada, azar).respuesta, c.esperada);
+    });
 }
 
 }  // namespace
@@ -194,17 +178,15 @@ TEST(DecisionTruco, DeduccionDeSuUltimaCarta) {
         {2, 2, 16, 33, {0.49}, {11, false}}, {2, 2, 16, 33, {0.5}, {}},  // 7 espada shown, 33: a 6 de espada
         {2, 4, 16, 26, {}, {}}};  // the partner would be the 3 itself
     // clang-format on
-    for (const Fila& f : filas) {
+    revisarFilas(filas, [](const Fila& f, Azar& azar) {
         Estado e;
         e.CartasRepartidas = {f.primera, f.segunda, 20, 14, 15, 16};
         e.PosicionJugador = {0, 1, 2, 0};
         e.TantoCantadoJugador = f.tanto;
-        Sorteos azar;
-        azar.cola.assign(f.sorteos.begin(), f.sorteos.end());
         const Deduccion d = DeducirCarta({e, f.mano}, azar);
-        const bool igual = d.clase == f.esperada.clase && d.imposible == f.esperada.imposible;
-        EXPECT_TRUE(igual && azar.cola.empty() && !azar.demas) << f.primera << " " << f.segunda << " " << f.tanto;
-    }
+        EXPECT_EQ(d.clase, f.esperada.clase);
+        EXPECT_EQ(d.imposible, f.esperada.imposible);
+    });
 }
 
 // Its cards A and B (hand 3: A) against the deduced class.
@@ -217,13 +199,11 @@ TEST(DecisionTruco, RespuestaPorDeduccion) {
     const Fila filas[] = {{2, 8, 7, 13, G, QL}, {2, 9, 8, 13, G, {}},         {2, 9, 8, 8, G, QL},
                           {2, 8, 7, 13, E, {}}, {2, SinDeducir, 0, 0, G, {}}, {3, 8, 7, 13, P, QL},
                           {3, 8, 8, 13, G, QL}, {3, 8, 8, 13, E, NL},         {3, 8, 9, 13, G, NL}};
-    for (const Fila& f : filas) {
-        Estado e;
-        e.CartasRepartidas = {36, 37, 38, 39, cartaDeClase(f.a), cartaDeClase(f.b)};
+    revisarFilas(filas, [](const Fila& f) {
+        Estado e = conClases({9, f.a, f.b});
         e.ResultadoManos[1] = f.primera;
-        EXPECT_EQ(ResponderConDeduccion({e, f.mano}, f.deducida, 5, 6), f.esperada)
-            << "hand " << f.mano << ", deduced " << f.deducida << ", " << f.a << " " << f.b;
-    }
+        EXPECT_EQ(ResponderConDeduccion({e, f.mano}, f.deducida, 5, 6), f.esperada);
+    });
 }
 
 // Refusing would hand the player the game: the truco so far, a flor he holds, an envido he
@@ -266,24 +246,27 @@ TEST(DecisionTruco, AceptaSiRechazarLeDieraElJuego) {
         {12, envido(true, false), true}, {11, envido(true, false), false},
         {12, envido(false, false), false}, {12, envido(true, true), false}};  // a lie; settled already
     // clang-format on
-    for (const Fila& f : filas) {
+    revisarFilas(filas, [](const Fila& f) {
         Estado e;
         e.CartasRepartidas = {36, 37, 38, 14, 15, 16};
         e.PuntosComputadora = 5;
         f.mesa(e);
         e.PuntosJugador = f.suyos;
-        EXPECT_EQ(RechazoLeDaElJuego(e), f.esperada) << "player's score " << f.suyos << ", row " << (&f - filas);
-    }
+        EXPECT_EQ(RechazoLeDaElJuego(e), f.esperada);
+    });
 }
 
 // Its own call is made only while a refusal, worth the level below, leaves it short.
 TEST(DecisionTruco, SusCantosDentroDelLimite) {
-    const std::tuple<NivelTruco, int, bool> filas[] = {
-        {NivelTruco::Truco, 13, true},    {NivelTruco::Truco, 14, false}, {NivelTruco::ReTruco, 12, true},
-        {NivelTruco::ReTruco, 13, false}, {NivelTruco::Vale4, 11, true},  {NivelTruco::Vale4, 12, false}};
-    for (const auto& [nivel, suyos, esperada] : filas) {
+    struct {
+        NivelTruco nivel;
+        int suyos;
+        bool esperada;
+    } filas[] = {{NivelTruco::Truco, 13, true},    {NivelTruco::Truco, 14, false}, {NivelTruco::ReTruco, 12, true},
+                 {NivelTruco::ReTruco, 13, false}, {NivelTruco::Vale4, 11, true},  {NivelTruco::Vale4, 12, false}};
+    revisarFilas(filas, [](const auto& f) {
         Estado e;
-        e.PuntosComputadora = suyos;
-        EXPECT_EQ(PuedeCantarTruco(e, nivel), esperada) << static_cast<int>(nivel) << " at " << suyos;
-    }
+        e.PuntosComputadora = f.suyos;
+        EXPECT_EQ(PuedeCantarTruco(e, f.nivel), f.esperada);
+    });
 }
