@@ -142,8 +142,14 @@ protected:
         if (evento->type() == QEvent::Show && w && w->isWindow() && w->objectName() != "Naipalia" &&
             programa.juego().ventana(w->objectName().toStdString()))
             vistos.lineas.push_back("OPEN " + w->objectName().toStdString());
+        // The table's scores as the game ends, taken before anything can answer the dialog.
+        if (evento->type() == QEvent::Show && w && w->objectName() == "FinJuegos" && puntos.isEmpty())
+            for (const Control* c : {&mesa().TextoJugador, &mesa().TextoComputadora})
+                puntos << QString::fromStdString("TEXT " + c->nombre() + " \"" + c->Text() + "\"");
         return false;
     }
+
+    QStringList puntos;
 };
 
 // Its cards played by drag first, then by button and by click on the card in turn.
@@ -159,13 +165,6 @@ TEST_F(Grabacion, LaPartidaGrabadaSeRepiteIgual) {
         const QPointF agarre = QPointF(lugar(carta.Left(), carta.Top()).center()), movida = agarre + QPointF(4, 4);
         if (jugadas++ == 0) return arrastrar(Qt::RightButton, agarre, movida, enLaMesa(movida, carta));
         QTest::mouseClick(widget(jugadas % 2 ? carta : mesa().BotonCarta(slot)), Qt::LeftButton, {}, QPoint(5, 5));
-    });
-    QStringList puntos;  // the table's scores as the game ends
-    QObject::connect(&paso, &QTimer::timeout, &paso, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (puntos.isEmpty() && modal && modal->objectName() == "FinJuegos")
-            for (const Control* c : {&mesa().TextoJugador, &mesa().TextoComputadora})
-                puntos << QString::fromStdString("TEXT " + c->nombre() + " \"" + c->Text() + "\"");
     });
     QTest::keyClick(&ventana(), Qt::Key_F5);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !puntos.isEmpty() && !QApplication::activeModalWidget(); }, 90000))
