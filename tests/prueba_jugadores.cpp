@@ -49,47 +49,12 @@ struct RegistroYRecuerdos : ::testing::Test {
 
 }  // namespace
 
-TEST_F(RegistroYRecuerdos, LasEstadisticasTruncanADosDecimalesYComentanPorBandas) {
-    auto& j = juego->jugadores;
-    auto& d = juego->estadistica;
-    // 3 rows, 1 won, 1 lie.
-    filas(3, 25, 1, 1);
-    j.ConsultarRecuerdos("E");
-    j.LlenarEstadistica();
-    EXPECT_EQ(d.TextoJugado.Text(), " 3");
-    EXPECT_EQ(d.TextoGanado.Text(), " 33.33 %");
-    EXPECT_EQ(d.TextoComentarioGanado.Text(), "Estás en la lucha......");
-    EXPECT_EQ(d.TextoMentira.Text(), " 33.33 %");
-    EXPECT_EQ(d.TextoComentarioMentira.Text(), "Sos un mentiroso!!");
-    EXPECT_EQ(d.TextoPromedio.Text(), " 25");
-    EXPECT_EQ(d.TextoComentarioPromedio.Text(), "Sos un arriesgado");
-    EXPECT_EQ(juego->estado.CadenaEnvido, Cadena::Envido);
-    d.Unload();
-
-    // The edges of each band: 5 and 25 %, averages 20, 28 and 33, 100 and 200 rows.
-    EXPECT_EQ((Estadisticas{20, 1, 0, 0}.porcentajeGanado()), 5);
-    EXPECT_EQ((Estadisticas{20, 5, 0, 0}.porcentajeGanado()), 25);
-    EXPECT_EQ((Estadisticas{7, 2, 0, 0}.porcentajeGanado()), 28.57);
-    EXPECT_EQ((Estadisticas{3, 0, 2, 0}.porcentajeMentira()), 66.66);
-    EXPECT_EQ((Estadisticas{3, 0, 0, 100}.promedio()), 33.33f);
-    EXPECT_EQ((Estadisticas{2, 0, 0, 67}.promedio()), 33.5f);
-    const std::pair<int, const char*> jugados[] = {{100, "Jugador de Naipalia 2005"},
-                                                   {101, "Jugador frecuente de Naipalia 2005"},
-                                                   {200, "Jugador frecuente de Naipalia 2005"},
-                                                   {201, "Fanático de Naipalia 2005"}};
-    for (const auto& [n, comentario] : jugados) {
-        base.tantos.clear();
-        filas(n, 20);
-        j.ConsultarRecuerdos("E");
-        j.LlenarEstadistica();
-        EXPECT_EQ(d.TextoComentarioJugado.Text(), comentario);
-        d.Unload();
-    }
-    // No rows: nothing is computed or shown.
-    base.tantos.clear();
-    EXPECT_EQ(j.ConsultarRecuerdos("RE"), 0);
-    j.LlenarEstadistica();
-    EXPECT_EQ(d.TextoJugado.Text(), "");
+// The statistics' figures are truncated to two decimals, never rounded.
+TEST(Recuerdos, LasCifrasSeTruncanADosDecimales) {
+    EXPECT_EQ((Estadisticas{.filas = 3, .ganadas = 1}.porcentajeGanado()), 33.33);
+    EXPECT_EQ((Estadisticas{.filas = 3, .mentidas = 2}.porcentajeMentira()), 66.66);
+    EXPECT_EQ((Estadisticas{.filas = 3, .sumaNumero = 100}.promedio()), 33.33f);
+    EXPECT_EQ((Estadisticas{.filas = 2, .sumaNumero = 67}.promedio()), 33.5f);
 }
 
 TEST_F(RegistroYRecuerdos, CadaPasoFallidoDaSuMensajeYNoGuardaNada) {
@@ -233,11 +198,4 @@ TEST(MisPartidas, LasCifrasSalenDeLasPartidasEnOrden) {
         for (std::size_t i = 0; i < partidas.size(); ++i)
             EXPECT_EQ(r.margenes[i], partidas[i].PuntosJugador - partidas[i].PuntosComputadora);
     }
-}
-
-TEST(MisPartidas, SinBaseDeDatosElMenuEstaDeshabilitado) {
-    Falsos falsos{"/programa"};
-    Juego juego(falsos.puertos);
-    juego.arrancar();
-    EXPECT_FALSE(juego.naipalia.MenuPartidas.Enabled());
 }
