@@ -461,6 +461,9 @@ fallo platform/sqlcipher/base_sqlcipher.cpp \
 fallo platform/sqlcipher/base_sqlcipher.cpp \
   '/^bool BaseSqlcipher::ejecutar(sqlite3_stmt\* sentencia, FalloBase\& f) {$/,/^}$/ s/if (rc == SQLITE_DONE) return true;/return true;/' \
   "a write the disk refused is reported as stored"
+fallo players/recuerdos.cpp \
+  's|return std::floor(static_cast<double>(mentidas) / static_cast<double>(filas) \* 10000) / 100;|return std::round(static_cast<double>(mentidas) / static_cast<double>(filas) * 10000) / 100;|' \
+  "the statistics round the lies' share instead of truncating it"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 
