@@ -464,6 +464,36 @@ fallo platform/sqlcipher/base_sqlcipher.cpp \
 fallo players/recuerdos.cpp \
   's|return std::floor(static_cast<double>(mentidas) / static_cast<double>(filas) \* 10000) / 100;|return std::round(static_cast<double>(mentidas) / static_cast<double>(filas) * 10000) / 100;|' \
   "the statistics round the lies' share instead of truncating it"
+fallo game/tanto.cpp \
+  's/{"Envido Real Envido", 2, 5,/{"Envido Real Envido", 2, 4,/' \
+  "an accepted \"Envido Real Envido\" pays 4 instead of 5"
+fallo game/tanto.cpp \
+  's/{"Envido Real Envido Falta Envido", 5,/{"Envido Real Envido Falta Envido", 4,/' \
+  "a refused \"Envido Real Envido Falta Envido\" pays 4 instead of 5"
+fallo game/tanto.cpp \
+  's/f.querido == Falta ? puntosJuego - puntosPerdedor : f.querido/f.querido == Falta ? puntosJuego - puntosPerdedor + 1 : f.querido/' \
+  "an accepted falta pays one point more than the loser lacks"
+fallo game/tanto.cpp \
+  's/{"Envido Real Envido", 2, 5, Cadena::RealEnvido}/{"Envido Real Envido", 2, 5, Cadena::EnvidoRealEnvido}/' \
+  "an accepted \"Envido Real Envido\" is kept as its own level, not the real envido's"
+fallo calls/truco_mesa.cpp \
+  's/cancelar = porElUsuario ? 1 : 0;/cancelar = 0;/' \
+  "the truco dialogs close from their title bar without an answer"
+fallo calls/truco_mesa.cpp \
+  's/^    e.TantoPrimero = true;$/    e.TantoPrimero = false;/' \
+  "\"Primero está el tanto\" leaves the cards playable before the envido"
+fallo calls/dialogo_tanto.cpp \
+  's/TantoGanaComputadora(indice == c ? "Por mano!! " : "");/TantoGanaComputadora("");/' \
+  "a tied tanto won by the computer as mano is not said to be won by the mano"
+fallo calls/dialogo_tanto.cpp \
+  's/if (op.preguntar("Tengo " + conPuntos/if (!op.preguntar("Tengo " + conPuntos/' \
+  "Yes to the computer's declared tanto opens the keypad, and No settles it"
+fallo players/registro.cpp \
+  's/^    if (e.SinRecuerdos) {$/    if (false) {/' \
+  "\"Nuevo Jugador\" without a database opens the registry"
+fallo shell/operacion.cpp \
+  's/anotador.credito(lado, puntos, finRonda.cargada());/anotador.credito(lado, puntos, false);/' \
+  "the anotador credits what the settlement pays to the truco"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

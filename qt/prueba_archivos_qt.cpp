@@ -1,7 +1,6 @@
-// The program's files on the desktop: every picture decodes whole, no sound clip, however
-// broken or slow, stops the game, and a whole game played on the table with the real
-// random generator and clock replays through the driver with the same messages, voices,
-// dialogs and final scores.
+// The program's files on the desktop: no sound clip, however broken or slow, stops the
+// game, and a whole game played on the table with the real random generator and clock
+// replays through the driver with the same messages, voices, dialogs and final scores.
 #include "game/archivos.h"
 #include "qt/prueba_principal.h"
 #include "shell/operacion.h"
@@ -13,27 +12,6 @@ using namespace naipalia::vista;
 using namespace naipalia::vista::prueba;
 
 QString guionBinario;
-
-// Every frame of each animation, every size of each icon; a cut animation still decodes
-// its first frames, so its trailer tells.
-TEST(ArchivosQt, CadaImagenSeDecodificaEntera) {
-    std::vector<std::string> imagenes{"naipalia.png"};
-    for (const std::string& a : archivos::Todos())
-        if (!a.ends_with(".wav") && !a.ends_with(".html")) imagenes.push_back(a);
-    for (const std::string& archivo : imagenes) {
-        const QString ruta = carpetaPrograma + "/" + QString::fromStdString(archivo);
-        QImageReader lector(ruta);
-        const int total = std::max(lector.imageCount(), 1);
-        int cuadros = 0;
-        while (cuadros < total && (lector.format() != "ico" || lector.jumpToImage(cuadros)) && !lector.read().isNull())
-            ++cuadros;
-        EXPECT_EQ(cuadros, total) << archivo << ": " << lector.errorString().toStdString();
-        EXPECT_GE(cuadros, archivo.ends_with(".ico") ? 3 : archivo.starts_with("Propaganda/") ? 6 : 1) << archivo;
-        QFile gif(ruta);
-        EXPECT_TRUE(!archivo.ends_with(".gif") || (gif.open(QIODevice::ReadOnly) && gif.readAll().endsWith(';')))
-            << archivo << ": the file is cut short";
-    }
-}
 
 // Players that hang on "Open" until the test lets them go, as the sound system does on a
 // clip whose loading never ends.

@@ -46,7 +46,7 @@ TEST_F(Cierre, LoQueLaMesaCertificaSePagaYLoDemasSeCastiga) {
     } casos[] = {
         {Cadena::Envido, true, Lado::Jugador, 33, 2, 33, false, false, 0, 0, "Tu tanto es correcto.", 2, 0},
         {Cadena::Envido, true, Lado::Jugador, 33, 0, 33, false, false, 0, 0, SinCartas + "el tanto." + P, 0, 7},
-        {Cadena::RealEnvido, true, Lado::Jugador, 6, 1, 33, false, false, 0, 0, "Tu tanto es correcto.", 3, 0},
+        {Cadena::EnvidoRealEnvido, true, Lado::Jugador, 6, 1, 33, false, false, 0, 0, "Tu tanto es correcto.", 5, 0},
         {Cadena::EnvidoEnvido, true, Lado::Jugador, 0, 1, 1, false, true, 0, 0,
          "Te equivocaste o mentiste, tienes 1 punto, en vez de 0 punto!!" + P, 0, 9},
         {Cadena::FaltaEnvido, true, Lado::Jugador, 20, 0, 33, false, false, 9, 4, SinCartas + "el tanto." + P, 9, 15},
@@ -75,7 +75,7 @@ TEST_F(Cierre, LoQueLaMesaCertificaSePagaYLoDemasSeCastiga) {
             j.liquidacion.BotonMostrarCarta_Click();
         else
             j.liquidacion.BotonMesa_Click();
-        EXPECT_EQ(p.mensajes.empty() ? "" : p.mensajes[0].texto, c.mensaje);
+        EXPECT_EQ(p.mensajes.empty() ? "" : p.mensajes[0], c.mensaje);
         EXPECT_EQ(e.PuntosJugador, c.jugador);
         EXPECT_EQ(e.PuntosComputadora, c.compu);
         EXPECT_EQ(e.FinJuego, c.compu == 15);
@@ -121,9 +121,8 @@ TEST_F(Cierre, ElDialogoAvisaLoQueLaMesaNoCertifica) {
         EXPECT_EQ(j.finRonda.EtiquetaCertificar.Caption(), c.aviso);
         EXPECT_EQ(j.naipalia.TextoEstado.Text(), EnVentana);  // the table asks for nothing meanwhile
         j.liquidacion.BotonMesa_Click();
-        const bool castigo = std::any_of(p.mensajes.begin(), p.mensajes.end(), [](const auto& m) {
-            return m.texto.size() >= P.size() && m.texto.compare(m.texto.size() - P.size(), P.size(), P) == 0;
-        });
+        const bool castigo =
+            std::any_of(p.mensajes.begin(), p.mensajes.end(), [](const std::string& m) { return m.ends_with(P); });
         EXPECT_EQ(castigo, !c.aviso.empty());
     }
 }

@@ -11,7 +11,7 @@ using namespace naipalia;
 TEST(Truco, ElMazoDeLaComputadoraAntesDeSuCartaPagaDos) {
     prueba::Plataforma p;
     Juego& j = p.jugar({36, 37, 33, 14, 15, 16});
-    p.olvidar();
+    p.modales.clear();
     j.computadora.MazoPendiente = true;
     j.computadora.JugadaComputadora();
     EXPECT_EQ(j.estado.PuntosJugador, 2);

@@ -1,5 +1,5 @@
-// The shared fakes as the unit tests use them: messages and dialogs recorded, Yes/No
-// answers and random draws queued, and a game ready to start with fixed cards.
+// The shared fakes as the unit tests use them: messages and dialogs recorded, random
+// draws queued, and a game ready to start with fixed cards.
 #pragma once
 
 #include <deque>
@@ -12,37 +12,35 @@
 
 namespace naipalia::prueba {
 
-struct Mensaje {
-    std::string texto;
-    Icono icono;
-};
+struct Plataforma {
+    Plataforma() {
+        falsos.sembrarGenerador(7);
+        falsos.alMensaje = [this](const std::string& texto, Icono) { mensajes.push_back(texto); };
+        // Every dialog is hidden at once, but for the computer's envido, which is refused.
+        falsos.alMostrarModal = [this](Ventana& ventana) {
+            modales.push_back(ventana.nombre());
+            if (&ventana == &juego->tanto && juego->tanto.BotonNoQuiero.Enabled())
+                juego->tanto.BotonNoQuiero.Click();
+            else
+                ventana.Hide();
+        };
+        juego = std::make_unique<Juego>(falsos.puertos);
+        juego->arrancar();
+    }
 
-class Plataforma {
-public:
-    Plataforma();
+    // A game started with these six cards dealt and the player as mano.
+    Juego& jugar(std::array<int, 6> cartas) {
+        falsos.proximasCartas = cartas;
+        juego->principal.MenuMJugador_Click();
+        juego->ronda.MenuNuevo_Click();
+        return *juego;
+    }
 
     Falsos falsos{"/programa"};
-    std::vector<Mensaje> mensajes;
-    std::deque<Respuesta> respuestas;           // Yes/No answers; No when empty
     std::deque<double>& sorteos = falsos.cola;  // draws; then a fixed pseudo-random sequence
-    // Every dialog shown, by name; each is hidden at once, but for the computer's envido,
-    // which is refused.
-    std::vector<std::string> modales;
+    std::vector<std::string> mensajes;          // Yes/No questions are answered No
+    std::vector<std::string> modales;           // by name
     std::unique_ptr<Juego> juego;
-
-    // A game started with these six cards dealt and the player (or the computer) as mano.
-    Juego& jugar(std::array<int, 6> cartas, bool manoJugador = true);
-    // Forgets what was queued and shown so far, so a test sees only its own.
-    void olvidar() {
-        sorteos.clear();
-        mensajes.clear();
-        modales.clear();
-    }
-    bool dijo(const std::string& texto) const {
-        for (const auto& m : mensajes)
-            if (m.texto == texto) return true;
-        return false;
-    }
 };
 
 }  // namespace naipalia::prueba
