@@ -494,6 +494,18 @@ fallo players/registro.cpp \
 fallo shell/operacion.cpp \
   's/anotador.credito(lado, puntos, finRonda.cargada());/anotador.credito(lado, puntos, false);/' \
   "the anotador credits what the settlement pays to the truco"
+fallo players/registro.cpp \
+  's/case PasoBase::Interpretar: ErrorInterpretarDatos(/case PasoBase::Interpretar: ErrorRecordarDatos(/' \
+  "data that cannot be read is reported as data that cannot be stored"
+fallo players/registro.cpp \
+  '/No puedo recordar tu nombre/{n;s/^        return;$/        (void)0;/}' \
+  "a name the database refused joins the list all the same"
+fallo players/registro.cpp \
+  '/no puede ser eliminado/{n;n;s/^        return;$/        (void)0;/}' \
+  "a player the database kept is taken off the list"
+fallo players/registro.cpp \
+  '/ListaJugadores.List(std::move(nombres));/{n;n;s/ErrorRecuerdos(fallo.descripcion);/(void)0;/}' \
+  "a list of players that cannot be read says nothing"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

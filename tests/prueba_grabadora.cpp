@@ -56,7 +56,6 @@ struct Mesa {
         desde = azar.sorteos.size();
         juego->naipalia.MenuNuevo.Click();
     }
-    Control& carta(int slot) { return juego->naipalia.Carta(juego->estado.carta(slot)); }
 
     Falsos falsos{"/programa"};
     prueba::BaseFalsa base;
@@ -89,22 +88,6 @@ const std::vector<Caso> Casos = {
       "click MenuMCompu", "key F5", "clock 50000.25", "click BotonCarta 1",
       "show TextoJugador.Text TextoComputadora.Text"},
      {"6093"}},
-    {"arrastre_y_clic",
-     false,
-     [](Mesa& m) {
-         m.juego->naipalia.MenuMJugador.Click();
-         m.nuevo();
-         Control& c = m.carta(1);
-         c.MouseDown(BotonDerecho, 0, 1, 1);
-         c.MouseMove(BotonDerecho, 0, 1, 1);
-         c.MouseMove(BotonDerecho, 0, 1 + 990 - c.Left(), 1 + 980 - c.Top());
-         c.MouseUp(BotonDerecho, 0, 1, 1);
-         Control& d = m.carta(2);
-         d.MouseDown(BotonIzquierdo, 0, 1, 1);
-         d.MouseUp(BotonIzquierdo, 0, 1, 1);
-     },
-     {"key F5", "drag 4 990 980", "click Carta 5"},
-     {}},
     {"pregunta_y_dialogo_sin_la_salida",
      false,
      [](Mesa& m) {
