@@ -10,20 +10,6 @@ using namespace naipalia;
 using namespace naipalia::vista;
 using namespace naipalia::vista::prueba;
 
-// A dialog whose message is far wider than any screen, as the end of a round can be.
-class DialogoLargo : public Ventana {
-public:
-    DialogoLargo() : Ventana("DialogoLargo") {
-        forma().disenar(0, 0, 60000, 2280, "Naipalia");
-        Mensaje.disenar(1200, 480, 60000 - 1725, 320).diseno().TamanoLetra = 10;
-        Boton.disenar(60000 - 1800, 1320, 1600, 420, "&Próxima ronda");
-        Boton.Click = [this] { Hide(); };
-        terminarDiseno();
-    }
-    Control Mensaje{*this, "Mensaje", TipoControl::Etiqueta};
-    Control Boton{*this, "Boton", TipoControl::Boton};
-};
-
 using MesaQt = PruebaMesa;
 
 // The menus keep the models' marks and a letter once in each menu and on the table; F5
@@ -78,43 +64,6 @@ TEST_F(MesaQt, LosMenusYElRepartoYUnaCartaArrastradaVuelveALaMano) {
         EXPECT_EQ(programa.juego().ronda.ManoActual, 1);
         EXPECT_TRUE(mesa().BotonCarta(2).Enabled());
     }
-}
-
-// A dialog wider than the screen wraps its message and opens clear of the cards; Enter
-// alone presses none of its buttons.
-TEST_F(MesaQt, UnDialogoAnchoEnvuelveSuMensajeYEnterNoLoCierra) {
-    repartir();
-    DialogoLargo largo;
-    std::string texto;
-    while (texto.size() < 600) texto += "Me ganaste esta ronda, pero ya veremos la próxima. ";
-    largo.Mensaje.Caption(texto);
-    QRect caja, boton, mensaje;
-    bool envuelto = false, enterCerro = true;
-    AlAbrir([&] { programa.juego().operacion.mostrarModal(largo); },
-            [&](QWidget* visto) {
-                caja = visto->frameGeometry();
-                auto* b = visto->findChild<QPushButton*>("Boton");
-                auto* m = visto->findChild<QLabel*>("Mensaje");
-                ASSERT_TRUE(b && m);
-                boton = EnSuVentana(b);
-                mensaje = EnSuVentana(m);
-                envuelto = m->wordWrap() && mensaje.height() > 3 * QFontMetrics(visto->font()).height();
-                EXPECT_TRUE(visto->rect().contains(boton)) << "the button left the dialog";
-                const bool suyo =
-                    QTest::qWaitFor([&] { return visto->isAncestorOf(QApplication::focusWidget()); }, 1000);
-                QTest::keyClick(suyo ? QApplication::focusWidget() : visto, Qt::Key_Return);
-                QTest::qWait(150);
-                enterCerro = !visto->isVisible();
-                if (visto->isVisible()) QTest::mouseClick(b, Qt::LeftButton);
-            });
-    EXPECT_FALSE(enterCerro) << "Enter pressed a dialog's button";
-    EXPECT_LE(caja.width(), ventana().frameGeometry().width());
-    EXPECT_TRUE(ventana().screen()->availableGeometry().contains(caja));
-    for (const QRect& carta : lienzo().cartasEnJuego(false)) EXPECT_FALSE(caja.intersects(carta));
-    EXPECT_TRUE(envuelto) << "the message does not wrap and grow";
-    EXPECT_FALSE(boton.intersects(mensaje)) << "the button covers the message";
-    EXPECT_EQ(largo.forma().Width(), 60000) << "the model keeps its twips";
-    programa.escena().destruirVentanas();  // before `largo` goes
 }
 
 // A won tanto not proven on the table: the end-of-round dialog says so in a line of its

@@ -96,6 +96,7 @@ protected:
         for (const QRect& carta : lienzo().cartasEnJuego(finRonda || programa.escena().enFinDeRonda()))
             EXPECT_FALSE(caja.intersects(carta)) << nombre << " hides a card";
         EXPECT_TRUE(ventana().screen()->availableGeometry().contains(caja)) << nombre << " leaves the screen";
+        EXPECT_EQ(Cortados(modal).join(" | ").toStdString(), "") << nombre;
         if (!finRonda || modal == finRondaVisto_) return;
         finRondaVisto_ = modal;
         EXPECT_LE(caja.width(), ventana().frameGeometry().width()) << "the dialog is wider than the table";
@@ -283,22 +284,31 @@ TEST_F(RondaQt, ElTantoSeDeclaraTecleando) {
 
 // With animations, the truco the computer calls after its card opens once the card is on
 // the table: the player leads a 4, the computer wins with a 5 and leads with its truco.
+// Enter alone answers nothing.
 TEST_F(RondaQt, UnaLlamadaTrasLaCartaDeLaComputadoraEsperaQueLlegue) {
     azar.repartos = {{36, 37, 38, 9, 30, 35}};
     programa.escena().animar(true);
     repartir();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !lienzo().enMovimiento(); }, 5000));
     std::optional<bool> enMovimiento;
+    bool enterContesto = false, mirando = false;
     QTimer asistente;
     CadaVez(asistente, [&] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal->objectName() == "CantoTrucos" && modal->isVisible() && !enMovimiento)
+        if (mirando) return;  // the call is not answered while Enter's effect is awaited
+        if (modal && modal->objectName() == "CantoTrucos" && modal->isVisible() && !enMovimiento) {
+            const QScopedValueRollback<bool> ahora(mirando, true);
             enMovimiento = lienzo().enMovimiento();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QTest::qWait(150);
+            enterContesto = !modal->isVisible();
+        }
         contestar(modal);
     });
     qobject_cast<QPushButton*>(widget(mesa().BotonCarta(1)))->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return enMovimiento.has_value(); }, 5000)) << "no truco after the card";
     EXPECT_FALSE(*enMovimiento) << "the call opened while the computer's card travelled";
+    EXPECT_FALSE(enterContesto) << "Enter answered the call";
 }
 
 // A name typed into the registry, registered and played with Enter, with a database of the
