@@ -506,6 +506,9 @@ fallo players/registro.cpp \
 fallo players/registro.cpp \
   '/ListaJugadores.List(std::move(nombres));/{n;n;s/ErrorRecuerdos(fallo.descripcion);/(void)0;/}' \
   "a list of players that cannot be read says nothing"
+fallo platform/ventana.cpp \
+  's/^    if (cancelar != 0) return false;$/    (void)cancelar;/' \
+  "a window whose close was refused closes all the same"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

@@ -221,7 +221,6 @@ TEST_F(RondaQt, RondasJugadasConElTecladoYArrastrando) {
             EXPECT_EQ(dynamic_cast<ImagenQt*>(widgetCarta(s))->marcada(Marca::Foco), suyo);
         }
         ASSERT_EQ(enfocadas, 1) << "focus after a card on " << (foco ? foco->objectName().toStdString() : "-");
-        if (jugadas == 1) Guardar(ventana().grab(), "3-tras-una-carta.png");
         // Enter and Space each press the focused card's button.
         bool pulsado = false;
         QObject contexto;

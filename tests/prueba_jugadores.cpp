@@ -41,10 +41,6 @@ struct RegistroYRecuerdos : ::testing::Test {
         mensajes.clear();
         modales.clear();
     }
-    void filas(int cuantas, int numero, int ganadas = 0, int mentidas = 0) {
-        for (int i = 0; i < cuantas; ++i)
-            base.tantos.push_back({juego->estado.NombreJugador, "E", numero, i < mentidas, i < ganadas});
-    }
 };
 
 }  // namespace
@@ -144,7 +140,8 @@ TEST_F(RegistroYRecuerdos, UnaConsultaFallidaDejaResponderALasReglasPropias) {
     falsos.proximasCartas = std::array<int, 6>{2, 5, 14, 3, 4, 15};
     juego->principal.MenuMJugador_Click();
     juego->ronda.MenuNuevo_Click();
-    filas(20, 20);  // p = 1: the history would raise to falta
+    // 20 declarations of 20: the history would raise to falta.
+    base.tantos.assign(20, {juego->estado.NombreJugador, "E", 20, false, false});
     modales.clear();
     base.falla = FalloBase{PasoBase::Abrir, "sin acceso"};
     juego->naipalia.BotonEnvido.Click();

@@ -1,7 +1,5 @@
 // The taunts' draw and the computer's deck before its first card, left pending by a flor
 // it could not play.
-// Its truco decisions: prueba_decision_truco.cpp; the deck's other costs and the vale 4:
-// the self-play judge.
 #include <gtest/gtest.h>
 
 #include "puertos_prueba.h"
