@@ -88,16 +88,22 @@ const std::vector<Caso> Casos = {
       "click MenuMCompu", "key F5", "clock 50000.25", "click BotonCarta 1",
       "show TextoJugador.Text TextoComputadora.Text"},
      {"6093"}},
-    {"pregunta_y_dialogo_sin_la_salida",
+    {"arrastre_pregunta_y_dialogo_sin_la_salida",
      false,
      [](Mesa& m) {
          m.nuevo();
+         // Card 4, held at (1, 1), carried to (990, 980) with the right button.
+         Control& c = m.juego->naipalia.Carta(4);
+         c.MouseDown(BotonDerecho, 0, 1, 1);
+         c.MouseMove(BotonDerecho, 0, 1, 1);
+         c.MouseMove(BotonDerecho, 0, 1 + 990 - c.Left(), 1 + 980 - c.Top());
+         c.MouseUp(BotonDerecho, 0, 1, 1);
          m.si = true;
          m.juego->naipalia.MenuFin.Click();
          for (int i = 0; i < 3; ++i) m.juego->naipalia.TiempoPropaganda.Timer();
          m.juego->naipalia.MenuSalir.Click();
      },
-     {"key F5", "click MenuFin", "yes", "  click BotonMesa", "tick Naipalia.TiempoPropaganda 3",
+     {"key F5", "drag 4 990 980", "click MenuFin", "yes", "  click BotonMesa", "tick Naipalia.TiempoPropaganda 3",
       "#> VALUE TextoJugador.Text=\"0\"", "#> VALUE TextoComputadora.Text=\"0\""},
      {"MenuSalir"}},
     {"solo_el_jugador_sin_clave",
