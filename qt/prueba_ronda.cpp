@@ -298,7 +298,7 @@ TEST_F(RondaQt, UnaLlamadaTrasLaCartaDeLaComputadoraEsperaQueLlegue) {
         if (modal && modal->objectName() == "CantoTrucos" && modal->isVisible() && !enMovimiento) {
             const QScopedValueRollback<bool> ahora(mirando, true);
             enMovimiento = lienzo().enMovimiento();
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : modal, Qt::Key_Return);
             QTest::qWait(150);
             enterContesto = !modal->isVisible();
         }
