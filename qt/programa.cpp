@@ -84,6 +84,10 @@ Programa::Programa(const QString& carpeta, Mensajes* mensajes, BaseDatos* baseDa
 }
 
 // The windows hold pointers into the game's window models: they go first.
-Programa::~Programa() { escena_.destruirVentanas(); }
+// However the program ends, the game in play is saved as it stands.
+Programa::~Programa() {
+    grabadora_.terminar();
+    escena_.destruirVentanas();
+}
 
 }  // namespace naipalia::vista

@@ -20,7 +20,15 @@ std::string numero(double x) {
     return std::string(texto.data(), fin);
 }
 
-std::string comillas(const std::string& texto) { return "\"" + texto + "\""; }
+// A quoted word of the script: a quote or a backslash within it escaped.
+std::string comillas(const std::string& texto) {
+    std::string r(1, '"');
+    for (char c : texto) {
+        if (c == '"' || c == '\\') r += '\\';
+        r += c;
+    }
+    return r + '"';
+}
 
 std::string referencia(const Control& c) {
     return c.indice() >= 0 ? c.nombre() + " " + std::to_string(c.indice()) : c.nombre();
@@ -39,6 +47,9 @@ std::string escapado(const std::string& texto) {
 }
 
 constexpr std::size_t SorteosPorLinea = 12;
+
+// Closes a copy saved while the game goes on: it replays up to where it was saved.
+constexpr const char* Incompleta = "# incomplete: saved while the game went on; it replays up to here.\n";
 
 // The menus whose marks a game starts from: the options, then who is mano.
 std::vector<Control*> menusDeInicio(Naipalia& n) {
@@ -120,7 +131,7 @@ struct Grabadora::VentanasVistas : Ventanas {
         grabadora.despuesDeModal(ventana);
     }
     void terminar() override {
-        grabadora.alTerminar();
+        grabadora.alSalir();
         ventanas.terminar();
     }
     Grabadora& grabadora;
@@ -149,10 +160,13 @@ void Grabadora::enlazar(Juego& juego) {
 void Grabadora::vigilar(Ventana& ventana) {
     for (Control* c : ventana.controles()) vigilarControl(*c);
     // The title bar's close button: the game's own unloads are never the player's.
-    ventana.QueryUnload = [this, original = ventana.QueryUnload](int& cancelar, bool porElUsuario) {
+    ventana.QueryUnload = [this, &ventana, original = ventana.QueryUnload](int& cancelar, bool porElUsuario) {
         if (porElUsuario) comenzar("close");
-        Nivel nivel(profundidad_);
-        if (original) original(cancelar, porElUsuario);
+        {
+            Nivel nivel(profundidad_);
+            if (original) original(cancelar, porElUsuario);
+        }
+        if (porElUsuario && cancelar == 0 && &ventana == &juego_->naipalia) alSalir();
     };
 }
 
@@ -202,9 +216,9 @@ void Grabadora::vigilarControl(Control& c) {
 void Grabadora::comenzar(std::string linea, bool partidaNueva) {
     if (profundidad_ > 0 || enRegistro_) return;
     if (partidaNueva) {
-        if (grabando_) guardar(true);
+        if (grabando_ && alGuardar) alGuardar(partida_, guion());
         empezarPartida();
-        guardar(false);
+        if (alGuardar) alGuardar(partida_, preparacion_ + Incompleta);
         pendiente_ = {"key F5"};
         return;
     }
@@ -222,7 +236,13 @@ void Grabadora::comenzar(std::string linea, bool partidaNueva) {
                             std::string(pendiente_[0]).replace(pendiente_[0].find("select "), 7, "dblclick ") == linea;
     if (!mismoTexto && !dobleClick) {
         asentar();
-        if (modales_ == 0) inicioAccion_ = cuerpo_.size();
+        if (modales_ == 0) {
+            // The table waits for the player again: what a crash would leave of the round just ended.
+            if (copiaPendiente_ && alGuardar) alGuardar(partida_, preparacion_ + cuerpo_ + Incompleta + verificacion());
+            copiaPendiente_ = false;
+            inicioAccion_ = cuerpo_.size();
+            puntosAntes_ = verificacion();
+        }
     }
     ticks_ = linea.find("tick ") != std::string::npos ? 1 : 0;
     pendiente_ = {std::move(linea)};
@@ -265,6 +285,8 @@ void Grabadora::empezarPartida() {
     ticks_ = 0;
     inicioAccion_ = 0;
     final_.clear();
+    salio_ = false;
+    copiaPendiente_ = false;
     relojEscrito_ = juego_->ronda.TiempoUltimaAccion;
     fechaEscrita_ = fecha_;
     preparacion_ = preparacion();
@@ -283,7 +305,7 @@ std::string Grabadora::preparacion() const {
     if (conBase) {
         s += "database new\nconfig";
         for (const DatosOpcion& d : Opciones)
-            if (d.columna) s += " " + logico(n.opcion(d.opcion));
+            if (d.columna) s += std::string(" ") + d.columna + "=" + logico(n.opcion(d.opcion));
         s += "\nplayer " + nombre + "\n";
         for (Cadena c : {Cadena::Envido, Cadena::EnvidoEnvido, Cadena::RealEnvido, Cadena::FaltaEnvido}) {
             std::vector<CuentaTanto> cuentas;
@@ -297,6 +319,8 @@ std::string Grabadora::preparacion() const {
     } else {
         s += "database none\n";
     }
+    // The mano the game before left: it decides whether the first deal is turned round.
+    if (j.estado.QuienMano == Lado::Computadora) s += "mano Computadora\n";
     s += "clock " + numero(j.ronda.TiempoUltimaAccion) + "\n";
     if (!fecha_.empty()) s += "date " + comillas(fecha_) + "\n";
     s += "start\n";
@@ -331,24 +355,23 @@ std::string Grabadora::finDelJuego() const {
     return s + "\n";
 }
 
-// The final scores, so that the recording is also a test: of a game that ended, its last
-// two score writes and the end-of-game dialog; else the scores at the recording's end.
-std::string Grabadora::cierre() const {
-    if (!final_.empty()) return final_;
+// The scores on the table now, checked where the script stands.
+std::string Grabadora::verificacion() const {
     const Naipalia& n = juego_->naipalia;
     return "show TextoJugador.Text TextoComputadora.Text\n#> VALUE TextoJugador.Text=" +
            comillas(n.TextoJugador.Text()) + "\n#> VALUE TextoComputadora.Text=" + comillas(n.TextoComputadora.Text()) +
            "\n";
 }
 
+// The final scores, so that the recording is also a test: of a game that ended, its last
+// two score writes and the end-of-game dialog; of one left by leaving the program, the
+// scores before the way out and the exit after its steps; else the scores at the end.
 std::string Grabadora::guion() const {
     if (preparacion_.empty()) return {};
-    return preparacion_ + cuerpo_ + (grabando_ ? asentado() : std::string()) + cierre();
-}
-
-void Grabadora::guardar(bool final) {
-    if (!alGuardar || !grabando_) return;
-    alGuardar(partida_, final ? guion() : preparacion_ + cuerpo_);
+    const std::string jugado = cuerpo_ + (grabando_ ? asentado() : std::string());
+    if (!salio_) return preparacion_ + jugado + (final_.empty() ? verificacion() : final_);
+    if (!final_.empty()) return preparacion_ + jugado + final_ + "#> EXIT\n";
+    return preparacion_ + jugado.substr(0, inicioAccion_) + puntosAntes_ + jugado.substr(inicioAccion_) + "#> EXIT\n";
 }
 
 void Grabadora::antesDeModal(Ventana& ventana) {
@@ -368,18 +391,34 @@ void Grabadora::despuesDeModal(Ventana& ventana) {
             sangria() + "type TextoSeleccionJugador " + comillas(NombreRecortado(juego_->estado.NombreJugador)),
             sangria() + "click BotonJugar"};
     --modales_;
-    if (&ventana == &juego_->finRonda) guardar(false);
-    if (&ventana == &juego_->finJuegos) guardar(true);
+    if (&ventana == &juego_->finRonda) copiaPendiente_ = true;
+    if (&ventana == &juego_->finJuegos && alGuardar) alGuardar(partida_, guion());
 }
 
-// Leaving the program is no part of the game: the action that left is dropped.
-void Grabadora::alTerminar() {
+// The player left the program: the way out is part of the game, to its exit.
+void Grabadora::alSalir() {
     if (!grabando_) return;
-    pendiente_.clear();
-    sorteos_.clear();
-    cuerpo_.resize(inicioAccion_);
+    asentar();
     modales_ = 0;
-    guardar(true);
+    salio_ = true;
+    if (alGuardar) alGuardar(partida_, guion());
+    grabando_ = false;
+}
+
+// The program ends otherwise: an action it cut short inside a dialog is no part of the
+// game, and the scores before it close the recording.
+void Grabadora::terminar() {
+    if (!grabando_) return;
+    if (modales_ > 0) {
+        pendiente_.clear();
+        sorteos_.clear();
+        lectura_.reset();
+        cuerpo_.resize(inicioAccion_);
+        if (final_.empty()) final_ = inicioAccion_ > 0 ? puntosAntes_ : Incompleta;
+        modales_ = 0;
+    }
+    asentar();
+    if (alGuardar) alGuardar(partida_, guion());
     grabando_ = false;
 }
 

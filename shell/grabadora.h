@@ -30,10 +30,15 @@ public:
     // Watches the player's handlers; before start-up, so it sees the table's first state.
     void enlazar(Juego& juego);
 
+    // The program ends by other means than the game's own ways out: the game in play is
+    // saved as it was left.
+    void terminar();
+
     // The game being played, else the last one; empty before the first game.
     std::string guion() const;
-    // Told the script of game number `partida` as it starts and at each round's end
-    // (without its closing check), and when the game ends, is left or the program ends.
+    // Told the script of game number `partida` as it starts and after each round's end
+    // (a copy marked incomplete that replays up to there), and when the game ends, is
+    // left or the program ends.
     std::function<void(int partida, const std::string& guion)> alGuardar;
 
 private:
@@ -51,12 +56,11 @@ private:
     void asentar();
     void empezarPartida();
     std::string preparacion() const;
-    std::string cierre() const;
+    std::string verificacion() const;
     std::string finDelJuego() const;
-    void guardar(bool final);
     void antesDeModal(Ventana& ventana);
     void despuesDeModal(Ventana& ventana);
-    void alTerminar();
+    void alSalir();
 
     Puertos originales_;
     std::unique_ptr<AzarVisto> azar_;
@@ -69,12 +73,16 @@ private:
     int profundidad_ = 0;  // handlers running inside the player's action
     int modales_ = 0;      // dialogs open inside the game
     int partida_ = 0;
-    bool grabando_ = false;    // a game is in progress
-    bool enRegistro_ = false;  // the registry holds other players: only the choice is written
-    std::string preparacion_;  // what brings a fresh program to the game's start
-    std::string cuerpo_;       // the game's lines so far
-    std::string final_;        // how the game ended, once it has
+    bool grabando_ = false;        // a game is in progress
+    bool enRegistro_ = false;      // the registry holds other players: only the choice is written
+    std::string preparacion_;      // what brings a fresh program to the game's start
+    std::string cuerpo_;           // the game's lines so far
+    std::string final_;            // how the game ended, once it has
+    bool salio_ = false;           // left by leaving the program
+    bool copiaPendiente_ = false;  // a round ended: its copy waits for the table to wait
+    // Where the player's last action on the table begins, and the scores before it.
     std::size_t inicioAccion_ = 0;
+    std::string puntosAntes_;
     // The action under way and its answers, written once the draws they lead to are known.
     std::vector<std::string> pendiente_;
     int ticks_ = 0;  // a timer's ticks in a row, one line

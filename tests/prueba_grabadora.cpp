@@ -2,6 +2,8 @@
 // each after the draws and clock reading it took; only the player who plays shows.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <sstream>
@@ -24,15 +26,18 @@ struct AzarContado : Azar {
     std::vector<double> sorteos;
 };
 
+// A name with a quote and a backslash, which the script's quoted words escape.
+const std::string Pepe = R"(Pepe "el" O'Brien\)";
+
 struct Mesa {
     explicit Mesa(bool conBase) {
-        // Two players and Ana's envido history: two 27s, one of them a lie.
-        base.jugadores = {"Ana", "Beto"};
-        base.tantos = {{NombreRelleno("Ana"), "E", 27, true, false}, {NombreRelleno("Ana"), "E", 27, false, false}};
+        // Two players and Pepe's envido history: two 27s, one of them a lie.
+        base.jugadores = {Pepe, "Beto"};
+        base.tantos = {{NombreRelleno(Pepe), "E", 27, true, false}, {NombreRelleno(Pepe), "E", 27, false, false}};
         falsos.responder = [this](const std::string&) { return si ? Respuesta::Si : Respuesta::No; };
         falsos.alMostrarModal = [this](Ventana& v) {
             if (&v == &juego->jugador) {
-                // Beto is looked at, Ana chosen.
+                // Beto is looked at, Pepe chosen.
                 for (int i : {1, 0}) {
                     juego->jugador.ListaJugadores.ListIndex(i);
                     juego->jugador.ListaJugadores.Click();
@@ -88,33 +93,38 @@ const std::vector<Caso> Casos = {
       "click MenuMCompu", "key F5", "clock 50000.25", "click BotonCarta 1",
       "show TextoJugador.Text TextoComputadora.Text"},
      {"6093"}},
-    {"arrastre_pregunta_y_dialogo_sin_la_salida",
+    {"arrastre_pregunta_dialogo_y_salida",
      false,
      [](Mesa& m) {
-         m.nuevo();
-         // Card 4, held at (1, 1), carried to (990, 980) with the right button.
-         Control& c = m.juego->naipalia.Carta(4);
+         m.nuevo(false);
+         // The first card, held at (1, 1), carried to (990, 980) with the right button.
+         Control& c = m.juego->naipalia.Carta(m.juego->estado.carta(1));
          c.MouseDown(BotonDerecho, 0, 1, 1);
          c.MouseMove(BotonDerecho, 0, 1, 1);
          c.MouseMove(BotonDerecho, 0, 1 + 990 - c.Left(), 1 + 980 - c.Top());
          c.MouseUp(BotonDerecho, 0, 1, 1);
          m.si = true;
          m.juego->naipalia.MenuFin.Click();
+         m.juego->naipalia.MenuAcerca.Click();
          for (int i = 0; i < 3; ++i) m.juego->naipalia.TiempoPropaganda.Timer();
+         m.juego->naipalia.BotonAcercaDe.Click();
          m.juego->naipalia.MenuSalir.Click();
      },
-     {"key F5", "drag 4 990 980", "click MenuFin", "yes", "  click BotonMesa", "tick Naipalia.TiempoPropaganda 3",
-      "#> VALUE TextoJugador.Text=\"0\"", "#> VALUE TextoComputadora.Text=\"0\""},
-     {"MenuSalir"}},
+     {"key F5", "drag 39 990 980", "click MenuFin", "yes", "  click BotonMesa", "click MenuAcerca",
+      "tick Naipalia.TiempoPropaganda 3", "click BotonAcercaDe", "show TextoJugador.Text TextoComputadora.Text",
+      "#> VALUE TextoJugador.Text=\"0\"", "#> VALUE TextoComputadora.Text=\"0\"", "click MenuSalir", "yes", "#> EXIT"},
+     {}},
     {"solo_el_jugador_sin_clave",
      true,
      [](Mesa& m) {
          m.nuevo();
          m.juego->naipalia.BotonJugador.Click();
      },
-     {"database new", "config false false false false", "player \"Ana\"", "history \"Ana\" E 27 true false",
-      "history \"Ana\" E 27 false false", "start", "  type TextoSeleccionJugador \"Ana\"", "  click BotonJugar",
-      "key F5", "click BotonJugador", "  type TextoSeleccionJugador \"Ana\"", "  click BotonJugar"},
+     {"database new", "config 30Puntos=false Multimedia=false Recuerdo=false ConFlor=false",
+      R"(player "Pepe \"el\" O'Brien\\")", R"(history "Pepe \"el\" O'Brien\\" E 27 true false)",
+      R"(history "Pepe \"el\" O'Brien\\" E 27 false false)", "start",
+      R"(  type TextoSeleccionJugador "Pepe \"el\" O'Brien\\")", "  click BotonJugar", "key F5", "click BotonJugador",
+      R"(  type TextoSeleccionJugador "Pepe \"el\" O'Brien\\")", "  click BotonJugar"},
      {"Beto", archivos::ClaveBase}},
 };
 
@@ -147,6 +157,10 @@ TEST(Grabadora, LineasDeCadaAccion) {
         EXPECT_EQ(esperada, caso.lineas.size())
             << "missing: " << caso.lineas[std::min(esperada, caso.lineas.size() - 1)] << "\n"
             << guion;
+        // It replays through the driver, names and closing checks included.
+        const std::string archivo = ::testing::TempDir() + "grabacion.guion";
+        std::ofstream(archivo) << guion;
+        EXPECT_EQ(std::system((std::string(NAIPALIA_GUION) + " " + archivo + " > /dev/null").c_str()), 0) << guion;
         // Every draw of the game, in order, and no other.
         const std::vector<double> tomados(m.azar.sorteos.begin() + static_cast<std::ptrdiff_t>(m.desde),
                                           m.azar.sorteos.end());

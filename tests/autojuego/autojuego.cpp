@@ -7,6 +7,7 @@
 
 #include "game/mesa.h"
 #include "platform/falsos.h"
+#include "shell/grabadora.h"
 #include "tests/autojuego/juez.h"
 
 namespace naipalia::autojuego {
@@ -47,32 +48,41 @@ std::ostream& operator<<(std::ostream& o, Punto p) { return o << '(' << p.left <
 
 // The program with silent, cheap fakes (no file is touched), the game's numbers seeded
 // per game, and the random player behind the table, every question and every dialog.
+// The program ended itself, as a way out asked.
+struct ProgramaTerminado {};
+
 class Mesa {
 public:
-    explicit Mesa(bool revisar) : revisar_(revisar) {
+    explicit Mesa(bool revisar, bool grabar = false)
+        : revisar_(revisar), grabadora_(grabar ? std::make_unique<Grabadora>(falsos_.puertos) : nullptr) {
         falsos_.alMensaje = [this](const std::string& texto, Icono icono) {
             if (icono == Icono::Critico) Fallar("critical message: ", texto);
             mensajes_.push_back(texto);
         };
         falsos_.responder = [this](const std::string&) {
             ++preguntas_;
-            si_ = Mezcla(azar_) < 0x80000000U;
+            si_ = saliendo_ || Mezcla(azar_) < 0x80000000U;
             return si_ ? Respuesta::Si : Respuesta::No;
         };
         falsos_.alMostrarModal = [this](Ventana& dialogo) { jugarDialogo(dialogo); };
-        falsos_.alTerminar = [] { Fallar("the program ended itself in the middle of play"); };
+        falsos_.alTerminar = [this] {
+            if (!saliendo_) Fallar("the program ended itself in the middle of play");
+            throw ProgramaTerminado{};
+        };
         // The game reseeds from the clock at every deal, which the fakes ignore: a seed
         // per game keeps it replayable.
         falsos_.sorteosDe32Bits = true;
         falsos_.limiteSorteos = MaximoSorteos;
         falsos_.alExcederSorteos = [] { Fallar("a deal drew a million random numbers: a loop does not end"); };
+        if (grabadora_) grabadora_->enlazar(juego_);
         juego_.arrancar();
     }
 
     bool manoComputadora() const { return e_.QuienMano == Lado::Computadora; }
+    Grabadora* grabadora() { return grabadora_.get(); }
 
     // False, with the failure and its seeds in `r`, when the game broke a rule.
-    bool jugar(const Semillas& s, Resultado& r) {
+    bool jugar(const Semillas& s, Resultado& r, Salida salida = Salida::Final, long movidas = MaximoAccionesPartida) {
         const long antes = acciones_;
         try {
             e_.QuienMano = s.manoPreviaComputadora ? Lado::Computadora : Lado::Jugador;  // all a game hands on
@@ -81,17 +91,18 @@ public:
             mensajes_.clear();
             preguntas_ = 0;
             accionesPartida_ = 0;
-            elegirOpciones();
+            if (n_.MenuCantidadPuntos(1).Enabled()) elegirOpciones();  // else a new game by F5 mid-game
             juez_.emplace(juego_, revisar_);
             // Through the end-of-game dialog's timer when it was answered yes, else the menu.
             n_.TiempoComienzo.Enabled() ? n_.TiempoComienzo.Timer() : n_.MenuNuevo.Click();
             juez_->revisar();
-            while (!e_.FinJuego) {
+            while (!e_.FinJuego && accionesPartida_ < movidas) {
                 juez_->revisarTurno();
                 jugarTurno();
                 juez_->revisar();
             }
-            juez_->terminarPartida(preguntas_, si_);
+            if (!e_.FinJuego) salir(salida);
+            if (e_.FinJuego) juez_->terminarPartida(preguntas_, si_);
             ++r.partidas;
         } catch (const Fallo& f) {
             r.fallo = describir(s, f.motivo);
@@ -108,6 +119,19 @@ private:
         int ronda;
     };
     enum Gesto { Clic, ArrastreIzquierdo, Dentro, Fuera };
+
+    // Leaves the game in play; a new game needs nothing: the next one starts by F5.
+    void salir(Salida salida) {
+        saliendo_ = salida != Salida::NuevoJuego;
+        if (salida == Salida::Finalizar) n_.MenuFin.Click();
+        if (salida == Salida::Salir) n_.MenuSalir.Click();
+        if (salida == Salida::Cerrar && n_.Unload(true)) throw ProgramaTerminado{};
+        if (salida == Salida::FinDelPrograma) {
+            grabadora_->terminar();
+            throw ProgramaTerminado{};
+        }
+        saliendo_ = false;
+    }
 
     std::string describir(const Semillas& s, const std::string& motivo) const {
         const std::string semillas = std::to_string(s.juego) + " " + std::to_string(s.jugador) + " " +
@@ -283,18 +307,20 @@ private:
     }
 
     Falsos falsos_{"programa"};
-    Juego juego_{falsos_.puertos};
+    const bool revisar_;
+    std::unique_ptr<Grabadora> grabadora_;
+    Juego juego_{grabadora_ ? grabadora_->puertos() : falsos_.puertos};
     Estado& e_ = juego_.estado;
     Naipalia& n_ = juego_.naipalia;
     std::vector<std::string> mensajes_;  // this game's
-    const bool revisar_;
-    std::optional<Juez> juez_;  // this game's
+    std::optional<Juez> juez_;           // this game's
     const Cuatro cartas_{&n_.BotonCarta(1), &n_.BotonCarta(2), &n_.BotonCarta(3), nullptr};
     const Cuatro envidos_{&n_.BotonEnvido, &n_.BotonRealEnvido, &n_.BotonFaltaEnvido, &n_.BotonFlor};
     const Cuatro trucos_{&n_.BotonTruco, &n_.BotonRetruco, &n_.BotonVale4, nullptr};
     std::uint64_t azar_ = 0;
     int preguntas_ = 0;  // this game's Yes/No questions, and the last answer
     bool si_ = false;
+    bool saliendo_ = false;  // a way out answers yes and may end the program
     long acciones_ = 0;
     long accionesPartida_ = 0;
     std::vector<Control*> botones_;  // a dialog's usable buttons, kept to reuse their storage
@@ -320,6 +346,22 @@ Resultado Jugar(std::uint32_t base, long cantidad, bool revisar) {
 Resultado Repetir(const Semillas& semillas) {
     Resultado r;
     Mesa(true).jugar(semillas, r);
+    return r;
+}
+
+Resultado Grabar(std::uint32_t base, const std::vector<Salida>& salidas,
+                 const std::function<void(int partida, const std::string& guion)>& alGuardar) {
+    Mesa mesa(false, true);
+    mesa.grabadora()->alGuardar = alGuardar;
+    Resultado r;
+    std::uint64_t serie = base;
+    try {
+        for (std::size_t i = 0; i < salidas.size() && r.fallo.empty(); ++i) {
+            const long movidas = salidas[i] == Salida::Final ? MaximoAccionesPartida : 4 + Mezcla(serie) % 40;
+            mesa.jugar({Mezcla(serie), Mezcla(serie), mesa.manoComputadora()}, r, salidas[i], movidas);
+        }
+    } catch (const ProgramaTerminado&) {
+    }
     return r;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,5 +35,14 @@ struct Resultado {
 Resultado Jugar(std::uint32_t base, long cantidad, bool revisar = true);
 // One game again, judged, from the seeds a failure printed.
 Resultado Repetir(const Semillas& semillas);
+
+// How a recorded game is left once its moves run out, unless it ends first.
+enum class Salida { Final, NuevoJuego, Finalizar, Salir, Cerrar, FinDelPrograma };
+
+// One program run recording its games as the desktop program does: game i is left as
+// `salidas[i]` says after a few moves; a way out that ends the program ends the run.
+// `alGuardar` is told every save of every game's recording.
+Resultado Grabar(std::uint32_t base, const std::vector<Salida>& salidas,
+                 const std::function<void(int partida, const std::string& guion)>& alGuardar);
 
 }  // namespace naipalia::autojuego
