@@ -5,36 +5,45 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "game/archivos.h"
+#include "guion/senales.h"
 
 namespace naipalia::guion {
 
 namespace fs = std::filesystem;
 
-// The program folder of one run: removed when the driver ends.
+// The program folder of one run: removed when the driver ends, by a signal too.
 class CarpetaTemporal {
 public:
-    CarpetaTemporal(const std::string& origen, bool vacia) {
+    CarpetaTemporal() {
         std::string plantilla = (fs::temp_directory_path() / "naipalia-guion-XXXXXX").string();
         if (!mkdtemp(plantilla.data())) throw ErrorGuion{"cannot create a temporary program folder"};
         ruta = plantilla;
-        if (vacia) return;
+    }
+    // Folders and plain files only: a link, followed, could lead out of the copy.
+    void copiar(const std::string& origen) {
         std::error_code error;
         for (auto it = fs::recursive_directory_iterator(origen, error);
              !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
-            const fs::path destino = fs::path(ruta) / fs::relative(it->path(), origen);
+            ComprobarSenal();
+            const fs::path destino = fs::path(ruta) / it->path().lexically_relative(origen);
+            const fs::file_status clase = it->symlink_status(error);
+            if (error) break;
             // The build's own database is not the script's: `database` decides.
             if (it->path().filename() == archivos::BaseDatos) continue;
-            if (it->is_directory()) {
-                fs::create_directories(destino);
-            } else if ((it->status().permissions() & fs::perms::owner_exec) == fs::perms::none) {
-                fs::copy_file(it->path(), destino, fs::copy_options::overwrite_existing);
+            if (fs::is_directory(clase)) {
+                fs::create_directory(destino, error);
+            } else if (fs::is_regular_file(clase) && (clase.permissions() & fs::perms::owner_exec) == fs::perms::none) {
+                fs::copy_file(it->path(), destino, error);
             }
+            if (error) break;
         }
+        if (error) throw ErrorGuion{"cannot copy the program folder: " + error.message()};
     }
     ~CarpetaTemporal() {
         std::error_code error;
@@ -50,7 +59,13 @@ constexpr int LadoPantallaMaximo = 32767;  // pixels
 constexpr int PuntosMaximos = 999;
 constexpr int IndiceMaximo = 9999;
 constexpr int TwipsMaximos = 1000000;
-constexpr int TicksMaximos = 1000000;
+// An hour of the fastest timer that runs while the player waits (the dance, every 50 ms)
+// fits one tick line; a script may hold some such hours, no more.
+constexpr long TicksPorLinea = 100000;
+constexpr long TicksPorGuion = 1000000;
+constexpr std::size_t SorteosPorGuion = 1000000;
+// Whatever a script does, it stops here: a line's work is bounded, not their sum.
+constexpr std::clock_t ProcesadorMaximo = 10;  // seconds
 
 // A whole number in [menor, mayor]; anything else stops the script (an overflow saturates
 // strtoll outside every range).
@@ -99,7 +114,39 @@ fs::path dentroDeCarpeta(const std::string& carpeta, const std::string& ruta) {
     const fs::path resto = (padre / destino.filename()).lexically_relative(base);
     if (resto.empty() || resto == "." || *resto.begin() == "..")
         throw ErrorGuion{"remove takes a path inside the program folder: " + ruta};
+    // Checked on the very string the removal is given: a NUL would end it early.
+    for (const char c : resto.native())
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            throw ErrorGuion{"remove takes a name without control bytes"};
     return base / resto;
+}
+
+// config as its positional words (the stored options in their table's order), from either
+// form: `config true false ...` or `config ConFlor=true ...` (an option not named is false).
+std::vector<std::string> configPosicional(const std::vector<std::string>& w) {
+    if (w.size() < 2 || w[1].find('=') == std::string::npos) {
+        if (w.size() != 1 + OpcionesConColumna()) throw ErrorGuion{"config takes 30Puntos Multimedia Recuerdo ConFlor"};
+        for (std::size_t i = 1; i < w.size(); ++i) logicoGuion(w[i]);
+        return w;
+    }
+    std::vector<std::string> columnas;
+    for (const DatosOpcion& d : Opciones)
+        if (d.columna) columnas.emplace_back(d.columna);
+    std::vector<std::string> r(1 + columnas.size(), "false");
+    r[0] = w[0];
+    std::vector<bool> dada(columnas.size());
+    for (std::size_t i = 1; i < w.size(); ++i) {
+        const auto igual = w[i].find('=');
+        if (igual == std::string::npos) throw ErrorGuion{"config takes NAME=true or NAME=false, not " + w[i]};
+        const std::string nombre = w[i].substr(0, igual), valor = w[i].substr(igual + 1);
+        const auto k = static_cast<std::size_t>(std::find(columnas.begin(), columnas.end(), nombre) - columnas.begin());
+        if (k == columnas.size()) throw ErrorGuion{"config has no option " + nombre};
+        if (dada[k]) throw ErrorGuion{"config names " + nombre + " twice"};
+        logicoGuion(valor);
+        r[1 + k] = valor;
+        dada[k] = true;
+    }
+    return r;
 }
 
 std::vector<std::string> partir(const std::string& linea) {
@@ -110,10 +157,11 @@ std::vector<std::string> partir(const std::string& linea) {
         if (i >= linea.size()) break;
         std::string palabra;
         if (linea[i] == '"') {
-            const auto cierre = linea.find('"', i + 1);
-            if (cierre == std::string::npos) throw ErrorGuion{"unclosed quote"};
-            palabra = linea.substr(i + 1, cierre - i - 1);
-            i = cierre + 1;
+            // Inside quotes \" is a quote and \\ a backslash; any other backslash stays.
+            for (++i; i < linea.size() && linea[i] != '"'; palabra += linea[i++])
+                if (linea[i] == '\\' && i + 1 < linea.size() && (linea[i + 1] == '"' || linea[i + 1] == '\\')) ++i;
+            if (i >= linea.size()) throw ErrorGuion{"unclosed quote"};
+            ++i;
         } else {
             while (i < linea.size() && linea[i] != ' ' && linea[i] != '\t') palabra += linea[i++];
         }
@@ -134,8 +182,8 @@ std::string etiquetaDeApertura(const Ventana& v) {
 
 }  // namespace
 
-Interprete::Interprete(std::istream& script, std::ostream& salida, std::string carpetaConstruida)
-    : script_(script), t_(salida), construida_(std::move(carpetaConstruida)) {
+Interprete::Interprete(int script, std::ostream& salida, std::string carpetaConstruida)
+    : t_(salida), lector_(script, [this] { t_.volcar(); }), construida_(std::move(carpetaConstruida)) {
     Falsos& f = falsos_;
     f.revisarArchivos = true;
     f.alMensaje = [this](const std::string& texto, Icono icono) {
@@ -163,17 +211,25 @@ Interprete::Interprete(std::istream& script, std::ostream& salida, std::string c
 Interprete::~Interprete() = default;
 
 std::optional<Interprete::Palabras> Interprete::siguiente() {
-    std::string linea;
-    while (std::getline(script_, linea)) {
-        ++linea_;
-        if (!linea.empty() && linea.back() == '\r') linea.pop_back();
+    for (;;) {
+        vigilar();
+        const auto linea = lector_.siguiente();
+        if (!linea) return std::nullopt;
         // A comment is skipped whole: its words are never split, quotes and all.
-        const auto primero = linea.find_first_not_of(" \t");
-        if (primero == std::string::npos || linea[primero] == '#') continue;
-        Palabras w = partir(linea);
-        return w;
+        const auto primero = linea->find_first_not_of(" \t");
+        if (primero == std::string::npos) continue;
+        if ((*linea)[primero] == '#')
+            comprobaciones_.anotar(linea->substr(primero), lector_.numero());
+        else
+            return partir(*linea);
     }
-    return std::nullopt;
+}
+
+void Interprete::vigilar() {
+    ComprobarSenal();
+    // The clock costs more than most lines and ticks: read once in a while.
+    if (++vigilias_ % 256 == 0 && std::clock() > ProcesadorMaximo * CLOCKS_PER_SEC)
+        throw ErrorGuion{"the script used " + std::to_string(ProcesadorMaximo) + " seconds of processor time"};
 }
 
 int Interprete::ejecutar() {
@@ -184,15 +240,19 @@ int Interprete::ejecutar() {
             t_.linea("EXIT");
             if (siguiente()) throw ErrorGuion{"a line after the program ended"};
         }
+        comprobaciones_.revisar(t_.texto(), lineaRevisada_);
     } catch (const ErrorGuion& error) {
-        t_.linea("ERROR line " + std::to_string(linea_) + ": " + error.motivo);
+        t_.ultima("ERROR line " + std::to_string(linea()) + ": " + error.motivo);
         return 1;
     }
     return 0;
 }
 
 const std::string& Interprete::carpeta() {
-    if (!carpeta_) carpeta_ = std::make_unique<CarpetaTemporal>(construida_, carpetaVacia_);
+    if (!carpeta_) {
+        carpeta_ = std::make_unique<CarpetaTemporal>();
+        if (!carpetaVacia_) carpeta_->copiar(construida_);
+    }
     return carpeta_->ruta;
 }
 
@@ -229,10 +289,9 @@ bool Interprete::preparacion(const Palabras& w) {
     const std::string& c = w[0];
     if (c == "folder") {
         if (w.size() != 2 || (w[1] != "assets" && w[1] != "empty")) throw ErrorGuion{"folder is assets or empty"};
+        // Once made, the folder stays: a copy per line would have no end.
+        if (carpeta_) throw ErrorGuion{"folder goes before the program folder is first used"};
         carpetaVacia_ = w[1] == "empty";
-        basePreparada_ = false;
-        juego_.reset();
-        carpeta_.reset();
     } else if (c == "database") {
         if (w.size() != 2 || (w[1] != "none" && w[1] != "new" && w[1] != "corrupt" && w[1] != "wrongkey"))
             throw ErrorGuion{"database is none, new, corrupt or wrongkey"};
@@ -254,10 +313,16 @@ bool Interprete::preparacion(const Palabras& w) {
         if (std::adjacent_find(ordenadas.begin(), ordenadas.end()) != ordenadas.end())
             throw ErrorGuion{"the six cards must differ"};
         falsos_.proximasCartas = cartas;
+    } else if (c == "mano") {
+        if (w.size() != 2 || (w[1] != "Jugador" && w[1] != "Computadora"))
+            throw ErrorGuion{"mano is Jugador or Computadora"};
+        manoPrevia_ = w[1] == "Jugador" ? Lado::Jugador : Lado::Computadora;
     } else if (c == "start") {
         exigirPalabras(w, 1, 1);
         prepararBase();
         iniciado_ = true;
+        // The mano of the game before reverses the first deal or not; start-up leaves it.
+        juego().estado.QuienMano = manoPrevia_;
         juego().arrancar();
     } else {
         return false;
@@ -269,18 +334,14 @@ bool Interprete::preparacion(const Palabras& w) {
 void Interprete::lineaDeBase(const Palabras& w) {
     const std::string& c = w[0];
     if (modoBase_ != "new") throw ErrorGuion{c + " needs database new"};
-    if (c == "config") {
-        if (w.size() != 1 + OpcionesConColumna()) throw ErrorGuion{"config takes 30Puntos Multimedia Recuerdo ConFlor"};
-        for (std::size_t i = 1; i < w.size(); ++i) logicoGuion(w[i]);
-    } else if (c == "player") {
-        if (w.size() != 2) throw ErrorGuion{"player takes one name"};
-    } else {
+    if (c == "player" && w.size() != 2) throw ErrorGuion{"player takes one name"};
+    if (c == "history") {
         if (w.size() != 6) throw ErrorGuion{"history takes NAME TIPO NUMERO MINTIO GANO"};
         entero(w[3], "history", 0, 255);
         logicoGuion(w[4]);
         logicoGuion(w[5]);
     }
-    preparacionBase_.push_back(w);
+    preparacionBase_.push_back(c == "config" ? configPosicional(w) : w);
     if (basePreparada_) prepararBase();
 }
 
@@ -306,12 +367,15 @@ void Interprete::accion(const Palabras& w) {
             exigirPalabras(w, 3, 3);
             falsos_.sembrarGenerador(static_cast<std::uint32_t>(entero(w[2], "seed", 0, UINT32_MAX)));
         } else {
+            if (w.size() - 1 > SorteosPorGuion - encolados_)
+                throw ErrorGuion{"more than " + std::to_string(SorteosPorGuion) + " random numbers in the script"};
+            encolados_ += w.size() - 1;
             for (std::size_t i = 1; i < w.size(); ++i) falsos_.cola.push_back(real(w[i], 1, "[0, 1)"));
         }
     } else if (c == "cards") {
         preparacion(w);
     } else if (c == "screen" || c == "folder" || c == "database" || c == "start" || c == "config" || c == "player" ||
-               c == "history") {
+               c == "history" || c == "mano") {
         if (iniciado_) throw ErrorGuion{c + " goes before start"};
         preparacion(w);
     } else if (c == "show") {
@@ -377,11 +441,16 @@ void Interprete::interactuar(const Palabras& w) {
         throw ErrorGuion{"no question on screen"};
     } else if (c == "tick") {
         exigirPalabras(w, 2, 3);
-        const int veces = w.size() == 3 ? enteroCorto(w[2], "ticks", 1, TicksMaximos) : 1;
+        const long veces = w.size() == 3 ? entero(w[2], "ticks", 1, TicksPorLinea) : 1;
         Control& t = temporizador(w[1]);
         if (!t.Enabled()) throw ErrorGuion{"the timer " + w[1] + " is disabled"};
-        for (int i = 0; i < veces && t.Enabled(); ++i)
+        if (veces > TicksPorGuion - ticks_)
+            throw ErrorGuion{"more than " + std::to_string(TicksPorGuion) + " ticks in the script"};
+        ticks_ += veces;
+        for (long i = 0; i < veces && t.Enabled(); ++i) {
+            vigilar();
             if (t.Timer) t.Timer();
+        }
     } else if (c == "close") {
         exigirPalabras(w, 1, 1);
         Ventana& v = alFrente();
@@ -452,6 +521,7 @@ void Interprete::prepararBase() {
     FalloBase fallo;
     if (!base.comenzarLote()) throw ErrorGuion{"cannot write the database"};
     for (const Palabras& w : preparacionBase_) {
+        vigilar();
         bool bien = true;
         if (w[0] == "config") {
             // The stored options in their table's order, one word each.
@@ -474,10 +544,7 @@ void Interprete::filas(const std::string& tabla) {
     if (tabla != "Jugador" && tabla != "TantoJugador" && tabla != "Configuracion" && tabla != "Partidas")
         throw ErrorGuion{"rows of Jugador, TantoJugador, Configuracion or Partidas"};
     prepararBase();
-    BaseSqlcipher base;
-    std::string motivo;
-    if (!base.abrir((fs::path(carpeta()) / archivos::BaseDatos).string(), archivos::ClaveBase, motivo))
-        throw ErrorGuion{"rows: the database does not open: " + motivo};
+    BaseSqlcipher& base = lectura();
     FalloBase fallo;
     bool bien = true;
     if (tabla == "Jugador") {
@@ -509,6 +576,18 @@ void Interprete::filas(const std::string& tabla) {
         }
     }
     if (!bien) throw ErrorGuion{"rows: " + fallo.descripcion};
+}
+
+// One connection for every `rows`, opened (or not) once: each opening derives the key anew,
+// which is slow by design.
+BaseSqlcipher& Interprete::lectura() {
+    if (!lectura_) {
+        lectura_ = std::make_unique<BaseSqlcipher>();
+        lecturaAbierta_ =
+            lectura_->abrir((fs::path(carpeta()) / archivos::BaseDatos).string(), archivos::ClaveBase, motivoLectura_);
+    }
+    if (!lecturaAbierta_) throw ErrorGuion{"rows: the database does not open: " + motivoLectura_};
+    return *lectura_;
 }
 
 Ventana& Interprete::alFrente() { return pila_.empty() ? static_cast<Ventana&>(juego().naipalia) : *pila_.back(); }

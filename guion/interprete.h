@@ -1,13 +1,14 @@
 // Reads a script line by line and plays it through the game's own windows.
 #pragma once
 
-#include <istream>
 #include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "guion/comprobaciones.h"
+#include "guion/lector.h"
 #include "guion/transcripcion.h"
 #include "platform/falsos.h"
 #include "platform/sqlcipher/base_sqlcipher.h"
@@ -20,16 +21,18 @@ class CarpetaTemporal;
 
 class Interprete {
 public:
-    Interprete(std::istream& script, std::ostream& salida, std::string carpetaConstruida);
+    // `script` is a file descriptor, read as it is run.
+    Interprete(int script, std::ostream& salida, std::string carpetaConstruida);
     ~Interprete();
     int ejecutar();  // the exit status
-    // The script line being run.
-    int linea() const { return linea_; }
+    // The script line being run, or the check that failed.
+    int linea() const { return lineaRevisada_ ? lineaRevisada_ : lector_.numero(); }
 
 private:
     using Palabras = std::vector<std::string>;
 
     std::optional<Palabras> siguiente();
+    void vigilar();
     void ejecutarLinea(const Palabras& w);
     bool preparacion(const Palabras& w);
     void lineaDeBase(const Palabras& w);
@@ -50,21 +53,30 @@ private:
     // The database file the script asked for, made on first need.
     void prepararBase();
     void filas(const std::string& tabla);
+    BaseSqlcipher& lectura();
 
-    std::istream& script_;
     Transcripcion t_;
+    LectorGuion lector_;
+    Comprobaciones comprobaciones_;
+    int lineaRevisada_ = 0;
     std::string construida_;
     Falsos falsos_{""};
     BaseSqlcipher base_;
     std::string modoBase_ = "none";
     bool basePreparada_ = false;
-    std::vector<Palabras> preparacionBase_;  // config, player and history lines
+    std::vector<Palabras> preparacionBase_;   // config (positional), player and history lines
+    std::unique_ptr<BaseSqlcipher> lectura_;  // the connection of `rows`
+    bool lecturaAbierta_ = false;
+    std::string motivoLectura_;
     bool carpetaVacia_ = false;
     std::unique_ptr<CarpetaTemporal> carpeta_;
     std::unique_ptr<Juego> juego_;
+    Lado manoPrevia_ = Lado::Nadie;
     bool iniciado_ = false;
     std::vector<Ventana*> pila_;
-    int linea_ = 0;
+    long ticks_ = 0;
+    long vigilias_ = 0;
+    std::size_t encolados_ = 0;  // random numbers
 };
 
 // The text of `show NAME` (without "VALUE NAME="), or nullopt when the name is unknown.

@@ -4,7 +4,15 @@
 
 namespace naipalia::guion {
 
-void Transcripcion::linea(const std::string& texto) { salida_ << texto << '\n' << std::flush; }
+void Transcripcion::linea(const std::string& texto) {
+    if (texto_.size() + texto.size() >= TextoMaximo)
+        throw ErrorGuion{"a transcript longer than " + std::to_string(TextoMaximo / (1024 * 1024)) + " MiB"};
+    if (!salida_) throw ErrorGuion{"cannot write the transcript"};
+    texto_.append(texto).push_back('\n');
+    salida_ << texto << '\n';
+}
+
+void Transcripcion::ultima(const std::string& texto) { salida_ << texto << '\n' << std::flush; }
 
 std::string Transcripcion::escapar(const std::string& texto) {
     std::string r;

@@ -1,4 +1,4 @@
-// The driver's transcript, and the two ways a script stops early.
+// The driver's transcript, and the ways a script stops early.
 #pragma once
 
 #include <ostream>
@@ -18,12 +18,21 @@ struct FinPrograma {};
 class Transcripcion {
 public:
     explicit Transcripcion(std::ostream& salida) : salida_(salida) {}
+    // A line; past TextoMaximo in all, or when the output fails, an ErrorGuion instead.
     void linea(const std::string& texto);
+    // The closing ERROR line: written whatever came before.
+    void ultima(const std::string& texto);
+    void volcar() { salida_.flush(); }
+    // Every line written so far, each ended by a line break, for the script's own checks.
+    const std::string& texto() const { return texto_; }
     static std::string escapar(const std::string& texto);
     static const char* nombreIcono(Icono icono);
 
+    static constexpr std::size_t TextoMaximo = 64 * 1024 * 1024;
+
 private:
     std::ostream& salida_;
+    std::string texto_;
 };
 
 // A path of the program folder as the transcript writes it: relative, with "/".
