@@ -239,6 +239,18 @@ fallo guion/interprete.cpp \
 fallo guion/valores.cpp \
   's/throw ErrorGuion{"no such list item: " + p}/return texto("")/' \
   "the script driver shows a list item out of range as an empty text"
+fallo guion/lector.cpp \
+  's/ || b == 0x7f) {$/ \&\& false) {/' \
+  "the script driver takes a NUL or another control byte in a line"
+fallo guion/comprobaciones.cpp \
+  's/^    if (siguiente < esperadas_.size()) {$/    if (false) {/' \
+  "the script driver ends well when a line its script expects is missing"
+fallo guion/interprete.cpp \
+  's/if (veces > TicksPorGuion - ticks_)$/if (false)/' \
+  "the script driver runs any number of ticks in a script"
+fallo guion/interprete.cpp \
+  "s/linea\[i + 1\] == '\"' || //" \
+  "the script driver keeps \\\" in a quoted word instead of a quote"
 fallo shell/naipalia_diseno.cpp \
   's/case Opcion::Flor: return MenuFlorOpcion;/case Opcion::Flor: return MenuRecuerdoOpcion;/' \
   "the flor option is read from the recuerdos menu"
@@ -381,7 +393,7 @@ fallo shell/menus.cpp \
   's/^    ronda.CerrarPartida();$/    jugadores.GrabarPartida();\n    ronda.CerrarPartida();/' \
   "a game ended from Finalizar juego is stored as finished"
 fallo platform/sqlcipher/base_sqlcipher.cpp \
-  's/if (nueva) agregar += CrearPartidas;/if (nueva) continue;/' \
+  's/^        agregar += CrearPartidas;$/        (void)0;/' \
   "a file without the games' table opens without it"
 fallo game/anotador.cpp \
   's/return {puntos \/ 5, puntos % 5};/return {puntos \/ 4, puntos % 4};/' \
@@ -453,13 +465,13 @@ fallo players/recuerdos.cpp \
   's/(c.Numero == tantoCompu \&\& compuEsMano)/(c.Numero == tantoCompu)/' \
   "the history counts a tied tanto for the computer when the player is mano"
 fallo players/recuerdos.cpp \
-  '/^long Jugadores::ConsultarRecuerdos/,/^}$/ s/^        ErrorRecuerdos(fallo.descripcion);$//' \
+  '/^long Jugadores::ConsultarRecuerdos/,/^}$/ s/^        reportar(fallo);$//' \
   "a history that could not be read says nothing"
 fallo platform/sqlcipher/base_sqlcipher.cpp \
   's/if (rc == SQLITE_OK) rc = sqlite3_key(db, clave.data(), static_cast<int>(clave.size()));/if (rc == SQLITE_OK \&\& clave.empty()) rc = sqlite3_key(db, clave.data(), 0);/' \
   "the database is written without its password"
 fallo platform/sqlcipher/base_sqlcipher.cpp \
-  '/^bool BaseSqlcipher::ejecutar(sqlite3_stmt\* sentencia, FalloBase\& f) {$/,/^}$/ s/if (rc == SQLITE_DONE) return true;/return true;/' \
+  '/^bool BaseSqlcipher::ejecutar(sqlite3_stmt\* sentencia, FalloBase\& f) {$/,/^}$/ s/return terminado(rc, PasoBase::Recordar, f);/(void)f; return true;/' \
   "a write the disk refused is reported as stored"
 fallo players/recuerdos.cpp \
   's|return std::floor(static_cast<double>(mentidas) / static_cast<double>(filas) \* 10000) / 100;|return std::round(static_cast<double>(mentidas) / static_cast<double>(filas) * 10000) / 100;|' \
@@ -504,7 +516,7 @@ fallo players/registro.cpp \
   '/no puede ser eliminado/{n;n;s/^        return;$/        (void)0;/}' \
   "a player the database kept is taken off the list"
 fallo players/registro.cpp \
-  '/ListaJugadores.List(std::move(nombres));/{n;n;s/ErrorRecuerdos(fallo.descripcion);/(void)0;/}' \
+  '/ListaJugadores.List(std::move(nombres));/{n;n;s/reportar(fallo);/(void)0;/}' \
   "a list of players that cannot be read says nothing"
 fallo platform/ventana.cpp \
   's/^    if (cancelar != 0) return false;$/    (void)cancelar;/' \
@@ -512,6 +524,18 @@ fallo platform/ventana.cpp \
 fallo shell/grabadora.cpp \
   's/^            if (boton == BotonDerecho)$/            if (false)/' \
   "the recording writes a card carried with the right button as a click"
+fallo platform/sqlcipher/base_sqlcipher.cpp \
+  's/if (!nombreApartado(db, apartada, error)) return false;/if (nombreApartado(db, apartada, error)) return false;/' \
+  "a games' table the game cannot use refuses the whole file instead of being set aside"
+fallo platform/sqlcipher/base_sqlcipher.cpp \
+  's/b.rendidoAlInstante_ = ahora < b.sinEsperaHasta_;/b.rendidoAlInstante_ = false;/' \
+  "every read of a held file waits again, and each is told"
+fallo platform/sqlcipher/base_sqlcipher.cpp \
+  '/^bool BaseSqlcipher::terminado/,/^}$/ s/sinEsperaHasta_ = {};/(void)0;/' \
+  "a file held again after it was free is given up at once, untold"
+fallo players/registro.cpp \
+  's/if (fallo.sigueBloqueado) {/if (false) {/' \
+  "a held file is told at every statement of one action"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

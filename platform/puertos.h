@@ -106,6 +106,9 @@ enum class PasoBase { Abrir, Interpretar, Recordar };
 struct FalloBase {
     PasoBase paso = PasoBase::Abrir;
     std::string descripcion;  // the engine's own words
+    // Given up at once: the file is still held by another, as at the failure just
+    // before. Nothing was done, and there is nothing new to tell.
+    bool sigueBloqueado = false;
 };
 
 // One row of the tanto history, as stored.
@@ -143,6 +146,8 @@ struct BaseDatos {
     virtual ~BaseDatos() = default;
     // The file with its password; never creates one. The default keeps no database and
     // leaves the error empty: a face without one starts silently without recuerdos.
+    // Opened, the error may still hold a notice for the player: a part of the file the
+    // game could not use was set aside.
     virtual bool abrir(const std::string& archivo, const std::string& clave, std::string& error) {
         (void)archivo, (void)clave;
         error.clear();

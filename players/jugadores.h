@@ -119,6 +119,7 @@ public:
 
 private:
     BaseDatos& base() const;
+    // A failure by its step's message; a held file only the first time in a row.
     void reportar(const FalloBase& fallo);
 
     Operacion& op;

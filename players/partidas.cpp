@@ -68,7 +68,7 @@ void Jugadores::MenuPartidas_Click() {
     std::vector<FilaPartida> partidas;
     FalloBase fallo;
     if (!base().leerPartidas(NombreElegido, partidas, fallo)) {
-        ErrorRecuerdos(fallo.descripcion);
+        reportar(fallo);
         return;
     }
     LlenarMisPartidas(partidas);

@@ -154,7 +154,7 @@ long Jugadores::ConsultarRecuerdos(const std::string& tipo) {
     FalloBase fallo;
     if (!base().contarTantos(e.NombreJugador, tipo, RegistrosBase, fallo)) {
         RegistrosBase.clear();
-        ErrorRecuerdos(fallo.descripcion);
+        reportar(fallo);
         e.ErrorBaseDatos = true;
         return 0;
     }

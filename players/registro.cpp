@@ -69,6 +69,8 @@ void Jugadores::AbrirBaseDatos() {
     if (base().abrir(op.ruta(archivos::BaseDatos), archivos::ClaveBase, error)) {
         e.SinRecuerdos = false;
         ErrorApertura.clear();
+        // Opened by setting a part of the file aside: the player hears what became of it.
+        if (!error.empty()) op.mensajeAparte(error, Icono::Critico);
         return;
     }
     e.SinRecuerdos = true;
@@ -107,7 +109,7 @@ bool Jugadores::AbrirConfiguracion(OpcionesGuardadas& opciones) {
     FalloBase fallo;
     if (base().leerOpciones(opciones, fallo)) return true;
     e.ErrorBaseDatos = true;
-    ErrorRecuerdos(fallo.descripcion);
+    reportar(fallo);
     return false;
 }
 
@@ -120,6 +122,11 @@ bool Jugadores::GuardarOpcion(Opcion opcion, bool valor) {
 }
 
 void Jugadores::reportar(const FalloBase& fallo) {
+    // The file still held, as the message moments ago said: nothing new to tell.
+    if (fallo.sigueBloqueado) {
+        n.forma().MousePointer(0);
+        return;
+    }
     switch (fallo.paso) {
         case PasoBase::Abrir: ErrorRecuerdos(fallo.descripcion); break;
         case PasoBase::Interpretar: ErrorInterpretarDatos(fallo.descripcion); break;
@@ -157,7 +164,7 @@ void Jugadores::Jugador_Load() {
     if (base().leerJugadores(nombres, fallo))
         jugador.ListaJugadores.List(std::move(nombres));
     else
-        ErrorRecuerdos(fallo.descripcion);
+        reportar(fallo);
 }
 
 void Jugadores::ListaJugadores_Click() {

@@ -1,6 +1,7 @@
 // The SQLCipher file as the players' database: names travel as data, files that are not
-// ours never open and are never touched, read-only files and folders, a full disk and a
-// kill in the middle of writing leave a sound file with whole rows only.
+// ours never open and are never touched, a broken games' table is set aside, a held file
+// is waited for once, read-only files and folders, a full disk and a kill in the middle
+// of writing leave a sound file with whole rows only.
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <signal.h>
@@ -9,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -18,6 +20,7 @@
 #include "game/archivos.h"
 #include "game/estado.h"
 #include "platform/sqlcipher/base_sqlcipher.h"
+#include "shell/juego.h"
 
 #define SQLITE_HAS_CODEC 1
 #include <sqlcipher/sqlite3.h>
@@ -45,6 +48,14 @@ void conClave(const std::string& archivo, const std::string& sql) {
     EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
     sqlite3_close(db);
 }
+
+struct Avisos : Mensajes {
+    std::vector<std::string> textos;
+    Respuesta mostrar(const std::string& texto, Icono, Botones, Respuesta porDefecto) override {
+        textos.push_back(texto);
+        return porDefecto;
+    }
+};
 
 const char* const TablasSinConfiguracion =
     "CREATE TABLE Jugador (Jugador TEXT);"
@@ -91,6 +102,7 @@ struct BaseEnDisco : ::testing::Test {
     BaseSqlcipher base;
     std::string error;
     FalloBase f;
+    Avisos avisos;
 
     ~BaseEnDisco() override {
         std::error_code e;
@@ -98,6 +110,8 @@ struct BaseEnDisco : ::testing::Test {
         fs::remove_all(ruta, e);
     }
     std::string en(const std::string& nombre) const { return (ruta / nombre).string(); }
+    // The game on this folder's file, its messages in `avisos`.
+    Puertos puertos() { return {.mensajes = &avisos, .baseDatos = &base, .carpeta = ruta.string()}; }
     bool abrir(BaseSqlcipher& b) { return b.abrir(archivo, archivos::ClaveBase, error); }
     // The game's new file, open in `base`.
     void nueva() {
@@ -217,6 +231,68 @@ TEST_F(BaseEnDisco, LoQueElArchivoNoTieneSeAgrega) {
     EXPECT_TRUE(base.guardarOpcion(Opcion::Flor, true, f)) << f.descripcion;
     EXPECT_TRUE(base.agregarPartida("Ana", {0, "06/12/2026", "12:00:00", 15, 15, 3}, f)) << f.descripcion;
     EXPECT_EQ(base.integridad(), "ok");
+}
+
+// A games' table the game cannot use is set aside under a free name with its rows, a new
+// one made and the player told once; the other tables are read as ever. One with a column
+// more that a row may leave empty is kept.
+TEST_F(BaseEnDisco, UnaTablaDePartidasInservibleSeApartaYSeEmpiezaOtra) {
+    const std::string sinHora = "Numero, Fecha, PuntosJuego, PuntosJugador, PuntosComputadora";
+    const std::string filas =
+        "; INSERT INTO Partidas (Numero, Fecha, Nota) VALUES (7, 'vieja', 1);"
+        "INSERT INTO Jugador VALUES ('Ana'); INSERT INTO TantoJugador VALUES ('Ana', 'E', 1, 0, 0);";
+    const std::string aviso = "La tabla de partidas terminadas estaba dañada: se guardó aparte, como ";
+    const std::pair<std::string, std::string> casos[] = {
+        // the table, and where its rows are then
+        {"CREATE TABLE Partidas (" + sinHora + ", Nota)", "Partidas_apartada"},
+        {"CREATE TABLE Partidas_Apartada (x); CREATE TABLE Partidas (Hora, " + sinHora + ", Nota NOT NULL)",
+         "Partidas_apartada_2"},
+        {"CREATE TABLE Partidas (Hora, " + sinHora + ", Nota)", "Partidas"},
+    };
+    for (const auto& [tabla, apartada] : casos) {
+        SCOPED_TRACE(tabla);
+        fs::remove(archivo);
+        ASSERT_TRUE(BaseSqlcipher::Crear(archivo, archivos::ClaveBase, error)) << error;
+        conClave(archivo, "DROP TABLE Partidas;" + tabla + filas);
+        avisos.textos.clear();
+        for (int vez = 0; vez < 2; ++vez) Juego(puertos()).arrancar();
+        EXPECT_EQ(avisos.textos,
+                  std::vector<std::string>(apartada != "Partidas", aviso + apartada + ", y se empezó una nueva."));
+        conClave(archivo, "INSERT INTO Jugador SELECT Fecha FROM " + apartada);  // its rows, read as names
+        EXPECT_TRUE(lee(base, {"Ana", "vieja"}));
+        std::vector<FilaTanto> tantos;
+        std::vector<FilaPartida> p;
+        EXPECT_TRUE(base.leerTantos(tantos, f) && tantos.size() == 1) << f.descripcion;
+        EXPECT_TRUE(base.agregarPartida("Ana", {0, "06/12/2026", "12:00:00", 15, 15, 3}, f)) << f.descripcion;
+        EXPECT_TRUE(base.leerPartidas("Ana", p, f) && p.size() == 1 && p[0].Hora == "12:00:00") << f.descripcion;
+    }
+}
+
+// Another connection holds the file: the first read waits and gives up, the next ones
+// give up at once, and the player is told once; a write refused meanwhile is not stored.
+// Once the file is free, a new hold is waited for and told again.
+TEST_F(BaseEnDisco, UnArchivoRetenidoSeEsperaUnaVezPorAccionYSeDiceUnaVez) {
+    using namespace std::chrono;
+    nueva();
+    Juego juego(puertos());
+    juego.arrancar();
+    sqlite3* otra = conClave(archivo);
+    for (std::size_t retencion = 1; retencion <= 2; ++retencion) {
+        ASSERT_EQ(sqlite3_exec(otra, "BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr), SQLITE_OK);
+        const auto inicio = steady_clock::now();
+        juego.jugadores.ConsultarRecuerdos("E");
+        const auto primera = steady_clock::now();
+        juego.jugadores.MenuPartidas_Click();
+        EXPECT_FALSE(base.agregarTanto(fila(1), f));
+        EXPECT_GT(primera - inicio, 1s);
+        EXPECT_LT(steady_clock::now() - primera, 1s);
+        EXPECT_EQ(avisos.textos.size(), retencion);
+        ASSERT_EQ(sqlite3_exec(otra, "COMMIT;", nullptr, nullptr, nullptr), SQLITE_OK);
+        std::vector<FilaTanto> tantos;
+        EXPECT_TRUE(base.leerTantos(tantos, f) && tantos.empty()) << f.descripcion;
+    }
+    sqlite3_close(otra);
+    EXPECT_EQ(avisos.textos.back(), "No es posible entrar a mis \"recuerdos\".   Error : database is locked");
 }
 
 TEST_F(BaseEnDisco, UnArchivoBloqueadoPorOtroProcesoAlArrancarSeEspera) {

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -59,9 +60,15 @@ std::string esquema() {
            columnasDeOpciones(", ", " INTEGER") + ");INSERT INTO Configuracion VALUES (" + ceros + ");" + CrearPartidas;
 }
 
-// Long enough for another instance's or a tool's write to end; in force before the
-// first statement, which already needs the file's lock.
-constexpr int EsperaBloqueoMs = 5000;
+// Long enough for another instance's or a tool's write to end: the game's own writes are
+// one row each, well within it even on a slow disk. A file held longer is held by
+// something waiting will not outlast, and every wait freezes the table. In force before
+// the first statement, which already needs the file's lock.
+constexpr int EsperaBloqueoMs = 2000;
+// After giving up on a held file, the statements that follow give up at once for this
+// long: one action of the player (its reads and writes, its message read, its dialogs
+// answered) waits once. A statement that goes through ends it.
+constexpr std::chrono::seconds SinEsperaTras{30};
 
 // Opens with the password and proves it by reading the schema: a wrong password or a
 // file that is no database fails here, with the engine's words.
@@ -83,8 +90,9 @@ sqlite3* abrirConClave(const std::string& archivo, const std::string& clave, int
 
 // Every column the game reads or writes besides the options'. A file lacking one that
 // may be added (one a later version brought) gets it with its default on open; lacking
-// any other, or a table, the file is refused untouched. The options read False when
-// absent, so their columns may always be added.
+// any other, or a table, the file is refused untouched, except the games' table, our own,
+// which is judged whole. The options read False when absent, so their columns may always
+// be added.
 struct ColumnaConocida {
     const char* tabla;
     const char* columna;
@@ -119,35 +127,64 @@ std::string enMinusculas(std::string s) {
     return s;
 }
 
-// A table's column names, lowercased (the engine's names ignore case); none when the
-// file has no such table. The name is one of the game's own.
-bool leerColumnas(sqlite3* db, const std::string& tabla, std::set<std::string>& columnas, std::string& error) {
+// Runs a statement of the game's own text, handing it each row.
+template <typename F>
+bool recorrer(sqlite3* db, const std::string& sql, F fila, std::string& error) {
     sqlite3_stmt* s = nullptr;
-    if (sqlite3_prepare_v2(db, ("PRAGMA table_info(\"" + tabla + "\")").c_str(), -1, &s, nullptr) != SQLITE_OK) {
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &s, nullptr) != SQLITE_OK) {
         error = sqlite3_errmsg(db);
         return false;
     }
     Sentencia guardia(s);
     int rc;
-    while ((rc = sqlite3_step(s)) == SQLITE_ROW) columnas.insert(enMinusculas(textoEntero(s, 1)));
+    while ((rc = sqlite3_step(s)) == SQLITE_ROW) fila(s);
     if (rc == SQLITE_DONE) return true;
     error = sqlite3_errmsg(db);
     return false;
 }
 
+// A table's columns by name, lowercased (the engine's names ignore case), each true when
+// a row must give it a value; none when the file has no such table. The name is one of
+// the game's own.
+using ColumnasDeTabla = std::map<std::string, bool>;
+bool leerColumnas(sqlite3* db, const std::string& tabla, ColumnasDeTabla& columnas, std::string& error) {
+    const auto fila = [&columnas](sqlite3_stmt* s) {
+        columnas[enMinusculas(textoEntero(s, 1))] =
+            sqlite3_column_int(s, 3) != 0 && sqlite3_column_type(s, 4) == SQLITE_NULL;
+    };
+    return recorrer(db, "PRAGMA table_info(\"" + tabla + "\")", fila, error);
+}
+
+// The games' table serves when it has every column the game writes and a row may leave
+// out any other; the engine keeps any value in any column, so their types do not matter.
+bool partidasSirve(ColumnasDeTabla columnas) {
+    for (const ColumnaConocida& c : Columnas)
+        if (std::string(c.tabla) == "Partidas" && columnas.erase(enMinusculas(c.columna)) == 0) return false;
+    return std::none_of(columnas.begin(), columnas.end(), [](const auto& c) { return c.second; });
+}
+
+// The first of Partidas_apartada, Partidas_apartada_2, ... that names nothing in the file.
+bool nombreApartado(sqlite3* db, std::string& nombre, std::string& error) {
+    std::set<std::string> usados;
+    const auto fila = [&usados](sqlite3_stmt* s) { usados.insert(enMinusculas(textoEntero(s, 0))); };
+    if (!recorrer(db, "SELECT name FROM sqlite_master", fila, error)) return false;
+    nombre = "Partidas_apartada";
+    for (int n = 2; usados.count(enMinusculas(nombre)); ++n) nombre = "Partidas_apartada_" + std::to_string(n);
+    return true;
+}
+
 // Makes the file's schema the game's by adding the addable columns and the later tables
 // it lacks, all or none; false, with the reason, when the file cannot be the game's.
-// Nothing is written before every column is known to be present or addable.
+// Nothing is written before every column is known to be present or addable. The games'
+// table is our own: one the game cannot use is set aside, never dropped (it holds the
+// player's games), and made afresh, with a notice for the player in `error`.
 bool completarEsquema(sqlite3* db, std::string& error) {
-    std::map<std::string, std::set<std::string>> columnas;  // by table
+    std::map<std::string, ColumnasDeTabla> columnas;  // by table
     std::string agregar;
     for (const ColumnaConocida& c : columnasConocidas()) {
         const auto [tabla, nueva] = columnas.try_emplace(c.tabla);
         if (nueva && !leerColumnas(db, c.tabla, tabla->second, error)) return false;
-        if (tabla->second.empty() && std::string(c.tabla) == "Partidas") {
-            if (nueva) agregar += CrearPartidas;
-            continue;
-        }
+        if (std::string(c.tabla) == "Partidas") continue;  // judged whole below
         if (tabla->second.empty()) {
             error = std::string("Falta la tabla ") + c.tabla + ".";
             return false;
@@ -159,9 +196,21 @@ bool completarEsquema(sqlite3* db, std::string& error) {
         }
         agregar += std::string("ALTER TABLE ") + c.tabla + " ADD COLUMN \"" + c.columna + "\" " + c.tipoYDefecto + ";";
     }
+    const ColumnasDeTabla& partidas = columnas["Partidas"];
+    std::string apartada;
+    if (partidas.empty()) {
+        agregar += CrearPartidas;
+    } else if (!partidasSirve(partidas)) {
+        if (!nombreApartado(db, apartada, error)) return false;
+        agregar += "ALTER TABLE Partidas RENAME TO \"" + apartada + "\";" + CrearPartidas;
+    }
     if (agregar.empty()) return true;
-    if (sqlite3_exec(db, ("BEGIN IMMEDIATE;" + agregar + "COMMIT;").c_str(), nullptr, nullptr, nullptr) == SQLITE_OK)
+    if (sqlite3_exec(db, ("BEGIN IMMEDIATE;" + agregar + "COMMIT;").c_str(), nullptr, nullptr, nullptr) == SQLITE_OK) {
+        if (!apartada.empty())
+            error = "La tabla de partidas terminadas estaba dañada: se guardó aparte, como " + apartada +
+                    ", y se empezó una nueva.";
         return true;
+    }
     error = sqlite3_errmsg(db);
     sqlite3_exec(db, "ROLLBACK;", nullptr, nullptr, nullptr);
     return false;
@@ -221,10 +270,35 @@ bool BaseSqlcipher::Crear(const std::string& archivo, const std::string& clave, 
 
 bool BaseSqlcipher::abrir(const std::string& archivo, const std::string& clave, std::string& error) {
     cerrar();
+    error.clear();
     archivo_ = Ubicar(archivo, carpetaDatos_);
     db_ = abrirConClave(archivo_, clave, SQLITE_OPEN_READWRITE, error);
     if (db_ && !completarEsquema(db_, error)) cerrar();
+    sinEsperaHasta_ = {};
+    if (db_) sqlite3_busy_handler(db_, &BaseSqlcipher::seguirEsperando, this);
     return db_ != nullptr;
+}
+
+int BaseSqlcipher::seguirEsperando(void* base, int veces) {
+    auto& b = *static_cast<BaseSqlcipher*>(base);
+    const auto ahora = std::chrono::steady_clock::now();
+    if (veces == 0) b.esperaDesde_ = ahora;
+    b.rendidoAlInstante_ = ahora < b.sinEsperaHasta_;
+    if (!b.rendidoAlInstante_ && ahora - b.esperaDesde_ < std::chrono::milliseconds(EsperaBloqueoMs)) {
+        sqlite3_sleep(10);
+        return 1;
+    }
+    b.sinEsperaHasta_ = ahora + SinEsperaTras;
+    return 0;
+}
+
+bool BaseSqlcipher::terminado(int rc, PasoBase paso, FalloBase& f) {
+    if (rc == SQLITE_DONE) {
+        sinEsperaHasta_ = {};
+        return true;
+    }
+    f = fallo(paso);
+    return false;
 }
 
 void BaseSqlcipher::cerrar() {
@@ -233,7 +307,8 @@ void BaseSqlcipher::cerrar() {
 }
 
 FalloBase BaseSqlcipher::fallo(PasoBase paso) const {
-    return {paso, db_ ? sqlite3_errmsg(db_) : "No hay base de datos abierta."};
+    if (!db_) return {paso, "No hay base de datos abierta."};
+    return {paso, sqlite3_errmsg(db_), sqlite3_errcode(db_) == SQLITE_BUSY && rendidoAlInstante_};
 }
 
 bool BaseSqlcipher::preparar(const char* sql, sqlite3_stmt*& sentencia, FalloBase& f) {
@@ -248,9 +323,7 @@ bool BaseSqlcipher::ejecutar(sqlite3_stmt* sentencia, FalloBase& f) {
     int rc;
     while ((rc = sqlite3_step(sentencia)) == SQLITE_ROW) {
     }
-    if (rc == SQLITE_DONE) return true;
-    f = fallo(PasoBase::Recordar);
-    return false;
+    return terminado(rc, PasoBase::Recordar, f);
 }
 
 bool BaseSqlcipher::leerJugadores(std::vector<std::string>& nombres, FalloBase& f) {
@@ -260,9 +333,7 @@ bool BaseSqlcipher::leerJugadores(std::vector<std::string>& nombres, FalloBase& 
     nombres.clear();
     int rc;
     while ((rc = sqlite3_step(s)) == SQLITE_ROW) nombres.push_back(textoEntero(s, 0));
-    if (rc == SQLITE_DONE) return true;
-    f = fallo(PasoBase::Abrir);
-    return false;
+    return terminado(rc, PasoBase::Abrir, f);
 }
 
 bool BaseSqlcipher::agregarJugador(const std::string& nombre, FalloBase& f) {
@@ -347,9 +418,7 @@ bool BaseSqlcipher::contarTantos(const std::string& jugador, const std::string& 
         cuentas.push_back({sqlite3_column_int(s, 0), static_cast<long>(sqlite3_column_int64(s, 1)),
                            static_cast<long>(sqlite3_column_double(s, 2)),
                            static_cast<long>(sqlite3_column_double(s, 3))});
-    if (rc == SQLITE_DONE) return true;
-    f = fallo(PasoBase::Abrir);
-    return false;
+    return terminado(rc, PasoBase::Abrir, f);
 }
 
 bool BaseSqlcipher::leerTantos(std::vector<FilaTanto>& filas, FalloBase& f) {
@@ -363,9 +432,7 @@ bool BaseSqlcipher::leerTantos(std::vector<FilaTanto>& filas, FalloBase& f) {
     while ((rc = sqlite3_step(s)) == SQLITE_ROW)
         filas.push_back({texto(0), texto(1), sqlite3_column_int(s, 2), sqlite3_column_int(s, 3) != 0,
                          sqlite3_column_int(s, 4) != 0});
-    if (rc == SQLITE_DONE) return true;
-    f = fallo(PasoBase::Abrir);
-    return false;
+    return terminado(rc, PasoBase::Abrir, f);
 }
 
 bool BaseSqlcipher::agregarPartida(const std::string& jugador, const FilaPartida& p, FalloBase& f) {
@@ -409,9 +476,7 @@ bool BaseSqlcipher::leerFilasDePartidas(sqlite3_stmt* s, std::vector<FilaPartida
     filas.clear();
     int rc;
     while ((rc = sqlite3_step(s)) == SQLITE_ROW) filas.push_back(partidaLeida(s));
-    if (rc == SQLITE_DONE) return true;
-    f = fallo(PasoBase::Abrir);
-    return false;
+    return terminado(rc, PasoBase::Abrir, f);
 }
 
 bool BaseSqlcipher::leerPartidas(const std::string& jugador, std::vector<FilaPartida>& filas, FalloBase& f) {
@@ -438,11 +503,8 @@ bool BaseSqlcipher::leerOpciones(OpcionesGuardadas& o, FalloBase& f) {
         int columna = 0;
         for (const DatosOpcion& d : Opciones)
             if (d.columna) o[d.opcion] = sqlite3_column_int(s, columna++) != 0;  // Null reads as 0
-        return true;
     }
-    if (rc == SQLITE_DONE) return true;
-    f = fallo(PasoBase::Abrir);
-    return false;
+    return terminado(rc == SQLITE_ROW ? SQLITE_DONE : rc, PasoBase::Abrir, f);
 }
 
 bool BaseSqlcipher::guardarOpcion(Opcion opcion, bool valor, FalloBase& f) {

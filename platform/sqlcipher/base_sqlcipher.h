@@ -2,6 +2,7 @@
 // which knows only the port; the desktop program, the driver and the tests link it.
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -55,7 +56,11 @@ public:
     static std::string Ubicar(const std::string& archivo, const std::string& carpetaDatos);
 
 private:
+    // Asked by the engine while another connection holds the file: nonzero to try again.
+    static int seguirEsperando(void* base, int veces);
     bool preparar(const char* sql, sqlite3_stmt*& sentencia, FalloBase& fallo);
+    // A statement's end: done, the file then free; else its failure at `paso`.
+    bool terminado(int rc, PasoBase paso, FalloBase& fallo);
     bool ejecutar(sqlite3_stmt* sentencia, FalloBase& fallo);
     // A statement whose only parameter, ?1, is a player's name.
     bool ejecutarConNombre(const std::string& sql, const std::string& nombre, FalloBase& fallo);
@@ -66,6 +71,10 @@ private:
     std::string carpetaDatos_;
     std::string archivo_;
     sqlite3* db_ = nullptr;
+    // Until then a held file is given up at once: set when one is given up on.
+    std::chrono::steady_clock::time_point sinEsperaHasta_{};
+    std::chrono::steady_clock::time_point esperaDesde_{};
+    bool rendidoAlInstante_ = false;  // the last give-up did not wait
 };
 
 }  // namespace naipalia
