@@ -536,6 +536,18 @@ fallo platform/sqlcipher/base_sqlcipher.cpp \
 fallo players/registro.cpp \
   's/if (fallo.sigueBloqueado) {/if (false) {/' \
   "a held file is told at every statement of one action"
+fallo shell/grabadora.cpp \
+  's/^    if (j.estado.QuienMano == Lado::Computadora) s += "mano Computadora\\n";$//' \
+  "a recording does not say the computer was mano in the game before"
+fallo shell/grabadora.cpp \
+  "s/^        if (c == '\"' || c == '\\\\\\\\') r += '\\\\\\\\';$//" \
+  "a recording writes a name's quotes and backslashes unescaped"
+fallo shell/grabadora.cpp \
+  's/^    salio_ = true;$/    salio_ = false;/' \
+  "a game left by leaving the program closes with the scores after the way out, past its exit"
+fallo shell/grabadora.cpp \
+  's/^    if (\&ventana == \&juego_->finRonda) copiaPendiente_ = true;$/    if (\&ventana == \&juego_->finRonda \&\& alGuardar) alGuardar(partida_, preparacion_ + cuerpo_);/' \
+  "the copy of a game in play is saved inside the end-of-round dialog's action"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 
