@@ -548,6 +548,12 @@ fallo shell/grabadora.cpp \
 fallo shell/grabadora.cpp \
   's/^    if (\&ventana == \&juego_->finRonda) copiaPendiente_ = true;$/    if (\&ventana == \&juego_->finRonda \&\& alGuardar) alGuardar(partida_, preparacion_ + cuerpo_);/' \
   "the copy of a game in play is saved inside the end-of-round dialog's action"
+fallo shell/menus.cpp \
+  's/if (n.MenuFin.Enabled() \&\& !e.FinJuego \&\& !op.preguntar(textos::AbandonarJuego, Respuesta::No)) return;/if (false) return;/' \
+  "F5 in play throws the game away without a word"
+fallo shell/grabadora.cpp \
+  's/^    pendiente_ = {"key F5"};$//' \
+  "a game begun by abandoning another replays the question it no longer meets"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

@@ -34,6 +34,7 @@ Ronda::Ronda(Operacion& operacion, Computadora& c, Liquidacion& l)
 }
 
 void Ronda::MenuNuevo_Click() {
+    if (alComenzarPartida) alComenzarPartida();
     PasoFondo.fill(0);
     PasoBaile.fill(0);
     for (int s = 4; s <= 6; ++s) n.CartaFondo(s).Top(TopFondos);

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string_view>
 
 #include "game/estado.h"
@@ -28,6 +29,8 @@ public:
 
     // --- Game and round lifecycle ---
     void MenuNuevo_Click();
+    // Told as a new game begins, before anything of the last one is reset.
+    std::function<void()> alComenzarPartida;
     void TiempoComienzo_Timer();
     void SubRepartirCartas();
     void SubComenzarRonda();

@@ -155,6 +155,7 @@ Grabadora::~Grabadora() = default;
 void Grabadora::enlazar(Juego& juego) {
     juego_ = &juego;
     for (Ventana* v : juego.ventanas()) vigilar(*v);
+    juego.ronda.alComenzarPartida = [this] { comenzarPartida(); };
 }
 
 void Grabadora::vigilar(Ventana& ventana) {
@@ -171,26 +172,21 @@ void Grabadora::vigilar(Ventana& ventana) {
 }
 
 void Grabadora::vigilarControl(Control& c) {
-    auto envolver = [this](std::function<void()>& manejador, std::function<std::string()> linea, bool nueva = false) {
+    auto envolver = [this](std::function<void()>& manejador, std::function<std::string()> linea) {
         if (!manejador) return;
-        manejador = [this, original = manejador, linea = std::move(linea), nueva] {
-            comenzar(linea(), nueva);
+        manejador = [this, original = manejador, linea = std::move(linea)] {
+            comenzar(linea());
             Nivel nivel(profundidad_);
             original();
         };
     };
     Control* p = &c;
     const bool lista = c.tipo() == TipoControl::Lista;
-    const bool partidaNueva = juego_ && (p == &juego_->naipalia.MenuNuevo || p == &juego_->naipalia.TiempoComienzo);
-    envolver(
-        c.Click,
-        [p, lista] {
-            return lista ? "select " + p->nombre() + " " + std::to_string(p->ListIndex()) : "click " + referencia(*p);
-        },
-        partidaNueva);
+    envolver(c.Click, [p, lista] {
+        return lista ? "select " + p->nombre() + " " + std::to_string(p->ListIndex()) : "click " + referencia(*p);
+    });
     if (lista) envolver(c.DblClick, [p] { return "dblclick " + p->nombre() + " " + std::to_string(p->ListIndex()); });
-    envolver(
-        c.Timer, [p] { return "tick " + p->ventana().nombre() + "." + p->nombre(); }, partidaNueva);
+    envolver(c.Timer, [p] { return "tick " + p->ventana().nombre() + "." + p->nombre(); });
     if (c.propiedades().Editable) envolver(c.Change, [p] { return "type " + p->nombre() + " " + comillas(p->Text()); });
     if (lista && c.KeyPress) {
         c.KeyPress = [this, p, original = c.KeyPress](int& tecla) {
@@ -213,16 +209,8 @@ void Grabadora::vigilarControl(Control& c) {
     }
 }
 
-void Grabadora::comenzar(std::string linea, bool partidaNueva) {
-    if (profundidad_ > 0 || enRegistro_) return;
-    if (partidaNueva) {
-        if (grabando_ && alGuardar) alGuardar(partida_, guion());
-        empezarPartida();
-        if (alGuardar) alGuardar(partida_, preparacion_ + Incompleta);
-        pendiente_ = {"key F5"};
-        return;
-    }
-    if (!grabando_) return;
+void Grabadora::comenzar(std::string linea) {
+    if (profundidad_ > 0 || enRegistro_ || !grabando_) return;
     linea = sangria() + linea;
     const bool sola = pendiente_.size() == 1;
     if (sola && ticks_ > 0 && linea == pendiente_[0]) {
@@ -274,6 +262,17 @@ void Grabadora::asentar() {
     sorteos_.clear();
     pendiente_.clear();
     ticks_ = 0;
+}
+
+// A new game begins inside the action that asked for it (F5, the menu, the end-of-game
+// dialog's timer): the last game's recording ends before that action, and the new one,
+// from a fresh program, begins with F5 alone (no game there to abandon).
+void Grabadora::comenzarPartida() {
+    if (grabando_ && alGuardar)
+        alGuardar(partida_, preparacion_ + cuerpo_.substr(0, inicioAccion_) + (final_.empty() ? puntosAntes_ : final_));
+    empezarPartida();
+    if (alGuardar) alGuardar(partida_, preparacion_ + Incompleta);
+    pendiente_ = {"key F5"};
 }
 
 void Grabadora::empezarPartida() {

@@ -50,7 +50,8 @@ private:
     void vigilar(Ventana& ventana);
     void vigilarControl(Control& control);
     // The player's action begins: what came before goes down, this one waits for its draws.
-    void comenzar(std::string linea, bool partidaNueva = false);
+    void comenzar(std::string linea);
+    void comenzarPartida();
     std::string sangria() const;
     std::string asentado() const;
     void asentar();

@@ -1,4 +1,5 @@
 // The menu's options: points, flor, voice, card sound, who is mano, ending a game.
+#include "game/textos.h"
 #include "opponent/computadora.h"
 #include "players/jugadores.h"
 #include "round/ronda.h"
@@ -18,7 +19,7 @@ Principal::Principal(Operacion& operacion, Ronda& r, Computadora& c, Liquidacion
       liquidacion(l),
       jugadores(j) {
     n.Load = [this] { Form_Load(); };
-    n.MenuNuevo.Click = [this] { ronda.MenuNuevo_Click(); };
+    n.MenuNuevo.Click = [this] { MenuNuevo_Click(); };
     n.MenuFin.Click = [this] { MenuFin_Click(); };
     for (int i = 1; i <= 2; ++i) {
         n.MenuCantidadPuntos(i).Click = [this, i] { MenuCantidadPuntos_Click(i); };
@@ -78,6 +79,12 @@ void Principal::MenuMAleatorio_Click() {
     n.MenuMJugador.Checked(false);
     n.MenuMCompu.Checked(false);
     n.MenuMAleatorio.Checked(true);
+}
+
+// A game in play is never thrown away without the player's word.
+void Principal::MenuNuevo_Click() {
+    if (n.MenuFin.Enabled() && !e.FinJuego && !op.preguntar(textos::AbandonarJuego, Respuesta::No)) return;
+    ronda.MenuNuevo_Click();
 }
 
 void Principal::MenuFin_Click() {

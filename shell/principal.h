@@ -22,6 +22,7 @@ public:
     Principal& operator=(const Principal&) = delete;
 
     void Form_Load();
+    void MenuNuevo_Click();
     void MenuFin_Click();
     void MenuCantidadPuntos_Click(int indice);
     void MenuFlorOpcion_Click(int indice);

@@ -93,8 +93,11 @@ public:
             accionesPartida_ = 0;
             if (n_.MenuCantidadPuntos(1).Enabled()) elegirOpciones();  // else a new game by F5 mid-game
             juez_.emplace(juego_, revisar_);
-            // Through the end-of-game dialog's timer when it was answered yes, else the menu.
+            // Through the end-of-game dialog's timer when it was answered yes, else the menu
+            // (a game in play abandoned).
+            saliendo_ = n_.MenuFin.Enabled() && !e_.FinJuego;
             n_.TiempoComienzo.Enabled() ? n_.TiempoComienzo.Timer() : n_.MenuNuevo.Click();
+            saliendo_ = false;
             juez_->revisar();
             while (!e_.FinJuego && accionesPartida_ < movidas) {
                 juez_->revisarTurno();
