@@ -29,6 +29,8 @@ PY
             timeout 120 "$build/qt/naipalia-prueba-ronda" "$build/programa" "$artefactos/$e" "$e" >/dev/null 2>&1 ||
                 atrapada+=" ronda_qt_${e}x"
         done
+        QT_QPA_PLATFORM=offscreen timeout 120 "$build/qt/naipalia-prueba-archivos" "$build/programa" \
+            --gtest_filter=-Grabacion.* >/dev/null 2>&1 || atrapada+=" archivos_qt"
         echo "$nombre:${atrapada:- NOT CAUGHT}"
     fi
     git checkout -q -- qt
@@ -59,4 +61,6 @@ probar "the table not drawn as the models after a move" qt/lienzo.cpp $'    for 
 probar "a call opens before the card it follows arrives" qt/escena.cpp $'    esperarMesa();\n    // Parented' '    // Parented'
 probar "the computer's card hides part of the player's" qt/lienzo.cpp 'LeftDibujadoJugador{0, 1453, 4030, 6607}' 'LeftDibujadoJugador{0, 990, 3650, 6270}'
 probar "a fresh dialog's first button has the keyboard" qt/dialogo.cpp $'    lienzo_->setFocus(Qt::OtherFocusReason);\n}' $'    if (auto* b = findChild<QPushButton*>()) b->setFocus(Qt::OtherFocusReason);\n}'
+probar "pruning removes any .guion" qt/partidas_qt.cpp 'return !EsPropia(nombre);' 'return !EsPropia(nombre) && !nombre.endsWith(Extension);'
+probar "a recording cut by a full disk replaces the good one" qt/partidas_qt.cpp 'QIODevice::WriteOnly | QIODevice::Unbuffered' 'QIODevice::WriteOnly'
 cmake --build "$build" >/dev/null 2>&1

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <string>
 
 namespace naipalia {
@@ -13,20 +14,24 @@ namespace naipalia::vista {
 
 class Escena;
 
-// Each game in a file named by the time it began, the newest `conservadas` kept. A write
-// that fails is silent: the recording is a convenience, the game goes on.
+// Each game in a file named by the time it began, the newest `conservadas` of the
+// program's own files kept. A write that fails leaves the last good copy and is told once
+// a run (`avisar`, by default a message box over the active window); the game goes on.
 class Partidas {
 public:
-    explicit Partidas(QString carpeta, int conservadas = 50);
+    using Aviso = std::function<void(const QString& texto)>;
+    explicit Partidas(QString carpeta, Aviso avisar = {}, int conservadas = 50);
     void guardar(int partida, const std::string& guion);
 
 private:
     void podar() const;
 
     QString carpeta_;
+    Aviso avisar_;
     int conservadas_;
     int partida_ = 0;
     QString archivo_;
+    bool avisado_ = false;
 };
 
 // "Guardar la partida…" before the game menu's last entry: the game being played, else

@@ -1,7 +1,12 @@
 // The program's files on the desktop: no sound clip, however broken or slow, stops the
 // game, and a whole game played on the table with the real random generator and clock
 // replays through the driver with the same messages, voices, dialogs and final scores.
+#include <sys/resource.h>
+
+#include <csignal>
+
 #include "game/archivos.h"
+#include "qt/partidas_qt.h"
 #include "qt/prueba_principal.h"
 #include "shell/operacion.h"
 
@@ -34,6 +39,60 @@ TEST(SonidosQt, UnReproductorQueNoRespondeNoDetieneLaVentana) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return sonidos.comando("MultimediaCarta", "Play", clip); }, 5000));
     suelta.release();
     EXPECT_TRUE(sonidos.comando("MultimediaCarta", "Open", clip));
+}
+
+// The recordings folder: one that cannot be written is told once and gets nothing; the
+// pruning takes the oldest of the program's own files alone; a write cut short (a full
+// disk, here a file size limit) keeps the last good copy and leaves nothing behind.
+TEST(Partidas, LasGrabacionesNoPierdenNadaNiTocanLoAjeno) {
+    QTemporaryDir raiz;
+    const QDir dir(raiz.path()), carpeta(dir.filePath("partidas"));
+    int avisos = 0;
+    const auto contar = [&avisos](const QString&) { ++avisos; };
+    const auto entradas = [](const QDir& d) {
+        return d.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+    };
+    const auto contenido = [&](const QString& nombre) {
+        QFile f(carpeta.filePath(nombre));
+        return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string("(sin abrir)");
+    };
+
+    QFile estorbo(dir.filePath("estorbo"));  // a file where the folder should be
+    ASSERT_TRUE(estorbo.open(QIODevice::WriteOnly));
+    estorbo.close();
+    Partidas bloqueada(estorbo.fileName(), contar);
+    bloqueada.guardar(1, "#> uno\n");
+    bloqueada.guardar(2, "#> dos\n");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(avisos, 1);
+    EXPECT_EQ(entradas(dir), QStringList{"estorbo"});
+    EXPECT_EQ(estorbo.size(), 0);
+
+    ASSERT_TRUE(carpeta.mkpath("."));
+    QStringList quedan{"0001-importante.guion", "2000-01-01_00-00-00.guion"};  // the player's, and a link
+    for (int i = 0; i < 51; ++i) quedan << QString("2020-01-01_00-00-%1.guion").arg(i, 2, 10, QChar('0'));
+    for (const QString& nombre : quedan.mid(2)) QFile(carpeta.filePath(nombre)).open(QIODevice::WriteOnly);
+    QFile(carpeta.filePath(quedan[0])).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QFile::link(carpeta.filePath(quedan[0]), carpeta.filePath(quedan[1])));
+    Partidas partidas(carpeta.path(), contar);
+    partidas.guardar(1, "#> buena\n");  // the 52nd own file
+    QStringList nueva = entradas(carpeta);
+    for (const QString& nombre : quedan.mid(0, 2) + quedan.mid(4))
+        EXPECT_TRUE(nueva.removeOne(nombre)) << nombre.toStdString();
+    ASSERT_EQ(nueva.size(), 1) << nueva.join(' ').toStdString();
+
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limite{};
+    getrlimit(RLIMIT_FSIZE, &limite);
+    const rlimit antes = limite;
+    limite.rlim_cur = 4;
+    setrlimit(RLIMIT_FSIZE, &limite);
+    partidas.guardar(1, "#> cortada por el disco lleno\n");
+    setrlimit(RLIMIT_FSIZE, &antes);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(contenido(nueva[0]), "#> buena\n");
+    EXPECT_EQ(entradas(carpeta).size(), quedan.size() - 1) << "nothing left behind";
+    EXPECT_EQ(avisos, 2);
 }
 
 // Plays every 15 ms as a player would: the dialog in front answered, else `jugar` given
