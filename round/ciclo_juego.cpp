@@ -59,7 +59,12 @@ void Ronda::MenuNuevo_Click() {
     darLaMano(n.MenuMJugador.Checked() || (n.MenuMAleatorio.Checked() && r < 0.5));
 }
 
-void Ronda::TiempoComienzo_Timer() { MenuNuevo_Click(); }
+// A new game never starts inside the last one's dialogs (the points that ended it may have
+// been declared in one, whose event loop a desktop runs the timer in): it waits until
+// they are all closed.
+void Ronda::TiempoComienzo_Timer() {
+    if (!op.enDialogo()) MenuNuevo_Click();
+}
 
 void Ronda::SubRepartirCartas() {
     terminarRetorno();

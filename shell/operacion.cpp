@@ -53,6 +53,11 @@ bool Operacion::preguntar(const std::string& texto, Respuesta porDefecto) {
 void Operacion::mostrarModal(Ventana& ventana) {
     ventana.cargar();
     ventana.forma().Visible(true);
+    struct Abierto {
+        int& n;
+        explicit Abierto(int& cuenta) : n(cuenta) { ++n; }
+        ~Abierto() { --n; }
+    } abierto(dialogos_);
     puertos.ventanas->mostrarModal(ventana);
 }
 

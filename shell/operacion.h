@@ -54,6 +54,8 @@ public:
     bool preguntar(const std::string& texto, Respuesta porDefecto = Respuesta::Si);
     double azar() { return puertos.azar->siguiente(); }
     void mostrarModal(Ventana& ventana);
+    // Some dialog of the game is open, its handler not yet back.
+    bool enDialogo() const { return dialogos_ > 0; }
     // The dialogs' face, when its picture can be read.
     void MostrarCara(Control& imagen);
 
@@ -91,6 +93,7 @@ private:
 
     std::array<std::string, archivos::Voces.size()> rutasVoces_;
     std::string mensajeFinRonda_;  // reused: one round after another
+    int dialogos_ = 0;
 };
 
 }  // namespace naipalia
