@@ -274,8 +274,10 @@ void relacion(const char* que, long de, long con, const char* objetivo) {
 
 int main(int argc, char* argv[]) {
     const int partidas = argc > 1 ? std::atoi(argv[1]) : 10;
-    if (partidas < 1) {
-        std::fprintf(stderr, "uso: naipalia-bench-memoria [PARTIDAS]\n");
+    // With --grabar, every game's recording is written there as the desktop program keeps it.
+    const bool grabar = argc == 4 && std::string(argv[2]) == "--grabar";
+    if (partidas < 1 || (argc > 2 && !grabar)) {
+        std::fprintf(stderr, "uso: naipalia-bench-memoria [PARTIDAS [--grabar CARPETA]]\n");
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -284,6 +286,10 @@ int main(int argc, char* argv[]) {
     naipalia::vista::PrepararAplicacion(carpeta);
     MensajesQueSi mensajes;
     naipalia::vista::Programa programa(carpeta, &mensajes);
+    if (grabar)
+        programa.grabadora().alGuardar = [destino = std::string(argv[3])](int partida, const std::string& guion) {
+            std::ofstream(destino + "/" + std::to_string(partida) + ".guion") << guion;
+        };
     programa.juego().arrancar();
     if (!QTest::qWaitForWindowExposed(programa.escena().principal())) return 1;
     QTest::qWait(200);  // the first paint and the advertisement's first frames
