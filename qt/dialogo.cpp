@@ -104,8 +104,9 @@ void Dialogo::showEvent(QShowEvent* evento) {
 }
 
 // A keypad asking a declaration has the keyboard; a box to type in keeps Qt's choice; a
-// declaration to prove puts it on showing the cards; otherwise the keyboard rests on nothing, so no key answers before
-// the player chooses.
+// declaration to prove puts it on showing the cards, a dialog that only informs on its
+// "Aceptar"; otherwise the keyboard rests on nothing, so no key answers before the player
+// chooses.
 void Dialogo::enfocarInicial() {
     tecleado_.clear();
     if (findChild<QLineEdit*>() || findChild<QListWidget*>()) return;
@@ -117,7 +118,29 @@ void Dialogo::enfocarInicial() {
         mostrar->setFocus(Qt::OtherFocusReason);
         return;
     }
+    if (QPushButton* aceptar = soloAceptar()) {
+        aceptar->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     lienzo_->setFocus(Qt::OtherFocusReason);
+}
+
+// Escape gives a dialog that only informs its one answer; the others wait for the
+// player's choice, as the model has no cancel button.
+void Dialogo::reject() {
+    if (QPushButton* aceptar = soloAceptar()) aceptar->click();
+}
+
+// The one button of a dialog that only informs, "Aceptar"; null when there is a choice.
+QPushButton* Dialogo::soloAceptar() const {
+    const Control* unico = nullptr;
+    for (const Control* c : ventana_.controles()) {
+        if (c->tipo() != TipoControl::Boton || !c->Visible() || !c->Enabled()) continue;
+        if (unico) return nullptr;
+        unico = c;
+    }
+    if (!unico || unico->nombre() != "BotonAceptar") return nullptr;
+    return qobject_cast<QPushButton*>(lienzo_->widgetDe(*unico));
 }
 
 // The end-of-round dialog warning that leaving would cost an unproven declaration offers

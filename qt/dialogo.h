@@ -26,7 +26,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
-    void reject() override {}  // Escape: the model has no cancel button
+    void reject() override;
     void hideEvent(QHideEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
@@ -39,6 +39,7 @@ private:
     void enfocarInicial();
     QPushButton* teclaDe(const QString& numero) const;
     QPushButton* mostrarParaCertificar() const;
+    QPushButton* soloAceptar() const;
     Ventana& ventana_;
     Escena& escena_;
     Lienzo* lienzo_;

@@ -30,6 +30,8 @@ void Escena::mostrar(Ventana& ventana) {
         principal_->lienzo().animar(animar_);
     }
     principal_->show();
+    // Qt would give the keyboard to the first button, and Enter would act.
+    reenfocar();
 }
 
 Dialogo& Escena::dialogo(Ventana& ventana) {

@@ -63,4 +63,8 @@ probar "the computer's card hides part of the player's" qt/lienzo.cpp 'LeftDibuj
 probar "a fresh dialog's first button has the keyboard" qt/dialogo.cpp $'    lienzo_->setFocus(Qt::OtherFocusReason);\n}' $'    if (auto* b = findChild<QPushButton*>()) b->setFocus(Qt::OtherFocusReason);\n}'
 probar "pruning removes any .guion" qt/partidas_qt.cpp 'return !EsPropia(nombre);' 'return !EsPropia(nombre) && !nombre.endsWith(Extension);'
 probar "a recording cut by a full disk replaces the good one" qt/partidas_qt.cpp 'QIODevice::WriteOnly | QIODevice::Unbuffered' 'QIODevice::WriteOnly'
+probar "the keyboard left on the next card after a click or a deal" qt/lienzo.cpp '    if (reenfocar_) aparcar();' '    if (reenfocar_) enfocarSeguro();'
+probar "at start-up the first button has the keyboard" qt/escena.cpp $'    principal_->show();\n    // Qt would give the keyboard to the first button, and Enter would act.\n    reenfocar();' '    principal_->show();'
+probar "Escape ignored by the end of the game" qt/dialogo.cpp '    if (QPushButton* aceptar = soloAceptar()) aceptar->click();' '    (void)0;'
+probar "Enter ignored by a dialog that only informs" qt/dialogo.cpp '    if (QPushButton* aceptar = soloAceptar()) {' '    if (QPushButton* aceptar = nullptr) {'
 cmake --build "$build" >/dev/null 2>&1

@@ -149,8 +149,8 @@ Lienzo::Lienzo(Ventana& ventana, Escena& escena, bool ajustable, QWidget* padre)
         // Hidden controls wait for their first showing; the felt and frames are made now.
         if (elementos_[i].conWidget && control.Visible()) crear(i);
     }
-    // Holds the keyboard when no card may be played, so no key acts by accident; a click
-    // on a picture leaves the keyboard where it was.
+    // Holds the keyboard until the player moves it, so no key acts by accident; a click on
+    // a picture leaves the keyboard where it was.
     setFocusPolicy(Qt::NoFocus);
     pausa_ = new QTimer(this);
     pausa_->setSingleShot(true);
@@ -241,7 +241,8 @@ void Lienzo::marcar(Control& control) {
     } else if (auto it = indices_.find(&control); it != indices_.end()) {
         Elemento& elemento = elementos_[it->second];
         if (animar_ && elemento.conWidget) registro_.push_back({it->second, control.propiedades()});
-        // The game touches the card buttons when it deals and after each card.
+        // The game touches the card buttons when it deals and after each card: whatever
+        // the player did, the keyboard goes back to nothing, so a stray key plays no card.
         if (EsBotonCarta(control)) reenfocar_ = true;
         // Several cards may land in one handler: the order of the writes is the order of play.
         if (control.tipo() == TipoControl::Imagen &&
@@ -326,7 +327,7 @@ void Lienzo::rematar() {
         for (const Elemento& e : elementos_)
             if (auto* boton = qobject_cast<QPushButton*>(e.widget)) boton->setText(Rotulo(*e.control));
     }
-    if (reenfocar_) enfocarSeguro();
+    if (reenfocar_) aparcar();
     focoCambiado();
 }
 
@@ -398,12 +399,12 @@ void Lienzo::aplicar(Elemento& elemento, bool todo, const Propiedades& p) {
     Propiedades& visto = elemento.vista;
     if (QWidget* w = elemento.widget) {
         const bool movida = p.Left != visto.Left || p.Top != visto.Top;
-        // Qt would hand the keyboard to the next button in line, which may call truco.
-        if (((!p.Enabled && visto.Enabled) || (!p.Visible && visto.Visible)) && w->hasFocus()) {
+        // Qt would hand the keyboard to the next button in line, which may call truco; also
+        // while a dialog in front has the keyboard.
+        if (((!p.Enabled && visto.Enabled) || (!p.Visible && visto.Visible)) && window()->focusWidget() == w) {
             setFocus(Qt::OtherFocusReason);
             reenfocar_ = true;
         }
-        if (EsBotonCarta(control) && p.Enabled && p.Visible && !(visto.Enabled && visto.Visible)) reenfocar_ = true;
         if (todo || movida || p.Width != visto.Width || p.Height != visto.Height) {
             const Lugar l = lugar(elemento, p);
             w->setGeometry(rectangulo(l.left, l.top, l.ancho, l.alto));
@@ -519,12 +520,6 @@ bool Lienzo::focusNextPrevChild(bool siguiente) {
 }
 
 void Lienzo::enfocarSeguro() {
-    reenfocar_ = false;
-    if (aparcado_) {
-        // Only the player takes the keyboard back from nothing.
-        if (qobject_cast<QPushButton*>(window()->focusWidget())) setFocus(Qt::OtherFocusReason);
-        return;
-    }
     for (const Elemento& e : elementos_) {
         if (e.widget && EsBotonCarta(*e.control) && e.control->Enabled() && e.control->Visible()) {
             e.widget->setFocus(Qt::OtherFocusReason);
@@ -649,7 +644,6 @@ void Lienzo::raton(Control& control, QMouseEvent& evento) {
     if (it == indices_.end() || !elementos_[it->second].widget) return;
     const std::size_t indice = it->second;
     const auto i = static_cast<std::ptrdiff_t>(indice);
-    aparcado_ = false;
     const int shift = codigoShift(evento.modifiers());
     const int boton = codigoBoton(evento.button());
     const QPointF en = evento.position();

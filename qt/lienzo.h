@@ -74,8 +74,8 @@ public:
 
     // The keyboard on the first card the player may play, else on nothing that acts.
     void enfocarSeguro();
-    // After a dialog or message box: the keyboard on nothing that acts until the player
-    // moves it (Tab, arrows), clicks, or chooses from the menus.
+    // After a deal, a card, a call or a dialog: the keyboard on nothing that acts until the
+    // player moves it (Tab, arrows) or clicks a button.
     void aparcar();
     void desaparcar() { aparcado_ = false; }
     bool aparcado() const { return aparcado_; }

@@ -9,9 +9,7 @@
 
 #include "qt/controles_qt.h"
 #include "qt/escena.h"
-#include "qt/lienzo.h"
 #include "qt/rotulos.h"
-#include "qt/ventana_principal.h"
 
 namespace naipalia::vista {
 
@@ -38,8 +36,6 @@ BarraMenus::BarraMenus(Ventana& ventana, Escena& escena, QMenuBar& barra) : QObj
             accion = padre ? padre->addAction(QString()) : barra.addAction(QString());
             if (!control.atajo.empty()) accion->setShortcut(QKeySequence(QString::fromStdString(control.atajo)));
             connect(accion, &QAction::triggered, this, [this, &control, &escena] {
-                // A menu entry is the player's own move: the keyboard is his again.
-                if (escena.principal()) escena.principal()->lienzo().desaparcar();
                 if (control.Click) escena.despachar(control.Click);
                 // Qt toggled the check on its own; the model's word stands.
                 sincronizar(control);

@@ -112,6 +112,56 @@ TEST_F(MesaQt, LasCajasSiNoRespondenALaSYALaN) {
     }
 }
 
+// Short of the player moving it (Tab, arrows, a click on a button), the keyboard rests on
+// no button after each action, so a stray Enter or Space plays nothing; a dialog that only
+// informs closes with Enter and with Escape.
+TEST_F(MesaQt, TrasCadaAccionElTecladoNoQuedaEnUnBoton) {
+    azar.repartos = {{36, 37, 38, 9, 30, 35}};
+    QTimer llamadas;
+    CadaVez(llamadas, [] {
+        if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->objectName() != "FinJuegos")
+            Responder(modal);
+    });
+    auto& juego = programa.juego();
+    auto cerrarCon = [&](Qt::Key tecla, const std::function<void()>& abrir) {
+        bool cerrado = false;
+        AlAbrir([&] { programa.escena().despachar(abrir); },
+                [&](QWidget* modal) {
+                    // Once the player's keys reach it.
+                    if (QTest::qWaitFor([&] { return modal->isAncestorOf(QApplication::focusWidget()); }, 1000))
+                        QTest::keyClick(QApplication::focusWidget(), tecla);
+                    cerrado = QTest::qWaitFor([&] { return !modal->isVisible(); }, 1000);
+                    if (!cerrado) modal->findChild<QPushButton*>("BotonAceptar")->click();  // no hang
+                });
+        EXPECT_TRUE(cerrado) << "key " << tecla;
+    };
+    const auto misPartidas = [&] { juego.operacion.mostrarModal(juego.misPartidas); };
+    const auto finJuegos = [&] { juego.ronda.SubFinJuego(); };
+    const std::pair<std::string, std::function<void()>> acciones[] = {
+        {"start-up", [] {}},
+        {"F5", [&] { repartir(); }},
+        {"a card clicked",
+         [&] {
+             QTest::mouseClick(widgetCarta(1), Qt::LeftButton);
+             EXPECT_EQ(mesa().Carta(juego.estado.carta(1)).Top(), TopMesaJugador);
+         }},
+        {"Alt+2",
+         [&] {
+             QSignalSpy jugada(qobject_cast<QPushButton*>(widget(mesa().BotonCarta(2))), &QPushButton::clicked);
+             QTest::keyClick(&ventana(), Qt::Key_2, Qt::AltModifier);
+             EXPECT_TRUE(jugada.wait(1000));
+         }},
+        {"Mis partidas closed by Escape", [&] { cerrarCon(Qt::Key_Escape, misPartidas); }},
+        {"Mis partidas closed by Enter", [&] { cerrarCon(Qt::Key_Return, misPartidas); }},
+        {"the end of the game closed by Escape", [&] { cerrarCon(Qt::Key_Escape, finJuegos); }},
+        {"the end of the game closed by Enter", [&] { cerrarCon(Qt::Key_Return, finJuegos); }},
+    };
+    for (const auto& [accion, hacer] : acciones) {
+        hacer();
+        teclasSueltasNoHacenNada(accion);
+    }
+}
+
 // The about area opens over the table with the game menu off, and Escape sends it back
 // to its corner.
 TEST_F(MesaQt, ElAcercaDeSeAbreSobreLaMesaYEscapeLoCierra) {

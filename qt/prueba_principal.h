@@ -144,6 +144,21 @@ protected:
         }
         return f;
     }
+    // Enter and Space where the keyboard rests after `despues`: on no button, so nothing on
+    // the table moves and no dialog opens.
+    void teclasSueltasNoHacenNada(const std::string& despues) {
+        QWidget* foco = QApplication::focusWidget();
+        if (qobject_cast<QPushButton*>(foco) && foco->isVisible()) {
+            ADD_FAILURE() << "after " << despues << " the keyboard is on " << foco->objectName().toStdString();
+            return;  // its key would act, perhaps opening a dialog nobody answers
+        }
+        const std::string antes = foto();
+        for (Qt::Key tecla : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Enter})
+            QTest::keyClick(foco ? foco : &ventana(), tecla);
+        QTest::qWait(150);  // a button's click comes a moment after its key
+        EXPECT_EQ(foto(), antes) << "a stray key acted after " << despues;
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "a stray key opened a dialog after " << despues;
+    }
     // A card pressed with `boton`, taken a few pixels off, carried to `destino` (on the
     // lienzo) and, unless told, let go there.
     void arrastrar(Qt::MouseButton boton, QPointF agarre, QPointF tomada, QPointF destino, bool soltar = true) {

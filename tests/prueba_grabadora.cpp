@@ -1,6 +1,7 @@
 // The recording's lines: what the face hands to the models becomes the driver's commands,
 // each after the draws and clock reading it took; only the player who plays shows.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -142,7 +143,7 @@ TEST(Grabadora, LineasDeCadaAccion) {
             << "missing: " << caso.lineas[std::min(esperada, caso.lineas.size() - 1)] << "\n"
             << guion;
         // It replays through the driver, names and closing checks included.
-        const std::string archivo = ::testing::TempDir() + "grabacion.guion";
+        const std::string archivo = ::testing::TempDir() + "grabacion-" + std::to_string(getpid()) + ".guion";
         std::ofstream(archivo) << guion;
         EXPECT_EQ(std::system((std::string(NAIPALIA_GUION) + " " + archivo + " > /dev/null").c_str()), 0) << guion;
     }

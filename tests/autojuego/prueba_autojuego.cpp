@@ -1,6 +1,7 @@
 // Thousands of complete games against a random player keep the rules of the table, and
 // every game the program records replays alone through the driver.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -23,7 +24,7 @@ TEST(Autojuego, CadaPartidaGrabadaSeRepiteSola) {
     using enum Salida;
     const std::vector<Salida> salidas{Final, NuevoJuego, Finalizar, Final,     NuevoJuego, Final, Finalizar, Final,
                                       Final, NuevoJuego, Final,     Finalizar, Final,      Final, NuevoJuego};
-    const std::string archivo = ::testing::TempDir() + "partida.guion";
+    const std::string archivo = ::testing::TempDir() + "partida-" + std::to_string(getpid()) + ".guion";
     int partidas = 0;
     for (Salida ultima : {Salir, Cerrar, FinDelPrograma}) {
         std::map<int, std::vector<std::string>> guardados;
