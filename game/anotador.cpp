@@ -25,6 +25,18 @@ std::string puntosTexto(int n) { return std::to_string(n) + (n == 1 ? " punto" :
 
 bool esCanto(archivos::Voz voz) { return voz >= archivos::Voz::Truco && voz <= archivos::Voz::FlorContra; }
 
+// The flor's worth to its winner; the contra flor's is known once there is one.
+std::string puntosFlor(const Estado& e) {
+    switch (e.EstadoFlor) {
+        case NivelFlor::Flor: return puntosTexto(3);
+        case NivelFlor::FlorAchico: return puntosTexto(4);
+        case NivelFlor::FlorJuego: return puntosTexto(6);
+        default:
+            if (e.GanadorFlor == Lado::Nadie) return "lo que le falte al que pierda";
+            return puntosTexto(e.PuntosJuego - e.puntos(Contrario(e.GanadorFlor)));
+    }
+}
+
 }  // namespace
 
 Palotes EnPalotes(int puntos) { return {puntos / 5, puntos % 5}; }
@@ -44,6 +56,7 @@ void Anotador::sincronizar() {
         ronda_ = e_.RondasJugadas;
         cerrada_ = ronda_ == 0;
         penalidad_ = mazo_ = false;
+        penalizado_ = Lado::Nadie;
         foto_ = {};
         creditos_.clear();
         sucesos_.clear();
@@ -113,12 +126,20 @@ void Anotador::mano(int mano) {
     sucesos_.push_back("Mano " + std::to_string(mano) + ": " + quien);
 }
 
+// A keypad number is no call: the tanto it offers is logged once confirmed.
 void Anotador::jugador(std::string_view boton) {
     sincronizar();
+    if (!boton.empty() && boton.find_first_not_of("0123456789") == std::string_view::npos) return;
     std::string accion;
     for (char c : boton)
         if (c != '&') accion += c;
     sucesos_.push_back(nombre(Lado::Jugador) + ": " + accion);
+}
+
+void Anotador::tanto(Lado lado, int puntos) {
+    sincronizar();
+    const std::string quien = lado == Lado::Computadora ? "La computadora" : nombre(lado);
+    sucesos_.push_back(quien + ": Tengo " + puntosTexto(puntos));
 }
 
 void Anotador::alMazo() {
@@ -136,6 +157,7 @@ void Anotador::credito(Lado lado, int puntos, bool liquidando) {
                                                                            : Motivo::Envido)
                                      : (mazo_ ? Motivo::Mazo : Motivo::Truco);
     penalidad_ = false;
+    if (motivo == Motivo::Penalidad) penalizado_ = lado;
     creditos_.push_back({lado, puntos, motivo});
     sucesos_.push_back("+" + puntosTexto(puntos) + " para " + nombre(lado) + " (" +
                        Motivos[static_cast<std::size_t>(motivo)] + ")");
@@ -160,7 +182,15 @@ std::string Anotador::palotes(Lado lado) const {
     return "malas " + grupos(malas) + ", buenas " + grupos(buenas);
 }
 
+Lado Anotador::tomo(Lado ganador, bool flor) const {
+    const bool deEstaRonda = ronda_ == e_.RondasJugadas;
+    if (!deEstaRonda || penalizado_ == Lado::Nadie || flor != (e_.EstadoFlor != NivelFlor::Nada)) return ganador;
+    return penalizado_;
+}
+
+// Nothing is at stake once the game is over.
 std::string Anotador::enJuego() const {
+    if (e_.FinJuego) return "";
     std::string r = e_.EstadoTruco == NivelTruco::Nada
                         ? "Sin truco: 1 punto"
                         : std::string(TextoTruco(e_.EstadoTruco)) + ": " + puntosTexto(ValorTruco(e_.EstadoTruco)) +
@@ -177,11 +207,12 @@ std::string Anotador::enJuego() const {
             r += puntosTexto(PuntosEnvidoQuerido(c, e_.PuntosJuego, e_.puntos(Contrario(e_.GanadorEnvido))));
         else
             r += "lo que le falte al que pierda";
-        if (e_.GanadorEnvido != Lado::Nadie) r += ", para " + nombre(e_.GanadorEnvido);
+        if (const Lado l = tomo(e_.GanadorEnvido, false); l != Lado::Nadie) r += ", para " + nombre(l);
     }
     if (e_.EstadoFlor != NivelFlor::Nada) {
-        r += "; " + std::string(Flores[static_cast<std::size_t>(e_.EstadoFlor)]) + ", de " + nombre(e_.QuienFlor);
-        if (e_.GanadorFlor != Lado::Nadie) r += ", para " + nombre(e_.GanadorFlor);
+        r += "; " + std::string(Flores[static_cast<std::size_t>(e_.EstadoFlor)]) + ", de " + nombre(e_.QuienFlor) +
+             ": " + puntosFlor(e_);
+        if (const Lado l = tomo(e_.GanadorFlor, true); l != Lado::Nadie) r += ", para " + nombre(l);
     }
     return r;
 }

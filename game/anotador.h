@@ -37,6 +37,8 @@ public:
     // A button the player pressed to call or answer, by its caption.
     void jugador(std::string_view boton);
     void alMazo();
+    // A side's tanto as declared and confirmed.
+    void tanto(Lado lado, int puntos);
     // Points about to be added to a side; `liquidando` while the end-of-round dialog
     // settles the envido and the flor.
     void credito(Lado lado, int puntos, bool liquidando);
@@ -70,12 +72,15 @@ private:
     void sincronizar();
     void anotarCambios();
     void cerrarLinea();
+    // Who took the envido's (or the flor's) points: the penalty's taker over the winner.
+    Lado tomo(Lado ganador, bool flor) const;
 
     const Estado& e_;
     int ronda_ = 0;
     bool cerrada_ = true;
-    bool penalidad_ = false;  // a penalty was just announced
-    bool mazo_ = false;       // a side went to the deck this round
+    bool penalidad_ = false;         // a penalty was just announced
+    Lado penalizado_ = Lado::Nadie;  // who took this round's penalty points
+    bool mazo_ = false;              // a side went to the deck this round
     std::array<int, 2> final_{};
     Foto foto_;
     std::vector<Credito> creditos_;

@@ -554,6 +554,24 @@ fallo shell/menus.cpp \
 fallo shell/grabadora.cpp \
   's/^    pendiente_ = {"key F5"};$//' \
   "a game begun by abandoning another replays the question it no longer meets"
+fallo shell/operacion.cpp \
+  's/^    if (finRonda.cargada()) finRonda.BotonMesa.Caption(/    finRonda.BotonMesa.Caption(/' \
+  "a game ended in the end-of-round dialog loads it again, and the status line sends the player there"
+fallo game/anotador.cpp \
+  's/^    if (e_.FinJuego) return "";$//' \
+  "the last round's stake stays on the anotador after the game's end"
+fallo game/anotador.cpp \
+  's/^    if (motivo == Motivo::Penalidad) penalizado_ = lado;$//' \
+  "after a penalty the anotador gives the envido to the side that lost its points"
+fallo game/anotador.cpp \
+  's/case NivelFlor::FlorJuego: return puntosTexto(6);/case NivelFlor::FlorJuego: return puntosTexto(3);/' \
+  "\"Con flor juego\" at stake on the anotador is worth a plain flor's 3 points"
+fallo game/anotador.cpp \
+  's/^    if (!boton.empty() && boton.find_first_not_of("0123456789") == std::string_view::npos) return;$//' \
+  "each keypad press is logged as a call, the ones answered No too"
+fallo calls/dialogo_tanto.cpp \
+  's/^    op.anotador.tanto(Lado::Computadora, e.TantoCompu);$//' \
+  "the computer's declared tanto is missing from the round log"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

@@ -125,15 +125,16 @@ void Operacion::AvisoFinalPorPuntos() {
 }
 
 // The end-of-round dialog opened for another reason than the round's end: its own
-// message and table button, the button's usual caption back afterwards.
-// The status line asked before goes back once the game goes on; a game given up asks for
-// a new one; the end of the game keeps what it wrote.
+// message and table button, the button's usual caption back afterwards (an unloaded
+// dialog has it already; touching it would load it again, and its load takes the
+// status line). The status line asked before goes back once the game goes on; a game
+// given up asks for a new one; the end of the game keeps what it wrote.
 void Operacion::mostrarFinRondaCon(const std::string& mensaje, const std::string& boton) {
     const std::string estadoAntes = naipalia.TextoEstado.Text();
     finRonda.EtiquetaMensaje.Caption(mensaje);
     finRonda.BotonMesa.Caption(boton);
     mostrarModal(finRonda);
-    finRonda.BotonMesa.Caption("&Próxima ronda");
+    if (finRonda.cargada()) finRonda.BotonMesa.Caption("&Próxima ronda");
     if (estado.FinJuego) return;
     naipalia.TextoEstado.Text(naipalia.MenuFin.Enabled() ? estadoAntes : std::string(textos::PresionaF5));
 }

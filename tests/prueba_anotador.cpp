@@ -62,8 +62,16 @@ const Caso casos[] = {
      },
      "4", "0",
      "Re-Truco: 3 puntos, el quiero es de Ana; Envido Falta Envido querido: 11 puntos, para la computadora; Con "
-     "flor juego, de la computadora",
+     "flor juego, de la computadora: 6 puntos",
      ""},
+    {"la penalidad es de quien la cobra",
+     [](Estado& e, Anotador& a) {
+         repartir(e, a);
+         e.CadenaEnvido = e.EnvidoQuerido = Cadena::RealEnvido, e.GanadorEnvido = Lado::Jugador;
+         a.mensaje("Te equivocaste. Perdiste los puntos en cuestión, que son ganados por la PC y cinco puntos mas.");
+         sumar(e, a, Lado::Computadora, 8, true);
+     },
+     "0", "5 3", "Sin truco: 1 punto; Real Envido querido: 3 puntos, para la computadora", ""},
     {"el final se queda",
      [](Estado& e, Anotador& a) {
          repartir(e, a);
@@ -72,7 +80,7 @@ const Caso casos[] = {
          e.FinJuego = true;
          e.PuntosJugador = 0, a.puntos();
      },
-     "5 5 5", "0", "Sin truco: 1 punto", "Ronda 1: Ana +14 truco, +1 truco"},
+     "5 5 5", "0", "", "Ronda 1: Ana +14 truco, +1 truco"},
 };
 
 }  // namespace
