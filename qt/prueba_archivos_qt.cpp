@@ -64,9 +64,7 @@ TEST(Partidas, LasGrabacionesNoPierdenNadaNiTocanLoAjeno) {
     bloqueada.guardar(1, "#> uno\n");
     bloqueada.guardar(2, "#> dos\n");
     QCoreApplication::processEvents();
-    EXPECT_EQ(avisos, 1);
-    EXPECT_EQ(entradas(dir), QStringList{"estorbo"});
-    EXPECT_EQ(estorbo.size(), 0);
+    EXPECT_EQ(std::tuple(avisos, entradas(dir), estorbo.size()), std::tuple(1, QStringList{"estorbo"}, 0));
 
     ASSERT_TRUE(carpeta.mkpath("."));
     QStringList quedan{"0001-importante.guion", "2000-01-01_00-00-00.guion"};  // the player's, and a link

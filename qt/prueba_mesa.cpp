@@ -61,8 +61,7 @@ TEST_F(MesaQt, LosMenusYElRepartoYUnaCartaArrastradaVuelveALaMano) {
         EXPECT_EQ(lienzo().childAt(destino.toPoint()), carta) << "the dragged card is not on top";
         QTest::mouseRelease(ventana().windowHandle(), boton, {}, enVentana(destino));
         EXPECT_TRUE(QTest::qWaitFor([&] { return carta->geometry() == casa; }, 5000)) << boton;
-        EXPECT_EQ(programa.juego().ronda.ManoActual, 1);
-        EXPECT_TRUE(mesa().BotonCarta(2).Enabled());
+        EXPECT_EQ(std::pair(programa.juego().ronda.ManoActual, mesa().BotonCarta(2).Enabled()), std::pair(1, true));
     }
 }
 
@@ -178,9 +177,8 @@ TEST_F(MesaQt, ElAcercaDeSeAbreSobreLaMesaYEscapeLoCierra) {
 
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &lienzo(), Qt::Key_Escape);
     EXPECT_EQ(std::tuple(area.Left(), area.Top(), area.Width()), std::tuple(8370.0, 6225.0, 2730.0));
-    EXPECT_TRUE(mesa().MenuJuego.Enabled());
-    EXPECT_TRUE(nuevo->isEnabled());
-    EXPECT_FALSE(nombre->isVisible());
+    EXPECT_EQ(std::tuple(mesa().MenuJuego.Enabled(), nuevo->isEnabled(), nombre->isVisible()),
+              std::tuple(true, true, false));
 }
 
 // With animations the computer's card travels to its place; keys and clicks meanwhile
@@ -220,15 +218,13 @@ TEST_F(MesaQt, ConAnimacionesLaEntradaEsperaYLaMesaQuedaComoLosModelos) {
 TEST_F(MesaQt, CerrarLaMesaPreguntaYTerminaElPrograma) {
     EXPECT_FALSE(ventana().close());
     EXPECT_EQ(mensajes.textos.back(), "Gracias por usar Naipalia 2005.\r\n¿Deseas salir del programa?");
-    EXPECT_FALSE(programa.escena().terminado());
-    EXPECT_TRUE(mesa().cargada());
+    EXPECT_EQ(std::pair(programa.escena().terminado(), mesa().cargada()), std::pair(false, true));
 
     mensajes.respuesta = Respuesta::Si;
     QTimer cierre;
     CadaVez(cierre, [] { Responder(QApplication::activeModalWidget()); });
     EXPECT_TRUE(ventana().close());
-    EXPECT_TRUE(programa.escena().terminado());
-    EXPECT_FALSE(mesa().cargada());
+    EXPECT_EQ(std::pair(programa.escena().terminado(), mesa().cargada()), std::pair(true, false));
 }
 
 }  // namespace

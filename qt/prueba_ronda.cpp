@@ -252,9 +252,8 @@ TEST_F(RondaQt, ElTantoSeDeclaraTecleando) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !QApplication::activeModalWidget() && enfocada.size(); }, 5000));
     EXPECT_TRUE(enfocada.startsWith("BotonNumeroTanto")) << enfocada.toStdString();
-    EXPECT_EQ(elegida, "BotonNumeroTanto(27)");
-    EXPECT_TRUE(vistos.contains("¿Tienes 27 puntos?"));
-    EXPECT_EQ(programa.juego().estado.TantoCantadoJugador, 27);
+    EXPECT_EQ(std::tuple(elegida, vistos.contains("¿Tienes 27 puntos?"), programa.juego().estado.TantoCantadoJugador),
+              std::tuple(QString("BotonNumeroTanto(27)"), true, 27));
     asistente.stop();
     teclasSueltasNoHacenNada("the keypad");
     Guardar(pantalla(), "7-tras-el-teclado.png");

@@ -139,11 +139,10 @@ TEST_F(BaseEnDisco, LosNombresSonDatosConSusPartidasYNoSeLeenEnElArchivo) {
     for (const auto& [nombre, compu] : jugadas)
         ASSERT_TRUE(base.agregarPartida(nombre, {0, "06/12/2026", "21:05:09", 30, 30, compu}, f)) << f.descripcion;
     std::vector<FilaPartida> p;
-    ASSERT_TRUE(base.leerPartidas("O'Brien", p, f)) << f.descripcion;
-    ASSERT_EQ(p.size(), 2u);
-    EXPECT_EQ(p[1].Numero, 1);
-    EXPECT_EQ(p[1].Fecha + " " + p[1].Hora, "06/12/2026 21:05:09");
-    EXPECT_EQ(p[1].PuntosJuego + p[1].PuntosJugador + p[1].PuntosComputadora, 65);
+    ASSERT_TRUE(base.leerPartidas("O'Brien", p, f) && p.size() == 2u) << f.descripcion;
+    EXPECT_EQ(std::make_tuple(p[1].Numero, p[1].Fecha + " " + p[1].Hora,
+                              p[1].PuntosJuego + p[1].PuntosJugador + p[1].PuntosComputadora),
+              std::make_tuple(1, "06/12/2026 21:05:09", 65));
     std::vector<std::string> nombres;
     ASSERT_TRUE(base.leerJugadores(nombres, f));
     EXPECT_EQ(nombres, todos);
@@ -152,27 +151,21 @@ TEST_F(BaseEnDisco, LosNombresSonDatosConSusPartidasYNoSeLeenEnElArchivo) {
     ASSERT_TRUE(base.eliminarJugador(nombres[3], f)) << f.descripcion;
     EXPECT_FALSE(base.eliminarJugador("o'brien", f));
     EXPECT_TRUE(lee(base, {peligroso, z, "O'Brien"}));
-    ASSERT_TRUE(base.leerPartidas("O'Brien", p, f));
-    EXPECT_TRUE(p.empty());
-    ASSERT_TRUE(base.leerTodasLasPartidas(p, f));
-    ASSERT_EQ(p.size(), 1u);
+    EXPECT_TRUE(base.leerPartidas("O'Brien", p, f) && p.empty());
+    ASSERT_TRUE(base.leerTodasLasPartidas(p, f) && p.size() == 1u);
     EXPECT_EQ(p[0].Numero, 3);
 
     for (int i = 0; i < 50; ++i)
         ASSERT_TRUE(base.agregarTanto({NombreRelleno(z), i < 2 ? "E" : "RE", 27, i == 0, i == 1}, f));
     std::vector<CuentaTanto> cuentas;
-    ASSERT_TRUE(base.contarTantos(NombreRelleno(z), "E", cuentas, f)) << f.descripcion;
-    ASSERT_EQ(cuentas.size(), 1u);
-    EXPECT_EQ(cuentas[0].Numero, 27);
-    EXPECT_EQ(cuentas[0].filas, 2);
-    EXPECT_EQ(cuentas[0].mintio, 1);
-    EXPECT_EQ(cuentas[0].gano, 1);
+    ASSERT_TRUE(base.contarTantos(NombreRelleno(z), "E", cuentas, f) && cuentas.size() == 1u) << f.descripcion;
+    EXPECT_EQ(std::tie(cuentas[0].Numero, cuentas[0].filas, cuentas[0].mintio, cuentas[0].gano),
+              std::make_tuple(27, 2, 1, 1));
     // A byte holds the number, or the row is refused before anything is written.
     EXPECT_FALSE(base.agregarTanto({NombreRelleno(z), "E", 256, false, false}, f));
     EXPECT_EQ(f.paso, PasoBase::Interpretar);
     std::vector<FilaTanto> filas;
-    ASSERT_TRUE(base.leerTantos(filas, f));
-    EXPECT_EQ(filas.size(), 50u);
+    EXPECT_TRUE(base.leerTantos(filas, f) && filas.size() == 50u);
     base.cerrar();
     const std::string contenido = bytes(archivo);
     for (const char* legible : {"Secretario", "Zacar", "Brien", "SQLite format", "TantoJugador"})

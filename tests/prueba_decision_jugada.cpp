@@ -112,8 +112,7 @@ TEST(DecisionJugada, LaCartaDeLaPrimera) {
         Estado e = conClases(c.mias);
         e.JerarquiaJugador[1] = c.suya;
         const JugadaPrimera j = c.suya == SinJugar ? JugadaPrimera{AbrirPrimera(e, azar), false} : ResponderPrimera(e, azar);
-        EXPECT_EQ(j.slot, c.slot);
-        EXPECT_EQ(j.truco, c.truco);
+        EXPECT_EQ(std::tie(j.slot, j.truco), std::tie(c.slot, c.truco));
     });
 }
 TEST(DecisionJugada, LaLlamadaDeLaTercera) {

@@ -125,10 +125,9 @@ TEST_F(RegistroYRecuerdos, UnNombreConCaracteresDeControlNoSeRegistra) {
 
 TEST(Recuerdos, LaChanceCuentaLosEmpatesSoloConLaComputadoraMano) {
     const std::vector<CuentaTanto> cuentas{{20, 7, 0, 0}, {30, 3, 0, 0}, {33, 10, 0, 0}};
-    EXPECT_EQ(ChanceComputadora(cuentas, 30, false), 0.35f);
-    EXPECT_EQ(ChanceComputadora(cuentas, 30, true), 0.5f);
-    EXPECT_EQ(ChanceComputadora(cuentas, 34, false), 1.0f);
-    EXPECT_EQ(ChanceComputadora({}, 30, true), 0.0f);
+    EXPECT_EQ(std::make_tuple(ChanceComputadora(cuentas, 30, false), ChanceComputadora(cuentas, 30, true),
+                              ChanceComputadora(cuentas, 34, false), ChanceComputadora({}, 30, true)),
+              std::make_tuple(0.35f, 0.5f, 1.0f, 0.0f));
     // 17 of 20 in single precision is the constant 0.85 itself.
     EXPECT_TRUE(ChanceComputadora({{20, 17, 0, 0}, {33, 3, 0, 0}}, 30, false) <= 0.85f);
 }
@@ -145,9 +144,8 @@ TEST_F(RegistroYRecuerdos, UnaConsultaFallidaDejaResponderALasReglasPropias) {
     EXPECT_TRUE(juego->estado.ErrorBaseDatos);
     EXPECT_EQ(mensajes.front(), "No es posible entrar a mis \"recuerdos\".   Error : sin acceso");
     // The built-in rules: 30 raises a plain envido to real envido; no statistics.
-    EXPECT_EQ(modales, std::vector<std::string>{"Tanto"});
-    EXPECT_EQ(juego->estado.CadenaEnvido, Cadena::EnvidoRealEnvido);
-    EXPECT_TRUE(juego->jugadores.RegistrosBase.empty());
+    EXPECT_EQ(std::tuple(modales, juego->estado.CadenaEnvido, juego->jugadores.RegistrosBase.empty()),
+              std::tuple(std::vector<std::string>{"Tanto"}, Cadena::EnvidoRealEnvido, true));
 }
 
 // Won and lost, the run the latest games make, the best win; and the menu entry without a
@@ -173,10 +171,7 @@ TEST(MisPartidas, LasCifrasSalenDeLasPartidasEnOrden) {
         for (const auto& [meta, jugador, compu] : c.partidas)
             partidas.push_back({1, "06/12/2026", "12:00:00", meta, jugador, compu});
         const ResultadosPartidas r = ResumirPartidas(partidas);
-        EXPECT_EQ(r.ganadas, c.ganadas);
-        EXPECT_EQ(r.perdidas, c.perdidas);
-        EXPECT_EQ(r.racha, c.racha);
-        EXPECT_EQ(r.mejor, c.mejor);
+        EXPECT_EQ(std::tie(r.ganadas, r.perdidas, r.racha, r.mejor), std::tie(c.ganadas, c.perdidas, c.racha, c.mejor));
         ASSERT_EQ(r.margenes.size(), partidas.size());
         for (std::size_t i = 0; i < partidas.size(); ++i)
             EXPECT_EQ(r.margenes[i], partidas[i].PuntosJugador - partidas[i].PuntosComputadora);

@@ -76,9 +76,8 @@ TEST_F(Cierre, LoQueLaMesaCertificaSePagaYLoDemasSeCastiga) {
         else
             j.liquidacion.BotonMesa_Click();
         EXPECT_EQ(p.mensajes.empty() ? "" : p.mensajes[0], c.mensaje);
-        EXPECT_EQ(e.PuntosJugador, c.jugador);
-        EXPECT_EQ(e.PuntosComputadora, c.compu);
-        EXPECT_EQ(e.FinJuego, c.compu == 15);
+        EXPECT_EQ(std::tie(e.PuntosJugador, e.PuntosComputadora, e.FinJuego),
+                  std::make_tuple(c.jugador, c.compu, c.compu == 15));
     }
 }
 
