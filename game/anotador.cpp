@@ -27,14 +27,8 @@ bool esCanto(archivos::Voz voz) { return voz >= archivos::Voz::Truco && voz <= a
 
 // The flor's worth to its winner; the contra flor's is known once there is one.
 std::string puntosFlor(const Estado& e) {
-    switch (e.EstadoFlor) {
-        case NivelFlor::Flor: return puntosTexto(3);
-        case NivelFlor::FlorAchico: return puntosTexto(4);
-        case NivelFlor::FlorJuego: return puntosTexto(6);
-        default:
-            if (e.GanadorFlor == Lado::Nadie) return "lo que le falte al que pierda";
-            return puntosTexto(e.PuntosJuego - e.puntos(Contrario(e.GanadorFlor)));
-    }
+    if (e.EstadoFlor == NivelFlor::FlorContra && e.GanadorFlor == Lado::Nadie) return "lo que le falte al que pierda";
+    return puntosTexto(PuntosFlor(e.EstadoFlor, e.PuntosJuego, e.puntos(Contrario(e.GanadorFlor))));
 }
 
 }  // namespace

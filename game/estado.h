@@ -28,6 +28,16 @@ inline int ValorTruco(NivelTruco nivel) { return static_cast<int>(nivel) + 1; }
 
 enum class NivelFlor : std::uint8_t { Nada, Flor, FlorAchico, FlorJuego, FlorContra };
 
+// What a settled flor pays the side that takes it; the contra flor, what the loser lacks.
+inline int PuntosFlor(NivelFlor nivel, int puntosJuego, int puntosPerdedor) {
+    switch (nivel) {
+        case NivelFlor::Flor: return 3;
+        case NivelFlor::FlorAchico: return 4;
+        case NivelFlor::FlorJuego: return 6;
+        default: return puntosJuego - puntosPerdedor;
+    }
+}
+
 // Who took a hand; SinDecidir until both sides played it.
 enum class ResultadoMano : std::uint8_t { SinDecidir, Computadora, Iguales, Jugador };
 

@@ -49,7 +49,7 @@ fallo settlement/liquidacion.cpp \
 fallo settlement/liquidacion.cpp \
   's/PaloCarta(a) == PaloCarta(b)/PaloCarta(a) != PaloCarta(b)/g' \
   "two cards on the table certify the tanto as a pair when their suits differ"
-fallo settlement/liquidacion.cpp \
+fallo game/estado.h \
   's/case NivelFlor::Flor: return 3;/case NivelFlor::Flor: return 4;/' \
   "a plain flor pays 4 instead of 3"
 fallo settlement/fin_de_juego.cpp \
@@ -564,7 +564,7 @@ fallo game/anotador.cpp \
   's/^    if (motivo == Motivo::Penalidad) penalizado_ = lado;$//' \
   "after a penalty the anotador gives the envido to the side that lost its points"
 fallo game/anotador.cpp \
-  's/case NivelFlor::FlorJuego: return puntosTexto(6);/case NivelFlor::FlorJuego: return puntosTexto(3);/' \
+  's/return puntosTexto(PuntosFlor(e.EstadoFlor, /return puntosTexto(PuntosFlor(NivelFlor::Flor, /' \
   "\"Con flor juego\" at stake on the anotador is worth a plain flor's 3 points"
 fallo game/anotador.cpp \
   's/^    if (!boton.empty() && boton.find_first_not_of("0123456789") == std::string_view::npos) return;$//' \

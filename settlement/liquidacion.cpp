@@ -263,13 +263,10 @@ void Liquidacion::PenalidadTanto() {
 }
 
 // Flor points to a side, by how far the flor went; a bare "achico" pays only its caller.
+// Backing down with a flor pays its caller alone.
 int Liquidacion::puntosFlor(Lado lado) const {
-    switch (e.EstadoFlor) {
-        case NivelFlor::Flor: return 3;
-        case NivelFlor::FlorAchico: return e.QuienFlor == lado ? 4 : 0;
-        case NivelFlor::FlorJuego: return 6;
-        default: return e.PuntosJuego - e.puntos(Contrario(lado));
-    }
+    if (e.EstadoFlor == NivelFlor::FlorAchico && e.QuienFlor != lado) return 0;
+    return PuntosFlor(e.EstadoFlor, e.PuntosJuego, e.puntos(Contrario(lado)));
 }
 
 void Liquidacion::SumarFlorJugador() { op.SumarPuntos(Lado::Jugador, puntosFlor(Lado::Jugador)); }
@@ -284,8 +281,8 @@ void Liquidacion::PenalidadFlor() {
             "computadora gana los puntos de la flor, pero no tiene cinco puntos más.",
             Icono::Informacion);
     } else {
-        const int ganados = e.EstadoFlor == NivelFlor::FlorAchico ? 4 : puntosFlor(Lado::Computadora);
-        op.SumarPuntos(Lado::Computadora, ganados + 5);
+        // The flor's whole worth, the achico's too, and five more.
+        op.SumarPuntos(Lado::Computadora, PuntosFlor(e.EstadoFlor, e.PuntosJuego, e.PuntosJugador) + 5);
     }
     e.TantoAcreditado = true;
 }

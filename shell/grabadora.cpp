@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "game/tanto.h"
+#include "platform/nivel.h"
 #include "players/jugadores.h"
 #include "shell/juego.h"
 
@@ -58,18 +59,6 @@ std::vector<Control*> menusDeInicio(Naipalia& n) {
     for (Control* m : {&n.MenuMJugador, &n.MenuMCompu, &n.MenuMAleatorio}) menus.push_back(m);
     return menus;
 }
-
-// Runs a handler one level deeper, so that what it calls is never taken for the player.
-class Nivel {
-public:
-    explicit Nivel(int& profundidad) : p_(profundidad) { ++p_; }
-    ~Nivel() { --p_; }
-    Nivel(const Nivel&) = delete;
-    Nivel& operator=(const Nivel&) = delete;
-
-private:
-    int& p_;
-};
 
 }  // namespace
 

@@ -78,7 +78,7 @@ private:
     bool enRegistro_ = false;      // the registry holds other players: only the choice is written
     std::string preparacion_;      // what brings a fresh program to the game's start
     std::string cuerpo_;           // the game's lines so far
-    std::string final_;            // how the game ended, once it has
+    std::string final_;            // how the recording closes, once the game ended or was cut short
     bool salio_ = false;           // left by leaving the program
     bool copiaPendiente_ = false;  // a round ended: its copy waits for the table to wait
     // Where the player's last action on the table begins, and the scores before it.

@@ -7,6 +7,7 @@
 #include "game/mesa.h"
 #include "game/nombres.h"
 #include "game/textos.h"
+#include "platform/nivel.h"
 #include "settlement/fin_ronda.h"
 #include "shell/naipalia.h"
 
@@ -53,11 +54,7 @@ bool Operacion::preguntar(const std::string& texto, Respuesta porDefecto) {
 void Operacion::mostrarModal(Ventana& ventana) {
     ventana.cargar();
     ventana.forma().Visible(true);
-    struct Abierto {
-        int& n;
-        explicit Abierto(int& cuenta) : n(cuenta) { ++n; }
-        ~Abierto() { --n; }
-    } abierto(dialogos_);
+    const Nivel abierto(dialogos_);
     puertos.ventanas->mostrarModal(ventana);
 }
 
