@@ -5,6 +5,7 @@
 #include "calls/cantos.h"
 #include "calls/truco_tanto_primero.h"
 #include "game/tanto.h"
+#include "game/textos.h"
 #include "opponent/computadora.h"
 #include "opponent/decision_truco.h"
 #include "round/ronda.h"
@@ -93,8 +94,11 @@ bool Cantos::aceptaYSubeRetruco() {
     return termino;
 }
 
+// One key gives the round away: the player is asked first unless he turned that off.
 // Folding before the computer played and with no envido or flor sung costs the envido too.
 void Cantos::BotonMazo_Click() {
+    if (n.opcion(Opcion::PreguntarMazo) && !op.preguntar(textos::PreguntaMazo, Respuesta::No)) return;
+    op.anotador.alMazo();
     ronda.refrescarSiPasoElTiempo();
     computadora.SubTrucoNoQueridoJugador();
     if (e.FinJuego) return;

@@ -6,6 +6,7 @@ namespace naipalia::textos {
 
 inline constexpr const char* PresionaF5 = "Presiona F5, o la opcion \"Nuevo juego\" del menú, para comenzar el juego";
 inline constexpr const char* AbandonarJuego = "¿Deseas abandonar el juego en curso y comenzar uno nuevo?";
+inline constexpr const char* PreguntaMazo = "¿Deseas irte al mazo? La ronda será para la computadora.";
 inline constexpr const char* JugadorSinRegistro = "Jugador";
 // The computer folding; the anotador credits the deck by it.
 inline constexpr const char* IrseAlMazo = "Me voy al mazo.";

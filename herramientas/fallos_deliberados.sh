@@ -572,6 +572,12 @@ fallo game/anotador.cpp \
 fallo calls/dialogo_tanto.cpp \
   's/^    op.anotador.tanto(Lado::Computadora, e.TantoCompu);$//' \
   "the computer's declared tanto is missing from the round log"
+fallo calls/truco_mesa.cpp \
+  's/textos::PreguntaMazo, Respuesta::No)) return;/textos::PreguntaMazo, Respuesta::No)) {}/' \
+  "the deck gives the round away after the player said No"
+fallo calls/truco_mesa.cpp \
+  's/if (n.opcion(Opcion::PreguntarMazo) \&\& /if (!n.opcion(Opcion::PreguntarMazo) \&\& /' \
+  "the deck asks only when its question was turned off"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

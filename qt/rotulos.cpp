@@ -19,9 +19,6 @@ QString conLetra(QString limpio, qsizetype en) { return en < 0 ? limpio : limpio
 bool conLetra(const Control& c) { return c.tipo() == TipoControl::Boton || c.tipo() == TipoControl::Menu; }
 std::string ambito(const Control& c) { return c.tipo() == TipoControl::Menu ? c.padre : std::string(); }
 
-// Going to the deck gives the round away: no single key does it.
-bool sinAtajo(const Control& c) { return c.nombre() == "BotonMazo"; }
-
 }  // namespace
 
 std::vector<QString> LetrasUnicas(const std::vector<QString>& captions) {
@@ -52,14 +49,12 @@ std::vector<QString> LetrasUnicas(const std::vector<QString>& captions) {
 }
 
 QString Rotulo(const Control& control) {
-    const QString propio = QString::fromStdString(control.Caption());
-    if (sinAtajo(control)) return QString(propio).remove('&');
     // The menu bar's titles come first: Alt+J and Alt+A open them as everywhere.
     std::vector<const Control*> vecinos;
     const std::string suyo = ambito(control);
     for (int ronda = 0; ronda < 2; ++ronda)
         for (const Control* c : control.ventana().controles())
-            if (conLetra(*c) && !sinAtajo(*c) && ambito(*c) == suyo && (c->tipo() == TipoControl::Menu) == (ronda == 0))
+            if (conLetra(*c) && ambito(*c) == suyo && (c->tipo() == TipoControl::Menu) == (ronda == 0))
                 vecinos.push_back(c);
     std::vector<QString> captions;
     std::size_t mio = 0;

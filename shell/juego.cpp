@@ -18,11 +18,7 @@ Juego::Juego(Puertos p)
         jugadores.GrabarPartida();
         if (cargar) cargar();
     };
-    // The anotador hears the player's calls, answers and deck before they are carried out.
-    naipalia.BotonMazo.Click = [this, mazo = naipalia.BotonMazo.Click] {
-        operacion.anotador.alMazo();
-        mazo();
-    };
+    // The anotador hears the player's calls and answers before they are carried out.
     auto& n = naipalia;
     for (Control* b : {&n.BotonEnvido, &n.BotonRealEnvido, &n.BotonFaltaEnvido, &n.BotonFlor, &n.BotonTruco,
                        &n.BotonRetruco, &n.BotonVale4})

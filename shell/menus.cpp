@@ -26,6 +26,7 @@ Principal::Principal(Operacion& operacion, Ronda& r, Computadora& c, Liquidacion
         n.MenuFlorOpcion(i).Click = [this, i] { MenuFlorOpcion_Click(i); };
         n.MenuMultimediaVozOpcion(i).Click = [this, i] { MenuMultimediaVozOpcion_Click(i); };
         n.MenuCartaOpcion(i).Click = [this, i] { MenuCartaOpcion_Click(i); };
+        n.MenuMazoOpcion(i).Click = [this, i] { MenuMazoOpcion_Click(i); };
         n.MenuRecuerdoOpcion(i).Click = [this, i] { MenuRecuerdoOpcion_Click(i); };
     }
     n.MenuMJugador.Click = [this] { MenuMJugador_Click(); };
@@ -53,6 +54,7 @@ void Principal::cambiarYGuardar(Opcion opcion) {
     n.marcarOpcion(opcion, activar);
 }
 void Principal::MenuCartaOpcion_Click(int) { n.marcarOpcion(Opcion::SonidoCarta, !n.opcion(Opcion::SonidoCarta)); }
+void Principal::MenuMazoOpcion_Click(int) { n.marcarOpcion(Opcion::PreguntarMazo, !n.opcion(Opcion::PreguntarMazo)); }
 
 // Only an option the database could be read for is flipped, and then stored.
 void Principal::MenuRecuerdoOpcion_Click(int) {

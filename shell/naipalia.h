@@ -78,6 +78,8 @@ public:
     Control MenuMAleatorio{*this, "MenuMAleatorio", TipoControl::Menu};
     Control MenuPuntaje{*this, "MenuPuntaje", TipoControl::Menu};
     ArregloControles MenuCantidadPuntos{*this, "MenuCantidadPuntos", TipoControl::Menu, 1, 2};
+    Control MenuMazo{*this, "MenuMazo", TipoControl::Menu};
+    ArregloControles MenuMazoOpcion{*this, "MenuMazoOpcion", TipoControl::Menu, 1, 2};
     Control MenuMultimedia{*this, "MenuMultimedia", TipoControl::Menu};
     Control MenuCarta{*this, "MenuCarta", TipoControl::Menu};
     ArregloControles MenuCartaOpcion{*this, "MenuCartaOpcion", TipoControl::Menu, 1, 2};

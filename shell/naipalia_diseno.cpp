@@ -155,6 +155,8 @@ void Naipalia::disenarMesa() {
     menu(MenuPuntaje, "&Puntaje", "MenuJuego");
     menu(MenuCantidadPuntos(1), "&15 puntos", "MenuPuntaje", true);
     menu(MenuCantidadPuntos(2), "&30 puntos", "MenuPuntaje");
+    menu(MenuMazo, "Preguntar antes de irse al ma&zo", "MenuJuego");
+    siNo(MenuMazoOpcion, "MenuMazo", true);
     menu(MenuMultimedia, "&Multimedia", "MenuJuego");
     menu(MenuCarta, "Movimiento &Carta", "MenuMultimedia");
     siNo(MenuCartaOpcion, "MenuCarta", true);
@@ -172,6 +174,7 @@ ArregloControles& Naipalia::menuDe(Opcion o) {
         case Opcion::Recuerdos: return MenuRecuerdoOpcion;
         case Opcion::Flor: return MenuFlorOpcion;
         case Opcion::SonidoCarta: return MenuCartaOpcion;
+        case Opcion::PreguntarMazo: return MenuMazoOpcion;
     }
     return MenuCartaOpcion;
 }

@@ -28,6 +28,7 @@ public:
     void MenuFlorOpcion_Click(int indice);
     void MenuMultimediaVozOpcion_Click(int indice);
     void MenuCartaOpcion_Click(int indice);
+    void MenuMazoOpcion_Click(int indice);
     void MenuRecuerdoOpcion_Click(int indice);
     void MenuMJugador_Click();
     void MenuMCompu_Click();

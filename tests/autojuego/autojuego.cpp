@@ -62,6 +62,7 @@ public:
         falsos_.responder = [this](const std::string&) {
             ++preguntas_;
             si_ = saliendo_ || Mezcla(azar_) < 0x80000000U;
+            if (preguntas_ == preguntaMazo_) siMazo_ = si_;
             return si_ ? Respuesta::Si : Respuesta::No;
         };
         falsos_.alMostrarModal = [this](Ventana& dialogo) { jugarDialogo(dialogo); };
@@ -235,18 +236,25 @@ private:
             Fallar(como, " in hand ", antes.mano, " played slot ", jugado, " for ", slot, cerro ? ", closing" : "");
     }
 
-    // A button of the table. A card's plays it; the deck ends the round; an envido or flor
-    // call closes the table's envido and flor calls, however answered, and plays nothing;
-    // a truco call the computer accepted leaves it the right to raise: the button is off.
+    // A button of the table. A card's plays it; the deck asks first, then ends the round,
+    // and a No leaves it all as it was; an envido or flor call closes the table's envido
+    // and flor calls, however answered, and plays nothing; a truco call the computer
+    // accepted leaves it the right to raise: the button is off.
     void pulsar(Control* boton) {
         const Momento antes = momento();
         const NivelTruco nivel = e_.EstadoTruco;
         const bool mazo = boton == &n_.BotonMazo;
+        preguntaMazo_ = mazo ? preguntas_ + 1 : -1;
         juez_->jugadorAlMazo = mazo;
         boton->Click();
         juez_->jugadorAlMazo = false;
         if (boton->nombre() == "BotonCarta") return exigir(antes, boton->indice(), boton->nombre());
         const bool cerro = e_.FinJuego || e_.RondasJugadas != antes.ronda;
+        if (mazo && preguntas_ < preguntaMazo_) Fallar("the deck asked nothing");
+        if (mazo && !siMazo_) {
+            if (!n_.BotonMazo.Enabled()) Fallar("the deck turned off after a No");
+            return exigir(antes, 0, "a deck refused");
+        }
         if (mazo && !cerro) Fallar("the deck did not end the round");
         if (cerro || mazo) return;
         if (e_.EstadoTruco != nivel && boton->Enabled()) Fallar(boton->nombre(), " stays on after it was accepted");
@@ -321,7 +329,9 @@ private:
     const Cuatro envidos_{&n_.BotonEnvido, &n_.BotonRealEnvido, &n_.BotonFaltaEnvido, &n_.BotonFlor};
     const Cuatro trucos_{&n_.BotonTruco, &n_.BotonRetruco, &n_.BotonVale4, nullptr};
     std::uint64_t azar_ = 0;
-    int preguntas_ = 0;  // this game's Yes/No questions, and the last answer
+    int preguntas_ = 0;      // this game's Yes/No questions, and the last answer
+    int preguntaMazo_ = -1;  // the deck's question, by its number, and its answer
+    bool siMazo_ = false;
     bool si_ = false;
     bool saliendo_ = false;  // a way out answers yes and may end the program
     long acciones_ = 0;
