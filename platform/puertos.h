@@ -30,6 +30,8 @@ struct Mensajes {
 struct Ventanas {
     virtual ~Ventanas() = default;
     virtual void mostrar(Ventana& ventana) { (void)ventana; }
+    // A window about to load: made unshown, so that dialogs its loading opens take its scale.
+    virtual void preparar(Ventana& ventana) { (void)ventana; }
     // Returns once the window is hidden or unloaded, after the handler that did it has ended.
     virtual void mostrarModal(Ventana& ventana) { (void)ventana; }
     // The program ends itself.

@@ -88,6 +88,9 @@ void Dialogo::ubicar() {
     QRect caja(QPoint(0, 0), size().grownBy(escena_.marco()));
     if (puesta_) {
         caja.moveTopLeft(*puesta_);
+    } else if (!mesa->isVisible()) {
+        // The table not shown yet (the registry at start-up): in the screen's middle.
+        caja.moveCenter(libre.center());
     } else if (const auto lugar = escena_.lugarLibre(caja.size(), todasLasManos())) {
         caja.moveTopLeft(*lugar);
     } else {

@@ -23,12 +23,15 @@ void Escena::destruirVentanas() {
     principal_.reset();
 }
 
+void Escena::preparar(Ventana& ventana) {
+    if (principal_) return;
+    principal_ = std::make_unique<VentanaPrincipal>(ventana, *this);
+    principal_->lienzo().animar(animar_);
+}
+
 void Escena::mostrar(Ventana& ventana) {
     // Showing lays the canvas out at the window's first size, which draws every control.
-    if (!principal_) {
-        principal_ = std::make_unique<VentanaPrincipal>(ventana, *this);
-        principal_->lienzo().animar(animar_);
-    }
+    preparar(ventana);
     principal_->show();
     // Qt would give the keyboard to the first button, and Enter would act.
     reenfocar();
@@ -89,7 +92,9 @@ std::optional<QPoint> Escena::lugarLibre(QSize conMarco, bool todasLasManos) con
     if (!pantalla) return std::nullopt;
     const QRect libre = pantalla->availableGeometry();
     const QRect mesa = principal_->frameGeometry();
-    const std::vector<QRect> cartas = principal_->lienzo().cartasEnJuego(todasLasManos);
+    // A table not shown yet (the registry at start-up) has no cards to keep clear.
+    const std::vector<QRect> cartas =
+        principal_->isVisible() ? principal_->lienzo().cartasEnJuego(todasLasManos) : std::vector<QRect>{};
     const int w = conMarco.width(), h = conMarco.height();
     if (w > libre.width() || h > libre.height()) return std::nullopt;
     // A little air between a window and the cards it leaves in sight.

@@ -36,6 +36,7 @@ public:
     ~Escena() override;
 
     void mostrar(Ventana& ventana) override;
+    void preparar(Ventana& ventana) override;
     void mostrarModal(Ventana& ventana) override;
     void terminar() override;
 

@@ -67,4 +67,7 @@ probar "the keyboard left on the next card after a click or a deal" qt/lienzo.cp
 probar "at start-up the first button has the keyboard" qt/escena.cpp $'    principal_->show();\n    // Qt would give the keyboard to the first button, and Enter would act.\n    reenfocar();' '    principal_->show();'
 probar "Escape ignored by the end of the game" qt/dialogo.cpp '    if (QPushButton* aceptar = soloAceptar()) aceptar->click();' '    (void)0;'
 probar "Enter ignored by a dialog that only informs" qt/dialogo.cpp '    if (QPushButton* aceptar = soloAceptar()) {' '    if (QPushButton* aceptar = nullptr) {'
+probar "the registry at start-up shrunk to fit beside no table" qt/escena.cpp '    if (!principal_) return std::nullopt;' '    if (!principal_ || !principal_->isVisible()) return std::nullopt;'
+probar "a dialog right after a deal opens before the cards are seen" qt/lienzo.cpp 'constexpr int VerRepartoMs = 700;' 'constexpr int VerRepartoMs = 0;'
+probar "the pointer does not tell that clicks wait" qt/lienzo.cpp '            QApplication::setOverrideCursor(Qt::BusyCursor);' '            (void)0;'
 cmake --build "$build" >/dev/null 2>&1

@@ -63,6 +63,8 @@ bool esTexto(TipoControl tipo) { return tipo == TipoControl::Etiqueta || tipo ==
 constexpr int MarcaGanadoraMs = 1100;
 constexpr int ViajeMs = 250;
 constexpr int PausaMs = 500;
+// A dialog that opens right after a deal waits until the player has seen his cards.
+constexpr int VerRepartoMs = 700;
 
 // Each hand's two cards side by side on the felt, the computer's on the left, a little
 // apart, and the hands farther apart; the design's Tops are kept.
@@ -89,7 +91,18 @@ double LeftDibujado(double left, double top) {
     return left;
 }
 
+Tranca::~Tranca() {
+    if (cerrada_) QApplication::restoreOverrideCursor();
+}
+
+// While closed the pointer says so: a click in a move is refused, not lost unseen.
 void Tranca::cerrar(bool cerrada) {
+    if (cerrada != cerrada_) {
+        if (cerrada)
+            QApplication::setOverrideCursor(Qt::BusyCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    }
     cerrada_ = cerrada;
     vigilar();
 }
@@ -245,6 +258,8 @@ void Lienzo::marcar(Control& control) {
         // the player did, the keyboard goes back to nothing, so a stray key plays no card.
         if (EsBotonCarta(control)) reenfocar_ = true;
         // Several cards may land in one handler: the order of the writes is the order of play.
+        if (EsCartaDelJuego(control) && control.Top() == TopMano && control.Visible() && !elemento.visible)
+            repartido_.start();
         if (control.tipo() == TipoControl::Imagen &&
             (control.Left() != elemento.left || control.Top() != elemento.top ||
              control.Visible() != elemento.visible)) {
@@ -844,10 +859,19 @@ void Lienzo::cortarMovimiento() {
 }
 
 void Lienzo::esperarMovimiento() {
-    if (!reproduciendo_) return;
+    if (reproduciendo_) {
+        QEventLoop espera;
+        connect(this, &Lienzo::movimientoTerminado, &espera, &QEventLoop::quit);
+        espera.exec();
+    }
+    const qint64 falta = animar_ && repartido_.isValid() ? VerRepartoMs - repartido_.elapsed() : 0;
+    repartido_.invalidate();
+    if (falta <= 0) return;
+    tranca_.cerrar(true);
     QEventLoop espera;
-    connect(this, &Lienzo::movimientoTerminado, &espera, &QEventLoop::quit);
+    QTimer::singleShot(static_cast<int>(falta), &espera, &QEventLoop::quit);
     espera.exec();
+    tranca_.cerrar(reproduciendo_);
 }
 
 }  // namespace naipalia::vista

@@ -2,6 +2,7 @@
 // mouse forwarded to the control's handlers in twips.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPointF>
 #include <QPointer>
 #include <QRect>
@@ -32,6 +33,10 @@ double LeftDibujado(double left, double top);
 // holds its release back too.
 class Tranca : public QObject {
 public:
+    Tranca() = default;
+    Tranca(const Tranca&) = delete;
+    Tranca& operator=(const Tranca&) = delete;
+    ~Tranca() override;
     void cerrar(bool cerrada);
     bool cerrada() const { return cerrada_; }
 
@@ -204,6 +209,7 @@ private:
     std::vector<Paso> registro_;
     std::deque<Paso> cola_;
     QTimer* pausa_ = nullptr;
+    QElapsedTimer repartido_;  // since the player's cards were last dealt
     QPointer<QVariantAnimation> viaje_;
     Tranca tranca_;
 };

@@ -259,19 +259,29 @@ TEST_F(RondaQt, ElTantoSeDeclaraTecleando) {
     Guardar(pantalla(), "7-tras-el-teclado.png");
 }
 
-// With animations, the truco the computer calls after its card opens once the card is on
-// the table: the player leads a 4, the computer wins with a 5 and leads with its truco.
+// With animations, a dialog right after a deal waits until the cards were seen, the pointer
+// busy meanwhile; the truco the computer calls after its card opens once the card is on the
+// table: the player leads a 4, the computer wins with a 5 and leads with its truco.
 // Enter alone answers nothing.
 TEST_F(RondaQt, UnaLlamadaTrasLaCartaDeLaComputadoraEsperaQueLlegue) {
     azar.repartos = {{36, 37, 38, 9, 30, 35}};
     programa.escena().animar(true);
     repartir();
+    QElapsedTimer desdeElReparto;
+    desdeElReparto.start();
+    bool ocupado = false;
+    QTimer::singleShot(100, [&] { ocupado = QApplication::overrideCursor() != nullptr; });
+    programa.escena().esperarMesa();
+    EXPECT_GE(desdeElReparto.elapsed(), 600) << "a dialog could open before the deal was seen";
+    EXPECT_TRUE(ocupado) << "the pointer did not say that clicks wait";
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !lienzo().enMovimiento(); }, 5000));
     std::optional<bool> enMovimiento;
-    bool enterContesto = false, mirando = false;
+    bool enterContesto = false, mirando = false, cursorOcupado = false;
     QTimer asistente;
     CadaVez(asistente, [&] {
         QWidget* modal = QApplication::activeModalWidget();
+        if (lienzo().enMovimiento() && QApplication::overrideCursor()) cursorOcupado = true;
         if (mirando) return;  // the call is not answered while Enter's effect is awaited
         if (modal && modal->objectName() == "CantoTrucos" && modal->isVisible() && !enMovimiento) {
             const QScopedValueRollback<bool> ahora(mirando, true);
@@ -285,6 +295,7 @@ TEST_F(RondaQt, UnaLlamadaTrasLaCartaDeLaComputadoraEsperaQueLlegue) {
     qobject_cast<QPushButton*>(widget(mesa().BotonCarta(1)))->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return enMovimiento.has_value(); }, 5000)) << "no truco after the card";
     EXPECT_FALSE(*enMovimiento) << "the call opened while the computer's card travelled";
+    EXPECT_TRUE(cursorOcupado) << "the pointer did not say the computer's card travelled";
     EXPECT_FALSE(enterContesto) << "Enter answered the call";
 }
 
@@ -317,7 +328,9 @@ TEST(RegistroQt, UnNombreEscritoSeRegistraQuedaElegidoYEnterJuega) {
     };
     // The field emptied and the new name chosen: Enter again on the button registers nothing.
     bool vaciado = false;
+    QSize alArrancar, despues;
     const auto escribirNombre = [&](QWidget* r) {
+        alArrancar = r->size();
         auto* nuevo = r->findChild<QLineEdit*>("TextoNuevoJugador");
         auto* registrar = r->findChild<QPushButton*>("BotonRegistrar");
         auto* lista = r->findChild<QListWidget*>("ListaJugadores");
@@ -358,6 +371,16 @@ TEST(RegistroQt, UnNombreEscritoSeRegistraQuedaElegidoYEnterJuega) {
               "Mis \"recuerdos\" estadísticos");
     EXPECT_FALSE(juego.estadistica.cargada());
     EXPECT_EQ(abrir("mis_partidas.png", [&] { juego.jugadores.MenuPartidas_Click(); }), "Mis partidas");
+    // The registry opened from the table is the one the start-up showed, as big.
+    abrir(
+        "registro_luego.png", [&] { juego.jugadores.BotonJugador_Click(); },
+        [&](QWidget* r) {
+            despues = r->size();
+            auto* lista = r->findChild<QListWidget*>("ListaJugadores");
+            lista->setCurrentRow(0);
+            QTest::keyClick(lista, Qt::Key_Return);
+        });
+    EXPECT_EQ(alArrancar, despues) << "the registry at start-up differs from the one opened later";
     programa.escena().destruirVentanas();
 }
 

@@ -70,8 +70,15 @@ void VentanaPrincipal::actualizarAnotador() {
     if (anotador_) anotador_->actualizar();
 }
 
+// Before the table is first shown (the registry opened by its loading) the canvas has
+// no size yet: the scale the window's size will give it.
 double VentanaPrincipal::escalaDialogos() const {
-    const double k = lienzo_->escala();
+    double k = lienzo_->escala();
+    const Control& forma = ventana_.forma();
+    if (!isVisible() && forma.Width() > 0 && forma.Height() > 0) {
+        const double ancho = forma.Width() + (anotador_ ? PanelAnotador::AnchoTwips : 0);
+        k = std::min(width() / ancho, (height() - menuBar()->sizeHint().height()) / forma.Height());
+    }
     if (!anotador_) return k;
     const double devuelta = k * (ventana_.forma().Width() + PanelAnotador::AnchoTwips) / ventana_.forma().Width();
     return std::max(k, std::min(devuelta, escalaSola_));

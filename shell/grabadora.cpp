@@ -102,6 +102,7 @@ struct Grabadora::MensajesVistos : Mensajes {
 
 struct Grabadora::VentanasVistas : Ventanas {
     VentanasVistas(Grabadora& g, Ventanas& v) : grabadora(g), ventanas(v) {}
+    void preparar(Ventana& ventana) override { ventanas.preparar(ventana); }
     void mostrar(Ventana& ventana) override {
         ventanas.mostrar(ventana);
         // The table shown at the end of start-up: the marks a fresh program starts with.

@@ -36,6 +36,7 @@ void Juego::anotarBoton(Control& boton) {
 }
 
 void Juego::arrancar() {
+    puertos_.ventanas->preparar(naipalia);
     naipalia.cargar();
     naipalia.forma().Visible(true);
     puertos_.ventanas->mostrar(naipalia);
