@@ -58,7 +58,9 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 string(JOIN "" CPACK_DEBIAN_PACKAGE_DESCRIPTION ${CPACK_DEBIAN_PACKAGE_DESCRIPTION})
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-# Depends computed by dpkg-shlibdeps from the program and its sound module.
+# Depends computed by dpkg-shlibdeps from the program and its sound module, and Qt's own
+# texts in Spanish, which no library links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

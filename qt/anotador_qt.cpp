@@ -26,8 +26,11 @@ constexpr double AltoSucesos = 1250;
 
 const QColor Papel(0xfa, 0xf6, 0xea), Tinta(0x3a, 0x2e, 0x22), Palito(0xc8, 0xa0, 0x62), Cabeza(0xa8, 0x26, 0x1c);
 
+// Without a frame of its own: the panel draws it around, where no neighbour paints over
+// it at any scale.
 QListWidget* lista(QWidget* padre) {
     auto* l = new QListWidget(padre);
+    l->setFrameShape(QFrame::NoFrame);
     l->setFocusPolicy(Qt::NoFocus);
     l->setSelectionMode(QAbstractItemView::NoSelection);
     l->setWordWrap(true);
@@ -43,6 +46,12 @@ QLabel* rotulo(QWidget* padre) {
     return r;
 }
 
+// The newest entry in sight, its wrapped lines measured at the list's present width and font.
+void alFinal(QListWidget& l) {
+    l.doItemsLayout();
+    l.scrollToBottom();
+}
+
 // The list shows the model's entries, scrolled to the newest when one is added. Entries
 // are only ever added or all cleared: the count and the last one tell a change.
 void seguir(QListWidget& l, const std::vector<std::string>& entradas) {
@@ -50,8 +59,13 @@ void seguir(QListWidget& l, const std::vector<std::string>& entradas) {
     if (l.count() == n && (n == 0 || l.item(n - 1)->text() == QString::fromStdString(entradas.back()))) return;
     l.clear();
     for (const std::string& e : entradas) l.addItem(QString::fromStdString(e));
-    l.scrollToBottom();
+    alFinal(l);
 }
+
+// A list's frame, with a pixel of paper between: at a fractional scale a widget may
+// cover the next device pixel.
+constexpr int Aire = 2;
+QRect Marco(const QWidget& w) { return w.geometry().adjusted(-Aire, -Aire, Aire - 1, Aire - 1); }
 
 // One stick of a square, numbered as they are drawn on paper: the four sides, then the
 // diagonal that closes the five.
@@ -105,7 +119,8 @@ void PanelAnotador::disponer() {
     double top = AltoTanteador;
     const auto poner = [&](QWidget* w, double h, const QFont& f) {
         w->setFont(f);
-        w->setGeometry(rect(Margen, top, ancho, h));
+        const QRect caja = rect(Margen, top, ancho, h);
+        w->setGeometry(qobject_cast<QListWidget*>(w) ? caja.adjusted(Aire, Aire, -Aire, -Aire) : caja);
         top += h;
     };
     poner(tituloEnJuego_, AltoTitulo, negrita);
@@ -114,6 +129,8 @@ void PanelAnotador::disponer() {
     poner(sucesos_, AltoSucesos, letra);
     poner(tituloLineas_, AltoTitulo, negrita);
     poner(lineas_, std::max(AltoTitulo, alto - top - Margen), letra);
+    alFinal(*sucesos_);
+    alFinal(*lineas_);
 }
 
 void PanelAnotador::actualizar() {
@@ -148,8 +165,14 @@ void PanelAnotador::pintarColumna(QPainter& p, Lado lado, double left) const {
 
 void PanelAnotador::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(QWidget::rect(), Papel);
+    // Crisp, whole pixels at any scale.
+    p.setPen(QPen(Palito.darker(130), 1));
+    for (const QListWidget* l : {sucesos_, lineas_}) {
+        p.fillRect(Marco(*l), l->palette().base());
+        p.drawRect(Marco(*l));
+    }
+    p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Tinta, 1));
     p.drawRect(QWidget::rect().adjusted(0, 0, -1, -1));
     p.setFont(Fuente(LetraPredeterminada + 2, true, k_));
@@ -183,9 +206,10 @@ void MesaConAnotador::resizeEvent(QResizeEvent*) {
     const int mesa = static_cast<int>(std::lround(forma.Width() * k));
     const int panel = static_cast<int>(std::lround(PanelAnotador::AnchoTwips * k));
     const int alto = static_cast<int>(std::lround(forma.Height() * k));
-    const int x = (width() - mesa - panel) / 2;
+    const int x = std::max(0, (width() - mesa - panel) / 2);
     lienzo_.setGeometry(x, 0, mesa, height());
-    panel_->setGeometry(x + mesa, (height() - alto) / 2, panel, alto);
+    // Rounded apart, the two may pass the window's edge by a pixel: the panel's border stays in.
+    panel_->setGeometry(x + mesa, (height() - alto) / 2, std::min(panel, width() - x - mesa), alto);
     panel_->fijarEscala(k);
 }
 

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace naipalia::vista {
 
@@ -40,19 +41,26 @@ void GraficoQt::paintEvent(QPaintEvent*) {
         return;
     }
 
-    // The scale runs from the largest loss to the largest win, zero always inside.
-    const int arriba = std::max(1, *std::max_element(margenes_.begin(), margenes_.end()));
-    const int abajo = std::min(-1, *std::min_element(margenes_.begin(), margenes_.end()));
+    // The scale runs from the largest win to the largest loss, even always on it.
+    const auto [menor, mayor] = std::minmax_element(margenes_.begin(), margenes_.end());
+    const int abajo = std::min(0, *menor);
+    const int arriba = std::max(0, *mayor) == abajo ? 1 : std::max(0, *mayor);
     const auto rotulo = [](int m) { return m > 0 ? "+" + QString::number(m) : QString::number(m); };
     const int anchoEscala =
         std::max(medidas.horizontalAdvance(rotulo(arriba)), medidas.horizontalAdvance(rotulo(abajo))) + linea / 2;
     const QRectF area = QRectF(rect()).adjusted(anchoEscala + linea / 2, linea, -linea / 2, -1.6 * linea);
     const auto y = [&](int margen) { return area.top() + area.height() * (arriba - margen) / (arriba - abajo); };
 
-    // Guides and their figures: the largest win, even, the largest loss.
-    for (const int m : {arriba, 0, abajo}) {
+    // Guides: even, the largest win, the largest loss; a figure only where it clears those
+    // already written.
+    std::vector<double> rotuladas;
+    for (const int m : {0, arriba, abajo}) {
+        if (m == 0 && !rotuladas.empty()) continue;
         p.setPen(QPen(m == 0 ? Borde : Guia, m == 0 ? std::max(1.0, linea / 12.0) : 1.0));
         p.drawLine(QPointF(area.left(), y(m)), QPointF(area.right(), y(m)));
+        if (std::any_of(rotuladas.begin(), rotuladas.end(), [&](double otra) { return std::abs(otra - y(m)) < linea; }))
+            continue;
+        rotuladas.push_back(y(m));
         p.setPen(Tinta);
         p.drawText(QRectF(0, y(m) - linea / 2.0, anchoEscala, linea), Qt::AlignRight | Qt::AlignVCenter, rotulo(m));
     }
@@ -73,11 +81,16 @@ void GraficoQt::paintEvent(QPaintEvent*) {
         p.drawRect(QRectF(centro - ancho / 2, std::min(y0, y1), ancho, std::max(1.0, std::abs(y1 - y0))));
     }
 
-    // Which games: the first and the last shown, by their number.
+    // Which games: the first and the last shown, by their number; a lone one under its bar.
     p.setPen(Tinta);
     const QRectF pie(area.left(), area.bottom() + linea * 0.3, area.width(), linea);
+    const QString ultima = "Partida " + QString::number(margenes_.size());
+    if (cuantas == 1) {
+        p.drawText(pie, Qt::AlignHCenter | Qt::AlignVCenter, ultima);
+        return;
+    }
     p.drawText(pie, Qt::AlignLeft | Qt::AlignVCenter, "Partida " + QString::number(desde + 1));
-    p.drawText(pie, Qt::AlignRight | Qt::AlignVCenter, "Partida " + QString::number(margenes_.size()));
+    p.drawText(pie, Qt::AlignRight | Qt::AlignVCenter, ultima);
 }
 
 }  // namespace naipalia::vista

@@ -594,6 +594,11 @@ std::vector<QRect> Lienzo::cartasEnJuego(bool todasLasManos) const {
             c.Width() == AnchoCarta && EnLaMano(c.Left()))
             cartas.push_back(enPantalla(e.widget->geometry()));
     }
+    // Nothing dealt (no game yet, or its cards put away): nothing to keep clear.
+    if (std::none_of(elementos_.begin(), elementos_.end(), [](const Elemento& e) {
+            return EsCartaDelJuego(*e.control) && e.widget && e.widget->isVisible();
+        }))
+        return cartas;
     // The hand in dispute: the first one still missing a card, else the last.
     int enDisputa = 3;
     for (int mano = 1; mano <= 3; ++mano) {

@@ -7,7 +7,9 @@
 #include "qt/escena.h"
 #include "qt/medicion.h"
 #include "qt/partidas_qt.h"
+#include "qt/preferencias.h"
 #include "qt/programa.h"
+#include "qt/ventana_principal.h"
 
 int main(int argc, char* argv[]) {
     QApplication aplicacion(argc, argv);
@@ -15,8 +17,11 @@ int main(int argc, char* argv[]) {
     naipalia::vista::PrepararAplicacion(carpeta);
     naipalia::vista::PrepararMedicion();
 
-    // An installed program keeps its players and its recorded games in the user's data folder.
+    // An installed program keeps its players and its recorded games in the user's data
+    // folder, the player's choices of the window in his settings folder.
     const QString datos = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    naipalia::vista::Preferencias preferencias(
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath("preferencias.ini"));
     naipalia::BaseSqlcipher base(datos.toStdString());
     naipalia::vista::Partidas partidas(QDir(datos).filePath("partidas"));
     naipalia::vista::Programa programa(carpeta, nullptr, &base);
@@ -27,5 +32,8 @@ int main(int argc, char* argv[]) {
     programa.juego().arrancar();
     if (programa.escena().terminado()) return 0;
     naipalia::vista::AgregarGuardarPartida(programa.escena(), programa.grabadora());
-    return QApplication::exec();
+    preferencias.aplicar(programa);
+    const int salida = QApplication::exec();
+    if (const QWidget* ventana = programa.escena().principal()) preferencias.guardarVentana(*ventana);
+    return salida;
 }

@@ -82,6 +82,11 @@ void Partidas::podar() const {
     for (qsizetype i = 0; i + conservadas_ < propias.size(); ++i) carpeta.remove(propias[i]);
 }
 
+QString CarpetaDelJugador() {
+    const QString documentos = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documentos.isEmpty() && QFileInfo(documentos).isDir() ? documentos : QDir::homePath();
+}
+
 void AgregarGuardarPartida(Escena& escena, Grabadora& grabadora) {
     VentanaPrincipal* principal = escena.principal();
     auto& n = static_cast<Naipalia&>(principal->ventana());
@@ -97,8 +102,8 @@ void AgregarGuardarPartida(Escena& escena, Grabadora& grabadora) {
             QMessageBox::information(padre, "Naipalia", "Todavía no se jugó ninguna partida.");
             return;
         }
-        const QString inicio =
-            QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath("partida" + Extension);
+        // Never the program's folder, where a relative name would land.
+        const QString inicio = QDir(CarpetaDelJugador()).filePath("partida" + Extension);
         const QString ruta = QFileDialog::getSaveFileName(padre, "Guardar la partida", inicio,
                                                           "Partidas de Naipalia (*" + Extension + ")");
         if (!ruta.isEmpty() && !Escribir(ruta, guion))

@@ -34,6 +34,9 @@ private:
     bool avisado_ = false;
 };
 
+// Where the player's own files go: his documents folder, else his home.
+QString CarpetaDelJugador();
+
 // "Guardar la partida…" before the game menu's last entry: the game being played, else
 // the last one, to a file the player names. After start-up, once the table exists.
 void AgregarGuardarPartida(Escena& escena, Grabadora& grabadora);

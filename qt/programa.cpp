@@ -6,9 +6,12 @@
 #include <QIcon>
 #include <QIconEngine>
 #include <QImageReader>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPainter>
 #include <QPalette>
 #include <QStyle>
+#include <QTranslator>
 
 namespace naipalia::vista {
 
@@ -50,6 +53,10 @@ private:
 
 void PrepararAplicacion(const QString& carpeta) {
     QApplication::setApplicationName("Naipalia");
+    // Without them, Qt's dialogs speak English and the game goes on.
+    auto* traductor = new QTranslator(qApp);
+    if (traductor->load(QLocale(QLocale::Spanish), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(traductor);
     QApplication::setStyle("Fusion");
     // Warm paper around the green felt, the same on every desktop.
     QPalette paleta = QApplication::style()->standardPalette();

@@ -16,7 +16,8 @@
 
 namespace naipalia::vista {
 
-// Application-wide settings of the program: name, style, icon, who decides the end.
+// Application-wide settings of the program: name, style, icon, who decides the end, and
+// Qt's own texts in Spanish where its translations are installed.
 void PrepararAplicacion(const QString& carpeta);
 
 class Programa {
@@ -32,6 +33,7 @@ public:
     Juego& juego() { return juego_; }
     Escena& escena() { return escena_; }
     Grabadora& grabadora() { return grabadora_; }
+    SonidosQt& sonidos() { return sonidos_; }
 
 private:
     ImagenesQt imagenes_;

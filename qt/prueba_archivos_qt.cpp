@@ -19,18 +19,23 @@ using namespace naipalia::vista::prueba;
 QString guionBinario;
 
 // Players that hang on "Open" until the test lets them go, as the sound system does on a
-// clip whose loading never ends.
+// clip whose loading never ends; each "Play" at the volume it was given.
 QSemaphore suelta;
 struct Trabados : Sonidos {
+    explicit Trabados(const std::atomic<float>* v) : volumen(v) {}
     bool comando(const std::string&, const std::string& orden, const std::string&) override {
         if (orden == "Open") suelta.acquire();
+        if (orden == "Play") tocadas.push_back(volumen->load());
         return true;
     }
+    const std::atomic<float>* volumen;
+    inline static std::vector<float> tocadas;
 };
 
 // The window waits for them once, bounded, then fails at once until they answer again.
 TEST(SonidosQt, UnReproductorQueNoRespondeNoDetieneLaVentana) {
-    vista::SonidosQt sonidos([] { return new Trabados; }, std::chrono::milliseconds(200));
+    vista::SonidosQt sonidos([](const std::atomic<float>* v) { return new Trabados(v); },
+                             std::chrono::milliseconds(200));
     const std::string clip = (carpetaPrograma + "/" + archivos::Mover).toStdString();
     EXPECT_TRUE(sonidos.comando("MultimediaCarta", "Close", clip));
     EXPECT_FALSE(sonidos.comando("MultimediaCarta", "Open", clip)) << "no answer is a failure";
@@ -39,6 +44,34 @@ TEST(SonidosQt, UnReproductorQueNoRespondeNoDetieneLaVentana) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return sonidos.comando("MultimediaCarta", "Play", clip); }, 5000));
     suelta.release();
     EXPECT_TRUE(sonidos.comando("MultimediaCarta", "Open", clip));
+    sonidos.volumen(0.25f);
+    EXPECT_TRUE(sonidos.comando("MultimediaCarta", "Play", clip));
+    EXPECT_EQ(std::pair(Trabados::tocadas.front(), Trabados::tocadas.back()), std::pair(1.0f, 0.25f))
+        << "each clip at the volume chosen then";
+}
+
+// Qt's own buttons and dialogs speak Spanish wherever its translations are installed.
+TEST(Traduccion, LosTextosDeQtEnCastellano) {
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_es.qm"))
+        GTEST_SKIP() << "Qt's translations are not installed";
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancelar");
+}
+
+// A game is saved by default in the player's documents, else in his home; never where
+// the program runs.
+TEST(Partidas, SeGuardanEntreLosDocumentosDelJugador) {
+    QTemporaryDir casa;
+    const QByteArray antes = qgetenv("HOME"), configuracion = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", casa.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (casa.path() + "/.config").toLocal8Bit());
+    const QString documentos = QDir(casa.path()).filePath("Documents");
+    const QString sinDocumentos = CarpetaDelJugador();
+    QDir().mkpath(documentos);
+    const QString conDocumentos = CarpetaDelJugador();
+    qputenv("HOME", antes);
+    qputenv("XDG_CONFIG_HOME", configuracion);
+    if (configuracion.isNull()) qunsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(std::pair(sinDocumentos, conDocumentos), std::pair(casa.path(), documentos));
 }
 
 // The recordings folder: one that cannot be written is told once and gets nothing; the

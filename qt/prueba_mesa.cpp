@@ -2,6 +2,7 @@
 // the keyboard and the cards dragged with either button.
 #include "game/tanto.h"
 #include "qt/mensajes_qt.h"
+#include "qt/preferencias.h"
 #include "qt/prueba_principal.h"
 
 namespace {
@@ -211,6 +212,127 @@ TEST_F(MesaQt, ConAnimacionesLaEntradaEsperaYLaMesaQuedaComoLosModelos) {
     }
     for (int s = 4; s <= 6; ++s) EXPECT_EQ(widget(mesa().CartaFondo(s))->isVisible(), mesa().CartaFondo(s).Visible());
     EXPECT_TRUE(ventana().menus().accion(mesa().MenuFin)->isEnabled()) << "the menus as the models say";
+}
+
+// The desktop's keys reach their entries (F5 and Ctrl+N the same one), F11 takes the table
+// to full screen and back; none acts under a dialog, nor on a disabled menu.
+TEST_F(MesaQt, LosAtajosDeEscritorioLleganASuEntradaYSoloEnLaMesa) {
+    std::map<std::string, int> llamadas;
+    for (Control* c : {&mesa().MenuAyuda, &mesa().MenuNuevo, &mesa().MenuSalir})
+        c->Click = [&llamadas, c] { ++llamadas[c->nombre()]; };
+    const std::pair<QKeySequence, std::string> atajos[] = {
+        {QKeySequence(Qt::Key_F1), "MenuAyuda"},
+        {QKeySequence(Qt::CTRL | Qt::Key_N), "MenuNuevo"},
+        {QKeySequence(Qt::Key_F5), "MenuNuevo"},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), "MenuSalir"},
+    };
+    for (const auto& [atajo, entrada] : atajos) {
+        llamadas.clear();
+        QTest::keySequence(&ventana(), atajo);
+        EXPECT_EQ(llamadas, (std::map<std::string, int>{{entrada, 1}})) << atajo.toString().toStdString();
+    }
+    for (const bool completa : {true, false}) {
+        QTest::keyClick(&ventana(), Qt::Key_F11);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return ventana().isFullScreen() == completa; }, 2000)) << completa;
+        EXPECT_EQ(ventana().menus().pantallaCompleta()->isChecked(), completa);
+    }
+
+    llamadas.clear();
+    const auto todos = [&](QWidget* destino) {
+        for (const auto& [atajo, entrada] : atajos) QTest::keySequence(destino, atajo);
+        QTest::keyClick(destino, Qt::Key_F11);
+    };
+    AlAbrir([&] { programa.juego().operacion.mostrarModal(programa.juego().misPartidas); },
+            [&](QWidget* modal) {
+                EXPECT_TRUE(QTest::qWaitFor([&] { return modal->isAncestorOf(QApplication::focusWidget()); }, 1000));
+                todos(QApplication::focusWidget() ? QApplication::focusWidget() : modal);
+                QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : modal, Qt::Key_Escape);
+            });
+    programa.escena().despachar([&] { mesa().MenuJuego.Enabled(false); });
+    QTest::keySequence(&ventana(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    EXPECT_EQ(llamadas, (std::map<std::string, int>{})) << "a key acted under a dialog or on a disabled menu";
+    EXPECT_FALSE(ventana().isFullScreen());
+}
+
+// A kept window comes back whole on the screen holding most of it, never larger.
+TEST(Preferencias, UnaVentanaGuardadaVuelveEnteraALaPantalla) {
+    const QRect pantalla(0, 0, 1280, 800), otra(1280, 0, 1024, 768);
+    const QMargins marco(4, 30, 4, 4);
+    const QSize minimo(400, 300);
+    const std::tuple<const char*, QRect, QRect> filas[] = {
+        {"inside, as kept", QRect(100, 100, 800, 600), QRect(100, 100, 800, 600)},
+        {"off to the right and above", QRect(5000, -900, 800, 600), QRect(1280 - 4 - 800, 30, 800, 600)},
+        {"larger than the screen", QRect(-50, 0, 4000, 3000), QRect(4, 30, 1280 - 8, 800 - 34)},
+        {"smaller than its least", QRect(10, 40, 50, 20), QRect(10, 40, 400, 300)},
+        {"mostly on the other screen", QRect(1200, 100, 800, 600), QRect(1284, 100, 800, 600)},
+    };
+    for (const auto& [caso, guardada, esperada] : filas)
+        EXPECT_EQ(Encajar(guardada, {pantalla, otra}, marco, minimo), esperada) << caso;
+}
+
+// What the player chose comes back before the first game and is kept as it changes: the
+// options only the menus keep, the animations, the volume and the window inside the
+// screen. A broken settings file, or a folder in its place, is as none.
+TEST_F(MesaQt, LasPreferenciasVuelvenYSeGuardanAlCambiar) {
+    QTemporaryDir carpeta;
+    const QString archivo = QDir(carpeta.path()).filePath("preferencias.ini");
+    std::vector<Opcion> soloMenus;
+    for (const DatosOpcion& d : Opciones)
+        if (!d.columna) soloMenus.push_back(d.opcion);
+    std::vector<bool> iniciales;
+    for (const Opcion o : soloMenus) iniciales.push_back(mesa().opcion(o));
+    const auto clave = [&](Opcion o) {
+        return "opciones/" + QString::fromStdString(mesa().menuDe(o)(Naipalia::itemSi(o)).padre);
+    };
+    const auto opciones = [&] {
+        std::vector<bool> v;
+        for (const Opcion o : soloMenus) v.push_back(mesa().opcion(o));
+        return v;
+    };
+
+    for (const QByteArray& roto : {QByteArray("\x00\xff[[[=\n\x01volumen=@Rect(\n"), QByteArray()}) {
+        if (roto.isEmpty()) {
+            ASSERT_TRUE(QDir().mkpath(archivo));
+        } else {
+            QFile f(archivo);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(roto);
+        }
+        const QRect antes = ventana().geometry();
+        Preferencias(archivo).aplicar(programa);
+        EXPECT_EQ(opciones(), iniciales);
+        EXPECT_EQ(std::tuple(programa.escena().animando(), programa.sonidos().volumen(), ventana().geometry()),
+                  std::tuple(false, 1.0f, antes));
+        QDir(archivo).removeRecursively();
+        QFile::remove(archivo);
+    }
+
+    {
+        QSettings guardadas(archivo, QSettings::IniFormat);
+        for (std::size_t i = 0; i < soloMenus.size(); ++i) guardadas.setValue(clave(soloMenus[i]), !iniciales[i]);
+        guardadas.setValue("animaciones", true);
+        guardadas.setValue("volumen", 50);
+        guardadas.setValue("ventana/lugar", QRect(9000, -9000, 9000, 9000));
+    }
+    Preferencias preferencias(archivo);
+    preferencias.aplicar(programa);
+    std::vector<bool> cambiadas;
+    for (const bool b : iniciales) cambiadas.push_back(!b);
+    EXPECT_EQ(opciones(), cambiadas);
+    EXPECT_EQ(std::pair(programa.escena().animando(), programa.sonidos().volumen()), std::pair(true, 0.5f));
+    EXPECT_TRUE(ventana().screen()->availableGeometry().contains(ventana().geometry()))
+        << ventana().geometry().x() << "," << ventana().geometry().y() << " " << ventana().geometry().width();
+
+    BarraMenus& menus = ventana().menus();
+    for (const Opcion o : soloMenus) menus.accion(mesa().menuDe(o)(1))->trigger();
+    menus.animaciones()->trigger();
+    menus.volumen().front()->trigger();
+    const QSettings leidas(archivo, QSettings::IniFormat);
+    for (std::size_t i = 0; i < soloMenus.size(); ++i)
+        EXPECT_EQ(leidas.value(clave(soloMenus[i])).toBool(), iniciales[i]) << clave(soloMenus[i]).toStdString();
+    EXPECT_EQ(
+        std::tuple(leidas.value("animaciones").toBool(), leidas.value("volumen").toInt(), programa.sonidos().volumen()),
+        std::tuple(false, NivelesVolumen[0], NivelesVolumen[0] / 100.0f));
 }
 
 // Last: the close button asks first; No keeps the table, Yes ends the program, settling

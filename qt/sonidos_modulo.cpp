@@ -27,6 +27,8 @@ bool Cargar(QSoundEffect& efecto, const std::string& archivo) {
 
 class Efectos : public naipalia::Sonidos {
 public:
+    explicit Efectos(const std::atomic<float>* volumen) : volumen_(volumen) {}
+
     bool comando(const std::string& reproductor, const std::string& orden, const std::string& archivo) override {
         auto& efecto = efectos_[reproductor];
         if (!efecto) efecto = std::make_unique<QSoundEffect>();
@@ -36,14 +38,18 @@ public:
         }
         if (orden == "Open") return Cargar(*efecto, archivo);
         if (orden != "Play" || efecto->status() != QSoundEffect::Ready) return false;
+        efecto->setVolume(volumen_->load());
         efecto->play();
         return true;
     }
 
 private:
+    const std::atomic<float>* volumen_;
     std::map<std::string, std::unique_ptr<QSoundEffect>> efectos_;
 };
 
 }  // namespace
 
-extern "C" Q_DECL_EXPORT naipalia::Sonidos* naipalia_crear_sonidos() { return new Efectos; }
+extern "C" Q_DECL_EXPORT naipalia::Sonidos* naipalia_crear_sonidos(const std::atomic<float>* volumen) {
+    return new Efectos(volumen);
+}

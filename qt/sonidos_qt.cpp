@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QLibrary>
 #include <QObject>
+#include <algorithm>
 #include <vector>
 
 #include "platform/wav.h"
@@ -14,6 +15,7 @@ namespace naipalia::vista {
 // made, used and deleted only there.
 struct SonidosQt::Hilo {
     Crear crear;
+    std::shared_ptr<std::atomic<float>> volumen;
     QThread hilo;
     QObject contexto;
     std::unique_ptr<Sonidos> reproductores;
@@ -25,9 +27,9 @@ namespace {
 // The module is loaded by the first call, on the sound thread; without it, no players.
 SonidosQt::Crear DelModulo(const QString& carpeta) {
     auto modulo = std::make_shared<QLibrary>(QDir(carpeta).filePath(NombreModuloSonidos));
-    return [modulo]() -> Sonidos* {
+    return [modulo](const std::atomic<float>* volumen) -> Sonidos* {
         auto crear = reinterpret_cast<CrearSonidos>(modulo->resolve(FabricaSonidos));
-        return crear ? crear() : nullptr;
+        return crear ? crear(volumen) : nullptr;
     };
 }
 
@@ -73,6 +75,7 @@ bool SonidosQt::enHilo(const std::string& reproductor, const std::string& orden,
     if (!hilo_) {
         hilo_ = std::make_shared<Hilo>();
         hilo_->crear = crear_;
+        hilo_->volumen = volumen_;
         hilo_->contexto.moveToThread(&hilo_->hilo);
         hilo_->hilo.start();
     }
@@ -81,13 +84,15 @@ bool SonidosQt::enHilo(const std::string& reproductor, const std::string& orden,
     QMetaObject::invokeMethod(&hilo_->contexto, [h = hilo_, respuesta, reproductor, orden, archivo] {
         if (!h->intentado) {
             h->intentado = true;
-            h->reproductores.reset(h->crear());
+            h->reproductores.reset(h->crear(h->volumen.get()));
         }
         // Without a sound device or module the players stay silent; nothing is reported.
         respuesta->set_value(!h->reproductores || h->reproductores->comando(reproductor, orden, archivo));
     });
     return ultima_.wait_for(espera_) == std::future_status::ready && ultima_.get();
 }
+
+void SonidosQt::volumen(float volumen) { volumen_->store(std::clamp(volumen, 0.0f, 1.0f)); }
 
 bool SonidosQt::comando(const std::string& reproductor, const std::string& orden, const std::string& archivo) {
     if (orden == "Open" && !EsWavReproducible(archivo)) return false;

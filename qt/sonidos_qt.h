@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QThread>
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <future>
@@ -21,7 +22,8 @@ inline constexpr std::chrono::milliseconds EsperaSonidos{3000};
 
 class SonidosQt : public Sonidos {
 public:
-    using Crear = std::function<Sonidos*()>;
+    // The players, given the volume they play at.
+    using Crear = std::function<Sonidos*(const std::atomic<float>* volumen)>;
     explicit SonidosQt(const QString& carpeta);
     // The players made by `crear` on the sound thread; each command waits at most `espera`.
     SonidosQt(Crear crear, std::chrono::milliseconds espera);
@@ -30,6 +32,9 @@ public:
     SonidosQt& operator=(const SonidosQt&) = delete;
 
     bool comando(const std::string& reproductor, const std::string& orden, const std::string& archivo) override;
+    // Every clip from now on plays at this share of its own loudness, 0 to 1.
+    void volumen(float volumen);
+    float volumen() const { return volumen_->load(); }
 
 private:
     struct Hilo;
@@ -38,6 +43,8 @@ private:
 
     Crear crear_;
     std::chrono::milliseconds espera_;
+    // Shared with the players, which may outlive this object on an abandoned thread.
+    std::shared_ptr<std::atomic<float>> volumen_ = std::make_shared<std::atomic<float>>(1.0f);
     std::shared_ptr<Hilo> hilo_;
     std::future<bool> ultima_;
 };

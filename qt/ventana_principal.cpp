@@ -1,5 +1,6 @@
 #include "qt/ventana_principal.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QScreen>
@@ -59,6 +60,15 @@ void VentanaPrincipal::tamanoInicial() {
     const double ancho = mesa + (anotador_ ? PanelAnotador::AnchoTwips * PixelesPorTwip : 0);
     const double alto = ventana_.forma().Height() * PixelesPorTwip;
     if (ancho <= 0 || alto <= 0) return;
+    // On a screen too small for the design at 100 %, the menu bar shrinks with the table.
+    if (const double menor = factorInicial(ancho, alto); menor < 1) {
+        QFont letra = menuBar()->font();
+        if (letra.pixelSize() > 0)
+            letra.setPixelSize(std::max(1, static_cast<int>(letra.pixelSize() * menor)));
+        else
+            letra.setPointSizeF(letra.pointSizeF() * menor);
+        menuBar()->setFont(letra);
+    }
     const int menu = menuBar()->sizeHint().height();
     const double factor = factorInicial(ancho, alto);
     escalaSola_ = factorInicial(mesa, alto) * PixelesPorTwip;
@@ -92,6 +102,13 @@ void VentanaPrincipal::paintEvent(QPaintEvent* evento) {
     pintada_ = true;
     // The advertisement starts once the table is on the screen.
     QTimer::singleShot(0, this, [this] { escena_.animaciones.permitir(); });
+}
+
+// The desktop may leave full screen on its own: the menu's check follows.
+void VentanaPrincipal::changeEvent(QEvent* evento) {
+    QMainWindow::changeEvent(evento);
+    if (evento->type() == QEvent::WindowStateChange && menus_->pantallaCompleta())
+        menus_->pantallaCompleta()->setChecked(isFullScreen());
 }
 
 void VentanaPrincipal::closeEvent(QCloseEvent* evento) {

@@ -27,6 +27,7 @@ public:
     double escalaDialogos() const;
 
 protected:
+    void changeEvent(QEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
     void paintEvent(QPaintEvent* evento) override;
 

@@ -1,5 +1,5 @@
 # The Debian package made from the built tree: every file the program reads, the desktop
-# files, the licence, and Depends computed to name Qt 6 and SQLCipher.
+# files, the licence, and Depends naming Qt 6 with its Spanish texts and SQLCipher.
 # cmake -DCPACK=<cpack> -DDPKG_DEB=<dpkg-deb> -DCONFIG=<CPackConfig.cmake> -DRAIZ=<source dir>
 #       -DTRABAJO=<scratch dir> -P paquete.cmake
 cmake_minimum_required(VERSION 3.20)
@@ -48,7 +48,7 @@ endforeach()
 if(NOT contenido MATCHES "-r--r--r-- root/root [^\n]* ./${programa}/naipalia.mdb\n")
   message(FATAL_ERROR "The installed database is not read-only:\n${contenido}")
 endif()
-foreach(paquete libqt6widgets6 libqt6multimedia6 libsqlcipher0)
+foreach(paquete libqt6widgets6 libqt6multimedia6 libsqlcipher0 qt6-translations-l10n)
   if(NOT depende MATCHES "(^|, )${paquete}( |,|$)")
     message(FATAL_ERROR "Depends lacks ${paquete}: ${depende}")
   endif()
