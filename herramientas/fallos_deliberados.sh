@@ -578,6 +578,9 @@ fallo calls/truco_mesa.cpp \
 fallo calls/truco_mesa.cpp \
   's/if (n.opcion(Opcion::PreguntarMazo) \&\& /if (!n.opcion(Opcion::PreguntarMazo) \&\& /' \
   "the deck asks only when its question was turned off"
+fallo platform/sqlcipher/base_sqlcipher.cpp \
+  's/    if (a.pedido != archivo || a.clave != clave) {/    if (a.pedido != archivo) {/' \
+  "a file opened ahead is taken with another key"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include "game/archivos.h"
 #include "platform/sqlcipher/base_sqlcipher.h"
 #include "qt/escena.h"
 #include "qt/medicion.h"
@@ -23,6 +24,8 @@ int main(int argc, char* argv[]) {
     naipalia::vista::Preferencias preferencias(
         QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath("preferencias.ini"));
     naipalia::BaseSqlcipher base(datos.toStdString());
+    // The key's derivation runs while the windows are made.
+    base.adelantar(QDir(carpeta).filePath(naipalia::archivos::BaseDatos).toStdString(), naipalia::archivos::ClaveBase);
     naipalia::vista::Partidas partidas(QDir(datos).filePath("partidas"));
     naipalia::vista::Programa programa(carpeta, nullptr, &base);
     programa.escena().animar(true);

@@ -172,6 +172,24 @@ TEST_F(BaseEnDisco, LosNombresSonDatosConSusPartidasYNoSeLeenEnElArchivo) {
         EXPECT_EQ(contenido.find(legible), std::string::npos) << legible;
 }
 
+// A file opened ahead, on another thread, serves only the same file with the same key.
+TEST_F(BaseEnDisco, LaAperturaAdelantadaSirveSoloAlMismoArchivoConLaMismaClave) {
+    nueva();
+    ASSERT_TRUE(base.agregarJugador("Ana", f));
+    base.cerrar();
+    const struct {
+        std::string archivo, clave;
+        bool abre;
+    } filas[] = {
+        {archivo, archivos::ClaveBase, true}, {archivo, "otra", false}, {en("falta"), archivos::ClaveBase, false}};
+    for (const auto& fila : filas) {
+        BaseSqlcipher b;
+        b.adelantar(archivo, archivos::ClaveBase);
+        EXPECT_EQ(b.abrir(fila.archivo, fila.clave, error), fila.abre) << fila.archivo << " " << fila.clave;
+        EXPECT_EQ(lee(b, {"Ana"}), fila.abre);
+    }
+}
+
 TEST_F(BaseEnDisco, UnArchivoQueNoEsDelJuegoNoAbreYQuedaComoEstaba) {
     // Missing: not made in its place.
     EXPECT_FALSE(abrir(base));

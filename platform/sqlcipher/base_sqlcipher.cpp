@@ -233,7 +233,12 @@ bool marcadoSoloLectura(const fs::path& archivo) {
 
 BaseSqlcipher::BaseSqlcipher(std::string carpetaDatos) : carpetaDatos_(std::move(carpetaDatos)) {}
 
-BaseSqlcipher::~BaseSqlcipher() { cerrar(); }
+// A connection opened ahead and never taken is closed too.
+BaseSqlcipher::~BaseSqlcipher() {
+    cerrar();
+    if (adelantada_.valid())
+        if (sqlite3* db = adelantada_.get().db) sqlite3_close(db);
+}
 
 std::string BaseSqlcipher::Ubicar(const std::string& archivo, const std::string& carpetaDatos) {
     const fs::path original(archivo);
@@ -268,12 +273,33 @@ bool BaseSqlcipher::Crear(const std::string& archivo, const std::string& clave, 
     return rc == SQLITE_OK;
 }
 
+BaseSqlcipher::Apertura BaseSqlcipher::Abrir(const std::string& archivo, const std::string& clave,
+                                             const std::string& carpetaDatos) {
+    Apertura a{archivo, clave, Ubicar(archivo, carpetaDatos), {}, nullptr};
+    a.db = abrirConClave(a.archivo, clave, SQLITE_OPEN_READWRITE, a.error);
+    if (a.db && !completarEsquema(a.db, a.error)) {
+        sqlite3_close(a.db);
+        a.db = nullptr;
+    }
+    return a;
+}
+
+void BaseSqlcipher::adelantar(const std::string& archivo, const std::string& clave) {
+    if (adelantada_.valid()) return;
+    adelantada_ = std::async(std::launch::async, &BaseSqlcipher::Abrir, archivo, clave, carpetaDatos_);
+}
+
 bool BaseSqlcipher::abrir(const std::string& archivo, const std::string& clave, std::string& error) {
     cerrar();
-    error.clear();
-    archivo_ = Ubicar(archivo, carpetaDatos_);
-    db_ = abrirConClave(archivo_, clave, SQLITE_OPEN_READWRITE, error);
-    if (db_ && !completarEsquema(db_, error)) cerrar();
+    Apertura a;
+    if (adelantada_.valid()) a = adelantada_.get();
+    if (a.pedido != archivo || a.clave != clave) {
+        if (a.db) sqlite3_close(a.db);
+        a = Abrir(archivo, clave, carpetaDatos_);
+    }
+    archivo_ = a.archivo;
+    db_ = a.db;
+    error = a.error;
     sinEsperaHasta_ = {};
     if (db_) sqlite3_busy_handler(db_, &BaseSqlcipher::seguirEsperando, this);
     return db_ != nullptr;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <chrono>
+#include <future>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,9 @@ public:
     BaseSqlcipher& operator=(const BaseSqlcipher&) = delete;
 
     bool abrir(const std::string& archivo, const std::string& clave, std::string& error) override;
+    // Opens the file on another thread, so that the key's slow derivation runs while the
+    // windows are made; the next abrir() of that file with that key takes the connection.
+    void adelantar(const std::string& archivo, const std::string& clave);
     void cerrar() override;
     bool leerJugadores(std::vector<std::string>& nombres, FalloBase& fallo) override;
     bool agregarJugador(const std::string& nombre, FalloBase& fallo) override;
@@ -56,6 +60,12 @@ public:
     static std::string Ubicar(const std::string& archivo, const std::string& carpetaDatos);
 
 private:
+    struct Apertura {
+        std::string pedido, clave, archivo, error;
+        sqlite3* db = nullptr;
+    };
+    static Apertura Abrir(const std::string& archivo, const std::string& clave, const std::string& carpetaDatos);
+
     // Asked by the engine while another connection holds the file: nonzero to try again.
     static int seguirEsperando(void* base, int veces);
     bool preparar(const char* sql, sqlite3_stmt*& sentencia, FalloBase& fallo);
@@ -69,6 +79,7 @@ private:
     FalloBase fallo(PasoBase paso) const;
 
     std::string carpetaDatos_;
+    std::future<Apertura> adelantada_;
     std::string archivo_;
     sqlite3* db_ = nullptr;
     // Until then a held file is given up at once: set when one is given up on.
