@@ -54,7 +54,9 @@ Respuesta MensajesQt::mostrar(const std::string& texto, Icono icono, Botones bot
     if (escena_.terminado()) return botones == Botones::Aceptar ? Respuesta::Aceptar : Respuesta::No;
     QString cuerpo = QString::fromStdString(texto);
     cuerpo.replace("\r\n", "\n");
-    CajaMensaje caja(escena_, iconoQt(icono), cuerpo);
+    // A remark worded as a question but answered only with "Aceptar" asks nothing.
+    const bool comentario = icono == Icono::Pregunta && botones == Botones::Aceptar;
+    CajaMensaje caja(escena_, comentario ? QMessageBox::Information : iconoQt(icono), cuerpo);
     if (botones == Botones::Aceptar) {
         QPushButton* aceptar = caja.addButton("Aceptar", QMessageBox::AcceptRole);
         caja.setDefaultButton(aceptar);
