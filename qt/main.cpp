@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <filesystem>
 
 #include "game/archivos.h"
 #include "platform/sqlcipher/base_sqlcipher.h"
@@ -13,19 +14,24 @@
 #include "qt/ventana_principal.h"
 
 int main(int argc, char* argv[]) {
+    // An installed program keeps its players and its recorded games in the user's data
+    // folder, the player's choices of the window in his settings folder. The database's
+    // slow key derivation starts first and runs while Qt starts and the windows are made.
+    QCoreApplication::setApplicationName("Naipalia");
+    const QString datos = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    naipalia::BaseSqlcipher base(datos.toStdString());
+    std::error_code sinEjecutable;
+    const auto ejecutable = std::filesystem::read_symlink("/proc/self/exe", sinEjecutable);
+    if (!sinEjecutable)
+        base.adelantar((ejecutable.parent_path() / naipalia::archivos::BaseDatos).string(),
+                       naipalia::archivos::ClaveBase);
+
     QApplication aplicacion(argc, argv);
     const QString carpeta = QCoreApplication::applicationDirPath();
     naipalia::vista::PrepararAplicacion(carpeta);
     naipalia::vista::PrepararMedicion();
-
-    // An installed program keeps its players and its recorded games in the user's data
-    // folder, the player's choices of the window in his settings folder.
-    const QString datos = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     naipalia::vista::Preferencias preferencias(
         QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath("preferencias.ini"));
-    naipalia::BaseSqlcipher base(datos.toStdString());
-    // The key's derivation runs while the windows are made.
-    base.adelantar(QDir(carpeta).filePath(naipalia::archivos::BaseDatos).toStdString(), naipalia::archivos::ClaveBase);
     naipalia::vista::Partidas partidas(QDir(datos).filePath("partidas"));
     naipalia::vista::Programa programa(carpeta, nullptr, &base);
     programa.escena().animar(true);
