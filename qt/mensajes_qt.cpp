@@ -28,15 +28,21 @@ public:
         setTextFormat(Qt::PlainText);
     }
 
-protected:
-    void showEvent(QShowEvent* evento) override {
-        QMessageBox::showEvent(evento);
+    // Placed before it is shown too, at its likely size: a window manager may ignore a
+    // place given only as the window maps.
+    void ubicar() {
         // The title bar also holds the desktop's icon and buttons.
         const QFontMetrics medidas(font());
         const int titulo = medidas.horizontalAdvance(windowTitle()) + 8 * medidas.height();
         if (width() < titulo) setFixedWidth(titulo);
         if (const auto lugar = escena_.lugarLibre(size().grownBy(escena_.marco()), escena_.enFinDeRonda()))
             move(*lugar);
+    }
+
+protected:
+    void showEvent(QShowEvent* evento) override {
+        QMessageBox::showEvent(evento);
+        ubicar();
     }
 
 private:
@@ -57,11 +63,16 @@ Respuesta MensajesQt::mostrar(const std::string& texto, Icono icono, Botones bot
     // A remark worded as a question but answered only with "Aceptar" asks nothing.
     const bool comentario = icono == Icono::Pregunta && botones == Botones::Aceptar;
     CajaMensaje caja(escena_, comentario ? QMessageBox::Information : iconoQt(icono), cuerpo);
+    const auto mostrarCaja = [&caja] {
+        caja.adjustSize();
+        caja.ubicar();
+        caja.exec();
+    };
     if (botones == Botones::Aceptar) {
         QPushButton* aceptar = caja.addButton("Aceptar", QMessageBox::AcceptRole);
         caja.setDefaultButton(aceptar);
         caja.setEscapeButton(aceptar);
-        caja.exec();
+        mostrarCaja();
         escena_.reenfocar();
         return Respuesta::Aceptar;
     }
@@ -70,7 +81,7 @@ Respuesta MensajesQt::mostrar(const std::string& texto, Icono icono, Botones bot
     QPushButton* si = caja.addButton("&Sí", QMessageBox::YesRole);
     QPushButton* no = caja.addButton("&No", QMessageBox::NoRole);
     caja.setDefaultButton(no);
-    caja.exec();
+    mostrarCaja();
     escena_.reenfocar();
     return caja.clickedButton() == si ? Respuesta::Si : Respuesta::No;
 }

@@ -25,15 +25,14 @@ namespace naipalia::vista::prueba {
 
 inline QString carpetaPrograma, carpetaArtefactos;
 
-// A real box would wait for a player who is not there: the text kept, `respuesta` given.
+// A real box would wait for a player who is not there: the text kept, No given.
 class MensajesGrabados : public Mensajes {
 public:
     Respuesta mostrar(const std::string& texto, Icono, Botones botones, Respuesta) override {
         textos.push_back(texto);
-        return botones == Botones::SiNo ? respuesta : Respuesta::Aceptar;
+        return botones == Botones::SiNo ? Respuesta::No : Respuesta::Aceptar;
     }
     std::vector<std::string> textos;
-    Respuesta respuesta = Respuesta::No;
 };
 
 // Draws from a fixed seed; with fixed deals (the last one repeated), every draw 0.9.
@@ -73,6 +72,16 @@ inline void AlAbrir(const std::function<void()>& abrir, const std::function<void
     QCoreApplication::processEvents();  // the focus given back as the dialog closed
 }
 
+// Where the player's keys reach: the focused widget, else `sino`.
+inline QWidget* Foco(QWidget* sino) { return QApplication::focusWidget() ? QApplication::focusWidget() : sino; }
+
+// The widget of `modal` that holds the keyboard once it gets there (a failure if never).
+inline QWidget* FocoEn(QWidget* modal) {
+    EXPECT_TRUE(QTest::qWaitFor([&] { return modal->isAncestorOf(QApplication::focusWidget()); }, 1000))
+        << modal->objectName().toStdString() << " never got the keyboard";
+    return modal->isAncestorOf(QApplication::focusWidget()) ? QApplication::focusWidget() : modal;
+}
+
 // The dialog on screen answered so that play goes on: the computer's envido refused, its
 // truco and flor accepted, the end of a round or of the game closed. False when none.
 inline bool Responder(QWidget* modal) {
@@ -103,10 +112,9 @@ void CadaVez(QTimer& reloj, Paso paso, int ms = 20) {
 // a test keeps.
 class PruebaMesa : public ::testing::Test {
 protected:
-    // Without `mensajes`, the game's own message boxes.
-    PruebaMesa(Mensajes* mensajesPropios, Azar* azarPropio, Sonidos* sonidos, const QString& carpeta = carpetaPrograma)
-        : programa(carpeta, mensajesPropios, nullptr, azarPropio, sonidos) {}
-    explicit PruebaMesa(const QString& carpeta = carpetaPrograma) : PruebaMesa(&mensajes, &azar, nullptr, carpeta) {}
+    // With `cajasDelJuego`, the game's own message boxes.
+    explicit PruebaMesa(const QString& carpeta = carpetaPrograma, bool cajasDelJuego = false)
+        : programa(carpeta, cajasDelJuego ? nullptr : &mensajes, nullptr, &azar) {}
     void SetUp() override {
         programa.juego().arrancar();
         ventana().activateWindow();
@@ -153,20 +161,18 @@ protected:
             return;  // its key would act, perhaps opening a dialog nobody answers
         }
         const std::string antes = foto();
-        for (Qt::Key tecla : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Enter})
-            QTest::keyClick(foco ? foco : &ventana(), tecla);
+        for (Qt::Key tecla : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Enter}) QTest::keyClick(Foco(&ventana()), tecla);
         QTest::qWait(150);  // a button's click comes a moment after its key
         EXPECT_EQ(foto(), antes) << "a stray key acted after " << despues;
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "a stray key opened a dialog after " << despues;
     }
-    // A card pressed with `boton`, taken a few pixels off, carried to `destino` (on the
-    // lienzo) and, unless told, let go there.
-    void arrastrar(Qt::MouseButton boton, QPointF agarre, QPointF tomada, QPointF destino, bool soltar = true) {
+    // A card pressed with `boton`, taken a few pixels off and carried to `destino` (on the
+    // lienzo), still held.
+    void arrastrar(Qt::MouseButton boton, QPointF agarre, QPointF tomada, QPointF destino) {
         QWindow* w = ventana().windowHandle();
         QTest::mousePress(w, boton, {}, enVentana(agarre));
         QTest::mouseMove(w, enVentana(tomada));
         QTest::mouseMove(w, enVentana(destino));
-        if (soltar) QTest::mouseRelease(w, boton, {}, enVentana(destino));
     }
     // Where to let go a card held at `tomada` so that its corner lies in the middle of
     // the place accepted for hand 1.

@@ -1,8 +1,6 @@
-"""The real program on a virtual screen under a window manager, driven by X input.
-
-Xvfb gives the screen, openbox the focus, activation and placement a desktop gives,
-xdotool the keyboard and mouse; windows are read back with xwininfo, xprop and xwd.
-"""
+"""The real program on a virtual screen: Xvfb gives the screen, openbox the focus and
+placement a desktop gives, xdotool the keyboard and mouse; xwininfo, xprop and xwd read
+the windows back."""
 import os
 import select
 import shutil
@@ -18,68 +16,56 @@ class Fallo(Exception):
     """A check that did not hold; the message says what was seen."""
 
 
-def esperar(condicion, segundos, paso=0.1):
-    """The condition's first true value within the time, else None."""
+def exigir(valor, mensaje):
+    """The value, if true; else the check fails with the message."""
+    if not valor:
+        raise Fallo(mensaje)
+    return valor
+
+
+def esperar(condicion, segundos, paso=0.05):
+    """The condition's first true value within the time, else its last value."""
     limite = time.monotonic() + segundos * LENTITUD
-    while True:
-        valor = condicion()
-        if valor or time.monotonic() > limite:
-            return valor
+    while not (valor := condicion()) and time.monotonic() < limite:
         time.sleep(paso)
+    return valor
+
+
+def detener(proceso, segundos=5):
+    if proceso and proceso.poll() is None:
+        proceso.terminate()
+        try:
+            proceso.wait(segundos)
+        except subprocess.TimeoutExpired:
+            proceso.kill()
+            proceso.wait()
 
 
 class Pantalla:
     """An X server of the given size with openbox running on it."""
 
     def __init__(self, ancho, alto):
-        lectura, escritura = os.pipe()
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(escritura), "-screen", "0", f"{ancho}x{alto}x24", "-nolisten", "tcp", "-noreset"],
-            pass_fds=(escritura,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(escritura)
-        # The number comes with its newline, which must find the pipe still open.
-        numero = b""
-        while not numero.endswith(b"\n") and select.select([lectura], [], [], 20)[0]:
-            parte = os.read(lectura, 16)
-            if not parte:
-                break
-            numero += parte
-        os.close(lectura)
-        numero = numero.strip()
-        if not numero:
-            self.cerrar()
-            raise Fallo("Xvfb did not start")
-        self.display = ":" + numero.decode()
-        self.ancho, self.alto = ancho, alto
+        # Xvfb picks a free display and writes its number, with a newline, to its output.
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", f"{ancho}x{alto}x24", "-nolisten",
+                                      "tcp", "-noreset"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        listo = select.select([self.xvfb.stdout], [], [], 20)[0]
+        self.display = ":" + (self.xvfb.stdout.readline().decode().strip() if listo else "")
         self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.entorno(),
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if not esperar(lambda: "window id" in self.x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 20):
             self.cerrar()
-            raise Fallo("openbox did not start")
+            raise Fallo("Xvfb or openbox did not start")
 
     def entorno(self, **extra):
-        entorno = dict(os.environ, DISPLAY=self.display)
-        entorno.update(extra)
-        return entorno
+        return dict(os.environ, DISPLAY=self.display, **extra)
 
     def x(self, *orden):
         """An X tool's output; empty when it failed (a window that just closed)."""
-        try:
-            r = subprocess.run(orden, env=self.entorno(), capture_output=True, text=True)
-        except FileNotFoundError:
-            return ""
+        r = subprocess.run(orden, env=self.entorno(), capture_output=True, text=True)
         return r.stdout if r.returncode == 0 else ""
 
     def cerrar(self):
-        for proceso in (getattr(self, "wm", None), self.xvfb):
-            if proceso and proceso.poll() is None:
-                proceso.terminate()
-                try:
-                    proceso.wait(5)
-                except subprocess.TimeoutExpired:
-                    proceso.kill()
-
-    # Windows.
+        detener(self.wm), detener(self.xvfb)
 
     def ventanas(self, clase):
         """The visible top-level windows of that class: id -> title."""
@@ -88,97 +74,78 @@ class Pantalla:
 
     def geometria(self, ventana):
         """(x, y, width, height) of the window's inside on the screen, None once closed."""
-        campos = {}
-        for linea in self.x("xwininfo", "-id", str(ventana)).splitlines():
-            clave, _, valor = linea.strip().partition(":")
-            campos[clave] = valor.strip()
+        campos = dict(l.strip().partition(":")[::2] for l in self.x("xwininfo", "-id", str(ventana)).splitlines())
         try:
-            return (int(campos["Absolute upper-left X"]), int(campos["Absolute upper-left Y"]),
-                    int(campos["Width"]), int(campos["Height"]))
+            return tuple(int(campos[c]) for c in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
         except (KeyError, ValueError):
             return None
 
     def marco(self, ventana):
-        """The window with the window manager's frame: (x, y, width, height)."""
+        """The window with openbox's frame around it, None once closed."""
         g = self.geometria(ventana)
-        if not g:
-            return None
-        texto = self.x("xprop", "-id", str(ventana), "_NET_FRAME_EXTENTS")
+        texto = self.x("xprop", "-id", str(ventana), "_NET_FRAME_EXTENTS").partition("=")[2]
         try:
-            izq, der, arr, aba = (int(v) for v in texto.split("=")[1].split(","))
-        except (IndexError, ValueError):
+            izq, der, arr, aba = (int(v) for v in texto.split(","))
+        except ValueError:
             izq = der = arr = aba = 0
-        return (g[0] - izq, g[1] - arr, g[2] + izq + der, g[3] + arr + aba)
+        return g and (g[0] - izq, g[1] - arr, g[2] + izq + der, g[3] + arr + aba)
 
     def activa(self):
         texto = self.x("xdotool", "getactivewindow").strip()
         return int(texto) if texto.isdigit() else None
 
-    # Input.
-
     def teclas(self, *teclas):
-        self.x("xdotool", "key", "--delay", "60", *teclas)
-
-    def escribir(self, texto):
-        self.x("xdotool", "type", "--delay", "40", texto)
+        self.x("xdotool", "key", "--delay", "40", *teclas)
 
     def clic(self, x, y):
         self.x("xdotool", "mousemove", "--sync", str(x), str(y), "click", "1")
 
     def cerrar_ventana(self, ventana):
-        """A click on the close button of openbox's title bar, at its right end."""
+        """A click on the close button at the right end of openbox's title bar."""
         g, m = self.geometria(ventana), self.marco(ventana)
         if g and m:
             self.clic(m[0] + m[2] - 11, m[1] + (g[1] - m[1]) // 2)
 
-    # Pixels.
-
     def captura(self, ventana):
         """The window's pixels as (width, height, rows of bytes, bytes per pixel)."""
-        datos = subprocess.run(["xwd", "-silent", "-id", str(ventana)], env=self.entorno(),
-                               capture_output=True).stdout
+        datos = subprocess.run(["xwd", "-silent", "-id", str(ventana)], env=self.entorno(), capture_output=True).stdout
         if len(datos) < 100:
-            return None
+            return None  # the window is gone
         campos = struct.unpack(">25I", datos[:100])
-        cabecera, ancho, alto = campos[0], campos[4], campos[5]
-        bpp, por_linea, colores = campos[11] // 8, campos[12], campos[19]
-        inicio = cabecera + colores * 12
-        filas = [datos[inicio + y * por_linea:inicio + y * por_linea + ancho * bpp] for y in range(alto)]
-        return ancho, alto, filas, bpp
+        ancho, alto, bpp, linea = campos[4], campos[5], campos[11] // 8, campos[12]
+        inicio = campos[0] + campos[19] * 12  # past the header and the colour map
+        return ancho, alto, [datos[inicio + y * linea:inicio + y * linea + ancho * bpp] for y in range(alto)], bpp
 
     def foto(self, archivo):
-        """The whole screen, kept beside a failure's report."""
-        self.x("import", "-window", "root", archivo)
+        """The whole screen beside a failure's report, where ImageMagick is."""
+        if shutil.which("import"):
+            self.x("import", "-window", "root", archivo)
 
 
 class Programa:
     """The desktop program run from a folder of its own, with a fresh home."""
 
     def __init__(self, pantalla, carpeta, trabajo, escala):
-        self.pantalla = pantalla
-        self.home = os.path.join(trabajo, "home")
-        programa = os.path.join(trabajo, "programa")
-        os.makedirs(self.home)
-        os.makedirs(programa)
-        # Its own folder, as the executable finds its files beside it: the pictures and
-        # sounds linked, the database read-only as installed, so the players' file is made
-        # afresh in the home's data folder.
+        self.pantalla, programa = pantalla, os.path.join(trabajo, "programa")
+        self.home, runtime = os.path.join(trabajo, "home"), os.path.join(trabajo, "runtime")
+        for carpeta_nueva in (self.home, programa, runtime):
+            os.makedirs(carpeta_nueva, mode=0o700)
+        # As installed: the executable finds its files beside it, the database read-only,
+        # so the players' file is made afresh in the home's data folder.
         for nombre in os.listdir(carpeta):
-            origen = os.path.join(carpeta, nombre)
+            origen, destino = os.path.join(carpeta, nombre), os.path.join(programa, nombre)
             if nombre == "naipalia":
-                try:
-                    os.link(origen, os.path.join(programa, nombre))
-                except OSError:
-                    shutil.copy2(origen, programa)
+                shutil.copy2(origen, destino)
             elif nombre == "naipalia.mdb":
-                shutil.copyfile(origen, os.path.join(programa, nombre))
-                os.chmod(os.path.join(programa, nombre), 0o444)
+                shutil.copyfile(origen, destino)
+                os.chmod(destino, 0o444)
             else:
-                os.symlink(origen, os.path.join(programa, nombre))
-        runtime = os.path.join(trabajo, "runtime")
-        os.makedirs(runtime, mode=0o700)
+                os.symlink(origen, destino)
+        # libdbus leaks a buffer when Qt finds no session bus: not ours, so not the sanitizers' concern.
+        with open(os.path.join(trabajo, "lsan.supp"), "w") as f:
+            f.write("leak:libdbus-1.so\n")
         entorno = pantalla.entorno(HOME=self.home, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime,
-                                   QT_SCALE_FACTOR=str(escala))
+                                   QT_SCALE_FACTOR=str(escala), LSAN_OPTIONS="suppressions=" + f.name)
         for variable in ("XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "QT_SCREEN_SCALE_FACTORS",
                          "QT_ENABLE_HIGHDPI_SCALING", "QT_FONT_DPI"):
             entorno.pop(variable, None)
@@ -191,17 +158,11 @@ class Programa:
         return self.pantalla.ventanas("naipalia") if self.proceso.poll() is None else {}
 
     def grabaciones(self):
-        """The recorded games, oldest first."""
-        if not os.path.isdir(self.partidas):
-            return []
-        return sorted(os.path.join(self.partidas, n) for n in os.listdir(self.partidas) if n.endswith(".guion"))
+        """The recorded games, oldest first: {file: text}."""
+        nombres = sorted(os.listdir(self.partidas)) if os.path.isdir(self.partidas) else []
+        archivos = [os.path.join(self.partidas, n) for n in nombres if n.endswith(".guion")]
+        return {a: open(a, encoding="utf-8").read() for a in archivos}
 
     def terminar(self):
-        if self.proceso.poll() is None:
-            self.proceso.terminate()
-            try:
-                self.proceso.wait(10)
-            except subprocess.TimeoutExpired:
-                self.proceso.kill()
-                self.proceso.wait()
+        detener(self.proceso, 10)
         self.salida.close()
