@@ -92,11 +92,11 @@ std::optional<QPoint> Escena::lugarLibre(QSize conMarco, bool todasLasManos) con
     if (!pantalla) return std::nullopt;
     const QRect libre = pantalla->availableGeometry();
     const QRect mesa = principal_->frameGeometry();
-    // A table not shown yet (the registry at start-up) has no cards to keep clear.
-    const std::vector<QRect> cartas =
-        principal_->isVisible() ? principal_->lienzo().cartasEnJuego(todasLasManos) : std::vector<QRect>{};
-    const int w = conMarco.width(), h = conMarco.height();
-    if (w > libre.width() || h > libre.height()) return std::nullopt;
+    const std::vector<QRect> cartas = principal_->lienzo().cartasEnJuego(todasLasManos);
+    // A box a little wider than the screen (a long message at 2x on a small one) is placed
+    // as if it just fit: its height still clear of the cards.
+    const int w = std::min(conMarco.width(), libre.width()), h = conMarco.height();
+    if (h > libre.height()) return std::nullopt;
     // A little air between a window and the cards it leaves in sight.
     const int aire = std::max(4, principal_->lienzo().rectangulo(0, 0, 60, 0).width());
     // Candidate corners: against each side of each card, the screen's edges, the table's

@@ -19,9 +19,6 @@ namespace {
 const QString Lugar = "ventana/lugar", Maximizada = "ventana/maximizada", Completa = "ventana/pantallaCompleta";
 const QString Animaciones = "animaciones", Volumen = "volumen";
 
-// A title bar and borders, before the desktop has drawn them.
-constexpr QMargins MarcoPorOmision(8, 30, 8, 8);
-
 }  // namespace
 
 QRect Encajar(QRect guardada, const QList<QRect>& libres, QMargins marco, QSize minimo) {
@@ -95,22 +92,18 @@ void Preferencias::aplicar(Programa& programa) {
         });
     }
 
-    restaurarVentana(*ventana);
+    restaurarVentana(*ventana, escena.marco());
     if (QAction* a = menus.pantallaCompleta()) {
         if (siNo(Completa).value_or(false)) a->setChecked(true);
         connect(a, &QAction::toggled, this, [this](bool si) { guardar(Completa, si); });
     }
 }
 
-void Preferencias::restaurarVentana(QWidget& ventana) const {
+void Preferencias::restaurarVentana(QWidget& ventana, QMargins marco) const {
     const QRect guardada = ajustes_.value(Lugar).toRect();
     if (guardada.isValid()) {
         QList<QRect> libres;
         for (const QScreen* pantalla : QGuiApplication::screens()) libres << pantalla->availableGeometry();
-        const QRect fuera = ventana.frameGeometry(), dentro = ventana.geometry();
-        QMargins marco(dentro.left() - fuera.left(), dentro.top() - fuera.top(), fuera.right() - dentro.right(),
-                       fuera.bottom() - dentro.bottom());
-        if (marco.isNull()) marco = MarcoPorOmision;
         ventana.setGeometry(Encajar(guardada, libres, marco, ventana.minimumSize()));
     }
     if (siNo(Maximizada).value_or(false)) ventana.setWindowState(ventana.windowState() | Qt::WindowMaximized);

@@ -31,7 +31,7 @@ public:
 private:
     std::optional<bool> siNo(const QString& clave) const;
     void guardar(const QString& clave, const QVariant& valor);
-    void restaurarVentana(QWidget& ventana) const;
+    void restaurarVentana(QWidget& ventana, QMargins marco) const;
 
     QSettings ajustes_;
 };
