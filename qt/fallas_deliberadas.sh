@@ -47,10 +47,10 @@ probar "accelerator letters clash" qt/rotulos.cpp 'return LetrasUnicas(captions)
 probar "a left drag plays the card" qt/lienzo.cpp 'if (carta && boton == BotonIzquierdo) {' 'if (carta && boton == 99) {'
 probar "typed digits ignored" qt/dialogo.cpp 'if (boton) boton->setFocus(Qt::OtherFocusReason);' '(void)boton;'
 probar "keypad without the keyboard" qt/dialogo.cpp '        tecla->setFocus(Qt::OtherFocusReason);' '        (void)tecla;'
-probar "Enter answers Yes" qt/mensajes_qt.cpp 'caja.setDefaultButton(no);' 'caja.setDefaultButton(si ? si : no);'
+probar "Enter answers Yes" qt/mensajes_qt.cpp 'caja.setDefaultButton(no);' 'caja.setDefaultButton(si ? si : no);' escritorio
 probar "Enter does not press" qt/controles_qt.cpp $'        animateClick();\n        return;' '        (void)0;'
 probar "no focus mark on the card" qt/lienzo.cpp 'ahora->marcar(Marca::Foco, true);' '(void)ahora;'
-probar "Sí/No without letters" qt/mensajes_qt.cpp '"&Sí"' '"Sí"'
+probar "Sí/No without letters" qt/mensajes_qt.cpp '"&Sí"' '"Sí"' escritorio
 probar "dialogs never narrowed" qt/dialogo.cpp '        if (ancho > 0 && k > 0)' '        if (false)'
 probar "no drop outline" qt/lienzo.cpp '    if (arrastrada_ < 0) return;' '    return;'
 probar "cards not raised in play order" qt/lienzo.cpp '    for (std::size_t i : subir_) alFrente(i);' '    (void)0;'

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 #include "qt/escena.h"
 
@@ -19,6 +20,8 @@ QMessageBox::Icon iconoQt(Icono icono) {
     }
     return QMessageBox::Question;
 }
+
+constexpr int PlazoDelEscritorioMs = 100;
 
 // Opens clear of the cards in play, wide enough for its title.
 class CajaMensaje : public QMessageBox {
@@ -43,6 +46,8 @@ protected:
     void showEvent(QShowEvent* evento) override {
         QMessageBox::showEvent(evento);
         ubicar();
+        // Once mapped, where the desktop may have put it elsewhere: placed again.
+        QTimer::singleShot(PlazoDelEscritorioMs, this, [this] { ubicar(); });
     }
 
 private:

@@ -85,23 +85,6 @@ TEST_F(MesaQt, ElFinDeRondaPideMostrarLasCartasQueCertificanElTanto) {
     EXPECT_FALSE(cortada);
 }
 
-TEST_F(MesaQt, LasCajasSiNoRespondenALaSYALaN) {
-    MensajesQt cajas(programa.escena());
-    for (const auto& [tecla, esperada] : {std::pair{Qt::Key_S, Respuesta::Si}, std::pair{Qt::Key_N, Respuesta::No},
-                                          std::pair{Qt::Key_Return, Respuesta::No}}) {
-        const Respuesta otra = esperada == Respuesta::Si ? Respuesta::No : Respuesta::Si;
-        Respuesta dada = otra;
-        QStringList textos;
-        AlAbrir([&] { dada = cajas.mostrar("¿Querés?", Icono::Pregunta, Botones::SiNo, otra); },
-                [&, tecla = tecla](QWidget* caja) {
-                    for (QAbstractButton* b : qobject_cast<QMessageBox*>(caja)->buttons()) textos << b->text();
-                    QTest::keyClick(caja, tecla);
-                });
-        EXPECT_EQ(dada, esperada) << "key " << tecla;
-        EXPECT_EQ(textos, (QStringList{"&Sí", "&No"}));
-    }
-}
-
 // At start-up, after a deal and after a dialog that only informs ("Mis partidas", the end
 // of the game) closed with Escape or Enter, the keyboard rests on no button, so a stray
 // Enter or Space plays nothing.

@@ -27,33 +27,29 @@ TEST(Archivos, ElProgramaTieneTodoLoQuePide) {
 
 namespace {
 
-std::string bytes32(std::uint32_t v) {
+// `n` bytes of `v`, little-endian.
+std::string le(std::uint32_t v, int n = 4) {
     std::string s;
-    for (int i = 0; i < 4; ++i) s += static_cast<char>((v >> (8 * i)) & 0xFF);
+    for (int i = 0; i < n; ++i) s += static_cast<char>((v >> (8 * i)) & 0xFF);
     return s;
 }
 
-std::string bytes16(std::uint32_t v) { return bytes32(v).substr(0, 2); }
-
-// A chunk whose header claims `largo` bytes, whatever its body holds.
-std::string Trozo(const char* id, std::uint32_t largo, const std::string& cuerpo) {
-    return id + bytes32(largo) + cuerpo;
-}
-
-std::string Trozo(const char* id, const std::string& cuerpo) {
-    return Trozo(id, static_cast<std::uint32_t>(cuerpo.size()), cuerpo) + std::string(cuerpo.size() % 2, '\0');
+// A chunk, padded to even length, whose header claims `largo` bytes (its body's unless told).
+std::string Trozo(const char* id, const std::string& cuerpo, std::int64_t largo = -1) {
+    if (largo >= 0) return id + le(static_cast<std::uint32_t>(largo)) + cuerpo;
+    return id + le(static_cast<std::uint32_t>(cuerpo.size())) + cuerpo + std::string(cuerpo.size() % 2, '\0');
 }
 
 // PCM format; `cuadro` overrides the frame size the header states.
 std::string Fmt(std::uint32_t canales, std::uint32_t bits, std::uint32_t cuadro = 0, const std::string& mas = "") {
     if (cuadro == 0) cuadro = canales * bits / 8;
-    return Trozo("fmt ", bytes16(1) + bytes16(canales) + bytes32(22050) + bytes32(22050 * cuadro) + bytes16(cuadro) +
-                             bytes16(bits) + mas);
+    return Trozo("fmt ",
+                 le(1, 2) + le(canales, 2) + le(22050) + le(22050 * cuadro) + le(cuadro, 2) + le(bits, 2) + mas);
 }
 
 // RIFF header around the chunks, claiming their length unless told otherwise.
 std::string Riff(const std::string& trozos, std::int64_t sobra = 0) {
-    return "RIFF" + bytes32(static_cast<std::uint32_t>(4 + static_cast<std::int64_t>(trozos.size()) + sobra)) + "WAVE" +
+    return "RIFF" + le(static_cast<std::uint32_t>(4 + static_cast<std::int64_t>(trozos.size()) + sobra)) + "WAVE" +
            trozos;
 }
 
@@ -81,19 +77,19 @@ TEST(Archivos, SoloSeReproduceUnWavEnteroYBienFormado) {
         {"a clip of the program", real, true},
         {"well formed", Bueno, true},
         {"cut one byte short", Bueno.substr(0, Bueno.size() - 1), false},
-        {"data claims one byte more", Riff(Fmt(1, 16) + Trozo("data", 1002, Muestras)), false},
+        {"data claims one byte more", Riff(Fmt(1, 16) + Trozo("data", Muestras, 1002)), false},
         {"RIFF claims more than the file", Riff(Fmt(1, 16) + Trozo("data", Muestras), 2), false},
         {"data past the RIFF's end", Riff(Fmt(1, 16) + Trozo("data", Muestras), -2), false},
         {"trailing bytes after the RIFF", Bueno + "xx", true},
         {"odd chunk with its pad before", Riff(lista + Fmt(1, 16) + Trozo("data", Muestras)), true},
         {"odd chunk without its pad", Riff(lista.substr(0, lista.size() - 1) + Fmt(1, 16) + Trozo("data", Muestras)),
          false},
-        {"chunk claiming 4 GB", Riff(Trozo("LIST", 0xFFFFFFFF, "") + Fmt(1, 16) + Trozo("data", Muestras)), false},
-        {"fmt with an extension", Riff(Fmt(1, 16, 0, bytes16(0)) + Trozo("data", Muestras)), true},
+        {"chunk claiming 4 GB", Riff(Trozo("LIST", "", 0xFFFFFFFF) + Fmt(1, 16) + Trozo("data", Muestras)), false},
+        {"fmt with an extension", Riff(Fmt(1, 16, 0, le(0, 2)) + Trozo("data", Muestras)), true},
         {"fmt too short", Riff(Trozo("fmt ", Fmt(1, 16).substr(8, 14)) + Trozo("data", Muestras)), false},
         {"frame size not the channels'", Riff(Fmt(2, 16, 2) + Trozo("data", Muestras)), false},
         {"half a frame of data", Riff(Fmt(2, 16) + Trozo("data", std::string(1002, 'x'))), false},
-        {"8-bit, odd data as last chunk", Riff(Fmt(1, 8) + Trozo("data", 999, std::string(999, 'x'))), true},
+        {"8-bit, odd data as last chunk", Riff(Fmt(1, 8) + Trozo("data", std::string(999, 'x'), 999)), true},
         {"data before fmt", Riff(Trozo("data", Muestras) + Fmt(1, 16)), false},
         {"empty data", Riff(Fmt(1, 16) + Trozo("data", "")), false},
         {"no data", Riff(Fmt(1, 16)), false},

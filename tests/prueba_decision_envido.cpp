@@ -16,6 +16,8 @@ namespace {
 
 using R = RespuestaEnvido;
 using Q = Queja;
+constexpr auto Ap = Q::Apurando, Fa = Q::Facilmente, Ni = Q::Ninguna;
+constexpr auto Si = R::Quiero, No = R::NoQuiero, PP = R::PorPuntos, SR = R::SubeReal, SF = R::SubeFalta;
 
 // Rounds played and envidos called: how freely the player calls.
 struct Ritmo {
@@ -60,196 +62,97 @@ void revisar(DecisionEnvido (*responder)(Cadena, const VistaEnvido&, Azar&), Cad
 
 }  // namespace
 
-TEST(DecisionEnvido, ElEnvidoDeLaMesa) {
-    revisar(ResponderEnvidoDeMesa, Cadena::Envido,
-            {
-                // Calling freely: nine tenths of at least four rounds, tanto 7 to 21, more than 2 to go.
-                {7, 27, Nueve, {}, Q::Apurando, R::Quiero},
-                {21, 0, Nueve, {}, Q::Apurando, R::Quiero},
-                {6, 0, Nueve, {0.9}, Q::Facilmente, R::PorPuntos},
-                {22, 0, Nueve, {}, Q::Facilmente, R::Quiero},
-                {7, 0, CasiNueve, {0.9}, Q::Facilmente, R::PorPuntos},
-                {7, 28, Nueve, {0.9}, Q::Ninguna, R::PorPuntos},
-                // Six tenths, more than 2 to go: the facilmente bands.
-                {5, 27, Seis, {}, Q::Facilmente, R::PorPuntos},
-                {5, 28, Seis, {}, Q::Ninguna, R::PorPuntos},
-                {25, 0, CasiSeis, {0.9}, Q::Ninguna, R::Quiero},
-                {25, 0, Pocas, {0.9}, Q::Ninguna, R::Quiero},
-                {6, 0, Seis, {0.29}, Q::Facilmente, R::SubeReal},
-                {6, 0, Seis, {0.3}, Q::Facilmente, R::PorPuntos},
-                {20, 24, Seis, {0.29}, Q::Facilmente, R::SubeReal},
-                {20, 25, Seis, {0.29}, Q::Facilmente, R::PorPuntos},
-                {21, 0, Seis, {}, Q::Facilmente, R::Quiero},
-                {27, 0, Seis, {}, Q::Facilmente, R::Quiero},
-                {28, 0, Seis, {}, Q::Facilmente, R::SubeReal},
-                {31, 24, Seis, {}, Q::Facilmente, R::SubeReal},
-                {32, 24, Seis, {}, Q::Facilmente, R::SubeFalta},
-                {32, 25, Seis, {}, Q::Facilmente, R::SubeReal},
-                // Otherwise.
-                {5, 0, Nunca, {}, Q::Ninguna, R::PorPuntos},
-                {6, 0, Nunca, {0.19}, Q::Ninguna, R::SubeReal},
-                {6, 0, Nunca, {0.2}, Q::Ninguna, R::PorPuntos},
-                {22, 24, Nunca, {0.19}, Q::Ninguna, R::SubeReal},
-                {22, 25, Nunca, {0.19}, Q::Ninguna, R::PorPuntos},
-                {23, 0, Nunca, {0.21}, Q::Ninguna, R::SubeReal},
-                {28, 0, Nunca, {0.24}, Q::Ninguna, R::SubeReal},
-                {28, 0, Nunca, {0.25}, Q::Ninguna, R::Quiero},
-                {28, 25, Nunca, {0.1}, Q::Ninguna, R::Quiero},
-                {29, 0, Nunca, {}, Q::Ninguna, R::SubeReal},
-                {31, 24, Nunca, {}, Q::Ninguna, R::SubeReal},
-                {32, 24, Nunca, {}, Q::Ninguna, R::SubeFalta},
-                {33, 25, Nunca, {}, Q::Ninguna, R::SubeReal},
-            });
+// clang-format off
+TEST(DecisionEnvido, LasRespuestasAlCanto) {
+    revisar(ResponderEnvidoDeMesa, Cadena::Envido, {
+        // Calling freely: nine tenths of at least four rounds, tanto 7 to 21, more than 2 to go.
+        {7, 27, Nueve, {}, Ap, Si}, {21, 0, Nueve, {}, Ap, Si}, {6, 0, Nueve, {0.9}, Fa, PP},
+        {22, 0, Nueve, {}, Fa, Si}, {7, 0, CasiNueve, {0.9}, Fa, PP}, {7, 28, Nueve, {0.9}, Ni, PP},
+        // Six tenths, more than 2 to go: the facilmente bands.
+        {5, 27, Seis, {}, Fa, PP}, {5, 28, Seis, {}, Ni, PP}, {25, 0, CasiSeis, {0.9}, Ni, Si},
+        {25, 0, Pocas, {0.9}, Ni, Si}, {6, 0, Seis, {0.29}, Fa, SR}, {6, 0, Seis, {0.3}, Fa, PP},
+        {20, 24, Seis, {0.29}, Fa, SR}, {20, 25, Seis, {0.29}, Fa, PP}, {21, 0, Seis, {}, Fa, Si},
+        {27, 0, Seis, {}, Fa, Si}, {28, 0, Seis, {}, Fa, SR}, {31, 24, Seis, {}, Fa, SR},
+        {32, 24, Seis, {}, Fa, SF}, {32, 25, Seis, {}, Fa, SR},
+        // Otherwise.
+        {5, 0, Nunca, {}, Ni, PP}, {6, 0, Nunca, {0.19}, Ni, SR}, {6, 0, Nunca, {0.2}, Ni, PP},
+        {22, 24, Nunca, {0.19}, Ni, SR}, {22, 25, Nunca, {0.19}, Ni, PP}, {23, 0, Nunca, {0.21}, Ni, SR},
+        {28, 0, Nunca, {0.24}, Ni, SR}, {28, 0, Nunca, {0.25}, Ni, Si}, {28, 25, Nunca, {0.1}, Ni, Si},
+        {29, 0, Nunca, {}, Ni, SR}, {31, 24, Nunca, {}, Ni, SR}, {32, 24, Nunca, {}, Ni, SF},
+        {33, 25, Nunca, {}, Ni, SR}});
+    revisar(ResponderEnvidoDeMesa, Cadena::RealEnvido, {
+        {7, 26, Nueve, {}, Ap, Si}, {27, 0, Nueve, {}, Ap, Si}, {6, 0, Nueve, {}, Fa, PP},
+        {28, 0, Nueve, {}, Fa, Si}, {7, 27, Nueve, {}, Ni, PP}, {7, 0, CasiNueve, {}, Fa, PP},
+        {19, 26, Seis, {}, Fa, PP}, {19, 27, Seis, {}, Ni, PP}, {20, 0, Seis, {0.69}, Fa, Si},
+        {20, 0, Seis, {0.7}, Fa, PP}, {22, 0, CasiSeis, {}, Ni, PP}, {23, 0, Seis, {}, Fa, Si},
+        {30, 0, Seis, {}, Fa, Si}, {31, 26, Seis, {}, Fa, SF}, {24, 0, Nunca, {}, Ni, PP},
+        {25, 0, Nunca, {0.29}, Ni, Si}, {27, 29, Nunca, {0.29}, Ni, Si}, {27, 0, Nunca, {0.3}, Ni, PP},
+        {28, 0, Nunca, {}, Ni, Si}, {30, 26, Nunca, {}, Ni, Si}, {31, 26, Nunca, {}, Ni, SF},
+        {31, 27, Nunca, {}, Ni, Si}});
+    revisar(ResponderEnvidoDeMesa, Cadena::FaltaEnvido, {
+        {20, 29, Ocho, {}, Ap, Si}, {19, 0, Ocho, {}, Fa, PP}, {20, 0, CasiOcho, {0.9}, Fa, PP},
+        {20, 29, Seis, {0.69}, Fa, Si}, {26, 0, Seis, {0.7}, Fa, PP}, {27, 0, Seis, {}, Fa, Si},
+        {25, 0, CasiSeis, {}, Ni, PP}, {26, 0, Nunca, {0.49}, Ni, Si}, {29, 0, Nunca, {0.5}, Ni, PP},
+        {30, 0, Nunca, {}, Ni, Si}});
+    // The player's raises in the Tanto dialog.
+    revisar(ResponderSubidaDelDialogo, Cadena::EnvidoEnvido, {
+        {7, 25, Nueve, {}, Ap, Si}, {26, 0, Nueve, {}, Ap, Si}, {27, 0, Nueve, {}, Fa, Si},
+        {6, 0, Nueve, {0.9}, Fa, PP}, {7, 26, Nueve, {0.1}, Ni, PP}, {24, 25, Seis, {0.49}, Fa, Si},
+        {24, 0, Seis, {0.5}, Fa, PP}, {25, 0, Seis, {}, Fa, Si}, {26, 25, Nunca, {0.39}, Ni, Si},
+        {26, 26, Nunca, {0.39}, Ni, PP}, {26, 0, Nunca, {0.4}, Ni, PP}, {27, 0, Nunca, {}, Ni, Si}});
+    revisar(ResponderSubidaDelDialogo, Cadena::EnvidoRealEnvido, {
+        {7, 24, Nueve, {}, Ap, Si}, {27, 0, Nueve, {}, Ap, Si}, {6, 0, Nueve, {0.9}, Fa, PP},
+        {7, 25, Nueve, {0.9}, Ni, PP}, {25, 24, Seis, {0.59}, Fa, Si}, {25, 25, Seis, {0.59}, Ni, PP},
+        {25, 0, Seis, {0.6}, Fa, PP}, {26, 0, Seis, {}, Fa, Si}, {27, 24, Nunca, {0.29}, Ni, Si},
+        {27, 25, Nunca, {0.29}, Ni, PP}, {27, 0, Nunca, {0.3}, Ni, PP}, {28, 0, Nunca, {}, Ni, Si}});
+    revisar(ResponderSubidaDelDialogo, Cadena::FaltaEnvido, {
+        {24, 29, Seis, {}, Fa, PP}, {25, 29, Seis, {}, Fa, Si}, {28, 0, CasiSeis, {}, Ni, PP},
+        {29, 0, Nunca, {}, Ni, Si}});
+    struct { int faltas, dialogos; bool apurada; } faltas[] = {
+        {2, 5, true}, {7, 20, false}, {8, 20, true}, {4, 4, false}};
+    revisarFilas(faltas, [](const auto& f) { EXPECT_EQ(FaltaApurada(f.faltas, f.dialogos), f.apurada); });
 }
-
-TEST(DecisionEnvido, ElRealEnvidoDeLaMesa) {
-    revisar(ResponderEnvidoDeMesa, Cadena::RealEnvido,
-            {
-                {7, 26, Nueve, {}, Q::Apurando, R::Quiero},      {27, 0, Nueve, {}, Q::Apurando, R::Quiero},
-                {6, 0, Nueve, {}, Q::Facilmente, R::PorPuntos},  {28, 0, Nueve, {}, Q::Facilmente, R::Quiero},
-                {7, 27, Nueve, {}, Q::Ninguna, R::PorPuntos},    {7, 0, CasiNueve, {}, Q::Facilmente, R::PorPuntos},
-                {19, 26, Seis, {}, Q::Facilmente, R::PorPuntos}, {19, 27, Seis, {}, Q::Ninguna, R::PorPuntos},
-                {20, 0, Seis, {0.69}, Q::Facilmente, R::Quiero}, {20, 0, Seis, {0.7}, Q::Facilmente, R::PorPuntos},
-                {22, 0, CasiSeis, {}, Q::Ninguna, R::PorPuntos}, {23, 0, Seis, {}, Q::Facilmente, R::Quiero},
-                {30, 0, Seis, {}, Q::Facilmente, R::Quiero},     {31, 26, Seis, {}, Q::Facilmente, R::SubeFalta},
-                {24, 0, Nunca, {}, Q::Ninguna, R::PorPuntos},    {25, 0, Nunca, {0.29}, Q::Ninguna, R::Quiero},
-                {27, 29, Nunca, {0.29}, Q::Ninguna, R::Quiero},  {27, 0, Nunca, {0.3}, Q::Ninguna, R::PorPuntos},
-                {28, 0, Nunca, {}, Q::Ninguna, R::Quiero},       {30, 26, Nunca, {}, Q::Ninguna, R::Quiero},
-                {31, 26, Nunca, {}, Q::Ninguna, R::SubeFalta},   {31, 27, Nunca, {}, Q::Ninguna, R::Quiero},
-            });
-}
-
-TEST(DecisionEnvido, LaFaltaEnvidoDeLaMesa) {
-    revisar(ResponderEnvidoDeMesa, Cadena::FaltaEnvido,
-            {
-                {20, 29, Ocho, {}, Q::Apurando, R::Quiero},
-                {19, 0, Ocho, {}, Q::Facilmente, R::PorPuntos},
-                {20, 0, CasiOcho, {0.9}, Q::Facilmente, R::PorPuntos},
-                {20, 29, Seis, {0.69}, Q::Facilmente, R::Quiero},
-                {26, 0, Seis, {0.7}, Q::Facilmente, R::PorPuntos},
-                {27, 0, Seis, {}, Q::Facilmente, R::Quiero},
-                {25, 0, CasiSeis, {}, Q::Ninguna, R::PorPuntos},
-                {26, 0, Nunca, {0.49}, Q::Ninguna, R::Quiero},
-                {29, 0, Nunca, {0.5}, Q::Ninguna, R::PorPuntos},
-                {30, 0, Nunca, {}, Q::Ninguna, R::Quiero},
-            });
-}
-
-TEST(DecisionEnvido, LasSubidasDelJugadorEnElDialogo) {
-    revisar(ResponderSubidaDelDialogo, Cadena::EnvidoEnvido,
-            {
-                {7, 25, Nueve, {}, Q::Apurando, R::Quiero},
-                {26, 0, Nueve, {}, Q::Apurando, R::Quiero},
-                {27, 0, Nueve, {}, Q::Facilmente, R::Quiero},
-                {6, 0, Nueve, {0.9}, Q::Facilmente, R::PorPuntos},
-                {7, 26, Nueve, {0.1}, Q::Ninguna, R::PorPuntos},
-                {24, 25, Seis, {0.49}, Q::Facilmente, R::Quiero},
-                {24, 0, Seis, {0.5}, Q::Facilmente, R::PorPuntos},
-                {25, 0, Seis, {}, Q::Facilmente, R::Quiero},
-                {26, 25, Nunca, {0.39}, Q::Ninguna, R::Quiero},
-                {26, 26, Nunca, {0.39}, Q::Ninguna, R::PorPuntos},
-                {26, 0, Nunca, {0.4}, Q::Ninguna, R::PorPuntos},
-                {27, 0, Nunca, {}, Q::Ninguna, R::Quiero},
-            });
-    revisar(ResponderSubidaDelDialogo, Cadena::EnvidoRealEnvido,
-            {
-                {7, 24, Nueve, {}, Q::Apurando, R::Quiero},
-                {27, 0, Nueve, {}, Q::Apurando, R::Quiero},
-                {6, 0, Nueve, {0.9}, Q::Facilmente, R::PorPuntos},
-                {7, 25, Nueve, {0.9}, Q::Ninguna, R::PorPuntos},
-                {25, 24, Seis, {0.59}, Q::Facilmente, R::Quiero},
-                {25, 25, Seis, {0.59}, Q::Ninguna, R::PorPuntos},
-                {25, 0, Seis, {0.6}, Q::Facilmente, R::PorPuntos},
-                {26, 0, Seis, {}, Q::Facilmente, R::Quiero},
-                {27, 24, Nunca, {0.29}, Q::Ninguna, R::Quiero},
-                {27, 25, Nunca, {0.29}, Q::Ninguna, R::PorPuntos},
-                {27, 0, Nunca, {0.3}, Q::Ninguna, R::PorPuntos},
-                {28, 0, Nunca, {}, Q::Ninguna, R::Quiero},
-            });
-    revisar(ResponderSubidaDelDialogo, Cadena::FaltaEnvido,
-            {
-                {24, 29, Seis, {}, Q::Facilmente, R::PorPuntos},
-                {25, 29, Seis, {}, Q::Facilmente, R::Quiero},
-                {28, 0, CasiSeis, {}, Q::Ninguna, R::PorPuntos},
-                {29, 0, Nunca, {}, Q::Ninguna, R::Quiero},
-            });
-}
-
-TEST(DecisionEnvido, LaFaltaApuradaDelDialogo) {
-    struct {
-        int faltas, dialogos;
-        bool apurada;
-    } filas[] = {{2, 5, true}, {7, 20, false}, {8, 20, true}, {4, 4, false}};
-    revisarFilas(filas, [](const auto& f) { EXPECT_EQ(FaltaApurada(f.faltas, f.dialogos), f.apurada); });
-}
+// clang-format on
 
 // The score rules, to 15: the player's and the history's.
+// clang-format off
 TEST(DecisionEnvido, LaReglaDeLosPuntos) {
     using P = PorPuntos;
-    struct Fila {
-        PorPuntos (*regla)(Cadena, const VistaEnvido&);
-        Cadena cadena;
-        int jugador, computadora;
-        P respuesta;
-    };
-    const auto Puntos = ResponderPorPuntos, Recuerdos = RechazoPorRecuerdos;
+    using enum Cadena;
+    struct Fila { P (*regla)(Cadena, const VistaEnvido&); Cadena cadena; int jugador, computadora; P respuesta; };
+    const auto Pu = ResponderPorPuntos, Re = RechazoPorRecuerdos;
     const std::vector<Fila> filas = {
-        {Puntos, Cadena::Envido, 14, 0, P::QuieroSiNoGanas},
-        {Puntos, Cadena::Envido, 13, 0, P::NoQuiero},
-        {Puntos, Cadena::EnvidoRealEnvido, 13, 0, P::QuieroSiNoGanas},
-        {Puntos, Cadena::EnvidoRealEnvido, 12, 0, P::NoQuiero},
-        {Puntos, Cadena::Envido, 3, 14, P::SubeFaltaEsUnPunto},
-        {Puntos, Cadena::Envido, 3, 13, P::NoQuiero},
-        {Puntos, Cadena::FaltaEnvido, 3, 14, P::QuieroEsUnPunto},
-        {Puntos, Cadena::EnvidoFaltaEnvido, 3, 14, P::QuieroEsUnPunto},
-        {Puntos, Cadena::FaltaEnvido, 3, 13, P::NoQuiero},
-        {Recuerdos, Cadena::Envido, 14, 0, P::QuieroTeFaltaUnPunto},
-        {Recuerdos, Cadena::RealEnvido, 13, 0, P::NoQuiero},
-        {Recuerdos, Cadena::FaltaEnvido, 3, 14, P::QuieroEsUnPunto},
-        {Recuerdos, Cadena::FaltaEnvido, 3, 13, P::NoQuiero},
-        {Recuerdos, Cadena::RealEnvido, 3, 14, P::SubeFaltaEsUnPunto},
-    };
+        {Pu, Envido, 14, 0, P::QuieroSiNoGanas}, {Pu, Envido, 13, 0, P::NoQuiero},
+        {Pu, EnvidoRealEnvido, 13, 0, P::QuieroSiNoGanas}, {Pu, EnvidoRealEnvido, 12, 0, P::NoQuiero},
+        {Pu, Envido, 3, 14, P::SubeFaltaEsUnPunto}, {Pu, Envido, 3, 13, P::NoQuiero},
+        {Pu, FaltaEnvido, 3, 14, P::QuieroEsUnPunto}, {Pu, EnvidoFaltaEnvido, 3, 14, P::QuieroEsUnPunto},
+        {Pu, FaltaEnvido, 3, 13, P::NoQuiero}, {Re, Envido, 14, 0, P::QuieroTeFaltaUnPunto},
+        {Re, RealEnvido, 13, 0, P::NoQuiero}, {Re, FaltaEnvido, 3, 14, P::QuieroEsUnPunto},
+        {Re, FaltaEnvido, 3, 13, P::NoQuiero}, {Re, RealEnvido, 3, 14, P::SubeFaltaEsUnPunto}};
     revisarFilas(filas, [](const Fila& f) {
         const VistaEnvido v{.puntosJugador = f.jugador, .puntosComputadora = f.computadora, .puntosJuego = 15};
         EXPECT_EQ(f.regla(f.cadena, v), f.respuesta);
     });
 }
 
+// The player to 30.
 TEST(DecisionEnvido, LaRespuestaDeLosRecuerdos) {
-    struct Fila {
-        Cadena llamada;
-        float chance;
-        int jugador;  // to 30
-        std::vector<double> sorteos;
-        R respuesta;
-    };
+    using enum Cadena;
+    struct Fila { Cadena llamada; float chance; int jugador; std::vector<double> sorteos; R respuesta; };
     const std::vector<Fila> filas = {
-        {Cadena::Envido, 0.14f, 0, {0.24}, R::SubeReal},
-        {Cadena::Envido, 0.14f, 0, {0.25}, R::NoQuiero},
-        {Cadena::RealEnvido, 0.14f, 0, {}, R::NoQuiero},
-        {Cadena::Envido, 0.15f, 0, {0.49}, R::Quiero},
-        {Cadena::FaltaEnvido, 7.0f / 20, 0, {0.5}, R::NoQuiero},
-        {Cadena::Envido, 0.36f, 0, {}, R::Quiero},
-        {Cadena::Envido, 0.65f, 0, {}, R::Quiero},
-        {Cadena::Envido, 0.66f, 0, {}, R::SubeReal},
-        {Cadena::RealEnvido, 17.0f / 20, 0, {}, R::Quiero},
-        {Cadena::Envido, 17.0f / 20, 0, {}, R::SubeReal},
-        {Cadena::Envido, 0.86f, 27, {}, R::SubeFalta},
-        {Cadena::Envido, 0.86f, 28, {}, R::Quiero},
-        {Cadena::RealEnvido, 1, 26, {}, R::SubeFalta},
-        {Cadena::RealEnvido, 1, 27, {}, R::Quiero},
-        {Cadena::FaltaEnvido, 1, 0, {}, R::Quiero},
-    };
+        {Envido, 0.14f, 0, {0.24}, SR}, {Envido, 0.14f, 0, {0.25}, No}, {RealEnvido, 0.14f, 0, {}, No},
+        {Envido, 0.15f, 0, {0.49}, Si}, {FaltaEnvido, 7.0f / 20, 0, {0.5}, No}, {Envido, 0.36f, 0, {}, Si},
+        {Envido, 0.65f, 0, {}, Si}, {Envido, 0.66f, 0, {}, SR}, {RealEnvido, 17.0f / 20, 0, {}, Si},
+        {Envido, 17.0f / 20, 0, {}, SR}, {Envido, 0.86f, 27, {}, SF}, {Envido, 0.86f, 28, {}, Si},
+        {RealEnvido, 1, 26, {}, SF}, {RealEnvido, 1, 27, {}, Si}, {FaltaEnvido, 1, 0, {}, Si}};
     revisarFilas(filas, [](const Fila& f, Azar& azar) {
         EXPECT_EQ(ResponderPorRecuerdos(f.llamada, f.chance, vista(0, f.jugador, Nunca), azar), f.respuesta);
     });
-    struct {
-        Ritmo ritmo;
-        int jugador;
-        bool queja;
-    } quejas[] = {{Seis, 27, true}, {Seis, 28, false}, {CasiSeis, 0, false}, {Pocas, 0, false}};
+    struct { Ritmo ritmo; int jugador; bool queja; } quejas[] = {
+        {Seis, 27, true}, {Seis, 28, false}, {CasiSeis, 0, false}, {Pocas, 0, false}};
     revisarFilas(quejas, [](const auto& f) { EXPECT_EQ(QuejaPorRecuerdos(vista(0, f.jugador, f.ritmo)), f.queja); });
 }
+// clang-format on
 
 // The last value of each band and the next band's first; the other figures at zero.
 // Percentages and the average over 100 rows, so each unit is one hundredth.
@@ -288,50 +191,32 @@ TEST(DecisionEnvido, LosComentariosDeLaEstadistica) {
     });
 }
 
+// The player to 30; it leads (L) or answers the player's card (J), and is mano (M) or not.
+// clang-format off
 TEST(DecisionEnvido, LaComputadoraAbreElEnvido) {
     using A = AperturaEnvido;
-    struct Fila {
-        int tanto;
-        int puntosJugador;  // to 30
-        Ritmo ritmo;
-        bool jugadorJugo;
-        bool esMano;
-        std::vector<double> sorteos;
-        A llamada;
-    };
+    enum Turno { L, J, LM, JM };
+    struct Fila { int tanto, jugador; Ritmo ritmo; Turno turno; std::vector<double> sorteos; A llamada; };
     const std::vector<Fila> filas = {
         // Leading with a middling tanto: only against a player who calls freely, far from winning.
-        {4, 0, Nueve, false, false, {}, A::Ninguna},
-        {5, 0, Seis, false, false, {0.29}, A::Envido},
-        {19, 27, Seis, false, false, {0.29}, A::Envido},
-        {19, 28, Seis, false, false, {0.29}, A::Ninguna},
-        {19, 0, Seis, false, false, {0.3}, A::Ninguna},
-        {19, 0, CasiSeis, false, false, {0.1}, A::Ninguna},
-        {19, 0, Pocas, false, false, {0.1}, A::Ninguna},
-        {20, 0, Nunca, false, false, {0.49}, A::Envido},
-        {25, 0, Nunca, false, false, {0.5}, A::Ninguna},
+        {4, 0, Nueve, L, {}, A::Ninguna}, {5, 0, Seis, L, {0.29}, A::Envido}, {19, 27, Seis, L, {0.29}, A::Envido},
+        {19, 28, Seis, L, {0.29}, A::Ninguna}, {19, 0, Seis, L, {0.3}, A::Ninguna},
+        {19, 0, CasiSeis, L, {0.1}, A::Ninguna}, {19, 0, Pocas, L, {0.1}, A::Ninguna},
+        {20, 0, Nunca, L, {0.49}, A::Envido}, {25, 0, Nunca, L, {0.5}, A::Ninguna},
         // After the player's card, half-blind.
-        {5, 0, Nunca, true, false, {0.59, 0.49}, A::FaltaEnvido},
-        {25, 0, Nunca, true, false, {0.59, 0.5}, A::RealEnvido},
-        {25, 0, Nunca, true, false, {0.6}, A::Ninguna},
-        {26, 0, Nunca, true, false, {}, A::Envido},
-        {26, 0, Nunca, false, false, {0.69}, A::Envido},
-        {26, 0, Nunca, false, false, {0.7}, A::Ninguna},
+        {5, 0, Nunca, J, {0.59, 0.49}, A::FaltaEnvido}, {25, 0, Nunca, J, {0.59, 0.5}, A::RealEnvido},
+        {25, 0, Nunca, J, {0.6}, A::Ninguna}, {26, 0, Nunca, J, {}, A::Envido},
+        {26, 0, Nunca, L, {0.69}, A::Envido}, {26, 0, Nunca, L, {0.7}, A::Ninguna},
         // 27 and 28: envido, but as mano it keeps quiet on a low draw.
-        {27, 0, Nunca, false, false, {}, A::Envido},
-        {28, 0, Nunca, false, true, {0.19}, A::Ninguna},
-        {27, 0, Nunca, true, true, {0.2}, A::Envido},
-        {29, 0, Nunca, false, true, {}, A::RealEnvido},
-        {30, 0, Nunca, true, false, {}, A::RealEnvido},
+        {27, 0, Nunca, L, {}, A::Envido}, {28, 0, Nunca, LM, {0.19}, A::Ninguna}, {27, 0, Nunca, JM, {0.2}, A::Envido},
+        {29, 0, Nunca, LM, {}, A::RealEnvido}, {30, 0, Nunca, J, {}, A::RealEnvido},
         // From 31: falta on a draw when the player needs more than 3, else real; or envido.
-        {31, 26, Nunca, false, false, {0.69}, A::FaltaEnvido},
-        {33, 27, Nunca, true, false, {0.1}, A::RealEnvido},
-        {31, 0, Nunca, false, false, {0.7}, A::Envido},
-    };
+        {31, 26, Nunca, L, {0.69}, A::FaltaEnvido}, {33, 27, Nunca, J, {0.1}, A::RealEnvido},
+        {31, 0, Nunca, L, {0.7}, A::Envido}};
     revisarFilas(filas, [](const Fila& f, Azar& azar) {
-        const VistaApertura v{.envido = vista(f.tanto, f.puntosJugador, f.ritmo),
-                              .jugadorJugo = f.jugadorJugo,
-                              .computadoraEsMano = f.esMano};
+        const VistaApertura v{.envido = vista(f.tanto, f.jugador, f.ritmo),
+                              .jugadorJugo = f.turno == J || f.turno == JM, .computadoraEsMano = f.turno >= LM};
         EXPECT_EQ(AbrirEnvido(v, azar), f.llamada);
     });
 }
+// clang-format on

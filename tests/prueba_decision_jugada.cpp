@@ -22,19 +22,11 @@ enum class Cadena3 { Libre, TrucoMio, ReTrucoMio, TrucoSuyo };
 
 // Hand 3: it played slots 4 and 5; its last card, slot 6, is of class `mia`; the player's
 // card of hand 3 is of class `suya` (or unplayed), deduced as `deducida`.
-struct Tercera {
-    int mia;
-    ResultadoMano primera;
-    int suya, deducida;
-    Cadena3 cadena;
-};
-
+// clang-format off
+struct Tercera { int mia; ResultadoMano primera; int suya, deducida; Cadena3 cadena; };
 template <typename Esperada>
-struct FilaTercera {
-    Tercera t;
-    std::vector<double> sorteos;
-    Esperada esperada;
-};
+struct FilaTercera { Tercera t; std::vector<double> sorteos; Esperada esperada; };
+// clang-format on
 
 Estado tercera(const Tercera& t) {
     Estado e = conClases({1, 1, t.mia});
@@ -51,12 +43,9 @@ Estado tercera(const Tercera& t) {
 }
 
 // Hand 2: it played slot 4; slots 5 and 6 hold `mias`; the player's card of hand 2.
-struct Segunda {
-    std::array<int, 2> mias;
-    ResultadoMano primera;
-    int suya;
-    Cadena3 cadena;
-};
+// clang-format off
+struct Segunda { std::array<int, 2> mias; ResultadoMano primera; int suya; Cadena3 cadena; };
+// clang-format on
 
 Estado segunda(const Segunda& s) {
     Estado e = tercera({1, s.primera, SinJugar, SinDeducir, s.cadena});
@@ -111,7 +100,8 @@ TEST(DecisionJugada, LaCartaDeLaPrimera) {
     revisarFilas(casos, [](const Caso& c, Azar& azar) {
         Estado e = conClases(c.mias);
         e.JerarquiaJugador[1] = c.suya;
-        const JugadaPrimera j = c.suya == SinJugar ? JugadaPrimera{AbrirPrimera(e, azar), false} : ResponderPrimera(e, azar);
+        const JugadaPrimera j =
+            c.suya == SinJugar ? JugadaPrimera{AbrirPrimera(e, azar), false} : ResponderPrimera(e, azar);
         EXPECT_EQ(std::tie(j.slot, j.truco), std::tie(c.slot, c.truco));
     });
 }

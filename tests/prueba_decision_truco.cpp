@@ -159,16 +159,10 @@ TEST(DecisionTruco, AlVale4) {
         {3, {0, 0, 4}, G, 4, sj, 0, {0.9}, Q}, {3, {0, 0, 5}, G, 5, sj, 0, {0.9}, N},
         {3, {0, 0, 13}, G, 13, sj, 0, {}, C}});
 }
-// clang-format on
 
 // The player has shown the cards of slots 1 and 2 and declared a tanto.
 TEST(DecisionTruco, DeduccionDeSuUltimaCarta) {
-    struct Fila {
-        int mano, primera, segunda, tanto;
-        std::vector<double> sorteos;
-        Deduccion esperada;
-    };
-    // clang-format off
+    struct Fila { int mano, primera, segunda, tanto; std::vector<double> sorteos; Deduccion esperada; };
     const Fila filas[] = {
         {3, 32, 37, 26, {}, {}},  // 5 oro, 4 copa: a 1 oro or a 2 copa
         {3, 37, 14, 27, {}, {4, false}}, {3, 15, 16, 3, {}, {4, false}},  // the 3 de copa; a 3 alone
@@ -177,7 +171,6 @@ TEST(DecisionTruco, DeduccionDeSuUltimaCarta) {
         {3, 15, 16, TantoNoCantado, {}, {}}, {1, 15, 16, 5, {}, {}},  // no tanto; hand 1
         {2, 2, 16, 33, {0.49}, {11, false}}, {2, 2, 16, 33, {0.5}, {}},  // 7 espada shown, 33: a 6 de espada
         {2, 4, 16, 26, {}, {}}};  // the partner would be the 3 itself
-    // clang-format on
     revisarFilas(filas, [](const Fila& f, Azar& azar) {
         Estado e;
         e.CartasRepartidas = {f.primera, f.segunda, 20, 14, 15, 16};
@@ -191,14 +184,11 @@ TEST(DecisionTruco, DeduccionDeSuUltimaCarta) {
 
 // Its cards A and B (hand 3: A) against the deduced class.
 TEST(DecisionTruco, RespuestaPorDeduccion) {
-    struct Fila {
-        int mano, deducida, a, b;
-        ResultadoMano primera;
-        std::optional<RespuestaTruco> esperada;
-    };
-    const Fila filas[] = {{2, 8, 7, 13, G, QL}, {2, 9, 8, 13, G, {}},         {2, 9, 8, 8, G, QL},
-                          {2, 8, 7, 13, E, {}}, {2, SinDeducir, 0, 0, G, {}}, {3, 8, 7, 13, P, QL},
-                          {3, 8, 8, 13, G, QL}, {3, 8, 8, 13, E, NL},         {3, 8, 9, 13, G, NL}};
+    struct Fila { int mano, deducida, a, b; ResultadoMano primera; std::optional<RespuestaTruco> esperada; };
+    const Fila filas[] = {
+        {2, 8, 7, 13, G, QL}, {2, 9, 8, 13, G, {}}, {2, 9, 8, 8, G, QL}, {2, 8, 7, 13, E, {}},
+        {2, SinDeducir, 0, 0, G, {}}, {3, 8, 7, 13, P, QL}, {3, 8, 8, 13, G, QL}, {3, 8, 8, 13, E, NL},
+        {3, 8, 9, 13, G, NL}};
     revisarFilas(filas, [](const Fila& f) {
         Estado e = conClases({9, f.a, f.b});
         e.ResultadoManos[1] = f.primera;
@@ -229,12 +219,7 @@ TEST(DecisionTruco, AceptaSiRechazarLeDieraElJuego) {
     };
     const auto retruco = [](Estado& e) { e.EstadoTruco = NivelTruco::ReTruco; };
     const auto nada = [](Estado&) {};
-    struct Fila {
-        int suyos;
-        std::function<void(Estado&)> mesa;
-        bool esperada;
-    };
-    // clang-format off
+    struct Fila { int suyos; std::function<void(Estado&)> mesa; bool esperada; };
     const Fila filas[] = {
         {14, nada, true}, {13, nada, false}, {12, retruco, true}, {11, retruco, false},
         {11, flor(NivelFlor::Flor, true, true), true}, {10, flor(NivelFlor::Flor, true, true), false},
@@ -245,7 +230,6 @@ TEST(DecisionTruco, AceptaSiRechazarLeDieraElJuego) {
         {4, flor(NivelFlor::FlorContra, true, true), true}, {3, flor(NivelFlor::FlorContra, true, true), false},
         {12, envido(true, false), true}, {11, envido(true, false), false},
         {12, envido(false, false), false}, {12, envido(true, true), false}};  // a lie; settled already
-    // clang-format on
     revisarFilas(filas, [](const Fila& f) {
         Estado e;
         e.CartasRepartidas = {36, 37, 38, 14, 15, 16};
@@ -258,15 +242,14 @@ TEST(DecisionTruco, AceptaSiRechazarLeDieraElJuego) {
 
 // Its own call is made only while a refusal, worth the level below, leaves it short.
 TEST(DecisionTruco, SusCantosDentroDelLimite) {
-    struct {
-        NivelTruco nivel;
-        int suyos;
-        bool esperada;
-    } filas[] = {{NivelTruco::Truco, 13, true},    {NivelTruco::Truco, 14, false}, {NivelTruco::ReTruco, 12, true},
-                 {NivelTruco::ReTruco, 13, false}, {NivelTruco::Vale4, 11, true},  {NivelTruco::Vale4, 12, false}};
+    using enum NivelTruco;
+    struct { NivelTruco nivel; int suyos; bool esperada; } filas[] = {
+        {Truco, 13, true}, {Truco, 14, false}, {ReTruco, 12, true}, {ReTruco, 13, false},
+        {Vale4, 11, true}, {Vale4, 12, false}};
     revisarFilas(filas, [](const auto& f) {
         Estado e;
         e.PuntosComputadora = f.suyos;
         EXPECT_EQ(PuedeCantarTruco(e, f.nivel), f.esperada);
     });
 }
+// clang-format on

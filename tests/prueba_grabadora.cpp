@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
-#include <functional>
 #include <memory>
 #include <sstream>
 
@@ -59,94 +59,71 @@ struct Mesa {
     bool si = false;
 };
 
-struct Caso {
-    const char* nombre;
-    bool conBase;
-    std::function<void(Mesa&)> jugar;
-    std::vector<std::string> lineas;  // in this order
-    std::vector<std::string> nunca;   // words
-};
-
-const std::vector<Caso> Casos = {
-    {"reparto_y_boton",
-     false,
-     [](Mesa& m) {
-         m.juego->naipalia.MenuMCompu.Click();
-         m.juego->naipalia.MenuFlorOpcion(2).Click();
-         m.nuevo(false);
-         m.falsos.segundos = 50000.25;
-         m.juego->naipalia.BotonCarta(1).Click();
-     },
-     {"screen 1024 768", "database none", "clock 43200", "date \"06/12/2026\"", "start", "click MenuFlorOpcion 1",
-      "click MenuMCompu", "key F5", "clock 50000.25", "click BotonCarta 1",
-      "show TextoJugador.Text TextoComputadora.Text"},
-     {"6093"}},
-    {"arrastre_pregunta_dialogo_y_salida",
-     false,
-     [](Mesa& m) {
-         m.nuevo(false);
-         // The first card, held at (1, 1), carried to (990, 980) with the right button.
-         Control& c = m.juego->naipalia.Carta(m.juego->estado.carta(1));
-         c.MouseDown(BotonDerecho, 0, 1, 1);
-         c.MouseMove(BotonDerecho, 0, 1, 1);
-         c.MouseMove(BotonDerecho, 0, 1 + 990 - c.Left(), 1 + 980 - c.Top());
-         c.MouseUp(BotonDerecho, 0, 1, 1);
-         m.si = true;
-         m.juego->naipalia.MenuFin.Click();
-         m.juego->naipalia.MenuAcerca.Click();
-         for (int i = 0; i < 3; ++i) m.juego->naipalia.TiempoPropaganda.Timer();
-         m.juego->naipalia.BotonAcercaDe.Click();
-         m.juego->naipalia.MenuSalir.Click();
-     },
-     {"key F5", "drag 39 990 980", "click MenuFin", "yes", "  click BotonMesa", "click MenuAcerca",
-      "tick Naipalia.TiempoPropaganda 3", "click BotonAcercaDe", "show TextoJugador.Text TextoComputadora.Text",
-      "#> VALUE TextoJugador.Text=\"0\"", "#> VALUE TextoComputadora.Text=\"0\"", "click MenuSalir", "yes", "#> EXIT"},
-     {}},
-    {"solo_el_jugador_sin_clave",
-     true,
-     [](Mesa& m) {
-         m.nuevo();
-         m.juego->naipalia.BotonJugador.Click();
-     },
-     {"database new", "config 30Puntos=false Multimedia=false Recuerdo=false ConFlor=false",
-      R"(player "Pepe \"el\" O'Brien\\")", R"(history "Pepe \"el\" O'Brien\\" E 27 true false)",
-      R"(history "Pepe \"el\" O'Brien\\" E 27 false false)", "start",
-      R"(  type TextoSeleccionJugador "Pepe \"el\" O'Brien\\")", "  click BotonJugar", "key F5", "click BotonJugador",
-      R"(  type TextoSeleccionJugador "Pepe \"el\" O'Brien\\")", "  click BotonJugar"},
-     {"Beto", archivos::ClaveBase}},
-};
-
-std::vector<std::string> palabras(const std::string& linea) {
-    std::string limpia = linea;
-    for (char& ch : limpia)
-        if (ch == '"') ch = ' ';
-    std::istringstream in(limpia);
-    std::vector<std::string> w;
-    for (std::string p; in >> p;) w.push_back(p);
-    return w;
+// The script holds `lineas` in this order and none of the words `nunca`, and replays
+// through the driver, names and closing checks included.
+void Comprobar(Mesa& m, const std::vector<std::string>& lineas, const std::vector<std::string>& nunca = {}) {
+    const std::string guion = m.grabadora->guion();
+    std::istringstream in(guion);
+    std::size_t esperada = 0;
+    for (std::string linea; std::getline(in, linea);) {
+        if (esperada < lineas.size() && linea == lineas[esperada]) ++esperada;
+        std::string limpia = linea;
+        std::ranges::replace(limpia, '"', ' ');
+        std::istringstream palabras(limpia);
+        for (std::string w; palabras >> w;) EXPECT_EQ(std::count(nunca.begin(), nunca.end(), w), 0) << linea;
+    }
+    EXPECT_EQ(esperada, lineas.size()) << "missing: " << lineas[std::min(esperada, lineas.size() - 1)] << "\n" << guion;
+    const std::string archivo = ::testing::TempDir() + "grabacion-" + std::to_string(getpid()) + ".guion";
+    std::ofstream(archivo) << guion;
+    EXPECT_EQ(std::system((std::string(NAIPALIA_GUION) + " " + archivo + " > /dev/null").c_str()), 0) << guion;
 }
 
-TEST(Grabadora, LineasDeCadaAccion) {
-    for (const Caso& caso : Casos) {
-        SCOPED_TRACE(caso.nombre);
-        Mesa m(caso.conBase);
-        caso.jugar(m);
-        const std::string guion = m.grabadora->guion();
-        std::istringstream in(guion);
-        std::size_t esperada = 0;
-        for (std::string linea; std::getline(in, linea);) {
-            if (esperada < caso.lineas.size() && linea == caso.lineas[esperada]) ++esperada;
-            const auto w = palabras(linea);
-            for (const std::string& nunca : caso.nunca) EXPECT_EQ(std::count(w.begin(), w.end(), nunca), 0) << linea;
-        }
-        EXPECT_EQ(esperada, caso.lineas.size())
-            << "missing: " << caso.lineas[std::min(esperada, caso.lineas.size() - 1)] << "\n"
-            << guion;
-        // It replays through the driver, names and closing checks included.
-        const std::string archivo = ::testing::TempDir() + "grabacion-" + std::to_string(getpid()) + ".guion";
-        std::ofstream(archivo) << guion;
-        EXPECT_EQ(std::system((std::string(NAIPALIA_GUION) + " " + archivo + " > /dev/null").c_str()), 0) << guion;
-    }
+TEST(Grabadora, RepartoYBoton) {
+    Mesa m(false);
+    m.juego->naipalia.MenuMCompu.Click();
+    m.juego->naipalia.MenuFlorOpcion(2).Click();
+    m.nuevo(false);
+    m.falsos.segundos = 50000.25;
+    m.juego->naipalia.BotonCarta(1).Click();
+    Comprobar(m,
+              {"screen 1024 768", "database none", "clock 43200", "date \"06/12/2026\"", "start",
+               "click MenuFlorOpcion 1", "click MenuMCompu", "key F5", "clock 50000.25", "click BotonCarta 1",
+               "show TextoJugador.Text TextoComputadora.Text"},
+              {"6093"});
+}
+
+TEST(Grabadora, ArrastrePreguntaDialogoYSalida) {
+    Mesa m(false);
+    m.nuevo(false);
+    // The first card, held at (1, 1), carried to (990, 980) with the right button.
+    Control& c = m.juego->naipalia.Carta(m.juego->estado.carta(1));
+    c.MouseDown(BotonDerecho, 0, 1, 1);
+    c.MouseMove(BotonDerecho, 0, 1, 1);
+    c.MouseMove(BotonDerecho, 0, 1 + 990 - c.Left(), 1 + 980 - c.Top());
+    c.MouseUp(BotonDerecho, 0, 1, 1);
+    m.si = true;
+    m.juego->naipalia.MenuFin.Click();
+    m.juego->naipalia.MenuAcerca.Click();
+    for (int i = 0; i < 3; ++i) m.juego->naipalia.TiempoPropaganda.Timer();
+    m.juego->naipalia.BotonAcercaDe.Click();
+    m.juego->naipalia.MenuSalir.Click();
+    Comprobar(m, {"key F5", "drag 39 990 980", "click MenuFin", "yes", "  click BotonMesa", "click MenuAcerca",
+                  "tick Naipalia.TiempoPropaganda 3", "click BotonAcercaDe",
+                  "show TextoJugador.Text TextoComputadora.Text", "#> VALUE TextoJugador.Text=\"0\"",
+                  "#> VALUE TextoComputadora.Text=\"0\"", "click MenuSalir", "yes", "#> EXIT"});
+}
+
+TEST(Grabadora, SoloElJugadorSinClave) {
+    Mesa m(true);
+    m.nuevo();
+    m.juego->naipalia.BotonJugador.Click();
+    Comprobar(m,
+              {"database new", "config 30Puntos=false Multimedia=false Recuerdo=false ConFlor=false",
+               R"(player "Pepe \"el\" O'Brien\\")", R"(history "Pepe \"el\" O'Brien\\" E 27 true false)",
+               R"(history "Pepe \"el\" O'Brien\\" E 27 false false)", "start",
+               R"(  type TextoSeleccionJugador "Pepe \"el\" O'Brien\\")", "  click BotonJugar", "key F5",
+               "click BotonJugador", R"(  type TextoSeleccionJugador "Pepe \"el\" O'Brien\\")", "  click BotonJugar"},
+              {"Beto", archivos::ClaveBase});
 }
 
 }  // namespace

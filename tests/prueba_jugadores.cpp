@@ -45,11 +45,19 @@ struct RegistroYRecuerdos : ::testing::Test {
 
 }  // namespace
 
-// The statistics' figures are truncated to two decimals, never rounded.
-TEST(Recuerdos, LasCifrasSeTruncanADosDecimales) {
-    EXPECT_EQ((Estadisticas{.filas = 3, .ganadas = 1}.porcentajeGanado()), 33.33);
-    EXPECT_EQ((Estadisticas{.filas = 3, .mentidas = 2}.porcentajeMentira()), 66.66);
-    EXPECT_EQ((Estadisticas{.filas = 3, .sumaNumero = 100}.promedio()), 33.33f);
+// The statistics' figures are truncated to two decimals, never rounded; the computer's
+// chance counts the ties only when it is mano.
+TEST(Recuerdos, CifrasTruncadasYChanceDeLaComputadora) {
+    EXPECT_EQ(std::make_tuple(Estadisticas{.filas = 3, .ganadas = 1}.porcentajeGanado(),
+                              Estadisticas{.filas = 3, .mentidas = 2}.porcentajeMentira(),
+                              Estadisticas{.filas = 3, .sumaNumero = 100}.promedio()),
+              std::make_tuple(33.33, 66.66, 33.33f));
+    const std::vector<CuentaTanto> cuentas{{20, 7, 0, 0}, {30, 3, 0, 0}, {33, 10, 0, 0}};
+    EXPECT_EQ(std::make_tuple(ChanceComputadora(cuentas, 30, false), ChanceComputadora(cuentas, 30, true),
+                              ChanceComputadora(cuentas, 34, false), ChanceComputadora({}, 30, true)),
+              std::make_tuple(0.35f, 0.5f, 1.0f, 0.0f));
+    // 17 of 20 in single precision is the constant 0.85 itself.
+    EXPECT_TRUE(ChanceComputadora({{20, 17, 0, 0}, {33, 3, 0, 0}}, 30, false) <= 0.85f);
 }
 
 TEST_F(RegistroYRecuerdos, CadaPasoFallidoDaSuMensajeYNoGuardaNada) {
@@ -121,15 +129,6 @@ TEST_F(RegistroYRecuerdos, UnNombreConCaracteresDeControlNoSeRegistra) {
         EXPECT_EQ(r.ListaJugadores.List().back(), vale ? nombre : "Ana");
         r.ListaJugadores.List({"Ana"});
     }
-}
-
-TEST(Recuerdos, LaChanceCuentaLosEmpatesSoloConLaComputadoraMano) {
-    const std::vector<CuentaTanto> cuentas{{20, 7, 0, 0}, {30, 3, 0, 0}, {33, 10, 0, 0}};
-    EXPECT_EQ(std::make_tuple(ChanceComputadora(cuentas, 30, false), ChanceComputadora(cuentas, 30, true),
-                              ChanceComputadora(cuentas, 34, false), ChanceComputadora({}, 30, true)),
-              std::make_tuple(0.35f, 0.5f, 1.0f, 0.0f));
-    // 17 of 20 in single precision is the constant 0.85 itself.
-    EXPECT_TRUE(ChanceComputadora({{20, 17, 0, 0}, {33, 3, 0, 0}}, 30, false) <= 0.85f);
 }
 
 TEST_F(RegistroYRecuerdos, UnaConsultaFallidaDejaResponderALasReglasPropias) {

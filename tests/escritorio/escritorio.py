@@ -23,22 +23,20 @@ def exigir(valor, mensaje):
     return valor
 
 
-def esperar(condicion, segundos, paso=0.05):
+def esperar(condicion, segundos):
     """The condition's first true value within the time, else its last value."""
     limite = time.monotonic() + segundos * LENTITUD
     while not (valor := condicion()) and time.monotonic() < limite:
-        time.sleep(paso)
+        time.sleep(0.05)
     return valor
 
 
 def detener(proceso, segundos=5):
-    if proceso and proceso.poll() is None:
-        proceso.terminate()
-        try:
-            proceso.wait(segundos)
-        except subprocess.TimeoutExpired:
-            proceso.kill()
-            proceso.wait()
+    proceso.terminate()
+    try:
+        proceso.wait(segundos)
+    except subprocess.TimeoutExpired:
+        proceso.kill(), proceso.wait()
 
 
 class Pantalla:
@@ -67,11 +65,6 @@ class Pantalla:
     def cerrar(self):
         detener(self.wm), detener(self.xvfb)
 
-    def ventanas(self, clase):
-        """The visible top-level windows of that class: id -> title."""
-        ids = self.x("xdotool", "search", "--onlyvisible", "--class", clase).split()
-        return {int(i): self.x("xdotool", "getwindowname", i).rstrip("\n") for i in ids}
-
     def geometria(self, ventana):
         """(x, y, width, height) of the window's inside on the screen, None once closed."""
         campos = dict(l.strip().partition(":")[::2] for l in self.x("xwininfo", "-id", str(ventana)).splitlines())
@@ -84,18 +77,15 @@ class Pantalla:
         """The window with openbox's frame around it, None once closed."""
         g = self.geometria(ventana)
         texto = self.x("xprop", "-id", str(ventana), "_NET_FRAME_EXTENTS").partition("=")[2]
-        try:
-            izq, der, arr, aba = (int(v) for v in texto.split(","))
-        except ValueError:
-            izq = der = arr = aba = 0
+        izq, der, arr, aba = (int(v) for v in texto.split(",")) if texto.count(",") == 3 else (0, 0, 0, 0)
         return g and (g[0] - izq, g[1] - arr, g[2] + izq + der, g[3] + arr + aba)
 
     def activa(self):
         texto = self.x("xdotool", "getactivewindow").strip()
         return int(texto) if texto.isdigit() else None
 
-    def teclas(self, *teclas):
-        self.x("xdotool", "key", "--delay", "40", *teclas)
+    def teclas(self, *teclas, orden="key"):
+        self.x("xdotool", orden, "--delay", "40", *teclas)
 
     def clic(self, x, y):
         self.x("xdotool", "mousemove", "--sync", str(x), str(y), "click", "1")
@@ -118,50 +108,42 @@ class Pantalla:
 
     def foto(self, archivo):
         """The whole screen beside a failure's report, where ImageMagick is."""
-        if shutil.which("import"):
-            self.x("import", "-window", "root", archivo)
+        shutil.which("import") and self.x("import", "-window", "root", archivo)
 
 
 class Programa:
     """The desktop program run from a folder of its own, with a fresh home."""
 
     def __init__(self, pantalla, carpeta, trabajo, escala):
-        self.pantalla, programa = pantalla, os.path.join(trabajo, "programa")
-        self.home, runtime = os.path.join(trabajo, "home"), os.path.join(trabajo, "runtime")
+        self.pantalla, programa, self.home, runtime = pantalla, *(os.path.join(trabajo, c) for c in ("programa", "home", "runtime"))
         for carpeta_nueva in (self.home, programa, runtime):
             os.makedirs(carpeta_nueva, mode=0o700)
         # As installed: the executable finds its files beside it, the database read-only,
         # so the players' file is made afresh in the home's data folder.
         for nombre in os.listdir(carpeta):
             origen, destino = os.path.join(carpeta, nombre), os.path.join(programa, nombre)
-            if nombre == "naipalia":
-                shutil.copy2(origen, destino)
-            elif nombre == "naipalia.mdb":
-                shutil.copyfile(origen, destino)
-                os.chmod(destino, 0o444)
-            else:
-                os.symlink(origen, destino)
+            {"naipalia": shutil.copy2, "naipalia.mdb": shutil.copyfile}.get(nombre, os.symlink)(origen, destino)
+        os.chmod(os.path.join(programa, "naipalia.mdb"), 0o444)
         # libdbus leaks a buffer when Qt finds no session bus: not ours, so not the sanitizers' concern.
         with open(os.path.join(trabajo, "lsan.supp"), "w") as f:
             f.write("leak:libdbus-1.so\n")
-        entorno = pantalla.entorno(HOME=self.home, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime,
-                                   QT_SCALE_FACTOR=str(escala), LSAN_OPTIONS="suppressions=" + f.name)
-        for variable in ("XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "QT_SCREEN_SCALE_FACTORS",
-                         "QT_ENABLE_HIGHDPI_SCALING", "QT_FONT_DPI"):
-            entorno.pop(variable, None)
+        entorno = {v: t for v, t in pantalla.entorno().items() if not v.startswith(("XDG_", "QT_"))}
+        entorno.update(HOME=self.home, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime, QT_SCALE_FACTOR=str(escala),
+                       LSAN_OPTIONS="suppressions=" + f.name)
         self.salida = open(os.path.join(trabajo, "programa.log"), "w")
         self.proceso = subprocess.Popen([os.path.join(programa, "naipalia")], env=entorno, cwd=trabajo,
                                         stdout=self.salida, stderr=subprocess.STDOUT)
         self.partidas = os.path.join(self.home, ".local", "share", "Naipalia", "partidas")
 
     def ventanas(self):
-        return self.pantalla.ventanas("naipalia") if self.proceso.poll() is None else {}
+        """The program's visible top-level windows: id -> title."""
+        ids = self.pantalla.x("xdotool", "search", "--onlyvisible", "--class", "naipalia").split()
+        return {int(i): self.pantalla.x("xdotool", "getwindowname", i).rstrip("\n") for i in ids if self.proceso.poll() is None}
 
     def grabaciones(self):
         """The recorded games, oldest first: {file: text}."""
         nombres = sorted(os.listdir(self.partidas)) if os.path.isdir(self.partidas) else []
-        archivos = [os.path.join(self.partidas, n) for n in nombres if n.endswith(".guion")]
-        return {a: open(a, encoding="utf-8").read() for a in archivos}
+        return {a: open(a, encoding="utf-8").read() for a in (os.path.join(self.partidas, n) for n in nombres if n.endswith(".guion"))}
 
     def terminar(self):
         detener(self.proceso, 10)

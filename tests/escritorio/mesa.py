@@ -33,7 +33,7 @@ def fuera_de(r, tapa):
 class Mesa:
     """The table's window, its scale worked out from its size as the program sizes it."""
 
-    def __init__(self, programa, ventana):
+    def __init__(self, programa, ventana, avisos):
         self.programa, self.pantalla, self.ventana = programa, programa.pantalla, ventana
         x, y, ancho, alto = self.posicion = self.pantalla.geometria(ventana)
         # The table and the anotador side by side fill the width; the menu bar is on top.
@@ -43,7 +43,8 @@ class Mesa:
         self.origen = (x + (ancho - mesa - panel) // 2 + (mesa - ANCHO_MESA * self.k) / 2,
                        y + alto - lienzo + (lienzo - ALTO_MESA * self.k) / 2)
         self.en_mano = {1, 2, 3}
-        self.vistos = []  # every dialog opened on the table: (title, frame, cards in sight, step)
+        # Every dialog opened on the table, the messages before it first: (title, frame, cards in sight, step).
+        self.vistos = [("a message before the table", a, [], "") for a in avisos]
         self.paso = ""  # the step under way, to tell where a dialog opened
         self._anotados = set()  # open dialogs already in vistos (the program reuses a window)
         # Enter for a message, "No quiero" for a call, then the round's "Próxima ronda"
@@ -58,8 +59,8 @@ class Mesa:
     def carta(self, slot):
         return self.rectangulo(LEFT_MANO[slot], TOP_MANO, ANCHO_CARTA, ALTO_CARTA)
 
-    def captura(self):
-        return exigir(self.pantalla.captura(self.ventana), "the table's window is gone")
+    def captura(self, captura=None):
+        return captura or exigir(self.pantalla.captura(self.ventana), "the table's window is gone")
 
     def _recorte(self, captura, rect):
         ancho, alto, filas, bpp = captura
@@ -69,13 +70,13 @@ class Mesa:
 
     def huella(self, captura=None):
         """What the playing areas show, a hash for each."""
-        captura = captura or self.captura()
+        captura = self.captura(captura)
         return [hashlib.md5(b"".join(self._recorte(captura, self.rectangulo(*z)))).hexdigest() for z in ZONAS_DE_JUEGO]
 
     def cartas_en_mano(self, captura=None, tapa=None):
         """The slots where most of a card's place differs from bare table. With a window
         over the hand only what it leaves in sight counts; a card hidden whole is as last seen."""
-        captura = captura or self.captura()
+        captura = self.captura(captura)
         bpp, slots = captura[3], set()
         fondo = next((f for f in (self.rectangulo(*p, 15, 15) for p in FONDOS) if not tapa or not se_cruzan(f, tapa)), None)
         if not fondo:
@@ -93,17 +94,15 @@ class Mesa:
         self._anotados &= set(abiertos)
         return abiertos
 
-    def reposar(self, segundos=20, quieta=0.6):
+    def reposar(self, quieta=0.6):
         """Answers every dialog that opens until the table shows the same for a while."""
-        limite, anterior, desde = time.monotonic() + segundos * LENTITUD, None, time.monotonic()
+        limite, anterior, desde = time.monotonic() + 20 * LENTITUD, None, time.monotonic()
         while time.monotonic() < limite:
             exigir(self.programa.proceso.poll() is None, f"the program ended, status {self.programa.proceso.returncode}")
             if abiertos := self.dialogos():
-                self.atender(abiertos)
-                anterior = None
+                anterior = self.atender(abiertos)  # None: the table seen afresh
                 continue
-            captura = self.captura()
-            if (huella := self.huella(captura)) != anterior:
+            if (huella := self.huella(captura := self.captura())) != anterior:
                 anterior, desde = huella, time.monotonic()
             elif time.monotonic() - desde > quieta * LENTITUD:
                 self.en_mano = self.cartas_en_mano(captura)
@@ -111,46 +110,39 @@ class Mesa:
             time.sleep(0.05)
         raise Fallo("the table never rested")
 
-    def anotar(self, ventana, titulo):
-        """Where a dialog opened, beside the cards then in the hand (checked at the end)."""
-        if ventana in self._anotados:
-            return
-        self._anotados.add(ventana)
-        time.sleep(0.1 * LENTITUD)  # the program places it once shown
-        marco = self.pantalla.marco(ventana)
-        cartas = self.cartas_en_mano(tapa=marco) if marco else set()
-        self.vistos.append((titulo, marco, [self.carta(s) for s in sorted(cartas)], self.paso))
+    def delante(self, antes, segundos, error):
+        """The active dialog not among those before, noted with where it opened and the cards
+        then in the hand (checked at the end): its id and title."""
+        ventana = exigir(esperar(lambda: (a := self.pantalla.activa()) in self.dialogos() and a not in antes and a,
+                                 segundos), error)
+        titulo = self.dialogos().get(ventana, "")
+        if ventana not in self._anotados:
+            self._anotados.add(ventana)
+            time.sleep(0.1 * LENTITUD)  # the program places it once shown
+            marco = self.pantalla.marco(ventana)
+            cartas = self.cartas_en_mano(tapa=marco) if marco else set()
+            self.vistos.append((titulo, marco, [self.carta(s) for s in sorted(cartas)], self.paso))
+        return ventana, titulo
 
     def atender(self, abiertos):
         """Answers the dialog in front: the harmless way first, so the game goes on."""
-        ventana = esperar(lambda: (a := self.pantalla.activa()) in self.dialogos() and a, 2)
-        exigir(ventana, "a dialog is open but not active: " + ", ".join(abiertos.values()))
-        titulo = abiertos.get(ventana) or self.dialogos().get(ventana, "")
-        self.anotar(ventana, titulo)
-        for tecla in self.respuestas:
-            if self.pantalla.activa() != ventana:
-                return
-            self.pantalla.teclas(tecla)
-            if self.cerrado(ventana, 0.3):
+        ventana, titulo = self.delante((), 2, "a dialog is open but not active: " + ", ".join(abiertos.values()))
+        for tecla in self.respuestas:  # each tried while the dialog is still the one in front
+            if self.pantalla.activa() != ventana or self.pantalla.teclas(tecla) or self.cerrado(ventana, 0.3):
                 return
         raise Fallo(f"the dialog '{titulo}' answered none of {', '.join(self.respuestas)}")
 
-    def abrir(self, *teclas, segundos=5):
+    def abrir(self, *teclas):
         """Keys that open one dialog in front of the table: its id and title."""
         antes = set(self.dialogos())
         self.pantalla.teclas(*teclas)
-        nuevo = exigir(esperar(lambda: [v for v in self.dialogos() if v not in antes and self.pantalla.activa() == v],
-                               segundos), f"{' '.join(teclas)} opened no dialog")
-        titulo = self.dialogos().get(nuevo[0], "")
-        self.anotar(nuevo[0], titulo)
-        return nuevo[0], titulo
+        return self.delante(antes, 5, f"{' '.join(teclas)} opened no dialog")
 
     def cerrado(self, ventana, segundos=2):
         return bool(esperar(lambda: ventana not in self.dialogos(), segundos))
 
     def mal_ubicados(self):
-        """Dialogs placed in the screen's corner or over a card in the hand (by more than a
-        pixel or two of the scale's rounding)."""
+        """Dialogs placed in the screen's corner or over a card in the hand (by more than the scale's rounding)."""
         malos = [f"'{t}' at the corner {m} ({p})" for t, m, _, p in self.vistos if m and m[0] < 40 and m[1] < 40]
         return malos + [f"'{t}' {m} over the card at {c} ({p})" for t, m, cartas, p in self.vistos for c in cartas
                         if m and se_cruzan(m, (c[0] + 2, c[1] + 2, c[2] - 4, c[3] - 4))]
