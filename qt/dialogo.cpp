@@ -106,17 +106,12 @@ void Dialogo::showEvent(QShowEvent* evento) {
     enfocarInicial();
 }
 
-// A keypad asking a declaration has the keyboard; a box to type in keeps Qt's choice; a
-// declaration to prove puts it on showing the cards, a dialog that only informs on its
-// "Aceptar"; otherwise the keyboard rests on nothing, so no key answers before the player
-// chooses.
+// A box to type in keeps Qt's choice; a declaration to prove puts the keyboard on showing
+// the cards, a dialog that only informs on its "Aceptar"; otherwise it rests on nothing,
+// so no key answers before the player chooses (a keypad's digits still choose a number).
 void Dialogo::enfocarInicial() {
     tecleado_.clear();
     if (findChild<QLineEdit*>() || findChild<QListWidget*>()) return;
-    if (QPushButton* tecla = teclaDe(QString())) {
-        tecla->setFocus(Qt::OtherFocusReason);
-        return;
-    }
     if (QPushButton* mostrar = mostrarParaCertificar()) {
         mostrar->setFocus(Qt::OtherFocusReason);
         return;

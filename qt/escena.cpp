@@ -6,12 +6,19 @@
 #include <algorithm>
 
 #include "game/mesa.h"
+#include "qt/anotador_qt.h"
 #include "qt/dialogo.h"
 #include "qt/escala.h"
 #include "qt/lienzo.h"
 #include "qt/ventana_principal.h"
 
 namespace naipalia::vista {
+
+namespace {
+// How much a pixel of the anotador covered weighs against the squared distance from the
+// table's middle.
+constexpr long long PesoAnotadorTapado = 8;
+}  // namespace
 
 Escena::Escena(ImagenesQt& i, AnimacionesQt& a) : imagenes(i), animaciones(a) {}
 
@@ -109,8 +116,13 @@ std::optional<QPoint> Escena::lugarLibre(QSize conMarco, bool todasLasManos) con
     }
     for (int x = libre.left(); x < libre.right(); x += std::max(8, w / 8)) xs.push_back(x);
     for (int y = libre.top(); y < libre.bottom(); y += std::max(8, h / 8)) ys.push_back(y);
+    // The anotador explains the points just when most boxes open: a box keeps off it
+    // unless that takes it much farther from the table's middle.
+    QRect anotador;
+    if (const QWidget* panel = principal_->anotador(); panel && panel->isVisible())
+        anotador = QRect(panel->mapToGlobal(QPoint(0, 0)), panel->size());
     std::optional<QPoint> mejor;
-    long long distanciaMejor = 0;
+    long long costoMejor = 0;
     for (int x : xs) {
         for (int y : ys) {
             const QRect caja(x, y, w, h);
@@ -119,10 +131,12 @@ std::optional<QPoint> Escena::lugarLibre(QSize conMarco, bool todasLasManos) con
             if (std::any_of(cartas.begin(), cartas.end(), [&](const QRect& c) { return c.intersects(conAire); }))
                 continue;
             const QPoint d = caja.center() - mesa.center();
-            const long long distancia = 1LL * d.x() * d.x() + 1LL * d.y() * d.y();
-            if (!mejor || distancia < distanciaMejor) {
+            const QRect tapado = caja.intersected(anotador);
+            const long long costo =
+                1LL * d.x() * d.x() + 1LL * d.y() * d.y() + PesoAnotadorTapado * tapado.width() * tapado.height();
+            if (!mejor || costo < costoMejor) {
                 mejor = caja.topLeft();
-                distanciaMejor = distancia;
+                costoMejor = costo;
             }
         }
     }

@@ -46,7 +46,7 @@ probar "dialogs open over the cards" qt/escena.cpp $'            if (std::any_of
 probar "accelerator letters clash" qt/rotulos.cpp 'return LetrasUnicas(captions).at(mio);' 'return captions.at(mio);'
 probar "a left drag plays the card" qt/lienzo.cpp 'if (carta && boton == BotonIzquierdo) {' 'if (carta && boton == 99) {'
 probar "typed digits ignored" qt/dialogo.cpp 'if (boton) boton->setFocus(Qt::OtherFocusReason);' '(void)boton;'
-probar "keypad without the keyboard" qt/dialogo.cpp '        tecla->setFocus(Qt::OtherFocusReason);' '        (void)tecla;'
+probar "a keypad's first number takes the keyboard (a stray Enter declares 0)" qt/dialogo.cpp '    if (QPushButton* mostrar = mostrarParaCertificar()) {' $'    if (QPushButton* tecla = teclaDe(QString())) return tecla->setFocus(Qt::OtherFocusReason);\n    if (QPushButton* mostrar = mostrarParaCertificar()) {'
 probar "Enter answers Yes" qt/mensajes_qt.cpp 'caja.setDefaultButton(no);' 'caja.setDefaultButton(si ? si : no);' escritorio
 probar "Enter does not press" qt/controles_qt.cpp $'        animateClick();\n        return;' '        (void)0;'
 probar "no focus mark on the card" qt/lienzo.cpp 'ahora->marcar(Marca::Foco, true);' '(void)ahora;'
@@ -74,4 +74,5 @@ probar "Enter ignored by a dialog that only informs" qt/dialogo.cpp '    if (QPu
 probar "the registry at start-up shrunk to fit beside no table" qt/escena.cpp '    if (!principal_) return std::nullopt;' '    if (!principal_ || !principal_->isVisible()) return std::nullopt;' escritorio
 probar "a dialog right after a deal opens before the cards are seen" qt/lienzo.cpp 'constexpr int VerRepartoMs = 700;' 'constexpr int VerRepartoMs = 0;'
 probar "the pointer does not tell that clicks wait" qt/lienzo.cpp '            QApplication::setOverrideCursor(Qt::BusyCursor);' '            (void)0;'
+probar "boxes that fit beside the anotador cover it" qt/escena.cpp 'constexpr long long PesoAnotadorTapado = 8;' 'constexpr long long PesoAnotadorTapado = 0;' escritorio
 cmake --build "$build" >/dev/null 2>&1

@@ -42,6 +42,7 @@ class Mesa:
         self.k = min(mesa / ANCHO_MESA, lienzo / ALTO_MESA)
         self.origen = (x + (ancho - mesa - panel) // 2 + (mesa - ANCHO_MESA * self.k) / 2,
                        y + alto - lienzo + (lienzo - ALTO_MESA * self.k) / 2)
+        self.anotador = (round(self.origen[0] + ANCHO_MESA * self.k), y, panel, alto)
         self.en_mano = {1, 2, 3}
         # Every dialog opened on the table, the messages before it first: (title, frame, cards in sight, step).
         self.vistos = [("a message before the table", a, [], "") for a in avisos]
@@ -49,7 +50,8 @@ class Mesa:
         self._anotados = set()  # open dialogs already in vistos (the program reuses a window)
         # Enter for a message, "No quiero" for a call, then the round's "Próxima ronda"
         # ("alt+p" first would say "Primero está el tanto" to a truco).
-        self.respuestas = ["Return", "alt+n", "alt+p"]
+        # A keypad (its keyboard on no number) declares 0.
+        self.respuestas = ["Return", "alt+n", "alt+p", "0 Return"]
 
     def rectangulo(self, left, top, ancho, alto):
         """Twips of the design to a rectangle on the screen."""
@@ -128,7 +130,7 @@ class Mesa:
         """Answers the dialog in front: the harmless way first, so the game goes on."""
         ventana, titulo = self.delante((), 2, "a dialog is open but not active: " + ", ".join(abiertos.values()))
         for tecla in self.respuestas:  # each tried while the dialog is still the one in front
-            if self.pantalla.activa() != ventana or self.pantalla.teclas(tecla) or self.cerrado(ventana, 0.3):
+            if self.pantalla.activa() != ventana or self.pantalla.teclas(*tecla.split()) or self.cerrado(ventana, 0.3):
                 return
         raise Fallo(f"the dialog '{titulo}' answered none of {', '.join(self.respuestas)}")
 
@@ -144,5 +146,8 @@ class Mesa:
     def mal_ubicados(self):
         """Dialogs placed in the screen's corner or over a card in the hand (by more than the scale's rounding)."""
         malos = [f"'{t}' at the corner {m} ({p})" for t, m, _, p in self.vistos if m and m[0] < 40 and m[1] < 40]
+        # A box of the game's that fits beside the anotador leaves its explanations in sight.
+        malos += [f"'{t}' {m} over the anotador ({p})" for t, m, _, p in self.vistos
+                  if m and p and t == "Naipalia" and m[2] < self.anotador[0] - self.posicion[0] and se_cruzan(m, self.anotador)]
         return malos + [f"'{t}' {m} over the card at {c} ({p})" for t, m, cartas, p in self.vistos for c in cartas
                         if m and se_cruzan(m, (c[0] + 2, c[1] + 2, c[2] - 4, c[3] - 4))]
