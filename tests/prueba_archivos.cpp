@@ -4,26 +4,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "game/archivos.h"
 #include "platform/wav.h"
 
 using namespace naipalia;
-
-// Everything the game asks for must be in the built program folder, and every clip
-// must pass the check the wave players make before playing.
-TEST(Archivos, ElProgramaTieneTodoLoQuePide) {
-    const std::filesystem::path carpeta = NAIPALIA_PROGRAMA;
-    for (const std::string& archivo : archivos::Todos()) {
-        const auto ruta = carpeta / archivo;
-        EXPECT_TRUE(std::filesystem::is_regular_file(ruta)) << archivo;
-        EXPECT_TRUE(ruta.extension() != ".wav" || EsWavReproducible(ruta.string())) << archivo;
-    }
-    EXPECT_FALSE(std::filesystem::exists(carpeta / archivos::Propaganda(archivos::PropagandasNumeradas + 1)))
-        << "the advertisements cycle through every numbered picture";
-}
 
 namespace {
 
@@ -58,23 +44,27 @@ const std::string Bueno = Riff(Fmt(1, 16) + Trozo("data", Muestras));
 
 }  // namespace
 
-// The check stands between the file and a player that may wait forever for bytes a
-// header promised: every size must fit the file.
-TEST(Archivos, SoloSeReproduceUnWavEnteroYBienFormado) {
+// Everything the game asks for is in the built program folder, and every clip passes
+// the check the wave players make before playing. The check stands between the file and
+// a player that may wait forever for bytes a header promised: every size must fit the file.
+TEST(Archivos, ElProgramaTieneTodoYSoloSeReproduceUnWavEntero) {
     const std::filesystem::path carpeta = NAIPALIA_PROGRAMA;
+    for (const std::string& archivo : archivos::Todos()) {
+        const auto ruta = carpeta / archivo;
+        EXPECT_TRUE(std::filesystem::is_regular_file(ruta)) << archivo;
+        EXPECT_TRUE(ruta.extension() != ".wav" || EsWavReproducible(ruta.string())) << archivo;
+    }
+    EXPECT_FALSE(std::filesystem::exists(carpeta / archivos::Propaganda(archivos::PropagandasNumeradas + 1)))
+        << "the advertisements cycle through every numbered picture";
     // Its own name: another run of the suite may be writing beside it.
     const std::filesystem::path prueba =
         std::filesystem::path(::testing::TempDir()) / ("clip-" + std::to_string(getpid()) + ".wav");
-    std::ifstream voz(carpeta / archivos::ArchivoVoz(archivos::Voz::Quiero), std::ios::binary);
-    const std::string real((std::istreambuf_iterator<char>(voz)), std::istreambuf_iterator<char>());
-    ASSERT_GT(real.size(), 100u);
     const std::string lista = Trozo("LIST", std::string(7, 'x'));
     const struct {
         const char* caso;
         std::string contenido;
         bool reproducible;
     } casos[] = {
-        {"a clip of the program", real, true},
         {"well formed", Bueno, true},
         {"cut one byte short", Bueno.substr(0, Bueno.size() - 1), false},
         {"data claims one byte more", Riff(Fmt(1, 16) + Trozo("data", Muestras, 1002)), false},

@@ -15,6 +15,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <tuple>
 
 #include "game/archivos.h"
@@ -225,31 +226,20 @@ TEST_F(BaseEnDisco, UnArchivoQueNoEsDelJuegoNoAbreYQuedaComoEstaba) {
     }
 }
 
-// A file of an older version: the option it lacks is added False, the games' table made.
-TEST_F(BaseEnDisco, LoQueElArchivoNoTieneSeAgrega) {
-    conClave(archivo, std::string(TablasSinConfiguracion) +
-                          "CREATE TABLE Configuracion (\"30Puntos\" INTEGER, Multimedia INTEGER, Recuerdo INTEGER);"
-                          "INSERT INTO Configuracion VALUES (1, 0, 1); INSERT INTO Jugador VALUES ('Ana');");
-    ASSERT_TRUE(abrir(base)) << error;
-    OpcionesGuardadas o;
-    ASSERT_TRUE(base.leerOpciones(o, f)) << f.descripcion;
-    EXPECT_TRUE(o[Opcion::Puntos30] && o[Opcion::Recuerdos] && !o[Opcion::Voz] && !o[Opcion::Flor]);
-    EXPECT_TRUE(base.guardarOpcion(Opcion::Flor, true, f)) << f.descripcion;
-    EXPECT_TRUE(base.agregarPartida("Ana", {0, "06/12/2026", "12:00:00", 15, 15, 3}, f)) << f.descripcion;
-    EXPECT_EQ(base.integridad(), "ok");
-}
-
-// A games' table the game cannot use is set aside under a free name with its rows, a new
-// one made and the player told once; the other tables are read as ever. One with a column
-// more that a row may leave empty is kept.
-TEST_F(BaseEnDisco, UnaTablaDePartidasInservibleSeApartaYSeEmpiezaOtra) {
+// A file of an older version gets what it lacks: the option it has no column for, False,
+// and a games' table. A games' table the game cannot use is set aside under a free name
+// with its rows, a new one made and the player told once; the other tables are read as
+// ever. One with a column more that a row may leave empty is kept.
+TEST_F(BaseEnDisco, LoQueFaltaSeAgregaYUnaTablaDePartidasInservibleSeAparta) {
     const std::string sinHora = "Numero, Fecha, PuntosJuego, PuntosJugador, PuntosComputadora";
-    const std::string filas =
-        "; INSERT INTO Partidas (Numero, Fecha, Nota) VALUES (7, 'vieja', 1);"
-        "INSERT INTO Jugador VALUES ('Ana'); INSERT INTO TantoJugador VALUES ('Ana', 'E', 1, 0, 0);";
+    const std::string antigua = std::string(TablasSinConfiguracion) +
+                                "CREATE TABLE Configuracion (\"30Puntos\" INTEGER, Multimedia INTEGER, Recuerdo "
+                                "INTEGER); INSERT INTO Configuracion VALUES (1, 0, 1); INSERT INTO Jugador VALUES "
+                                "('Ana'); INSERT INTO TantoJugador VALUES ('Ana', 'E', 1, 0, 0);";
     const std::string aviso = "La tabla de partidas terminadas estaba dañada: se guardó aparte, como ";
     const std::pair<std::string, std::string> casos[] = {
         // the table, and where its rows are then
+        {"", "Partidas"},
         {"CREATE TABLE Partidas (" + sinHora + ", Nota)", "Partidas_apartada"},
         {"CREATE TABLE Partidas_Apartada (x); CREATE TABLE Partidas (Hora, " + sinHora + ", Nota NOT NULL)",
          "Partidas_apartada_2"},
@@ -258,25 +248,33 @@ TEST_F(BaseEnDisco, UnaTablaDePartidasInservibleSeApartaYSeEmpiezaOtra) {
     for (const auto& [tabla, apartada] : casos) {
         SCOPED_TRACE(tabla);
         fs::remove(archivo);
-        ASSERT_TRUE(BaseSqlcipher::Crear(archivo, archivos::ClaveBase, error)) << error;
-        conClave(archivo, "DROP TABLE Partidas;" + tabla + filas);
+        conClave(archivo,
+                 antigua + tabla +
+                     (tabla.empty() ? "" : "; INSERT INTO Partidas (Numero, Fecha, Nota) VALUES (7, 'vieja', 1)"));
         avisos.textos.clear();
         for (int vez = 0; vez < 2; ++vez) Juego(puertos()).arrancar();
         EXPECT_EQ(avisos.textos,
                   std::vector<std::string>(apartada != "Partidas", aviso + apartada + ", y se empezó una nueva."));
         conClave(archivo, "INSERT INTO Jugador SELECT Fecha FROM " + apartada);  // its rows, read as names
-        EXPECT_TRUE(lee(base, {"Ana", "vieja"}));
+        EXPECT_TRUE(
+            lee(base, tabla.empty() ? std::vector<std::string>{"Ana"} : std::vector<std::string>{"Ana", "vieja"}));
+        OpcionesGuardadas o;
+        ASSERT_TRUE(base.leerOpciones(o, f)) << f.descripcion;
+        EXPECT_TRUE(o[Opcion::Puntos30] && o[Opcion::Recuerdos] && !o[Opcion::Voz] && !o[Opcion::Flor]);
+        EXPECT_TRUE(base.guardarOpcion(Opcion::Flor, true, f)) << f.descripcion;
         std::vector<FilaTanto> tantos;
         std::vector<FilaPartida> p;
         EXPECT_TRUE(base.leerTantos(tantos, f) && tantos.size() == 1) << f.descripcion;
         EXPECT_TRUE(base.agregarPartida("Ana", {0, "06/12/2026", "12:00:00", 15, 15, 3}, f)) << f.descripcion;
         EXPECT_TRUE(base.leerPartidas("Ana", p, f) && p.size() == 1 && p[0].Hora == "12:00:00") << f.descripcion;
+        EXPECT_EQ(base.integridad(), "ok");
     }
 }
 
 // Another connection holds the file: the first read waits and gives up, the next ones
 // give up at once, and the player is told once; a write refused meanwhile is not stored.
-// Once the file is free, a new hold is waited for and told again.
+// Once the file is free, a new hold is waited for and told again; one that ends within
+// the wait is waited out.
 TEST_F(BaseEnDisco, UnArchivoRetenidoSeEsperaUnaVezPorAccionYSeDiceUnaVez) {
     using namespace std::chrono;
     nueva();
@@ -297,33 +295,20 @@ TEST_F(BaseEnDisco, UnArchivoRetenidoSeEsperaUnaVezPorAccionYSeDiceUnaVez) {
         std::vector<FilaTanto> tantos;
         EXPECT_TRUE(base.leerTantos(tantos, f) && tantos.empty()) << f.descripcion;
     }
-    sqlite3_close(otra);
     EXPECT_EQ(avisos.textos.back(), "No es posible entrar a mis \"recuerdos\".   Error : database is locked");
-}
-
-TEST_F(BaseEnDisco, UnArchivoBloqueadoPorOtroProcesoAlArrancarSeEspera) {
-    ASSERT_TRUE(BaseSqlcipher::Crear(archivo, archivos::ClaveBase, error)) << error;
-    int pipa[2];
-    ASSERT_EQ(pipe(pipa), 0);
-    // Another instance in the middle of a write, holding the file for a second.
-    const pid_t pid = enOtroProceso([&] {
-        sqlite3* db = conClave(archivo);
-        if (sqlite3_exec(db, "BEGIN EXCLUSIVE; INSERT INTO Jugador VALUES ('Ana');", nullptr, nullptr, nullptr) !=
-                SQLITE_OK ||
-            write(pipa[1], "x", 1) != 1)
-            return 2;
-        sleep(1);
-        return sqlite3_exec(db, "COMMIT;", nullptr, nullptr, nullptr) == SQLITE_OK ? 0 : 3;
+    // Held at start-up by another's write for a second: opening waits for it, not around it.
+    ASSERT_EQ(sqlite3_exec(otra, "BEGIN EXCLUSIVE; INSERT INTO Jugador VALUES ('Ana');", nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    std::thread escritora([otra] {
+        std::this_thread::sleep_for(1s);
+        sqlite3_exec(otra, "COMMIT;", nullptr, nullptr, nullptr);
     });
-    close(pipa[1]);
-    char listo;
-    ASSERT_EQ(read(pipa[0], &listo, 1), 1);
-    close(pipa[0]);
-    const bool abierta = abrir(base);
-    EXPECT_EQ(esperar(pid), 0);
+    BaseSqlcipher b;
+    const bool abierta = abrir(b);
+    escritora.join();
+    sqlite3_close(otra);
     ASSERT_TRUE(abierta) << error;
-    // The other's write is there: it was waited for, not read around.
-    EXPECT_TRUE(lee(base, {"Ana"}));
+    EXPECT_TRUE(lee(b, {"Ana"}));
 }
 
 TEST_F(BaseEnDisco, SoloLecturaInformaSinPerderNadaYLaCarpetaDeDatosRecibeUnaCopia) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -45,9 +44,9 @@ void comprobar(NivelTruco llamada, const std::vector<Caso>& casos) {
 
 }  // namespace
 
-// The rows on both sides of each threshold, in turn.
+// The rows on both sides of each threshold, in turn: the truco, the retruco, the vale 4.
 // clang-format off
-TEST(DecisionTruco, AlTruco) {
+TEST(DecisionTruco, LasRespuestasALaLlamada) {
     comprobar(NivelTruco::Truco, {
         // Hand 1: two cards of class 4 raise while a refusal of the retruco would not end
         // the game; else a draw below 0.4 with two figures, or a 2 and a figure.
@@ -80,9 +79,6 @@ TEST(DecisionTruco, AlTruco) {
         {3, {0, 0, 11}, G, 11, sj, 0, {0.39}, N},
         {3, {0, 0, 7}, G, 7, sj, 0, {0.9}, Q}, {3, {0, 0, 8}, G, 8, sj, 0, {0.9}, N},
         {3, {0, 0, 13}, G, 13, sj, 0, {}, C}});
-}
-
-TEST(DecisionTruco, AlRetruco) {
     comprobar(NivelTruco::ReTruco, {
         // Hand 1 after the player's card: one as good and a 2, or a false ace on a draw
         // below 0.5; before it: a 2 and a 3, or a 2 and a 10 on a draw below 0.4.
@@ -126,9 +122,6 @@ TEST(DecisionTruco, AlRetruco) {
         {3, {0, 0, 9}, G, 9, sj, 0, {0.49}, N},
         {3, {0, 0, 5}, G, 5, sj, 0, {0.9}, Q}, {3, {0, 0, 6}, G, 6, sj, 0, {0.9}, N},
         {3, {0, 0, 13}, G, 13, sj, 0, {}, C}});
-}
-
-TEST(DecisionTruco, AlVale4) {
     comprobar(NivelTruco::Vale4, {
         // Hand 1: one as good as the player's card and a 3; before it, a 7 de espada and a 3.
         {1, {7, 4, 13}, G, sj, 7, 0, {}, Q}, {1, {7, 5, 13}, G, sj, 7, 0, {}, N},
@@ -199,43 +192,38 @@ TEST(DecisionTruco, RespuestaPorDeduccion) {
 // Refusing would hand the player the game: the truco so far, a flor he holds, an envido he
 // won telling the truth.
 TEST(DecisionTruco, AceptaSiRechazarLeDieraElJuego) {
-    const auto flor = [](NivelFlor nivel, bool laTiene, bool dijoVerdad) {
-        return [=](Estado& e) {
-            e.EstadoFlor = nivel;
-            e.QuienFlor = e.GanadorFlor = Lado::Jugador;
-            e.CartasRepartidas = {0, 2, laTiene ? 9 : 8, 14, 15, 16};
-            e.FlorJugador = 27;
-            e.FlorCantadaJugador = dijoVerdad ? 27 : 28;
-        };
-    };
-    const auto envido = [](bool dijoVerdad, bool liquidado) {
-        return [=](Estado& e) {
-            e.CadenaEnvido = e.EnvidoQuerido = Cadena::Envido;
-            e.GanadorEnvido = Lado::Jugador;
-            e.TantoRealJugador = 25;
-            e.TantoCantadoJugador = dijoVerdad ? 25 : 26;
-            e.TantoLiquidado = liquidado;
-        };
-    };
-    const auto retruco = [](Estado& e) { e.EstadoTruco = NivelTruco::ReTruco; };
-    const auto nada = [](Estado&) {};
-    struct Fila { int suyos; std::function<void(Estado&)> mesa; bool esperada; };
+    using enum NivelFlor;
+    // Beside a flor of his: held and declared truly unless told. An envido is his, won.
+    enum Mesa { Limpia, Retruco, NoLaTiene, FlorMentida, EnvidoGanado, EnvidoMentido, EnvidoLiquidado };
+    struct Fila { int suyos; NivelFlor flor; Mesa mesa; bool esperada; };
     const Fila filas[] = {
-        {14, nada, true}, {13, nada, false}, {12, retruco, true}, {11, retruco, false},
-        {11, flor(NivelFlor::Flor, true, true), true}, {10, flor(NivelFlor::Flor, true, true), false},
-        {11, flor(NivelFlor::Flor, false, true), false},  // a flor he claims but does not hold
-        {10, flor(NivelFlor::FlorAchico, true, true), true}, {9, flor(NivelFlor::FlorAchico, true, true), false},
-        {8, flor(NivelFlor::FlorJuego, true, true), true}, {7, flor(NivelFlor::FlorJuego, true, true), false},
-        {8, flor(NivelFlor::FlorJuego, true, false), false},  // a flor declared falsely
-        {4, flor(NivelFlor::FlorContra, true, true), true}, {3, flor(NivelFlor::FlorContra, true, true), false},
-        {12, envido(true, false), true}, {11, envido(true, false), false},
-        {12, envido(false, false), false}, {12, envido(true, true), false}};  // a lie; settled already
+        {14, Nada, Limpia, true}, {13, Nada, Limpia, false}, {12, Nada, Retruco, true}, {11, Nada, Retruco, false},
+        {11, Flor, Limpia, true}, {10, Flor, Limpia, false}, {11, Flor, NoLaTiene, false},
+        {10, FlorAchico, Limpia, true}, {9, FlorAchico, Limpia, false},
+        {8, FlorJuego, Limpia, true}, {7, FlorJuego, Limpia, false}, {8, FlorJuego, FlorMentida, false},
+        {4, FlorContra, Limpia, true}, {3, FlorContra, Limpia, false},
+        {12, Nada, EnvidoGanado, true}, {11, Nada, EnvidoGanado, false},
+        {12, Nada, EnvidoMentido, false}, {12, Nada, EnvidoLiquidado, false}};
     revisarFilas(filas, [](const Fila& f) {
         Estado e;
         e.CartasRepartidas = {36, 37, 38, 14, 15, 16};
         e.PuntosComputadora = 5;
-        f.mesa(e);
         e.PuntosJugador = f.suyos;
+        if (f.mesa == Retruco) e.EstadoTruco = NivelTruco::ReTruco;
+        if (f.flor != Nada) {
+            e.EstadoFlor = f.flor;
+            e.QuienFlor = e.GanadorFlor = Lado::Jugador;
+            e.CartasRepartidas = {0, 2, f.mesa == NoLaTiene ? 8 : 9, 14, 15, 16};
+            e.FlorJugador = 27;
+            e.FlorCantadaJugador = f.mesa == FlorMentida ? 28 : 27;
+        }
+        if (f.mesa >= EnvidoGanado) {
+            e.CadenaEnvido = e.EnvidoQuerido = Cadena::Envido;
+            e.GanadorEnvido = Lado::Jugador;
+            e.TantoRealJugador = 25;
+            e.TantoCantadoJugador = f.mesa == EnvidoMentido ? 26 : 25;
+            e.TantoLiquidado = f.mesa == EnvidoLiquidado;
+        }
         EXPECT_EQ(RechazoLeDaElJuego(e), f.esperada);
     });
 }

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "base_falsa.h"
-#include "platform/falsos.h"
+#include "puertos_prueba.h"
 #include "players/estadistica.h"
 #include "players/jugador.h"
 #include "shell/juego.h"
@@ -13,31 +13,14 @@ using namespace naipalia;
 
 namespace {
 
-struct RegistroYRecuerdos : ::testing::Test {
-    Falsos falsos{"/programa"};
+// The history on: the registry opens at the start.
+struct ConRecuerdos {
     prueba::BaseFalsa base;
-    std::vector<std::string> mensajes;
-    std::vector<std::string> modales;
-    std::unique_ptr<Juego> juego;
+    ConRecuerdos() { base.opciones[Opcion::Recuerdos] = true; }
+};
 
-    void SetUp() override {
-        base.opciones[Opcion::Recuerdos] = true;
-        falsos.puertos.baseDatos = &base;
-        falsos.alMensaje = [this](const std::string& texto, Icono) { mensajes.push_back(texto); };
-        falsos.alMostrarModal = [this](Ventana& v) {
-            modales.push_back(v.nombre());
-            if (&v == &juego->jugador) {
-                juego->jugador.ListaJugadores.ListIndex(0);
-                juego->jugador.ListaJugadores.Click();
-                juego->jugador.BotonJugar.Click();
-            } else if (&v == &juego->tanto && juego->tanto.BotonNoQuiero.Enabled()) {
-                juego->tanto.BotonNoQuiero.Click();
-            } else {
-                v.Hide();
-            }
-        };
-        juego = std::make_unique<Juego>(falsos.puertos);
-        juego->arrancar();
+struct RegistroYRecuerdos : ::testing::Test, ConRecuerdos, prueba::Plataforma {
+    RegistroYRecuerdos() : Plataforma(&base) {
         mensajes.clear();
         modales.clear();
     }

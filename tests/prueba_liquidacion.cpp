@@ -30,32 +30,45 @@ struct Cierre : ::testing::Test {
 
 }  // namespace
 
-// What the end-of-round dialog pays and says: the tanto certified by the cards on the
-// table, or punished with five more, the refused chain to its last caller, the flors.
+// What the end-of-round dialog warns of, pays and says: the tanto certified by the cards
+// on the table, or punished with five more exactly when the dialog warned, the refused
+// chain to its last caller, the flors.
 TEST_F(Cierre, LoQueLaMesaCertificaSePagaYLoDemasSeCastiga) {
     const std::string SinCartas = "No tienes cartas en mesa, no puedes certificar ";
+    const std::string T = "Mostrá tus cartas para certificar tu tanto.";
+    const std::string F = "Mostrá tus cartas para certificar tu flor.";
+    const std::string Sabiendo = "Sabiendo tus cartas en mesa, no certificas el tanto." + P;
+    const std::string DosCartas = "Con dos cartas en mesa, no certificas que tienes flor." + P;
+    using enum Cadena;
+    constexpr Lado J = Lado::Jugador, C = Lado::Computadora, N = Lado::Nadie;
     struct Caso {
         Cadena cadena;
-        bool querido;
-        Lado canto;  // the last caller, or the flor's singer
+        Lado ganador;  // of the envido accepted; Nadie when refused
+        Lado canto;    // the last caller, or the flor's singer
         int tanto, jugadas, real;
-        bool flor, mostrar;
+        bool flor, mostrar, acreditado;
         int antesJugador, antesCompu;
-        std::string mensaje;
+        std::string aviso, mensaje;
         int jugador, compu;
     } casos[] = {
-        {Cadena::Envido, true, Lado::Jugador, 33, 2, 33, false, false, 0, 0, "Tu tanto es correcto.", 2, 0},
-        {Cadena::Envido, true, Lado::Jugador, 33, 0, 33, false, false, 0, 0, SinCartas + "el tanto." + P, 0, 7},
-        {Cadena::EnvidoRealEnvido, true, Lado::Jugador, 6, 1, 33, false, false, 0, 0, "Tu tanto es correcto.", 5, 0},
-        {Cadena::EnvidoEnvido, true, Lado::Jugador, 0, 1, 1, false, true, 0, 0,
+        {Envido, J, J, 33, 2, 33, false, false, false, 0, 0, "", "Tu tanto es correcto.", 2, 0},
+        {Envido, J, J, 33, 0, 33, false, false, false, 0, 0, T, SinCartas + "el tanto." + P, 0, 7},
+        {EnvidoRealEnvido, J, J, 6, 1, 33, false, false, false, 0, 0, "", "Tu tanto es correcto.", 5, 0},
+        {EnvidoEnvido, J, J, 0, 1, 1, false, true, false, 0, 0, T,
          "Te equivocaste o mentiste, tienes 1 punto, en vez de 0 punto!!" + P, 0, 9},
-        {Cadena::FaltaEnvido, true, Lado::Jugador, 20, 0, 33, false, false, 9, 4, SinCartas + "el tanto." + P, 9, 15},
+        {FaltaEnvido, J, J, 20, 0, 33, false, false, false, 9, 4, T, SinCartas + "el tanto." + P, 9, 15},
         // Only one penalty a round: the flor's.
-        {Cadena::Envido, true, Lado::Jugador, 33, 0, 33, true, false, 0, 0, SinCartas + "la flor." + P, 0, 8},
-        {Cadena::EnvidoRealEnvidoFaltaEnvido, false, Lado::Jugador, 0, 0, 33, false, false, 0, 0, "", 5, 0},
-        {Cadena::EnvidoEnvido, false, Lado::Computadora, 0, 0, 33, false, false, 0, 0, "", 0, 2},
-        {Cadena::Nada, false, Lado::Computadora, 0, 0, 33, true, false, 0, 0, "Tengo flor, estas son mis cartas.", 0,
-         3},
+        {Envido, J, J, 33, 0, 33, true, false, false, 0, 0, F, SinCartas + "la flor." + P, 0, 8},
+        {EnvidoRealEnvidoFaltaEnvido, N, J, 0, 0, 33, false, false, false, 0, 0, "", "", 5, 0},
+        {EnvidoEnvido, N, C, 0, 0, 33, false, false, false, 0, 0, "", "", 0, 2},
+        {Nada, N, C, 0, 0, 33, true, false, false, 0, 0, "", "Tengo flor, estas son mis cartas.", 0, 3},
+        {Envido, J, J, 33, 1, 33, false, false, false, 0, 0, T, Sabiendo, 0, 7},
+        {Envido, J, J, 7, 2, 33, false, false, false, 0, 0, T, Sabiendo, 0, 7},
+        {Envido, J, J, 33, 3, 33, false, false, false, 0, 0, "", "Tu tanto es correcto.", 2, 0},
+        {Envido, C, J, 20, 0, 33, false, false, false, 0, 0, "", "Estas son mis cartas, tengo 0 punto.", 0, 2},
+        {Envido, J, J, 33, 0, 33, false, false, true, 0, 0, "", "", 0, 0},
+        {Nada, N, J, 0, 2, 33, true, false, false, 0, 0, F, DosCartas, 0, 8},
+        {Envido, J, J, 33, 2, 33, true, false, false, 0, 0, F, DosCartas, 2, 8},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(testing::Message() << "tanto " << c.tanto << " con " << c.jugadas << " en mesa");
@@ -63,63 +76,27 @@ TEST_F(Cierre, LoQueLaMesaCertificaSePagaYLoDemasSeCastiga) {
         puntos(c.antesJugador, c.antesCompu);
         e.CadenaEnvido = c.cadena;
         e.QuienEnvido = c.flor ? Lado::Jugador : c.canto;
-        if (c.querido) {
+        if (c.ganador != N) {
             e.EnvidoQuerido = NivelQuerido(c.cadena);
-            e.GanadorEnvido = Lado::Jugador;
+            e.GanadorEnvido = c.ganador;
         }
         if (c.flor) e.EstadoFlor = NivelFlor::Flor, e.QuienFlor = c.canto;
         e.TantoCantadoJugador = c.tanto;
         e.TantoRealJugador = c.real;
+        e.TantoAcreditado = c.acreditado;
         enMesa(c.jugadas);
+        j.finRonda.cargar();
+        EXPECT_EQ(j.finRonda.EtiquetaCertificar.Caption(), c.aviso);
         if (c.mostrar)
             j.liquidacion.BotonMostrarCarta_Click();
         else
             j.liquidacion.BotonMesa_Click();
         EXPECT_EQ(p.mensajes.empty() ? "" : p.mensajes[0], c.mensaje);
+        // Punished exactly when warned.
+        EXPECT_EQ(std::ranges::any_of(p.mensajes, [](const std::string& m) { return m.ends_with(P); }),
+                  !c.aviso.empty());
         EXPECT_EQ(std::tie(e.PuntosJugador, e.PuntosComputadora, e.FinJuego),
                   std::make_tuple(c.jugador, c.compu, c.compu == 15));
-    }
-}
-
-// The dialog's line asks to show the cards exactly when leaving without them would punish.
-TEST_F(Cierre, ElDialogoAvisaLoQueLaMesaNoCertifica) {
-    const std::string Tanto = "Mostrá tus cartas para certificar tu tanto.";
-    const std::string Flor = "Mostrá tus cartas para certificar tu flor.";
-    struct Caso {
-        Cadena cadena;
-        int tanto, jugadas;
-        Lado ganador;
-        bool florDelJugador, acreditado;
-        std::string aviso;
-    } casos[] = {
-        {Cadena::Envido, 33, 2, Lado::Jugador, false, false, ""},
-        {Cadena::Envido, 33, 0, Lado::Jugador, false, false, Tanto},
-        {Cadena::Envido, 33, 1, Lado::Jugador, false, false, Tanto},
-        {Cadena::RealEnvido, 6, 1, Lado::Jugador, false, false, ""},
-        {Cadena::Envido, 7, 2, Lado::Jugador, false, false, Tanto},
-        {Cadena::Envido, 33, 3, Lado::Jugador, false, false, ""},
-        {Cadena::Envido, 20, 0, Lado::Computadora, false, false, ""},
-        {Cadena::Envido, 33, 0, Lado::Jugador, false, true, ""},
-        {Cadena::Nada, 0, 2, Lado::Nadie, true, false, Flor},
-        {Cadena::Envido, 33, 2, Lado::Jugador, true, false, Flor},
-    };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(testing::Message() << c.tanto << " con " << c.jugadas << " en mesa, aviso " << c.aviso);
-        p.jugar({30, 26, 15, 14, 16, 17});
-        puntos(0, 0);
-        e.CadenaEnvido = c.cadena;
-        e.EnvidoQuerido = NivelQuerido(c.cadena);
-        e.GanadorEnvido = c.ganador;
-        e.TantoCantadoJugador = c.tanto;
-        e.TantoAcreditado = c.acreditado;
-        if (c.florDelJugador) e.EstadoFlor = NivelFlor::Flor, e.QuienFlor = Lado::Jugador;
-        enMesa(c.jugadas);
-        j.finRonda.cargar();
-        EXPECT_EQ(j.finRonda.EtiquetaCertificar.Caption(), c.aviso);
-        j.liquidacion.BotonMesa_Click();
-        const bool castigo =
-            std::any_of(p.mensajes.begin(), p.mensajes.end(), [](const std::string& m) { return m.ends_with(P); });
-        EXPECT_EQ(castigo, !c.aviso.empty());
     }
 }
 

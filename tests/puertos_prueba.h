@@ -13,16 +13,23 @@
 namespace naipalia::prueba {
 
 struct Plataforma {
-    Plataforma() {
+    // With a players' database, whose registry plays as its first player.
+    explicit Plataforma(BaseDatos* base = nullptr) {
+        falsos.puertos.baseDatos = base;
         falsos.sembrarGenerador(7);
         falsos.alMensaje = [this](const std::string& texto, Icono) { mensajes.push_back(texto); };
         // Every dialog is hidden at once, but for the computer's envido, which is refused.
         falsos.alMostrarModal = [this](Ventana& ventana) {
             modales.push_back(ventana.nombre());
-            if (&ventana == &juego->tanto && juego->tanto.BotonNoQuiero.Enabled())
+            if (&ventana == &juego->jugador) {
+                juego->jugador.ListaJugadores.ListIndex(0);
+                juego->jugador.ListaJugadores.Click();
+                juego->jugador.BotonJugar.Click();
+            } else if (&ventana == &juego->tanto && juego->tanto.BotonNoQuiero.Enabled()) {
                 juego->tanto.BotonNoQuiero.Click();
-            else
+            } else {
                 ventana.Hide();
+            }
         };
         juego = std::make_unique<Juego>(falsos.puertos);
         juego->arrancar();
