@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
+#include <cstdlib>
 
 #include "qt/escena.h"
 #include "qt/lienzo.h"
@@ -41,9 +42,12 @@ void Dialogo::preparar(QWidget* padre, double pixelesPorTwip) {
 
 void Dialogo::ajustar() {
     QWidget* padre = parentWidget();
-    // Never wider than the table's window nor the screen's free area.
+    // Never wider than the table's window nor the screen's free area, and narrow enough
+    // to open beside the anotador, which explains the points just as most dialogs open.
     const QMargins marco = escena_.marco();
     int ancho = padre ? padre->frameGeometry().width() : 0;
+    if (const QRect anotador = escena_.anotadorEnPantalla(); padre && !anotador.isEmpty())
+        ancho = std::min(ancho, anotador.left() - padre->frameGeometry().left());
     const QScreen* pantalla = padre ? padre->screen() : screen();
     if (pantalla)
         ancho =
@@ -184,7 +188,11 @@ void Dialogo::keyPressEvent(QKeyEvent* evento) {
 // A dialog the player moved stays where he put it for the rest of the session.
 void Dialogo::hideEvent(QHideEvent* evento) {
     QDialog::hideEvent(evento);
-    if (pos() != ubicada_) puesta_ = pos();
+    // The desktop may shift a window by its frame as it maps it: only a longer move is the player's.
+    const QMargins marco = escena_.marco();
+    const QPoint movida = pos() - ubicada_;
+    if (std::abs(movida.x()) > marco.left() + marco.right() || std::abs(movida.y()) > marco.top() + marco.bottom())
+        puesta_ = pos();
 }
 
 // The title bar's close is the model's unload; the dialog closes once the model says so.

@@ -118,9 +118,8 @@ std::optional<QPoint> Escena::lugarLibre(QSize conMarco, bool todasLasManos) con
     for (int y = libre.top(); y < libre.bottom(); y += std::max(8, h / 8)) ys.push_back(y);
     // The anotador explains the points just when most boxes open: a box keeps off it
     // unless that takes it much farther from the table's middle.
-    QRect anotador;
-    if (const QWidget* panel = principal_->anotador(); panel && panel->isVisible())
-        anotador = QRect(panel->mapToGlobal(QPoint(0, 0)), panel->size());
+    const QRect anotador = anotadorEnPantalla();
+    if (!anotador.isEmpty()) xs.push_back(anotador.left() - w);
     std::optional<QPoint> mejor;
     long long costoMejor = 0;
     for (int x : xs) {
@@ -141,6 +140,11 @@ std::optional<QPoint> Escena::lugarLibre(QSize conMarco, bool todasLasManos) con
         }
     }
     return mejor;
+}
+
+QRect Escena::anotadorEnPantalla() const {
+    const QWidget* panel = principal_ ? principal_->anotador() : nullptr;
+    return panel && panel->isVisible() ? QRect(panel->mapToGlobal(QPoint(0, 0)), panel->size()) : QRect();
 }
 
 void Escena::animar(bool si) {

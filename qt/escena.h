@@ -61,6 +61,8 @@ public:
     // (all the table's at the end of a round): beside, above or below them, inside the
     // screen's free area, nearest the middle of the table; none when no such place exists.
     std::optional<QPoint> lugarLibre(QSize conMarco, bool todasLasManos) const;
+    // The anotador on the screen; empty while it is not shown.
+    QRect anotadorEnPantalla() const;
     // After a dialog or message box: the keyboard on nothing that acts, so a key meant
     // for the box plays nothing.
     void reenfocar();

@@ -171,7 +171,6 @@ void Ronda::finDeJuegoSiCorresponde(int puntos) {
 
 void Ronda::SubFinJuego() {
     for (int c = 0; c < CantidadCartas; ++c) n.Carta(c).Visible(false);
-    op.AvisoVentanaCentral();
     CerrarPartida();
     for (int s = 4; s <= 6; ++s) {
         n.CartaFondo(s).Top(TopMano);
@@ -187,6 +186,8 @@ void Ronda::SubFinJuego() {
     }
     op.tanto.Unload();
     op.flores.Unload();
+    // Last: closing the envido's dialog asks the player to play on.
+    op.AvisoVentanaCentral();
     n.TiempoBaile.Enabled(true);
     op.mostrarModal(liquidacion.finJuegos);
 }

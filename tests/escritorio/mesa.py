@@ -120,7 +120,7 @@ class Mesa:
         titulo = self.dialogos().get(ventana, "")
         if ventana not in self._anotados:
             self._anotados.add(ventana)
-            time.sleep(0.1 * LENTITUD)  # the program places it once shown
+            time.sleep(0.3 * LENTITUD)  # the program places it once shown, and again once mapped
             marco = self.pantalla.marco(ventana)
             cartas = self.cartas_en_mano(tapa=marco) if marco else set()
             self.vistos.append((titulo, marco, [self.carta(s) for s in sorted(cartas)], self.paso))
@@ -147,7 +147,8 @@ class Mesa:
         """Dialogs placed in the screen's corner or over a card in the hand (by more than the scale's rounding)."""
         malos = [f"'{t}' at the corner {m} ({p})" for t, m, _, p in self.vistos if m and m[0] < 40 and m[1] < 40]
         # A box of the game's that fits beside the anotador leaves its explanations in sight.
-        malos += [f"'{t}' {m} over the anotador ({p})" for t, m, _, p in self.vistos
-                  if m and p and t == "Naipalia" and m[2] < self.anotador[0] - self.posicion[0] and se_cruzan(m, self.anotador)]
+        malos += [f"'{t}' {m} over the anotador {self.anotador} ({p})" for t, m, _, p in self.vistos
+                  if m and p and t == "Naipalia" and m[2] < self.anotador[0] - self.posicion[0]
+                  and se_cruzan(m, (self.anotador[0] + 2, self.anotador[1], self.anotador[2], self.anotador[3]))]
         return malos + [f"'{t}' {m} over the card at {c} ({p})" for t, m, cartas, p in self.vistos for c in cartas
                         if m and se_cruzan(m, (c[0] + 2, c[1] + 2, c[2] - 4, c[3] - 4))]
