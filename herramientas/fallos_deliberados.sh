@@ -183,7 +183,7 @@ fallo platform/sqlcipher/base_sqlcipher.cpp \
   's/rc = sqlite3_busy_timeout(db, EsperaBloqueoMs);/rc = sqlite3_busy_timeout(db, 0);/' \
   "a file another process holds at start-up is given up at once"
 fallo platform/sqlcipher/base_sqlcipher.cpp \
-  's/if (db_ \&\& !completarEsquema(db_, error)) cerrar();/if (db_ \&\& !completarEsquema(db_, error) \&\& false) cerrar();/' \
+  's/if (a.db \&\& !completarEsquema(a.db, a.error)) {/if (a.db \&\& !completarEsquema(a.db, a.error) \&\& false) {/' \
   "an empty or schema-less file is taken as the game's database"
 fallo platform/sqlcipher/base_sqlcipher.cpp \
   's/todas.push_back({"Configuracion", o.columna, true,/todas.push_back({"Configuracion", o.columna, false,/' \
@@ -583,6 +583,9 @@ fallo platform/sqlcipher/base_sqlcipher.cpp \
   "a file opened ahead is taken with another key"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
+fallo round/ciclo_juego.cpp \
+  's/^    op.AvisoVentanaCentral();$/    (void)0;/' \
+  "the game's end, its envido's dialog closed, leaves the status line asking to play on"
 
 echo "Building an unbroken copy in $tmp ..."
 # With ccache the unbroken build and each file put back come from the cache.
