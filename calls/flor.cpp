@@ -82,8 +82,9 @@ void Cantos::Flores_BotonAceptar_Click() {
 
 // A duel accepted: the computer, mano, states its flor first; else the player declares.
 void Cantos::declararFlor() {
-    if (e.QuienMano == Lado::Computadora &&
-        op.preguntar("Tengo " + std::to_string(e.FlorCompu) + " puntos. ¿Son buenas?"))
+    if (e.QuienMano != Lado::Computadora) return PedirFlorJugador();
+    op.anotador.tanto(Lado::Computadora, e.FlorCompu);
+    if (op.preguntar("Tengo " + std::to_string(e.FlorCompu) + " puntos. ¿Son buenas?"))
         FlorGanaComputadora();
     else
         PedirFlorJugador();
@@ -163,6 +164,7 @@ void Cantos::PedirFlorJugador() {
 void Cantos::Flores_BotonNumeroTanto_Click(int indice) {
     if (!op.preguntar("¿Tenes " + std::to_string(indice) + " puntos?")) return;
     e.FlorCantadaJugador = indice;
+    op.anotador.tanto(Lado::Jugador, indice);
     const int c = e.FlorCompu;
     if (e.QuienMano == Lado::Computadora && indice == c)
         FlorGanaComputadora();
