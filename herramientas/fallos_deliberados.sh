@@ -581,8 +581,57 @@ fallo calls/truco_mesa.cpp \
 fallo platform/sqlcipher/base_sqlcipher.cpp \
   's/    if (a.pedido != archivo || a.clave != clave) {/    if (a.pedido != archivo) {/' \
   "a file opened ahead is taken with another key"
-elegidos=("$@")
-[ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
+fallo players/recuerdos.cpp \
+  's/s.sumaNumero += c.filas \* c.Numero;/s.sumaNumero += c.Numero;/' \
+  "the statistics' average counts a tanto once however many rows hold it"
+fallo players/recuerdos.cpp \
+  's/d.TextoPromedio.Text(conBlanco(s.promedio(), 7));/d.TextoPromedio.Text(conBlanco(s.promedio(), 3));/' \
+  "the statistics show the average tanto to three digits"
+fallo players/recuerdos.cpp \
+  's/s.ganadas += c.gano;/s.ganadas += c.mintio;/; s/s.mentidas += c.mintio;/s.mentidas += c.gano;/' \
+  "the statistics take the history's lies for its wins and its wins for its lies"
+fallo players/recuerdos.cpp \
+  's/fila.MintioJugador = e.TantoRealJugador != cantado;/fila.GanoJugador = e.TantoRealJugador != cantado;/; s/fila.GanoJugador = cantado > e.TantoCompu/fila.MintioJugador = cantado > e.TantoCompu/' \
+  "a history row is written with the lie and the win swapped"
+fallo players/registro.cpp \
+  's/nombres.erase(nombres.begin() + i);/nombres.erase(nombres.begin());/' \
+  "deleting a player takes the first name off the list"
+fallo players/partidas.cpp \
+  's/if (!base().leerPartidas(NombreElegido, partidas, fallo)) {/if (!base().leerPartidas(e.NombreJugador, partidas, fallo)) {/' \
+  "\"Mis partidas\" looks the games up by the padded name, finding none"
+fallo players/partidas.cpp \
+  's/misPartidas.TextoGanadas.Text(std::to_string(r.ganadas));/misPartidas.TextoGanadas.Text(std::to_string(r.perdidas));/; s/misPartidas.TextoPerdidas.Text(std::to_string(r.perdidas));/misPartidas.TextoPerdidas.Text(std::to_string(r.ganadas));/' \
+  "\"Mis partidas\" shows the games won as lost and the lost as won"
+fallo players/partidas.cpp \
+  's/(n > 1 ? cual + "s seguidas" : cual)/(n > 0 ? cual + "s seguidas" : cual)/' \
+  "a run of one game reads as games in a row"
+fallo players/partidas.cpp \
+  's/const std::string cual = racha > 0 ? " ganada" : " perdida";/const std::string cual = racha < 0 ? " ganada" : " perdida";/' \
+  "a winning run reads as a losing one"
+fallo players/partidas.cpp \
+  's/std::to_string(p.PuntosJugador) + " a " +$/std::to_string(p.PuntosComputadora) + " a " +/' \
+  "the best win shows the computer's points twice"
+fallo players/partidas.cpp \
+  's/std::to_string(p.PuntosComputadora) + ", el " + p.Fecha;/std::to_string(p.PuntosComputadora) + ", el " + p.Hora;/' \
+  "the best win is dated by the time of day"
+fallo shell/grabadora.cpp \
+  's/{Cadena::Envido, Cadena::EnvidoEnvido, Cadena::RealEnvido, Cadena::FaltaEnvido}/{Cadena::Envido, Cadena::EnvidoEnvido, Cadena::RealEnvido}/' \
+  "a recording leaves out the player's falta envido history"
+fallo shell/grabadora.cpp \
+  's/for (long i = 0; i < k.filas; ++i)/for (long i = 1; i < k.filas; ++i)/' \
+  "a recording leaves out one history row of each tanto"
+fallo shell/grabadora.cpp \
+  's/logico(i < k.mintio) + " " + logico(i < k.gano)/logico(i < k.gano) + " " + logico(i < k.mintio)/' \
+  "a recording writes the history's lies as wins"
+fallo shell/grabadora.cpp \
+  's/if (sola \&\& ticks_ > 0 \&\& linea == pendiente_\[0\]) {/if (sola \&\& linea == pendiente_[0]) {/' \
+  "a recording merges two equal actions in a row into one"
+fallo shell/grabadora.cpp \
+  's/for (const Control\* c : {escritos\[ganoJugador ? 1 : 0\], escritos\[ganoJugador ? 0 : 1\]})/for (const Control* c : {escritos[ganoJugador ? 0 : 1], escritos[ganoJugador ? 1 : 0]})/' \
+  "a recording writes the winner's final score first"
+fallo shell/grabadora.cpp \
+  's/comillas(n.TextoJugador.Text()) + "\\n#> VALUE TextoComputadora.Text=" + comillas(n.TextoComputadora.Text())/comillas(n.TextoComputadora.Text()) + "\\n#> VALUE TextoComputadora.Text=" + comillas(n.TextoJugador.Text())/' \
+  "a recording checks each side's score against the other's"
 fallo round/ciclo_juego.cpp \
   's/^    op.AvisoVentanaCentral();$/    (void)0;/' \
   "the game's end, its envido's dialog closed, leaves the status line asking to play on"
@@ -592,6 +641,8 @@ fallo calls/flor.cpp \
 fallo calls/flor.cpp \
   's/^    op.anotador.tanto(Lado::Jugador, indice);$/    (void)0;/' \
   "the player's confirmed flor is missing from the round's log"
+elegidos=("$@")
+[ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 
 echo "Building an unbroken copy in $tmp ..."
 # With ccache the unbroken build and each file put back come from the cache.

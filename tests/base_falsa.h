@@ -2,6 +2,7 @@
 // tanto row counts on its own, and `falla` makes the next operation fail at its step.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <utility>
 #include <string>
@@ -14,18 +15,17 @@ namespace naipalia::prueba {
 struct BaseFalsa : BaseDatos {
     std::vector<std::string> jugadores{"Ana"};
     std::vector<FilaTanto> tantos;
+    std::map<std::string, std::vector<FilaPartida>> partidas;
     OpcionesGuardadas opciones;
     std::optional<FalloBase> falla;
 
-    bool fallar(FalloBase& f) {
-        if (!falla) return false;
-        f = *std::exchange(falla, std::nullopt);
-        return true;
-    }
     // Does `cambio` unless the operation is to fail.
     template <typename F>
     bool hacer(FalloBase& f, F cambio) {
-        if (fallar(f)) return false;
+        if (falla) {
+            f = *std::exchange(falla, std::nullopt);
+            return false;
+        }
         cambio();
         return true;
     }
@@ -36,7 +36,9 @@ struct BaseFalsa : BaseDatos {
     bool agregarJugador(const std::string& n, FalloBase& f) override {
         return hacer(f, [&] { jugadores.push_back(n); });
     }
-    bool eliminarJugador(const std::string&, FalloBase& f) override { return !fallar(f); }
+    bool eliminarJugador(const std::string& n, FalloBase& f) override {
+        return hacer(f, [&] { std::erase(jugadores, n); });
+    }
     bool agregarTanto(const FilaTanto& fila, FalloBase& f) override {
         return hacer(f, [&] { tantos.push_back(fila); });
     }
@@ -46,6 +48,9 @@ struct BaseFalsa : BaseDatos {
             for (const FilaTanto& x : tantos)
                 if (x.Jugador == j && x.Tipo == t) c.push_back({x.Numero, 1, x.MintioJugador, x.GanoJugador});
         });
+    }
+    bool leerPartidas(const std::string& j, std::vector<FilaPartida>& p, FalloBase& f) override {
+        return hacer(f, [&] { p = partidas[j]; });
     }
     bool leerOpciones(OpcionesGuardadas& o, FalloBase& f) override {
         return hacer(f, [&] { o = opciones; });

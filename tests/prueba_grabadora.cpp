@@ -23,9 +23,9 @@ const std::string Pepe = R"(Pepe "el" O'Brien\)";
 
 struct Mesa {
     explicit Mesa(bool conBase) {
-        // Two players and Pepe's envido history: two 27s, one of them a lie.
+        // Two players and Pepe's history: a lie on an envido, a falta envido won.
         base.jugadores = {Pepe, "Beto"};
-        base.tantos = {{NombreRelleno(Pepe), "E", 27, true, false}, {NombreRelleno(Pepe), "E", 27, false, false}};
+        base.tantos = {{NombreRelleno(Pepe), "E", 27, true, false}, {NombreRelleno(Pepe), "FE", 30, false, true}};
         falsos.responder = [this](const std::string&) { return si ? Respuesta::Si : Respuesta::No; };
         falsos.alMostrarModal = [this](Ventana& v) {
             if (&v == &juego->jugador) {
@@ -46,10 +46,6 @@ struct Mesa {
         juego = std::make_unique<Juego>(grabadora->puertos());
         grabadora->enlazar(*juego);
         juego->arrancar();
-    }
-    void nuevo(bool cartasFijas = true) {
-        if (cartasFijas) falsos.proximasCartas = std::array<int, 6>{4, 5, 28, 0, 1, 2};
-        juego->naipalia.MenuNuevo.Click();
     }
 
     Falsos falsos{"/programa"};
@@ -82,7 +78,8 @@ TEST(Grabadora, RepartoBotonArrastrePreguntaDialogoYSalida) {
     Mesa m(false);
     m.juego->naipalia.MenuMCompu.Click();
     m.juego->naipalia.MenuFlorOpcion(2).Click();
-    m.nuevo(false);
+    m.juego->naipalia.MenuNuevo.Click();
+    for (int vez = 0; vez < 2; ++vez) m.juego->naipalia.MenuMCompu.Click();  // two lines, not one
     m.falsos.segundos = 50000.25;
     m.juego->naipalia.BotonCarta(1).Click();
     // The next card, held at (1, 1), carried to (990, 980) with the right button.
@@ -99,8 +96,8 @@ TEST(Grabadora, RepartoBotonArrastrePreguntaDialogoYSalida) {
     m.juego->naipalia.MenuSalir.Click();
     Comprobar(m,
               {"screen 1024 768", "database none", "clock 43200", "date \"06/12/2026\"", "start",
-               "click MenuFlorOpcion 1", "click MenuMCompu", "key F5", "clock 50000.25", "click BotonCarta 1",
-               "drag 37 990 980", "click MenuFin", "yes", "  click BotonMesa",
+               "click MenuFlorOpcion 1", "click MenuMCompu", "key F5", "click MenuMCompu", "click MenuMCompu",
+               "clock 50000.25", "click BotonCarta 1", "drag 37 990 980", "click MenuFin", "yes", "  click BotonMesa",
                // The about window; the program left, its scores written before the way out.
                "click MenuAcerca", "tick Naipalia.TiempoPropaganda 3", "click BotonAcercaDe",
                "show TextoJugador.Text TextoComputadora.Text", "#> VALUE TextoJugador.Text=\"0\"",
@@ -110,16 +107,20 @@ TEST(Grabadora, RepartoBotonArrastrePreguntaDialogoYSalida) {
 
 TEST(Grabadora, SoloElJugadorSinClave) {
     Mesa m(true);
-    m.nuevo();
+    m.juego->naipalia.MenuNuevo.Click();
+    m.si = true;
+    m.juego->naipalia.BotonMazo.Click();
     m.juego->naipalia.BotonJugador.Click();
-    Comprobar(m,
-              {"database new", "config 30Puntos=false Multimedia=false Recuerdo=false ConFlor=false",
-               R"(player "Pepe \"el\" O'Brien\\")", R"(history "Pepe \"el\" O'Brien\\" E 27 true false)",
-               R"(history "Pepe \"el\" O'Brien\\" E 27 false false)", "start",
-               R"(  type TextoSeleccionJugador "Pepe \"el\" O'Brien\\")", "  click BotonJugar", "key F5",
-               "click BotonJugador", R"(  type TextoSeleccionJugador "Pepe \"el\" O'Brien\\")", "  click BotonJugar",
-               "show TextoJugador.Text TextoComputadora.Text"},
-              {"Beto", archivos::ClaveBase});
+    Comprobar(
+        m,
+        {"database new", "config 30Puntos=false Multimedia=false Recuerdo=false ConFlor=false",
+         R"(player "Pepe \"el\" O'Brien\\")", R"(history "Pepe \"el\" O'Brien\\" E 27 true false)",
+         R"(history "Pepe \"el\" O'Brien\\" FE 30 false true)", "start",
+         R"(  type TextoSeleccionJugador "Pepe \"el\" O'Brien\\")", "  click BotonJugar", "key F5", "click BotonMazo",
+         "yes", "click BotonJugador", R"(  type TextoSeleccionJugador "Pepe \"el\" O'Brien\\")", "  click BotonJugar",
+         "show TextoJugador.Text TextoComputadora.Text", "#> VALUE TextoJugador.Text=\"0\"",
+         "#> VALUE TextoComputadora.Text=\"1\""},
+        {"Beto", archivos::ClaveBase});
 }
 
 }  // namespace
