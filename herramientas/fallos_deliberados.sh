@@ -641,6 +641,9 @@ fallo calls/flor.cpp \
 fallo calls/flor.cpp \
   's/^    op.anotador.tanto(Lado::Jugador, indice);$/    (void)0;/' \
   "the player's confirmed flor is missing from the round's log"
+fallo game/cartas.h \
+  "s/{12, 'O', 7, 0}/{12, 'O', 8, 0}/" \
+  "the 12 of oros ranks with the 11s at truco"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

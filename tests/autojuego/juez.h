@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "game/cartas.h"
 #include "game/nombres.h"
 #include "game/tanto.h"
 #include "game/textos.h"
@@ -30,6 +31,17 @@ template <typename... Partes>
     std::ostringstream motivo;
     (motivo << ... << partes);
     throw Fallo{motivo.str()};
+}
+
+// The truco's order as players learn it, strongest first: the four named cards, then the
+// others by face alone. The game's table gives a card's face and suit, nothing more.
+inline int Rango(int carta) {
+    const DatosCarta& d = TablaCartas.at(static_cast<std::size_t>(carta));
+    const std::pair<int, char> bravas[] = {{1, 'E'}, {1, 'B'}, {7, 'E'}, {7, 'O'}};
+    for (int i = 0; i < 4; ++i)
+        if (std::pair(d.cara, d.palo) == bravas[i]) return i;
+    const int caras[] = {3, 2, 1, 12, 11, 10, 7, 6, 5, 4};
+    return 4 + static_cast<int>(std::find(std::begin(caras), std::end(caras), d.cara) - std::begin(caras));
 }
 
 // Points owed or paid to each side.
@@ -165,7 +177,7 @@ private:
                 const int s = slot[h];
                 const bool enOrden = s == 0 ? clase[h] == SinJugar : h == 1 || slot[h - 1] != 0;
                 const bool suyo = s >= primerSlot && s <= primerSlot + 2 && ((usados >> s) & 1) == 0;
-                if (!enOrden || (s != 0 && (!suyo || clase[h] != JerarquiaTruco(e_.carta(s)))))
+                if (!enOrden || (s != 0 && (!suyo || clase[h] != Rango(e_.carta(s)))))
                     Fallar("slots from ", primerSlot, ": hand ", h, " plays slot ", s, " with class ", clase[h]);
                 usados |= 1u << s;
             }
