@@ -79,10 +79,6 @@ TEST(Partidas, LasGrabacionesNoPierdenNadaNiTocanLoAjeno) {
     const auto entradas = [](const QDir& d) {
         return d.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
     };
-    const auto contenido = [&](const QString& nombre) {
-        QFile f(carpeta.filePath(nombre));
-        return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string("(sin abrir)");
-    };
 
     QFile estorbo(dir.filePath("estorbo"));  // a file where the folder should be
     ASSERT_TRUE(estorbo.open(QIODevice::WriteOnly));
@@ -107,15 +103,15 @@ TEST(Partidas, LasGrabacionesNoPierdenNadaNiTocanLoAjeno) {
     ASSERT_EQ(nueva.size(), 1) << nueva.join(' ').toStdString();
 
     std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limite{};
-    getrlimit(RLIMIT_FSIZE, &limite);
-    const rlimit antes = limite;
-    limite.rlim_cur = 4;
+    rlimit antes{};
+    getrlimit(RLIMIT_FSIZE, &antes);
+    const rlimit limite{4, antes.rlim_max};
     setrlimit(RLIMIT_FSIZE, &limite);
     partidas.guardar(1, "#> cortada por el disco lleno\n");
     setrlimit(RLIMIT_FSIZE, &antes);
     QCoreApplication::processEvents();
-    EXPECT_EQ(contenido(nueva[0]), "#> buena\n");
+    QFile guardada(carpeta.filePath(nueva[0]));
+    EXPECT_TRUE(guardada.open(QIODevice::ReadOnly) && guardada.readAll() == "#> buena\n");
     EXPECT_EQ(entradas(carpeta).size(), quedan.size() - 1) << "nothing left behind";
     EXPECT_EQ(avisos, 2);
 }

@@ -174,12 +174,6 @@ protected:
         QTest::mouseMove(w, enVentana(tomada));
         QTest::mouseMove(w, enVentana(destino));
     }
-    // Where to let go a card held at `tomada` so that its corner lies in the middle of
-    // the place accepted for hand 1.
-    QPointF enLaMesa(QPointF tomada, const Control& carta) {
-        const QPointF esquina((ZonasJugada[1].desde + ZonasJugada[1].hasta) / 2, (TopZonaDesde + TopZonaHasta) / 2);
-        return tomada + (esquina - QPointF(carta.Left(), carta.Top())) * lienzo().escala();
-    }
 
     MensajesGrabados mensajes;
     AzarFijo azar;

@@ -141,18 +141,6 @@ protected:
     int rondas_ = 0;
 };
 
-// From the smallest window the game allows up, every text of the table is whole in its
-// control.
-TEST_F(RondaQt, LosTextosDeLaMesaCaben) {
-    repartir();
-    for (const QSize tamano : {QSize(800, 600), QSize(1000, 640), QSize(1180, 900)}) {
-        ventana().resize(tamano);
-        QTest::qWait(30);
-        EXPECT_EQ(Cortados(&lienzo()).join(" | ").toStdString(), "") << tamano.width() << "x" << tamano.height();
-        if (tamano.width() == 800) Guardar(ventana().grab(), "5-800x600.png");
-    }
-}
-
 // Rounds with flor on until the computer has called envido, truco and flor: the first
 // card dragged with the right button, the rest played with the keyboard. The player holds
 // the 4s of espada, copa and basto; the computer 33 of tanto (7 and 6 of espada) with the
@@ -166,10 +154,12 @@ TEST_F(RondaQt, RondasJugadasConElTecladoYArrastrando) {
     QTimer asistente;
     CadaVez(asistente, [this] { asistir(); });
 
-    // Held by its middle, carried off the place accepted for hand 1 and then into it.
+    // Held by its middle, carried off the place accepted for hand 1 and then into it, its
+    // corner in the middle of that place.
     const Control& carta = mesa().Carta(programa.juego().estado.carta(1));
     const QPointF agarre = lugar(LeftMano[1], TopMano).center(), tomada = agarre - QPointF(4, 4);
-    const QPointF dentro = enLaMesa(tomada, carta);
+    const QPointF esquina((ZonasJugada[1].desde + ZonasJugada[1].hasta) / 2, (TopZonaDesde + TopZonaHasta) / 2);
+    const QPointF dentro = tomada + (esquina - QPointF(carta.Left(), carta.Top())) * lienzo().escala();
     arrastrar(Qt::RightButton, agarre, tomada, dentro + QPointF(900, 300) * lienzo().escala());
     ASSERT_NE(lienzo().zona(), nullptr) << "no outline while dragging";
     EXPECT_TRUE(lienzo().zona()->isVisible());
@@ -230,7 +220,7 @@ TEST_F(RondaQt, RondasJugadasConElTecladoYArrastrando) {
 
 // The player, mano with 29, calls envido; the computer (28) accepts: the keypad opens
 // clear of the cards with the keyboard on none of its numbers (a stray Enter declares
-// nothing), and "2" "7" Enter declare 27.
+// nothing), and "2" "7" Enter declare 27. Then the table's texts at every window size.
 TEST_F(RondaQt, ElTantoSeDeclaraTecleando) {
     azar.repartos = {{4, 5, 28, 0, 1, 2}};
     respuesta = Respuesta::Si;
@@ -264,6 +254,13 @@ TEST_F(RondaQt, ElTantoSeDeclaraTecleando) {
     asistente.stop();
     teclasSueltasNoHacenNada("the keypad");
     Guardar(pantalla(), "7-tras-el-teclado.png");
+    // From the smallest window the game allows up, every text of the table is whole.
+    for (const QSize tamano : {QSize(800, 600), QSize(1000, 640), QSize(1180, 900)}) {
+        ventana().resize(tamano);
+        QTest::qWait(30);
+        EXPECT_EQ(Cortados(&lienzo()).join(" | ").toStdString(), "") << tamano.width() << "x" << tamano.height();
+        if (tamano.width() == 800) Guardar(ventana().grab(), "5-800x600.png");
+    }
 }
 
 // With animations, a dialog right after a deal waits until the cards were seen, the pointer
@@ -320,9 +317,7 @@ TEST(RegistroQt, UnNombreEscritoSeRegistraQuedaElegidoYEnterJuega) {
     vista::Programa programa(carpeta.path(), &mensajes, &base);
     auto& juego = programa.juego();
     // Once up, `mirar` sees the dialog; then it must be whole, and Aceptar closes it.
-    auto abrir = [&](
-                     const char* foto, const std::function<void()>& abrir,
-                     const std::function<void(QWidget*)>& mirar = [](QWidget*) {}) {
+    auto abrir = [&](const char* foto, const std::function<void()>& abrir, const auto& mirar) {
         AlAbrir(abrir, [&](QWidget* visto) {
             mirar(visto);
             Guardar(visto->grab(), foto);
@@ -368,8 +363,10 @@ TEST(RegistroQt, UnNombreEscritoSeRegistraQuedaElegidoYEnterJuega) {
             base.agregarPartida("Zoe O'Neil", {0, "06/12/2026", "12:00:00", 15, compu < 15 ? 15 : 8, compu}, f));
     juego.jugadores.ConsultarRecuerdos("E");
     juego.jugadores.LlenarEstadistica();
-    abrir("estadistica.png", [&] { juego.operacion.mostrarModal(juego.estadistica); });
-    abrir("mis_partidas.png", [&] { juego.jugadores.MenuPartidas_Click(); });
+    abrir(
+        "estadistica.png", [&] { juego.operacion.mostrarModal(juego.estadistica); }, [](QWidget*) {});
+    abrir(
+        "mis_partidas.png", [&] { juego.jugadores.MenuPartidas_Click(); }, [](QWidget*) {});
     programa.escena().destruirVentanas();
 }
 

@@ -46,24 +46,23 @@ struct Punto {
 };
 std::ostream& operator<<(std::ostream& o, Punto p) { return o << '(' << p.left << ", " << p.top << ')'; }
 
-// The program with silent, cheap fakes (no file is touched), the game's numbers seeded
-// per game, and the random player behind the table, every question and every dialog.
 // The program ended itself, as a way out asked.
 struct ProgramaTerminado {};
 
+// The program with silent, cheap fakes (no file is touched), the game's numbers seeded
+// per game, and the random player behind the table, every question and every dialog;
+// recording its games, as the desktop program does, when told of their saves.
 class Mesa {
 public:
-    explicit Mesa(bool revisar, bool grabar = false)
-        : revisar_(revisar), grabadora_(grabar ? std::make_unique<Grabadora>(falsos_.puertos) : nullptr) {
+    explicit Mesa(bool revisar, const AlGuardar& alGuardar = nullptr)
+        : revisar_(revisar), grabadora_(alGuardar ? std::make_unique<Grabadora>(falsos_.puertos) : nullptr) {
         falsos_.alMensaje = [this](const std::string& texto, Icono icono) {
             if (icono == Icono::Critico) Fallar("critical message: ", texto);
             mensajes_.push_back(texto);
         };
         falsos_.responder = [this](const std::string&) {
-            ++preguntas_;
-            si_ = saliendo_ || Mezcla(azar_) < 0x80000000U;
-            if (preguntas_ == preguntaMazo_) siMazo_ = si_;
-            return si_ ? Respuesta::Si : Respuesta::No;
+            respuestas_.push_back(saliendo_ || Mezcla(azar_) < 0x80000000U);
+            return respuestas_.back() ? Respuesta::Si : Respuesta::No;
         };
         falsos_.alMostrarModal = [this](Ventana& dialogo) { jugarDialogo(dialogo); };
         falsos_.alTerminar = [this] {
@@ -75,46 +74,60 @@ public:
         falsos_.sorteosDe32Bits = true;
         falsos_.limiteSorteos = MaximoSorteos;
         falsos_.alExcederSorteos = [] { Fallar("a deal drew a million random numbers: a loop does not end"); };
-        if (grabadora_) grabadora_->enlazar(juego_);
+        if (grabadora_) {
+            grabadora_->alGuardar = alGuardar;
+            grabadora_->enlazar(juego_);
+        }
         juego_.arrancar();
     }
 
-    bool manoComputadora() const { return e_.QuienMano == Lado::Computadora; }
-    Grabadora* grabadora() { return grabadora_.get(); }
+    // Games of the series `base` in a row, each left as `salidas` says (to its end when
+    // none is given), until the first broken rule or the program's end.
+    Resultado serie(std::uint32_t base, long cantidad, const std::vector<Salida>& salidas = {}) {
+        Resultado r;
+        std::uint64_t serie = base;
+        try {
+            for (long i = 0; i < cantidad && r.fallo.empty(); ++i) {
+                const Salida salida = salidas.empty() ? Salida::Final : salidas[static_cast<std::size_t>(i)];
+                const long movidas = salida == Salida::Final ? MaximoAccionesPartida : 4 + Mezcla(serie) % 40;
+                jugar({Mezcla(serie), Mezcla(serie), e_.QuienMano == Lado::Computadora}, r, salida, movidas);
+            }
+        } catch (const ProgramaTerminado&) {
+        }
+        return r;
+    }
 
-    // False, with the failure and its seeds in `r`, when the game broke a rule.
-    bool jugar(const Semillas& s, Resultado& r, Salida salida = Salida::Final, long movidas = MaximoAccionesPartida) {
+    // One game, counted in `r`, or its broken rule and the seeds that replay it.
+    void jugar(const Semillas& s, Resultado& r, Salida salida = Salida::Final, long movidas = MaximoAccionesPartida) {
         const long antes = acciones_;
         try {
             e_.QuienMano = s.manoPreviaComputadora ? Lado::Computadora : Lado::Jugador;  // all a game hands on
             falsos_.sembrarGenerador(s.juego);
             azar_ = s.jugador;
             mensajes_.clear();
-            preguntas_ = 0;
+            respuestas_.clear();
             accionesPartida_ = 0;
             if (n_.MenuCantidadPuntos(1).Enabled()) elegirOpciones();  // else a new game by F5 mid-game
-            juez_.emplace(juego_, revisar_);
+            juez_.reset();
+            if (revisar_) juez_.emplace(juego_);
             // Through the end-of-game dialog's timer when it was answered yes, else the menu
             // (a game in play abandoned).
             saliendo_ = n_.MenuFin.Enabled() && !e_.FinJuego;
             n_.TiempoComienzo.Enabled() ? n_.TiempoComienzo.Timer() : n_.MenuNuevo.Click();
             saliendo_ = false;
-            juez_->revisar();
+            if (juez_) juez_->revisar();
             while (!e_.FinJuego && accionesPartida_ < movidas) {
-                juez_->revisarTurno();
+                if (juez_) juez_->revisarTurno();
                 jugarTurno();
-                juez_->revisar();
+                if (juez_) juez_->revisar();
             }
             if (!e_.FinJuego) salir(salida);
-            if (e_.FinJuego) juez_->terminarPartida(preguntas_, si_);
+            if (e_.FinJuego && juez_) juez_->terminarPartida(respuestas_);
             ++r.partidas;
-        } catch (const Fallo& f) {
-            r.fallo = describir(s, f.motivo);
         } catch (const std::exception& ex) {
-            r.fallo = describir(s, std::string("exception: ") + ex.what());
+            r.fallo = describir(s, (dynamic_cast<const Fallo*>(&ex) ? "" : "exception: ") + std::string(ex.what()));
         }
         r.acciones += acciones_ - antes;
-        return r.fallo.empty();
     }
 
 private:
@@ -166,32 +179,25 @@ private:
     // alone: the mano, 15 or 30 points, the flor (either item flips it).
     void elegirOpciones() {
         std::array<Control*, 3> manos{&n_.MenuMJugador, &n_.MenuMCompu, &n_.MenuMAleatorio};
-        pulsarMenu(elegir(manos, 3));
-        pulsarMenu(&n_.MenuCantidadPuntos(1 + elegir(2)));
+        elegir(manos, 3)->Click();
+        n_.MenuCantidadPuntos(1 + elegir(2)).Click();
         const bool conFlor = elegir(2) == 1;
         Control& flor = n_.MenuFlorOpcion(1 + elegir(2));
-        if (n_.MenuFlorOpcion(1).Checked() != conFlor) pulsarMenu(&flor);
-    }
-
-    void pulsarMenu(Control* menu) {
-        if (!menu->Enabled()) Fallar(menu->nombre(), " is disabled between games");
-        menu->Click();
+        if (n_.MenuFlorOpcion(1).Checked() != conFlor) flor.Click();
     }
 
     // Clicks buttons until the dialog closes.
     void jugarDialogo(Ventana& dialogo) {
-        juez_->revisar();
-        juez_->abrir(dialogo);
+        if (juez_) juez_->abrir(dialogo);
         while (dialogo.mostrada()) {
             contar();
             BotonesUsables(dialogo, botones_);
             if (botones_.empty()) Fallar(dialogo.nombre(), " waits with no button to press");
             Control& boton = *botones_[static_cast<std::size_t>(elegir(static_cast<int>(botones_.size())))];
-            if (!boton.Click) Fallar(dialogo.nombre(), ".", boton.nombre(), " does nothing");
             boton.Click();
-            juez_->revisar();
+            if (juez_) juez_->revisar();
         }
-        juez_->cerrar(dialogo);
+        if (juez_) juez_->cerrar(dialogo);
     }
 
     // One move among what the table lets the player do, by weights: a card button; a
@@ -244,18 +250,16 @@ private:
         const Momento antes = momento();
         const NivelTruco nivel = e_.EstadoTruco;
         const bool mazo = boton == &n_.BotonMazo;
-        preguntaMazo_ = mazo ? preguntas_ + 1 : -1;
-        juez_->jugadorAlMazo = mazo;
+        const std::size_t preguntaMazo = respuestas_.size();
+        if (juez_) juez_->jugadorAlMazo = mazo;
         boton->Click();
-        juez_->jugadorAlMazo = false;
+        if (juez_) juez_->jugadorAlMazo = false;
         if (boton->nombre() == "BotonCarta") return exigir(antes, boton->indice(), boton->nombre());
         const bool cerro = e_.FinJuego || e_.RondasJugadas != antes.ronda;
-        if (mazo && preguntas_ < preguntaMazo_) Fallar("the deck asked nothing");
-        if (mazo && !siMazo_) {
-            if (!n_.BotonMazo.Enabled()) Fallar("the deck turned off after a No");
-            return exigir(antes, 0, "a deck refused");
-        }
-        if (mazo && !cerro) Fallar("the deck did not end the round");
+        if (mazo && (respuestas_.size() == preguntaMazo || respuestas_[preguntaMazo] != cerro))
+            Fallar("the deck asked nothing, or did not do as answered");
+        if (mazo && !cerro && !n_.BotonMazo.Enabled()) Fallar("the deck turned off after a No");
+        if (mazo && !cerro) return exigir(antes, 0, "a deck refused");
         if (cerro || mazo) return;
         if (e_.EstadoTruco != nivel && boton->Enabled()) Fallar(boton->nombre(), " stays on after it was accepted");
         if (std::find(trucos_.begin(), trucos_.end(), boton) != trucos_.end()) return;
@@ -301,19 +305,17 @@ private:
     Punto puntoFuera(std::size_t mano) {
         const ZonaJugada& z = ZonasJugada[mano];
         const Punto dentro = puntoDentro(mano);
-        const Control& ventana = n_.forma();
-        switch (elegir(6)) {
-            case 0: return {z.desde - 1, dentro.top};
-            case 1: return {z.hasta, dentro.top};
-            case 2: return {dentro.left, TopZonaDesde - 1};
-            case 3: return {dentro.left, TopZonaHasta};
-            case 4: return puntoDentro(1 + (mano + static_cast<std::size_t>(elegir(2))) % 3);
-            default:
-                for (;;) {
-                    const Punto p{elegir(static_cast<int>(ventana.Width() + 2 * Margen)) - Margen,
-                                  elegir(static_cast<int>(ventana.Height() + 2 * Margen)) - Margen};
-                    if (!EnZonaJugada(static_cast<int>(mano), p.left, p.top)) return p;
-                }
+        const std::array<Punto, 4> bordes{{{z.desde - 1, dentro.top},
+                                           {z.hasta, dentro.top},
+                                           {dentro.left, TopZonaDesde - 1},
+                                           {dentro.left, TopZonaHasta}}};
+        const int caso = elegir(6);
+        if (caso < 4) return bordes[static_cast<std::size_t>(caso)];
+        if (caso == 4) return puntoDentro(1 + (mano + static_cast<std::size_t>(elegir(2))) % 3);
+        for (const Control& ventana = n_.forma();;) {
+            const Punto p{elegir(static_cast<int>(ventana.Width() + 2 * Margen)) - Margen,
+                          elegir(static_cast<int>(ventana.Height() + 2 * Margen)) - Margen};
+            if (!EnZonaJugada(static_cast<int>(mano), p.left, p.top)) return p;
         }
     }
 
@@ -324,16 +326,13 @@ private:
     Estado& e_ = juego_.estado;
     Naipalia& n_ = juego_.naipalia;
     std::vector<std::string> mensajes_;  // this game's
-    std::optional<Juez> juez_;           // this game's
+    std::optional<Juez> juez_;           // this game's, when judged
     const Cuatro cartas_{&n_.BotonCarta(1), &n_.BotonCarta(2), &n_.BotonCarta(3), nullptr};
     const Cuatro envidos_{&n_.BotonEnvido, &n_.BotonRealEnvido, &n_.BotonFaltaEnvido, &n_.BotonFlor};
     const Cuatro trucos_{&n_.BotonTruco, &n_.BotonRetruco, &n_.BotonVale4, nullptr};
     std::uint64_t azar_ = 0;
-    int preguntas_ = 0;      // this game's Yes/No questions, and the last answer
-    int preguntaMazo_ = -1;  // the deck's question, by its number, and its answer
-    bool siMazo_ = false;
-    bool si_ = false;
-    bool saliendo_ = false;  // a way out answers yes and may end the program
+    std::vector<bool> respuestas_;  // this game's Yes/No answers
+    bool saliendo_ = false;         // a way out answers yes and may end the program
     long acciones_ = 0;
     long accionesPartida_ = 0;
     std::vector<Control*> botones_;  // a dialog's usable buttons, kept to reuse their storage
@@ -347,14 +346,7 @@ void BotonesUsables(const Ventana& dialogo, std::vector<Control*>& botones) {
         if (c->tipo() == TipoControl::Boton && usable(*c)) botones.push_back(c);
 }
 
-Resultado Jugar(std::uint32_t base, long cantidad, bool revisar) {
-    Mesa mesa(revisar);
-    Resultado r;
-    std::uint64_t serie = base;
-    for (long i = 0; i < cantidad && r.fallo.empty(); ++i)
-        mesa.jugar({Mezcla(serie), Mezcla(serie), mesa.manoComputadora()}, r);
-    return r;
-}
+Resultado Jugar(std::uint32_t base, long cantidad, bool revisar) { return Mesa(revisar).serie(base, cantidad); }
 
 Resultado Repetir(const Semillas& semillas) {
     Resultado r;
@@ -362,20 +354,8 @@ Resultado Repetir(const Semillas& semillas) {
     return r;
 }
 
-Resultado Grabar(std::uint32_t base, const std::vector<Salida>& salidas,
-                 const std::function<void(int partida, const std::string& guion)>& alGuardar) {
-    Mesa mesa(false, true);
-    mesa.grabadora()->alGuardar = alGuardar;
-    Resultado r;
-    std::uint64_t serie = base;
-    try {
-        for (std::size_t i = 0; i < salidas.size() && r.fallo.empty(); ++i) {
-            const long movidas = salidas[i] == Salida::Final ? MaximoAccionesPartida : 4 + Mezcla(serie) % 40;
-            mesa.jugar({Mezcla(serie), Mezcla(serie), mesa.manoComputadora()}, r, salidas[i], movidas);
-        }
-    } catch (const ProgramaTerminado&) {
-    }
-    return r;
+Resultado Grabar(std::uint32_t base, const std::vector<Salida>& salidas, const AlGuardar& alGuardar) {
+    return Mesa(false, alGuardar).serie(base, static_cast<long>(salidas.size()), salidas);
 }
 
 }  // namespace naipalia::autojuego

@@ -42,7 +42,7 @@ enum class Salida { Final, NuevoJuego, Finalizar, Salir, Cerrar, FinDelPrograma 
 // One program run recording its games as the desktop program does: game i is left as
 // `salidas[i]` says after a few moves; a way out that ends the program ends the run.
 // `alGuardar` is told every save of every game's recording.
-Resultado Grabar(std::uint32_t base, const std::vector<Salida>& salidas,
-                 const std::function<void(int partida, const std::string& guion)>& alGuardar);
+using AlGuardar = std::function<void(int partida, const std::string& guion)>;
+Resultado Grabar(std::uint32_t base, const std::vector<Salida>& salidas, const AlGuardar& alGuardar);
 
 }  // namespace naipalia::autojuego

@@ -5,10 +5,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <optional>
 #include <ostream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,15 +22,15 @@
 
 namespace naipalia::autojuego {
 
-struct Fallo {
-    std::string motivo;
+struct Fallo : std::runtime_error {
+    using std::runtime_error::runtime_error;
 };
 
 template <typename... Partes>
 [[noreturn]] void Fallar(const Partes&... partes) {
     std::ostringstream motivo;
     (motivo << ... << partes);
-    throw Fallo{motivo.str()};
+    throw Fallo(motivo.str());
 }
 
 // The truco's order as players learn it, strongest first: the four named cards, then the
@@ -48,20 +48,19 @@ inline int Rango(int carta) {
 struct Pago {
     int jugador, computadora;
     bool operator==(const Pago&) const = default;
+    int mayor() const { return std::max(jugador, computadora); }
 };
 inline std::ostream& operator<<(std::ostream& o, Pago p) { return o << p.jugador << '-' << p.computadora; }
 
 class Juez {
 public:
-    // One per game, made before it starts: what the menus promise for it. Switched off,
-    // it checks nothing: a benchmark times the game alone.
-    Juez(const Juego& juego, bool activo) : juego_(juego), e_(juego.estado), n_(juego.naipalia), activo_(activo) {
+    // One per game, made before it starts: what the menus promise for it.
+    explicit Juez(const Juego& juego) : juego_(juego), e_(juego.estado), n_(juego.naipalia) {
         manoElegida_ = n_.MenuMJugador.Checked() ? 1 : n_.MenuMCompu.Checked() ? 2 : 0;
     }
 
     // After every action and dialog click; the scores stay short of the target in play.
     void revisar() {
-        if (!activo_) return;
         revisarManos();
         if (e_.FinJuego) return;  // the end-of-game dialog puts the scores back to 0
         revisarRonda();
@@ -70,15 +69,12 @@ public:
             (e_.EstadoTruco == NivelTruco::Nada) != (e_.QuienTruco == Lado::Nadie))
             Fallar("the truco went down within a round, or stands accepted by nobody");
         nivelTruco_ = static_cast<int>(e_.EstadoTruco);
-        revisarPuntos();
-        if (std::max(puntos_.jugador, puntos_.computadora) >= e_.PuntosJuego)
-            Fallar("the game goes on at ", puntos_, ", past ", e_.PuntosJuego);
+        if (puntos().mayor() >= e_.PuntosJuego) Fallar("the game goes on at ", puntos(), ", past ", e_.PuntosJuego);
     }
 
     // The table waits for the player in an undecided round, at a hand he has not played,
     // with his cards playable (unless the envido was put first) and none gliding home.
     void revisarTurno() const {
-        if (!activo_) return;
         const int m = juego_.ronda.ManoActual;
         if (m < 1 || m > 3 || e_.PosicionJugador[static_cast<std::size_t>(m)] != 0 || n_.TiempoCarta.Enabled() ||
             ganadorPorManos() != Lado::Nadie || (m > 1 && n_.TextoMano(m - 1).Text().empty()))
@@ -91,12 +87,11 @@ public:
     // alone: the envido or the flor (nothing again once the round's envido was settled),
     // then the round's truco. The end-of-game one comes at the target.
     void abrir(const Ventana& dialogo) {
-        if (!activo_) return;
+        revisar();
         if (&dialogo == &juego_.finRonda) {
             if ((e_.EstadoFlor != NivelFlor::Nada && !n_.MenuFlorOpcion(1).Checked()) ||
                 (e_.QuienFlor == Lado::Computadora && !MismoPalo(e_.carta(4), e_.carta(5), e_.carta(6))))
                 Fallar("a flor was sung with the option off, or by a computer without one");
-            finRondaAbierta_ = true;
             alAbrir_ = puntos();
             pagos_ = e_.TantoLiquidado                  ? std::vector<Pago>{{0, 0}}
                      : e_.EstadoFlor != NivelFlor::Nada ? pagosDeFlor()
@@ -105,29 +100,26 @@ public:
         }
         if (&dialogo != &juego_.finJuegos) return;
         if (!e_.FinJuego) Fallar("the end-of-game dialog opened with the game still on");
-        if (!finRondaAbierta_) cobrarRonda(true);  // else the settlement itself ended the game
+        if (!alAbrir_) cobrarRonda(true);  // else the settlement itself ended the game
         ++finesDeJuego_;
-        revisarPuntos();
-        if (std::max(puntos_.jugador, puntos_.computadora) < e_.PuntosJuego)
-            Fallar("the game ended at ", puntos_, ", short of ", e_.PuntosJuego);
+        if (puntos().mayor() < e_.PuntosJuego) Fallar("the game ended at ", puntos(), ", short of ", e_.PuntosJuego);
     }
 
     // The settlement paid one of the sums the round owed.
     void cerrar(const Ventana& dialogo) {
-        if (!activo_ || &dialogo != &juego_.finRonda || !finRondaAbierta_) return;
-        finRondaAbierta_ = false;
+        if (&dialogo != &juego_.finRonda || !alAbrir_) return;
+        const Pago antes = *std::exchange(alAbrir_, std::nullopt);
         if (e_.FinJuego) return;  // the end-of-game dialog put the scores back to 0
-        const Pago pagado{e_.PuntosJugador - alAbrir_.jugador, e_.PuntosComputadora - alAbrir_.computadora};
+        const Pago pagado{e_.PuntosJugador - antes.jugador, e_.PuntosComputadora - antes.computadora};
         if (!e_.TantoLiquidado || std::find(pagos_.begin(), pagos_.end(), pagado) == pagos_.end())
             Fallar("the settlement paid ", pagado, ", owed by no envido or flor");
         if (truco_) debido_ = Pago{e_.PuntosJugador + truco_->jugador, e_.PuntosComputadora + truco_->computadora};
     }
 
-    // Every dialog closed; the player was asked `preguntas` times, the last answer `si`.
-    void terminarPartida(int preguntas, bool si) const {
-        if (!activo_) return;
+    // Every dialog closed; the player gave `respuestas` to the game's questions.
+    void terminarPartida(const std::vector<bool>& respuestas) const {
         if (finesDeJuego_ != 1) Fallar("the end-of-game dialog was shown ", finesDeJuego_, " times");
-        if (preguntas == 0 || n_.TiempoComienzo.Enabled() != si)
+        if (respuestas.empty() || n_.TiempoComienzo.Enabled() != respuestas.back())
             Fallar("the end-of-game dialog offered no new game, or TiempoComienzo ignored the answer");
     }
 
@@ -161,14 +153,9 @@ private:
         return e_.QuienMano;
     }
 
-    // The deal: six cards of the deck. Each side plays its own slots in turn, each with
-    // its card's class; a hand is scored once both played it, by the classes alone.
+    // Each side plays its own slots in turn, each with its card's class; a hand is scored
+    // once both played it, by the classes alone.
     void revisarManos() const {
-        std::uint64_t vistas = 0;
-        for (int c : e_.CartasRepartidas) {
-            if (c < 0 || c >= CantidadCartas || ((vistas >> c) & 1) != 0) Fallar("card ", c, " dealt twice or unknown");
-            vistas |= std::uint64_t{1} << c;
-        }
         for (int primerSlot : {1, 4}) {
             const auto& clase = primerSlot == 1 ? e_.JerarquiaJugador : e_.JerarquiaCompu;
             const auto& slot = primerSlot == 1 ? e_.PosicionJugador : e_.PosicionCompu;
@@ -208,14 +195,6 @@ private:
         if (ronda_ != 0) cobrarRonda(false);
         ronda_ = e_.RondasJugadas;
         manoComputadora_ = computadora;
-    }
-
-    // Scores only go up within a game.
-    void revisarPuntos() {
-        const Pago p = puntos();
-        if (p.jugador < puntos_.jugador || p.computadora < puntos_.computadora)
-            Fallar("the scores went from ", puntos_, " to ", p);
-        puntos_ = p;
     }
 
     Pago puntos() const { return {e_.PuntosJugador, e_.PuntosComputadora}; }
@@ -297,7 +276,7 @@ private:
         if (!debido_) Fallar("a round ended without the end-of-round dialog");
         const Pago d = *debido_;
         debido_.reset();
-        if ((std::max(d.jugador, d.computadora) >= e_.PuntosJuego) != terminoElJuego || puntos() != d)
+        if ((d.mayor() >= e_.PuntosJuego) != terminoElJuego || puntos() != d)
             Fallar("the round left the scores at ", puntos(), ", it owed ", d,
                    terminoElJuego ? ", game over" : ", game on");
     }
@@ -305,17 +284,14 @@ private:
     const Juego& juego_;
     const Estado& e_;
     const Naipalia& n_;
-    const bool activo_;
     int manoElegida_ = 0;  // 1 the player, 2 the computer, 0 chance
     int ronda_ = 0;
     bool manoComputadora_ = false;
-    Pago puntos_{0, 0};
     int nivelTruco_ = 0;
     int finesDeJuego_ = 0;
-    // The end-of-round dialog open: the scores it found, what its settlement may pay, the
-    // truco owed after it (none when the round goes on).
-    bool finRondaAbierta_ = false;
-    Pago alAbrir_{0, 0};
+    // While the end-of-round dialog is open: the scores it found, what its settlement may
+    // pay, the truco owed after it (none when the round goes on).
+    std::optional<Pago> alAbrir_;
     std::vector<Pago> pagos_;
     std::optional<Pago> truco_;
     std::optional<Pago> debido_;  // the scores once the round that ended is settled

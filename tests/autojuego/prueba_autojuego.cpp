@@ -22,15 +22,14 @@ TEST(Autojuego, DosMilPartidasRespetanLasReglas) {
 // saved while it went on replay alone with exit 0, their closing lines checked by the driver.
 TEST(Autojuego, CadaPartidaGrabadaSeRepiteSola) {
     using enum Salida;
-    const std::vector<Salida> salidas{Final, NuevoJuego, Finalizar, Final,     NuevoJuego, Final, Finalizar, Final,
-                                      Final, NuevoJuego, Final,     Finalizar, Final,      Final, NuevoJuego};
     const std::string archivo = ::testing::TempDir() + "partida-" + std::to_string(getpid()) + ".guion";
     int partidas = 0;
     for (Salida ultima : {Salir, Cerrar, FinDelPrograma}) {
         std::map<int, std::vector<std::string>> guardados;
-        std::vector<Salida> estas = salidas;
-        estas.push_back(ultima);
-        const Resultado r = Grabar(static_cast<std::uint32_t>(ultima), estas,
+        const std::vector<Salida> salidas{Final,     NuevoJuego, Finalizar,  Final,      NuevoJuego, Final,
+                                          Finalizar, Final,      Final,      NuevoJuego, Final,      Finalizar,
+                                          Final,     Final,      NuevoJuego, ultima};
+        const Resultado r = Grabar(static_cast<std::uint32_t>(ultima), salidas,
                                    [&](int partida, const std::string& guion) { guardados[partida].push_back(guion); });
         ASSERT_EQ(r.fallo, "");
         for (const auto& [partida, guiones] : guardados) {

@@ -2,7 +2,6 @@
 placement a desktop gives, xdotool the keyboard and mouse; xwininfo, xprop and xwd read
 the windows back."""
 import os
-import select
 import shutil
 import struct
 import subprocess
@@ -46,8 +45,7 @@ class Pantalla:
         # Xvfb picks a free display and writes its number, with a newline, to its output.
         self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", f"{ancho}x{alto}x24", "-nolisten",
                                       "tcp", "-noreset"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-        listo = select.select([self.xvfb.stdout], [], [], 20)[0]
-        self.display = ":" + (self.xvfb.stdout.readline().decode().strip() if listo else "")
+        self.display = ":" + self.xvfb.stdout.readline().decode().strip()
         self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.entorno(),
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if not esperar(lambda: "window id" in self.x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 20):
@@ -130,9 +128,9 @@ class Programa:
         entorno = {v: t for v, t in pantalla.entorno().items() if not v.startswith(("XDG_", "QT_"))}
         entorno.update(HOME=self.home, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime, QT_SCALE_FACTOR=str(escala),
                        LSAN_OPTIONS="suppressions=" + f.name)
-        self.salida = open(os.path.join(trabajo, "programa.log"), "w")
-        self.proceso = subprocess.Popen([os.path.join(programa, "naipalia")], env=entorno, cwd=trabajo,
-                                        stdout=self.salida, stderr=subprocess.STDOUT)
+        with open(os.path.join(trabajo, "programa.log"), "w") as salida:
+            self.proceso = subprocess.Popen([os.path.join(programa, "naipalia")], env=entorno, cwd=trabajo,
+                                            stdout=salida, stderr=subprocess.STDOUT)
         self.partidas = os.path.join(self.home, ".local", "share", "Naipalia", "partidas")
 
     def ventanas(self):
@@ -144,7 +142,3 @@ class Programa:
         """The recorded games, oldest first: {file: text}."""
         nombres = sorted(os.listdir(self.partidas)) if os.path.isdir(self.partidas) else []
         return {a: open(a, encoding="utf-8").read() for a in (os.path.join(self.partidas, n) for n in nombres if n.endswith(".guion"))}
-
-    def terminar(self):
-        detener(self.proceso, 10)
-        self.salida.close()

@@ -18,18 +18,6 @@ def se_cruzan(a, b):
     return a[0] < b[0] + b[2] and b[0] < a[0] + a[2] and a[1] < b[1] + b[3] and b[1] < a[1] + a[3]
 
 
-def fuera_de(r, tapa):
-    """The parts of rectangle r that tapa leaves uncovered."""
-    if not tapa or not se_cruzan(r, tapa):
-        return [r]
-    x1, y1 = r[0] + r[2], r[1] + r[3]
-    tx0, ty0 = max(r[0], tapa[0]), max(r[1], tapa[1])
-    tx1, ty1 = min(x1, tapa[0] + tapa[2]), min(y1, tapa[1] + tapa[3])
-    partes = [(r[0], r[1], r[2], ty0 - r[1]), (r[0], ty1, r[2], y1 - ty1),
-              (r[0], ty0, tx0 - r[0], ty1 - ty0), (tx1, ty0, x1 - tx1, ty1 - ty0)]
-    return [p for p in partes if p[2] > 4 and p[3] > 4]
-
-
 class Mesa:
     """The table's window, its scale worked out from its size as the program sizes it."""
 
@@ -61,33 +49,29 @@ class Mesa:
     def carta(self, slot):
         return self.rectangulo(LEFT_MANO[slot], TOP_MANO, ANCHO_CARTA, ALTO_CARTA)
 
-    def captura(self, captura=None):
-        return captura or exigir(self.pantalla.captura(self.ventana), "the table's window is gone")
+    def captura(self):
+        return exigir(self.pantalla.captura(self.ventana), "the table's window is gone")
 
-    def _recorte(self, captura, rect):
-        ancho, alto, filas, bpp = captura
-        x0, y0 = max(0, rect[0] - self.posicion[0]), max(0, rect[1] - self.posicion[1])
-        x1, y1 = min(ancho, rect[0] + rect[2] - self.posicion[0]), min(alto, rect[1] + rect[3] - self.posicion[1])
-        return [filas[y][x0 * bpp:x1 * bpp] for y in range(y0, y1)]
-
-    def huella(self, captura=None):
+    def huella(self):
         """What the playing areas show, a hash for each."""
-        captura = self.captura(captura)
-        return [hashlib.md5(b"".join(self._recorte(captura, self.rectangulo(*z)))).hexdigest() for z in ZONAS_DE_JUEGO]
+        ancho, alto, filas, bpp = self.captura()
+        x, y = self.posicion[:2]
+        return [hashlib.md5(b"".join(f[(r[0] - x) * bpp:(r[0] + r[2] - x) * bpp] for f in filas[r[1] - y:r[1] + r[3] - y])).hexdigest()
+                for r in map(lambda z: self.rectangulo(*z), ZONAS_DE_JUEGO)]
 
-    def cartas_en_mano(self, captura=None, tapa=None):
+    def cartas_en_mano(self, tapa=None):
         """The slots where most of a card's place differs from bare table. With a window
         over the hand only what it leaves in sight counts; a card hidden whole is as last seen."""
-        captura = self.captura(captura)
-        bpp, slots = captura[3], set()
-        fondo = next((f for f in (self.rectangulo(*p, 15, 15) for p in FONDOS) if not tapa or not se_cruzan(f, tapa)), None)
-        if not fondo:
-            return set(self.en_mano)
-        color = (self._recorte(captura, fondo) or [b""])[0][:bpp]
+        ancho, alto, filas, bpp = self.captura()
+        tapado = lambda x, y: tapa and se_cruzan(tapa, (x - 2, y - 2, 5, 5))  # the window's very edge too
+        pixel = lambda x, y: filas[y - self.posicion[1]][(x - self.posicion[0]) * bpp:][:bpp]
+        color = next((pixel(*p) for p in (self.rectangulo(*f, 0, 0)[:2] for f in FONDOS) if not tapado(*p)), None)
+        slots = set()
         for slot in LEFT_MANO:
-            muestras = [f[i:i + bpp] for parte in fuera_de(self.carta(slot), tapa)
-                        for f in self._recorte(captura, parte)[2:-2:5] for i in range(2 * bpp, len(f) - 2 * bpp, 5 * bpp)]
-            if sum(m != color for m in muestras) > len(muestras) // 2 if muestras else slot in self.en_mano:
+            x0, y0, w, h = self.carta(slot)
+            muestras = [pixel(x, y) for x in range(x0 + 2, x0 + w - 2, 5) for y in range(y0 + 2, y0 + h - 2, 5)
+                        if not tapado(x, y)]
+            if sum(m != color for m in muestras) > len(muestras) // 2 if color and muestras else slot in self.en_mano:
                 slots.add(slot)
         return slots
 
@@ -101,44 +85,39 @@ class Mesa:
         limite, anterior, desde = time.monotonic() + 20 * LENTITUD, None, time.monotonic()
         while time.monotonic() < limite:
             exigir(self.programa.proceso.poll() is None, f"the program ended, status {self.programa.proceso.returncode}")
-            if abiertos := self.dialogos():
-                anterior = self.atender(abiertos)  # None: the table seen afresh
+            if self.dialogos():
+                anterior = self.atender()  # None: the table seen afresh
                 continue
-            if (huella := self.huella(captura := self.captura())) != anterior:
+            if (huella := self.huella()) != anterior:
                 anterior, desde = huella, time.monotonic()
             elif time.monotonic() - desde > quieta * LENTITUD:
-                self.en_mano = self.cartas_en_mano(captura)
+                self.en_mano = self.cartas_en_mano()
                 return
             time.sleep(0.05)
         raise Fallo("the table never rested")
 
-    def delante(self, antes, segundos, error):
-        """The active dialog not among those before, noted with where it opened and the cards
-        then in the hand (checked at the end): its id and title."""
-        ventana = exigir(esperar(lambda: (a := self.pantalla.activa()) in self.dialogos() and a not in antes and a,
-                                 segundos), error)
+    def abrir(self, *teclas):
+        """Keys that open one dialog in front of the table (none: the one open), seen active and
+        noted with where it opened and the cards then in the hand (checked at the end): its id and title."""
+        antes = set(self.dialogos()) if teclas else set()
+        teclas and self.pantalla.teclas(*teclas)
+        ventana = exigir(esperar(lambda: (a := self.pantalla.activa()) in self.dialogos() and a not in antes and a, 5),
+                         f"{' '.join(teclas)} opened no dialog" if teclas else "the dialog open is not active")
         titulo = self.dialogos().get(ventana, "")
         if ventana not in self._anotados:
             self._anotados.add(ventana)
             time.sleep(0.3 * LENTITUD)  # the program places it once shown, and again once mapped
             marco = self.pantalla.marco(ventana)
-            cartas = self.cartas_en_mano(tapa=marco) if marco else set()
-            self.vistos.append((titulo, marco, [self.carta(s) for s in sorted(cartas)], self.paso))
+            self.vistos.append((titulo, marco, [self.carta(s) for s in self.cartas_en_mano(marco)], self.paso))
         return ventana, titulo
 
-    def atender(self, abiertos):
+    def atender(self):
         """Answers the dialog in front: the harmless way first, so the game goes on."""
-        ventana, titulo = self.delante((), 2, "a dialog is open but not active: " + ", ".join(abiertos.values()))
+        ventana, titulo = self.abrir()
         for tecla in self.respuestas:  # each tried while the dialog is still the one in front
             if self.pantalla.activa() != ventana or self.pantalla.teclas(*tecla.split()) or self.cerrado(ventana, 0.3):
                 return
         raise Fallo(f"the dialog '{titulo}' answered none of {', '.join(self.respuestas)}")
-
-    def abrir(self, *teclas):
-        """Keys that open one dialog in front of the table: its id and title."""
-        antes = set(self.dialogos())
-        self.pantalla.teclas(*teclas)
-        return self.delante(antes, 5, f"{' '.join(teclas)} opened no dialog")
 
     def cerrado(self, ventana, segundos=2):
         return bool(esperar(lambda: ventana not in self.dialogos(), segundos))

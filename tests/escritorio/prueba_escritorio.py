@@ -12,7 +12,7 @@ import time
 import traceback
 
 sys.dont_write_bytecode = True  # nothing left beside the sources
-from escritorio import Fallo, LENTITUD, Pantalla, Programa, esperar, exigir
+from escritorio import Fallo, LENTITUD, Pantalla, Programa, detener, esperar, exigir
 from mesa import Mesa
 
 NOMBRE = "Prueba Escritorio"
@@ -30,18 +30,16 @@ class Prueba:
         self.programa = Programa(self.pantalla, os.path.abspath(args.programa), trabajo, args.escala)
         self.mesa, self.avisos = None, []  # the table; the frames of the messages before it
 
-    def fila(self, nombre, comprobacion):
+    def fila(self, nombre, comprobacion, *datos):
         """The check's row; whether it held."""
         inicio = time.monotonic()
         if self.mesa:
             self.mesa.paso = nombre
         try:
-            detalle = comprobacion() or ""
+            detalle = comprobacion(*datos) or ""
             return not self.filas.append((nombre, True, f"{detalle} ({time.monotonic() - inicio:.0f} s)".lstrip()))
-        except Fallo as f:
-            self.filas.append((nombre, False, str(f)))
-        except Exception:  # the harness itself broke: a failure, not a crash
-            self.filas.append((nombre, False, traceback.format_exc(limit=4)))
+        except Exception as f:  # a broken harness too: a failure, not a crash
+            self.filas.append((nombre, False, str(f) if isinstance(f, Fallo) else traceback.format_exc(limit=4)))
         self.pantalla.foto(os.path.join(self.trabajo, f"fila{len(self.filas)}.png"))
         return False
 
@@ -93,20 +91,18 @@ class Prueba:
         exigir(titulo == "Nuevo Jugador" and all(abs(a - b) <= 4 for a, b in zip((ancho, alto), self.tamano_registro)),
                f"'{titulo}' from the table {ancho}x{alto}, at start-up {self.tamano_registro}")
 
-    def y_nada_mas(self, paso):
+    def y_nada_mas(self, paso, *datos):
         """After the step, once the table rests: a stray Enter and Space open nothing and
         move nothing (the recording's lines are compared at the end)."""
-        def comprobar():
-            paso()
-            self.mesa.reposar(quieta=1)  # longer: a call the computer makes after a deal is no stray key's
-            antes, mano, abiertos = self.mesa.huella()[1], self.mesa.en_mano, len(self.mesa.vistos)
-            self.pantalla.teclas("Return", "space")
-            self.mesa.reposar()
-            exigir(len(self.mesa.vistos) == abiertos, f"the stray keys opened {[v[0] for v in self.mesa.vistos[abiertos:]]}")
-            # The hand, its cards and their buttons: the table's own highlights fade on a timer.
-            exigir(self.mesa.huella()[1] == antes and self.mesa.en_mano == mano,
-                   f"the stray keys changed the hand: cards {sorted(mano)} then {sorted(self.mesa.en_mano)}")
-        return comprobar
+        paso(*datos)
+        self.mesa.reposar(quieta=1)  # longer: a call the computer makes after a deal is no stray key's
+        antes, mano, abiertos = self.mesa.huella()[1], self.mesa.en_mano, len(self.mesa.vistos)
+        self.pantalla.teclas("Return", "space")
+        self.mesa.reposar()
+        exigir(len(self.mesa.vistos) == abiertos, f"the stray keys opened {[v[0] for v in self.mesa.vistos[abiertos:]]}")
+        # The hand, its cards and their buttons: the table's own highlights fade on a timer.
+        exigir(self.mesa.huella()[1] == antes and self.mesa.en_mano == mano,
+               f"the stray keys changed the hand: cards {sorted(mano)} then {sorted(self.mesa.en_mano)}")
 
     def carta(self, con_clic):
         slot = min(exigir(self.mesa.en_mano, "no card in the hand"))
@@ -116,10 +112,10 @@ class Prueba:
         self.hecho(r"click Carta \d+")
         self.pantalla.clic(r[0] + r[2] // 2, r[1] + r[3] // 3)
 
-    def pregunta(self, patron, teclas, respuesta, titulo=None, mano_igual=False, nuevas=None):
-        """Keys whose question (so titled) the answer closes; then, once the table rests, the
-        hand as it was or so many new recordings."""
-        def comprobar():
+    def pregunta(self, patron, teclas, respuestas, titulo=None, nuevas=None):
+        """Keys whose question each answer closes; then, once the table rests, so many new
+        recordings. A question named by its title is answered so as to keep the hand."""
+        for respuesta in respuestas.split(","):
             antes, archivos = self.mesa.huella()[1], len(self.programa.grabaciones())
             self.hecho(patron)
             ventana, visto = self.mesa.abrir(*teclas)
@@ -127,13 +123,8 @@ class Prueba:
             exigir(self.mesa.cerrado(ventana), f"{respuesta} did not close '{visto}'")
             self.mesa.reposar()
             exigir(titulo in (None, visto), f"'{visto}' opened, not '{titulo}'")
-            exigir(not mano_igual or self.mesa.huella()[1] == antes, f"'{visto}' by {respuesta} changed the hand")
+            exigir(not titulo or self.mesa.huella()[1] == antes, f"'{visto}' by {respuesta} changed the hand")
             exigir(nuevas in (None, len(self.programa.grabaciones()) - archivos), "no new game was recorded")
-        return comprobar
-
-    def mis_partidas(self):
-        for tecla in ("Escape", "Return"):
-            self.pregunta("click MenuPartidas", ["alt+j", "t"], tecla, "Mis partidas")()
 
     def ultima(self):
         return list(self.programa.grabaciones().values())[-1]
@@ -145,13 +136,11 @@ class Prueba:
         respuestas = self.mesa.respuestas
         self.mesa.respuestas = [self.args.fin] + respuestas[1:] + ["alt+f"]
         self.pantalla.teclas("alt+j", "m", "a")  # quicker without the moves shown: "Multimedia", "Animaciones"
-        try:
-            for _ in range(40):
-                if esperar(lambda: "# incomplete:" not in self.ultima(), 0.3):  # written once the game ended
-                    break
-                self.pregunta("click BotonMazo", ["alt+m"], "alt+s")()  # then the round's end
-        finally:
-            self.mesa.respuestas = respuestas
+        for _ in range(40):  # a failure stops the rows that would need the answers back
+            if esperar(lambda: "# incomplete:" not in self.ultima(), 0.3):  # written once the game ended
+                break
+            self.pregunta("click BotonMazo", ["alt+m"], "alt+s")  # then the round's end
+        self.mesa.respuestas = respuestas
         exigir("#> OPEN FinJuegos" in self.ultima(), "the game did not end by its end-of-game dialog")
 
     def salir_por_la_x(self):
@@ -191,22 +180,23 @@ class Prueba:
         filas = [("the registry opens first, alone and active", self.registro_primero),
                  ("a player registered there reaches the table", self.registrar_y_jugar),
                  ("the registry from \"Nuevo Jugador\" has its start-up size", self.registro_legible),
-                 (tras.format("F5 dealt"), self.y_nada_mas(lambda: self.hecho("key F5", "F5"))),
-                 (tras.format("a card clicked"), self.y_nada_mas(lambda: self.carta(True))),
-                 (tras.format("a card played by its Alt letter"), self.y_nada_mas(lambda: self.carta(False))),
-                 (tras.format("a call (Truco)"), self.y_nada_mas(lambda: self.hecho("click BotonTruco", "alt+t"))),
+                 (tras.format("F5 dealt"), self.y_nada_mas, self.hecho, "key F5", "F5"),
+                 (tras.format("a card clicked"), self.y_nada_mas, self.carta, True),
+                 (tras.format("a card played by its Alt letter"), self.y_nada_mas, self.carta, False),
+                 (tras.format("a call (Truco)"), self.y_nada_mas, self.hecho, "click BotonTruco", "alt+t"),
                  ("\"Mazo\" asks first; Enter (No) keeps the round",
-                  self.pregunta("click BotonMazo", ["alt+m"], "Return", "Naipalia", mano_igual=True)),
+                  self.pregunta, "click BotonMazo", ["alt+m"], "Return", "Naipalia"),
                  (tras.format("dialogs closed (the deck, the round's end)"),
-                  self.y_nada_mas(self.pregunta("click BotonMazo", ["alt+m"], "alt+s"))),
+                  self.y_nada_mas, self.pregunta, "click BotonMazo", ["alt+m"], "alt+s"),
                  ("F5 in a game asks; Enter (No) keeps the game",
-                  self.pregunta("click MenuNuevo", ["F5"], "Return", "Naipalia", mano_igual=True)),
+                  self.pregunta, "click MenuNuevo", ["F5"], "Return", "Naipalia"),
                  # The new game's recording opens with F5.
-                 (tras.format("\"Nuevo juego\" asked and Sí"), self.y_nada_mas(self.pregunta("key F5", ["alt+j", "n"], "alt+s", nuevas=1))),
-                 ("\"Mis partidas\" closes by Escape and by Enter", self.mis_partidas)]
-        if self.args.fin:
-            filas.append((f"a whole game: the end-of-game dialog closes by {self.args.fin}", self.fin_de_juego))
-        filas.append(("leaving by the close button ends the program", self.salir_por_la_x))
+                 (tras.format("\"Nuevo juego\" asked and Sí"),
+                  self.y_nada_mas, lambda: self.pregunta("key F5", ["alt+j", "n"], "alt+s", nuevas=1)),
+                 ("\"Mis partidas\" closes by Escape and by Enter",
+                  self.pregunta, "click MenuPartidas", ["alt+j", "t"], "Escape,Return", "Mis partidas"),
+                 *([(f"a whole game: the end-of-game dialog closes by {self.args.fin}", self.fin_de_juego)] if self.args.fin else []),
+                 ("leaving by the close button ends the program", self.salir_por_la_x)]
         if all(self.fila(*f) for f in filas):  # each row needs the ones before
             self.fila("the recordings: the actions done and no other, '#> EXIT' last, each replays", self.grabaciones)
         if self.mesa:
@@ -232,7 +222,7 @@ def main():
     except Fallo as f:
         return print(f"FAIL {f}") or 1
     finally:
-        prueba and (prueba.programa.terminar(), prueba.pantalla.cerrar())
+        prueba and (detener(prueba.programa.proceso, 10), prueba.pantalla.cerrar())
     print(f"scale {args.escala}, screen {args.pantalla}, {time.monotonic() - inicio:.0f} s, in {args.trabajo}")
     print("\n".join(f"{'ok  ' if paso else 'FAIL'} {nombre}" + (detalle and ": " + detalle) for nombre, paso, detalle in prueba.filas))
     return 0 if all(paso for _, paso, _ in prueba.filas) else 1
