@@ -644,6 +644,84 @@ fallo calls/flor.cpp \
 fallo game/cartas.h \
   "s/{12, 'O', 7, 0}/{12, 'O', 8, 0}/" \
   "the 12 of oros ranks with the 11s at truco"
+fallo round/resolver_mano.cpp \
+  '/case ResultadoMano::Jugador:/,/break;/ s/abrirTurnoJugador(3);/computadora.JugadaComputadora();/' \
+  "the computer leads hand 3 after losing hand 2 having won hand 1"
+fallo round/resolver_mano.cpp \
+  's/^                if (e.QuienMano != Lado::Jugador)$/                if (e.QuienMano == Lado::Jugador)/' \
+  "after two tied hands the side that is not mano leads hand 3"
+fallo round/resolver_mano.cpp \
+  's/(r == ResultadoMano::Iguales \&\& e.QuienMano != Lado::Jugador)/(r == ResultadoMano::Iguales \&\& e.QuienMano == Lado::Jugador)/' \
+  "after a tied hand 1 the side that is not mano leads hand 2"
+fallo calls/truco_mesa.cpp \
+  '/^void Cantos::QuieroRetrucoJugador/,/^}/ s/NivelTruco::ReTruco;/NivelTruco::Truco;/' \
+  "accepting the computer's retruco leaves the round at truco"
+fallo calls/truco_mesa.cpp \
+  '/^void Cantos::CantoTrucos_BotonQuiero_Click/,/^}/ s/e.EstadoTruco = NivelTruco::Vale4;/e.EstadoTruco = NivelTruco::ReTruco;/' \
+  "accepting the computer's vale 4 leaves the round at retruco"
+fallo round/resolver_mano.cpp \
+  's/else if (e.QuienTruco == Lado::Jugador \&\& e.EstadoTruco == NivelTruco::Truco)/else if (e.EstadoTruco == NivelTruco::Truco)/' \
+  "after the computer accepts the player's truco, the player may still raise it"
+fallo round/resolver_mano.cpp \
+  's/else if (e.QuienTruco == Lado::Jugador \&\& e.EstadoTruco == NivelTruco::ReTruco)/else if (e.EstadoTruco == NivelTruco::ReTruco)/' \
+  "vale 4 is offered over the player's own accepted retruco"
+fallo round/ciclo_juego.cpp \
+  's/n.BotonRetruco.Enabled(false);/n.BotonRetruco.Enabled(true);/' \
+  "Re-Truco is on when the player opens a round"
+fallo round/carta_jugador.cpp \
+  's/    if (mano == 1) {$/    if (mano == 0) {/' \
+  "the envido buttons stay on after the player's first card"
+fallo round/resolver_mano.cpp \
+  's/if (compuAbrio) n.BotonMazo.Enabled(true);/(void)compuAbrio;/' \
+  "Mazo is never on when the computer is mano"
+fallo game/tanto.cpp \
+  's/{"Envido Falta Envido", 2, Falta/{"Envido Falta Envido", 1, Falta/' \
+  "a refused \"Envido Falta Envido\" pays 1"
+fallo game/tanto.cpp \
+  's/case Cadena::RealEnvido: return Cadena::RealEnvidoFaltaEnvido;/case Cadena::RealEnvido: return Cadena::EnvidoFaltaEnvido;/' \
+  "a falta raised over \"Real Envido\" forms \"Envido Falta Envido\""
+fallo settlement/liquidacion.cpp \
+  's/op.SumarPuntos(Lado::Jugador, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosComputadora));/op.SumarPuntos(Lado::Jugador, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosJugador));/' \
+  "a falta envido the player wins pays what he lacks, not the computer"
+fallo settlement/liquidacion.cpp \
+  's/op.SumarPuntos(Lado::Computadora, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosJugador));/op.SumarPuntos(Lado::Computadora, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosComputadora));/' \
+  "a falta envido the computer wins pays what it lacks, not the player"
+fallo settlement/liquidacion.cpp \
+  's/return PuntosFlor(e.EstadoFlor, e.PuntosJuego, e.puntos(Contrario(lado)));/return PuntosFlor(e.EstadoFlor, e.PuntosJuego, e.puntos(lado));/' \
+  "a contra flor al resto pays what the winner lacks"
+fallo game/tanto.cpp \
+  's/if (EsCadenaFalta(cadena)) return puntosLado >= puntosOtro;/if (EsCadenaFalta(cadena)) return puntosLado > puntosOtro;/' \
+  "an accepted falta at equal scores gives no final-points notice"
+fallo calls/dialogo_tanto.cpp \
+  's/EnvidoAlcanzaElFinal(e.CadenaEnvido, false, e.PuntosComputadora, e.PuntosJugador, e.PuntosJuego)/EnvidoAlcanzaElFinal(e.CadenaEnvido, false, e.PuntosJugador, e.PuntosComputadora, e.PuntosJuego)/' \
+  "refusing the computer's envido reckons the final-points notice on the player's score"
+fallo settlement/liquidacion.cpp \
+  's/if (mostrado == e.TantoCantadoJugador) {/if (mostrado <= e.TantoCantadoJugador) {/' \
+  "a tanto declared above what the shown cards make passes as proved"
+fallo settlement/liquidacion.cpp \
+  's/ValorEnvido(a) <= ValorEnvido(b)) {/ValorEnvido(a) >= ValorEnvido(b)) {/' \
+  "two shown cards of different suits prove the lower card's tanto"
+fallo opponent/truco_y_mazo.cpp \
+  's/{\&n.BotonEnvido, \&n.BotonRealEnvido, \&n.BotonFaltaEnvido, \&n.BotonFlor}) b->Enabled(false);/{\&n.BotonEnvido, \&n.BotonRealEnvido, \&n.BotonFaltaEnvido}) b->Enabled(false);/' \
+  "the flor button stays on once the computer accepted the truco rather than lose by refusing"
+fallo game/anotador.cpp \
+  's/nombre(r == ResultadoMano::Jugador ? Lado::Jugador : Lado::Computadora)/nombre(r == ResultadoMano::Jugador ? Lado::Computadora : Lado::Jugador)/' \
+  "the anotador writes each hand's winner the other way round"
+fallo game/anotador.cpp \
+  's/penalidad_ = mazo_ = false;/penalidad_ = false;/' \
+  "after a deck the anotador writes \"mazo\" for the truco of every later round"
+fallo round/ciclo_juego.cpp \
+  's/^    e.VecesVentanaTanto = 0;$/    (void)0;/' \
+  "a new game keeps the last one's count of envido dialogs"
+fallo game/anotador.cpp \
+  's/if (e_.RondasJugadas == 0) lineas_.clear();/(void)0;/' \
+  "a new game keeps the last one's anotador lines"
+fallo game/tanto.cpp \
+  's/if (mejor.cartas == 0 || valor > mejor.tanto) mejor = {valor, p + 1};/if (mejor.cartas == 0 || valor > mejor.tanto) mejor = {valor, 3 - p};/' \
+  "the computer proves its tanto with the wrong pair of cards"
+fallo game/tanto.cpp \
+  's/if (mejor.cartas == 0 || valor > mejor.tanto) mejor = {valor, p + 1};/if (mejor.cartas == 0 || valor < mejor.tanto) mejor = {valor, p + 1};/' \
+  "a flor hand's tanto is its weakest pair"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

@@ -194,6 +194,7 @@ private:
             BotonesUsables(dialogo, botones_);
             if (botones_.empty()) Fallar(dialogo.nombre(), " waits with no button to press");
             Control& boton = *botones_[static_cast<std::size_t>(elegir(static_cast<int>(botones_.size())))];
+            if (juez_) juez_->pulsado(boton);
             boton.Click();
             if (juez_) juez_->revisar();
         }
@@ -243,12 +244,10 @@ private:
     }
 
     // A button of the table. A card's plays it; the deck asks first, then ends the round,
-    // and a No leaves it all as it was; an envido or flor call closes the table's envido
-    // and flor calls, however answered, and plays nothing; a truco call the computer
-    // accepted leaves it the right to raise: the button is off.
+    // and a No leaves it all as it was; a call plays nothing (the judge holds the buttons
+    // it leaves to the rules at the next turn).
     void pulsar(Control* boton) {
         const Momento antes = momento();
-        const NivelTruco nivel = e_.EstadoTruco;
         const bool mazo = boton == &n_.BotonMazo;
         const std::size_t preguntaMazo = respuestas_.size();
         if (juez_) juez_->jugadorAlMazo = mazo;
@@ -261,10 +260,6 @@ private:
         if (mazo && !cerro && !n_.BotonMazo.Enabled()) Fallar("the deck turned off after a No");
         if (mazo && !cerro) return exigir(antes, 0, "a deck refused");
         if (cerro || mazo) return;
-        if (e_.EstadoTruco != nivel && boton->Enabled()) Fallar(boton->nombre(), " stays on after it was accepted");
-        if (std::find(trucos_.begin(), trucos_.end(), boton) != trucos_.end()) return;
-        if (Cuatro abiertos{}; usables(envidos_, abiertos) > 0)
-            Fallar(boton->nombre(), " left the table's envido and flor buttons open");
         exigir(antes, 0, boton->nombre());
     }
 

@@ -12,10 +12,10 @@
 namespace naipalia::autojuego {
 namespace {
 
-TEST(Autojuego, DosMilPartidasRespetanLasReglas) {
-    const Resultado r = Jugar(1, 2000);
+TEST(Autojuego, VeinteMilPartidasRespetanLasReglas) {
+    const Resultado r = Jugar(1, 20000);
     EXPECT_EQ(r.fallo, "");
-    EXPECT_EQ(r.partidas, 2000);
+    EXPECT_EQ(r.partidas, 20000);
 }
 
 // Program runs of 16 games, every way out in turn: of each game, its last save and a copy
