@@ -722,6 +722,21 @@ fallo game/tanto.cpp \
 fallo game/tanto.cpp \
   's/if (mejor.cartas == 0 || valor > mejor.tanto) mejor = {valor, p + 1};/if (mejor.cartas == 0 || valor < mejor.tanto) mejor = {valor, p + 1};/' \
   "a flor hand's tanto is its weakest pair"
+fallo game/cartas.cpp \
+  's/? 3 : 10;/? 3 : 9;/' \
+  "a deduced 7 of copa or basto ranks with the 10s"
+fallo game/cartas.cpp \
+  's/default: return palo == .E. ? 2 : palo == .O. ? 3/default: return palo == '"'"'O'"'"' ? 2 : palo == '"'"'E'"'"' ? 3/' \
+  "the deduced sevens of espada and oro swap ranks"
+fallo opponent/decision_truco.cpp \
+  's/^        case 6: return 11;$/        case 6: return 12;/' \
+  "a single-card tanto of 6 is taken for a 5"
+fallo opponent/decision_truco.cpp \
+  's/if (tanto < 20) return {tanto != va \&\& tanto != vb ? clasePorTantoSolo(tanto) : SinDeducir, false};/if (tanto < 20) return {tanto != va ? clasePorTantoSolo(tanto) : SinDeducir, false};/' \
+  "a single-card tanto that is the second shown card is still taken for the last one"
+fallo round/ciclo_juego.cpp \
+  's/^    e.TantoCantadoJugador = TantoNoCantado;$/    (void)0;/' \
+  "a declared tanto is kept from the last round"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

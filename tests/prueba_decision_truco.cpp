@@ -160,10 +160,12 @@ TEST(DecisionTruco, DeduccionDeSuUltimaCarta) {
         {3, 32, 37, 26, {}, {}},  // 5 oro, 4 copa: a 1 oro or a 2 copa
         {3, 37, 14, 27, {}, {4, false}}, {3, 15, 16, 3, {}, {4, false}},  // the 3 de copa; a 3 alone
         {3, 0, 17, 33, {}, {SinDeducir, true}},                            // 1 espada, 12 basto: impossible
-        {3, 36, 16, 4, {}, {}}, {3, 15, 16, 7, {}, {}},  // the 4 on the table already; a 7 of any class
+        {3, 36, 16, 4, {}, {}}, {3, 16, 36, 4, {}, {}}, {3, 15, 16, 7, {}, {}},  // a 4 shown; a 7 of any class
+        {3, 15, 16, 6, {}, {11, false}},                                       // a 6 alone
         {3, 15, 16, TantoNoCantado, {}, {}}, {1, 15, 16, 5, {}, {}},  // no tanto; hand 1
         {2, 2, 16, 33, {0.49}, {11, false}}, {2, 2, 16, 33, {0.5}, {}},  // 7 espada shown, 33: a 6 de espada
-        {2, 4, 16, 26, {}, {}}};  // the partner would be the 3 itself
+        {2, 4, 16, 26, {}, {}},  // the partner would be the 3 itself
+        {2, 37, 16, 31, {0.49}, {10, false}}, {2, 36, 16, 31, {0.49}, {2, false}}};  // the 7 of copa; of espada
     revisarFilas(filas, [](const Fila& f, Azar& azar) {
         Estado e;
         e.CartasRepartidas = {f.primera, f.segunda, 20, 14, 15, 16};
