@@ -69,7 +69,6 @@ void Ronda::TiempoComienzo_Timer() {
 void Ronda::SubRepartirCartas() {
     terminarRetorno();
     liquidacion.SubOcultarCartas();
-    ++Repartos;
     e.RondasJugadas = (e.RondasJugadas + 1) % 256;
     e.JerarquiaJugador.fill(SinJugar);
     e.JerarquiaCompu.fill(SinJugar);

@@ -63,9 +63,6 @@ public:
     // Past 30 seconds since the last action, the advertisement and the date are refreshed.
     void refrescarSiPasoElTiempo();
 
-    // Deals since the program started: a turn that sees it change knows its round ended.
-    long Repartos = 0;
-
     // The table's variables this subsystem keeps.
     int ManoActual = 1;
     double TiempoUltimaAccion = 0;
