@@ -702,8 +702,8 @@ fallo settlement/liquidacion.cpp \
   's/ValorEnvido(a) <= ValorEnvido(b)) {/ValorEnvido(a) >= ValorEnvido(b)) {/' \
   "two shown cards of different suits prove the lower card's tanto"
 fallo opponent/truco_y_mazo.cpp \
-  's/{\&n.BotonEnvido, \&n.BotonRealEnvido, \&n.BotonFaltaEnvido, \&n.BotonFlor}) b->Enabled(false);/{\&n.BotonEnvido, \&n.BotonRealEnvido, \&n.BotonFaltaEnvido}) b->Enabled(false);/' \
-  "the flor button stays on once the computer accepted the truco rather than lose by refusing"
+  's/^        op.DeshabilitarCantosMesa();$/        (void)0;/' \
+  "the envido and flor buttons stay on once the computer accepted the truco rather than lose by refusing"
 fallo game/anotador.cpp \
   's/nombre(r == ResultadoMano::Jugador ? Lado::Jugador : Lado::Computadora)/nombre(r == ResultadoMano::Jugador ? Lado::Computadora : Lado::Jugador)/' \
   "the anotador writes each hand's winner the other way round"

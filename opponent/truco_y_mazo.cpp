@@ -116,7 +116,7 @@ bool Computadora::NoQuieroTrucoComputadora() {
         op.mensaje(e.EstadoTruco == NivelTruco::Truco ? "Si no acepto ganarías: Truco Querido."
                                                       : "Si no acepto ganarías: Quiero.",
                    Icono::Informacion);
-        for (Control* b : {&n.BotonEnvido, &n.BotonRealEnvido, &n.BotonFaltaEnvido, &n.BotonFlor}) b->Enabled(false);
+        op.DeshabilitarCantosMesa();
         return false;
     }
     op.ReproducirVoz(Voz::NoQuiero);

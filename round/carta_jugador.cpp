@@ -52,7 +52,7 @@ void Ronda::registrarCartaJugador(int mano, int carta, int slot) {
     e.JerarquiaJugador[h] = JerarquiaTruco(carta);
     e.PosicionJugador[h] = slot;
     if (mano == 1) {
-        for (Control* b : {&n.BotonEnvido, &n.BotonRealEnvido, &n.BotonFaltaEnvido, &n.BotonFlor}) b->Enabled(false);
+        op.DeshabilitarCantosMesa();
     } else if (mano == 3) {
         SubValorTantoMesa(false);
     }

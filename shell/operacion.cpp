@@ -96,9 +96,13 @@ void Operacion::AvisoVentanaCentral() {
 }
 
 void Operacion::CerrarCantosMesa() {
+    DeshabilitarCantosMesa();
+    AvisoTurnoJugador();
+}
+
+void Operacion::DeshabilitarCantosMesa() {
     auto& n = naipalia;
     for (Control* b : {&n.BotonEnvido, &n.BotonRealEnvido, &n.BotonFaltaEnvido, &n.BotonFlor}) b->Enabled(false);
-    AvisoTurnoJugador();
 }
 
 void Operacion::LimpiarTrucoRechazado() {

@@ -64,6 +64,8 @@ public:
     void AvisoTurnoJugador();
     void AvisoVentanaCentral();
     void CerrarCantosMesa();
+    // The table's envido and flor buttons off, the status line untouched.
+    void DeshabilitarCantosMesa();
     void LimpiarTrucoRechazado();
     void DeshabilitarBotonesTanto();
     // The points at stake end the game: the end-of-round dialog settles them at once.

@@ -257,7 +257,6 @@ private:
         const bool cerro = e_.FinJuego || e_.RondasJugadas != antes.ronda;
         if (mazo && (respuestas_.size() == preguntaMazo || respuestas_[preguntaMazo] != cerro))
             Fallar("the deck asked nothing, or did not do as answered");
-        if (mazo && !cerro && !n_.BotonMazo.Enabled()) Fallar("the deck turned off after a No");
         if (mazo && !cerro) return exigir(antes, 0, "a deck refused");
         if (cerro || mazo) return;
         exigir(antes, 0, boton->nombre());

@@ -266,6 +266,7 @@ private:
         if (e_.RondasJugadas == ronda_) return;
         nivelTruco_ = 0;
         cadena_ = Cadena::Nada;
+        vistas_ = {};
         const bool computadora = e_.QuienMano == Lado::Computadora;
         if (ronda_ == 0 && (e_.RondasJugadas != 1 || (manoElegida_ != 0 && computadora != (manoElegida_ == 2)) ||
                             e_.PuntosJuego != (n_.MenuCantidadPuntos(2).Checked() ? 30 : 15)))
@@ -288,20 +289,23 @@ private:
 
     Pago puntos() const { return {e_.PuntosJugador, e_.PuntosComputadora}; }
 
+    // What the accepted chain pays its winner: the falta, what the loser lacks.
+    int querido(Lado ganador) const {
+        const int q = DatosDe(e_.CadenaEnvido).querido;
+        return q ? q : e_.PuntosJuego - (ganador == Lado::Jugador ? e_.PuntosComputadora : e_.PuntosJugador);
+    }
+
     // An envido decided whose points would end the game is settled at once, before play
     // goes on: accepted, the winner's (the falta, what the loser lacks); refused, the last
     // caller's.
     void revisarFinalPorPuntos() const {
         if (e_.TantoLiquidado || e_.TantoPrimero || e_.EstadoFlor != NivelFlor::Nada) return;
-        const DatosCadena& d = DatosDe(e_.CadenaEnvido);
         Pago enJuego{0, 0};
-        if (e_.EnvidoQuerido != Cadena::Nada && e_.GanadorEnvido != Lado::Nadie) {
-            const bool jugador = e_.GanadorEnvido == Lado::Jugador;
-            (jugador ? enJuego.jugador : enJuego.computadora) =
-                d.querido ? d.querido : e_.PuntosJuego - (jugador ? e_.PuntosComputadora : e_.PuntosJugador);
-        } else if (e_.EnvidoQuerido == Cadena::Nada && e_.QuienEnvido != Lado::Nadie) {
-            (e_.QuienEnvido == Lado::Jugador ? enJuego.jugador : enJuego.computadora) = d.noQuerido;
-        }
+        if (e_.EnvidoQuerido != Cadena::Nada && e_.GanadorEnvido != Lado::Nadie)
+            (e_.GanadorEnvido == Lado::Jugador ? enJuego.jugador : enJuego.computadora) = querido(e_.GanadorEnvido);
+        else if (e_.EnvidoQuerido == Cadena::Nada && e_.QuienEnvido != Lado::Nadie)
+            (e_.QuienEnvido == Lado::Jugador ? enJuego.jugador : enJuego.computadora) =
+                DatosDe(e_.CadenaEnvido).noQuerido;
         if (Pago{e_.PuntosJugador + enJuego.jugador, e_.PuntosComputadora + enJuego.computadora}.mayor() >=
             e_.PuntosJuego)
             Fallar("play goes on with ", enJuego, " at stake that would end the game at ", puntos());
@@ -323,11 +327,10 @@ private:
         if (e_.EstadoFlor != NivelFlor::Nada || e_.EnvidoQuerido == Cadena::Nada) return;
         const std::vector<int> suyas{e_.carta(4), e_.carta(5), e_.carta(6)};
         if (e_.GanadorEnvido == Lado::Computadora) {
+            constexpr int pares[4][2] = {{}, {4, 5}, {4, 6}, {5, 6}};  // by CartasTantoCompu; 4-6 one card
             const int k = e_.CartasTantoCompu;
-            const std::vector<int> mostradas = k >= 4   ? std::vector<int>{e_.carta(k)}
-                                               : k == 1 ? std::vector<int>{e_.carta(4), e_.carta(5)}
-                                               : k == 2 ? std::vector<int>{e_.carta(4), e_.carta(6)}
-                                                        : std::vector<int>{e_.carta(5), e_.carta(6)};
+            const std::vector<int> mostradas =
+                k >= 4 ? std::vector<int>{e_.carta(k)} : std::vector<int>{e_.carta(pares[k][0]), e_.carta(pares[k][1])};
             if (TantoDe(mostradas) != e_.TantoCompu || TantoDe(suyas) != e_.TantoCompu)
                 Fallar("the computer proved ", e_.TantoCompu, " with cards worth ", TantoDe(mostradas));
             return;
@@ -371,8 +374,6 @@ private:
     // A card seen with its answer in one move was led by the player: the computer answers
     // within his move, while its own lead waits for him.
     void revisarSalidas() {
-        if (e_.RondasJugadas != rondaVista_) vistas_ = {};
-        rondaVista_ = e_.RondasJugadas;
         for (std::size_t h = 1; h <= 3; ++h) {
             const bool jugador = e_.PosicionJugador[h] != 0, computadora = e_.PosicionCompu[h] != 0;
             if (!vistas_[h] && (jugador || computadora)) {
@@ -426,17 +427,14 @@ private:
     // The envido pays once: the accepted chain to its winner once certified, that and
     // five more to the computer as a penalty, or the refused chain to its last caller.
     std::vector<Pago> pagosDeEnvido() const {
-        const Cadena cadena = e_.CadenaEnvido;
         if (e_.EnvidoQuerido != Cadena::Nada) {
-            const int querido = DatosDe(cadena).querido;
-            const auto aLaFaltaDe = [&](int perdedor) { return querido ? querido : e_.PuntosJuego - perdedor; };
-            const int aLaComputadora = aLaFaltaDe(e_.PuntosJugador);
+            const int aLaComputadora = querido(Lado::Computadora);
             if (e_.GanadorEnvido == Lado::Jugador)
-                return {{0, 0}, {aLaFaltaDe(e_.PuntosComputadora), 0}, {0, aLaComputadora + 5}};
+                return {{0, 0}, {querido(Lado::Jugador), 0}, {0, aLaComputadora + 5}};
             return {{0, e_.GanadorEnvido == Lado::Computadora ? aLaComputadora : 0}};
         }
         if (e_.QuienEnvido == Lado::Nadie) return {{0, 0}};
-        const int r = DatosDe(cadena).noQuerido;
+        const int r = DatosDe(e_.CadenaEnvido).noQuerido;
         return {e_.QuienEnvido == Lado::Jugador ? Pago{r, 0} : Pago{0, r}};
     }
 
@@ -517,8 +515,7 @@ private:
     bool manoComputadora_ = false;
     int nivelTruco_ = 0;
     Cadena cadena_ = Cadena::Nada;  // the round's envido as last seen
-    int rondaVista_ = 0;
-    std::array<bool, 4> vistas_{};  // the hands with a card seen, by hand
+    std::array<bool, 4> vistas_{};  // the round's hands with a card seen
     std::string llamada_;           // the computer's last truco call put to the player
     bool mostro_ = false;           // the player showed his cards at the round's end
     struct Linea {
