@@ -1,7 +1,7 @@
 // naipalia-bench-arranque: start-up time (launch to the first painted frame) and peak
 // memory of the game against a window with one label and a one-entry menu bar, as
 // medians over several launches of each: the table (the game without its database, whose
-// first window is the notice that recuerdos are off, over the table built but not shown) and,
+// first window is the notice that recuerdos are off, the table built once it is closed) and,
 // beside it, the registry (the game with its database). Each program measures itself through
 // NAIPALIA_MEDIR (qt/medicion.h). Both pairs are measured on Qt's offscreen platform and,
 // when Xvfb is installed, on a private Xvfb display; QT_QPA_PLATFORM set from outside

@@ -30,16 +30,22 @@ void Escena::destruirVentanas() {
     principal_.reset();
 }
 
-void Escena::preparar(Ventana& ventana) {
-    if (principal_) return;
-    principal_ = std::make_unique<VentanaPrincipal>(ventana, *this);
-    principal_->lienzo().animar(animar_);
+// The table's widgets wait until it is shown or a dialog takes its size from it: a notice
+// at start-up opens without waiting for them.
+void Escena::preparar(Ventana& ventana) { mesa_ = &ventana; }
+
+VentanaPrincipal* Escena::construirMesa() {
+    if (!principal_ && mesa_) {
+        principal_ = std::make_unique<VentanaPrincipal>(*mesa_, *this);
+        principal_->lienzo().animar(animar_);
+    }
+    return principal_.get();
 }
 
 void Escena::mostrar(Ventana& ventana) {
     // Showing lays the canvas out at the window's first size, which draws every control.
     preparar(ventana);
-    principal_->show();
+    construirMesa()->show();
     // Qt would give the keyboard to the first button, and Enter would act.
     reenfocar();
 }
@@ -56,7 +62,9 @@ void Escena::mostrarModal(Ventana& ventana) {
     sincronizarTodo();
     esperarMesa();
     // Parented to the table only: dialogs owning dialogs would be deleted twice.
-    d.preparar(principal_.get(), escala());
+    // The table first: the dialog's scale is read from it.
+    QWidget* mesa = construirMesa();
+    d.preparar(mesa, escala());
     abiertos_.push_back(&d);
     while (ventana.mostrada() && !terminado_) d.exec();
     std::erase(abiertos_, &d);

@@ -79,8 +79,10 @@ public:
 
 private:
     Dialogo& dialogo(Ventana& ventana);
+    VentanaPrincipal* construirMesa();
 
     std::map<Ventana*, std::unique_ptr<Dialogo>> dialogos_;
+    Ventana* mesa_ = nullptr;  // the table's model, once the game has one
     std::unique_ptr<VentanaPrincipal> principal_;
     std::vector<Dialogo*> abiertos_;
     bool terminado_ = false;
