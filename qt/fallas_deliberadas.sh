@@ -68,7 +68,7 @@ probar "a fresh dialog's first button has the keyboard" qt/dialogo.cpp $'    lie
 probar "pruning removes any .guion" qt/partidas_qt.cpp 'return !EsPropia(nombre);' 'return !EsPropia(nombre) && !nombre.endsWith(Extension);'
 probar "a recording cut by a full disk replaces the good one" qt/partidas_qt.cpp 'QIODevice::WriteOnly | QIODevice::Unbuffered' 'QIODevice::WriteOnly'
 probar "the keyboard left on the next card after a click or a deal" qt/lienzo.cpp '    if (reenfocar_) aparcar();' '    if (reenfocar_) enfocarSeguro();'
-probar "at start-up the first button has the keyboard" qt/escena.cpp $'    principal_->show();\n    // Qt would give the keyboard to the first button, and Enter would act.\n    reenfocar();' '    principal_->show();'
+probar "at start-up the first button has the keyboard" qt/escena.cpp $'    construirMesa()->show();\n    // Qt would give the keyboard to the first button, and Enter would act.\n    reenfocar();' '    construirMesa()->show();'
 probar "Escape ignored by the end of the game" qt/dialogo.cpp '    if (QPushButton* aceptar = soloAceptar()) aceptar->click();' '    (void)0;'
 probar "Enter ignored by a dialog that only informs" qt/dialogo.cpp '    if (QPushButton* aceptar = soloAceptar()) {' '    if (QPushButton* aceptar = nullptr) {'
 probar "the registry at start-up shrunk to fit beside no table" qt/escena.cpp '    if (!principal_) return std::nullopt;' '    if (!principal_ || !principal_->isVisible()) return std::nullopt;' escritorio
