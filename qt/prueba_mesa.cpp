@@ -84,38 +84,6 @@ TEST_F(MesaQt, ElFinDeRondaPideMostrarLasCartasQueCertificanElTanto) {
               std::tuple("BotonMostrarCarta", "Mostrá tus cartas para certificar tu tanto.", false));
 }
 
-// At start-up, after a deal and after a dialog that only informs ("Mis partidas", the end
-// of the game) closed with Escape or Enter, the keyboard rests on no button, so a stray
-// Enter or Space plays nothing.
-TEST_F(MesaQt, TrasCadaAccionElTecladoNoQuedaEnUnBoton) {
-    const auto cerrarCon = [this](Qt::Key tecla, const std::function<void()>& abrir) {
-        return [this, tecla, abrir] {
-            bool cerrado = false;
-            AlAbrir([&] { programa.escena().despachar(abrir); },
-                    [&](QWidget* modal) {
-                        QTest::keyClick(FocoEn(modal), tecla);
-                        cerrado = QTest::qWaitFor([&] { return !modal->isVisible(); }, 1000);
-                        if (!cerrado) modal->findChild<QPushButton*>("BotonAceptar")->click();  // no hang
-                    });
-            EXPECT_TRUE(cerrado) << "key " << tecla;
-        };
-    };
-    auto& juego = programa.juego();
-    const auto misPartidas = [&] { juego.operacion.mostrarModal(juego.misPartidas); };
-    const auto finJuegos = [&] { juego.ronda.SubFinJuego(); };
-    const std::pair<std::string, std::function<void()>> acciones[] = {
-        {"start-up", [] {}},
-        {"F5", [&] { repartir(); }},
-        {"Mis partidas closed by Escape", cerrarCon(Qt::Key_Escape, misPartidas)},
-        {"the end of the game closed by Escape", cerrarCon(Qt::Key_Escape, finJuegos)},
-        {"the end of the game closed by Enter", cerrarCon(Qt::Key_Return, finJuegos)},
-    };
-    for (const auto& [accion, hacer] : acciones) {
-        hacer();
-        teclasSueltasNoHacenNada(accion);
-    }
-}
-
 // With animations the computer's card travels to its place; keys and clicks meanwhile
 // change nothing, and the table ends as the models say.
 TEST_F(MesaQt, ConAnimacionesLaEntradaEsperaYLaMesaQuedaComoLosModelos) {

@@ -178,7 +178,7 @@ class Prueba:
     def correr(self):
         tras = "after {}: a stray Enter and Space then play nothing"
         filas = [("the registry opens first, alone and active", self.registro_primero),
-                 ("a player registered there reaches the table", self.registrar_y_jugar),
+                 (tras.format("a player registered there reached the table"), self.y_nada_mas, self.registrar_y_jugar),
                  ("the registry from \"Nuevo Jugador\" has its start-up size", self.registro_legible),
                  (tras.format("F5 dealt"), self.y_nada_mas, self.hecho, "key F5", "F5"),
                  (tras.format("a card clicked"), self.y_nada_mas, self.carta, True),
