@@ -150,6 +150,7 @@ public:
                      : e_.EstadoFlor != NivelFlor::Nada ? pagosDeFlor()
                                                         : pagosDeEnvido();
             truco_ = trucoDebido(juego_.finRonda.EtiquetaMensaje.Caption());
+            revisarAviso();
         }
         if (&dialogo != &juego_.finJuegos) return;
         if (!e_.FinJuego) Fallar("the end-of-game dialog opened with the game still on");
@@ -336,14 +337,36 @@ private:
             return;
         }
         if (pagos_.size() != 3) return;  // settled before the round's end
-        std::vector<int> mostradas;
-        for (std::size_t h = 1; h <= 3; ++h)
-            if (e_.PosicionJugador[h] != 0) mostradas.push_back(e_.carta(e_.PosicionJugador[h]));
+        std::vector<int> mostradas = enMesa();
         if (mostro_ || mostradas.size() == 3) mostradas = {e_.carta(1), e_.carta(2), e_.carta(3)};
         const bool probado = !mostradas.empty() && TantoDe(mostradas) == e_.TantoCantadoJugador;
         if (pagado != (probado ? pagos_[1] : pagos_[2]))
             Fallar("a tanto of ", e_.TantoCantadoJugador, " shown with cards worth ", TantoDe(mostradas), " was paid ",
                    pagado);
+    }
+
+    // The player's cards on the table.
+    std::vector<int> enMesa() const {
+        std::vector<int> cartas;
+        for (std::size_t h = 1; h <= 3; ++h)
+            if (e_.PosicionJugador[h] != 0) cartas.push_back(e_.carta(e_.PosicionJugador[h]));
+        return cartas;
+    }
+
+    // The dialog warns exactly when leaving would punish the player's claim as unproven:
+    // some card still in his hand, and those down not making what he declared (a flor
+    // needs all three).
+    void revisarAviso() const {
+        const std::vector<int> cartas = enMesa();
+        const bool flor = e_.EstadoFlor != NivelFlor::Nada;
+        const bool probado =
+            cartas.size() == 3 || (!flor && !cartas.empty() && TantoDe(cartas) == e_.TantoCantadoJugador);
+        const std::string debe = pagos_.size() < 3 || probado ? ""
+                                 : flor                       ? "Mostrá tus cartas para certificar tu flor."
+                                                              : "Mostrá tus cartas para certificar tu tanto.";
+        if (juego_.finRonda.EtiquetaCertificar.Caption() != debe)
+            Fallar("the end-of-round dialog warned \"", juego_.finRonda.EtiquetaCertificar.Caption(), "\" with ",
+                   cartas.size(), " cards down");
     }
 
     // A round's line in the anotador, once written: each side's points, and the deck
