@@ -737,6 +737,16 @@ fallo opponent/decision_truco.cpp \
 fallo round/ciclo_juego.cpp \
   's/^    e.TantoCantadoJugador = TantoNoCantado;$/    (void)0;/' \
   "a declared tanto is kept from the last round"
+fallo players/registro.cpp \
+  's/^    abriendo_ = !op.puertos.baseDatos->listo();$/    abriendo_ = false;/' \
+  "the registry waits for a file still opening before it shows"
+fallo players/registro.cpp \
+  's/^    if (jugador.cargada()) llenarLista();$/    (void)0;/' \
+  "the registry's list stays empty once the file is ready"
+fallo players/registro.cpp \
+  's/^    if (e.SinRecuerdos) jugador.Unload();$/    (void)0;/' \
+  "a file that fails once ready leaves the registry open"
+
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

@@ -155,6 +155,8 @@ struct BaseDatos {
         error.clear();
         return false;
     }
+    // False while the file is still being opened ahead of abrir(), which would wait for it.
+    virtual bool listo() { return true; }
     virtual void cerrar() {}
     // Table order.
     virtual bool leerJugadores(std::vector<std::string>& nombres, FalloBase& fallo) { return sinBase(nombres, fallo); }

@@ -45,6 +45,10 @@ Jugador::Jugador() : Ventana("Jugador") {
     tiempo.Interval = 10000;
     tiempo.Enabled = true;
     tiempo.Visible = false;
+    auto& base = TiempoBase.diseno();
+    base.Interval = 25;
+    base.Enabled = false;
+    base.Visible = false;
     terminarDiseno();
 }
 

@@ -28,6 +28,7 @@ public:
     Control EtiquetaComentario{*this, "EtiquetaComentario", TipoControl::Etiqueta};
     Control TMaxAniPropaganda{*this, "TMaxAniPropaganda", TipoControl::Animacion};
     Control TiempoPropaganda{*this, "TiempoPropaganda", TipoControl::Temporizador};
+    Control TiempoBase{*this, "TiempoBase", TipoControl::Temporizador};
 
     // The animated picture's name for the port: the table has one of the same name.
     static constexpr const char* Propaganda = "Jugador.TMaxAniPropaganda";

@@ -91,6 +91,7 @@ public:
     void BotonJugar_Click();
     void BotonSalir_Click();
     void TiempoPropaganda_Timer();
+    void TiempoBase_Timer();
     int ContadorPropaganda = 0;
 
     // --- The history, the statistics and the recuerdos ---
@@ -118,7 +119,11 @@ public:
     std::string ErrorApertura;
 
 private:
-    BaseDatos& base() const;
+    // The file, its opening finished first when it was left pending.
+    BaseDatos& base();
+    void terminarApertura();
+    void abrirAhora();
+    void llenarLista();
     // A failure by its step's message; a held file only the first time in a row.
     void reportar(const FalloBase& fallo);
 
@@ -131,6 +136,7 @@ private:
     Ronda& ronda;
     Computadora& computadora;
     Cantos& cantos;
+    bool abriendo_ = false;  // the file is still being opened ahead: the registry opened without it
 };
 
 }  // namespace naipalia

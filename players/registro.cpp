@@ -1,6 +1,7 @@
 // The database at start-up and its error messages, the stored options, and the player
 // registry.
 #include <string>
+#include <utility>
 
 #include "calls/cantos.h"
 #include "game/archivos.h"
@@ -54,17 +55,36 @@ Jugadores::Jugadores(Operacion& operacion, Jugador& j, Estadistica& es, MisParti
     jugador.BotonJugar.Click = [this] { BotonJugar_Click(); };
     jugador.BotonSalir.Click = [this] { BotonSalir_Click(); };
     jugador.TiempoPropaganda.Timer = [this] { TiempoPropaganda_Timer(); };
+    jugador.TiempoBase.Timer = [this] { TiempoBase_Timer(); };
     estadistica.Load = [this] { Estadistica_Load(); };
     estadistica.BotonAceptar.Click = [this] { estadistica.Unload(); };
     n.MenuPartidas.Click = [this] { MenuPartidas_Click(); };
     misPartidas.BotonAceptar.Click = [this] { misPartidas.Unload(); };
 }
 
-BaseDatos& Jugadores::base() const { return *op.puertos.baseDatos; }
+BaseDatos& Jugadores::base() {
+    terminarApertura();
+    return *op.puertos.baseDatos;
+}
 
 // --- Start-up ---
 
+// A file still deriving its key is left to open while the registry shows: its list fills
+// in once the file is ready, and whatever needs the file sooner waits for it.
 void Jugadores::AbrirBaseDatos() {
+    e.SinRecuerdos = false;
+    abriendo_ = !op.puertos.baseDatos->listo();
+    if (!abriendo_) abrirAhora();
+}
+
+void Jugadores::terminarApertura() {
+    if (!std::exchange(abriendo_, false)) return;
+    abrirAhora();
+    // Without the file the registry has nothing to offer: the game goes on without it.
+    if (e.SinRecuerdos) jugador.Unload();
+}
+
+void Jugadores::abrirAhora() {
     std::string error;
     if (base().abrir(op.ruta(archivos::BaseDatos), archivos::ClaveBase, error)) {
         e.SinRecuerdos = false;
@@ -82,6 +102,7 @@ void Jugadores::MostrarRegistro() {
     op.mostrarModal(jugador);
     // Closed by its title bar it may still be loaded: the next showing starts afresh.
     jugador.Unload();
+    terminarApertura();
 }
 
 void Jugadores::AplicarOpcionesGuardadas() {
@@ -159,6 +180,20 @@ void Jugadores::Jugador_Load() {
         if (imagenes.cargable(ruta)) cartas[i]->Picture(ruta);
     }
     TiempoPropaganda_Timer();
+    if (abriendo_)
+        jugador.TiempoBase.Enabled(true);
+    else
+        llenarLista();
+}
+
+void Jugadores::TiempoBase_Timer() {
+    if (!op.puertos.baseDatos->listo()) return;
+    jugador.TiempoBase.Enabled(false);
+    terminarApertura();
+    if (jugador.cargada()) llenarLista();
+}
+
+void Jugadores::llenarLista() {
     std::vector<std::string> nombres;
     FalloBase fallo;
     if (base().leerJugadores(nombres, fallo))

@@ -66,11 +66,11 @@ void Principal::Form_Load() {
     e.PuntosJuego = n.MenuCantidadPuntos(2).Checked() ? 30 : 15;
     e.NombreJugador = NombreRelleno(textos::JugadorSinRegistro);
     mostrarNombreJugador();
+    if (!e.SinRecuerdos) jugadores.MostrarRegistro();
     if (e.SinRecuerdos) {
         n.MenuRecuerdo.Enabled(false);
         n.MenuPartidas.Enabled(false);
     } else {
-        jugadores.MostrarRegistro();
         jugadores.AplicarOpcionesGuardadas();
     }
 

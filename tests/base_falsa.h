@@ -18,6 +18,7 @@ struct BaseFalsa : BaseDatos {
     std::map<std::string, std::vector<FilaPartida>> partidas;
     OpcionesGuardadas opciones;
     std::optional<FalloBase> falla;
+    bool listoYa = true, abre = true;  // the file's opening: finished, and whether it worked
 
     // Does `cambio` unless the operation is to fail.
     template <typename F>
@@ -29,7 +30,11 @@ struct BaseFalsa : BaseDatos {
         cambio();
         return true;
     }
-    bool abrir(const std::string&, const std::string&, std::string&) override { return true; }
+    bool listo() override { return listoYa; }
+    bool abrir(const std::string&, const std::string&, std::string& error) override {
+        error = abre ? "" : "file is not a database";
+        return abre;
+    }
     bool leerJugadores(std::vector<std::string>& n, FalloBase& f) override {
         return hacer(f, [&] { n = jugadores; });
     }

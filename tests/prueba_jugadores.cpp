@@ -164,3 +164,39 @@ TEST_F(RegistroYRecuerdos, MisPartidasSalenDeLasPartidasEnOrden) {
               std::make_tuple("2", "1", "1 ganada", "Por 16: 30 a 14, el 06/12/2026",
                               std::vector<std::string>{"5", "-30", "16"}));
 }
+
+// The file still opening at start-up: the registry opens at once with an empty list, which
+// fills in once the file is ready; a file that then fails closes it with its message, and
+// the game goes on without recuerdos.
+TEST(Registro, AbreAntesQueElArchivoYLaListaLlegaDespues) {
+    for (const bool abre : {true, false}) {
+        prueba::BaseFalsa base;
+        base.listoYa = false;
+        base.abre = abre;
+        Falsos f{"/programa"};
+        f.puertos.baseDatos = &base;
+        std::vector<std::string> mensajes;
+        f.alMensaje = [&](const std::string& texto, Icono) { mensajes.push_back(texto); };
+        std::string visto;
+        std::unique_ptr<Juego> j;
+        f.alMostrarModal = [&](Ventana& v) {
+            Jugador& r = j->jugador;
+            if (&v != &r) return v.Hide();
+            const auto ver = [&] {
+                visto += std::to_string(r.ListaJugadores.List().size()) + (r.TiempoBase.Enabled() ? "+ " : " ");
+            };
+            for (const bool listo : {false, true}) {
+                ver();
+                base.listoYa = listo;
+                r.TiempoBase.Timer();
+            }
+            if (r.cargada()) ver(), r.Unload();
+        };
+        j = std::make_unique<Juego>(f.puertos);
+        j->arrancar();
+        SCOPED_TRACE(abre);
+        EXPECT_EQ(visto, abre ? "0+ 0+ 1 " : "0+ 0+ ");
+        EXPECT_EQ(std::tuple(j->estado.SinRecuerdos, j->naipalia.MenuRecuerdo.Enabled(), mensajes.size()),
+                  std::tuple(!abre, abre, abre ? 0u : 1u));
+    }
+}

@@ -289,6 +289,10 @@ void BaseSqlcipher::adelantar(const std::string& archivo, const std::string& cla
     adelantada_ = std::async(std::launch::async, &BaseSqlcipher::Abrir, archivo, clave, carpetaDatos_);
 }
 
+bool BaseSqlcipher::listo() {
+    return !adelantada_.valid() || adelantada_.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
+
 bool BaseSqlcipher::abrir(const std::string& archivo, const std::string& clave, std::string& error) {
     cerrar();
     Apertura a;

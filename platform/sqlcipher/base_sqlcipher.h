@@ -27,6 +27,7 @@ public:
     // Opens the file on another thread, so that the key's slow derivation runs while the
     // windows are made; the next abrir() of that file with that key takes the connection.
     void adelantar(const std::string& archivo, const std::string& clave);
+    bool listo() override;
     void cerrar() override;
     bool leerJugadores(std::vector<std::string>& nombres, FalloBase& fallo) override;
     bool agregarJugador(const std::string& nombre, FalloBase& fallo) override;
