@@ -58,6 +58,26 @@ inline void Guardar(const QPixmap& dibujo, const QString& nombre) {
 // Where `w` lies in its window.
 inline QRect EnSuVentana(const QWidget* w) { return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()); }
 
+// The texts of the visible labels and buttons in `padre` that show less than their whole
+// text: one line too wide, or wrapped lines too tall.
+inline QStringList Cortados(QWidget* padre) {
+    QStringList cortados;
+    for (QWidget* w : padre->findChildren<QWidget*>()) {
+        auto* etiqueta = qobject_cast<QLabel*>(w);
+        auto* boton = qobject_cast<QPushButton*>(w);
+        const QString texto = (etiqueta ? etiqueta->text() : boton ? boton->text().remove('&') : QString()).trimmed();
+        if (!w->isVisible() || texto.isEmpty()) continue;
+        const int m = etiqueta ? etiqueta->margin() : 0;
+        const QRect caja = w->contentsRect().adjusted(boton ? 2 : m, m, boton ? -2 : -m, -m);
+        const QFontMetrics medidas(w->font());
+        const QRect ocupa = etiqueta && etiqueta->wordWrap()
+                                ? medidas.boundingRect(QRect(0, 0, caja.width(), 100000), Qt::TextWordWrap, texto)
+                                : QRect(0, 0, medidas.horizontalAdvance(texto), medidas.height());
+        if (ocupa.width() > caja.width() || ocupa.height() > caja.height()) cortados << w->objectName() + ": " + texto;
+    }
+    return cortados;
+}
+
 // Runs `abrir`, which shows a modal dialog; once up, `mirar` sees it and may close it. A
 // dialog left open is hidden after five seconds, so that no test hangs.
 inline void AlAbrir(const std::function<void()>& abrir, const std::function<void(QWidget*)>& mirar) {
