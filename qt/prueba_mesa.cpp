@@ -13,9 +13,10 @@ using namespace naipalia::vista::prueba;
 
 using MesaQt = PruebaMesa;
 
-// The menus keep the models' marks and a letter once in each menu and on the table; a
-// card dragged with either button short of the table goes back to the hand.
+// At start-up the keyboard rests on no button; the menus keep the models' marks and a letter
+// once in each menu and on the table; a card dragged short of the table goes back to the hand.
 TEST_F(MesaQt, LosMenusYElRepartoYUnaCartaArrastradaVuelveALaMano) {
+    teclasSueltasNoHacenNada("start-up");
     auto accion = [&](const Control& c) { return ventana().menus().accion(c); };
     // Choosing the checked entry again: Qt alone would take the mark away.
     accion(mesa().MenuMCompu)->trigger();
