@@ -184,6 +184,10 @@ TEST_F(BaseEnDisco, LosNombresSonDatosConSusPartidasYNoSeLeenEnElArchivo) {
         EXPECT_EQ(b.abrir(a.archivo, a.clave, error), a.abre) << a.archivo << " " << a.clave;
         EXPECT_EQ(lee(b, {peligroso, z, "O'Brien"}), a.abre);
     }
+    // No file to open ahead: ready at once, so that the game tells of it before any registry.
+    BaseSqlcipher sinArchivo(en("datos"));
+    sinArchivo.adelantar(en("falta"), archivos::ClaveBase);
+    EXPECT_TRUE(sinArchivo.listo());
 }
 
 TEST_F(BaseEnDisco, UnArchivoQueNoEsDelJuegoNoAbreYQuedaComoEstaba) {

@@ -286,6 +286,11 @@ BaseSqlcipher::Apertura BaseSqlcipher::Abrir(const std::string& archivo, const s
 
 void BaseSqlcipher::adelantar(const std::string& archivo, const std::string& clave) {
     if (adelantada_.valid()) return;
+    // No file to open, here or in the data folder: abrir() fails at once, and the game says
+    // so first instead of showing the registry while it finds out.
+    std::error_code e;
+    const fs::path copia = fs::path(carpetaDatos_) / fs::path(archivo).filename();
+    if (!fs::exists(archivo, e) && (carpetaDatos_.empty() || !fs::exists(copia, e))) return;
     adelantada_ = std::async(std::launch::async, &BaseSqlcipher::Abrir, archivo, clave, carpetaDatos_);
 }
 
