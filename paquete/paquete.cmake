@@ -6,7 +6,7 @@ set(NAIPALIA_DESTINO lib/games/naipalia)
 # Directories 0755 whatever the umask.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                                                 WORLD_READ WORLD_EXECUTE)
-install(TARGETS naipalia naipalia-sonidos RUNTIME DESTINATION ${NAIPALIA_DESTINO}
+install(TARGETS naipalia naipalia-sonidos naipalia-base-datos RUNTIME DESTINATION ${NAIPALIA_DESTINO}
         LIBRARY DESTINATION ${NAIPALIA_DESTINO})
 install(DIRECTORY assets/programa/ DESTINATION ${NAIPALIA_DESTINO})
 # The initial database, never one a player has written to; read-only, so that every

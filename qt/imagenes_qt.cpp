@@ -3,10 +3,28 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPixmapCache>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace naipalia::vista {
 
 namespace {
+
+QImage aMedida(const QImage& imagen, QSize tamano) {
+    if (!tamano.isValid() || imagen.isNull()) return imagen;
+    return imagen.scaled(tamano, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// Every picture of the file decoded, the largest kept.
+QImage mayorDecodificada(const QString& ruta) {
+    QImageReader lector(ruta);
+    QImage mejor = lector.read();
+    for (int i = 1; i < lector.imageCount() && lector.jumpToImage(i); ++i) {
+        const QImage otra = lector.read();
+        if (otra.width() * otra.height() > mejor.width() * mejor.height()) mejor = otra;
+    }
+    return mejor;
+}
 
 QImage mayorImagen(const QString& ruta, QSize tamano = QSize()) {
     QImageReader lector(ruta);
@@ -15,14 +33,16 @@ QImage mayorImagen(const QString& ruta, QSize tamano = QSize()) {
         if (tamano.isValid()) lector.setScaledSize(tamano);
         return lector.read();
     }
-    QImage mejor = lector.read();
-    for (int i = 1; i < lector.imageCount() && lector.jumpToImage(i); ++i) {
-        const QImage otra = lector.read();
-        if (otra.width() * otra.height() > mejor.width() * mejor.height()) mejor = otra;
+    // An icon file: only its largest picture, by the sizes its header gives, is decoded;
+    // when that fails, every picture is, to compare.
+    int mayor = -1;
+    qint64 area = 0;
+    for (int i = 0; i < lector.imageCount() && lector.jumpToImage(i); ++i) {
+        const qint64 esta = qint64{lector.size().width()} * lector.size().height();
+        if (lector.size().isValid() && esta > area) area = esta, mayor = i;
     }
-    if (tamano.isValid() && !mejor.isNull())
-        return mejor.scaled(tamano, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return mejor;
+    const QImage mejor = mayor >= 0 && lector.jumpToImage(mayor) ? lector.read() : QImage();
+    return aMedida(mejor.isNull() ? mayorDecodificada(ruta) : mejor, tamano);
 }
 
 }  // namespace
@@ -56,9 +76,27 @@ QPixmap ImagenesQt::imagen(const std::string& ruta, QSize tamano) {
     const QString clave = QString("%1@%2x%3").arg(archivo).arg(tamano.width()).arg(tamano.height());
     QPixmap pixmap;
     if (QPixmapCache::find(clave, &pixmap)) return pixmap;
-    pixmap = QPixmap::fromImage(mayorImagen(archivo, tamano));
+    if (auto adelantada = adelantadas_.find(archivo); adelantada != adelantadas_.end()) {
+        pixmap = QPixmap::fromImage(aMedida(adelantada->second.get(), tamano));
+        adelantadas_.erase(adelantada);
+    } else {
+        pixmap = QPixmap::fromImage(mayorImagen(archivo, tamano));
+    }
     if (!pixmap.isNull()) QPixmapCache::insert(clave, pixmap);
     return pixmap;
+}
+
+constexpr std::size_t MaximoAdelantadas = 8;
+
+void ImagenesQt::adelantar(const std::string& ruta) {
+    const QString archivo = QString::fromStdString(ruta);
+    // A few at a time: a picture never shown keeps its decoded copy here.
+    if (archivo.isEmpty() || adelantadas_.count(archivo) || adelantadas_.size() >= MaximoAdelantadas) return;
+    adelantadas_[archivo] = std::async(std::launch::async, [archivo] {
+        // On a processor the window being made leaves free.
+        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+        return mayorImagen(archivo);
+    });
 }
 
 QCursor ImagenesQt::puntero(const std::string& ruta) {

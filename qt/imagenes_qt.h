@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QCursor>
+#include <QImage>
 #include <QPixmap>
+#include <future>
 #include <map>
 #include <string>
 
@@ -21,9 +23,13 @@ public:
     QPixmap imagen(const std::string& ruta, QSize tamano);
     // An icon file as a pointer with its hot spot at the fingertip.
     QCursor puntero(const std::string& ruta);
+    // Starts decoding the picture on another thread, for the next imagen() of it at any
+    // size to take.
+    void adelantar(const std::string& ruta);
 
 private:
     std::map<std::string, QCursor> punteros_;
+    std::map<QString, std::future<QImage>> adelantadas_;
 };
 
 }  // namespace naipalia::vista

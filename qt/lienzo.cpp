@@ -159,8 +159,9 @@ Lienzo::Lienzo(Ventana& ventana, Escena& escena, bool ajustable, QWidget* padre)
     for (std::size_t i = 0; i < elementos_.size(); ++i) {
         const Control& control = *elementos_[i].control;
         if (EsTapete(control)) tapete_ = &control;
-        // Hidden controls wait for their first showing; the felt and frames are made now.
-        if (elementos_[i].conWidget && control.Visible()) crear(i);
+        // Hidden controls wait for their first showing, and the table's all for its first
+        // laying out: the registry opens at start-up without them.
+        if (elementos_[i].conWidget && control.Visible() && !ajustable_) crear(i);
     }
     // Holds the keyboard until the player moves it, so no key acts by accident; a click on
     // a picture leaves the keyboard where it was.
@@ -188,6 +189,9 @@ bool Lienzo::dentroDeUnMarco(std::size_t indice) const {
 void Lienzo::crear(std::size_t indice) {
     Elemento& elemento = elementos_[indice];
     Control& control = *elemento.control;
+    // A dialog's pictures are decoded on other threads while its other controls are made;
+    // the table's cards are drawn as soon as they are made.
+    if (!ajustable_ && control.tipo() == TipoControl::Imagen) escena_.imagenes.adelantar(control.Picture());
     const Control* tapete = tapete_ && indices_.at(tapete_) < indice && !dentroDeUnMarco(indice) ? tapete_ : nullptr;
     QWidget* w = CrearWidget(control, *this, lugarEnTapete(control.propiedades(), tapete));
     elemento.widget = w;

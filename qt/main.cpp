@@ -2,10 +2,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
-#include <filesystem>
 
 #include "game/archivos.h"
-#include "platform/sqlcipher/base_sqlcipher.h"
+#include "qt/base_modulo.h"
 #include "qt/escena.h"
 #include "qt/medicion.h"
 #include "qt/partidas_qt.h"
@@ -16,19 +15,16 @@
 int main(int argc, char* argv[]) {
     // An installed program keeps its players and its recorded games in the user's data
     // folder, the player's choices of the window in his settings folder. The database's
-    // slow key derivation starts first and runs while Qt starts and the windows are made.
+    // engine loads and its slow key derivation runs while the windows are made, once Qt
+    // has loaded its own libraries.
     QCoreApplication::setApplicationName("Naipalia");
-    const QString datos = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    naipalia::BaseSqlcipher base(datos.toStdString());
-    std::error_code sinEjecutable;
-    const auto ejecutable = std::filesystem::read_symlink("/proc/self/exe", sinEjecutable);
-    if (!sinEjecutable)
-        base.adelantar((ejecutable.parent_path() / naipalia::archivos::BaseDatos).string(),
-                       naipalia::archivos::ClaveBase);
-
     QApplication aplicacion(argc, argv);
     const QString carpeta = QCoreApplication::applicationDirPath();
+    const QString datos = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     naipalia::vista::PrepararAplicacion(carpeta);
+    naipalia::vista::BaseModulo base(carpeta, datos.toStdString(),
+                                     QDir(carpeta).filePath(naipalia::archivos::BaseDatos).toStdString(),
+                                     naipalia::archivos::ClaveBase);
     naipalia::vista::PrepararMedicion();
     naipalia::vista::Preferencias preferencias(
         QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath("preferencias.ini"));

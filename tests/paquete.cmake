@@ -18,7 +18,8 @@ set(programa usr/lib/games/naipalia)
 file(GLOB_RECURSE medios RELATIVE ${RAIZ}/assets/programa ${RAIZ}/assets/programa/*)
 list(TRANSFORM medios PREPEND "${programa}/")
 set(esperados
-    ${medios} ${programa}/naipalia ${programa}/naipalia-sonidos.so ${programa}/naipalia.mdb ${programa}/naipalia.png
+    ${medios} ${programa}/naipalia ${programa}/naipalia-sonidos.so ${programa}/naipalia-base-datos.so
+    ${programa}/naipalia.mdb ${programa}/naipalia.png
     "usr/games/naipalia -> ../lib/games/naipalia/naipalia" usr/share/applications/naipalia.desktop
     usr/share/metainfo/io.github.naipalia.Naipalia.metainfo.xml usr/share/icons/hicolor/scalable/apps/naipalia.svg
     usr/share/doc/naipalia/copyright usr/share/doc/naipalia/changelog.gz usr/share/man/man6/naipalia.6.gz)

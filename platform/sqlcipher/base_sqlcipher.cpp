@@ -1,7 +1,9 @@
 #include "platform/sqlcipher/base_sqlcipher.h"
+#include "platform/sqlcipher/modulo_base.h"
 
 #define SQLITE_HAS_CODEC 1
 #include <sqlcipher/sqlite3.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -286,12 +288,15 @@ BaseSqlcipher::Apertura BaseSqlcipher::Abrir(const std::string& archivo, const s
 
 void BaseSqlcipher::adelantar(const std::string& archivo, const std::string& clave) {
     if (adelantada_.valid()) return;
-    // No file to open, here or in the data folder: abrir() fails at once, and the game says
-    // so first instead of showing the registry while it finds out.
-    std::error_code e;
-    const fs::path copia = fs::path(carpetaDatos_) / fs::path(archivo).filename();
-    if (!fs::exists(archivo, e) && (carpetaDatos_.empty() || !fs::exists(copia, e))) return;
-    adelantada_ = std::async(std::launch::async, &BaseSqlcipher::Abrir, archivo, clave, carpetaDatos_);
+    // No file to open: abrir() fails at once, and the game says so first instead of showing
+    // the registry while it finds out.
+    if (!HayArchivoBase(archivo, carpetaDatos_)) return;
+    adelantada_ = std::async(std::launch::async, [archivo, clave, carpeta = carpetaDatos_] {
+        // Behind the windows being made, which need the processor first: the registry shows
+        // at once and its list a moment later.
+        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+        return Abrir(archivo, clave, carpeta);
+    });
 }
 
 bool BaseSqlcipher::listo() {
