@@ -3,9 +3,7 @@
 // shown while dragging, the order of the cards on the table, the winner of each hand,
 // where every dialog and box opens while the computer calls envido, truco and flor, and
 // every text whole in its control. A picture of each stage goes to the artifacts folder.
-#include "game/archivos.h"
 #include "game/nombres.h"
-#include "platform/sqlcipher/base_sqlcipher.h"
 #include "qt/anotador_qt.h"
 #include "qt/controles_qt.h"
 #include "qt/prueba_principal.h"
@@ -283,52 +281,17 @@ TEST_F(RondaQt, UnaLlamadaTrasLaCartaDeLaComputadoraEsperaQueLlegue) {
     EXPECT_FALSE(enterContesto) << "Enter answered the call";
 }
 
-// With a database of the test's own holding one player: the registry, where Enter on
-// his name plays, then his statistics and his games, each dialog whole at this scale, its
-// picture kept. Registering a name is the desktop tests' part.
-TEST(RegistroQt, ElRegistroLasCifrasYLasPartidasSeVenEnteros) {
-    QTemporaryDir carpeta;
-    for (const QFileInfo& f : QDir(carpetaPrograma).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot))
-        if (f.fileName() != archivos::BaseDatos) QFile::link(f.absoluteFilePath(), carpeta.filePath(f.fileName()));
-    const std::string archivo = carpeta.filePath(archivos::BaseDatos).toStdString();
-    const std::string zoe = "Zoe O'Neil";
-    std::string error;
-    BaseSqlcipher base;
-    FalloBase f;
-    ASSERT_TRUE(BaseSqlcipher::Crear(archivo, archivos::ClaveBase, error) &&
-                base.abrir(archivo, archivos::ClaveBase, error) && base.agregarJugador(zoe, f))
-        << error << f.descripcion;
-    MensajesGrabados mensajes;
-    vista::Programa programa(carpeta.path(), &mensajes, &base);
+// The statistics and "Mis partidas" whole at this scale, each kept as a picture. The
+// registry is the desktop tests' part.
+TEST_F(RondaQt, LasCifrasYLasPartidasSeVenEnteras) {
     auto& juego = programa.juego();
-    // Once up the dialog must be whole; Enter on the list's name, or Aceptar, closes it.
-    auto abrir = [&](const char* foto, const std::function<void()>& abrir) {
-        AlAbrir(abrir, [&](QWidget* visto) {
-            Guardar(visto->grab(), foto);
-            EXPECT_EQ(Cortados(visto).join(" | ").toStdString(), "") << foto;
-            if (auto* lista = visto->findChild<QListWidget*>("ListaJugadores")) {
-                lista->setCurrentRow(0);
-                QTest::keyClick(lista, Qt::Key_Return);
-            }
-            if (auto* aceptar = visto->findChild<QPushButton*>("BotonAceptar"); aceptar && visto->isVisible())
-                QTest::mouseClick(aceptar, Qt::LeftButton);
-        });
-    };
-    abrir("registro.png", [&] { juego.arrancar(); });
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    ASSERT_EQ(juego.estado.NombreJugador, NombreRelleno(zoe));
-
-    // His statistics, as the computer shows them before answering; his games in "Mis
-    // partidas", with the chart of each game's margin.
-    for (int i = 0; i < 12; ++i)
-        ASSERT_TRUE(base.agregarTanto({juego.estado.NombreJugador, "E", 20 + i, i % 4 == 0, false}, f));
-    for (const int compu : {3, 15, 12, 0, 15, 9, 15, 14})
-        ASSERT_TRUE(base.agregarPartida(zoe, {0, "06/12/2026", "12:00:00", 15, compu < 15 ? 15 : 8, compu}, f));
-    juego.jugadores.ConsultarRecuerdos("E");
-    juego.jugadores.LlenarEstadistica();
-    abrir("estadistica.png", [&] { juego.operacion.mostrarModal(juego.estadistica); });
-    abrir("mis_partidas.png", [&] { juego.jugadores.MenuPartidas_Click(); });
-    programa.escena().destruirVentanas();
+    for (Ventana* dialogo : std::initializer_list<Ventana*>{&juego.estadistica, &juego.misPartidas})
+        AlAbrir([&] { juego.operacion.mostrarModal(*dialogo); },
+                [&](QWidget* visto) {
+                    Guardar(visto->grab(), QString::fromStdString(dialogo->nombre()) + ".png");
+                    EXPECT_EQ(Cortados(visto).join(" | ").toStdString(), "") << dialogo->nombre();
+                    dialogo->Hide();
+                });
 }
 
 }  // namespace
