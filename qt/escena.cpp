@@ -18,6 +18,8 @@ namespace {
 // How much a pixel of the anotador covered weighs against the squared distance from the
 // table's middle.
 constexpr long long PesoAnotadorTapado = 8;
+// Where no place leaves every card in sight, a pixel of a card hidden outweighs any distance.
+constexpr long long PesoCartaTapada = 1000000;
 }  // namespace
 
 Escena::Escena(ImagenesQt& i, AnimacionesQt& a) : imagenes(i), animaciones(a) {}
@@ -101,7 +103,7 @@ QMargins Escena::marco() const {
                     fuera.bottom() - dentro.bottom());
 }
 
-std::optional<QPoint> Escena::lugarLibre(QSize conMarco, bool todasLasManos) const {
+std::optional<QPoint> Escena::lugarLibre(QSize conMarco, bool todasLasManos, bool aunTapando) const {
     if (!principal_) return std::nullopt;
     const QScreen* pantalla = principal_->screen();
     if (!pantalla) return std::nullopt;
@@ -135,12 +137,18 @@ std::optional<QPoint> Escena::lugarLibre(QSize conMarco, bool todasLasManos) con
             const QRect caja(x, y, w, h);
             if (!libre.contains(caja)) continue;
             const QRect conAire = caja.adjusted(-aire + 1, -aire + 1, aire - 1, aire - 1);
-            if (std::any_of(cartas.begin(), cartas.end(), [&](const QRect& c) { return c.intersects(conAire); }))
-                continue;
+            // The player's own cards, below the table's middle, weigh ten times those on the felt.
+            long long cartasTapadas = 0;
+            for (const QRect& c : cartas) {
+                const QRect comun = c.intersected(conAire);
+                cartasTapadas += (c.center().y() > mesa.center().y() ? 10LL : 1LL) * comun.width() * comun.height();
+            }
+            if (cartasTapadas > 0 && !aunTapando) continue;
             const QPoint d = caja.center() - mesa.center();
             const QRect tapado = caja.intersected(anotador);
-            const long long costo =
-                1LL * d.x() * d.x() + 1LL * d.y() * d.y() + PesoAnotadorTapado * tapado.width() * tapado.height();
+            const long long costo = 1LL * d.x() * d.x() + 1LL * d.y() * d.y() +
+                                    PesoAnotadorTapado * tapado.width() * tapado.height() +
+                                    PesoCartaTapada * cartasTapadas;
             if (!mejor || costo < costoMejor) {
                 mejor = caja.topLeft();
                 costoMejor = costo;

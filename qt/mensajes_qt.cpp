@@ -90,8 +90,10 @@ public:
         const QFontMetrics medidas(font());
         const int titulo = medidas.horizontalAdvance(windowTitle()) + 8 * medidas.height();
         if (width() < titulo) setFixedWidth(titulo);
-        if (const auto lugar = escena_.lugarLibre(size().grownBy(escena_.marco()), escena_.enFinDeRonda()))
-            move(*lugar);
+        const QSize conMarco = size().grownBy(escena_.marco());
+        auto lugar = escena_.lugarLibre(conMarco, escena_.enFinDeRonda());
+        if (!lugar) lugar = escena_.lugarLibre(conMarco, escena_.enFinDeRonda(), true);
+        if (lugar) move(*lugar);
     }
 
 protected:
