@@ -1,9 +1,8 @@
 #include "qt/base_modulo.h"
 
 #include <QDir>
-#include <sys/resource.h>
-#include <unistd.h>
 
+#include "platform/prioridad.h"
 #include "platform/sqlcipher/modulo_base.h"
 
 namespace naipalia::vista {
@@ -15,7 +14,7 @@ BaseModulo::BaseModulo(const QString& carpetaPrograma, const std::string& carpet
     if (!hayArchivo_) return;
     cargada_ = std::async(std::launch::async, [this, carpetaDatos, archivo, clave]() -> BaseDatos* {
         // Behind the windows being made, which need the processor first.
-        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+        CederElProcesador();
         const auto crear = reinterpret_cast<CrearBase>(modulo_.resolve(FabricaBase));
         return crear ? crear(carpetaDatos.c_str(), archivo.c_str(), clave.c_str()) : nullptr;
     });

@@ -95,9 +95,7 @@ void Dialogo::ubicar() {
     } else if (!mesa->isVisible()) {
         // The table not shown yet (the registry at start-up): in the screen's middle.
         caja.moveCenter(libre.center());
-    } else if (auto lugar = escena_.lugarLibre(caja.size(), todasLasManos())) {
-        caja.moveTopLeft(*lugar);
-    } else if ((lugar = escena_.lugarLibre(caja.size(), todasLasManos(), true))) {
+    } else if (const auto lugar = escena_.lugarLibre(caja.size(), todasLasManos(), true)) {
         caja.moveTopLeft(*lugar);
     } else {
         caja.moveCenter(mesa->frameGeometry().center());

@@ -19,7 +19,7 @@ namespace {
 // table's middle.
 constexpr long long PesoAnotadorTapado = 8;
 // Where no place leaves every card in sight, a pixel of a card hidden outweighs any distance.
-constexpr long long PesoCartaTapada = 1000000;
+constexpr long long PesoCartaTapada = 1000000000;
 }  // namespace
 
 Escena::Escena(ImagenesQt& i, AnimacionesQt& a) : imagenes(i), animaciones(a) {}

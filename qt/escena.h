@@ -60,7 +60,7 @@ public:
     // Where a window of this size with its frame opens hiding none of the cards in play
     // (all the table's at the end of a round): beside, above or below them, inside the
     // screen's free area, nearest the middle of the table; none when no such place exists.
-    // `aunTapando`: where none does, the one hiding least, the player's own cards last.
+    // `aunTapando`: where none exists, the one hiding least, the player's own cards last.
     std::optional<QPoint> lugarLibre(QSize conMarco, bool todasLasManos, bool aunTapando = false) const;
     // The anotador on the screen; empty while it is not shown.
     QRect anotadorEnPantalla() const;

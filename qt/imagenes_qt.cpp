@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPixmapCache>
-#include <sys/resource.h>
-#include <unistd.h>
+
+#include "platform/prioridad.h"
 
 namespace naipalia::vista {
 
@@ -94,7 +94,7 @@ void ImagenesQt::adelantar(const std::string& ruta) {
     if (archivo.isEmpty() || adelantadas_.count(archivo) || adelantadas_.size() >= MaximoAdelantadas) return;
     adelantadas_[archivo] = std::async(std::launch::async, [archivo] {
         // On a processor the window being made leaves free.
-        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+        CederElProcesador();
         return mayorImagen(archivo);
     });
 }

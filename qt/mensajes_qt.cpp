@@ -5,10 +5,10 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
-#include <QStyle>
-#include <cmath>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
+#include <cmath>
 
 #include "qt/escena.h"
 
@@ -90,10 +90,8 @@ public:
         const QFontMetrics medidas(font());
         const int titulo = medidas.horizontalAdvance(windowTitle()) + 8 * medidas.height();
         if (width() < titulo) setFixedWidth(titulo);
-        const QSize conMarco = size().grownBy(escena_.marco());
-        auto lugar = escena_.lugarLibre(conMarco, escena_.enFinDeRonda());
-        if (!lugar) lugar = escena_.lugarLibre(conMarco, escena_.enFinDeRonda(), true);
-        if (lugar) move(*lugar);
+        if (const auto lugar = escena_.lugarLibre(size().grownBy(escena_.marco()), escena_.enFinDeRonda(), true))
+            move(*lugar);
     }
 
 protected:

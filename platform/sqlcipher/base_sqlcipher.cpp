@@ -1,9 +1,9 @@
 #include "platform/sqlcipher/base_sqlcipher.h"
+#include "platform/prioridad.h"
 #include "platform/sqlcipher/modulo_base.h"
 
 #define SQLITE_HAS_CODEC 1
 #include <sqlcipher/sqlite3.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -246,7 +246,7 @@ std::string BaseSqlcipher::Ubicar(const std::string& archivo, const std::string&
     const fs::path original(archivo);
     if (carpetaDatos.empty() || (puedeEscribirse(original.parent_path()) && !marcadoSoloLectura(original)))
         return archivo;
-    const fs::path copia = fs::path(carpetaDatos) / original.filename();
+    const fs::path copia = CopiaEnDatos(archivo, carpetaDatos);
     std::error_code e;
     if (fs::exists(copia, e)) return copia.string();
     if (!fs::exists(original, e)) return archivo;
@@ -294,7 +294,7 @@ void BaseSqlcipher::adelantar(const std::string& archivo, const std::string& cla
     adelantada_ = std::async(std::launch::async, [archivo, clave, carpeta = carpetaDatos_] {
         // Behind the windows being made, which need the processor first: the registry shows
         // at once and its list a moment later.
-        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+        CederElProcesador();
         return Abrir(archivo, clave, carpeta);
     });
 }

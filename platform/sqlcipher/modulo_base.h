@@ -15,12 +15,16 @@ inline constexpr const char* FabricaBase = "naipalia_crear_base";
 // written, already opening `archivo` with `clave` on another thread; the caller owns it.
 using CrearBase = BaseDatos* (*)(const char* carpetaDatos, const char* archivo, const char* clave);
 
+// Where the shipped file's copy lives in the data folder.
+inline std::filesystem::path CopiaEnDatos(const std::string& archivo, const std::string& carpetaDatos) {
+    return std::filesystem::path(carpetaDatos) / std::filesystem::path(archivo).filename();
+}
+
 // Whether there is a file to open: the shipped one, or its copy in the data folder.
 inline bool HayArchivoBase(const std::string& archivo, const std::string& carpetaDatos) {
-    namespace fs = std::filesystem;
     std::error_code e;
-    return fs::exists(archivo, e) ||
-           (!carpetaDatos.empty() && fs::exists(fs::path(carpetaDatos) / fs::path(archivo).filename(), e));
+    return std::filesystem::exists(archivo, e) ||
+           (!carpetaDatos.empty() && std::filesystem::exists(CopiaEnDatos(archivo, carpetaDatos), e));
 }
 
 }  // namespace naipalia
