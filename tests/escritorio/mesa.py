@@ -10,8 +10,8 @@ ANCHO_MESA, ALTO_MESA, ANCHO_ANOTADOR = 11280, 7560, 3000
 ANCHO_CARTA, ALTO_CARTA, TOP_MANO, LEFT_MANO = 1065, 1440, 3390, {1: 3210, 2: 4760, 3: 6310}
 # What moves when the game moves: the table, the hand with its buttons, the call buttons.
 ZONAS_DE_JUEGO = [(120, 120, 7720, 3080), (3210, 3390, 4165, 1930), (7980, 3390, 3180, 1880)]
-# Bare table between the cards of the hand and above them: the window's own colour.
-FONDOS = [(4520, 4100), (6060, 4100), (5000, 3280)]
+# Bare table between the cards of the hand, above them and below their buttons: the window's own colour.
+FONDOS = [(4520, 4100), (6060, 4100), (5000, 3280), (4520, 5470)]
 
 
 def se_cruzan(a, b):
@@ -69,7 +69,8 @@ class Mesa:
         slots = set()
         for slot in LEFT_MANO:
             x0, y0, w, h = self.carta(slot)
-            muestras = [pixel(x, y) for x in range(x0 + 2, x0 + w - 2, 5) for y in range(y0 + 2, y0 + h - 2, 5)
+            # Every row: a window may leave only a strip of the card in sight.
+            muestras = [pixel(x, y) for x in range(x0 + 2, x0 + w - 2, 5) for y in range(y0 + 2, y0 + h - 2)
                         if not tapado(x, y)]
             if sum(m != color for m in muestras) > len(muestras) // 2 if color and muestras else slot in self.en_mano:
                 slots.add(slot)
