@@ -103,9 +103,9 @@ void Cantos::BotonMazo_Click() {
     computadora.SubTrucoNoQueridoJugador();
     if (e.FinJuego) return;
     if (e.QuienEnvido == Lado::Nadie && e.QuienFlor == Lado::Nadie && e.JerarquiaCompu[1] == SinJugar)
-        op.SumarPuntos(Lado::Computadora, ValorTruco(e.EstadoTruco) + 1);
+        op.SumarPuntos(Lado::Computadora, ValorTruco(e.EstadoTruco) + 1, Motivo::Mazo);
     else
-        ronda.SumarTrucoComputadora();
+        op.SumarPuntos(Lado::Computadora, ValorTruco(e.EstadoTruco), Motivo::Mazo);
     e.rechazarTrucoDelJugador();
     ronda.SiguienteRonda();
 }

@@ -4,7 +4,6 @@
 
 #include "game/nombres.h"
 #include "game/tanto.h"
-#include "game/textos.h"
 
 namespace naipalia {
 
@@ -49,7 +48,6 @@ void Anotador::sincronizar() {
         if (e_.RondasJugadas == 0) lineas_.clear();
         ronda_ = e_.RondasJugadas;
         cerrada_ = ronda_ == 0;
-        penalidad_ = mazo_ = false;
         penalizado_ = Lado::Nadie;
         foto_ = {};
         creditos_.clear();
@@ -93,7 +91,6 @@ void Anotador::cerrarLinea() {
 
 void Anotador::mensaje(const std::string& texto) {
     sincronizar();
-    if (texto.find(textos::Penalidad) != std::string::npos) penalidad_ = true;
     const auto inicio = texto.find_first_not_of(' ');
     if (inicio != std::string::npos) sucesos_.push_back(texto.substr(inicio));
 }
@@ -106,7 +103,6 @@ void Anotador::voz(archivos::Voz voz) {
 
 void Anotador::finDeRonda(std::string_view mensaje) {
     sincronizar();
-    if (mensaje == textos::IrseAlMazo) mazo_ = true;
     sucesos_.emplace_back(mensaje);
 }
 
@@ -138,19 +134,11 @@ void Anotador::tanto(Lado lado, int puntos) {
 
 void Anotador::alMazo() {
     sincronizar();
-    mazo_ = true;
     sucesos_.push_back(nombre(Lado::Jugador) + " se va al mazo");
 }
 
-// Envido and flor are credited while the end-of-round dialog settles them; the truco
-// once it closes, or the deck's worth when a side went to it.
-void Anotador::credito(Lado lado, int puntos, bool liquidando) {
+void Anotador::credito(Lado lado, int puntos, Motivo motivo) {
     sincronizar();
-    const Motivo motivo = liquidando ? (penalidad_                         ? Motivo::Penalidad
-                                        : e_.EstadoFlor != NivelFlor::Nada ? Motivo::Flor
-                                                                           : Motivo::Envido)
-                                     : (mazo_ ? Motivo::Mazo : Motivo::Truco);
-    penalidad_ = false;
     if (motivo == Motivo::Penalidad) penalizado_ = lado;
     creditos_.push_back({lado, puntos, motivo});
     sucesos_.push_back("+" + puntosTexto(puntos) + " para " + nombre(lado) + " (" +

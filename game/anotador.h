@@ -1,7 +1,8 @@
 // The score kept as on paper beside the table: both tallies in squares of five, what the
 // round has at stake, the round's calls and results, and one line per round with the
 // points credited and why. It only listens to what the game already does (messages,
-// voices, score and hand-result writes) and reads the shared state; it changes nothing.
+// voices, credits with their reason, score and hand-result writes) and reads the shared
+// state; it changes nothing.
 #pragma once
 
 #include <array>
@@ -39,9 +40,8 @@ public:
     void alMazo();
     // A side's tanto as declared and confirmed.
     void tanto(Lado lado, int puntos);
-    // Points about to be added to a side; `liquidando` while the end-of-round dialog
-    // settles the envido and the flor.
-    void credito(Lado lado, int puntos, bool liquidando);
+    // Points about to be added to a side, and why.
+    void credito(Lado lado, int puntos, Motivo motivo);
     void puntos();
 
     // A side's score; the final one stays once the game is over, until a new one starts.
@@ -78,9 +78,7 @@ private:
     const Estado& e_;
     int ronda_ = 0;
     bool cerrada_ = true;
-    bool penalidad_ = false;         // a penalty was just announced
     Lado penalizado_ = Lado::Nadie;  // who took this round's penalty points
-    bool mazo_ = false;              // a side went to the deck this round
     std::array<int, 2> final_{};
     Foto foto_;
     std::vector<Credito> creditos_;

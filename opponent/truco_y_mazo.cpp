@@ -68,7 +68,7 @@ bool Computadora::cantarTruco(NivelTruco nivel) {
     if (!e.TrucoRechazado && !(e.TrucoCantadoEnJugada && e.TrucoRechazadoEnJugada)) return false;
     SubTrucoNoQueridoJugador();
     if (e.FinJuego) return true;
-    op.SumarPuntos(Lado::Computadora, static_cast<int>(nivel));  // the level below's worth
+    op.SumarPuntos(Lado::Computadora, static_cast<int>(nivel), Motivo::Truco);  // the level below's worth
     ronda.SiguienteRonda();
     return true;
 }
@@ -172,7 +172,7 @@ bool Computadora::CantarTrucoTantoPrimero() {
         e.TrucoCantadoEnJugada = false;
         SubTrucoNoQueridoJugador();
         if (e.FinJuego) return true;
-        op.SumarPuntos(Lado::Computadora, 1);
+        op.SumarPuntos(Lado::Computadora, 1, Motivo::Truco);
         ronda.SiguienteRonda();
         return true;
     }
@@ -192,9 +192,9 @@ void Computadora::IrseAlMazoComputadora() {
     op.mostrarModal(op.finRonda);
     if (e.FinJuego) return;
     if (e.EnvidoQuerido == Cadena::Nada && e.JerarquiaCompu[1] == SinJugar && e.EstadoTruco == NivelTruco::Nada)
-        op.SumarPuntos(Lado::Jugador, 2);
+        op.SumarPuntos(Lado::Jugador, 2, Motivo::Mazo);
     else
-        ronda.SumarTrucoJugador();
+        op.SumarPuntos(Lado::Jugador, ValorTruco(e.EstadoTruco), Motivo::Mazo);
     ronda.SiguienteRonda();
 }
 

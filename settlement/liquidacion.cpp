@@ -248,17 +248,19 @@ void Liquidacion::FlorFalsaJugador() {
 }
 
 void Liquidacion::SumarTantoJugador() {
-    op.SumarPuntos(Lado::Jugador, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosComputadora));
+    op.SumarPuntos(Lado::Jugador, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosComputadora),
+                   Motivo::Envido);
 }
 
 void Liquidacion::SumarTantoComputadora() {
-    op.SumarPuntos(Lado::Computadora, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosJugador));
+    op.SumarPuntos(Lado::Computadora, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosJugador),
+                   Motivo::Envido);
 }
 
 void Liquidacion::PenalidadTanto() {
     if (e.TantoAcreditado) return;
     const int ganados = PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosJugador);
-    if (ganados > 0) op.SumarPuntos(Lado::Computadora, ganados + 5);
+    if (ganados > 0) op.SumarPuntos(Lado::Computadora, ganados + 5, Motivo::Penalidad);
     e.TantoAcreditado = true;
 }
 
@@ -269,9 +271,11 @@ int Liquidacion::puntosFlor(Lado lado) const {
     return PuntosFlor(e.EstadoFlor, e.PuntosJuego, e.puntos(Contrario(lado)));
 }
 
-void Liquidacion::SumarFlorJugador() { op.SumarPuntos(Lado::Jugador, puntosFlor(Lado::Jugador)); }
+void Liquidacion::SumarFlorJugador() { op.SumarPuntos(Lado::Jugador, puntosFlor(Lado::Jugador), Motivo::Flor); }
 
-void Liquidacion::SumarFlorComputadora() { op.SumarPuntos(Lado::Computadora, puntosFlor(Lado::Computadora)); }
+void Liquidacion::SumarFlorComputadora() {
+    op.SumarPuntos(Lado::Computadora, puntosFlor(Lado::Computadora), Motivo::Flor);
+}
 
 void Liquidacion::PenalidadFlor() {
     if (e.TantoAcreditado) return;
@@ -282,19 +286,20 @@ void Liquidacion::PenalidadFlor() {
             Icono::Informacion);
     } else {
         // The flor's whole worth, the achico's too, and five more.
-        op.SumarPuntos(Lado::Computadora, PuntosFlor(e.EstadoFlor, e.PuntosJuego, e.PuntosJugador) + 5);
+        op.SumarPuntos(Lado::Computadora, PuntosFlor(e.EstadoFlor, e.PuntosJuego, e.PuntosJugador) + 5,
+                       Motivo::Penalidad);
     }
     e.TantoAcreditado = true;
 }
 
 void Liquidacion::SumarTantoNoQueridoJugador() {
     if (e.EnvidoQuerido == Cadena::Nada && e.QuienEnvido == Lado::Jugador && e.EstadoFlor == NivelFlor::Nada)
-        op.SumarPuntos(Lado::Jugador, PuntosEnvidoNoQuerido(e.CadenaEnvido));
+        op.SumarPuntos(Lado::Jugador, PuntosEnvidoNoQuerido(e.CadenaEnvido), Motivo::Envido);
 }
 
 void Liquidacion::SumarTantoNoQueridoComputadora() {
     if (e.EnvidoQuerido == Cadena::Nada && e.QuienEnvido == Lado::Computadora && e.EstadoFlor == NivelFlor::Nada)
-        op.SumarPuntos(Lado::Computadora, PuntosEnvidoNoQuerido(e.CadenaEnvido));
+        op.SumarPuntos(Lado::Computadora, PuntosEnvidoNoQuerido(e.CadenaEnvido), Motivo::Envido);
 }
 
 }  // namespace naipalia

@@ -181,9 +181,9 @@ void Operacion::EscribirPuntos(Lado lado, int puntos) {
     (jugador ? naipalia.TextoJugador : naipalia.TextoComputadora).Text(std::to_string(puntos));
 }
 
-void Operacion::SumarPuntos(Lado lado, int puntos) {
+void Operacion::SumarPuntos(Lado lado, int puntos, Motivo motivo) {
     if (puntos == 0) return;
-    anotador.credito(lado, puntos, finRonda.cargada());
+    anotador.credito(lado, puntos, motivo);
     EscribirPuntos(lado, estado.puntos(lado) + puntos);
 }
 

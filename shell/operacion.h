@@ -80,7 +80,7 @@ public:
     // A score written through its box, whose change handler runs the end-of-game check.
     void EscribirPuntos(Lado lado, int puntos);
     // Points added to a side; nothing is written for none.
-    void SumarPuntos(Lado lado, int puntos);
+    void SumarPuntos(Lado lado, int puntos, Motivo motivo);
     void EscribirResultadoMano(int mano, ResultadoMano resultado);
     void BorrarResultadosManos();
     void EscribirQuienMano(Lado lado);
