@@ -44,7 +44,7 @@ fallo game/tanto.cpp \
   's/{"Envido Envido", 2, 4,/{"Envido Envido", 3, 4,/' \
   "refused \"Envido Envido\" pays 3 instead of 2"
 fallo settlement/liquidacion.cpp \
-  's/if (ganados > 0) op.SumarPuntos(Lado::Computadora, ganados + 5);/if (ganados > 0) op.SumarPuntos(Lado::Computadora, ganados + 4);/' \
+  's/ganados + 5, Motivo::Penalidad/ganados + 4, Motivo::Penalidad/' \
   "the tanto penalty adds 4 points instead of 5"
 fallo settlement/liquidacion.cpp \
   's/PaloCarta(a) == PaloCarta(b)/PaloCarta(a) != PaloCarta(b)/g' \
@@ -65,13 +65,13 @@ fallo opponent/jugada.cpp \
   's/if (e.PuntosComputadora + 3 >= e.PuntosJuego) op.AvisoFinalPorPuntos();/if (e.PuntosComputadora + 3 > e.PuntosJuego) op.AvisoFinalPorPuntos();/' \
   "the computer's flor that reaches the target exactly does not end the round at once"
 fallo opponent/truco_y_mazo.cpp \
-  's/op.SumarPuntos(Lado::Jugador, 2)/op.SumarPuntos(Lado::Jugador, 3)/' \
+  's/op.SumarPuntos(Lado::Jugador, 2, /op.SumarPuntos(Lado::Jugador, 3, /' \
   "the computer going to the deck before its first card gives 3 points instead of 2"
 fallo opponent/truco_y_mazo.cpp \
-  's/^        ronda.SumarTrucoJugador();$/        op.SumarPuntos(Lado::Jugador, 2);/' \
+  's/^        op.SumarPuntos(Lado::Jugador, ValorTruco(e.EstadoTruco), Motivo::Mazo);$/        op.SumarPuntos(Lado::Jugador, 2, Motivo::Mazo);/' \
   "the computer going to the deck after its first card gives 2 points instead of the truco value"
 fallo opponent/truco_y_mazo.cpp \
-  's/op.SumarPuntos(Lado::Computadora, static_cast<int>(nivel));/op.SumarPuntos(Lado::Computadora, static_cast<int>(nivel) + 1);/' \
+  's/static_cast<int>(nivel), Motivo::Truco)/static_cast<int>(nivel) + 1, Motivo::Truco)/' \
   "a refused call of the computer pays it one point more"
 fallo opponent/decision_truco.cpp \
   's/return e.PuntosComputadora < e.PuntosJuego - static_cast<int>(nivel);/return e.PuntosComputadora <= e.PuntosJuego - static_cast<int>(nivel);/' \
@@ -401,11 +401,11 @@ fallo game/anotador.cpp \
 fallo game/anotador.cpp \
   's/return {std::min(p, 15), std::max(p - 15, 0)};/return {std::min(p, 14), std::max(p - 14, 0)};/' \
   "the anotador's malas end at 14 in a game to 30"
-fallo game/anotador.cpp \
-  's/(mazo_ ? Motivo::Mazo : Motivo::Truco)/(Motivo::Truco)/' \
+fallo calls/truco_mesa.cpp \
+  's/Motivo::Mazo/Motivo::Truco/g' \
   "the anotador's round line credits the deck as truco"
-fallo game/anotador.cpp \
-  's/if (texto.find(textos::Penalidad) != std::string::npos) penalidad_ = true;//' \
+fallo settlement/liquidacion.cpp \
+  's/ganados + 5, Motivo::Penalidad/ganados + 5, Motivo::Envido/' \
   "the anotador's round line credits a penalty as envido"
 fallo game/anotador.cpp \
   's/if (!e_.FinJuego) return e_.puntos(lado);/return e_.puntos(lado);/' \
@@ -503,9 +503,12 @@ fallo calls/dialogo_tanto.cpp \
 fallo players/registro.cpp \
   's/^    if (e.SinRecuerdos) {$/    if (false) {/' \
   "\"Nuevo Jugador\" without a database opens the registry"
-fallo shell/operacion.cpp \
-  's/anotador.credito(lado, puntos, finRonda.cargada());/anotador.credito(lado, puntos, false);/' \
+fallo settlement/liquidacion.cpp \
+  's/Motivo::Envido);/Motivo::Truco);/' \
   "the anotador credits what the settlement pays to the truco"
+fallo settlement/liquidacion.cpp \
+  's/puntosFlor(Lado::Jugador), Motivo::Flor/puntosFlor(Lado::Jugador), Motivo::Envido/' \
+  "the anotador credits the player's flor as envido"
 fallo players/registro.cpp \
   's/case PasoBase::Interpretar: ErrorInterpretarDatos(/case PasoBase::Interpretar: ErrorRecordarDatos(/' \
   "data that cannot be read is reported as data that cannot be stored"
@@ -681,10 +684,10 @@ fallo game/tanto.cpp \
   's/case Cadena::RealEnvido: return Cadena::RealEnvidoFaltaEnvido;/case Cadena::RealEnvido: return Cadena::EnvidoFaltaEnvido;/' \
   "a falta raised over \"Real Envido\" forms \"Envido Falta Envido\""
 fallo settlement/liquidacion.cpp \
-  's/op.SumarPuntos(Lado::Jugador, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosComputadora));/op.SumarPuntos(Lado::Jugador, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosJugador));/' \
+  's/op.SumarPuntos(Lado::Jugador, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosComputadora),/op.SumarPuntos(Lado::Jugador, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosJugador),/' \
   "a falta envido the player wins pays what he lacks, not the computer"
 fallo settlement/liquidacion.cpp \
-  's/op.SumarPuntos(Lado::Computadora, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosJugador));/op.SumarPuntos(Lado::Computadora, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosComputadora));/' \
+  's/op.SumarPuntos(Lado::Computadora, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosJugador),/op.SumarPuntos(Lado::Computadora, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosComputadora),/' \
   "a falta envido the computer wins pays what it lacks, not the player"
 fallo settlement/liquidacion.cpp \
   's/return PuntosFlor(e.EstadoFlor, e.PuntosJuego, e.puntos(Contrario(lado)));/return PuntosFlor(e.EstadoFlor, e.PuntosJuego, e.puntos(lado));/' \
@@ -707,9 +710,9 @@ fallo opponent/truco_y_mazo.cpp \
 fallo game/anotador.cpp \
   's/nombre(r == ResultadoMano::Jugador ? Lado::Jugador : Lado::Computadora)/nombre(r == ResultadoMano::Jugador ? Lado::Computadora : Lado::Jugador)/' \
   "the anotador writes each hand's winner the other way round"
-fallo game/anotador.cpp \
-  's/penalidad_ = mazo_ = false;/penalidad_ = false;/' \
-  "after a deck the anotador writes \"mazo\" for the truco of every later round"
+fallo round/resolver_mano.cpp \
+  's/ValorTruco(e.EstadoTruco), Motivo::Truco); }/ValorTruco(e.EstadoTruco), Motivo::Mazo); }/' \
+  "the anotador writes a round won by the cards as a deck"
 fallo round/ciclo_juego.cpp \
   's/^    e.VecesVentanaTanto = 0;$/    (void)0;/' \
   "a new game keeps the last one's count of envido dialogs"
@@ -750,6 +753,12 @@ fallo players/registro.cpp \
 fallo platform/sqlcipher/base_sqlcipher.cpp \
   's/if (!HayArchivoBase(archivo, carpetaDatos_)) return;//' \
   "a missing file is opened ahead all the same: the registry shows before the game says it is missing"
+fallo opponent/decision_flor.cpp \
+  's/ \&\& conFlor \&\& / \&\& /' \
+  "the computer sings its flor in a game without flor"
+fallo opponent/decision_flor.cpp \
+  's/e.EnvidoQuerido == Cadena::Nada \&\& e.QuienEnvido == Lado::Nadie;/e.EnvidoQuerido == Cadena::Nada;/' \
+  "the computer sings its flor over an envido already sung"
 
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <span>
 
+#include "game/tanto.h"
+
 namespace naipalia {
 
 namespace {
@@ -65,6 +67,11 @@ RespuestaFlor ResponderFlorJuego(const VistaFlor& v, Azar& azar) {
 
 RespuestaFlor ResponderContraFlor(const VistaFlor& v, Azar& azar) {
     return porBandas(AnteSuContraFlor, v.florCompu, azar);
+}
+
+bool CantaFlor(const Estado& e, bool conFlor) {
+    return MismoPalo(e.carta(4), e.carta(5), e.carta(6)) && conFlor && e.EstadoFlor == NivelFlor::Nada &&
+           e.EnvidoQuerido == Cadena::Nada && e.QuienEnvido == Lado::Nadie;
 }
 
 }  // namespace naipalia

@@ -1,12 +1,13 @@
-// The computer's answers to the player's flor: to his "Flor" sung at the table, to his
-// "Con flor juego" and to his "Contra flor al juego" in the Flores dialog. Pure decisions
-// over its flor, its cards and the score; their thresholds are the tables in
-// decision_flor.cpp. Calls nothing of the game. Asked by calls/flor.cpp, which carries
-// the answer out.
+// The computer's flor: whether it sings its own, and its answers to the player's: to his
+// "Flor" sung at the table, to his "Con flor juego" and to his "Contra flor al juego" in
+// the Flores dialog. Pure decisions over its flor, its cards and the score; their
+// thresholds are the tables in decision_flor.cpp. Calls nothing of the game. Asked by
+// opponent/jugada.cpp and calls/flor.cpp, which carry the answer out.
 #pragma once
 
 #include <array>
 
+#include "game/estado.h"
 #include "platform/puertos.h"
 
 namespace naipalia {
@@ -27,6 +28,10 @@ struct VistaFlor {
     int puntosJugador = 0;
     int puntosJuego = 15;
 };
+
+// Its turn in hand 1: whether it sings flor, holding three cards of one suit in a game with
+// flor, before any envido or flor was sung.
+bool CantaFlor(const Estado& e, bool conFlor);
 
 RespuestaFlor ResponderFlor(const VistaFlor& v, Azar& azar);
 RespuestaFlor ResponderFlorJuego(const VistaFlor& v, Azar& azar);

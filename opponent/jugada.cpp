@@ -1,8 +1,8 @@
-// The computer's turn: it carries out, hand by hand, what opponent/decision_jugada.h
-// decides (its card, its calls, the deck).
+// The computer's turn: it carries out, hand by hand, what opponent/decision_jugada.h and
+// decision_flor.h decide (its card, its calls, its flor, the deck).
 #include "game/mesa.h"
-#include "game/tanto.h"
 #include "opponent/computadora.h"
+#include "opponent/decision_flor.h"
 #include "round/ronda.h"
 #include "shell/naipalia.h"
 #include "shell/operacion.h"
@@ -43,8 +43,7 @@ void Computadora::jugarMano1() {
     }
 
     const bool jugadorJugo = e.JerarquiaJugador[1] != SinJugar;
-    if (MismoPalo(e.carta(4), e.carta(5), e.carta(6)) && n.opcion(Opcion::Flor) && e.EstadoFlor == NivelFlor::Nada &&
-        e.EnvidoQuerido == Cadena::Nada && e.QuienEnvido == Lado::Nadie) {
+    if (CantaFlor(e, n.opcion(Opcion::Flor))) {
         if (!jugadorJugo) {
             CantarFlorComputadora();
         } else {
