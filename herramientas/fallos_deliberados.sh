@@ -52,10 +52,10 @@ fallo settlement/liquidacion.cpp \
 fallo game/estado.h \
   's/case NivelFlor::Flor: return 3;/case NivelFlor::Flor: return 4;/' \
   "a plain flor pays 4 instead of 3"
-fallo settlement/fin_de_juego.cpp \
+fallo settlement/dialogo_fin_juegos.cpp \
   '0,/if (diferencia >= 8)/s//if (diferencia > 8)/' \
   "the computer winning by 8 gets the remark for a smaller margin"
-fallo settlement/fin_de_juego.cpp \
+fallo settlement/dialogo_fin_juegos.cpp \
   '0,/if (diferencia >= 5)/! s/if (diferencia >= 5)/if (diferencia > 5)/' \
   "the player winning by 5 gets the remark for a smaller margin"
 fallo shell/menus.cpp \
@@ -281,10 +281,10 @@ fallo settlement/liquidacion.cpp \
 fallo settlement/liquidacion.cpp \
   's/return mostrado == e.TantoCantadoJugador ? "" : Tanto;/return mostrado == e.TantoCantadoJugador || e.TantoCantadoJugador > 0 ? "" : Tanto;/' \
   "the end-of-round dialog does not warn of a tanto the table cards do not prove"
-fallo settlement/fin_de_ronda.cpp \
+fallo settlement/dialogo_fin_ronda.cpp \
   's/    finRonda.EtiquetaCertificar.Caption(sinCertificar());//' \
   "the end-of-round dialog never shows its warning"
-fallo settlement/fin_de_ronda.cpp \
+fallo settlement/dialogo_fin_ronda.cpp \
   '/void Liquidacion::FinRonda_Load() {/,/^}/ s/    op.AvisoVentanaCentral();//' \
   "the status line keeps asking for a table action while the end-of-round dialog is open"
 fallo shell/operacion.cpp \
@@ -452,7 +452,7 @@ fallo platform/control.cpp \
 fallo opponent/truco_y_mazo.cpp \
   's/r < 0.2 ? 0 : r < 0.4 ? 1/r < 0.2 ? 0 : r < 0.41 ? 1/' \
   "the taunt for 0.4 is the second line's"
-fallo calls/flor.cpp \
+fallo calls/flor_mesa.cpp \
   's/^        e.QuienFlor = Lado::Jugador;$/        e.QuienFlor = Lado::Computadora;/' \
   "a flor the computer lacks is noted as the computer's"
 fallo calls/dialogo_tanto.cpp \
@@ -638,10 +638,10 @@ fallo shell/grabadora.cpp \
 fallo round/ciclo_juego.cpp \
   's/^    op.AvisoVentanaCentral();$/    (void)0;/' \
   "the game's end, its envido's dialog closed, leaves the status line asking to play on"
-fallo calls/flor.cpp \
+fallo calls/flor_mesa.cpp \
   's/^    op.anotador.tanto(Lado::Computadora, e.FlorCompu);$/    (void)0;/' \
   "the computer's flor declared in a duel is missing from the round's log"
-fallo calls/flor.cpp \
+fallo calls/flor_mesa.cpp \
   's/^    op.anotador.tanto(Lado::Jugador, indice);$/    (void)0;/' \
   "the player's confirmed flor is missing from the round's log"
 fallo game/cartas.h \

@@ -2,7 +2,7 @@
 // "Flor" sung at the table, to his "Con flor juego" and to his "Contra flor al juego" in
 // the Flores dialog. Pure decisions over its flor, its cards and the score; their
 // thresholds are the tables in decision_flor.cpp. Calls nothing of the game. Asked by
-// opponent/jugada.cpp and calls/flor.cpp, which carry the answer out.
+// opponent/jugada.cpp and calls/flor_mesa.cpp, which carry the answer out.
 #pragma once
 
 #include <array>
