@@ -113,7 +113,7 @@ fallo opponent/decision_envido.cpp \
   's/if (s >= t - PuntosEnvidoNoQuerido(cadena))/if (s > t - PuntosEnvidoNoQuerido(cadena))/' \
   "the score rule refuses the call that gives the player the game"
 fallo calls/truco_mesa.cpp \
-  's/ValorTruco(e.EstadoTruco) + 1);/ValorTruco(e.EstadoTruco));/' \
+  's/ValorTruco(e.EstadoTruco) + 1, Motivo::Mazo);/ValorTruco(e.EstadoTruco), Motivo::Mazo);/' \
   "the player's early deck costs only the truco"
 fallo calls/dialogo_tanto.cpp \
   's/if (indice > c || (indice == c \&\& e.QuienMano != Lado::Computadora))$/if (indice > c)/' \
