@@ -36,11 +36,7 @@ void Cantos::cantoDeMesa(Cadena cadena) {
     op.AvisoVentanaCentral();
     // The player's history of this call; a failing query only leaves the built-in rules.
     const long recuerdos = e.SinRecuerdos ? 0 : jugadores.ConsultarRecuerdos(TipoTanto(cadena));
-    // A flor of the computer takes the envido's place.
-    const bool florCompu = n.opcion(Opcion::Flor) && e.EstadoFlor == NivelFlor::Nada &&
-                           e.EnvidoQuerido == Cadena::Nada && MismoPalo(e.carta(4), e.carta(5), e.carta(6)) &&
-                           (cadena == Cadena::Envido ? e.QuienFlor : e.QuienEnvido) == Lado::Nadie;
-    if (florCompu) {
+    if (FlorAnteEnvido(e, cadena, n.opcion(Opcion::Flor))) {
         computadora.CantarFlorComputadora();
         op.CerrarCantosMesa();
     } else if (recuerdos >= 5 && n.opcion(Opcion::Recuerdos) && !e.ErrorBaseDatos) {

@@ -757,8 +757,8 @@ fallo opponent/decision_flor.cpp \
   's/ \&\& conFlor \&\& / \&\& /' \
   "the computer sings its flor in a game without flor"
 fallo opponent/decision_flor.cpp \
-  's/e.EnvidoQuerido == Cadena::Nada \&\& e.QuienEnvido == Lado::Nadie;/e.EnvidoQuerido == Cadena::Nada;/' \
-  "the computer sings its flor over an envido already sung"
+  's/^    return conFlor \&\& e.EstadoFlor/    return e.EstadoFlor/' \
+  "the computer's flor answers the player's envido in a game without flor"
 
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))

@@ -69,6 +69,12 @@ RespuestaFlor ResponderContraFlor(const VistaFlor& v, Azar& azar) {
     return porBandas(AnteSuContraFlor, v.florCompu, azar);
 }
 
+bool FlorAnteEnvido(const Estado& e, Cadena cadena, bool conFlor) {
+    return conFlor && e.EstadoFlor == NivelFlor::Nada && e.EnvidoQuerido == Cadena::Nada &&
+           MismoPalo(e.carta(4), e.carta(5), e.carta(6)) &&
+           (cadena == Cadena::Envido ? e.QuienFlor : e.QuienEnvido) == Lado::Nadie;
+}
+
 bool CantaFlor(const Estado& e, bool conFlor) {
     return MismoPalo(e.carta(4), e.carta(5), e.carta(6)) && conFlor && e.EstadoFlor == NivelFlor::Nada &&
            e.EnvidoQuerido == Cadena::Nada && e.QuienEnvido == Lado::Nadie;

@@ -32,6 +32,9 @@ struct VistaFlor {
 // Its turn in hand 1: whether it sings flor, holding three cards of one suit in a game with
 // flor, before any envido or flor was sung.
 bool CantaFlor(const Estado& e, bool conFlor);
+// The player's call `cadena` at the table: whether its flor takes the envido's place
+// (a first envido, or a raise over nothing sung before it).
+bool FlorAnteEnvido(const Estado& e, Cadena cadena, bool conFlor);
 
 RespuestaFlor ResponderFlor(const VistaFlor& v, Azar& azar);
 RespuestaFlor ResponderFlorJuego(const VistaFlor& v, Azar& azar);
