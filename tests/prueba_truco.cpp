@@ -6,16 +6,6 @@
 
 using namespace naipalia;
 
-TEST(Truco, ElMazoDeLaComputadoraAntesDeSuCartaPagaDos) {
-    prueba::Plataforma p;
-    Juego& j = p.jugar({36, 37, 33, 14, 15, 16});
-    p.modales.clear();
-    j.computadora.MazoPendiente = true;
-    j.computadora.JugadaComputadora();
-    EXPECT_EQ(j.estado.PuntosJugador, 2);
-    EXPECT_EQ(p.modales.at(0), "FinRonda");
-}
-
 TEST(Truco, LasBurlasPorQuintos) {
     const std::pair<double, const char*> casos[] = {{0.19, "Te achicaste!!"},
                                                     {0.2, "No te gustó?\?!"},
@@ -31,12 +21,16 @@ TEST(Truco, LasBurlasPorQuintos) {
     }
 }
 
-// The end of the game's remark and face by the winner and the margin, on both sides of
-// 5 and 8; only the middle margins toss the coin.
-TEST(Cierre, ElRemateDelJuegoSigueLaDiferencia) {
+// Its deck left pending closes the round for two. The end of the game's remark and face
+// by the winner and the margin, on both sides of 5 and 8; only the middle margins toss the coin.
+TEST(Cierre, ElMazoPendienteYElRemateDelJuego) {
     prueba::Plataforma p;
     Juego& j = p.jugar({30, 26, 15, 14, 16, 17});
     Estado& e = j.estado;
+    p.modales.clear();
+    j.computadora.MazoPendiente = true;
+    j.computadora.JugadaComputadora();
+    EXPECT_EQ(std::tie(e.PuntosJugador, p.modales.at(0)), std::make_tuple(2, "FinRonda"));
     struct Caso {
         int jugador, compu;
         double moneda;  // -1: no coin is tossed
