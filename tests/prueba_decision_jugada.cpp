@@ -33,12 +33,9 @@ Estado tercera(const Tercera& t) {
     e.PosicionCompu = {0, 4, 5, 0};
     e.ResultadoManos[1] = t.primera;
     e.JerarquiaJugador[3] = t.suya;
-    e.QuienTruco = t.cadena == Cadena3::Libre       ? Lado::Nadie
-                   : t.cadena == Cadena3::TrucoSuyo ? Lado::Jugador
-                                                    : Lado::Computadora;
-    e.EstadoTruco = t.cadena == Cadena3::Libre        ? NivelTruco::Nada
-                    : t.cadena == Cadena3::ReTrucoMio ? NivelTruco::ReTruco
-                                                      : NivelTruco::Truco;
+    constexpr std::pair<Lado, NivelTruco> cadenas[] = {
+        {Lado::Nadie, Nada}, {Lado::Computadora, Truco}, {Lado::Computadora, ReTruco}, {Lado::Jugador, Truco}};
+    std::tie(e.QuienTruco, e.EstadoTruco) = cadenas[static_cast<int>(t.cadena)];
     return e;
 }
 
@@ -105,7 +102,7 @@ TEST(DecisionJugada, LaCartaDeLaPrimera) {
         EXPECT_EQ(std::tie(j.slot, j.truco), std::tie(c.slot, c.truco));
     });
 }
-TEST(DecisionJugada, LaLlamadaDeLaTercera) {
+TEST(DecisionJugada, LaLlamadaYElMazoDeLaTercera) {
     using C = Cadena3;
     const std::vector<FilaTercera<NivelTruco>> casos = {
         // His card unknown: truco with its own of class 5 or better, retruco with 4 or better.
@@ -133,10 +130,8 @@ TEST(DecisionJugada, LaLlamadaDeLaTercera) {
     revisarFilas(casos, [](const auto& f, Azar& azar) {
         EXPECT_EQ(LlamadaTercera(tercera(f.t), f.t.deducida, azar), f.esperada);
     });
-}
-
-TEST(DecisionJugada, AlMazoEnLaTercera) {
-    const std::vector<FilaTercera<bool>> casos = {
+    // The deck.
+    const std::vector<FilaTercera<bool>> mazos = {
         // His deduced card beats its own, or ties it after he took hand 1.
         {{6, G, sj, 5, Cadena3::Libre}, {}, true}, {{6, P, sj, 6, Cadena3::Libre}, {}, true},
         {{6, G, sj, 6, Cadena3::Libre}, {}, false}, {{6, P, sj, 7, Cadena3::Libre}, {}, false},
@@ -145,7 +140,7 @@ TEST(DecisionJugada, AlMazoEnLaTercera) {
         {{6, P, 6, sd, Cadena3::Libre}, {0.74}, true}, {{6, P, 6, sd, Cadena3::Libre}, {0.75}, false},
         {{6, G, 6, sd, Cadena3::Libre}, {}, false},
         {{6, G, 5, sd, Cadena3::Libre}, {}, true}, {{6, P, 7, sd, Cadena3::Libre}, {}, false}};
-    revisarFilas(casos, [](const auto& f, Azar& azar) {
+    revisarFilas(mazos, [](const auto& f, Azar& azar) {
         EXPECT_EQ(AlMazoTercera(tercera(f.t), f.t.deducida, azar), f.esperada);
     });
 }

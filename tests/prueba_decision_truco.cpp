@@ -153,8 +153,9 @@ TEST(DecisionTruco, LasRespuestasALaLlamada) {
         {3, {0, 0, 13}, G, 13, sj, 0, {}, C}});
 }
 
-// The player has shown the cards of slots 1 and 2 and declared a tanto.
-TEST(DecisionTruco, DeduccionDeSuUltimaCarta) {
+// The player has shown the cards of slots 1 and 2 and declared a tanto: his last card
+// deduced, and the answer by it.
+TEST(DecisionTruco, DeduccionDeSuUltimaCartaYRespuesta) {
     struct Fila { int mano, primera, segunda, tanto; std::vector<double> sorteos; Deduccion esperada; };
     const Fila filas[] = {
         {3, 32, 37, 26, {}, {}},  // 5 oro, 4 copa: a 1 oro or a 2 copa
@@ -175,16 +176,13 @@ TEST(DecisionTruco, DeduccionDeSuUltimaCarta) {
         EXPECT_EQ(d.clase, f.esperada.clase);
         EXPECT_EQ(d.imposible, f.esperada.imposible);
     });
-}
-
-// Its cards A and B (hand 3: A) against the deduced class.
-TEST(DecisionTruco, RespuestaPorDeduccion) {
-    struct Fila { int mano, deducida, a, b; ResultadoMano primera; std::optional<RespuestaTruco> esperada; };
-    const Fila filas[] = {
+    // Its cards A and B (hand 3: A) against the deduced class.
+    struct Respuesta { int mano, deducida, a, b; ResultadoMano primera; std::optional<RespuestaTruco> esperada; };
+    const Respuesta respuestas[] = {
         {2, 8, 7, 13, G, QL}, {2, 9, 8, 13, G, {}}, {2, 9, 8, 8, G, QL}, {2, 8, 7, 13, E, {}},
         {2, SinDeducir, 0, 0, G, {}}, {3, 8, 7, 13, P, QL}, {3, 8, 8, 13, G, QL}, {3, 8, 8, 13, E, NL},
         {3, 8, 9, 13, G, NL}};
-    revisarFilas(filas, [](const Fila& f) {
+    revisarFilas(respuestas, [](const Respuesta& f) {
         Estado e = conClases({9, f.a, f.b});
         e.ResultadoManos[1] = f.primera;
         EXPECT_EQ(ResponderConDeduccion({e, f.mano}, f.deducida, 5, 6), f.esperada);
@@ -192,8 +190,8 @@ TEST(DecisionTruco, RespuestaPorDeduccion) {
 }
 
 // Refusing would hand the player the game: the truco so far, a flor he holds, an envido he
-// won telling the truth.
-TEST(DecisionTruco, AceptaSiRechazarLeDieraElJuego) {
+// won telling the truth; and its own calls within the same limit.
+TEST(DecisionTruco, ElLimiteDeLosPuntos) {
     using enum NivelFlor;
     // Beside a flor of his: held and declared truly unless told. An envido is his, won.
     enum Mesa { Limpia, Retruco, NoLaTiene, FlorMentida, EnvidoGanado, EnvidoMentido, EnvidoLiquidado };
@@ -228,15 +226,12 @@ TEST(DecisionTruco, AceptaSiRechazarLeDieraElJuego) {
         }
         EXPECT_EQ(RechazoLeDaElJuego(e), f.esperada);
     });
-}
-
-// Its own call is made only while a refusal, worth the level below, leaves it short.
-TEST(DecisionTruco, SusCantosDentroDelLimite) {
-    using enum NivelTruco;
-    struct { NivelTruco nivel; int suyos; bool esperada; } filas[] = {
-        {Truco, 13, true}, {Truco, 14, false}, {ReTruco, 12, true}, {ReTruco, 13, false},
-        {Vale4, 11, true}, {Vale4, 12, false}};
-    revisarFilas(filas, [](const auto& f) {
+    // Its own call is made only while a refusal, worth the level below, leaves it short.
+    using T = NivelTruco;
+    struct { NivelTruco nivel; int suyos; bool esperada; } cantos[] = {
+        {T::Truco, 13, true}, {T::Truco, 14, false}, {T::ReTruco, 12, true}, {T::ReTruco, 13, false},
+        {T::Vale4, 11, true}, {T::Vale4, 12, false}};
+    revisarFilas(cantos, [](const auto& f) {
         Estado e;
         e.PuntosComputadora = f.suyos;
         EXPECT_EQ(PuedeCantarTruco(e, f.nivel), f.esperada);
