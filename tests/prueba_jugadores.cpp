@@ -31,7 +31,7 @@ struct RegistroYRecuerdos : ::testing::Test, ConRecuerdos, prueba::Plataforma {
 
 // The statistics over counts of several rows each are truncated to two decimals, never
 // rounded; the computer's chance counts the ties only when it is mano.
-TEST_F(RegistroYRecuerdos, CifrasTruncadasYChanceDeLaComputadora) {
+TEST_F(RegistroYRecuerdos, LasCifrasDeLaEstadisticaYDeMisPartidas) {
     const Estadistica& d = juego->estadistica;
     juego->jugadores.RegistrosBase = {{20, 2, 2, 0}, {33, 1, 0, 1}};
     juego->jugadores.LlenarEstadistica();
@@ -43,6 +43,36 @@ TEST_F(RegistroYRecuerdos, CifrasTruncadasYChanceDeLaComputadora) {
               std::make_tuple(0.35f, 0.5f, 1.0f, 0.0f));
     // 17 of 20 in single precision is the constant 0.85 itself.
     EXPECT_TRUE(ChanceComputadora({{20, 17, 0, 0}, {33, 3, 0, 0}}, 30, false) <= 0.85f);
+
+    // My games: won and lost, the run the latest games make, the best win; the dialog shows
+    // the last row's with each game's margin, read from the games kept under the name as listed.
+    struct Caso {
+        const char* caso;
+        std::vector<std::array<int, 3>> partidas;  // PuntosJuego, the player's and the computer's points
+        int ganadas, perdidas, racha, mejor;
+    };
+    const Caso casos[] = {
+        {"la racha cuenta desde el último cambio", {{15, 15, 3}, {15, 2, 15}, {15, 15, 10}, {15, 15, 14}}, 3, 1, 2, 0},
+        {"perdidas seguidas", {{15, 15, 3}, {15, 2, 15}, {30, 29, 30}}, 1, 2, -2, 0},
+        {"un empate de diferencias no supera a la primera", {{15, 15, 3}, {15, 15, 3}, {30, 30, 18}}, 3, 0, 3, 0},
+        {"la computadora en la meta gana aunque él también llegue", {{15, 15, 15}}, 0, 1, -1, -1},
+        {"una diferencia mayor la supera", {{15, 15, 10}, {30, 0, 30}, {30, 30, 14}}, 2, 1, 1, 2},
+    };
+    const MisPartidas& m = juego->misPartidas;
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.caso);
+        std::vector<FilaPartida> partidas;
+        for (const auto& [meta, jugador, compu] : c.partidas)
+            partidas.push_back({1, "06/12/2026", "12:00:00", meta, jugador, compu});
+        const ResultadosPartidas r = ResumirPartidas(partidas);
+        EXPECT_EQ(std::tie(r.ganadas, r.perdidas, r.racha, r.mejor), std::tie(c.ganadas, c.perdidas, c.racha, c.mejor));
+        base.partidas["Ana"] = partidas;
+    }
+    juego->naipalia.MenuPartidas.Click();
+    EXPECT_EQ(std::tie(m.TextoGanadas.Text(), m.TextoPerdidas.Text(), m.TextoRacha.Text(), m.TextoMejor.Text(),
+                       m.GraficoPartidas.List()),
+              std::make_tuple("2", "1", "1 ganada", "Por 16: 30 a 14, el 06/12/2026",
+                              std::vector<std::string>{"5", "-30", "16"}));
 }
 
 TEST_F(RegistroYRecuerdos, CadaPasoFallidoDaSuMensajeYNoGuardaNada) {
@@ -125,38 +155,6 @@ TEST_F(RegistroYRecuerdos, UnaConsultaFallidaDejaResponderALasReglasPropias) {
     EXPECT_EQ(std::tuple(modales, juego->estado.CadenaEnvido, juego->jugadores.RegistrosBase.empty(),
                          juego->estado.ErrorBaseDatos),
               std::tuple(std::vector<std::string>{"Tanto"}, Cadena::EnvidoRealEnvido, true, true));
-}
-
-// Won and lost, the run the latest games make, the best win; the dialog shows the last
-// row's with each game's margin, read from the games kept under the name as listed.
-TEST_F(RegistroYRecuerdos, MisPartidasSalenDeLasPartidasEnOrden) {
-    struct Caso {
-        const char* caso;
-        std::vector<std::array<int, 3>> partidas;  // PuntosJuego, the player's and the computer's points
-        int ganadas, perdidas, racha, mejor;
-    };
-    const Caso casos[] = {
-        {"la racha cuenta desde el último cambio", {{15, 15, 3}, {15, 2, 15}, {15, 15, 10}, {15, 15, 14}}, 3, 1, 2, 0},
-        {"perdidas seguidas", {{15, 15, 3}, {15, 2, 15}, {30, 29, 30}}, 1, 2, -2, 0},
-        {"un empate de diferencias no supera a la primera", {{15, 15, 3}, {15, 15, 3}, {30, 30, 18}}, 3, 0, 3, 0},
-        {"la computadora en la meta gana aunque él también llegue", {{15, 15, 15}}, 0, 1, -1, -1},
-        {"una diferencia mayor la supera", {{15, 15, 10}, {30, 0, 30}, {30, 30, 14}}, 2, 1, 1, 2},
-    };
-    const MisPartidas& d = juego->misPartidas;
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.caso);
-        std::vector<FilaPartida> partidas;
-        for (const auto& [meta, jugador, compu] : c.partidas)
-            partidas.push_back({1, "06/12/2026", "12:00:00", meta, jugador, compu});
-        const ResultadosPartidas r = ResumirPartidas(partidas);
-        EXPECT_EQ(std::tie(r.ganadas, r.perdidas, r.racha, r.mejor), std::tie(c.ganadas, c.perdidas, c.racha, c.mejor));
-        base.partidas["Ana"] = partidas;
-    }
-    juego->naipalia.MenuPartidas.Click();
-    EXPECT_EQ(std::tie(d.TextoGanadas.Text(), d.TextoPerdidas.Text(), d.TextoRacha.Text(), d.TextoMejor.Text(),
-                       d.GraficoPartidas.List()),
-              std::make_tuple("2", "1", "1 ganada", "Por 16: 30 a 14, el 06/12/2026",
-                              std::vector<std::string>{"5", "-30", "16"}));
 }
 
 // The file still opening at start-up: the registry opens at once with an empty list, which
