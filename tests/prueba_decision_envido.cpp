@@ -1,6 +1,6 @@
-// The computer's envido answers, one table per rule: a row on each side of every
-// threshold (its tanto, the scores, how freely the player calls, the draws), and the
-// draws it takes, so that a number is drawn only when its test is reached.
+// The computer's envido and flor answers, one table per rule: a row on each side of every
+// threshold (its tanto or flor, its cards, the scores, how freely the player calls, the
+// draws), and the draws it takes, so that a number is drawn only when its test is reached.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,6 +8,7 @@
 
 #include "sorteos.h"
 #include "opponent/decision_envido.h"
+#include "opponent/decision_flor.h"
 #include "players/jugadores.h"
 
 using namespace naipalia;
@@ -57,6 +58,27 @@ void revisar(DecisionEnvido (*responder)(Cadena, const VistaEnvido&, Azar&), Cad
         const DecisionEnvido d = responder(llamada, vista(f.tanto, f.puntosJugador, f.ritmo), azar);
         EXPECT_EQ(d.queja, f.queja);
         EXPECT_EQ(d.respuesta, f.respuesta);
+    });
+}
+
+// The flor's rows: its flor, its cards' classes and the player's score to 15.
+using RF = RespuestaFlor;
+
+constexpr std::array<int, 3> Bajas{10, 11, 13};
+constexpr std::array<int, 3> UnaAlta{10, 9, 13};
+
+struct FilaFlor {
+    int flor;
+    std::array<int, 3> clases;
+    int puntosJugador;  // to 15
+    std::vector<double> sorteos;
+    RF respuesta;
+};
+
+void revisarFlor(RF (*decidir)(const VistaFlor&, Azar&), const std::vector<FilaFlor>& filas) {
+    revisarFilas(filas, [&](const FilaFlor& f, Azar& azar) {
+        const VistaFlor v{.florCompu = f.flor, .clases = f.clases, .puntosJugador = f.puntosJugador, .puntosJuego = 15};
+        EXPECT_EQ(decidir(v, azar), f.respuesta);
     });
 }
 
@@ -218,5 +240,24 @@ TEST(DecisionEnvido, LaComputadoraAbreElEnvido) {
                               .jugadorJugo = f.turno == J || f.turno == JM, .computadoraEsMano = f.turno >= LM};
         EXPECT_EQ(AbrirEnvido(v, azar), f.llamada);
     });
+}
+// clang-format on
+
+// The flor's answers, one table per rule: its flor, its cards and the score.
+// clang-format off
+TEST(DecisionFlor, LasRespuestas) {
+    revisarFlor(ResponderFlor, {
+        {22, Bajas, 10, {}, RF::Mazo}, {22, Bajas, 11, {}, RF::Achico}, {22, UnaAlta, 0, {}, RF::Achico},
+        {23, Bajas, 0, {0.29}, RF::Juego}, {24, Bajas, 0, {0.3}, RF::Achico}, {25, UnaAlta, 0, {0.79}, RF::Juego},
+        {29, UnaAlta, 0, {0.8}, RF::Achico}, {30, UnaAlta, 0, {0.69}, RF::Juego}, {35, UnaAlta, 0, {0.7}, RF::Contra},
+        {36, UnaAlta, 0, {}, RF::Contra}});
+    // Con flor juego, then the contra flor.
+    revisarFlor(ResponderFlorJuego, {
+        {24, UnaAlta, 0, {0.09}, RF::ContraResto}, {24, UnaAlta, 0, {0.1}, RF::NoQuiero},
+        {25, UnaAlta, 0, {0.49}, RF::Quiero}, {32, UnaAlta, 0, {0.5}, RF::NoQuiero}, {33, UnaAlta, 0, {0.49}, RF::Quiero},
+        {35, UnaAlta, 0, {0.5}, RF::ContraResto}, {36, UnaAlta, 0, {}, RF::ContraResto}});
+    revisarFlor(ResponderContraFlor, {
+        {29, UnaAlta, 0, {}, RF::NoQuiero}, {30, UnaAlta, 0, {0.34}, RF::Quiero}, {35, UnaAlta, 0, {0.35}, RF::NoQuiero},
+        {36, UnaAlta, 0, {}, RF::Quiero}});
 }
 // clang-format on
