@@ -278,10 +278,8 @@ TEST(DecisionTruco, ElLimiteDeLosPuntos) {
         EXPECT_EQ(PuedeCantarTruco(e, f.nivel), f.esperada);
     });
 }
-// clang-format on
 
-// clang-format off
-TEST(DecisionJugada, ElTrucoAntesDeLaPrimera) {
+TEST(DecisionJugada, LaPrimera) {
     struct Caso { std::array<int, 3> mias; bool tantoPrimero; Lado quien; std::vector<double> sorteos; bool truco; };
     const std::vector<Caso> casos = {
         // Two cards of class 3 or better; three of class 10 or worse on a draw below 0.5.
@@ -296,11 +294,9 @@ TEST(DecisionJugada, ElTrucoAntesDeLaPrimera) {
         e.QuienTruco = c.quien;
         EXPECT_EQ(CantaTrucoEnPrimera(e, azar), c.truco);
     });
-}
-
-TEST(DecisionJugada, LaCartaDeLaPrimera) {
-    struct Caso { std::array<int, 3> mias; int suya; std::vector<double> sorteos; int slot; bool truco; };
-    const std::vector<Caso> casos = {
+    // Its card.
+    struct Carta { std::array<int, 3> mias; int suya; std::vector<double> sorteos; int slot; bool truco; };
+    const std::vector<Carta> cartas = {
         // After the player's card. One winner: the tie; else a winner worse than a 2 on a draw below 0.2.
         {{4, 5, 13}, 5, {}, 5, false},
         {{3, 8, 13}, 5, {0.19}, 4, false}, {{3, 8, 13}, 5, {0.2}, 6, false},
@@ -320,7 +316,7 @@ TEST(DecisionJugada, LaCartaDeLaPrimera) {
         {{4, 1, 12}, SinJugar, {}, 4, false}, {{5, 2, 12}, SinJugar, {}, 4, false},
         {{6, 2, 12}, SinJugar, {0.9}, 6, false},
         {{10, 1, 12}, SinJugar, {0.19}, 4, false}, {{10, 1, 12}, SinJugar, {0.2}, 6, false}};
-    revisarFilas(casos, [](const Caso& c, Azar& azar) {
+    revisarFilas(cartas, [](const Carta& c, Azar& azar) {
         Estado e = conClases(c.mias);
         e.JerarquiaJugador[1] = c.suya;
         const JugadaPrimera j =
@@ -328,7 +324,7 @@ TEST(DecisionJugada, LaCartaDeLaPrimera) {
         EXPECT_EQ(std::tie(j.slot, j.truco), std::tie(c.slot, c.truco));
     });
 }
-TEST(DecisionJugada, LaLlamadaYElMazoDeLaTercera) {
+TEST(DecisionJugada, LaTercera) {
     using C = Cadena3;
     const std::vector<FilaTercera<NivelTruco>> casos = {
         // His card unknown: truco with its own of class 5 or better, retruco with 4 or better.
@@ -370,7 +366,7 @@ TEST(DecisionJugada, LaLlamadaYElMazoDeLaTercera) {
         EXPECT_EQ(AlMazoTercera(tercera(f.t), f.t.deducida, azar), f.esperada);
     });
 }
-TEST(DecisionJugada, LasLlamadasYElMazoDeLaSegunda) {
+TEST(DecisionJugada, LaSegunda) {
     using C = Cadena3;
     struct Caso { Segunda s; std::vector<double> sorteos; NivelTruco llamada, retruco; bool mazo; };
     const std::vector<Caso> casos = {
@@ -398,11 +394,8 @@ TEST(DecisionJugada, LasLlamadasYElMazoDeLaSegunda) {
         EXPECT_EQ(ReTrucoSegunda(e, azar), c.retruco);
         EXPECT_EQ(AlMazoSegunda(e, azar), c.mazo);
     });
-}
-
-TEST(DecisionJugada, LaCartaDeLaSegunda) {
-    using C = Cadena3;
-    const std::vector<std::pair<Segunda, int>> casos = {
+    // Its card.
+    const std::vector<std::pair<Segunda, int>> cartas = {
         // His card down after a decided hand 1: its only winner, else the weaker (ties: slot 6).
         {{{4, 12}, P, 5, C::Libre}, 5}, {{{12, 4}, G, 5, C::Libre}, 6},
         {{{3, 4}, P, 5, C::Libre}, 6}, {{{3, 3}, P, 5, C::Libre}, 6}, {{{8, 9}, P, 5, C::Libre}, 6},
@@ -413,6 +406,6 @@ TEST(DecisionJugada, LaCartaDeLaSegunda) {
         {{{4, 9}, G, sj, C::TrucoSuyo}, 5}, {{{3, 9}, G, sj, C::TrucoSuyo}, 6},
         // Leading otherwise: the stronger (ties: slot 5).
         {{{9, 3}, P, sj, C::Libre}, 6}, {{{9, 9}, E, sj, C::Libre}, 5}};
-    revisarFilas(casos, [](const auto& c) { EXPECT_EQ(CartaSegunda(segunda(c.first)), c.second); });
+    revisarFilas(cartas, [](const auto& c) { EXPECT_EQ(CartaSegunda(segunda(c.first)), c.second); });
 }
 // clang-format on
