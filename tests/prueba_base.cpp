@@ -268,7 +268,7 @@ TEST_F(BaseEnDisco, LosNombresSonDatosElArchivoRetenidoSeEsperaYElDeSoloLecturaN
     fs::remove_all(datos, e);
 }
 
-TEST_F(BaseEnDisco, UnArchivoQueNoEsDelJuegoNoAbreYQuedaComoEstaba) {
+TEST_F(BaseEnDisco, UnArchivoAjenoNoAbreYAUnoViejoSeLeAgregaLoQueFalta) {
     // Missing: not made in its place.
     EXPECT_FALSE(abrir(base));
     EXPECT_EQ(error, "unable to open database file");
@@ -306,20 +306,18 @@ TEST_F(BaseEnDisco, UnArchivoQueNoEsDelJuegoNoAbreYQuedaComoEstaba) {
         EXPECT_FALSE(lee(base, {}));
         EXPECT_FALSE(f.descripcion.empty());
     }
-}
 
-// A file of an older version gets what it lacks: the option it has no column for, False,
-// and a games' table. A games' table the game cannot use is set aside under a free name
-// with its rows, a new one made and the player told once; the other tables are read as
-// ever. One with a column more that a row may leave empty is kept.
-TEST_F(BaseEnDisco, LoQueFaltaSeAgregaYUnaTablaDePartidasInservibleSeAparta) {
+    // A file of an older version gets what it lacks: the option it has no column for, False,
+    // and a games' table. A games' table the game cannot use is set aside under a free name
+    // with its rows, a new one made and the player told once; the other tables are read as
+    // ever. One with a column more that a row may leave empty is kept.
     const std::string sinHora = "Numero, Fecha, PuntosJuego, PuntosJugador, PuntosComputadora";
     const std::string antigua = std::string(TablasSinConfiguracion) +
                                 "CREATE TABLE Configuracion (\"30Puntos\" INTEGER, Multimedia INTEGER, Recuerdo "
                                 "INTEGER); INSERT INTO Configuracion VALUES (1, 0, 1); INSERT INTO Jugador VALUES "
                                 "('Ana'); INSERT INTO TantoJugador VALUES ('Ana', 'E', 1, 0, 0);";
     const std::string aviso = "La tabla de partidas terminadas estaba dañada: se guardó aparte, como ";
-    const std::pair<std::string, std::string> casos[] = {
+    const std::pair<std::string, std::string> tablas[] = {
         // the table, and where its rows are then
         {"", "Partidas"},
         {"CREATE TABLE Partidas (" + sinHora + ", Nota)", "Partidas_apartada"},
@@ -327,7 +325,7 @@ TEST_F(BaseEnDisco, LoQueFaltaSeAgregaYUnaTablaDePartidasInservibleSeAparta) {
          "Partidas_apartada_2"},
         {"CREATE TABLE Partidas (Hora, " + sinHora + ", Nota)", "Partidas"},
     };
-    for (const auto& [tabla, apartada] : casos) {
+    for (const auto& [tabla, apartada] : tablas) {
         SCOPED_TRACE(tabla);
         fs::remove(archivo);
         conClave(archivo,

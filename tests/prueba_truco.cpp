@@ -6,24 +6,10 @@
 
 using namespace naipalia;
 
-TEST(Truco, LasBurlasPorQuintos) {
-    const std::pair<double, const char*> casos[] = {{0.19, "Te achicaste!!"},
-                                                    {0.2, "No te gustó?\?!"},
-                                                    {0.4, "Te sentis bien???"},
-                                                    {0.79, "Te asustaste!!"},
-                                                    {0.8, "Es mucho para ti?\?!"}};
-    for (const auto& [r, linea] : casos) {
-        prueba::Plataforma p;
-        Juego& j = p.jugar({36, 37, 33, 14, 15, 16});
-        p.sorteos = {r};
-        j.computadora.SubTrucoNoQueridoJugador();
-        EXPECT_EQ(j.finRonda.EtiquetaMensaje.Caption(), linea + SufijoFinRonda);
-    }
-}
-
-// Its deck left pending closes the round for two. The end of the game's remark and face
-// by the winner and the margin, on both sides of 5 and 8; only the middle margins toss the coin.
-TEST(Cierre, ElMazoPendienteYElRemateDelJuego) {
+// Its deck left pending closes the round for two; a refused call's taunt. The end of the
+// game's remark and face by the winner and the margin, on both sides of 5 and 8; only the
+// middle margins toss the coin.
+TEST(Cierre, ElMazoPendienteLasBurlasYElRemateDelJuego) {
     prueba::Plataforma p;
     Juego& j = p.jugar({30, 26, 15, 14, 16, 17});
     Estado& e = j.estado;
@@ -31,6 +17,17 @@ TEST(Cierre, ElMazoPendienteYElRemateDelJuego) {
     j.computadora.MazoPendiente = true;
     j.computadora.JugadaComputadora();
     EXPECT_EQ(std::tie(e.PuntosJugador, p.modales.at(0)), std::make_tuple(2, "FinRonda"));
+    // A refused call's taunt, by fifths of the draw.
+    const std::pair<double, const char*> burlas[] = {{0.19, "Te achicaste!!"},
+                                                     {0.2, "No te gustó?\?!"},
+                                                     {0.4, "Te sentis bien???"},
+                                                     {0.79, "Te asustaste!!"},
+                                                     {0.8, "Es mucho para ti?\?!"}};
+    for (const auto& [r, linea] : burlas) {
+        p.sorteos = {r};
+        j.computadora.SubTrucoNoQueridoJugador();
+        EXPECT_EQ(j.finRonda.EtiquetaMensaje.Caption(), linea + SufijoFinRonda);
+    }
     struct Caso {
         int jugador, compu;
         double moneda;  // -1: no coin is tossed
