@@ -167,14 +167,9 @@ TEST(Registro, AbreAntesQueElArchivoYLaListaLlegaDespues) {
         prueba::BaseFalsa base;
         base.listoYa = false;
         base.abre = abre;
-        Falsos f{"/programa"};
-        f.puertos.baseDatos = &base;
-        std::vector<std::string> mensajes;
-        f.alMensaje = [&](const std::string& texto, Icono) { mensajes.push_back(texto); };
         std::string visto;
-        std::unique_ptr<Juego> j;
-        f.alMostrarModal = [&](Ventana& v) {
-            Jugador& r = j->jugador;
+        const prueba::Plataforma p(&base, [&](Juego& j, Ventana& v) {
+            Jugador& r = j.jugador;
             if (&v != &r) return v.Hide();
             const auto ver = [&] {
                 visto += std::to_string(r.ListaJugadores.List().size()) + (r.TiempoBase.Enabled() ? "+ " : " ");
@@ -185,12 +180,10 @@ TEST(Registro, AbreAntesQueElArchivoYLaListaLlegaDespues) {
                 r.TiempoBase.Timer();
             }
             if (r.cargada()) ver(), r.Unload();
-        };
-        j = std::make_unique<Juego>(f.puertos);
-        j->arrancar();
+        });
         SCOPED_TRACE(abre);
         EXPECT_EQ(visto, abre ? "0+ 0+ 1 " : "0+ 0+ ");
-        EXPECT_EQ(std::tuple(j->estado.SinRecuerdos, j->naipalia.MenuRecuerdo.Enabled(), mensajes.size()),
+        EXPECT_EQ(std::tuple(p.juego->estado.SinRecuerdos, p.juego->naipalia.MenuRecuerdo.Enabled(), p.mensajes.size()),
                   std::tuple(!abre, abre, abre ? 0u : 1u));
     }
 }
