@@ -61,7 +61,6 @@ void revisar(DecisionEnvido (*responder)(Cadena, const VistaEnvido&, Azar&), Cad
     });
 }
 
-// The flor's rows: its flor, its cards' classes and the player's score to 15.
 using RF = RespuestaFlor;
 
 constexpr std::array<int, 3> Bajas{10, 11, 13};

@@ -43,7 +43,6 @@ void comprobar(NivelTruco llamada, const std::vector<Caso>& casos) {
     });
 }
 
-// The computer's turn.
 constexpr int sd = SinDeducir;
 constexpr auto Nada = NivelTruco::Nada, Truco = NivelTruco::Truco, ReTruco = NivelTruco::ReTruco,
                Vale4 = NivelTruco::Vale4;

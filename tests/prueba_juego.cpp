@@ -1,8 +1,6 @@
 // The players' subsystem over a database that can be made to fail at each step: the
-// statistics' arithmetic, and every failure reported by its own message while the game
-// goes on; a player's results from his finished games. What the computer says and takes
-// as a round or the game ends: the taunts' draw, its deck before its first card (left
-// pending by a flor it could not play), the game's last remark.
+// statistics, every failure told by its own message while the game goes on, a player's
+// finished games. What the computer says and takes as a round or the game ends.
 #include <gtest/gtest.h>
 
 #include "base_falsa.h"
@@ -188,9 +186,9 @@ TEST(Registro, AbreAntesQueElArchivoYLaListaLlegaDespues) {
     }
 }
 
-// Its deck left pending closes the round for two; a refused call's taunt. The end of the
-// game's remark and face by the winner and the margin, on both sides of 5 and 8; only the
-// middle margins toss the coin.
+// Its deck left pending (by a flor it could not play) closes the round for two; a refused
+// call's taunt. The end of the game's remark and face by the winner and the margin, on both
+// sides of 5 and 8; only the middle margins toss the coin.
 TEST(Cierre, ElMazoPendienteLasBurlasYElRemateDelJuego) {
     prueba::Plataforma p;
     Juego& j = p.jugar({30, 26, 15, 14, 16, 17});

@@ -1,4 +1,3 @@
-// The platform's own pieces: the files the program ships, the wave check, a window's life.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -44,7 +43,6 @@ std::string Riff(const std::string& trozos, std::int64_t sobra = 0) {
 const std::string Muestras(1000, '\x10');
 const std::string Bueno = Riff(Fmt(1, 16) + Trozo("data", Muestras));
 
-// A window with one label, counting its loads.
 class Dialogo : public Ventana {
 public:
     Dialogo() : Ventana("Dialogo") {
