@@ -6,7 +6,6 @@
 #include <pwd.h>
 #include <signal.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -129,7 +128,7 @@ struct BaseEnDisco : ::testing::Test {
 
 // Names are bound as data, compared exactly as typed, and never readable in the file;
 // each game goes to the first player of that name and goes with him.
-TEST_F(BaseEnDisco, LosNombresSonDatosConSusPartidasYNoSeLeenEnElArchivo) {
+TEST_F(BaseEnDisco, LosNombresSonDatosElArchivoRetenidoSeEsperaYElDeSoloLecturaNoPierdeNada) {
     nueva();
     const std::string peligroso = "x'); DROP TABLE Jugador; --";
     const std::string conNul("Ana\0Beto", 8);
@@ -144,12 +143,10 @@ TEST_F(BaseEnDisco, LosNombresSonDatosConSusPartidasYNoSeLeenEnElArchivo) {
     EXPECT_EQ(std::make_tuple(p[1].Numero, p[1].Fecha + " " + p[1].Hora,
                               p[1].PuntosJuego + p[1].PuntosJugador + p[1].PuntosComputadora),
               std::make_tuple(1, "06/12/2026 21:05:09", 65));
-    std::vector<std::string> nombres;
-    ASSERT_TRUE(base.leerJugadores(nombres, f));
-    EXPECT_EQ(nombres, todos);
-    // Only the first of two equal names goes, and a name with a NUL as it was read.
+    ASSERT_TRUE(lee(base, todos));
+    // Only the first of two equal names goes, and a name with a NUL, read back whole.
     ASSERT_TRUE(base.eliminarJugador("O'Brien", f)) << f.descripcion;
-    ASSERT_TRUE(base.eliminarJugador(nombres[3], f)) << f.descripcion;
+    ASSERT_TRUE(base.eliminarJugador(conNul, f)) << f.descripcion;
     EXPECT_FALSE(base.eliminarJugador("o'brien", f));
     EXPECT_TRUE(lee(base, {peligroso, z, "O'Brien"}));
     EXPECT_TRUE(base.leerPartidas("O'Brien", p, f) && p.empty());
@@ -165,8 +162,6 @@ TEST_F(BaseEnDisco, LosNombresSonDatosConSusPartidasYNoSeLeenEnElArchivo) {
     // A byte holds the number, or the row is refused before anything is written.
     EXPECT_FALSE(base.agregarTanto({NombreRelleno(z), "E", 256, false, false}, f));
     EXPECT_EQ(f.paso, PasoBase::Interpretar);
-    std::vector<FilaTanto> filas;
-    EXPECT_TRUE(base.leerTantos(filas, f) && filas.size() == 50u);
     base.cerrar();
     const std::string contenido = bytes(archivo);
     for (const char* legible : {"Secretario", "Zacar", "Brien", "SQLite format", "TantoJugador"})
@@ -188,9 +183,91 @@ TEST_F(BaseEnDisco, LosNombresSonDatosConSusPartidasYNoSeLeenEnElArchivo) {
     BaseSqlcipher sinArchivo(en("datos"));
     sinArchivo.adelantar(en("falta"), archivos::ClaveBase);
     EXPECT_TRUE(sinArchivo.listo());
+
+    // Another connection holds the file: the first read waits and gives up, the next ones
+    // give up at once, and the player is told once; a write refused meanwhile is not stored.
+    // Once the file is free, a new hold is waited for and told again; one that ends within
+    // the wait is waited out.
+    using namespace std::chrono;
+    Juego juego(puertos());
+    juego.arrancar();
+    sqlite3* otra = conClave(archivo);
+    for (std::size_t retencion = 1; retencion <= 2; ++retencion) {
+        ASSERT_EQ(sqlite3_exec(otra, "BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr), SQLITE_OK);
+        const auto inicio = steady_clock::now();
+        juego.jugadores.ConsultarRecuerdos("E");
+        const auto primera = steady_clock::now();
+        juego.jugadores.MenuPartidas_Click();
+        EXPECT_FALSE(base.agregarTanto(fila(1), f));
+        EXPECT_GT(primera - inicio, 1s);
+        EXPECT_LT(steady_clock::now() - primera, 1s);
+        EXPECT_EQ(avisos.textos.size(), retencion);
+        ASSERT_EQ(sqlite3_exec(otra, "COMMIT;", nullptr, nullptr, nullptr), SQLITE_OK);
+        std::vector<FilaTanto> tantos;
+        EXPECT_TRUE(base.leerTantos(tantos, f) && tantos.size() == 50u) << f.descripcion;
+    }
+    EXPECT_EQ(avisos.textos.back(), "No es posible entrar a mis \"recuerdos\".   Error : database is locked");
+    // Held at start-up by another's write for a second: opening waits for it, not around it.
+    ASSERT_EQ(sqlite3_exec(otra, "BEGIN EXCLUSIVE; INSERT INTO Jugador VALUES ('Ana');", nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    std::thread escritora([otra] {
+        std::this_thread::sleep_for(1s);
+        sqlite3_exec(otra, "COMMIT;", nullptr, nullptr, nullptr);
+    });
+    BaseSqlcipher tras;
+    const bool abierta = abrir(tras);
+    escritora.join();
+    sqlite3_close(otra);
+    ASSERT_TRUE(abierta) << error;
+    const std::vector<std::string> quedan{peligroso, z, "O'Brien", "Ana"};
+    EXPECT_TRUE(lee(tras, quedan));
+
+    // Read-only files and folders report the failed writes and lose nothing; the data
+    // folder gets a copy of the file.
+    base.cerrar();
+    const auto soloLectura = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    // A read-only file in a folder that can be written: it opens, reads, and a write fails.
+    fs::permissions(archivo, soloLectura);
+    fs::permissions(ruta, fs::perms::all);
+    EXPECT_EQ(comoUsuario([&] {
+                  BaseSqlcipher b;
+                  return abrir(b) && lee(b, quedan) && !b.agregarJugador("Beto", f) && f.paso == PasoBase::Recordar &&
+                         f.descripcion == "attempt to write a readonly database" && lee(b, quedan);
+              }),
+              0);
+    // A folder that cannot be written (an installed program), the file writable: without
+    // a data folder the writes fail; with one, the file is copied there and used.
+    fs::permissions(archivo, fs::perms::all);
+    fs::permissions(ruta, soloLectura | fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec);
+    const std::string datos = "/tmp/naipalia-datos-" + std::to_string(getpid());
+    EXPECT_EQ(comoUsuario([&] {
+                  BaseSqlcipher b;
+                  if (!abrir(b) || !lee(b, quedan) || b.agregarJugador("Beto", f) || f.descripcion.empty())
+                      return false;
+                  BaseSqlcipher instalada(datos);
+                  return abrir(instalada) && instalada.archivo() == datos + "/naipalia.mdb" &&
+                         instalada.agregarJugador("Beto", f) && instalada.integridad() == "ok";
+              }),
+              0);
+    fs::permissions(ruta, fs::perms::owner_all, fs::perm_options::add);
+    ASSERT_TRUE(abrir(base));
+    EXPECT_TRUE(lee(base, quedan));
+    EXPECT_EQ(base.integridad(), "ok");
+    std::error_code e;
+    fs::remove_all(datos, e);
+    // The installed file is marked read-only: whoever runs the game, root too, plays on a
+    // copy in the data folder, and the installed file stays as shipped.
+    fs::permissions(archivo, soloLectura);
+    const std::string enviado = bytes(archivo);
+    BaseSqlcipher instalada(datos);
+    EXPECT_TRUE(abrir(instalada)) << error;
+    EXPECT_EQ(instalada.archivo(), datos + "/naipalia.mdb");
+    EXPECT_TRUE(instalada.agregarJugador("Carla", f)) << f.descripcion;
+    EXPECT_TRUE(bytes(archivo) == enviado) << "the installed file was written";
+    fs::remove_all(datos, e);
 }
 
-TEST_F(BaseEnDisco, UnArchivoQueNoEsDelJuegoNoAbreYQuedaComoEstaba) {
+TEST_F(BaseEnDisco, UnArchivoAjenoNoAbreYAUnoViejoSeLeAgregaLoQueFalta) {
     // Missing: not made in its place.
     EXPECT_FALSE(abrir(base));
     EXPECT_EQ(error, "unable to open database file");
@@ -228,20 +305,18 @@ TEST_F(BaseEnDisco, UnArchivoQueNoEsDelJuegoNoAbreYQuedaComoEstaba) {
         EXPECT_FALSE(lee(base, {}));
         EXPECT_FALSE(f.descripcion.empty());
     }
-}
 
-// A file of an older version gets what it lacks: the option it has no column for, False,
-// and a games' table. A games' table the game cannot use is set aside under a free name
-// with its rows, a new one made and the player told once; the other tables are read as
-// ever. One with a column more that a row may leave empty is kept.
-TEST_F(BaseEnDisco, LoQueFaltaSeAgregaYUnaTablaDePartidasInservibleSeAparta) {
+    // A file of an older version gets what it lacks: the option it has no column for, False,
+    // and a games' table. A games' table the game cannot use is set aside under a free name
+    // with its rows, a new one made and the player told once; the other tables are read as
+    // ever. One with a column more that a row may leave empty is kept.
     const std::string sinHora = "Numero, Fecha, PuntosJuego, PuntosJugador, PuntosComputadora";
     const std::string antigua = std::string(TablasSinConfiguracion) +
                                 "CREATE TABLE Configuracion (\"30Puntos\" INTEGER, Multimedia INTEGER, Recuerdo "
                                 "INTEGER); INSERT INTO Configuracion VALUES (1, 0, 1); INSERT INTO Jugador VALUES "
                                 "('Ana'); INSERT INTO TantoJugador VALUES ('Ana', 'E', 1, 0, 0);";
     const std::string aviso = "La tabla de partidas terminadas estaba dañada: se guardó aparte, como ";
-    const std::pair<std::string, std::string> casos[] = {
+    const std::pair<std::string, std::string> tablas[] = {
         // the table, and where its rows are then
         {"", "Partidas"},
         {"CREATE TABLE Partidas (" + sinHora + ", Nota)", "Partidas_apartada"},
@@ -249,7 +324,7 @@ TEST_F(BaseEnDisco, LoQueFaltaSeAgregaYUnaTablaDePartidasInservibleSeAparta) {
          "Partidas_apartada_2"},
         {"CREATE TABLE Partidas (Hora, " + sinHora + ", Nota)", "Partidas"},
     };
-    for (const auto& [tabla, apartada] : casos) {
+    for (const auto& [tabla, apartada] : tablas) {
         SCOPED_TRACE(tabla);
         fs::remove(archivo);
         conClave(archivo,
@@ -273,92 +348,6 @@ TEST_F(BaseEnDisco, LoQueFaltaSeAgregaYUnaTablaDePartidasInservibleSeAparta) {
         EXPECT_TRUE(base.leerPartidas("Ana", p, f) && p.size() == 1 && p[0].Hora == "12:00:00") << f.descripcion;
         EXPECT_EQ(base.integridad(), "ok");
     }
-}
-
-// Another connection holds the file: the first read waits and gives up, the next ones
-// give up at once, and the player is told once; a write refused meanwhile is not stored.
-// Once the file is free, a new hold is waited for and told again; one that ends within
-// the wait is waited out.
-TEST_F(BaseEnDisco, UnArchivoRetenidoSeEsperaUnaVezPorAccionYSeDiceUnaVez) {
-    using namespace std::chrono;
-    nueva();
-    Juego juego(puertos());
-    juego.arrancar();
-    sqlite3* otra = conClave(archivo);
-    for (std::size_t retencion = 1; retencion <= 2; ++retencion) {
-        ASSERT_EQ(sqlite3_exec(otra, "BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr), SQLITE_OK);
-        const auto inicio = steady_clock::now();
-        juego.jugadores.ConsultarRecuerdos("E");
-        const auto primera = steady_clock::now();
-        juego.jugadores.MenuPartidas_Click();
-        EXPECT_FALSE(base.agregarTanto(fila(1), f));
-        EXPECT_GT(primera - inicio, 1s);
-        EXPECT_LT(steady_clock::now() - primera, 1s);
-        EXPECT_EQ(avisos.textos.size(), retencion);
-        ASSERT_EQ(sqlite3_exec(otra, "COMMIT;", nullptr, nullptr, nullptr), SQLITE_OK);
-        std::vector<FilaTanto> tantos;
-        EXPECT_TRUE(base.leerTantos(tantos, f) && tantos.empty()) << f.descripcion;
-    }
-    EXPECT_EQ(avisos.textos.back(), "No es posible entrar a mis \"recuerdos\".   Error : database is locked");
-    // Held at start-up by another's write for a second: opening waits for it, not around it.
-    ASSERT_EQ(sqlite3_exec(otra, "BEGIN EXCLUSIVE; INSERT INTO Jugador VALUES ('Ana');", nullptr, nullptr, nullptr),
-              SQLITE_OK);
-    std::thread escritora([otra] {
-        std::this_thread::sleep_for(1s);
-        sqlite3_exec(otra, "COMMIT;", nullptr, nullptr, nullptr);
-    });
-    BaseSqlcipher b;
-    const bool abierta = abrir(b);
-    escritora.join();
-    sqlite3_close(otra);
-    ASSERT_TRUE(abierta) << error;
-    EXPECT_TRUE(lee(b, {"Ana"}));
-}
-
-TEST_F(BaseEnDisco, SoloLecturaInformaSinPerderNadaYLaCarpetaDeDatosRecibeUnaCopia) {
-    nueva();
-    ASSERT_TRUE(base.agregarJugador("Ana", f));
-    base.cerrar();
-    const auto soloLectura = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
-    // A read-only file in a folder that can be written: it opens, reads, and a write fails.
-    fs::permissions(archivo, soloLectura);
-    fs::permissions(ruta, fs::perms::all);
-    EXPECT_EQ(comoUsuario([&] {
-                  BaseSqlcipher b;
-                  return abrir(b) && lee(b, {"Ana"}) && !b.agregarJugador("Beto", f) && f.paso == PasoBase::Recordar &&
-                         f.descripcion == "attempt to write a readonly database" && lee(b, {"Ana"});
-              }),
-              0);
-    // A folder that cannot be written (an installed program), the file writable: without
-    // a data folder the writes fail; with one, the file is copied there and used.
-    fs::permissions(archivo, fs::perms::all);
-    fs::permissions(ruta, soloLectura | fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec);
-    const std::string datos = "/tmp/naipalia-datos-" + std::to_string(getpid());
-    EXPECT_EQ(comoUsuario([&] {
-                  BaseSqlcipher b;
-                  if (!abrir(b) || !lee(b, {"Ana"}) || b.agregarJugador("Beto", f) || f.descripcion.empty())
-                      return false;
-                  BaseSqlcipher instalada(datos);
-                  return abrir(instalada) && instalada.archivo() == datos + "/naipalia.mdb" &&
-                         instalada.agregarJugador("Beto", f) && instalada.integridad() == "ok";
-              }),
-              0);
-    fs::permissions(ruta, fs::perms::owner_all, fs::perm_options::add);
-    ASSERT_TRUE(abrir(base));
-    EXPECT_TRUE(lee(base, {"Ana"}));
-    EXPECT_EQ(base.integridad(), "ok");
-    std::error_code e;
-    fs::remove_all(datos, e);
-    // The installed file is marked read-only: whoever runs the game, root too, plays on a
-    // copy in the data folder, and the installed file stays as shipped.
-    fs::permissions(archivo, soloLectura);
-    const std::string enviado = bytes(archivo);
-    BaseSqlcipher instalada(datos);
-    EXPECT_TRUE(abrir(instalada)) << error;
-    EXPECT_EQ(instalada.archivo(), datos + "/naipalia.mdb");
-    EXPECT_TRUE(instalada.agregarJugador("Carla", f)) << f.descripcion;
-    EXPECT_TRUE(bytes(archivo) == enviado) << "the installed file was written";
-    fs::remove_all(datos, e);
 }
 
 // A child writes rows one by one, telling each stored row through a pipe: on a disk that

@@ -1,6 +1,6 @@
-// The computer's envido answers, one table per rule: a row on each side of every
-// threshold (its tanto, the scores, how freely the player calls, the draws), and the
-// draws it takes, so that a number is drawn only when its test is reached.
+// The computer's envido and flor answers, one table per rule: a row on each side of every
+// threshold (its tanto or flor, its cards, the scores, how freely the player calls, the
+// draws), and the draws it takes, so that a number is drawn only when its test is reached.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,6 +8,7 @@
 
 #include "sorteos.h"
 #include "opponent/decision_envido.h"
+#include "opponent/decision_flor.h"
 #include "players/jugadores.h"
 
 using namespace naipalia;
@@ -57,6 +58,26 @@ void revisar(DecisionEnvido (*responder)(Cadena, const VistaEnvido&, Azar&), Cad
         const DecisionEnvido d = responder(llamada, vista(f.tanto, f.puntosJugador, f.ritmo), azar);
         EXPECT_EQ(d.queja, f.queja);
         EXPECT_EQ(d.respuesta, f.respuesta);
+    });
+}
+
+using RF = RespuestaFlor;
+
+constexpr std::array<int, 3> Bajas{10, 11, 13};
+constexpr std::array<int, 3> UnaAlta{10, 9, 13};
+
+struct FilaFlor {
+    int flor;
+    std::array<int, 3> clases;
+    int puntosJugador;  // to 15
+    std::vector<double> sorteos;
+    RF respuesta;
+};
+
+void revisarFlor(RF (*decidir)(const VistaFlor&, Azar&), const std::vector<FilaFlor>& filas) {
+    revisarFilas(filas, [&](const FilaFlor& f, Azar& azar) {
+        const VistaFlor v{.florCompu = f.flor, .clases = f.clases, .puntosJugador = f.puntosJugador, .puntosJuego = 15};
+        EXPECT_EQ(decidir(v, azar), f.respuesta);
     });
 }
 
@@ -112,11 +133,9 @@ TEST(DecisionEnvido, LasRespuestasAlCanto) {
         {2, 5, true}, {7, 20, false}, {8, 20, true}, {4, 4, false}};
     revisarFilas(faltas, [](const auto& f) { EXPECT_EQ(FaltaApurada(f.faltas, f.dialogos), f.apurada); });
 }
-// clang-format on
 
-// The score rules, to 15: the player's and the history's.
-// clang-format off
-TEST(DecisionEnvido, LaReglaDeLosPuntos) {
+// The score rules, to 15: the player's and the history's; then the history's answer.
+TEST(DecisionEnvido, LasReglasDeLosPuntosYDeLosRecuerdos) {
     using P = PorPuntos;
     using enum Cadena;
     struct Fila { P (*regla)(Cadena, const VistaEnvido&); Cadena cadena; int jugador, computadora; P respuesta; };
@@ -133,24 +152,65 @@ TEST(DecisionEnvido, LaReglaDeLosPuntos) {
         const VistaEnvido v{.puntosJugador = f.jugador, .puntosComputadora = f.computadora, .puntosJuego = 15};
         EXPECT_EQ(f.regla(f.cadena, v), f.respuesta);
     });
-}
-
-// The player to 30.
-TEST(DecisionEnvido, LaRespuestaDeLosRecuerdos) {
-    using enum Cadena;
-    struct Fila { Cadena llamada; float chance; int jugador; std::vector<double> sorteos; R respuesta; };
-    const std::vector<Fila> filas = {
+    // The history's answer, the player to 30.
+    struct Recuerdo { Cadena llamada; float chance; int jugador; std::vector<double> sorteos; R respuesta; };
+    const std::vector<Recuerdo> recuerdos = {
         {Envido, 0.14f, 0, {0.24}, SR}, {Envido, 0.14f, 0, {0.25}, No}, {RealEnvido, 0.14f, 0, {}, No},
         {Envido, 0.15f, 0, {0.49}, Si}, {FaltaEnvido, 7.0f / 20, 0, {0.5}, No}, {Envido, 0.36f, 0, {}, Si},
         {Envido, 0.65f, 0, {}, Si}, {Envido, 0.66f, 0, {}, SR}, {RealEnvido, 17.0f / 20, 0, {}, Si},
         {Envido, 17.0f / 20, 0, {}, SR}, {Envido, 0.86f, 27, {}, SF}, {Envido, 0.86f, 28, {}, Si},
         {RealEnvido, 1, 26, {}, SF}, {RealEnvido, 1, 27, {}, Si}, {FaltaEnvido, 1, 0, {}, Si}};
-    revisarFilas(filas, [](const Fila& f, Azar& azar) {
+    revisarFilas(recuerdos, [](const Recuerdo& f, Azar& azar) {
         EXPECT_EQ(ResponderPorRecuerdos(f.llamada, f.chance, vista(0, f.jugador, Nunca), azar), f.respuesta);
     });
     struct { Ritmo ritmo; int jugador; bool queja; } quejas[] = {
         {Seis, 27, true}, {Seis, 28, false}, {CasiSeis, 0, false}, {Pocas, 0, false}};
     revisarFilas(quejas, [](const auto& f) { EXPECT_EQ(QuejaPorRecuerdos(vista(0, f.jugador, f.ritmo)), f.queja); });
+}
+
+// The player to 30; it leads (L) or answers the player's card (J), and is mano (M) or not.
+TEST(DecisionEnvido, LaComputadoraAbreElEnvido) {
+    using A = AperturaEnvido;
+    enum Turno { L, J, LM, JM };
+    struct Fila { int tanto, jugador; Ritmo ritmo; Turno turno; std::vector<double> sorteos; A llamada; };
+    const std::vector<Fila> filas = {
+        // Leading with a middling tanto: only against a player who calls freely, far from winning.
+        {4, 0, Nueve, L, {}, A::Ninguna}, {5, 0, Seis, L, {0.29}, A::Envido}, {19, 27, Seis, L, {0.29}, A::Envido},
+        {19, 28, Seis, L, {0.29}, A::Ninguna}, {19, 0, Seis, L, {0.3}, A::Ninguna},
+        {19, 0, CasiSeis, L, {0.1}, A::Ninguna}, {19, 0, Pocas, L, {0.1}, A::Ninguna},
+        {20, 0, Nunca, L, {0.49}, A::Envido}, {25, 0, Nunca, L, {0.5}, A::Ninguna},
+        // After the player's card, half-blind.
+        {5, 0, Nunca, J, {0.59, 0.49}, A::FaltaEnvido}, {25, 0, Nunca, J, {0.59, 0.5}, A::RealEnvido},
+        {25, 0, Nunca, J, {0.6}, A::Ninguna}, {26, 0, Nunca, J, {}, A::Envido},
+        {26, 0, Nunca, L, {0.69}, A::Envido}, {26, 0, Nunca, L, {0.7}, A::Ninguna},
+        // 27 and 28: envido, but as mano it keeps quiet on a low draw.
+        {27, 0, Nunca, L, {}, A::Envido}, {28, 0, Nunca, LM, {0.19}, A::Ninguna}, {27, 0, Nunca, JM, {0.2}, A::Envido},
+        {29, 0, Nunca, LM, {}, A::RealEnvido}, {30, 0, Nunca, J, {}, A::RealEnvido},
+        // From 31: falta on a draw when the player needs more than 3, else real; or envido.
+        {31, 26, Nunca, L, {0.69}, A::FaltaEnvido}, {33, 27, Nunca, J, {0.1}, A::RealEnvido},
+        {31, 0, Nunca, L, {0.7}, A::Envido}};
+    revisarFilas(filas, [](const Fila& f, Azar& azar) {
+        const VistaApertura v{.envido = vista(f.tanto, f.jugador, f.ritmo),
+                              .jugadorJugo = f.turno == J || f.turno == JM, .computadoraEsMano = f.turno >= LM};
+        EXPECT_EQ(AbrirEnvido(v, azar), f.llamada);
+    });
+}
+
+// The flor's answers, one table per rule: its flor, its cards and the score.
+TEST(DecisionFlor, LasRespuestas) {
+    revisarFlor(ResponderFlor, {
+        {22, Bajas, 10, {}, RF::Mazo}, {22, Bajas, 11, {}, RF::Achico}, {22, UnaAlta, 0, {}, RF::Achico},
+        {23, Bajas, 0, {0.29}, RF::Juego}, {24, Bajas, 0, {0.3}, RF::Achico}, {25, UnaAlta, 0, {0.79}, RF::Juego},
+        {29, UnaAlta, 0, {0.8}, RF::Achico}, {30, UnaAlta, 0, {0.69}, RF::Juego}, {35, UnaAlta, 0, {0.7}, RF::Contra},
+        {36, UnaAlta, 0, {}, RF::Contra}});
+    // Con flor juego, then the contra flor.
+    revisarFlor(ResponderFlorJuego, {
+        {24, UnaAlta, 0, {0.09}, RF::ContraResto}, {24, UnaAlta, 0, {0.1}, RF::NoQuiero},
+        {25, UnaAlta, 0, {0.49}, RF::Quiero}, {32, UnaAlta, 0, {0.5}, RF::NoQuiero}, {33, UnaAlta, 0, {0.49}, RF::Quiero},
+        {35, UnaAlta, 0, {0.5}, RF::ContraResto}, {36, UnaAlta, 0, {}, RF::ContraResto}});
+    revisarFlor(ResponderContraFlor, {
+        {29, UnaAlta, 0, {}, RF::NoQuiero}, {30, UnaAlta, 0, {0.34}, RF::Quiero}, {35, UnaAlta, 0, {0.35}, RF::NoQuiero},
+        {36, UnaAlta, 0, {}, RF::Quiero}});
 }
 // clang-format on
 
@@ -190,33 +250,3 @@ TEST(DecisionEnvido, LosComentariosDeLaEstadistica) {
         EXPECT_EQ(Comentar(s, "Ana").*f.comentario, f.desde);
     });
 }
-
-// The player to 30; it leads (L) or answers the player's card (J), and is mano (M) or not.
-// clang-format off
-TEST(DecisionEnvido, LaComputadoraAbreElEnvido) {
-    using A = AperturaEnvido;
-    enum Turno { L, J, LM, JM };
-    struct Fila { int tanto, jugador; Ritmo ritmo; Turno turno; std::vector<double> sorteos; A llamada; };
-    const std::vector<Fila> filas = {
-        // Leading with a middling tanto: only against a player who calls freely, far from winning.
-        {4, 0, Nueve, L, {}, A::Ninguna}, {5, 0, Seis, L, {0.29}, A::Envido}, {19, 27, Seis, L, {0.29}, A::Envido},
-        {19, 28, Seis, L, {0.29}, A::Ninguna}, {19, 0, Seis, L, {0.3}, A::Ninguna},
-        {19, 0, CasiSeis, L, {0.1}, A::Ninguna}, {19, 0, Pocas, L, {0.1}, A::Ninguna},
-        {20, 0, Nunca, L, {0.49}, A::Envido}, {25, 0, Nunca, L, {0.5}, A::Ninguna},
-        // After the player's card, half-blind.
-        {5, 0, Nunca, J, {0.59, 0.49}, A::FaltaEnvido}, {25, 0, Nunca, J, {0.59, 0.5}, A::RealEnvido},
-        {25, 0, Nunca, J, {0.6}, A::Ninguna}, {26, 0, Nunca, J, {}, A::Envido},
-        {26, 0, Nunca, L, {0.69}, A::Envido}, {26, 0, Nunca, L, {0.7}, A::Ninguna},
-        // 27 and 28: envido, but as mano it keeps quiet on a low draw.
-        {27, 0, Nunca, L, {}, A::Envido}, {28, 0, Nunca, LM, {0.19}, A::Ninguna}, {27, 0, Nunca, JM, {0.2}, A::Envido},
-        {29, 0, Nunca, LM, {}, A::RealEnvido}, {30, 0, Nunca, J, {}, A::RealEnvido},
-        // From 31: falta on a draw when the player needs more than 3, else real; or envido.
-        {31, 26, Nunca, L, {0.69}, A::FaltaEnvido}, {33, 27, Nunca, J, {0.1}, A::RealEnvido},
-        {31, 0, Nunca, L, {0.7}, A::Envido}};
-    revisarFilas(filas, [](const Fila& f, Azar& azar) {
-        const VistaApertura v{.envido = vista(f.tanto, f.jugador, f.ritmo),
-                              .jugadorJugo = f.turno == J || f.turno == JM, .computadoraEsMano = f.turno >= LM};
-        EXPECT_EQ(AbrirEnvido(v, azar), f.llamada);
-    });
-}
-// clang-format on

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,14 +14,16 @@
 namespace naipalia::prueba {
 
 struct Plataforma {
-    // With a players' database, whose registry plays as its first player.
-    explicit Plataforma(BaseDatos* base = nullptr) {
+    // With a players' database, whose registry plays as its first player unless `alModal`
+    // takes the dialogs.
+    explicit Plataforma(BaseDatos* base = nullptr, std::function<void(Juego&, Ventana&)> alModal = {}) {
         falsos.puertos.baseDatos = base;
         falsos.sembrarGenerador(7);
         falsos.alMensaje = [this](const std::string& texto, Icono) { mensajes.push_back(texto); };
         // Every dialog is hidden at once, but for the computer's envido, which is refused.
-        falsos.alMostrarModal = [this](Ventana& ventana) {
+        falsos.alMostrarModal = [this, alModal](Ventana& ventana) {
             modales.push_back(ventana.nombre());
+            if (alModal) return alModal(*juego, ventana);
             if (&ventana == &juego->jugador) {
                 juego->jugador.ListaJugadores.ListIndex(0);
                 juego->jugador.ListaJugadores.Click();

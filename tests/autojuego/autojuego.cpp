@@ -257,9 +257,7 @@ private:
         const bool cerro = e_.FinJuego || e_.RondasJugadas != antes.ronda;
         if (mazo && (respuestas_.size() == preguntaMazo || respuestas_[preguntaMazo] != cerro))
             Fallar("the deck asked nothing, or did not do as answered");
-        if (mazo && !cerro) return exigir(antes, 0, "a deck refused");
-        if (cerro || mazo) return;
-        exigir(antes, 0, boton->nombre());
+        if (!cerro) exigir(antes, 0, mazo ? "a deck refused" : boton->nombre());
     }
 
     // A left click or drag plays a card of the hand; so does a right drag dropped inside

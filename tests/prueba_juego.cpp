@@ -1,6 +1,6 @@
 // The players' subsystem over a database that can be made to fail at each step: the
-// statistics' arithmetic, and every failure reported by its own message while the game
-// goes on; a player's results from his finished games.
+// statistics, every failure told by its own message while the game goes on, a player's
+// finished games. What the computer says and takes as a round or the game ends.
 #include <gtest/gtest.h>
 
 #include "base_falsa.h"
@@ -31,7 +31,7 @@ struct RegistroYRecuerdos : ::testing::Test, ConRecuerdos, prueba::Plataforma {
 
 // The statistics over counts of several rows each are truncated to two decimals, never
 // rounded; the computer's chance counts the ties only when it is mano.
-TEST_F(RegistroYRecuerdos, CifrasTruncadasYChanceDeLaComputadora) {
+TEST_F(RegistroYRecuerdos, LasCifrasDeLaEstadisticaYDeMisPartidas) {
     const Estadistica& d = juego->estadistica;
     juego->jugadores.RegistrosBase = {{20, 2, 2, 0}, {33, 1, 0, 1}};
     juego->jugadores.LlenarEstadistica();
@@ -43,6 +43,36 @@ TEST_F(RegistroYRecuerdos, CifrasTruncadasYChanceDeLaComputadora) {
               std::make_tuple(0.35f, 0.5f, 1.0f, 0.0f));
     // 17 of 20 in single precision is the constant 0.85 itself.
     EXPECT_TRUE(ChanceComputadora({{20, 17, 0, 0}, {33, 3, 0, 0}}, 30, false) <= 0.85f);
+
+    // My games: won and lost, the run the latest games make, the best win; the dialog shows
+    // the last row's with each game's margin, read from the games kept under the name as listed.
+    struct Caso {
+        const char* caso;
+        std::vector<std::array<int, 3>> partidas;  // PuntosJuego, the player's and the computer's points
+        int ganadas, perdidas, racha, mejor;
+    };
+    const Caso casos[] = {
+        {"la racha cuenta desde el último cambio", {{15, 15, 3}, {15, 2, 15}, {15, 15, 10}, {15, 15, 14}}, 3, 1, 2, 0},
+        {"perdidas seguidas", {{15, 15, 3}, {15, 2, 15}, {30, 29, 30}}, 1, 2, -2, 0},
+        {"un empate de diferencias no supera a la primera", {{15, 15, 3}, {15, 15, 3}, {30, 30, 18}}, 3, 0, 3, 0},
+        {"la computadora en la meta gana aunque él también llegue", {{15, 15, 15}}, 0, 1, -1, -1},
+        {"una diferencia mayor la supera", {{15, 15, 10}, {30, 0, 30}, {30, 30, 14}}, 2, 1, 1, 2},
+    };
+    const MisPartidas& m = juego->misPartidas;
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.caso);
+        std::vector<FilaPartida> partidas;
+        for (const auto& [meta, jugador, compu] : c.partidas)
+            partidas.push_back({1, "06/12/2026", "12:00:00", meta, jugador, compu});
+        const ResultadosPartidas r = ResumirPartidas(partidas);
+        EXPECT_EQ(std::tie(r.ganadas, r.perdidas, r.racha, r.mejor), std::tie(c.ganadas, c.perdidas, c.racha, c.mejor));
+        base.partidas["Ana"] = partidas;
+    }
+    juego->naipalia.MenuPartidas.Click();
+    EXPECT_EQ(std::tie(m.TextoGanadas.Text(), m.TextoPerdidas.Text(), m.TextoRacha.Text(), m.TextoMejor.Text(),
+                       m.GraficoPartidas.List()),
+              std::make_tuple("2", "1", "1 ganada", "Por 16: 30 a 14, el 06/12/2026",
+                              std::vector<std::string>{"5", "-30", "16"}));
 }
 
 TEST_F(RegistroYRecuerdos, CadaPasoFallidoDaSuMensajeYNoGuardaNada) {
@@ -81,18 +111,7 @@ TEST_F(RegistroYRecuerdos, CadaPasoFallidoDaSuMensajeYNoGuardaNada) {
     r.BotonEliminar.Click();
     EXPECT_EQ(mensajes.back(), "El Jugador Beto no puede ser eliminado. Error : bloqueada");
     r.BotonEliminar.Click();
-    EXPECT_EQ(std::tie(r.ListaJugadores.List(), base.jugadores),
-              std::make_tuple(std::vector<std::string>{"Ana"}, std::vector<std::string>{"Ana"}));
-    // A list that cannot be read is left empty, with the message.
-    r.Unload();
-    mensajes.clear();
-    base.falla = FalloBase{PasoBase::Abrir, "ilegible"};
-    r.cargar();
-    EXPECT_EQ(mensajes, std::vector<std::string>{"No es posible entrar a mis \"recuerdos\".   Error : ilegible"});
-    EXPECT_TRUE(r.ListaJugadores.List().empty());
-}
-
-TEST_F(RegistroYRecuerdos, UnNombreConCaracteresDeControlNoSeRegistra) {
+    // A name with a control character is refused; every other one registers.
     const std::string rechazo =
         "Tu nombre no puede llevar tabulaciones, saltos de línea ni otros caracteres invisibles. Escribilo de nuevo "
         "en la caja Nuevo Jugador, sin ellos.";
@@ -102,11 +121,9 @@ TEST_F(RegistroYRecuerdos, UnNombreConCaracteresDeControlNoSeRegistra) {
         {"Ana\n", false},
         {"\x1f", false},
         {"Beto\x7f", false},
-        // Every other character, accents and the edges of the printable range included.
+        // Accents and the edges of the printable range included.
         {" José Ñandú ~", true},
     };
-    auto& r = juego->jugador;
-    r.cargar();
     std::vector<std::string> registrados{"Ana"};
     for (const auto& [nombre, vale] : nombres) {
         SCOPED_TRACE(nombre);
@@ -118,6 +135,13 @@ TEST_F(RegistroYRecuerdos, UnNombreConCaracteresDeControlNoSeRegistra) {
         if (vale) registrados.push_back(nombre);
     }
     EXPECT_EQ(std::tie(r.ListaJugadores.List(), base.jugadores), std::tie(registrados, registrados));
+    // A list that cannot be read is left empty, with the message.
+    r.Unload();
+    mensajes.clear();
+    base.falla = FalloBase{PasoBase::Abrir, "ilegible"};
+    r.cargar();
+    EXPECT_EQ(mensajes, std::vector<std::string>{"No es posible entrar a mis \"recuerdos\".   Error : ilegible"});
+    EXPECT_TRUE(r.ListaJugadores.List().empty());
 }
 
 TEST_F(RegistroYRecuerdos, UnaConsultaFallidaDejaResponderALasReglasPropias) {
@@ -133,38 +157,6 @@ TEST_F(RegistroYRecuerdos, UnaConsultaFallidaDejaResponderALasReglasPropias) {
               std::tuple(std::vector<std::string>{"Tanto"}, Cadena::EnvidoRealEnvido, true, true));
 }
 
-// Won and lost, the run the latest games make, the best win; the dialog shows the last
-// row's with each game's margin, read from the games kept under the name as listed.
-TEST_F(RegistroYRecuerdos, MisPartidasSalenDeLasPartidasEnOrden) {
-    struct Caso {
-        const char* caso;
-        std::vector<std::array<int, 3>> partidas;  // PuntosJuego, the player's and the computer's points
-        int ganadas, perdidas, racha, mejor;
-    };
-    const Caso casos[] = {
-        {"la racha cuenta desde el último cambio", {{15, 15, 3}, {15, 2, 15}, {15, 15, 10}, {15, 15, 14}}, 3, 1, 2, 0},
-        {"perdidas seguidas", {{15, 15, 3}, {15, 2, 15}, {30, 29, 30}}, 1, 2, -2, 0},
-        {"un empate de diferencias no supera a la primera", {{15, 15, 3}, {15, 15, 3}, {30, 30, 18}}, 3, 0, 3, 0},
-        {"la computadora en la meta gana aunque él también llegue", {{15, 15, 15}}, 0, 1, -1, -1},
-        {"una diferencia mayor la supera", {{15, 15, 10}, {30, 0, 30}, {30, 30, 14}}, 2, 1, 1, 2},
-    };
-    const MisPartidas& d = juego->misPartidas;
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.caso);
-        std::vector<FilaPartida> partidas;
-        for (const auto& [meta, jugador, compu] : c.partidas)
-            partidas.push_back({1, "06/12/2026", "12:00:00", meta, jugador, compu});
-        const ResultadosPartidas r = ResumirPartidas(partidas);
-        EXPECT_EQ(std::tie(r.ganadas, r.perdidas, r.racha, r.mejor), std::tie(c.ganadas, c.perdidas, c.racha, c.mejor));
-        base.partidas["Ana"] = partidas;
-    }
-    juego->naipalia.MenuPartidas.Click();
-    EXPECT_EQ(std::tie(d.TextoGanadas.Text(), d.TextoPerdidas.Text(), d.TextoRacha.Text(), d.TextoMejor.Text(),
-                       d.GraficoPartidas.List()),
-              std::make_tuple("2", "1", "1 ganada", "Por 16: 30 a 14, el 06/12/2026",
-                              std::vector<std::string>{"5", "-30", "16"}));
-}
-
 // The file still opening at start-up: the registry opens at once with an empty list, which
 // fills in once the file is ready; a file that then fails closes it with its message, and
 // the game goes on without recuerdos.
@@ -173,14 +165,9 @@ TEST(Registro, AbreAntesQueElArchivoYLaListaLlegaDespues) {
         prueba::BaseFalsa base;
         base.listoYa = false;
         base.abre = abre;
-        Falsos f{"/programa"};
-        f.puertos.baseDatos = &base;
-        std::vector<std::string> mensajes;
-        f.alMensaje = [&](const std::string& texto, Icono) { mensajes.push_back(texto); };
         std::string visto;
-        std::unique_ptr<Juego> j;
-        f.alMostrarModal = [&](Ventana& v) {
-            Jugador& r = j->jugador;
+        const prueba::Plataforma p(&base, [&](Juego& j, Ventana& v) {
+            Jugador& r = j.jugador;
             if (&v != &r) return v.Hide();
             const auto ver = [&] {
                 visto += std::to_string(r.ListaJugadores.List().size()) + (r.TiempoBase.Enabled() ? "+ " : " ");
@@ -191,12 +178,60 @@ TEST(Registro, AbreAntesQueElArchivoYLaListaLlegaDespues) {
                 r.TiempoBase.Timer();
             }
             if (r.cargada()) ver(), r.Unload();
-        };
-        j = std::make_unique<Juego>(f.puertos);
-        j->arrancar();
+        });
         SCOPED_TRACE(abre);
         EXPECT_EQ(visto, abre ? "0+ 0+ 1 " : "0+ 0+ ");
-        EXPECT_EQ(std::tuple(j->estado.SinRecuerdos, j->naipalia.MenuRecuerdo.Enabled(), mensajes.size()),
+        EXPECT_EQ(std::tuple(p.juego->estado.SinRecuerdos, p.juego->naipalia.MenuRecuerdo.Enabled(), p.mensajes.size()),
                   std::tuple(!abre, abre, abre ? 0u : 1u));
+    }
+}
+
+// Its deck left pending (by a flor it could not play) closes the round for two; a refused
+// call's taunt. The end of the game's remark and face by the winner and the margin, on both
+// sides of 5 and 8; only the middle margins toss the coin.
+TEST(Cierre, ElMazoPendienteLasBurlasYElRemateDelJuego) {
+    prueba::Plataforma p;
+    Juego& j = p.jugar({30, 26, 15, 14, 16, 17});
+    Estado& e = j.estado;
+    p.modales.clear();
+    j.computadora.MazoPendiente = true;
+    j.computadora.JugadaComputadora();
+    EXPECT_EQ(std::tie(e.PuntosJugador, p.modales.at(0)), std::make_tuple(2, "FinRonda"));
+    // A refused call's taunt, by fifths of the draw.
+    const std::pair<double, const char*> burlas[] = {{0.19, "Te achicaste!!"},
+                                                     {0.2, "No te gustó?\?!"},
+                                                     {0.4, "Te sentis bien???"},
+                                                     {0.79, "Te asustaste!!"},
+                                                     {0.8, "Es mucho para ti?\?!"}};
+    for (const auto& [r, linea] : burlas) {
+        p.sorteos = {r};
+        j.computadora.SubTrucoNoQueridoJugador();
+        EXPECT_EQ(j.finRonda.EtiquetaMensaje.Caption(), linea + SufijoFinRonda);
+    }
+    struct Caso {
+        int jugador, compu;
+        double moneda;  // -1: no coin is tossed
+        std::string mensaje;
+        int cara;
+    } casos[] = {
+        {11, 15, -1, "JE!! TE GANE EL JUEGO!!", 3},
+        {10, 15, 0.49, "La próxima vez te dejo ganar... TE GANE EL JUEGO!!", 1},
+        {8, 15, 0.5, " TE GANE EL JUEGO!!", 2},
+        {7, 15, -1, "DI CATEDRA!! TE GANE EL JUEGO!!", 0},
+        {15, 11, -1, "No puedo perder así!! Me ganaste el juego.", 7},
+        {15, 10, 0.49, "Ok!! Me ganaste el juego.", 5},
+        {15, 8, 0.5, "Quiero llorar. Me ganaste el juego.", 6},
+        {15, 7, -1, "Me aplastaste!! Me ganaste el juego.", 4},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(testing::Message() << c.jugador << "-" << c.compu);
+        e.PuntosJugador = c.jugador;
+        e.PuntosComputadora = c.compu;
+        p.sorteos = {c.moneda < 0 ? 0.0 : c.moneda};
+        j.finJuegos.Unload();
+        j.finJuegos.cargar();
+        EXPECT_EQ(j.finJuegos.EtiquetaMensaje.Caption(), c.mensaje);
+        EXPECT_EQ(j.finJuegos.Imagen.Picture(), j.operacion.ruta(archivos::Caras[static_cast<std::size_t>(c.cara)]));
+        EXPECT_EQ(p.sorteos.size(), c.moneda < 0 ? 1u : 0u);
     }
 }

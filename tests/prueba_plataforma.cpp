@@ -7,6 +7,7 @@
 #include <string>
 
 #include "game/archivos.h"
+#include "platform/ventana.h"
 #include "platform/wav.h"
 
 using namespace naipalia;
@@ -41,6 +42,17 @@ std::string Riff(const std::string& trozos, std::int64_t sobra = 0) {
 
 const std::string Muestras(1000, '\x10');
 const std::string Bueno = Riff(Fmt(1, 16) + Trozo("data", Muestras));
+
+class Dialogo : public Ventana {
+public:
+    Dialogo() : Ventana("Dialogo") {
+        Etiqueta.diseno().Caption = "diseño";
+        Load = [this] { ++cargas; };
+        terminarDiseno();
+    }
+    Control Etiqueta{*this, "Etiqueta", TipoControl::Etiqueta};
+    int cargas = 0;
+};
 
 }  // namespace
 
@@ -92,4 +104,21 @@ TEST(Archivos, ElProgramaTieneTodoYSoloSeReproduceUnWavEntero) {
     }
     std::filesystem::remove(prueba);
     EXPECT_FALSE(EsWavReproducible((carpeta / "no-existe.wav").string()));
+}
+
+// Hiding a window that is not loaded does nothing; hiding keeps what it shows, closing
+// puts it back as designed, and touching it again loads it again.
+TEST(Ventana, OcultarConservaYCerrarVuelveAlDiseno) {
+    Dialogo d;
+    d.Hide();
+    EXPECT_FALSE(d.cargada());
+    d.Etiqueta.Caption("mensaje");
+    d.forma().Visible(true);
+    d.Hide();
+    EXPECT_EQ(d.Etiqueta.Caption(), "mensaje");
+    EXPECT_TRUE(d.Unload());
+    EXPECT_FALSE(d.cargada());
+    EXPECT_EQ(d.Etiqueta.Caption(), "diseño");
+    d.Etiqueta.Caption("otra");
+    EXPECT_EQ(d.cargas, 2);
 }
