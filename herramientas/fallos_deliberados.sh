@@ -754,11 +754,8 @@ fallo platform/sqlcipher/base_sqlcipher.cpp \
   's/if (!HayArchivoBase(archivo, carpetaDatos_)) return;//' \
   "a missing file is opened ahead all the same: the registry shows before the game says it is missing"
 fallo opponent/decision_flor.cpp \
-  's/ \&\& conFlor \&\& / \&\& /' \
-  "the computer sings its flor in a game without flor"
-fallo opponent/decision_flor.cpp \
   's/^    return conFlor \&\& e.EstadoFlor/    return e.EstadoFlor/' \
-  "the computer's flor answers the player's envido in a game without flor"
+  "the computer sings its flor, also in answer to an envido, in a game without flor"
 
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))

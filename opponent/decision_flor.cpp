@@ -69,15 +69,20 @@ RespuestaFlor ResponderContraFlor(const VistaFlor& v, Azar& azar) {
     return porBandas(AnteSuContraFlor, v.florCompu, azar);
 }
 
-bool FlorAnteEnvido(const Estado& e, Cadena cadena, bool conFlor) {
+namespace {
+
+// Three cards of one suit in a game with flor, and no flor sung nor envido accepted yet.
+bool FlorPorCantar(const Estado& e, bool conFlor) {
     return conFlor && e.EstadoFlor == NivelFlor::Nada && e.EnvidoQuerido == Cadena::Nada &&
-           MismoPalo(e.carta(4), e.carta(5), e.carta(6)) &&
-           (cadena == Cadena::Envido ? e.QuienFlor : e.QuienEnvido) == Lado::Nadie;
+           MismoPalo(e.carta(4), e.carta(5), e.carta(6));
 }
 
-bool CantaFlor(const Estado& e, bool conFlor) {
-    return MismoPalo(e.carta(4), e.carta(5), e.carta(6)) && conFlor && e.EstadoFlor == NivelFlor::Nada &&
-           e.EnvidoQuerido == Cadena::Nada && e.QuienEnvido == Lado::Nadie;
+}  // namespace
+
+bool FlorAnteEnvido(const Estado& e, Cadena cadena, bool conFlor) {
+    return FlorPorCantar(e, conFlor) && (cadena == Cadena::Envido ? e.QuienFlor : e.QuienEnvido) == Lado::Nadie;
 }
+
+bool CantaFlor(const Estado& e, bool conFlor) { return FlorPorCantar(e, conFlor) && e.QuienEnvido == Lado::Nadie; }
 
 }  // namespace naipalia
