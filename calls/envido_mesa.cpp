@@ -48,7 +48,7 @@ void Cantos::cantoDeMesa(Cadena cadena) {
     }
     jugadores.CerrarRegistros();
     n.forma().MousePointer(0);
-    if (e.TantoPrimero && !e.FinJuego) computadora.JugadaComputadora();
+    if (e.TantoPrimero && !e.FinJuego) ronda.TurnoComputadora();
 }
 
 void Cantos::responderCanto(Cadena cadena, RespuestaEnvido respuesta) {

@@ -48,7 +48,7 @@ void Cantos::BotonFlor_Click() {
     } else {
         switch (ResponderFlor(vistaFlor(ValorFlor(e.carta(4), e.carta(5), e.carta(6))), *op.puertos.azar)) {
             case RespuestaFlor::Mazo:
-                computadora.MazoPendiente = true;
+                e.MazoPendiente = true;
                 op.mensaje("Con suerte, cualquiera.", Icono::Informacion);
                 e.EstadoFlor = NivelFlor::Flor;
                 e.QuienFlor = Lado::Jugador;
@@ -61,7 +61,7 @@ void Cantos::BotonFlor_Click() {
     }
     if (e.FinJuego) return;
     op.CerrarCantosMesa();
-    if (e.TantoPrimero) computadora.JugadaComputadora();
+    if (e.TantoPrimero) ronda.TurnoComputadora();
 }
 
 void Cantos::Flores_Load() {

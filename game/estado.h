@@ -92,6 +92,8 @@ struct Estado {
             TrucoRechazado = true;
     }
     bool TantoPrimero = false;
+    // The computer goes to the deck on its next turn (its flor answered by one it could not beat).
+    bool MazoPendiente = false;
     bool TantoAcreditado = false;
     // The round's envido and flor were settled early (the final-points notice): the
     // round's own end settles nothing more of them.

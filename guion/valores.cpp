@@ -91,7 +91,7 @@ const std::map<std::string, Lector>& campos() {
                 return numero(j.ronda.PasoFondo[static_cast<std::size_t>(s)]);
             };
         t["ManoActual"] = [](Juego& j) { return numero(j.ronda.ManoActual); };
-        t["MazoPendiente"] = [](Juego& j) { return logico(j.computadora.MazoPendiente); };
+        t["MazoPendiente"] = [](Juego& j) { return logico(j.estado.MazoPendiente); };
         t["JerarquiaDeducidaJugador"] = [](Juego& j) { return numero(j.computadora.JerarquiaDeducidaJugador); };
         t["TiempoUltimaAccion"] = [](Juego& j) { return numero(j.ronda.TiempoUltimaAccion); };
         t["ArrastrandoCarta"] = [](Juego& j) { return logico(j.ronda.ArrastrandoCarta); };

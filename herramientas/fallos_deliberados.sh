@@ -648,10 +648,13 @@ fallo game/cartas.h \
   "s/{12, 'O', 7, 0}/{12, 'O', 8, 0}/" \
   "the 12 of oros ranks with the 11s at truco"
 fallo round/resolver_mano.cpp \
-  '/case ResultadoMano::Jugador:/,/break;/ s/abrirTurnoJugador(3);/computadora.JugadaComputadora();/' \
+  '/case ResultadoMano::Jugador:/,/break;/ s/abrirTurnoJugador(3);/return true;/' \
   "the computer leads hand 3 after losing hand 2 having won hand 1"
 fallo round/resolver_mano.cpp \
-  's/^                if (e.QuienMano != Lado::Jugador)$/                if (e.QuienMano == Lado::Jugador)/' \
+  's/        if (!decidirMano()) break;/        decidirMano();\n        break;/' \
+  "the computer, its card winning a hand, never leads the next"
+fallo round/resolver_mano.cpp \
+  's/^                if (e.QuienMano != Lado::Jugador) return true;$/                if (e.QuienMano == Lado::Jugador) return true;/' \
   "after two tied hands the side that is not mano leads hand 3"
 fallo round/resolver_mano.cpp \
   's/(r == ResultadoMano::Iguales \&\& e.QuienMano != Lado::Jugador)/(r == ResultadoMano::Iguales \&\& e.QuienMano == Lado::Jugador)/' \

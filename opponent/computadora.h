@@ -16,6 +16,7 @@
 #include "game/estado.h"
 #include "opponent/decision_jugada.h"
 #include "opponent/decision_truco.h"
+#include "round/ronda.h"
 
 namespace naipalia {
 
@@ -23,19 +24,19 @@ using archivos::Voz;
 class Control;
 class Operacion;
 class Naipalia;
-class Ronda;
 class Cantos;
 class CantoTrucos;
 class TrucoTantoPrimero;
 
-class Computadora {
+class Computadora final : public Contrincante {
 public:
     Computadora(Operacion& operacion, Ronda& ronda, Cantos& cantos, CantoTrucos& cantoTrucos,
                 TrucoTantoPrimero& trucoTantoPrimero);
     Computadora(const Computadora&) = delete;
     Computadora& operator=(const Computadora&) = delete;
 
-    void JugadaComputadora();
+    // Its move in the current hand, carried out; the round decides the hand its card closes.
+    Jugada Jugar() override;
     void DeducirCartaJugador();
     // Keeps a deduction made on the way to a decision; an impossible tanto is told.
     void TomarDeduccion(const Deduccion& deduccion);
@@ -79,7 +80,6 @@ public:
 
     // The table's variables this subsystem keeps.
     int JerarquiaDeducidaJugador = SinDeducir;
-    bool MazoPendiente = false;
 
     // The next level of the truco, as an acceptance raises it.
     static NivelTruco Siguiente(NivelTruco nivel) {
@@ -87,11 +87,11 @@ public:
     }
 
 private:
-    void jugarMano1();
-    void responderMano1();
-    void abrirMano1();
-    void jugarMano2();
-    void jugarMano3();
+    Jugada jugarMano1();
+    Jugada responderMano1();
+    Jugada abrirMano1();
+    Jugada jugarMano2();
+    Jugada jugarMano3();
     bool llamar(NivelTruco nivel);
     bool cantarTruco(NivelTruco nivel);
     void cantarEnvido(Voz voz, Cadena cadena, const std::string& texto, std::initializer_list<Control*> respuestas);

@@ -18,28 +18,26 @@ Computadora::Computadora(Operacion& operacion, Ronda& r, Cantos& c, CantoTrucos&
       cantoTrucos(ct),
       trucoTantoPrimero(ttp) {}
 
-// Each call says whether it ended the round (a refusal dealt the next one, whose own turn
-// ran inside the call, or the game is over): then this turn is over too.
-void Computadora::JugadaComputadora() {
+// A call that ended the round (a refusal dealt the next one, whose own turn ran inside the
+// call, or the game is over) ends this turn too.
+Jugada Computadora::Jugar() {
     switch (ronda.ManoActual) {
-        case 1: jugarMano1(); break;
-        case 2: jugarMano2(); break;
-        default: jugarMano3(); break;
+        case 1: return jugarMano1();
+        case 2: return jugarMano2();
+        default: return jugarMano3();
     }
 }
 
 // Its call of this level (Nada: none); true when it ended the turn.
 bool Computadora::llamar(NivelTruco nivel) { return nivel != NivelTruco::Nada && cantarTruco(nivel); }
 
-void Computadora::jugarMano1() {
+Jugada Computadora::jugarMano1() {
     if (e.PosicionCompu[1] != 0) {
-        ronda.ResolverMano();
-        return;
+        return Jugada::Carta;
     }
-    if (MazoPendiente) {
+    if (e.MazoPendiente) {
         IrseAlMazoComputadora();
-        ronda.avisarTurno();
-        return;
+        return Jugada::Mazo;
     }
 
     const bool jugadorJugo = e.JerarquiaJugador[1] != SinJugar;
@@ -52,80 +50,73 @@ void Computadora::jugarMano1() {
             e.QuienFlor = Lado::Computadora;
             e.EstadoFlor = NivelFlor::Flor;
             if (e.PuntosComputadora + 3 >= e.PuntosJuego) op.AvisoFinalPorPuntos();
-            if (e.FinJuego) return;
+            if (e.FinJuego) return Jugada::Ninguna;
             op.CerrarCantosMesa();
         }
     } else if (e.EstadoFlor == NivelFlor::Nada && e.EnvidoQuerido == Cadena::Nada && e.QuienEnvido == Lado::Nadie &&
                e.EstadoTruco == NivelTruco::Nada) {
         DecidirEnvidoComputadora(false);
     }
-    if (e.FinJuego) return;
+    if (e.FinJuego) return Jugada::Ninguna;
 
     if (CantaTrucoEnPrimera(e, *op.puertos.azar)) {
         if (e.QuienEnvido == Lado::Nadie && !jugadorJugo && e.EstadoFlor == NivelFlor::Nada) {
-            if (CantarTrucoTantoPrimero()) return;
+            if (CantarTrucoTantoPrimero()) return Jugada::Ninguna;
         } else {
             e.TantoPrimero = false;
             e.TrucoCantadoEnJugada = true;
             const bool termino = CantarTrucoComputadora();
             e.TrucoCantadoEnJugada = false;
-            if (e.TrucoRechazadoEnJugada || termino) return;
+            if (e.TrucoRechazadoEnJugada || termino) return Jugada::Ninguna;
         }
     }
 
-    if (jugadorJugo)
-        responderMano1();
-    else
-        abrirMano1();
+    return jugadorJugo ? responderMano1() : abrirMano1();
 }
 
-void Computadora::responderMano1() {
+Jugada Computadora::responderMano1() {
     const JugadaPrimera j = ResponderPrimera(e, *op.puertos.azar);
-    if (j.truco && CantarTrucoComputadora()) return;
+    if (j.truco && CantarTrucoComputadora()) return Jugada::Ninguna;
     JugarCartaPrimeraMano(j.slot);
-    ronda.ResolverMano();
+    return Jugada::Carta;
 }
 
-void Computadora::abrirMano1() {
+Jugada Computadora::abrirMano1() {
     JugarCartaPrimeraMano(AbrirPrimera(e, *op.puertos.azar));
-    ronda.ResolverMano();
+    return Jugada::Carta;
 }
 
-void Computadora::jugarMano2() {
+Jugada Computadora::jugarMano2() {
     if (e.PosicionCompu[2] != 0) {
-        ronda.ResolverMano();
-        return;
+        return Jugada::Carta;
     }
     Azar& azar = *op.puertos.azar;
-    if (llamar(LlamadaSegunda(e, azar)) || llamar(ReTrucoSegunda(e, azar))) return;
+    if (llamar(LlamadaSegunda(e, azar)) || llamar(ReTrucoSegunda(e, azar))) return Jugada::Ninguna;
     if (AlMazoSegunda(e, azar)) {
         IrseAlMazoComputadora();
-        ronda.avisarTurno();
-        return;
+        return Jugada::Mazo;
     }
     JugarCartaSegundaMano(CartaSegunda(e));
-    ronda.ResolverMano();
+    return Jugada::Carta;
 }
 
-void Computadora::jugarMano3() {
+Jugada Computadora::jugarMano3() {
     if (e.PosicionCompu[3] != 0) {
-        ronda.ResolverMano();
-        return;
+        return Jugada::Carta;
     }
     if (e.JerarquiaJugador[3] == SinJugar)
         DeducirCartaJugador();
     else
         JerarquiaDeducidaJugador = SinDeducir;
-    if (llamar(LlamadaTercera(e, JerarquiaDeducidaJugador, *op.puertos.azar))) return;
+    if (llamar(LlamadaTercera(e, JerarquiaDeducidaJugador, *op.puertos.azar))) return Jugada::Ninguna;
     if (AlMazoTercera(e, JerarquiaDeducidaJugador, *op.puertos.azar)) {
         IrseAlMazoComputadora();
-        ronda.avisarTurno();
-        return;
+        return Jugada::Mazo;
     }
     int slots[3];
     SlotsSinJugar(e, slots);
     JugarCartaComputadora(3, slots[0]);
-    ronda.ResolverMano();
+    return Jugada::Carta;
 }
 
 }  // namespace naipalia

@@ -1,7 +1,6 @@
 // The player's cards: the buttons, a click on the picture, and the right-button drag
 // onto the table with its glide home when dropped outside the place.
 #include "game/mesa.h"
-#include "opponent/computadora.h"
 #include "round/ronda.h"
 #include "shell/naipalia.h"
 #include "shell/operacion.h"
@@ -73,7 +72,7 @@ void Ronda::jugarCartaYPasarTurno(int mano, int carta, int slot) {
     op.SonidoCarta();
     registrarCartaJugador(mano, carta, slot);
     DeshabilitarBotonesJugada();
-    computadora.JugadaComputadora();
+    TurnoComputadora();
 }
 
 void Ronda::BotonCarta_Click(int indice) {

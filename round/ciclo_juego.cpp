@@ -7,18 +7,16 @@
 #include "calls/flores.h"
 #include "calls/tanto.h"
 #include "game/tanto.h"
-#include "opponent/computadora.h"
 #include "round/ronda.h"
 #include "round/sorteo.h"
 #include "settlement/fin_juegos.h"
-#include "settlement/liquidacion.h"
 #include "shell/naipalia.h"
 #include "shell/operacion.h"
 
 namespace naipalia {
 
-Ronda::Ronda(Operacion& operacion, Computadora& c, Liquidacion& l)
-    : op(operacion), e(operacion.estado), n(operacion.naipalia), computadora(c), liquidacion(l) {
+Ronda::Ronda(Operacion& operacion, Contrincante& c, FinJuegos& f)
+    : op(operacion), e(operacion.estado), n(operacion.naipalia), contrincante(c), finJuegos(f) {
     n.TiempoComienzo.Timer = [this] { TiempoComienzo_Timer(); };
     n.TiempoBaile.Timer = [this] { TiempoBaile_Timer(); };
     n.TiempoCarta.Timer = [this] { TiempoCarta_Timer(); };
@@ -68,7 +66,7 @@ void Ronda::TiempoComienzo_Timer() {
 
 void Ronda::SubRepartirCartas() {
     terminarRetorno();
-    liquidacion.SubOcultarCartas();
+    op.SubOcultarCartas();
     e.RondasJugadas = (e.RondasJugadas + 1) % 256;
     e.JerarquiaJugador.fill(SinJugar);
     e.JerarquiaCompu.fill(SinJugar);
@@ -84,7 +82,7 @@ void Ronda::SubRepartirCartas() {
     e.GanadorEnvido = Lado::Nadie;
     e.GanadorFlor = Lado::Nadie;
     e.CadenaEnvido = Cadena::Nada;
-    computadora.MazoPendiente = false;
+    e.MazoPendiente = false;
     e.TantoAcreditado = false;
     e.TantoLiquidado = false;
     // Putting the envido first answers one truco: it never outlives its round.
@@ -147,7 +145,7 @@ void Ronda::darLaMano(bool alJugador) {
         n.BotonMazo.Enabled(true);
     } else {
         op.DeshabilitarBotones();
-        computadora.JugadaComputadora();
+        TurnoComputadora();
     }
 }
 
@@ -188,7 +186,7 @@ void Ronda::SubFinJuego() {
     // Last: closing the envido's dialog asks the player to play on.
     op.AvisoVentanaCentral();
     n.TiempoBaile.Enabled(true);
-    op.mostrarModal(liquidacion.finJuegos);
+    op.mostrarModal(finJuegos);
 }
 
 void Ronda::CerrarPartida() {

@@ -1,7 +1,6 @@
 // Deciding each hand, handing on the lead, and closing the round's truco.
 #include <string_view>
 
-#include "opponent/computadora.h"
 #include "round/ronda.h"
 #include "settlement/fin_ronda.h"
 #include "shell/naipalia.h"
@@ -60,32 +59,41 @@ void Ronda::avisarTurno() {
     if (!e.FinJuego) op.AvisoTurnoJugador();
 }
 
-void Ronda::ResolverMano() {
-    switch (ManoActual) {
-        case 1: resolverMano1(); break;
-        case 2: resolverMano2(); break;
-        default: resolverMano3(); break;
+// The computer moves until the turn is the player's: each card it puts down decides its
+// hand, which may give it the lead of the next. A round its move ended has dealt the next.
+void Ronda::TurnoComputadora() {
+    bool decidida = false;
+    Jugada jugada;
+    while ((jugada = contrincante.Jugar()) == Jugada::Carta) {
+        decidida = true;
+        if (!decidirMano()) break;
     }
-    avisarTurno();
+    if (decidida || jugada == Jugada::Mazo) avisarTurno();
 }
 
-void Ronda::resolverMano1() {
+bool Ronda::decidirMano() {
+    switch (ManoActual) {
+        case 1: return resolverMano1();
+        case 2: return resolverMano2();
+        default: resolverMano3(); return false;
+    }
+}
+
+bool Ronda::resolverMano1() {
     const ResultadoMano r = resultado(e, 1);
     if (r == ResultadoMano::SinDecidir) {
         if (e.PosicionJugador[1] == 0) abrirTurnoJugador(1);
-        return;
+        return false;
     }
     op.EscribirResultadoMano(1, r);
     ManoActual = 2;
     const bool abreComputadora =
         r == ResultadoMano::Computadora || (r == ResultadoMano::Iguales && e.QuienMano != Lado::Jugador);
-    if (abreComputadora)
-        computadora.JugadaComputadora();
-    else
-        abrirTurnoJugador(2);
+    if (!abreComputadora) abrirTurnoJugador(2);
+    return abreComputadora;
 }
 
-void Ronda::resolverMano2() {
+bool Ronda::resolverMano2() {
     const ResultadoMano primera = e.ResultadoManos[1];
     const ResultadoMano r = resultado(e, 2);
     switch (r) {
@@ -100,7 +108,7 @@ void Ronda::resolverMano2() {
                 cerrarRonda(true, "Que jugada!! Te gané el truco!!");
             } else {
                 ManoActual = 3;
-                computadora.JugadaComputadora();
+                return true;
             }
             break;
         case ResultadoMano::Iguales:
@@ -109,10 +117,8 @@ void Ronda::resolverMano2() {
                 cerrarRonda(true, "No necesité tres manos. Te gané el truco!!");
             } else if (primera == ResultadoMano::Iguales) {
                 ManoActual = 3;
-                if (e.QuienMano != Lado::Jugador)
-                    computadora.JugadaComputadora();
-                else
-                    abrirTurnoJugador(3);
+                if (e.QuienMano != Lado::Jugador) return true;
+                abrirTurnoJugador(3);
             } else {
                 cerrarRonda(false, "Tuviste suerte. Me ganaste esta ronda, pero ya veremos la próxima.");
             }
@@ -129,6 +135,7 @@ void Ronda::resolverMano2() {
             }
             break;
     }
+    return false;
 }
 
 void Ronda::resolverMano3() {

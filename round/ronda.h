@@ -1,10 +1,12 @@
 // The round flow: a game from "Nuevo juego" to its end (deals, the mano, the scores'
 // end check, the closing dance), the three hands and the round's truco, and the
 // player's card actions on the table (buttons, clicks, drags and the glide home).
-// Calls: opponent/computadora.h (its turn after each of the player's cards),
-// settlement/liquidacion.h (the end-of-round and end-of-game dialogs), shell/operacion.h.
-// Called by: the table's card events and timers, opponent/ and calls/ (a hand or round
-// closed by a call or the deck), settlement/ (the next round), shell/ (the menus, building it).
+// The computer moves through `Contrincante` when the turn is its; the round decides each
+// hand its card closes, in a loop, and it never calls back into the computer's turn.
+// Calls: shell/operacion.h; it shows the end-of-round and end-of-game dialogs, whose
+// settlement is theirs.
+// Called by: the table's card events and timers, opponent/ and calls/ (a round closed by a
+// call or the deck, the play resumed), settlement/ (the next round), shell/ (the menus, building it).
 #pragma once
 
 #include <array>
@@ -17,13 +19,28 @@ namespace naipalia {
 
 class Operacion;
 class Naipalia;
-class Computadora;
-class Liquidacion;
+class FinJuegos;
+
+// What the computer's turn came to, for the round to go on from there.
+enum class Jugada {
+    Carta,    // its card is down: the hand is to be decided
+    Mazo,     // it went to the deck
+    Ninguna,  // a call ended the turn: the round or the game is over, or the envido comes first
+};
+
+// The computer as the round sees it: asked for its move when the turn is its.
+class Contrincante {
+public:
+    virtual Jugada Jugar() = 0;
+
+protected:
+    ~Contrincante() = default;
+};
 
 class Ronda {
 public:
     // Binds the table's card, score-box and game timers to this subsystem.
-    Ronda(Operacion& operacion, Computadora& computadora, Liquidacion& liquidacion);
+    Ronda(Operacion& operacion, Contrincante& contrincante, FinJuegos& finJuegos);
     Ronda(const Ronda&) = delete;
     Ronda& operator=(const Ronda&) = delete;
 
@@ -44,11 +61,10 @@ public:
     void TiempoBaile_Timer();
 
     // --- The three hands ---
-    void ResolverMano();
+    // The computer's turn, to the player's (or to the round's end).
+    void TurnoComputadora();
     void SumarTrucoJugador();
     void SumarTrucoComputadora();
-    // The turn prompt, unless the game is over and the status line keeps its end.
-    void avisarTurno();
 
     // --- The player's card actions ---
     void BotonCarta_Click(int indice);
@@ -79,8 +95,12 @@ private:
     void finDeJuegoSiCorresponde(int puntos);
     void abrirTurnoJugador(int mano);
     void cerrarRonda(bool ganaComputadora, std::string_view mensaje);
-    void resolverMano1();
-    void resolverMano2();
+    // The turn prompt, unless the game is over and the status line keeps its end.
+    void avisarTurno();
+    // Each true when the computer leads the next hand.
+    bool decidirMano();
+    bool resolverMano1();
+    bool resolverMano2();
     void resolverMano3();
     void registrarCartaJugador(int mano, int carta, int slot);
     void jugarCartaYPasarTurno(int mano, int carta, int slot);
@@ -90,8 +110,8 @@ private:
     Operacion& op;
     Estado& e;
     Naipalia& n;
-    Computadora& computadora;
-    Liquidacion& liquidacion;
+    Contrincante& contrincante;
+    FinJuegos& finJuegos;
 };
 
 }  // namespace naipalia

@@ -37,15 +37,6 @@ void Liquidacion::FinRonda_EtiquetaMensaje_Change() {
     f.BotonMostrarCarta.Left(ancho - 3720);
 }
 
-void Liquidacion::SubOcultarCartas() {
-    for (int s = 1; s <= 6; ++s) {
-        Control& carta = n.Carta(e.carta(s));
-        carta.Visible(false);
-        carta.MousePointer(0);
-    }
-    for (int s = 4; s <= 6; ++s) n.CartaFondo(s).Visible(false);
-}
-
 // The envido and flor are settled once a round: a settlement brought forward by the
 // final-points notice leaves nothing for the round's own end.
 void Liquidacion::BotonMesa_Click() {

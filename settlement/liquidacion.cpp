@@ -153,7 +153,7 @@ void Liquidacion::certificarCartasEnMesa() {
 void Liquidacion::MostrarCartasComputadora() {
     const bool floresGanadas = e.EstadoFlor == NivelFlor::FlorContra || e.EstadoFlor == NivelFlor::FlorJuego;
     if (floresGanadas && e.GanadorFlor == Lado::Computadora) {
-        SubOcultarCartas();
+        op.SubOcultarCartas();
         // An envido dialog still up goes out of the way; one not loaded stays so.
         if (op.tanto.cargada()) {
             op.tanto.forma().Top(4700);
@@ -167,14 +167,14 @@ void Liquidacion::MostrarCartasComputadora() {
         SumarFlorComputadora();
     } else if (e.EstadoFlor == NivelFlor::FlorAchico ||
                (e.EstadoFlor == NivelFlor::Flor && e.QuienFlor == Lado::Computadora)) {
-        SubOcultarCartas();
+        op.SubOcultarCartas();
         AnunciarFlorComputadora();
         SumarFlorComputadora();
     } else if (floresGanadas) {
-        SubOcultarCartas();
+        op.SubOcultarCartas();
         AnunciarFlorComputadora();
     } else if (e.GanadorEnvido == Lado::Computadora && e.EnvidoQuerido != Cadena::Nada) {
-        SubOcultarCartas();
+        op.SubOcultarCartas();
         UbicarCartasComputadora();
         switch (e.CartasTantoCompu) {
             case 1: MostrarDosCartasComputadora(4, 5); break;

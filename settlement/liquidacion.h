@@ -30,7 +30,6 @@ public:
     FinJuegos& finJuegos;
 
     // --- The end-of-round dialog ---
-    void SubOcultarCartas();
     void BotonMesa_Click();
     void BotonMostrarCarta_Click();
     void MostrarCartasComputadora();

@@ -76,7 +76,7 @@ void Principal::Form_Load() {
 
     op.RefrescarPropaganda();
     ronda.TiempoUltimaAccion = puertos.reloj->segundosDelDia();
-    computadora.MazoPendiente = false;
+    e.MazoPendiente = false;
 }
 
 void Principal::mostrarNombreJugador() {

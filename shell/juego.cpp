@@ -6,12 +6,12 @@ namespace naipalia {
 
 Juego::Juego(Puertos p)
     : puertos_(p.completar()),
-      ronda(operacion, computadora, liquidacion),
       computadora(operacion, ronda, cantos, cantoTrucos, trucoTantoPrimero),
+      ronda(operacion, computadora, finJuegos),
       liquidacion(operacion, finJuegos, ronda),
       cantos(operacion, computadora, ronda, cantoTrucos, trucoTantoPrimero, jugadores),
       jugadores(operacion, jugador, estadistica, misPartidas, ronda, computadora, cantos),
-      principal(operacion, ronda, computadora, liquidacion, jugadores) {
+      principal(operacion, ronda, jugadores) {
     // A game that reached its end is stored as its closing dialog loads, the final
     // scores still on the table; an abandoned game never gets there.
     finJuegos.Load = [this, cargar = finJuegos.Load] {

@@ -65,8 +65,9 @@ private:
 public:
     // The subsystems, which bind the windows' events as they are built.
     Operacion operacion{estado, puertos_, naipalia, finRonda, tanto, flores};
-    Ronda ronda;
+    // The computer first: the round holds it as its opponent from the start.
     Computadora computadora;
+    Ronda ronda;
     Liquidacion liquidacion;
     Cantos cantos;
     Jugadores jugadores;

@@ -1,23 +1,15 @@
 // The menu's options: points, flor, voice, card sound, who is mano, ending a game.
 #include "game/textos.h"
-#include "opponent/computadora.h"
 #include "players/jugadores.h"
 #include "round/ronda.h"
-#include "settlement/liquidacion.h"
 #include "shell/naipalia.h"
 #include "shell/operacion.h"
 #include "shell/principal.h"
 
 namespace naipalia {
 
-Principal::Principal(Operacion& operacion, Ronda& r, Computadora& c, Liquidacion& l, Jugadores& j)
-    : op(operacion),
-      e(operacion.estado),
-      n(operacion.naipalia),
-      ronda(r),
-      computadora(c),
-      liquidacion(l),
-      jugadores(j) {
+Principal::Principal(Operacion& operacion, Ronda& r, Jugadores& j)
+    : op(operacion), e(operacion.estado), n(operacion.naipalia), ronda(r), jugadores(j) {
     n.Load = [this] { Form_Load(); };
     n.MenuNuevo.Click = [this] { MenuNuevo_Click(); };
     n.MenuFin.Click = [this] { MenuFin_Click(); };
@@ -93,7 +85,7 @@ void Principal::MenuFin_Click() {
     if (!op.preguntar("¿Deseas Finalizar el juego en curso?")) return;
     n.MenuFin.Enabled(false);
     op.mostrarFinRondaCon("Has decidido finalizar el juego. Selecciona la opción deseada.", "&Finalizar juego");
-    liquidacion.SubOcultarCartas();
+    op.SubOcultarCartas();
     ronda.CerrarPartida();
     op.EscribirPuntos(Lado::Computadora, 0);
     op.EscribirPuntos(Lado::Jugador, 0);

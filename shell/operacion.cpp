@@ -100,6 +100,15 @@ void Operacion::CerrarCantosMesa() {
     AvisoTurnoJugador();
 }
 
+void Operacion::SubOcultarCartas() {
+    for (int s = 1; s <= 6; ++s) {
+        Control& carta = naipalia.Carta(estado.carta(s));
+        carta.Visible(false);
+        carta.MousePointer(0);
+    }
+    for (int s = 4; s <= 6; ++s) naipalia.CartaFondo(s).Visible(false);
+}
+
 void Operacion::DeshabilitarCantosMesa() {
     auto& n = naipalia;
     for (Control* b : {&n.BotonEnvido, &n.BotonRealEnvido, &n.BotonFaltaEnvido, &n.BotonFlor}) b->Enabled(false);

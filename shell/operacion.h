@@ -76,6 +76,8 @@ public:
     void MensajeFinRonda(std::string_view mensaje);
     // Every button of the table but the registry's and the about area's.
     void DeshabilitarBotones();
+    // The round's six cards and the computer's backs off the table.
+    void SubOcultarCartas();
 
     // A score written through its box, whose change handler runs the end-of-game check.
     void EscribirPuntos(Lado lado, int puntos);

@@ -7,8 +7,6 @@ namespace naipalia {
 class Operacion;
 class Naipalia;
 class Ronda;
-class Computadora;
-class Liquidacion;
 class Jugadores;
 class ArregloControles;
 struct Estado;
@@ -16,8 +14,7 @@ struct Estado;
 class Principal {
 public:
     // Binds the table's load, its menus and the advertisement timer.
-    Principal(Operacion& operacion, Ronda& ronda, Computadora& computadora, Liquidacion& liquidacion,
-              Jugadores& jugadores);
+    Principal(Operacion& operacion, Ronda& ronda, Jugadores& jugadores);
     Principal(const Principal&) = delete;
     Principal& operator=(const Principal&) = delete;
 
@@ -53,8 +50,6 @@ private:
     Estado& e;
     Naipalia& n;
     Ronda& ronda;
-    Computadora& computadora;
-    Liquidacion& liquidacion;
     Jugadores& jugadores;
 };
 

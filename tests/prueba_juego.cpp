@@ -194,8 +194,8 @@ TEST(Cierre, ElMazoPendienteLasBurlasYElRemateDelJuego) {
     Juego& j = p.jugar({30, 26, 15, 14, 16, 17});
     Estado& e = j.estado;
     p.modales.clear();
-    j.computadora.MazoPendiente = true;
-    j.computadora.JugadaComputadora();
+    e.MazoPendiente = true;
+    j.ronda.TurnoComputadora();
     EXPECT_EQ(std::tie(e.PuntosJugador, p.modales.at(0)), std::make_tuple(2, "FinRonda"));
     // A refused call's taunt, by fifths of the draw.
     const std::pair<double, const char*> burlas[] = {{0.19, "Te achicaste!!"},
