@@ -1,12 +1,12 @@
 // The player's calls and the negotiation dialogs: the table's envido, flor and truco
-// buttons with the computer's answer to each, the score rule that answers when nothing
-// else does, the deck, and the Tanto, Flores and truco dialogs, where the player answers
-// the computer's calls, raises them, and declares his tanto on the keypad.
+// buttons with the computer's answer to each (from its rules, from his history, or by the
+// score rule when nothing else does), the deck, and the Tanto, Flores and truco dialogs,
+// where the player answers the computer's calls, raises them, and declares his tanto.
+// The top of the subsystems: none of the others includes it.
 // Calls: opponent/decision_envido.h, decision_flor.h and decision_truco.h for the
-// computer's answers, then opponent/computadora.h to carry them out and for its own
-// envido and flor; round/ronda.h, players/jugadores.h, shell/operacion.h.
-// Called by: the table's and dialogs' events, opponent/ (a raise of its call, the play
-// resumed after the envido first), shell/juego.h (building it).
+// computer's answers, opponent/computadora.h to carry out its calls and its truco answers;
+// round/ronda.h, players/jugadores.h (the history), shell/operacion.h.
+// Called by: the table's and dialogs' events, shell/juego.h (building it).
 #pragma once
 
 #include <string>
@@ -42,6 +42,9 @@ public:
     void BotonFaltaEnvido_Click();
     // The score rule, on the chain the player called last.
     void ResponderEnvidoPorPuntos();
+    // The answer drawn from his history of this call, when it holds rows.
+    void ResponderEnvidoComputadora(Cadena llamada);
+    void NoQuieroEnvidoComputadora(Cadena llamada);
 
     // --- The flor: the table's button and the Flores dialog ---
     void BotonFlor_Click();
@@ -57,20 +60,12 @@ public:
     void ContraFlorAlRestoComputadora();
     void FlorGanaComputadora();
     void FlorGanaJugador();
-    // Shown modally, unless it is open already.
-    void MostrarFlores();
 
     // --- The table's truco buttons and the deck ---
     void BotonTruco_Click();
     void BotonRetruco_Click();
     void BotonVale4_Click();
     void BotonMazo_Click();
-    // The player's call of this level, answered by the computer; true when the answer
-    // ended the round or the game (the computer's own call raised by the player ends here).
-    bool LlamadaDeTruco(NivelTruco llamada);
-    // The player accepts the computer's truco or retruco.
-    void QuieroTrucoJugador();
-    void QuieroRetrucoJugador();
 
     // --- The truco dialogs ---
     void CantoTrucos_Load();
@@ -99,12 +94,11 @@ public:
     void TantoGanaComputadora(const std::string& prefijo);
     void TantoGanaJugador();
     void AceptarEnvidoJugador(Cadena nivel);
-    // Shown modally, or, when already open, it keeps what it was told and stays.
-    void MostrarTanto();
 
 private:
     void cantoDeMesa(Cadena cadena);
     void responderCanto(Cadena cadena, RespuestaEnvido respuesta);
+    void quieroEnvido(const std::string& texto, Icono icono, Cadena querido);
     void subidaDelDialogo(Cadena cadena, Cadena nivel);
     void quejarse(Queja queja);
     bool negociando() const;
@@ -112,11 +106,6 @@ private:
     void vincularFlor();
     void declararFlor();
     bool negociandoFlor() const;
-    // The computer's answer to the player's truco call, carried out; true when it ended the round.
-    bool contestarLlamada(NivelTruco llamada);
-    bool cumplir(NivelTruco llamada, RespuestaTruco respuesta);
-    bool aceptaYSubeRetruco();
-    int clase(int slot) const;
     VistaFlor vistaFlor(int florCompu) const;
     void responderDuelo(RespuestaFlor respuesta, NivelFlor nivel);
 

@@ -85,10 +85,6 @@ void Cantos::Tanto_QueryUnload(int& cancelar, bool porElUsuario) {
     op.CerrarCantosMesa();
 }
 
-void Cantos::MostrarTanto() {
-    if (!tanto.mostrada()) op.mostrarModal(tanto);
-}
-
 void Cantos::Tanto_BotonQuiero_Click() {
     e.EnvidoQuerido = NivelQuerido(e.CadenaEnvido);
     DeclararTanto();
@@ -163,7 +159,7 @@ void Cantos::PedirTantoJugador() {
     tanto.forma().Height(Tanto::AltoTeclado);
     tanto.EtiquetaNumero.Visible(true);
     for (int i : tanto.BotonNumeroTanto.indices()) tanto.BotonNumeroTanto(i).Visible(true);
-    MostrarTanto();
+    op.MostrarTanto();
 }
 
 void Cantos::BotonNumeroTanto_Click(int indice) {

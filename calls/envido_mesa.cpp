@@ -40,7 +40,7 @@ void Cantos::cantoDeMesa(Cadena cadena) {
         computadora.CantarFlorComputadora();
         op.CerrarCantosMesa();
     } else if (recuerdos >= 5 && n.opcion(Opcion::Recuerdos) && !e.ErrorBaseDatos) {
-        jugadores.ResponderEnvidoComputadora();
+        ResponderEnvidoComputadora(cadena);
     } else {
         const DecisionEnvido decision = ResponderEnvidoDeMesa(cadena, VistaEnvidoDe(e), *op.puertos.azar);
         quejarse(decision.queja);
@@ -53,7 +53,10 @@ void Cantos::cantoDeMesa(Cadena cadena) {
 
 void Cantos::responderCanto(Cadena cadena, RespuestaEnvido respuesta) {
     switch (respuesta) {
-        case RespuestaEnvido::Quiero: computadora.QuieroEnvidoComputadora(cadena); break;
+        case RespuestaEnvido::Quiero:
+            e.CadenaEnvido = cadena;
+            quieroEnvido("Quiero!!", Icono::Exclamacion, cadena);
+            break;
         case RespuestaEnvido::SubeReal: computadora.CantarRealEnvidoComputadora(Cadena::EnvidoRealEnvido, ""); break;
         case RespuestaEnvido::SubeFalta: computadora.SubCantoFaltaEnvido(ConFaltaEnvido(cadena), ""); break;
         default:
@@ -61,6 +64,15 @@ void Cantos::responderCanto(Cadena cadena, RespuestaEnvido respuesta) {
             ResponderEnvidoPorPuntos();
             break;
     }
+}
+
+// Every acceptance of the player's envido, whatever rule made it: the tantos are declared.
+void Cantos::quieroEnvido(const std::string& texto, Icono icono, Cadena querido) {
+    op.ReproducirVoz(Voz::Quiero);
+    op.mensaje(texto, icono);
+    e.QuienEnvido = Lado::Jugador;
+    e.EnvidoQuerido = querido;
+    DeclararTanto();
 }
 
 void Cantos::ResponderEnvidoPorPuntos() {
@@ -72,11 +84,8 @@ void Cantos::ResponderEnvidoPorPuntos() {
         case PorPuntos::QuieroSiNoGanas:
         case PorPuntos::QuieroEsUnPunto: {
             const bool ganaria = v.puntosJugador >= v.puntosJuego - PuntosEnvidoNoQuerido(cadena);
-            op.ReproducirVoz(Voz::Quiero);
-            op.mensaje(ganaria ? "Si no acepto ganás: Quiero." : "De todas maneras es un punto: Quiero!!",
-                       Icono::Informacion);
-            e.EnvidoQuerido = NivelQuerido(cadena);
-            DeclararTanto();
+            quieroEnvido(ganaria ? "Si no acepto ganás: Quiero." : "De todas maneras es un punto: Quiero!!",
+                         Icono::Informacion, NivelQuerido(cadena));
             break;
         }
         case PorPuntos::SubeFaltaEsUnPunto:

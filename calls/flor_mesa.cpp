@@ -34,10 +34,6 @@ bool Cantos::negociandoFlor() const {
            f.forma().Height() == Flores::AltoTeclado;
 }
 
-void Cantos::MostrarFlores() {
-    if (!flores.mostrada()) op.mostrarModal(flores);
-}
-
 void Cantos::BotonFlor_Click() {
     ronda.refrescarSiPasoElTiempo();
     const int s = e.PuntosJugador, t = e.PuntosJuego;
@@ -122,6 +118,7 @@ void Cantos::responderDuelo(RespuestaFlor respuesta, NivelFlor nivel) {
 }
 
 VistaFlor Cantos::vistaFlor(int florCompu) const {
+    const auto clase = [this](int slot) { return JerarquiaTruco(e.carta(slot)); };
     return {.florCompu = florCompu,
             .clases = {clase(4), clase(5), clase(6)},
             .puntosJugador = e.PuntosJugador,
@@ -158,7 +155,7 @@ void Cantos::PedirFlorJugador() {
     flores.forma().Height(Flores::AltoTeclado);
     flores.EtiquetaNumero.Visible(true);
     for (int i = 20; i <= 38; ++i) flores.BotonNumeroTanto(i).Visible(true);
-    MostrarFlores();
+    op.MostrarFlores();
 }
 
 void Cantos::Flores_BotonNumeroTanto_Click(int indice) {

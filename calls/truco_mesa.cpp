@@ -1,5 +1,5 @@
-// The player's truco from the table: his truco, retruco and vale 4 with the computer's
-// answer to each, hand by hand; his going to the deck; his answers in the two truco
+// The player's truco from the table: his truco, retruco and vale 4 (the computer answers
+// in opponent/contestar_truco.cpp); his going to the deck; his answers in the two truco
 // dialogs.
 #include "calls/canto_trucos.h"
 #include "calls/cantos.h"
@@ -7,7 +7,6 @@
 #include "game/tanto.h"
 #include "game/textos.h"
 #include "opponent/computadora.h"
-#include "opponent/decision_truco.h"
 #include "round/ronda.h"
 #include "shell/naipalia.h"
 #include "shell/operacion.h"
@@ -36,63 +35,9 @@ void Cantos::vincularTruco() {
     tp.BotonRetruco.Click = [this] { TrucoTantoPrimero_BotonRetruco_Click(); };
 }
 
-int Cantos::clase(int slot) const { return JerarquiaTruco(e.carta(slot)); }
-
-void Cantos::BotonTruco_Click() { LlamadaDeTruco(NivelTruco::Truco); }
-void Cantos::BotonRetruco_Click() { LlamadaDeTruco(NivelTruco::ReTruco); }
-void Cantos::BotonVale4_Click() { LlamadaDeTruco(NivelTruco::Vale4); }
-
-// The computer answers in the central window; the table prompt comes back unless the
-// answer ended the round or the game.
-bool Cantos::LlamadaDeTruco(NivelTruco llamada) {
-    ronda.refrescarSiPasoElTiempo();
-    op.AvisoVentanaCentral();
-    const bool termino = contestarLlamada(llamada);
-    if (!e.FinJuego && !termino) op.AvisoTurnoJugador();
-    return termino || e.FinJuego;
-}
-
-// Before the truco the computer may open the envido; then it decides, and the decision is
-// carried out. True when the answer ended the round.
-bool Cantos::contestarLlamada(NivelTruco llamada) {
-    if (llamada == NivelTruco::Truco) {
-        if (e.EnvidoQuerido == Cadena::Nada && e.QuienEnvido == Lado::Nadie && e.EstadoFlor == NivelFlor::Nada &&
-            e.JerarquiaCompu[1] == SinJugar)
-            computadora.DecidirEnvidoComputadora(true);
-        if (e.FinJuego) return true;
-    }
-    const DecisionTruco decision = ResponderTruco({e, ronda.ManoActual}, llamada, *op.puertos.azar);
-    if (decision.deduccion) computadora.TomarDeduccion(*decision.deduccion);
-    return cumplir(llamada, decision.respuesta);
-}
-
-bool Cantos::cumplir(NivelTruco llamada, RespuestaTruco respuesta) {
-    switch (respuesta) {
-        case RespuestaTruco::Quiero:
-            computadora.QuieroTrucoComputadora(llamada);
-            // A truco accepted in hand 1 closes the envido.
-            if (llamada == NivelTruco::Truco && ronda.ManoActual == 1) op.CerrarCantosMesa();
-            return false;
-        case RespuestaTruco::NoQuiero: return computadora.NoQuieroTrucoComputadora();
-        case RespuestaTruco::Sube:
-            return llamada == NivelTruco::Truco ? aceptaYSubeRetruco() : computadora.QuieroRetrucoYVale4Computadora();
-        case RespuestaTruco::Cuatro: computadora.AvisoCantoACuatro(); return false;
-        case RespuestaTruco::QuieroLoCantado: computadora.QuieroLoCantadoComputadora(); return false;
-        case RespuestaTruco::NoQuieroLoCantado: return computadora.NoQuieroLoCantadoComputadora();
-    }
-    return false;
-}
-
-// The computer accepts the truco and at once calls retruco; the envido is over unless
-// the call ended the round.
-bool Cantos::aceptaYSubeRetruco() {
-    e.EstadoTruco = NivelTruco::Truco;
-    e.QuienTruco = Lado::Computadora;
-    n.BotonTruco.Enabled(false);
-    const bool termino = computadora.CantarRetrucoComputadora();
-    if (!e.FinJuego && !termino) op.CerrarCantosMesa();
-    return termino;
-}
+void Cantos::BotonTruco_Click() { computadora.LlamadaDeTruco(NivelTruco::Truco); }
+void Cantos::BotonRetruco_Click() { computadora.LlamadaDeTruco(NivelTruco::ReTruco); }
+void Cantos::BotonVale4_Click() { computadora.LlamadaDeTruco(NivelTruco::Vale4); }
 
 // One key gives the round away: the player is asked first unless he turned that off.
 // Folding before the computer played and with no envido or flor sung costs the envido too.
@@ -110,22 +55,6 @@ void Cantos::BotonMazo_Click() {
     ronda.SiguienteRonda();
 }
 
-void Cantos::QuieroTrucoJugador() {
-    e.EstadoTruco = NivelTruco::Truco;
-    e.QuienTruco = Lado::Jugador;
-    n.BotonTruco.Enabled(false);
-    n.BotonRetruco.Enabled(true);
-    e.TrucoRecantado = false;
-}
-
-void Cantos::QuieroRetrucoJugador() {
-    e.EstadoTruco = NivelTruco::ReTruco;
-    e.QuienTruco = Lado::Jugador;
-    n.BotonRetruco.Enabled(false);
-    n.BotonVale4.Enabled(true);
-    e.TrucoRecantado = false;
-}
-
 void Cantos::CantoTrucos_Load() {
     op.MostrarCara(cantoTrucos.Imagen);
     op.LimpiarTrucoRechazado();
@@ -133,8 +62,8 @@ void Cantos::CantoTrucos_Load() {
 
 void Cantos::CantoTrucos_BotonQuiero_Click() {
     switch (e.EstadoTruco) {
-        case NivelTruco::Nada: QuieroTrucoJugador(); break;
-        case NivelTruco::Truco: QuieroRetrucoJugador(); break;
+        case NivelTruco::Nada: ronda.QuieroTrucoJugador(); break;
+        case NivelTruco::Truco: ronda.QuieroRetrucoJugador(); break;
         default:
             e.EstadoTruco = NivelTruco::Vale4;
             e.QuienTruco = Lado::Jugador;

@@ -659,8 +659,8 @@ fallo round/resolver_mano.cpp \
 fallo round/resolver_mano.cpp \
   's/(r == ResultadoMano::Iguales \&\& e.QuienMano != Lado::Jugador)/(r == ResultadoMano::Iguales \&\& e.QuienMano == Lado::Jugador)/' \
   "after a tied hand 1 the side that is not mano leads hand 2"
-fallo calls/truco_mesa.cpp \
-  '/^void Cantos::QuieroRetrucoJugador/,/^}/ s/NivelTruco::ReTruco;/NivelTruco::Truco;/' \
+fallo round/truco.cpp \
+  '/^void Ronda::QuieroRetrucoJugador/,/^}/ s/NivelTruco::ReTruco;/NivelTruco::Truco;/' \
   "accepting the computer's retruco leaves the round at truco"
 fallo calls/truco_mesa.cpp \
   '/^void Cantos::CantoTrucos_BotonQuiero_Click/,/^}/ s/e.EstadoTruco = NivelTruco::Vale4;/e.EstadoTruco = NivelTruco::ReTruco;/' \
@@ -713,7 +713,7 @@ fallo opponent/truco_y_mazo.cpp \
 fallo game/anotador.cpp \
   's/nombre(r == ResultadoMano::Jugador ? Lado::Jugador : Lado::Computadora)/nombre(r == ResultadoMano::Jugador ? Lado::Computadora : Lado::Jugador)/' \
   "the anotador writes each hand's winner the other way round"
-fallo round/resolver_mano.cpp \
+fallo round/truco.cpp \
   's/ValorTruco(e.EstadoTruco), Motivo::Truco); }/ValorTruco(e.EstadoTruco), Motivo::Mazo); }/' \
   "the anotador writes a round won by the cards as a deck"
 fallo round/ciclo_juego.cpp \
@@ -759,6 +759,9 @@ fallo platform/sqlcipher/base_sqlcipher.cpp \
 fallo opponent/decision_flor.cpp \
   's/^    return conFlor \&\& e.EstadoFlor/    return e.EstadoFlor/' \
   "the computer sings its flor, also in answer to an envido, in a game without flor"
+fallo opponent/deduccion.cpp \
+  's|^#include "round/ronda.h"$|#include "round/ronda.h"\n#include "calls/cantos.h"|' \
+  "the computer's side depends on the player's calls, which depend on it"
 
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))

@@ -1,11 +1,10 @@
 // The computer's side of the table: it carries out its turn in each hand (which card,
 // when to call, when to go to the deck), the deduction of the player's last card from his
-// declared tanto, its calls, and how its cards go down on the table.
+// declared tanto, its calls, its answer to the player's truco, and how its cards go down.
 // Calls: opponent/decision_jugada.h (its turn's rules), decision_envido.h (its envido),
-// decision_truco.h (its truco rules), calls/cantos.h (the player's raise
-// of its call is answered there), round/ronda.h, shell/operacion.h, the truco dialogs.
-// Called by: round/ (its turn), calls/ (its answers and calls), players/ (the history's
-// envido answer), shell/juego.h (building it).
+// decision_truco.h (its truco rules), round/ronda.h, shell/operacion.h, the truco dialogs.
+// Called by: round/ (its turn, as the round's `Contrincante`), calls/ (its answers and
+// calls), shell/juego.h (building it).
 #pragma once
 
 #include <initializer_list>
@@ -24,14 +23,12 @@ using archivos::Voz;
 class Control;
 class Operacion;
 class Naipalia;
-class Cantos;
 class CantoTrucos;
 class TrucoTantoPrimero;
 
 class Computadora final : public Contrincante {
 public:
-    Computadora(Operacion& operacion, Ronda& ronda, Cantos& cantos, CantoTrucos& cantoTrucos,
-                TrucoTantoPrimero& trucoTantoPrimero);
+    Computadora(Operacion& operacion, Ronda& ronda, CantoTrucos& cantoTrucos, TrucoTantoPrimero& trucoTantoPrimero);
     Computadora(const Computadora&) = delete;
     Computadora& operator=(const Computadora&) = delete;
 
@@ -46,10 +43,6 @@ public:
     void CantarEnvidoComputadora(const std::string& prefijo);
     void CantarRealEnvidoComputadora(Cadena cadena, const std::string& prefijo);
     void SubCantoFaltaEnvido(Cadena cadena, const std::string& prefijo);
-    // It accepts the player's envido, and the tantos are declared.
-    void QuieroEnvidoComputadora(Cadena cadena);
-    // It accepts on the player's history, by its code ("E", "RE", "FE").
-    void QuieroTipoEnvidoComputadora(const std::string& tipo);
     // Its flor, and its answers to the player's flor.
     void CantarFlorComputadora();
     void FlorAchicoComputadora();
@@ -68,6 +61,9 @@ public:
     bool NoQuieroLoCantadoComputadora();
     // Refuses, or accepts after all when refusing would hand the player the game.
     bool NoQuieroTrucoComputadora();
+    // The player's call of this level, answered; true when the answer ended the round or
+    // the game (its own call raised by the player ends here).
+    bool LlamadaDeTruco(NivelTruco llamada);
     void AvisoCantoACuatro();
     void SubTrucoNoQueridoJugador();
     // Its truco while the envido can still be called; true when its turn ends.
@@ -96,12 +92,14 @@ private:
     bool cantarTruco(NivelTruco nivel);
     void cantarEnvido(Voz voz, Cadena cadena, const std::string& texto, std::initializer_list<Control*> respuestas);
     void deshabilitarTrucoMesa();
+    bool contestarLlamada(NivelTruco llamada);
+    bool cumplir(NivelTruco llamada, RespuestaTruco respuesta);
+    bool aceptaYSubeRetruco();
 
     Operacion& op;
     Estado& e;
     Naipalia& n;
     Ronda& ronda;
-    Cantos& cantos;
     CantoTrucos& cantoTrucos;
     TrucoTantoPrimero& trucoTantoPrimero;
 };

@@ -1,9 +1,8 @@
-// The computer's envido: when it opens one on its own turn, its calls and raises in the
-// Tanto dialog, and its acceptance of the player's call.
+// The computer's envido: when it opens one on its own turn, and its calls and raises in
+// the Tanto dialog.
 #include <initializer_list>
 #include <string>
 
-#include "calls/cantos.h"
 #include "calls/tanto.h"
 #include "game/tanto.h"
 #include "opponent/computadora.h"
@@ -34,7 +33,7 @@ void Computadora::cantarEnvido(Voz voz, Cadena cadena, const std::string& texto,
     e.QuienEnvido = Lado::Computadora;
     op.tanto.EtiquetaTanto.Caption(texto);
     for (Control* b : respuestas) b->Enabled(true);
-    cantos.MostrarTanto();
+    op.MostrarTanto();
 }
 
 void Computadora::CantarEnvidoComputadora(const std::string& prefijo) {
@@ -55,25 +54,6 @@ void Computadora::SubCantoFaltaEnvido(Cadena cadena, const std::string& prefijo)
     Tanto& t = op.tanto;
     if (t.mostrada()) op.DeshabilitarBotonesTanto();
     cantarEnvido(Voz::FaltaEnvido, cadena, prefijo + "Falta Envido!!", {&t.BotonQuiero, &t.BotonNoQuiero});
-}
-
-void Computadora::QuieroEnvidoComputadora(Cadena cadena) {
-    op.ReproducirVoz(Voz::Quiero);
-    op.mensaje("Quiero!!", Icono::Exclamacion);
-    e.QuienEnvido = Lado::Jugador;
-    e.CadenaEnvido = cadena;
-    e.EnvidoQuerido = cadena;
-    cantos.DeclararTanto();
-}
-
-// The chain stays as the statistics named it; only the accepted level is set.
-void Computadora::QuieroTipoEnvidoComputadora(const std::string& tipo) {
-    op.ReproducirVoz(Voz::Quiero);
-    op.mensaje("Quiero!!", Icono::Informacion);
-    e.QuienEnvido = Lado::Jugador;
-    e.EnvidoQuerido = tipo == "FE" ? Cadena::FaltaEnvido : tipo == "RE" ? Cadena::RealEnvido : Cadena::Envido;
-    op.tanto.EtiquetaTanto.Caption("");
-    cantos.DeclararTanto();
 }
 
 }  // namespace naipalia

@@ -2,7 +2,6 @@
 // duel for six points or for the rest of the game), each opening the Flores dialog.
 #include <initializer_list>
 
-#include "calls/cantos.h"
 #include "calls/flores.h"
 #include "opponent/computadora.h"
 #include "shell/operacion.h"
@@ -16,7 +15,7 @@ void Computadora::CantarFlorComputadora() {
     Flores& f = op.flores;
     f.EtiquetaFlor.Caption("Flor!!");
     for (Control* b : {&f.BotonAceptar, &f.BotonAchico, &f.BotonContra, &f.BotonJuego}) b->Enabled(true);
-    cantos.MostrarFlores();
+    op.MostrarFlores();
 }
 
 void Computadora::FlorAchicoComputadora() {
@@ -36,7 +35,7 @@ void Computadora::FlorJuegoComputadora() {
     f.EtiquetaFlor.Caption("Con flor juego!!");
     e.EstadoFlor = NivelFlor::FlorJuego;
     e.QuienFlor = Lado::Jugador;
-    cantos.MostrarFlores();
+    op.MostrarFlores();
 }
 
 void Computadora::ContraFlorComputadora() {
@@ -49,7 +48,7 @@ void Computadora::ContraFlorComputadora() {
     f.EtiquetaFlor.Caption("Contra flor al resto!!");
     e.EstadoFlor = NivelFlor::FlorContra;
     e.QuienFlor = Lado::Jugador;
-    cantos.MostrarFlores();
+    op.MostrarFlores();
 }
 
 }  // namespace naipalia

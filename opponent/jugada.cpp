@@ -9,14 +9,8 @@
 
 namespace naipalia {
 
-Computadora::Computadora(Operacion& operacion, Ronda& r, Cantos& c, CantoTrucos& ct, TrucoTantoPrimero& ttp)
-    : op(operacion),
-      e(operacion.estado),
-      n(operacion.naipalia),
-      ronda(r),
-      cantos(c),
-      cantoTrucos(ct),
-      trucoTantoPrimero(ttp) {}
+Computadora::Computadora(Operacion& operacion, Ronda& r, CantoTrucos& ct, TrucoTantoPrimero& ttp)
+    : op(operacion), e(operacion.estado), n(operacion.naipalia), ronda(r), cantoTrucos(ct), trucoTantoPrimero(ttp) {}
 
 // A call that ended the round (a refusal dealt the next one, whose own turn ran inside the
 // call, or the game is over) ends this turn too.

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "calls/canto_trucos.h"
-#include "calls/cantos.h"
 #include "calls/truco_tanto_primero.h"
 #include "game/textos.h"
 #include "opponent/computadora.h"
@@ -59,11 +58,11 @@ bool Computadora::cantarTruco(NivelTruco nivel) {
         if (nivel == NivelTruco::Truco) {
             n.BotonTruco.Enabled(false);
             n.BotonRetruco.Enabled(true);
-            return cantos.LlamadaDeTruco(NivelTruco::ReTruco);
+            return LlamadaDeTruco(NivelTruco::ReTruco);
         }
         n.BotonRetruco.Enabled(false);
         n.BotonVale4.Enabled(true);
-        return cantos.LlamadaDeTruco(NivelTruco::Vale4);
+        return LlamadaDeTruco(NivelTruco::Vale4);
     }
     if (!e.TrucoRechazado && !(e.TrucoCantadoEnJugada && e.TrucoRechazadoEnJugada)) return false;
     SubTrucoNoQueridoJugador();
@@ -178,8 +177,8 @@ bool Computadora::CantarTrucoTantoPrimero() {
     }
     bool termino = false;
     if (e.TrucoRecantado) {
-        cantos.QuieroTrucoJugador();
-        termino = cantos.LlamadaDeTruco(NivelTruco::ReTruco);
+        ronda.QuieroTrucoJugador();
+        termino = LlamadaDeTruco(NivelTruco::ReTruco);
         e.TrucoCantadoEnJugada = false;
     }
     return e.TantoPrimero || e.TrucoRechazadoEnJugada || e.FinJuego || termino;

@@ -1,9 +1,7 @@
 // Players and memories: the database opened at start-up, the registry where the player
-// says who he is, the history of his tanto declarations, the statistics shown from it,
-// and the computer's answer to his envido drawn from that history ("recuerdos").
-// Calls: platform/puertos.h (the database), opponent/decision_envido.h (the answer from
-// the history), opponent/computadora.h and calls/cantos.h (carrying it out),
-// round/ronda.h, shell/operacion.h.
+// says who he is, the history of his tanto declarations and the statistics shown from it
+// (the computer answers from them in calls/).
+// Calls: platform/puertos.h (the database), round/ronda.h, shell/operacion.h.
 // Called by: calls/ (the player's envido, his declarations), shell/ (start-up, the menus),
 // the Jugador and Estadistica dialogs' events, shell/juego.h (building it).
 #pragma once
@@ -12,7 +10,6 @@
 #include <vector>
 
 #include "game/estado.h"
-#include "opponent/decision_envido.h"
 #include "platform/puertos.h"
 
 namespace naipalia {
@@ -23,8 +20,6 @@ class Jugador;
 class Estadistica;
 class MisPartidas;
 class Ronda;
-class Computadora;
-class Cantos;
 
 // The history's code of an accepted envido level ("E", "EE", "RE", "FE"; empty for none).
 std::string TipoTanto(Cadena nivel);
@@ -60,8 +55,7 @@ class Jugadores {
 public:
     // Binds the registry's, the statistics' and the results' dialogs' events, the
     // table's "&Nuevo Jugador" and its menu entry of the results.
-    Jugadores(Operacion& operacion, Jugador& jugador, Estadistica& estadistica, MisPartidas& misPartidas, Ronda& ronda,
-              Computadora& computadora, Cantos& cantos);
+    Jugadores(Operacion& operacion, Jugador& jugador, Estadistica& estadistica, MisPartidas& misPartidas, Ronda& ronda);
     Jugadores(const Jugadores&) = delete;
     Jugadores& operator=(const Jugadores&) = delete;
 
@@ -100,8 +94,8 @@ public:
     long ConsultarRecuerdos(const std::string& tipo);
     void CerrarRegistros();
     void LlenarEstadistica();
-    void ResponderEnvidoComputadora();
-    void NoQuieroEnvidoComputadora();
+    // The statistics of the last query, filled and shown modally.
+    void MostrarEstadistica();
     void Estadistica_Load();
 
     // --- The player's finished games ---
@@ -134,8 +128,6 @@ private:
     Estadistica& estadistica;
     MisPartidas& misPartidas;
     Ronda& ronda;
-    Computadora& computadora;
-    Cantos& cantos;
     bool abriendo_ = false;  // the file is still being opened ahead: the registry opened without it
 };
 

@@ -5,11 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "calls/cantos.h"
 #include "calls/tanto.h"
 #include "game/tanto.h"
-#include "opponent/computadora.h"
-#include "opponent/decision_envido.h"
 #include "players/estadistica.h"
 #include "players/jugadores.h"
 #include "shell/naipalia.h"
@@ -173,6 +170,13 @@ void Jugadores::Estadistica_Load() {
     if (op.puertos.imagenes->cargable(op.RutaCaraMenu)) estadistica.Imagen.Picture(op.RutaCaraMenu);
 }
 
+void Jugadores::MostrarEstadistica() {
+    LlenarEstadistica();
+    n.forma().MousePointer(0);
+    op.mostrarModal(estadistica);
+    estadistica.Unload();
+}
+
 void Jugadores::LlenarEstadistica() {
     const Estadisticas s = Resumir(RegistrosBase);
     if (s.filas == 0) return;  // nothing to say of no rows
@@ -193,59 +197,6 @@ void Jugadores::LlenarEstadistica() {
     d.TextoPromedio.Text(conBlanco(s.promedio(), 7));
     // Above the last band the comment keeps what it showed.
     if (!comentarios.promedio.empty()) d.TextoComentarioPromedio.Text(comentarios.promedio);
-}
-
-// --- The computer's answer from the history ---
-
-void Jugadores::ResponderEnvidoComputadora() {
-    if (Resumir(RegistrosBase).filas == 0) return;
-    LlenarEstadistica();
-    const float p = ChanceComputadora(RegistrosBase, e.TantoCompu, e.QuienMano == Lado::Computadora);
-    n.forma().MousePointer(0);
-    op.mostrarModal(estadistica);
-    estadistica.Unload();
-
-    const VistaEnvido v = VistaEnvidoDe(e);
-    if (QuejaPorRecuerdos(v)) {
-        op.ReproducirVoz(Voz::Ehh);
-        op.mensaje("Ehh!! ¿Cantás facilmente el tanto...?", Icono::Pregunta);
-    }
-    const Cadena llamada = cadenaDeTipo(TipoRegistros);
-    switch (ResponderPorRecuerdos(llamada, p, v, *op.puertos.azar)) {
-        case RespuestaEnvido::SubeReal: computadora.CantarRealEnvidoComputadora(Cadena::EnvidoRealEnvido, ""); break;
-        case RespuestaEnvido::SubeFalta: computadora.SubCantoFaltaEnvido(ConFaltaEnvido(llamada), ""); break;
-        case RespuestaEnvido::NoQuiero: NoQuieroEnvidoComputadora(); break;
-        default: computadora.QuieroTipoEnvidoComputadora(TipoRegistros); break;
-    }
-}
-
-void Jugadores::NoQuieroEnvidoComputadora() {
-    e.QuienEnvido = Lado::Jugador;
-    op.AvisoTurnoJugador();
-    const VistaEnvido v = VistaEnvidoDe(e);
-    switch (RechazoPorRecuerdos(e.CadenaEnvido, v)) {
-        case PorPuntos::QuieroTeFaltaUnPunto:
-        case PorPuntos::QuieroEsUnPunto:
-        case PorPuntos::QuieroSiNoGanas: {
-            const bool unPunto = v.puntosJuego - v.puntosJugador == 1;
-            op.ReproducirVoz(Voz::Quiero);
-            op.mensaje(unPunto ? "Te falta un punto: Quiero." : "De todas maneras es un punto: Quiero!!",
-                       Icono::Informacion);
-            e.EnvidoQuerido = cadenaDeTipo(TipoRegistros);
-            cantos.DeclararTanto();
-            break;
-        }
-        case PorPuntos::SubeFaltaEsUnPunto:
-            computadora.SubCantoFaltaEnvido(ConFaltaEnvido(e.CadenaEnvido), "De todas maneras es un punto: ");
-            break;
-        case PorPuntos::NoQuiero:
-            op.ReproducirVoz(Voz::NoQuiero);
-            op.mensaje("No quiero.", Icono::Informacion);
-            op.CerrarCantosMesa();
-            if (EnvidoAlcanzaElFinal(e.CadenaEnvido, false, v.puntosJugador, v.puntosComputadora, v.puntosJuego))
-                op.AvisoFinalPorPuntos();
-            break;
-    }
 }
 
 }  // namespace naipalia

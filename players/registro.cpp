@@ -3,9 +3,7 @@
 #include <string>
 #include <utility>
 
-#include "calls/cantos.h"
 #include "game/archivos.h"
-#include "opponent/computadora.h"
 #include "players/estadistica.h"
 #include "players/jugador.h"
 #include "players/jugadores.h"
@@ -33,17 +31,14 @@ bool tieneControles(const std::string& nombre) {
 
 }  // namespace
 
-Jugadores::Jugadores(Operacion& operacion, Jugador& j, Estadistica& es, MisPartidas& mp, Ronda& r, Computadora& c,
-                     Cantos& ca)
+Jugadores::Jugadores(Operacion& operacion, Jugador& j, Estadistica& es, MisPartidas& mp, Ronda& r)
     : op(operacion),
       e(operacion.estado),
       n(operacion.naipalia),
       jugador(j),
       estadistica(es),
       misPartidas(mp),
-      ronda(r),
-      computadora(c),
-      cantos(ca) {
+      ronda(r) {
     n.BotonJugador.Click = [this] { BotonJugador_Click(); };
     jugador.Load = [this] { Jugador_Load(); };
     jugador.ListaJugadores.Click = [this] { ListaJugadores_Click(); };

@@ -18,9 +18,6 @@ ResultadoMano resultado(const Estado& e, std::size_t mano) {
 
 }  // namespace
 
-void Ronda::SumarTrucoJugador() { op.SumarPuntos(Lado::Jugador, ValorTruco(e.EstadoTruco), Motivo::Truco); }
-void Ronda::SumarTrucoComputadora() { op.SumarPuntos(Lado::Computadora, ValorTruco(e.EstadoTruco), Motivo::Truco); }
-
 void Ronda::abrirTurnoJugador(int mano) {
     for (int s = 1; s <= 3; ++s)
         if (s != e.PosicionJugador[1] && s != e.PosicionJugador[2]) n.BotonCarta(s).Enabled(true);

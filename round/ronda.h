@@ -1,12 +1,13 @@
 // The round flow: a game from "Nuevo juego" to its end (deals, the mano, the scores'
 // end check, the closing dance), the three hands and the round's truco, and the
 // player's card actions on the table (buttons, clicks, drags and the glide home).
-// The computer moves through `Contrincante` when the turn is its; the round decides each
-// hand its card closes, in a loop, and it never calls back into the computer's turn.
-// Calls: shell/operacion.h; it shows the end-of-round and end-of-game dialogs, whose
-// settlement is theirs.
-// Called by: the table's card events and timers, opponent/ and calls/ (a round closed by a
-// call or the deck, the play resumed), settlement/ (the next round), shell/ (the menus, building it).
+// The bottom of the subsystems: it includes none of the others. The computer moves
+// through `Contrincante` when the turn is its, and the round decides each hand its card
+// closes, in a loop; the end-of-round and end-of-game dialogs it shows settle themselves.
+// Calls: shell/operacion.h.
+// Called by: the table's card events and timers, opponent/ and calls/ (a round closed by
+// a call or the deck, the play resumed, the player's acceptance of a truco), settlement/
+// (the next round, the tanto of the cards on the table), players/, shell/.
 #pragma once
 
 #include <array>
@@ -65,6 +66,9 @@ public:
     void TurnoComputadora();
     void SumarTrucoJugador();
     void SumarTrucoComputadora();
+    // The player accepts the computer's truco or retruco.
+    void QuieroTrucoJugador();
+    void QuieroRetrucoJugador();
 
     // --- The player's card actions ---
     void BotonCarta_Click(int indice);

@@ -1,5 +1,4 @@
 // The end-of-round dialog's face, its layout and its two ways out.
-#include "round/ronda.h"
 #include "settlement/fin_juegos.h"
 #include "settlement/fin_ronda.h"
 #include "settlement/liquidacion.h"

@@ -2,9 +2,9 @@
 // flor (the computer proves its own, the player's declaration is checked against the
 // cards he showed, lies are punished, points credited); the end-of-game dialog gives
 // its remark and face by the margin and offers a new game.
-// Calls: round/ronda.h (the next round, the dance), shell/operacion.h.
-// Called by: round/ (a round or game that ends), calls/ (points that would end the game),
-// the FinRonda and FinJuegos dialogs' events, shell/juego.h (building it).
+// Calls: round/ronda.h (the tanto of the cards on the table), shell/operacion.h.
+// Called by: the FinRonda and FinJuegos dialogs' events, whoever shows them;
+// shell/juego.h (building it).
 #pragma once
 
 #include <string>

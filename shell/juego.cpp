@@ -6,11 +6,11 @@ namespace naipalia {
 
 Juego::Juego(Puertos p)
     : puertos_(p.completar()),
-      computadora(operacion, ronda, cantos, cantoTrucos, trucoTantoPrimero),
+      computadora(operacion, ronda, cantoTrucos, trucoTantoPrimero),
       ronda(operacion, computadora, finJuegos),
       liquidacion(operacion, finJuegos, ronda),
       cantos(operacion, computadora, ronda, cantoTrucos, trucoTantoPrimero, jugadores),
-      jugadores(operacion, jugador, estadistica, misPartidas, ronda, computadora, cantos),
+      jugadores(operacion, jugador, estadistica, misPartidas, ronda),
       principal(operacion, ronda, jugadores) {
     // A game that reached its end is stored as its closing dialog loads, the final
     // scores still on the table; an abandoned game never gets there.

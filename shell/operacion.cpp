@@ -58,6 +58,14 @@ void Operacion::mostrarModal(Ventana& ventana) {
     puertos.ventanas->mostrarModal(ventana);
 }
 
+void Operacion::MostrarTanto() {
+    if (!tanto.mostrada()) mostrarModal(tanto);
+}
+
+void Operacion::MostrarFlores() {
+    if (!flores.mostrada()) mostrarModal(flores);
+}
+
 void Operacion::MostrarCara(Control& imagen) {
     if (puertos.imagenes->cargable(RutaCaraMenu)) imagen.Picture(RutaCaraMenu);
 }

@@ -54,6 +54,9 @@ public:
     bool preguntar(const std::string& texto, Respuesta porDefecto = Respuesta::Si);
     double azar() { return puertos.azar->siguiente(); }
     void mostrarModal(Ventana& ventana);
+    // The envido and flor dialogs, shown modally; one already open keeps what it was told and stays.
+    void MostrarTanto();
+    void MostrarFlores();
     // Some dialog of the game is open, its handler not yet back.
     bool enDialogo() const { return dialogos_ > 0; }
     // The dialogs' face, when its picture can be read.

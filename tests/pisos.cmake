@@ -4,7 +4,8 @@
 #   3 shell/operacion          the procedures every subsystem shares
 #   4 the subsystems           round/, opponent/, calls/, settlement/, players/
 #   5 the composition root     shell/: start-up, menus, the game
-# and no core file includes qt/ or guion/.
+# and no core file includes qt/ or guion/. Sideways on floor 4 goes one way: no two
+# subsystems depend on each other, however long the way round.
 # cmake -DRAIZ=<source dir> -P pisos.cmake
 cmake_minimum_required(VERSION 3.25)
 # The window models, by file: a new dialog's model joins this list.
@@ -33,6 +34,8 @@ endfunction()
 file(GLOB_RECURSE fuentes RELATIVE ${RAIZ} ${RAIZ}/platform/* ${RAIZ}/game/* ${RAIZ}/round/* ${RAIZ}/opponent/*
      ${RAIZ}/calls/* ${RAIZ}/settlement/* ${RAIZ}/players/* ${RAIZ}/shell/*)
 set(faltas "")
+set(subsistemas round opponent calls settlement players)
+set(aristas "")
 foreach(archivo IN LISTS fuentes)
   if(NOT archivo MATCHES "\\.(h|cpp)$")
     continue()
@@ -44,9 +47,46 @@ foreach(archivo IN LISTS fuentes)
     piso(${incluido} hasta)
     if(hasta GREATER desde)
       string(APPEND faltas "\n  ${archivo} (floor ${desde}) includes ${incluido} (floor ${hasta})")
+    elseif(desde EQUAL 4 AND hasta EQUAL 4)
+      string(REGEX MATCH "^[a-z]+" de "${archivo}")
+      string(REGEX MATCH "^[a-z]+" a "${incluido}")
+      if(NOT de STREQUAL a)
+        list(APPEND aristas "${de}>${a}")
+        set(ejemplo_${de}_${a} "${archivo} includes ${incluido}")
+      endif()
     endif()
   endforeach()
 endforeach()
 if(faltas)
   message(FATAL_ERROR "includes that point up:${faltas}")
+endif()
+
+# A subsystem that depends on no other left is taken away, again and again; whatever
+# remains lies on a cycle.
+list(REMOVE_DUPLICATES aristas)
+set(quedan ${subsistemas})
+set(cambio TRUE)
+while(cambio)
+  set(cambio FALSE)
+  foreach(s IN LISTS quedan)
+    set(depende FALSE)
+    foreach(arista IN LISTS aristas)
+      if(arista MATCHES "^${s}>(.+)$" AND CMAKE_MATCH_1 IN_LIST quedan)
+        set(depende TRUE)
+      endif()
+    endforeach()
+    if(NOT depende)
+      list(REMOVE_ITEM quedan ${s})
+      set(cambio TRUE)
+    endif()
+  endforeach()
+endwhile()
+if(quedan)
+  set(ciclo "")
+  foreach(arista IN LISTS aristas)
+    if(arista MATCHES "^(.+)>(.+)$" AND CMAKE_MATCH_1 IN_LIST quedan AND CMAKE_MATCH_2 IN_LIST quedan)
+      string(APPEND ciclo "\n  ${ejemplo_${CMAKE_MATCH_1}_${CMAKE_MATCH_2}}")
+    endif()
+  endforeach()
+  message(FATAL_ERROR "subsystems that depend on each other (${quedan}):${ciclo}")
 endif()
