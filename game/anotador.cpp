@@ -46,12 +46,14 @@ void Anotador::sincronizar() {
     if (e_.RondasJugadas != ronda_) {
         cerrarLinea();
         if (e_.RondasJugadas == 0) lineas_.clear();
+        if (e_.RondasJugadas == 0) textoLineas_.clear();
         ronda_ = e_.RondasJugadas;
         cerrada_ = ronda_ == 0;
         penalizado_ = Lado::Nadie;
         foto_ = {};
         creditos_.clear();
         sucesos_.clear();
+        textoSucesos_.clear();
     }
     if (e_.FinJuego)
         cerrarLinea();
@@ -63,86 +65,128 @@ void Anotador::sincronizar() {
 void Anotador::anotarCambios() {
     Foto f{e_.CadenaEnvido, e_.EnvidoQuerido, e_.GanadorEnvido, e_.QuienTruco, e_.GanadorFlor, e_.EstadoTruco};
     if (f.querido != foto_.querido && f.querido != Cadena::Nada)
-        sucesos_.push_back(std::string(FraseCadena(f.cadena)) + " querido");
+        sucesos_.push_back({.tipo = Tipo::Querido, .numero = static_cast<int>(f.cadena)});
     if (f.ganadorEnvido != foto_.ganadorEnvido && f.ganadorEnvido != Lado::Nadie)
-        sucesos_.push_back("El envido es de " + nombre(f.ganadorEnvido));
+        sucesos_.push_back({.tipo = Tipo::Envido, .lado = f.ganadorEnvido});
     if ((f.truco != foto_.truco || f.quienTruco != foto_.quienTruco) && f.truco != NivelTruco::Nada)
-        sucesos_.push_back(std::string(TextoTruco(f.truco)) + " querido, el quiero es de " + nombre(f.quienTruco));
+        sucesos_.push_back({.tipo = Tipo::Truco, .lado = f.quienTruco, .numero = static_cast<int>(f.truco)});
     if (f.ganadorFlor != foto_.ganadorFlor && f.ganadorFlor != Lado::Nadie)
-        sucesos_.push_back("La flor es de " + nombre(f.ganadorFlor));
+        sucesos_.push_back({.tipo = Tipo::Flor, .lado = f.ganadorFlor});
     foto_ = f;
 }
 
 void Anotador::cerrarLinea() {
     if (cerrada_) return;
     cerrada_ = true;
-    std::string linea = "Ronda " + std::to_string(ronda_) + ":";
-    if (creditos_.empty()) linea += " sin puntos";
-    for (Lado lado : {Lado::Jugador, Lado::Computadora}) {
-        std::string parte;
-        for (const Credito& c : creditos_)
-            if (c.lado == lado)
-                parte += (parte.empty() ? " " : ", ") + ("+" + std::to_string(c.puntos)) + " " +
-                         Motivos[static_cast<std::size_t>(c.motivo)];
-        if (!parte.empty()) linea += (linea.back() == ':' ? " " : "; ") + nombre(lado) + parte;
-    }
-    lineas_.push_back(linea);
+    lineas_.push_back({ronda_, std::move(creditos_)});
+    creditos_.clear();
 }
 
 void Anotador::mensaje(const std::string& texto) {
     sincronizar();
     const auto inicio = texto.find_first_not_of(' ');
-    if (inicio != std::string::npos) sucesos_.push_back(texto.substr(inicio));
+    if (inicio != std::string::npos) sucesos_.push_back({.tipo = Tipo::Texto, .texto = texto.substr(inicio)});
 }
 
 void Anotador::voz(archivos::Voz voz) {
     sincronizar();
-    if (esCanto(voz))
-        sucesos_.push_back("La computadora canta " + std::string(archivos::Voces[static_cast<std::size_t>(voz)]));
+    if (esCanto(voz)) sucesos_.push_back({.tipo = Tipo::Canto, .numero = static_cast<int>(voz)});
 }
 
 void Anotador::finDeRonda(std::string_view mensaje) {
     sincronizar();
-    sucesos_.emplace_back(mensaje);
+    sucesos_.push_back({.tipo = Tipo::Texto, .texto = std::string(mensaje)});
 }
 
+// A tied hand is nobody's.
 void Anotador::mano(int mano) {
     sincronizar();
     const ResultadoMano r = e_.ResultadoManos[static_cast<std::size_t>(mano)];
     if (r == ResultadoMano::SinDecidir) return;
-    const std::string quien = r == ResultadoMano::Iguales
-                                  ? "parda"
-                                  : "gana " + nombre(r == ResultadoMano::Jugador ? Lado::Jugador : Lado::Computadora);
-    sucesos_.push_back("Mano " + std::to_string(mano) + ": " + quien);
+    const Lado lado = r == ResultadoMano::Iguales   ? Lado::Nadie
+                      : r == ResultadoMano::Jugador ? Lado::Jugador
+                                                    : Lado::Computadora;
+    sucesos_.push_back({.tipo = Tipo::Mano, .lado = lado, .numero = mano});
 }
 
 // A keypad number is no call: the tanto it offers is logged once confirmed.
 void Anotador::jugador(std::string_view boton) {
     sincronizar();
     if (!boton.empty() && boton.find_first_not_of("0123456789") == std::string_view::npos) return;
-    std::string accion;
-    for (char c : boton)
-        if (c != '&') accion += c;
-    sucesos_.push_back(nombre(Lado::Jugador) + ": " + accion);
+    sucesos_.push_back({.tipo = Tipo::Jugador, .texto = std::string(boton)});
 }
 
 void Anotador::tanto(Lado lado, int puntos) {
     sincronizar();
-    const std::string quien = lado == Lado::Computadora ? "La computadora" : nombre(lado);
-    sucesos_.push_back(quien + ": Tengo " + puntosTexto(puntos));
+    sucesos_.push_back({.tipo = Tipo::Tanto, .lado = lado, .numero = puntos});
 }
 
 void Anotador::alMazo() {
     sincronizar();
-    sucesos_.push_back(nombre(Lado::Jugador) + " se va al mazo");
+    sucesos_.push_back({.tipo = Tipo::Mazo});
 }
 
 void Anotador::credito(Lado lado, int puntos, Motivo motivo) {
     sincronizar();
     if (motivo == Motivo::Penalidad) penalizado_ = lado;
     creditos_.push_back({lado, puntos, motivo});
-    sucesos_.push_back("+" + puntosTexto(puntos) + " para " + nombre(lado) + " (" +
-                       Motivos[static_cast<std::size_t>(motivo)] + ")");
+    sucesos_.push_back({.tipo = Tipo::Credito, .lado = lado, .numero = puntos, .motivo = motivo});
+}
+
+std::string Anotador::enPalabras(const Suceso& s) const {
+    switch (s.tipo) {
+        case Tipo::Texto: return s.texto;
+        case Tipo::Canto:
+            return "La computadora canta " + std::string(archivos::Voces[static_cast<std::size_t>(s.numero)]);
+        case Tipo::Mano:
+            return "Mano " + std::to_string(s.numero) + ": " +
+                   (s.lado == Lado::Nadie ? "parda" : "gana " + nombre(s.lado));
+        case Tipo::Jugador: {
+            std::string accion;
+            for (char c : s.texto)
+                if (c != '&') accion += c;
+            return nombre(Lado::Jugador) + ": " + accion;
+        }
+        case Tipo::Tanto:
+            return (s.lado == Lado::Computadora ? "La computadora" : nombre(s.lado)) + ": Tengo " +
+                   puntosTexto(s.numero);
+        case Tipo::Mazo: return nombre(Lado::Jugador) + " se va al mazo";
+        case Tipo::Credito:
+            return "+" + puntosTexto(s.numero) + " para " + nombre(s.lado) + " (" +
+                   Motivos[static_cast<std::size_t>(s.motivo)] + ")";
+        case Tipo::Querido: return std::string(FraseCadena(static_cast<Cadena>(s.numero))) + " querido";
+        case Tipo::Envido: return "El envido es de " + nombre(s.lado);
+        case Tipo::Truco:
+            return std::string(TextoTruco(static_cast<NivelTruco>(s.numero))) + " querido, el quiero es de " +
+                   nombre(s.lado);
+        case Tipo::Flor: return "La flor es de " + nombre(s.lado);
+    }
+    return {};
+}
+
+std::string Anotador::enPalabras(const Linea& l) const {
+    std::string linea = "Ronda " + std::to_string(l.ronda) + ":";
+    if (l.creditos.empty()) linea += " sin puntos";
+    for (Lado lado : {Lado::Jugador, Lado::Computadora}) {
+        std::string parte;
+        for (const Credito& c : l.creditos)
+            if (c.lado == lado)
+                parte += (parte.empty() ? " " : ", ") + ("+" + std::to_string(c.puntos)) + " " +
+                         Motivos[static_cast<std::size_t>(c.motivo)];
+        if (!parte.empty()) linea += (linea.back() == ':' ? " " : "; ") + nombre(lado) + parte;
+    }
+    return linea;
+}
+
+const std::vector<std::string>& Anotador::sucesos() const {
+    for (std::size_t i = textoSucesos_.size(); i < sucesos_.size(); ++i)
+        textoSucesos_.push_back(enPalabras(sucesos_[i]));
+    return textoSucesos_;
+}
+
+const std::vector<std::string>& Anotador::lineas() const {
+    for (std::size_t i = textoLineas_.size(); i < lineas_.size(); ++i) textoLineas_.push_back(enPalabras(lineas_[i]));
+    return textoLineas_;
 }
 
 void Anotador::puntos() { sincronizar(); }

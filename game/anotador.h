@@ -2,7 +2,8 @@
 // round has at stake, the round's calls and results, and one line per round with the
 // points credited and why. It only listens to what the game already does (messages,
 // voices, credits with their reason, score and hand-result writes) and reads the shared
-// state; it changes nothing.
+// state; it changes nothing. What it hears is kept as it came and put in words only when
+// read: self-play, which never reads it, pays for no text.
 #pragma once
 
 #include <array>
@@ -52,8 +53,8 @@ public:
     // The tally in words: "5 5 2", or "malas 5 5 5, buenas 2" in a game to 30.
     std::string palotes(Lado lado) const;
     std::string enJuego() const;
-    const std::vector<std::string>& sucesos() const { return sucesos_; }
-    const std::vector<std::string>& lineas() const { return lineas_; }
+    const std::vector<std::string>& sucesos() const;
+    const std::vector<std::string>& lineas() const;
     std::string nombre(Lado lado) const;
 
 private:
@@ -68,10 +69,25 @@ private:
         int puntos;
         Motivo motivo;
     };
+    // One event of the round as heard; `texto` only where the words came with it.
+    enum class Tipo : std::uint8_t { Texto, Canto, Mano, Jugador, Tanto, Mazo, Credito, Querido, Envido, Truco, Flor };
+    struct Suceso {
+        Tipo tipo;
+        Lado lado = Lado::Nadie;
+        int numero = 0;  // the hand, the points, the voice, the chain or the truco's level
+        Motivo motivo = Motivo::Envido;
+        std::string texto = {};
+    };
+    struct Linea {
+        int ronda;
+        std::vector<Credito> creditos;
+    };
 
     void sincronizar();
     void anotarCambios();
     void cerrarLinea();
+    std::string enPalabras(const Suceso& s) const;
+    std::string enPalabras(const Linea& l) const;
     // Who took the envido's (or the flor's) points: the penalty's taker over the winner.
     Lado tomo(Lado ganador, bool flor) const;
 
@@ -82,8 +98,10 @@ private:
     std::array<int, 2> final_{};
     Foto foto_;
     std::vector<Credito> creditos_;
-    std::vector<std::string> sucesos_;
-    std::vector<std::string> lineas_;
+    std::vector<Suceso> sucesos_;
+    std::vector<Linea> lineas_;
+    // The words of what was heard, written up to where they were last read.
+    mutable std::vector<std::string> textoSucesos_, textoLineas_;
 };
 
 }  // namespace naipalia
