@@ -40,6 +40,26 @@ std::string Anotador::nombre(Lado lado) const {
     return n.empty() ? "el jugador" : n;
 }
 
+// The player's name as it was when the entry was heard: a new player mid-game does not
+// rename what the one before him did.
+const std::string& Anotador::nombreEn(Lado lado, std::size_t nombre) const {
+    static const std::string computadora = "la computadora";
+    return lado == Lado::Computadora ? computadora : nombres_[nombre];
+}
+
+std::size_t Anotador::nombreOido() {
+    if (nombres_.empty() || e_.NombreJugador != nombreOido_) {
+        nombreOido_ = e_.NombreJugador;
+        nombres_.push_back(nombre(Lado::Jugador));
+    }
+    return nombres_.size() - 1;
+}
+
+void Anotador::anotar(Suceso suceso) {
+    suceso.nombre = nombreOido();
+    sucesos_.push_back(std::move(suceso));
+}
+
 // A new deal ends the round before it, a new game clears the lines, the end of the
 // game freezes the score.
 void Anotador::sincronizar() {
@@ -65,37 +85,37 @@ void Anotador::sincronizar() {
 void Anotador::anotarCambios() {
     Foto f{e_.CadenaEnvido, e_.EnvidoQuerido, e_.GanadorEnvido, e_.QuienTruco, e_.GanadorFlor, e_.EstadoTruco};
     if (f.querido != foto_.querido && f.querido != Cadena::Nada)
-        sucesos_.push_back({.tipo = Tipo::Querido, .numero = static_cast<int>(f.cadena)});
+        anotar({.tipo = Tipo::Querido, .numero = static_cast<int>(f.cadena)});
     if (f.ganadorEnvido != foto_.ganadorEnvido && f.ganadorEnvido != Lado::Nadie)
-        sucesos_.push_back({.tipo = Tipo::Envido, .lado = f.ganadorEnvido});
+        anotar({.tipo = Tipo::Envido, .lado = f.ganadorEnvido});
     if ((f.truco != foto_.truco || f.quienTruco != foto_.quienTruco) && f.truco != NivelTruco::Nada)
-        sucesos_.push_back({.tipo = Tipo::Truco, .lado = f.quienTruco, .numero = static_cast<int>(f.truco)});
+        anotar({.tipo = Tipo::Truco, .lado = f.quienTruco, .numero = static_cast<int>(f.truco)});
     if (f.ganadorFlor != foto_.ganadorFlor && f.ganadorFlor != Lado::Nadie)
-        sucesos_.push_back({.tipo = Tipo::Flor, .lado = f.ganadorFlor});
+        anotar({.tipo = Tipo::Flor, .lado = f.ganadorFlor});
     foto_ = f;
 }
 
 void Anotador::cerrarLinea() {
     if (cerrada_) return;
     cerrada_ = true;
-    lineas_.push_back({ronda_, std::move(creditos_)});
+    lineas_.push_back({ronda_, nombreOido(), std::move(creditos_)});
     creditos_.clear();
 }
 
 void Anotador::mensaje(const std::string& texto) {
     sincronizar();
     const auto inicio = texto.find_first_not_of(' ');
-    if (inicio != std::string::npos) sucesos_.push_back({.tipo = Tipo::Texto, .texto = texto.substr(inicio)});
+    if (inicio != std::string::npos) anotar({.tipo = Tipo::Texto, .texto = texto.substr(inicio)});
 }
 
 void Anotador::voz(archivos::Voz voz) {
     sincronizar();
-    if (esCanto(voz)) sucesos_.push_back({.tipo = Tipo::Canto, .numero = static_cast<int>(voz)});
+    if (esCanto(voz)) anotar({.tipo = Tipo::Canto, .numero = static_cast<int>(voz)});
 }
 
 void Anotador::finDeRonda(std::string_view mensaje) {
     sincronizar();
-    sucesos_.push_back({.tipo = Tipo::Texto, .texto = std::string(mensaje)});
+    anotar({.tipo = Tipo::Texto, .texto = std::string(mensaje)});
 }
 
 // A tied hand is nobody's.
@@ -106,31 +126,31 @@ void Anotador::mano(int mano) {
     const Lado lado = r == ResultadoMano::Iguales   ? Lado::Nadie
                       : r == ResultadoMano::Jugador ? Lado::Jugador
                                                     : Lado::Computadora;
-    sucesos_.push_back({.tipo = Tipo::Mano, .lado = lado, .numero = mano});
+    anotar({.tipo = Tipo::Mano, .lado = lado, .numero = mano});
 }
 
 // A keypad number is no call: the tanto it offers is logged once confirmed.
 void Anotador::jugador(std::string_view boton) {
     sincronizar();
     if (!boton.empty() && boton.find_first_not_of("0123456789") == std::string_view::npos) return;
-    sucesos_.push_back({.tipo = Tipo::Jugador, .texto = std::string(boton)});
+    anotar({.tipo = Tipo::Jugador, .texto = std::string(boton)});
 }
 
 void Anotador::tanto(Lado lado, int puntos) {
     sincronizar();
-    sucesos_.push_back({.tipo = Tipo::Tanto, .lado = lado, .numero = puntos});
+    anotar({.tipo = Tipo::Tanto, .lado = lado, .numero = puntos});
 }
 
 void Anotador::alMazo() {
     sincronizar();
-    sucesos_.push_back({.tipo = Tipo::Mazo});
+    anotar({.tipo = Tipo::Mazo});
 }
 
 void Anotador::credito(Lado lado, int puntos, Motivo motivo) {
     sincronizar();
     if (motivo == Motivo::Penalidad) penalizado_ = lado;
     creditos_.push_back({lado, puntos, motivo});
-    sucesos_.push_back({.tipo = Tipo::Credito, .lado = lado, .numero = puntos, .motivo = motivo});
+    anotar({.tipo = Tipo::Credito, .lado = lado, .numero = puntos, .motivo = motivo});
 }
 
 std::string Anotador::enPalabras(const Suceso& s) const {
@@ -140,26 +160,26 @@ std::string Anotador::enPalabras(const Suceso& s) const {
             return "La computadora canta " + std::string(archivos::Voces[static_cast<std::size_t>(s.numero)]);
         case Tipo::Mano:
             return "Mano " + std::to_string(s.numero) + ": " +
-                   (s.lado == Lado::Nadie ? "parda" : "gana " + nombre(s.lado));
+                   (s.lado == Lado::Nadie ? "parda" : "gana " + nombreEn(s.lado, s.nombre));
         case Tipo::Jugador: {
             std::string accion;
             for (char c : s.texto)
                 if (c != '&') accion += c;
-            return nombre(Lado::Jugador) + ": " + accion;
+            return nombreEn(Lado::Jugador, s.nombre) + ": " + accion;
         }
         case Tipo::Tanto:
-            return (s.lado == Lado::Computadora ? "La computadora" : nombre(s.lado)) + ": Tengo " +
+            return (s.lado == Lado::Computadora ? "La computadora" : nombreEn(s.lado, s.nombre)) + ": Tengo " +
                    puntosTexto(s.numero);
-        case Tipo::Mazo: return nombre(Lado::Jugador) + " se va al mazo";
+        case Tipo::Mazo: return nombreEn(Lado::Jugador, s.nombre) + " se va al mazo";
         case Tipo::Credito:
-            return "+" + puntosTexto(s.numero) + " para " + nombre(s.lado) + " (" +
+            return "+" + puntosTexto(s.numero) + " para " + nombreEn(s.lado, s.nombre) + " (" +
                    Motivos[static_cast<std::size_t>(s.motivo)] + ")";
         case Tipo::Querido: return std::string(FraseCadena(static_cast<Cadena>(s.numero))) + " querido";
-        case Tipo::Envido: return "El envido es de " + nombre(s.lado);
+        case Tipo::Envido: return "El envido es de " + nombreEn(s.lado, s.nombre);
         case Tipo::Truco:
             return std::string(TextoTruco(static_cast<NivelTruco>(s.numero))) + " querido, el quiero es de " +
-                   nombre(s.lado);
-        case Tipo::Flor: return "La flor es de " + nombre(s.lado);
+                   nombreEn(s.lado, s.nombre);
+        case Tipo::Flor: return "La flor es de " + nombreEn(s.lado, s.nombre);
     }
     return {};
 }
@@ -173,7 +193,7 @@ std::string Anotador::enPalabras(const Linea& l) const {
             if (c.lado == lado)
                 parte += (parte.empty() ? " " : ", ") + ("+" + std::to_string(c.puntos)) + " " +
                          Motivos[static_cast<std::size_t>(c.motivo)];
-        if (!parte.empty()) linea += (linea.back() == ':' ? " " : "; ") + nombre(lado) + parte;
+        if (!parte.empty()) linea += (linea.back() == ':' ? " " : "; ") + nombreEn(lado, l.nombre) + parte;
     }
     return linea;
 }

@@ -77,13 +77,19 @@ private:
         int numero = 0;  // the hand, the points, the voice, the chain or the truco's level
         Motivo motivo = Motivo::Envido;
         std::string texto = {};
+        std::size_t nombre = 0;  // the player's name then, in nombres_
     };
     struct Linea {
         int ronda;
+        std::size_t nombre;
         std::vector<Credito> creditos;
     };
 
     void sincronizar();
+    void anotar(Suceso suceso);
+    // The player's name now, as an index in nombres_.
+    std::size_t nombreOido();
+    const std::string& nombreEn(Lado lado, std::size_t nombre) const;
     void anotarCambios();
     void cerrarLinea();
     std::string enPalabras(const Suceso& s) const;
@@ -100,6 +106,9 @@ private:
     std::vector<Credito> creditos_;
     std::vector<Suceso> sucesos_;
     std::vector<Linea> lineas_;
+    // Every name the player was heard by, the last the current one.
+    std::string nombreOido_;
+    std::vector<std::string> nombres_;
     // The words of what was heard, written up to where they were last read.
     mutable std::vector<std::string> textoSucesos_, textoLineas_;
 };

@@ -711,7 +711,7 @@ fallo opponent/truco_y_mazo.cpp \
   's/^        op.DeshabilitarCantosMesa();$/        (void)0;/' \
   "the envido and flor buttons stay on once the computer accepted the truco rather than lose by refusing"
 fallo game/anotador.cpp \
-  's/nombre(r == ResultadoMano::Jugador ? Lado::Jugador : Lado::Computadora)/nombre(r == ResultadoMano::Jugador ? Lado::Computadora : Lado::Jugador)/' \
+  's/: r == ResultadoMano::Jugador ? Lado::Jugador$/: r == ResultadoMano::Computadora ? Lado::Jugador/' \
   "the anotador writes each hand's winner the other way round"
 fallo round/truco.cpp \
   's/ValorTruco(e.EstadoTruco), Motivo::Truco); }/ValorTruco(e.EstadoTruco), Motivo::Mazo); }/' \
@@ -759,6 +759,9 @@ fallo platform/sqlcipher/base_sqlcipher.cpp \
 fallo opponent/decision_flor.cpp \
   's/^    return conFlor \&\& e.EstadoFlor/    return e.EstadoFlor/' \
   "the computer sings its flor, also in answer to an envido, in a game without flor"
+fallo game/anotador.cpp \
+  's/? computadora : nombres_\[nombre\];/? computadora : nombres_.back();/' \
+  "a new player renames in the log what the one before him did"
 fallo opponent/deduccion.cpp \
   's|^#include "round/ronda.h"$|#include "round/ronda.h"\n#include "calls/cantos.h"|' \
   "the computer's side depends on the player's calls, which depend on it"
