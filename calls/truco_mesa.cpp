@@ -91,10 +91,7 @@ void Cantos::TrucoTantoPrimero_Load() {
 }
 
 void Cantos::TrucoTantoPrimero_BotonSi_Click() {
-    e.EstadoTruco = NivelTruco::Truco;
-    e.QuienTruco = Lado::Jugador;
-    n.BotonTruco.Enabled(false);
-    n.BotonRetruco.Enabled(true);
+    ronda.QuieroTrucoJugador();
     op.CerrarCantosMesa();
     trucoTantoPrimero.Unload();
 }
