@@ -762,6 +762,9 @@ fallo opponent/decision_flor.cpp \
 fallo game/anotador.cpp \
   's/? computadora : nombres_\[nombre\];/? computadora : nombres_.back();/' \
   "a new player renames in the log what the one before him did"
+fallo round/truco.cpp \
+  '/^void Ronda::QuieroTrucoJugador/,/^}/ s/n.BotonRetruco.Enabled(true);/n.BotonRetruco.Enabled(false);/' \
+  "the player who accepts the computer's truco may not raise it"
 fallo opponent/deduccion.cpp \
   's|^#include "round/ronda.h"$|#include "round/ronda.h"\n#include "calls/cantos.h"|' \
   "the computer's side depends on the player's calls, which depend on it"
