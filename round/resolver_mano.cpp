@@ -1,4 +1,4 @@
-// Deciding each hand, handing on the lead, and closing the round's truco.
+// Deciding each hand, handing on the lead, and closing the round the hands decided.
 #include <string_view>
 
 #include "round/ronda.h"
