@@ -9,6 +9,7 @@
 // Called by: the table's and dialogs' events, shell/juego.h (building it).
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "game/estado.h"
@@ -19,6 +20,7 @@
 namespace naipalia {
 
 class Operacion;
+class Control;
 class Naipalia;
 class Tanto;
 class Flores;
@@ -96,6 +98,7 @@ public:
     void AceptarEnvidoJugador(Cadena nivel);
 
 private:
+    void enlazar(Control& boton, std::function<void()> manejador);
     void cantoDeMesa(Cadena cadena);
     void responderCanto(Cadena cadena, RespuestaEnvido respuesta);
     void quieroEnvido(const std::string& texto, Icono icono, Cadena querido);

@@ -34,19 +34,28 @@ Cantos::Cantos(Operacion& operacion, Computadora& c, Ronda& r, CantoTrucos& ct, 
       jugadores(j) {
     vincularTruco();
     vincularFlor();
-    n.BotonEnvido.Click = [this] { BotonEnvido_Click(); };
-    n.BotonRealEnvido.Click = [this] { BotonRealEnvido_Click(); };
-    n.BotonFaltaEnvido.Click = [this] { BotonFaltaEnvido_Click(); };
+    enlazar(n.BotonEnvido, [this] { BotonEnvido_Click(); });
+    enlazar(n.BotonRealEnvido, [this] { BotonRealEnvido_Click(); });
+    enlazar(n.BotonFaltaEnvido, [this] { BotonFaltaEnvido_Click(); });
     tanto.Load = [this] { Tanto_Load(); };
     tanto.QueryUnload = [this](int& cancelar, bool porElUsuario) { Tanto_QueryUnload(cancelar, porElUsuario); };
-    tanto.BotonQuiero.Click = [this] { Tanto_BotonQuiero_Click(); };
-    tanto.BotonNoQuiero.Click = [this] { Tanto_BotonNoQuiero_Click(); };
-    tanto.BotonEnvido.Click = [this] { Tanto_BotonEnvido_Click(); };
-    tanto.BotonRealEnvido.Click = [this] { Tanto_BotonRealEnvido_Click(); };
-    tanto.BotonFaltaEnvido.Click = [this] { Tanto_BotonFaltaEnvido_Click(); };
-    tanto.BotonFlor.Click = [this] { Tanto_BotonFlor_Click(); };
+    enlazar(tanto.BotonQuiero, [this] { Tanto_BotonQuiero_Click(); });
+    enlazar(tanto.BotonNoQuiero, [this] { Tanto_BotonNoQuiero_Click(); });
+    enlazar(tanto.BotonEnvido, [this] { Tanto_BotonEnvido_Click(); });
+    enlazar(tanto.BotonRealEnvido, [this] { Tanto_BotonRealEnvido_Click(); });
+    enlazar(tanto.BotonFaltaEnvido, [this] { Tanto_BotonFaltaEnvido_Click(); });
+    enlazar(tanto.BotonFlor, [this] { Tanto_BotonFlor_Click(); });
     for (int i : tanto.BotonNumeroTanto.indices())
-        tanto.BotonNumeroTanto(i).Click = [this, i] { BotonNumeroTanto_Click(i); };
+        enlazar(tanto.BotonNumeroTanto(i), [this, i] { BotonNumeroTanto_Click(i); });
+}
+
+// The anotador hears each of the player's calls and answers, by its caption, before it
+// is carried out.
+void Cantos::enlazar(Control& boton, std::function<void()> manejador) {
+    boton.Click = [this, &boton, manejador = std::move(manejador)] {
+        op.anotador.jugador(boton.Caption());
+        manejador();
+    };
 }
 
 // The flor can still take the envido's place: a single call, before the player's card.

@@ -15,16 +15,16 @@
 namespace naipalia {
 
 void Cantos::vincularFlor() {
-    n.BotonFlor.Click = [this] { BotonFlor_Click(); };
+    enlazar(n.BotonFlor, [this] { BotonFlor_Click(); });
     flores.Load = [this] { Flores_Load(); };
     flores.QueryUnload = [this](int& cancelar, bool porElUsuario) {
         cancelar = porElUsuario && negociandoFlor() ? 1 : 0;
     };
-    flores.BotonAceptar.Click = [this] { Flores_BotonAceptar_Click(); };
-    flores.BotonAchico.Click = [this] { Flores_BotonAchico_Click(); };
-    flores.BotonJuego.Click = [this] { Flores_BotonJuego_Click(); };
-    flores.BotonContra.Click = [this] { Flores_BotonContra_Click(); };
-    for (int i = 20; i <= 38; ++i) flores.BotonNumeroTanto(i).Click = [this, i] { Flores_BotonNumeroTanto_Click(i); };
+    enlazar(flores.BotonAceptar, [this] { Flores_BotonAceptar_Click(); });
+    enlazar(flores.BotonAchico, [this] { Flores_BotonAchico_Click(); });
+    enlazar(flores.BotonJuego, [this] { Flores_BotonJuego_Click(); });
+    enlazar(flores.BotonContra, [this] { Flores_BotonContra_Click(); });
+    for (int i = 20; i <= 38; ++i) enlazar(flores.BotonNumeroTanto(i), [this, i] { Flores_BotonNumeroTanto_Click(i); });
 }
 
 // Mid-duel the close button is ignored, as in the envido's dialog.

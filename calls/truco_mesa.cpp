@@ -14,25 +14,25 @@
 namespace naipalia {
 
 void Cantos::vincularTruco() {
-    n.BotonTruco.Click = [this] { BotonTruco_Click(); };
-    n.BotonRetruco.Click = [this] { BotonRetruco_Click(); };
-    n.BotonVale4.Click = [this] { BotonVale4_Click(); };
+    enlazar(n.BotonTruco, [this] { BotonTruco_Click(); });
+    enlazar(n.BotonRetruco, [this] { BotonRetruco_Click(); });
+    enlazar(n.BotonVale4, [this] { BotonVale4_Click(); });
     n.BotonMazo.Click = [this] { BotonMazo_Click(); };
     // Both dialogs wait for an answer: their close buttons do nothing.
     const auto sinCerrar = [](int& cancelar, bool porElUsuario) { cancelar = porElUsuario ? 1 : 0; };
     auto& ct = cantoTrucos;
     ct.Load = [this] { CantoTrucos_Load(); };
     ct.QueryUnload = sinCerrar;
-    ct.BotonQuiero.Click = [this] { CantoTrucos_BotonQuiero_Click(); };
-    ct.BotonNoQuiero.Click = [this] { CantoTrucos_BotonNoQuiero_Click(); };
-    ct.BotonReCanto.Click = [this] { CantoTrucos_BotonReCanto_Click(); };
+    enlazar(ct.BotonQuiero, [this] { CantoTrucos_BotonQuiero_Click(); });
+    enlazar(ct.BotonNoQuiero, [this] { CantoTrucos_BotonNoQuiero_Click(); });
+    enlazar(ct.BotonReCanto, [this] { CantoTrucos_BotonReCanto_Click(); });
     auto& tp = trucoTantoPrimero;
     tp.Load = [this] { TrucoTantoPrimero_Load(); };
     tp.QueryUnload = sinCerrar;
-    tp.BotonSi.Click = [this] { TrucoTantoPrimero_BotonSi_Click(); };
-    tp.BotonNo.Click = [this] { TrucoTantoPrimero_BotonNo_Click(); };
-    tp.BotonPrimeroTanto.Click = [this] { TrucoTantoPrimero_BotonPrimeroTanto_Click(); };
-    tp.BotonRetruco.Click = [this] { TrucoTantoPrimero_BotonRetruco_Click(); };
+    enlazar(tp.BotonSi, [this] { TrucoTantoPrimero_BotonSi_Click(); });
+    enlazar(tp.BotonNo, [this] { TrucoTantoPrimero_BotonNo_Click(); });
+    enlazar(tp.BotonPrimeroTanto, [this] { TrucoTantoPrimero_BotonPrimeroTanto_Click(); });
+    enlazar(tp.BotonRetruco, [this] { TrucoTantoPrimero_BotonRetruco_Click(); });
 }
 
 void Cantos::BotonTruco_Click() { computadora.LlamadaDeTruco(NivelTruco::Truco); }

@@ -763,8 +763,11 @@ fallo game/anotador.cpp \
   's/? computadora : nombres_\[nombre\];/? computadora : nombres_.back();/' \
   "a new player renames in the log what the one before him did"
 fallo round/truco.cpp \
-  '/^void Ronda::QuieroTrucoJugador/,/^}/ s/n.BotonRetruco.Enabled(true);/n.BotonRetruco.Enabled(false);/' \
-  "the player who accepts the computer's truco may not raise it"
+  '/^void Ronda::QuieroTrucoJugador/,/^}/ s/e.QuienTruco = Lado::Jugador;/e.QuienTruco = Lado::Computadora;/' \
+  "the computer's truco accepted by the player leaves the quiero with the computer"
+fallo calls/dialogo_tanto.cpp \
+  's/^        op.anotador.jugador(boton.Caption());$/        (void)0;/' \
+  "the anotador never hears the player's calls and answers"
 fallo opponent/deduccion.cpp \
   's|^#include "round/ronda.h"$|#include "round/ronda.h"\n#include "calls/cantos.h"|' \
   "the computer's side depends on the player's calls, which depend on it"

@@ -1,7 +1,5 @@
 #include "shell/juego.h"
 
-#include <initializer_list>
-
 namespace naipalia {
 
 Juego::Juego(Puertos p)
@@ -17,21 +15,6 @@ Juego::Juego(Puertos p)
     finJuegos.Load = [this, cargar = finJuegos.Load] {
         jugadores.GrabarPartida();
         if (cargar) cargar();
-    };
-    // The anotador hears the player's calls and answers before they are carried out.
-    auto& n = naipalia;
-    for (Control* b : {&n.BotonEnvido, &n.BotonRealEnvido, &n.BotonFaltaEnvido, &n.BotonFlor, &n.BotonTruco,
-                       &n.BotonRetruco, &n.BotonVale4})
-        anotarBoton(*b);
-    for (Ventana* v : std::initializer_list<Ventana*>{&tanto, &flores, &cantoTrucos, &trucoTantoPrimero})
-        for (Control* b : v->botones()) anotarBoton(*b);
-}
-
-void Juego::anotarBoton(Control& boton) {
-    if (!boton.Click) return;
-    boton.Click = [this, &boton, click = boton.Click] {
-        operacion.anotador.jugador(boton.Caption());
-        click();
     };
 }
 

@@ -74,9 +74,6 @@ public:
     Principal principal;
 
     const Puertos& puertos() const { return puertos_; }
-
-private:
-    void anotarBoton(Control& boton);
 };
 
 }  // namespace naipalia
