@@ -64,11 +64,7 @@ void Cantos::CantoTrucos_BotonQuiero_Click() {
     switch (e.EstadoTruco) {
         case NivelTruco::Nada: ronda.QuieroTrucoJugador(); break;
         case NivelTruco::Truco: ronda.QuieroRetrucoJugador(); break;
-        default:
-            e.EstadoTruco = NivelTruco::Vale4;
-            e.QuienTruco = Lado::Jugador;
-            n.BotonVale4.Enabled(false);
-            break;
+        default: ronda.TrucoQuerido(Lado::Jugador, NivelTruco::Vale4); break;
     }
     cantoTrucos.Unload();
 }

@@ -660,10 +660,10 @@ fallo round/resolver_mano.cpp \
   's/(r == ResultadoMano::Iguales \&\& e.QuienMano != Lado::Jugador)/(r == ResultadoMano::Iguales \&\& e.QuienMano == Lado::Jugador)/' \
   "after a tied hand 1 the side that is not mano leads hand 2"
 fallo round/truco.cpp \
-  '/^void Ronda::QuieroRetrucoJugador/,/^}/ s/NivelTruco::ReTruco;/NivelTruco::Truco;/' \
+  '/^void Ronda::QuieroRetrucoJugador/,/^}/ s/TrucoQuerido(Lado::Jugador, NivelTruco::ReTruco);/TrucoQuerido(Lado::Jugador, NivelTruco::Truco);/' \
   "accepting the computer's retruco leaves the round at truco"
 fallo calls/truco_mesa.cpp \
-  '/^void Cantos::CantoTrucos_BotonQuiero_Click/,/^}/ s/e.EstadoTruco = NivelTruco::Vale4;/e.EstadoTruco = NivelTruco::ReTruco;/' \
+  '/^void Cantos::CantoTrucos_BotonQuiero_Click/,/^}/ s/TrucoQuerido(Lado::Jugador, NivelTruco::Vale4)/TrucoQuerido(Lado::Jugador, NivelTruco::ReTruco)/' \
   "accepting the computer's vale 4 leaves the round at retruco"
 fallo round/resolver_mano.cpp \
   's/else if (e.QuienTruco == Lado::Jugador \&\& e.EstadoTruco == NivelTruco::Truco)/else if (e.EstadoTruco == NivelTruco::Truco)/' \
@@ -763,11 +763,14 @@ fallo game/anotador.cpp \
   's/? computadora : nombres_\[nombre\];/? computadora : nombres_.back();/' \
   "a new player renames in the log what the one before him did"
 fallo round/truco.cpp \
-  '/^void Ronda::QuieroTrucoJugador/,/^}/ s/e.QuienTruco = Lado::Jugador;/e.QuienTruco = Lado::Computadora;/' \
+  '/^void Ronda::QuieroTrucoJugador/,/^}/ s/TrucoQuerido(Lado::Jugador, NivelTruco::Truco);/TrucoQuerido(Lado::Computadora, NivelTruco::Truco);/' \
   "the computer's truco accepted by the player leaves the quiero with the computer"
 fallo calls/dialogo_tanto.cpp \
   's/^        op.anotador.jugador(boton.Caption());$/        (void)0;/' \
   "the anotador never hears the player's calls and answers"
+fallo round/truco.cpp \
+  's/for (Control\* b : botones) b->Enabled(false);/for (Control* b : botones) b->Enabled(true);/' \
+  "after the computer's quiero the player may still call or raise the truco"
 fallo opponent/deduccion.cpp \
   's|^#include "round/ronda.h"$|#include "round/ronda.h"\n#include "calls/cantos.h"|' \
   "the computer's side depends on the player's calls, which depend on it"

@@ -91,7 +91,6 @@ private:
     bool llamar(NivelTruco nivel);
     bool cantarTruco(NivelTruco nivel);
     void cantarEnvido(Voz voz, Cadena cadena, const std::string& texto, std::initializer_list<Control*> respuestas);
-    void deshabilitarTrucoMesa();
     bool contestarLlamada(NivelTruco llamada);
     bool cumplir(NivelTruco llamada, RespuestaTruco respuesta);
     bool aceptaYSubeRetruco();

@@ -52,9 +52,7 @@ bool Computadora::cumplir(NivelTruco llamada, RespuestaTruco respuesta) {
 // The computer accepts the truco and at once calls retruco; the envido is over unless
 // the call ended the round.
 bool Computadora::aceptaYSubeRetruco() {
-    e.EstadoTruco = NivelTruco::Truco;
-    e.QuienTruco = Lado::Computadora;
-    n.BotonTruco.Enabled(false);
+    ronda.TrucoQuerido(Lado::Computadora, NivelTruco::Truco);
     const bool termino = CantarRetrucoComputadora();
     if (!e.FinJuego && !termino) op.CerrarCantosMesa();
     return termino;

@@ -24,12 +24,6 @@ const char* porQuintos(double r, const char* const (&lineas)[5]) {
 
 }  // namespace
 
-void Computadora::deshabilitarTrucoMesa() {
-    n.BotonTruco.Enabled(false);
-    n.BotonRetruco.Enabled(false);
-    n.BotonVale4.Enabled(false);
-}
-
 bool Computadora::CantarTrucoComputadora() { return cantarTruco(NivelTruco::Truco); }
 bool Computadora::CantarRetrucoComputadora() { return cantarTruco(NivelTruco::ReTruco); }
 bool Computadora::CantarVale4Computadora() { return cantarTruco(NivelTruco::Vale4); }
@@ -53,16 +47,8 @@ bool Computadora::cantarTruco(NivelTruco nivel) {
     if (e.TrucoRecantado) {
         // The raise accepts the call first; the flag is spent with it.
         e.TrucoRecantado = false;
-        e.EstadoTruco = nivel;
-        e.QuienTruco = Lado::Jugador;
-        if (nivel == NivelTruco::Truco) {
-            n.BotonTruco.Enabled(false);
-            n.BotonRetruco.Enabled(true);
-            return LlamadaDeTruco(NivelTruco::ReTruco);
-        }
-        n.BotonRetruco.Enabled(false);
-        n.BotonVale4.Enabled(true);
-        return LlamadaDeTruco(NivelTruco::Vale4);
+        ronda.TrucoQuerido(Lado::Jugador, nivel);
+        return LlamadaDeTruco(Siguiente(nivel));
     }
     if (!e.TrucoRechazado && !(e.TrucoCantadoEnJugada && e.TrucoRechazadoEnJugada)) return false;
     SubTrucoNoQueridoJugador();
@@ -74,25 +60,19 @@ bool Computadora::cantarTruco(NivelTruco nivel) {
 
 void Computadora::QuieroTrucoComputadora(NivelTruco nivel) {
     op.ReproducirVoz(Voz::Quiero);
-    e.EstadoTruco = nivel;
-    e.QuienTruco = Lado::Computadora;
-    deshabilitarTrucoMesa();  // the right to raise is the computer's now
+    ronda.TrucoQuerido(Lado::Computadora, nivel);
     op.mensaje(nivel == NivelTruco::Truco ? "Truco Querido!!" : "Quiero!!", Icono::Exclamacion);
 }
 
 bool Computadora::QuieroRetrucoYVale4Computadora() {
-    e.EstadoTruco = NivelTruco::ReTruco;
-    e.QuienTruco = Lado::Computadora;
-    deshabilitarTrucoMesa();
+    ronda.TrucoQuerido(Lado::Computadora, NivelTruco::ReTruco);
     return CantarVale4Computadora();
 }
 
 void Computadora::QuieroLoCantadoComputadora() {
     op.ReproducirVoz(Voz::Quiero);
     op.mensaje("Quiero lo cantado.", Icono::Exclamacion);
-    e.QuienTruco = Lado::Computadora;
-    e.EstadoTruco = Siguiente(e.EstadoTruco);
-    deshabilitarTrucoMesa();
+    ronda.TrucoQuerido(Lado::Computadora, Siguiente(e.EstadoTruco));
     op.AvisoTurnoJugador();
 }
 
@@ -109,9 +89,7 @@ bool Computadora::NoQuieroLoCantadoComputadora() {
 bool Computadora::NoQuieroTrucoComputadora() {
     if (RechazoLeDaElJuego(e)) {
         op.ReproducirVoz(Voz::Quiero);
-        e.QuienTruco = Lado::Computadora;
-        e.EstadoTruco = Siguiente(e.EstadoTruco);
-        deshabilitarTrucoMesa();
+        ronda.TrucoQuerido(Lado::Computadora, Siguiente(e.EstadoTruco));
         op.mensaje(e.EstadoTruco == NivelTruco::Truco ? "Si no acepto ganarías: Truco Querido."
                                                       : "Si no acepto ganarías: Quiero.",
                    Icono::Informacion);

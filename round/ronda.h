@@ -66,6 +66,8 @@ public:
     void TurnoComputadora();
     void SumarTrucoJugador();
     void SumarTrucoComputadora();
+    // A side accepts a truco call of this level.
+    void TrucoQuerido(Lado quien, NivelTruco nivel);
     // The player accepts the computer's truco or retruco.
     void QuieroTrucoJugador();
     void QuieroRetrucoJugador();

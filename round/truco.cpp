@@ -1,5 +1,7 @@
-// The round's truco: the player's acceptance of the computer's call, which raises the
-// stake and hands him the right to raise it, and its points when the round closes.
+// The round's truco: a call accepted by either side, which raises the stake and gives
+// the right to raise it, and its points when the round closes.
+#include <iterator>
+
 #include "round/ronda.h"
 #include "shell/naipalia.h"
 #include "shell/operacion.h"
@@ -9,19 +11,28 @@ namespace naipalia {
 void Ronda::SumarTrucoJugador() { op.SumarPuntos(Lado::Jugador, ValorTruco(e.EstadoTruco), Motivo::Truco); }
 void Ronda::SumarTrucoComputadora() { op.SumarPuntos(Lado::Computadora, ValorTruco(e.EstadoTruco), Motivo::Truco); }
 
+// The side that accepts holds the quiero: only it may raise. The player's button of this
+// level goes off and the next one on; the computer's quiero leaves him no truco button.
+void Ronda::TrucoQuerido(Lado quien, NivelTruco nivel) {
+    e.EstadoTruco = nivel;
+    e.QuienTruco = quien;
+    Control* const botones[] = {&n.BotonTruco, &n.BotonRetruco, &n.BotonVale4};
+    if (quien == Lado::Computadora) {
+        for (Control* b : botones) b->Enabled(false);
+        return;
+    }
+    const auto i = static_cast<std::size_t>(nivel) - 1;
+    botones[i]->Enabled(false);
+    if (i + 1 < std::size(botones)) botones[i + 1]->Enabled(true);
+}
+
 void Ronda::QuieroTrucoJugador() {
-    e.EstadoTruco = NivelTruco::Truco;
-    e.QuienTruco = Lado::Jugador;
-    n.BotonTruco.Enabled(false);
-    n.BotonRetruco.Enabled(true);
+    TrucoQuerido(Lado::Jugador, NivelTruco::Truco);
     e.TrucoRecantado = false;
 }
 
 void Ronda::QuieroRetrucoJugador() {
-    e.EstadoTruco = NivelTruco::ReTruco;
-    e.QuienTruco = Lado::Jugador;
-    n.BotonRetruco.Enabled(false);
-    n.BotonVale4.Enabled(true);
+    TrucoQuerido(Lado::Jugador, NivelTruco::ReTruco);
     e.TrucoRecantado = false;
 }
 
