@@ -6,7 +6,7 @@
 // closes, in a loop; the end-of-round and end-of-game dialogs it shows settle themselves.
 // Calls: shell/operacion.h.
 // Called by: the table's card events and timers, opponent/ and calls/ (a round closed by
-// a call or the deck, the play resumed, the player's acceptance of a truco), settlement/
+// a call or the deck, the play resumed, a truco accepted by either side), settlement/
 // (the next round, the tanto of the cards on the table), players/, shell/.
 #pragma once
 
