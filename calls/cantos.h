@@ -111,6 +111,7 @@ private:
     bool negociandoFlor() const;
     VistaFlor vistaFlor(int florCompu) const;
     void responderDuelo(RespuestaFlor respuesta, NivelFlor nivel);
+    void florGana(Lado ganador, const std::string& texto, Icono icono);
 
     Operacion& op;
     Estado& e;

@@ -173,22 +173,18 @@ void Cantos::Flores_BotonNumeroTanto_Click(int indice) {
 }
 
 void Cantos::FlorGanaComputadora() {
-    op.mensaje(std::to_string(e.FlorCompu) + " son mejores!!", Icono::Exclamacion);
-    e.GanadorFlor = Lado::Computadora;
-    const int s = e.PuntosJugador, k = e.PuntosComputadora;
-    if ((e.EstadoFlor == NivelFlor::FlorJuego && k + 6 >= e.PuntosJuego) ||
-        (e.EstadoFlor == NivelFlor::FlorContra && k >= s))
-        op.AvisoFinalPorPuntos();
-    flores.Unload();
+    florGana(Lado::Computadora, std::to_string(e.FlorCompu) + " son mejores!!", Icono::Exclamacion);
 }
 
-void Cantos::FlorGanaJugador() {
-    op.mensaje("Son buenas.", Icono::Informacion);
-    e.GanadorFlor = Lado::Jugador;
-    const int s = e.PuntosJugador, k = e.PuntosComputadora;
-    if ((e.EstadoFlor == NivelFlor::FlorJuego && s + 6 >= e.PuntosJuego) ||
-        (e.EstadoFlor == NivelFlor::FlorContra && s >= k))
-        op.AvisoFinalPorPuntos();
+void Cantos::FlorGanaJugador() { florGana(Lado::Jugador, "Son buenas.", Icono::Informacion); }
+
+// A duel's winner whose flor reaches the target settles the round at once.
+void Cantos::florGana(Lado ganador, const std::string& texto, Icono icono) {
+    op.mensaje(texto, icono);
+    e.GanadorFlor = ganador;
+    const bool duelo = e.EstadoFlor == NivelFlor::FlorJuego || e.EstadoFlor == NivelFlor::FlorContra;
+    const int puntos = PuntosFlor(e.EstadoFlor, e.PuntosJuego, e.puntos(Contrario(ganador)));
+    if (duelo && e.puntos(ganador) + puntos >= e.PuntosJuego) op.AvisoFinalPorPuntos();
     flores.Unload();
 }
 

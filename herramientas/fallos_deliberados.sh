@@ -771,6 +771,9 @@ fallo calls/dialogo_tanto.cpp \
 fallo round/truco.cpp \
   's/for (Control\* b : botones) b->Enabled(false);/for (Control* b : botones) b->Enabled(true);/' \
   "after the computer's quiero the player may still call or raise the truco"
+fallo calls/flor_mesa.cpp \
+  's/const bool duelo = e.EstadoFlor == NivelFlor::FlorJuego || e.EstadoFlor == NivelFlor::FlorContra;/const bool duelo = e.EstadoFlor == NivelFlor::FlorJuego;/' \
+  "a contra flor won by the side ahead does not settle the round at once"
 fallo opponent/deduccion.cpp \
   's|^#include "round/ronda.h"$|#include "round/ronda.h"\n#include "calls/cantos.h"|' \
   "the computer's side depends on the player's calls, which depend on it"
