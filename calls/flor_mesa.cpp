@@ -36,7 +36,6 @@ bool Cantos::negociandoFlor() const {
 
 void Cantos::BotonFlor_Click() {
     ronda.refrescarSiPasoElTiempo();
-    const int s = e.PuntosJugador, t = e.PuntosJuego;
     if (!MismoPalo(e.carta(4), e.carta(5), e.carta(6))) {
         op.mensaje("Si tú lo dices.\r\nCon suerte, cualquiera.", Icono::Informacion);
         e.EstadoFlor = NivelFlor::Flor;
@@ -48,7 +47,8 @@ void Cantos::BotonFlor_Click() {
                 op.mensaje("Con suerte, cualquiera.", Icono::Informacion);
                 e.EstadoFlor = NivelFlor::Flor;
                 e.QuienFlor = Lado::Jugador;
-                if (s + 3 >= t) op.AvisoFinalPorPuntos();
+                if (FlorAlcanzaElFinal(NivelFlor::Flor, e.PuntosJugador, e.PuntosComputadora, e.PuntosJuego))
+                    op.AvisoFinalPorPuntos();
                 break;
             case RespuestaFlor::Juego: computadora.FlorJuegoComputadora(); break;
             case RespuestaFlor::Contra: computadora.ContraFlorComputadora(); break;
@@ -69,7 +69,8 @@ void Cantos::Flores_Load() {
 void Cantos::Flores_BotonAceptar_Click() {
     // The computer's plain flor accepted: nothing to declare.
     if (e.EstadoFlor == NivelFlor::Flor && e.QuienFlor == Lado::Computadora) {
-        if (e.PuntosComputadora + 3 >= e.PuntosJuego) op.AvisoFinalPorPuntos();
+        if (FlorAlcanzaElFinal(NivelFlor::Flor, e.PuntosComputadora, e.PuntosJugador, e.PuntosJuego))
+            op.AvisoFinalPorPuntos();
         flores.Unload();
         return;
     }
@@ -92,7 +93,8 @@ void Cantos::Flores_BotonAchico_Click() {
     flores.EtiquetaFlor.Caption("");
     e.EstadoFlor = NivelFlor::FlorAchico;
     e.QuienFlor = Lado::Computadora;
-    if (e.PuntosComputadora + 4 >= e.PuntosJuego) op.AvisoFinalPorPuntos();
+    if (FlorAlcanzaElFinal(NivelFlor::FlorAchico, e.PuntosComputadora, e.PuntosJugador, e.PuntosJuego))
+        op.AvisoFinalPorPuntos();
     flores.Unload();
 }
 
@@ -130,7 +132,8 @@ void Cantos::NoQuieroFlorComputadora() {
     op.mensaje("No quiero.", Icono::Informacion);
     e.QuienFlor = Lado::Jugador;
     e.EstadoFlor = NivelFlor::FlorAchico;
-    if (e.PuntosJugador + 4 >= e.PuntosJuego) op.AvisoFinalPorPuntos();
+    if (FlorAlcanzaElFinal(NivelFlor::FlorAchico, e.PuntosJugador, e.PuntosComputadora, e.PuntosJuego))
+        op.AvisoFinalPorPuntos();
     flores.Unload();
 }
 
@@ -183,8 +186,8 @@ void Cantos::florGana(Lado ganador, const std::string& texto, Icono icono) {
     op.mensaje(texto, icono);
     e.GanadorFlor = ganador;
     const bool duelo = e.EstadoFlor == NivelFlor::FlorJuego || e.EstadoFlor == NivelFlor::FlorContra;
-    const int puntos = PuntosFlor(e.EstadoFlor, e.PuntosJuego, e.puntos(Contrario(ganador)));
-    if (duelo && e.puntos(ganador) + puntos >= e.PuntosJuego) op.AvisoFinalPorPuntos();
+    if (duelo && FlorAlcanzaElFinal(e.EstadoFlor, e.puntos(ganador), e.puntos(Contrario(ganador)), e.PuntosJuego))
+        op.AvisoFinalPorPuntos();
     flores.Unload();
 }
 

@@ -38,6 +38,11 @@ inline int PuntosFlor(NivelFlor nivel, int puntosJuego, int puntosPerdedor) {
     }
 }
 
+// Whether a flor settled at this level brings the side that takes it to the target.
+inline bool FlorAlcanzaElFinal(NivelFlor nivel, int puntosLado, int puntosOtro, int puntosJuego) {
+    return puntosLado + PuntosFlor(nivel, puntosJuego, puntosOtro) >= puntosJuego;
+}
+
 // Who took a hand; SinDecidir until both sides played it.
 enum class ResultadoMano : std::uint8_t { SinDecidir, Computadora, Iguales, Jugador };
 

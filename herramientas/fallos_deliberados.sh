@@ -61,9 +61,9 @@ fallo settlement/dialogo_fin_juegos.cpp \
 fallo shell/menus.cpp \
   's/^    ronda.CerrarPartida();$/    \/\/ ronda.CerrarPartida();/' \
   "Finalizar juego leaves the table in play"
-fallo opponent/jugada.cpp \
-  's/if (e.PuntosComputadora + 3 >= e.PuntosJuego) op.AvisoFinalPorPuntos();/if (e.PuntosComputadora + 3 > e.PuntosJuego) op.AvisoFinalPorPuntos();/' \
-  "the computer's flor that reaches the target exactly does not end the round at once"
+fallo game/estado.h \
+  's/return puntosLado + PuntosFlor(nivel, puntosJuego, puntosOtro) >= puntosJuego;/return puntosLado + PuntosFlor(nivel, puntosJuego, puntosOtro) > puntosJuego;/' \
+  "a flor that reaches the target exactly does not end the round at once"
 fallo opponent/truco_y_mazo.cpp \
   's/op.SumarPuntos(Lado::Jugador, 2, /op.SumarPuntos(Lado::Jugador, 3, /' \
   "the computer going to the deck before its first card gives 3 points instead of 2"
@@ -459,8 +459,8 @@ fallo calls/dialogo_tanto.cpp \
   "s/(indice == c \&\& e.QuienMano != Lado::Computadora)/(indice == c \&\& e.QuienMano == Lado::Computadora)/" \
   "a tied tanto goes to the side that is not mano"
 fallo opponent/flor.cpp \
-  's/if (e.PuntosJugador + 4 >= e.PuntosJuego) op.AvisoFinalPorPuntos();/if (e.PuntosJugador + 4 > e.PuntosJuego) op.AvisoFinalPorPuntos();/' \
-  "the computer's achico that gives the player the game exactly does not end the round"
+  's/if (FlorAlcanzaElFinal(NivelFlor::FlorAchico, e.PuntosJugador/if (FlorAlcanzaElFinal(NivelFlor::Flor, e.PuntosJugador/' \
+  "the computer's achico that gives the player the game is reckoned at a plain flor's worth"
 fallo players/recuerdos.cpp \
   's/(c.Numero == tantoCompu \&\& compuEsMano)/(c.Numero == tantoCompu)/' \
   "the history counts a tied tanto for the computer when the player is mano"

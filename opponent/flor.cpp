@@ -24,7 +24,8 @@ void Computadora::FlorAchicoComputadora() {
     e.EstadoFlor = NivelFlor::FlorAchico;
     e.QuienFlor = Lado::Jugador;
     e.GanadorFlor = Lado::Jugador;
-    if (e.PuntosJugador + 4 >= e.PuntosJuego) op.AvisoFinalPorPuntos();
+    if (FlorAlcanzaElFinal(NivelFlor::FlorAchico, e.PuntosJugador, e.PuntosComputadora, e.PuntosJuego))
+        op.AvisoFinalPorPuntos();
 }
 
 void Computadora::FlorJuegoComputadora() {

@@ -43,7 +43,8 @@ Jugada Computadora::jugarMano1() {
             op.mensaje("Flor!!", Icono::Exclamacion);
             e.QuienFlor = Lado::Computadora;
             e.EstadoFlor = NivelFlor::Flor;
-            if (e.PuntosComputadora + 3 >= e.PuntosJuego) op.AvisoFinalPorPuntos();
+            if (FlorAlcanzaElFinal(NivelFlor::Flor, e.PuntosComputadora, e.PuntosJugador, e.PuntosJuego))
+                op.AvisoFinalPorPuntos();
             if (e.FinJuego) return Jugada::Ninguna;
             op.CerrarCantosMesa();
         }
