@@ -45,10 +45,7 @@ void Cantos::BotonFlor_Click() {
             case RespuestaFlor::Mazo:
                 e.MazoPendiente = true;
                 op.mensaje("Con suerte, cualquiera.", Icono::Informacion);
-                e.EstadoFlor = NivelFlor::Flor;
-                e.QuienFlor = Lado::Jugador;
-                if (FlorAlcanzaElFinal(NivelFlor::Flor, e.PuntosJugador, e.PuntosComputadora, e.PuntosJuego))
-                    op.AvisoFinalPorPuntos();
+                op.TomarFlor(Lado::Jugador, NivelFlor::Flor);
                 break;
             case RespuestaFlor::Juego: computadora.FlorJuegoComputadora(); break;
             case RespuestaFlor::Contra: computadora.ContraFlorComputadora(); break;
@@ -69,8 +66,7 @@ void Cantos::Flores_Load() {
 void Cantos::Flores_BotonAceptar_Click() {
     // The computer's plain flor accepted: nothing to declare.
     if (e.EstadoFlor == NivelFlor::Flor && e.QuienFlor == Lado::Computadora) {
-        if (FlorAlcanzaElFinal(NivelFlor::Flor, e.PuntosComputadora, e.PuntosJugador, e.PuntosJuego))
-            op.AvisoFinalPorPuntos();
+        op.TomarFlor(Lado::Computadora, NivelFlor::Flor);
         flores.Unload();
         return;
     }
@@ -91,10 +87,7 @@ void Cantos::declararFlor() {
 // met the computer's duel, that is the computer now.
 void Cantos::Flores_BotonAchico_Click() {
     flores.EtiquetaFlor.Caption("");
-    e.EstadoFlor = NivelFlor::FlorAchico;
-    e.QuienFlor = Lado::Computadora;
-    if (FlorAlcanzaElFinal(NivelFlor::FlorAchico, e.PuntosComputadora, e.PuntosJugador, e.PuntosJuego))
-        op.AvisoFinalPorPuntos();
+    op.TomarFlor(Lado::Computadora, NivelFlor::FlorAchico);
     flores.Unload();
 }
 
@@ -130,10 +123,7 @@ VistaFlor Cantos::vistaFlor(int florCompu) const {
 void Cantos::NoQuieroFlorComputadora() {
     op.ReproducirVoz(Voz::NoQuiero);
     op.mensaje("No quiero.", Icono::Informacion);
-    e.QuienFlor = Lado::Jugador;
-    e.EstadoFlor = NivelFlor::FlorAchico;
-    if (FlorAlcanzaElFinal(NivelFlor::FlorAchico, e.PuntosJugador, e.PuntosComputadora, e.PuntosJuego))
-        op.AvisoFinalPorPuntos();
+    op.TomarFlor(Lado::Jugador, NivelFlor::FlorAchico);
     flores.Unload();
 }
 

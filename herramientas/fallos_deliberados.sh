@@ -459,8 +459,8 @@ fallo calls/dialogo_tanto.cpp \
   "s/(indice == c \&\& e.QuienMano != Lado::Computadora)/(indice == c \&\& e.QuienMano == Lado::Computadora)/" \
   "a tied tanto goes to the side that is not mano"
 fallo opponent/flor.cpp \
-  's/if (FlorAlcanzaElFinal(NivelFlor::FlorAchico, e.PuntosJugador/if (FlorAlcanzaElFinal(NivelFlor::Flor, e.PuntosJugador/' \
-  "the computer's achico that gives the player the game is reckoned at a plain flor's worth"
+  's/op.TomarFlor(Lado::Jugador, NivelFlor::FlorAchico);/op.TomarFlor(Lado::Jugador, NivelFlor::Flor);/' \
+  "the computer's achico is taken as a plain flor, worth one point less"
 fallo players/recuerdos.cpp \
   's/(c.Numero == tantoCompu \&\& compuEsMano)/(c.Numero == tantoCompu)/' \
   "the history counts a tied tanto for the computer when the player is mano"

@@ -21,11 +21,8 @@ void Computadora::CantarFlorComputadora() {
 void Computadora::FlorAchicoComputadora() {
     op.ReproducirVoz(Voz::FlorAchico);
     op.mensaje("Con flor me achico.", Icono::Informacion);
-    e.EstadoFlor = NivelFlor::FlorAchico;
-    e.QuienFlor = Lado::Jugador;
     e.GanadorFlor = Lado::Jugador;
-    if (FlorAlcanzaElFinal(NivelFlor::FlorAchico, e.PuntosJugador, e.PuntosComputadora, e.PuntosJuego))
-        op.AvisoFinalPorPuntos();
+    op.TomarFlor(Lado::Jugador, NivelFlor::FlorAchico);
 }
 
 void Computadora::FlorJuegoComputadora() {

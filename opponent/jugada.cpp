@@ -41,10 +41,7 @@ Jugada Computadora::jugarMano1() {
         } else {
             op.ReproducirVoz(Voz::Flor);
             op.mensaje("Flor!!", Icono::Exclamacion);
-            e.QuienFlor = Lado::Computadora;
-            e.EstadoFlor = NivelFlor::Flor;
-            if (FlorAlcanzaElFinal(NivelFlor::Flor, e.PuntosComputadora, e.PuntosJugador, e.PuntosJuego))
-                op.AvisoFinalPorPuntos();
+            op.TomarFlor(Lado::Computadora, NivelFlor::Flor);
             if (e.FinJuego) return Jugada::Ninguna;
             op.CerrarCantosMesa();
         }

@@ -147,6 +147,13 @@ void Operacion::AvisoFinalPorPuntos() {
 // dialog has it already; touching it would load it again, and its load takes the
 // status line). The status line asked before goes back once the game goes on; a game
 // given up asks for a new one; the end of the game keeps what it wrote.
+void Operacion::TomarFlor(Lado quien, NivelFlor nivel) {
+    estado.EstadoFlor = nivel;
+    estado.QuienFlor = quien;
+    if (FlorAlcanzaElFinal(nivel, estado.puntos(quien), estado.puntos(Contrario(quien)), estado.PuntosJuego))
+        AvisoFinalPorPuntos();
+}
+
 void Operacion::mostrarFinRondaCon(const std::string& mensaje, const std::string& boton) {
     const std::string estadoAntes = naipalia.TextoEstado.Text();
     finRonda.EtiquetaMensaje.Caption(mensaje);
