@@ -95,7 +95,7 @@ void Cantos::Tanto_QueryUnload(int& cancelar, bool porElUsuario) {
 }
 
 void Cantos::Tanto_BotonQuiero_Click() {
-    e.EnvidoQuerido = NivelQuerido(e.CadenaEnvido);
+    ronda.EnvidoQuerido(NivelQuerido(e.CadenaEnvido));
     DeclararTanto();
 }
 
@@ -118,7 +118,7 @@ void Cantos::Tanto_BotonFaltaEnvido_Click() {
         op.mensaje("¿Estás apurando?..Quiero!!", Icono::Informacion);
         op.DeshabilitarBotonesTanto();
         e.QuienEnvido = Lado::Jugador;
-        e.EnvidoQuerido = Cadena::FaltaEnvido;
+        ronda.EnvidoQuerido(Cadena::FaltaEnvido);
         tanto.EtiquetaTanto.Caption("");
         DeclararTanto();
         return;
@@ -142,7 +142,7 @@ void Cantos::AceptarEnvidoJugador(Cadena nivel) {
     op.ReproducirVoz(Voz::Quiero);
     op.mensaje("Quiero!!", Icono::Exclamacion);
     e.QuienEnvido = Lado::Jugador;
-    e.EnvidoQuerido = nivel;
+    ronda.EnvidoQuerido(nivel);
     DeclararTanto();
 }
 
@@ -186,14 +186,14 @@ void Cantos::BotonNumeroTanto_Click(int indice) {
 
 void Cantos::TantoGanaComputadora(const std::string& prefijo) {
     op.mensaje(prefijo + std::to_string(e.TantoCompu) + " son mejores!!", Icono::Exclamacion);
-    e.GanadorEnvido = Lado::Computadora;
+    ronda.EnvidoGanado(Lado::Computadora);
     if (EnvidoAlcanzaElFinal(e.CadenaEnvido, true, e.PuntosComputadora, e.PuntosJugador, e.PuntosJuego))
         op.AvisoFinalPorPuntos();
 }
 
 void Cantos::TantoGanaJugador() {
     op.mensaje("Son buenas.", Icono::Informacion);
-    e.GanadorEnvido = Lado::Jugador;
+    ronda.EnvidoGanado(Lado::Jugador);
     if (EnvidoAlcanzaElFinal(e.CadenaEnvido, true, e.PuntosJugador, e.PuntosComputadora, e.PuntosJuego))
         op.AvisoFinalPorPuntos();
 }

@@ -71,7 +71,7 @@ void Cantos::quieroEnvido(const std::string& texto, Icono icono, Cadena querido)
     op.ReproducirVoz(Voz::Quiero);
     op.mensaje(texto, icono);
     e.QuienEnvido = Lado::Jugador;
-    e.EnvidoQuerido = querido;
+    ronda.EnvidoQuerido(querido);
     DeclararTanto();
 }
 

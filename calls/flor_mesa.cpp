@@ -174,7 +174,7 @@ void Cantos::FlorGanaJugador() { florGana(Lado::Jugador, "Son buenas.", Icono::I
 // A duel's winner whose flor reaches the target settles the round at once.
 void Cantos::florGana(Lado ganador, const std::string& texto, Icono icono) {
     op.mensaje(texto, icono);
-    e.GanadorFlor = ganador;
+    ronda.FlorGanada(ganador);
     const bool duelo = e.EstadoFlor == NivelFlor::FlorJuego || e.EstadoFlor == NivelFlor::FlorContra;
     if (duelo && FlorAlcanzaElFinal(e.EstadoFlor, e.puntos(ganador), e.puntos(Contrario(ganador)), e.PuntosJuego))
         op.AvisoFinalPorPuntos();

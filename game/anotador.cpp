@@ -55,9 +55,9 @@ std::size_t Anotador::nombreOido() {
     return nombres_.size() - 1;
 }
 
-void Anotador::anotar(Suceso suceso) {
-    suceso.nombre = nombreOido();
-    sucesos_.push_back(std::move(suceso));
+void Anotador::anotar(Entrada entrada) {
+    entrada.nombre = nombreOido();
+    sucesos_.push_back(std::move(entrada));
 }
 
 // A new deal ends the round before it, a new game clears the lines, the end of the
@@ -70,7 +70,6 @@ void Anotador::sincronizar() {
         ronda_ = e_.RondasJugadas;
         cerrada_ = ronda_ == 0;
         penalizado_ = Lado::Nadie;
-        foto_ = {};
         creditos_.clear();
         sucesos_.clear();
         textoSucesos_.clear();
@@ -79,20 +78,6 @@ void Anotador::sincronizar() {
         cerrarLinea();
     else
         final_ = {e_.PuntosJugador, e_.PuntosComputadora};
-    anotarCambios();
-}
-
-void Anotador::anotarCambios() {
-    Foto f{e_.CadenaEnvido, e_.EnvidoQuerido, e_.GanadorEnvido, e_.QuienTruco, e_.GanadorFlor, e_.EstadoTruco};
-    if (f.querido != foto_.querido && f.querido != Cadena::Nada)
-        anotar({.tipo = Tipo::Querido, .numero = static_cast<int>(f.cadena)});
-    if (f.ganadorEnvido != foto_.ganadorEnvido && f.ganadorEnvido != Lado::Nadie)
-        anotar({.tipo = Tipo::Envido, .lado = f.ganadorEnvido});
-    if ((f.truco != foto_.truco || f.quienTruco != foto_.quienTruco) && f.truco != NivelTruco::Nada)
-        anotar({.tipo = Tipo::Truco, .lado = f.quienTruco, .numero = static_cast<int>(f.truco)});
-    if (f.ganadorFlor != foto_.ganadorFlor && f.ganadorFlor != Lado::Nadie)
-        anotar({.tipo = Tipo::Flor, .lado = f.ganadorFlor});
-    foto_ = f;
 }
 
 void Anotador::cerrarLinea() {
@@ -146,14 +131,24 @@ void Anotador::alMazo() {
     anotar({.tipo = Tipo::Mazo});
 }
 
-void Anotador::credito(Lado lado, int puntos, Motivo motivo) {
+void Anotador::oir(const Suceso& suceso) {
     sincronizar();
-    if (motivo == Motivo::Penalidad) penalizado_ = lado;
-    creditos_.push_back({lado, puntos, motivo});
-    anotar({.tipo = Tipo::Credito, .lado = lado, .numero = puntos, .motivo = motivo});
+    if (const auto* p = std::get_if<suceso::Puntos>(&suceso)) {
+        if (p->motivo == Motivo::Penalidad) penalizado_ = p->lado;
+        creditos_.push_back({p->lado, p->puntos, p->motivo});
+        anotar({.tipo = Tipo::Credito, .lado = p->lado, .numero = p->puntos, .motivo = p->motivo});
+    } else if (const auto* q = std::get_if<suceso::EnvidoQuerido>(&suceso)) {
+        anotar({.tipo = Tipo::Querido, .numero = static_cast<int>(q->cadena)});
+    } else if (const auto* g = std::get_if<suceso::EnvidoGanado>(&suceso)) {
+        anotar({.tipo = Tipo::Envido, .lado = g->lado});
+    } else if (const auto* t = std::get_if<suceso::TrucoQuerido>(&suceso)) {
+        anotar({.tipo = Tipo::Truco, .lado = t->lado, .numero = static_cast<int>(t->nivel)});
+    } else if (const auto* f = std::get_if<suceso::FlorGanada>(&suceso)) {
+        anotar({.tipo = Tipo::Flor, .lado = f->lado});
+    }
 }
 
-std::string Anotador::enPalabras(const Suceso& s) const {
+std::string Anotador::enPalabras(const Entrada& s) const {
     switch (s.tipo) {
         case Tipo::Texto: return s.texto;
         case Tipo::Canto:

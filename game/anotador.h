@@ -1,9 +1,9 @@
 // The score kept as on paper beside the table: both tallies in squares of five, what the
 // round has at stake, the round's calls and results, and one line per round with the
 // points credited and why. It only listens to what the game already does (messages,
-// voices, credits with their reason, score and hand-result writes) and reads the shared
-// state; it changes nothing. What it hears is kept as it came and put in words only when
-// read: self-play, which never reads it, pays for no text.
+// voices, score and hand-result writes) and to what the rules tell (credits with their
+// reason, the calls accepted and won), and reads the shared state; it changes nothing. What it hears is kept as it came
+// and put in words only when read: self-play, which never reads it, pays for no text.
 #pragma once
 
 #include <array>
@@ -14,11 +14,9 @@
 
 #include "game/archivos.h"
 #include "game/estado.h"
+#include "game/sucesos.h"
 
 namespace naipalia {
-
-// Why points were credited.
-enum class Motivo : std::uint8_t { Envido, Flor, Truco, Penalidad, Mazo };
 
 // A tally drawn as on paper: full squares of five matches and the loose ones.
 struct Palotes {
@@ -41,8 +39,7 @@ public:
     void alMazo();
     // A side's tanto as declared and confirmed.
     void tanto(Lado lado, int puntos);
-    // Points about to be added to a side, and why.
-    void credito(Lado lado, int puntos, Motivo motivo);
+    void oir(const Suceso& suceso);
     void puntos();
 
     // A side's score; the final one stays once the game is over, until a new one starts.
@@ -58,12 +55,6 @@ public:
     std::string nombre(Lado lado) const;
 
 private:
-    // What of the round's calls was already written in the log.
-    struct Foto {
-        Cadena cadena = Cadena::Nada, querido = Cadena::Nada;
-        Lado ganadorEnvido = Lado::Nadie, quienTruco = Lado::Nadie, ganadorFlor = Lado::Nadie;
-        NivelTruco truco = NivelTruco::Nada;
-    };
     struct Credito {
         Lado lado;
         int puntos;
@@ -71,7 +62,7 @@ private:
     };
     // One event of the round as heard; `texto` only where the words came with it.
     enum class Tipo : std::uint8_t { Texto, Canto, Mano, Jugador, Tanto, Mazo, Credito, Querido, Envido, Truco, Flor };
-    struct Suceso {
+    struct Entrada {
         Tipo tipo;
         Lado lado = Lado::Nadie;
         int numero = 0;  // the hand, the points, the voice, the chain or the truco's level
@@ -86,13 +77,12 @@ private:
     };
 
     void sincronizar();
-    void anotar(Suceso suceso);
+    void anotar(Entrada entrada);
     // The player's name now, as an index in nombres_.
     std::size_t nombreOido();
     const std::string& nombreEn(Lado lado, std::size_t nombre) const;
-    void anotarCambios();
     void cerrarLinea();
-    std::string enPalabras(const Suceso& s) const;
+    std::string enPalabras(const Entrada& s) const;
     std::string enPalabras(const Linea& l) const;
     // Who took the envido's (or the flor's) points: the penalty's taker over the winner.
     Lado tomo(Lado ganador, bool flor) const;
@@ -102,9 +92,8 @@ private:
     bool cerrada_ = true;
     Lado penalizado_ = Lado::Nadie;  // who took this round's penalty points
     std::array<int, 2> final_{};
-    Foto foto_;
     std::vector<Credito> creditos_;
-    std::vector<Suceso> sucesos_;
+    std::vector<Entrada> sucesos_;
     std::vector<Linea> lineas_;
     // Every name the player was heard by, the last the current one.
     std::string nombreOido_;

@@ -564,7 +564,7 @@ fallo game/anotador.cpp \
   's/^    if (e_.FinJuego) return "";$//' \
   "the last round's stake stays on the anotador after the game's end"
 fallo game/anotador.cpp \
-  's/^    if (motivo == Motivo::Penalidad) penalizado_ = lado;$//' \
+  's/^        if (p->motivo == Motivo::Penalidad) penalizado_ = p->lado;$//' \
   "after a penalty the anotador gives the envido to the side that lost its points"
 fallo game/anotador.cpp \
   's/return puntosTexto(PuntosFlor(e.EstadoFlor, /return puntosTexto(PuntosFlor(NivelFlor::Flor, /' \
@@ -777,6 +777,12 @@ fallo calls/flor_mesa.cpp \
 fallo opponent/deduccion.cpp \
   's|^#include "round/ronda.h"$|#include "round/ronda.h"\n#include "calls/cantos.h"|' \
   "the computer's side depends on the player's calls, which depend on it"
+fallo round/envido_y_flor.cpp \
+  's/^    op.contar(suceso::EnvidoGanado{ganador});$//' \
+  "the anotador never hears who won the envido"
+fallo round/truco.cpp \
+  's/op.contar(suceso::TrucoQuerido{quien, nivel});/op.contar(suceso::TrucoQuerido{quien, NivelTruco::Truco});/' \
+  "the anotador hears every truco accepted as a plain truco"
 
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))

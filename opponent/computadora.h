@@ -70,7 +70,6 @@ public:
     bool CantarTrucoTantoPrimero();
 
     // Its card of slot 4..6 into hand 1, 2 or 3 (the last one goes down silently).
-    void JugarCartaComputadora(int mano, int slot);
     void JugarCartaPrimeraMano(int slot);
     void JugarCartaSegundaMano(int slot);
 

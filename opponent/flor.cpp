@@ -4,6 +4,7 @@
 
 #include "calls/flores.h"
 #include "opponent/computadora.h"
+#include "round/ronda.h"
 #include "shell/operacion.h"
 
 namespace naipalia {
@@ -21,7 +22,7 @@ void Computadora::CantarFlorComputadora() {
 void Computadora::FlorAchicoComputadora() {
     op.ReproducirVoz(Voz::FlorAchico);
     op.mensaje("Con flor me achico.", Icono::Informacion);
-    e.GanadorFlor = Lado::Jugador;
+    ronda.FlorGanada(Lado::Jugador);
     op.TomarFlor(Lado::Jugador, NivelFlor::FlorAchico);
 }
 

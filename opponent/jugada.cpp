@@ -107,7 +107,7 @@ Jugada Computadora::jugarMano3() {
     }
     int slots[3];
     SlotsSinJugar(e, slots);
-    JugarCartaComputadora(3, slots[0]);
+    ronda.CartaComputadora(3, slots[0]);
     return Jugada::Carta;
 }
 
@@ -115,24 +115,14 @@ Jugada Computadora::jugarMano3() {
 
 namespace naipalia {
 
-void Computadora::JugarCartaComputadora(int mano, int slot) {
-    const int carta = e.carta(slot);
-    const auto h = static_cast<std::size_t>(mano);
-    n.Carta(carta).Move(LeftMesaCompu[h], TopMesaCompu);
-    n.Carta(carta).Visible(true);
-    n.CartaFondo(slot).Visible(false);
-    e.JerarquiaCompu[h] = JerarquiaTruco(carta);
-    e.PosicionCompu[h] = slot;
-}
-
 void Computadora::JugarCartaPrimeraMano(int slot) {
     op.SonidoCarta();
-    JugarCartaComputadora(1, slot);
+    ronda.CartaComputadora(1, slot);
 }
 
 void Computadora::JugarCartaSegundaMano(int slot) {
     op.SonidoCarta();
-    JugarCartaComputadora(2, slot);
+    ronda.CartaComputadora(2, slot);
 }
 
 }  // namespace naipalia

@@ -48,8 +48,10 @@ void Ronda::PonerCartaEnMesa(int carta, double left) {
 void Ronda::registrarCartaJugador(int mano, int carta, int slot) {
     const auto h = static_cast<std::size_t>(mano);
     PonerCartaEnMesa(carta, LeftMesaJugador[h]);
+    const bool abre = e.JerarquiaCompu[h] == SinJugar;
     e.JerarquiaJugador[h] = JerarquiaTruco(carta);
     e.PosicionJugador[h] = slot;
+    op.contar(suceso::CartaJugada{Lado::Jugador, mano, carta, slot, abre});
     if (mano == 1) {
         op.DeshabilitarCantosMesa();
     } else if (mano == 3) {

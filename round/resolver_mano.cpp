@@ -1,6 +1,8 @@
-// Deciding each hand, handing on the lead, and closing the round the hands decided.
+// The computer's card put down, deciding each hand, handing on the lead, and closing
+// the round the hands decided.
 #include <string_view>
 
+#include "game/mesa.h"
 #include "round/ronda.h"
 #include "settlement/fin_ronda.h"
 #include "shell/naipalia.h"
@@ -58,6 +60,18 @@ void Ronda::avisarTurno() {
 
 // The computer moves until the turn is the player's: each card it puts down decides its
 // hand, which may give it the lead of the next. A round its move ended has dealt the next.
+void Ronda::CartaComputadora(int mano, int slot) {
+    const int carta = e.carta(slot);
+    const auto h = static_cast<std::size_t>(mano);
+    const bool abre = e.JerarquiaJugador[h] == SinJugar;
+    n.Carta(carta).Move(LeftMesaCompu[h], TopMesaCompu);
+    n.Carta(carta).Visible(true);
+    n.CartaFondo(slot).Visible(false);
+    e.JerarquiaCompu[h] = JerarquiaTruco(carta);
+    e.PosicionCompu[h] = slot;
+    op.contar(suceso::CartaJugada{Lado::Computadora, mano, carta, slot, abre});
+}
+
 void Ronda::TurnoComputadora() {
     bool decidida = false;
     Jugada jugada;

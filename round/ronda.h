@@ -68,6 +68,12 @@ public:
     void SumarTrucoComputadora();
     // A side accepts a truco call of this level.
     void TrucoQuerido(Lado quien, NivelTruco nivel);
+    // The player's envido accepted at this level of the chain called.
+    void EnvidoQuerido(Cadena nivel);
+    void EnvidoGanado(Lado ganador);
+    void FlorGanada(Lado ganador);
+    // The computer's card of this slot (4-6) put down in this hand.
+    void CartaComputadora(int mano, int slot);
     // The player accepts the computer's truco or retruco.
     void QuieroTrucoJugador();
     void QuieroRetrucoJugador();

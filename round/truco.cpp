@@ -16,6 +16,7 @@ void Ronda::SumarTrucoComputadora() { op.SumarPuntos(Lado::Computadora, ValorTru
 void Ronda::TrucoQuerido(Lado quien, NivelTruco nivel) {
     e.EstadoTruco = nivel;
     e.QuienTruco = quien;
+    op.contar(suceso::TrucoQuerido{quien, nivel});
     Control* const botones[] = {&n.BotonTruco, &n.BotonRetruco, &n.BotonVale4};
     if (quien == Lado::Computadora) {
         for (Control* b : botones) b->Enabled(false);

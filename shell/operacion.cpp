@@ -205,9 +205,14 @@ void Operacion::EscribirPuntos(Lado lado, int puntos) {
     (jugador ? naipalia.TextoJugador : naipalia.TextoComputadora).Text(std::to_string(puntos));
 }
 
+void Operacion::contar(const Suceso& suceso) {
+    anotador.oir(suceso);
+    for (const auto& oyente : oyentes) oyente(suceso);
+}
+
 void Operacion::SumarPuntos(Lado lado, int puntos, Motivo motivo) {
     if (puntos == 0) return;
-    anotador.credito(lado, puntos, motivo);
+    contar(suceso::Puntos{lado, puntos, motivo});
     EscribirPuntos(lado, estado.puntos(lado) + puntos);
 }
 

@@ -4,12 +4,15 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "game/anotador.h"
 #include "game/archivos.h"
 #include "game/estado.h"
+#include "game/sucesos.h"
 #include "platform/puertos.h"
 
 namespace naipalia {
@@ -42,6 +45,10 @@ public:
     Flores& flores;
     // Listens to the messages, voices and writes below; changes nothing of the game.
     Anotador anotador{estado};
+    // What happened at the table, as the rule that made it happen tells it: the anotador
+    // hears it first, then whoever listens (the face).
+    void contar(const Suceso& suceso);
+    std::vector<std::function<void(const Suceso&)>> oyentes;
 
     // A file of the program folder, named with "/" separators.
     std::string ruta(std::string_view relativa) const;
