@@ -783,6 +783,9 @@ fallo round/envido_y_flor.cpp \
 fallo round/truco.cpp \
   's/op.contar(suceso::TrucoQuerido{quien, nivel});/op.contar(suceso::TrucoQuerido{quien, NivelTruco::Truco});/' \
   "the anotador hears every truco accepted as a plain truco"
+fallo shell/grabadora.cpp \
+  's/if (copiaPendiente_ \&\& final_.empty() \&\& alGuardar)/if (copiaPendiente_ \&\& alGuardar)/' \
+  "the table's next tick after a game that ended with its round saves an incomplete copy over the game"
 
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))

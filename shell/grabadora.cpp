@@ -216,7 +216,9 @@ void Grabadora::comenzar(std::string linea) {
         asentar();
         if (modales_ == 0) {
             // The table waits for the player again: what a crash would leave of the round just ended.
-            if (copiaPendiente_ && alGuardar) alGuardar(partida_, preparacion_ + cuerpo_ + Incompleta + verificacion());
+            // A game that ended with that round is saved whole already.
+            if (copiaPendiente_ && final_.empty() && alGuardar)
+                alGuardar(partida_, preparacion_ + cuerpo_ + Incompleta + verificacion());
             copiaPendiente_ = false;
             inicioAccion_ = cuerpo_.size();
             puntosAntes_ = verificacion();

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <sstream>
 
@@ -37,6 +38,8 @@ struct Mesa {
                 juego->jugador.BotonJugar.Click();
             } else if (&v == &juego->finRonda) {
                 juego->finRonda.BotonMesa.Click();
+            } else if (&v == &juego->finJuegos) {
+                juego->finJuegos.BotonAceptar.Click();
             }
             v.Hide();
         };
@@ -121,6 +124,25 @@ TEST(Grabadora, SoloElJugadorSinClave) {
          "show TextoJugador.Text TextoComputadora.Text", "#> VALUE TextoJugador.Text=\"0\"",
          "#> VALUE TextoComputadora.Text=\"1\""},
         {"Beto", archivos::ClaveBase});
+}
+
+// A game that ended with its round's end is saved whole, and the table's next tick saves
+// no copy marked incomplete over it.
+TEST(Grabadora, UnJuegoTerminadoQuedaEntero) {
+    Mesa m(false);
+    std::map<int, std::string> guardados;
+    m.grabadora->alGuardar = [&](int partida, const std::string& guion) { guardados[partida] = guion; };
+    Naipalia& n = m.juego->naipalia;
+    n.MenuNuevo.Click();
+    m.si = true;
+    for (int ronda = 0; ronda < 40 && !n.TiempoBaile.Enabled(); ++ronda) n.BotonMazo.Click();
+    m.si = false;
+    for (int tic = 0; tic < 100 && n.TiempoBaile.Enabled(); ++tic) n.TiempoBaile.Timer();
+    ASSERT_TRUE(m.juego->estado.FinJuego);
+    n.TiempoPropaganda.Timer();
+    const std::string& guion = guardados[1];
+    EXPECT_NE(guion.find("#> OPEN FinJuegos"), std::string::npos) << guion;
+    EXPECT_EQ(guion.find("# incomplete"), std::string::npos) << guion;
 }
 
 }  // namespace
