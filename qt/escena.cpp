@@ -163,6 +163,12 @@ QRect Escena::anotadorEnPantalla() const {
     return panel && panel->isVisible() ? QRect(panel->mapToGlobal(QPoint(0, 0)), panel->size()) : QRect();
 }
 
+void Escena::oir(const Suceso& suceso) {
+    const auto* carta = std::get_if<suceso::CartaJugada>(&suceso);
+    if (carta && carta->lado == Lado::Computadora && principal_)
+        principal_->lienzo().llegaCartaCompu(carta->carta, carta->slot, carta->abre);
+}
+
 void Escena::animar(bool si) {
     animar_ = si;
     if (principal_) principal_->lienzo().animar(si);

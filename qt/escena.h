@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "game/sucesos.h"
 #include "platform/puertos.h"
 #include "platform/ventana.h"
 
@@ -67,6 +68,8 @@ public:
     // After a dialog or message box: the keyboard on nothing that acts, so a key meant
     // for the box plays nothing.
     void reenfocar();
+    // What the game tells as it happens: the computer's card is shown travelling.
+    void oir(const Suceso& suceso);
     // The table's moves shown in order (the face's own option, for the session).
     void animar(bool si);
     bool animando() const { return animar_; }

@@ -755,39 +755,28 @@ void Lienzo::animar(bool si) {
     if (!si) cortarMovimiento();
 }
 
-// The computer's card put face up at its place on the table, coming from its back.
-bool Lienzo::esLlegadaCompu(const Paso& paso) const {
-    const Elemento& e = elementos_[paso.indice];
-    const Propiedades& p = paso.p;
-    if (!EsCartaDelJuego(*e.control) || !p.Visible || p.Top != TopMesaCompu) return false;
-    if (std::find(LeftMesaCompu.begin() + 1, LeftMesaCompu.end(), p.Left) == LeftMesaCompu.end()) return false;
-    return !(e.vista.Visible && e.vista.Left == p.Left && e.vista.Top == p.Top);
+void Lienzo::llegaCartaCompu(int carta, int slot, bool abre) {
+    const Control* c = ventana_.buscar("Carta", carta);
+    const Control* dorso = ventana_.buscar("CartaFondo", slot);
+    const auto ic = c ? indices_.find(c) : indices_.end();
+    const auto id = dorso ? indices_.find(dorso) : indices_.end();
+    if (ic == indices_.end() || id == indices_.end()) return;
+    // Its last change in this handler puts it face up at its place.
+    const auto paso =
+        std::find_if(registro_.rbegin(), registro_.rend(), [&](const Paso& p) { return p.indice == ic->second; });
+    if (paso != registro_.rend()) paso->llegada = Llegada{id->second, abre};
 }
 
-// A back put away in this handler: the computer may have played its card.
+// The computer's card arrives in this handler: its changes are shown in order.
 bool Lienzo::hayViaje() const {
-    std::unordered_map<std::size_t, bool> visibles;
-    for (const Paso& paso : registro_) {
-        const Elemento& e = elementos_[paso.indice];
-        if (e.control->nombre() != "CartaFondo") continue;
-        auto [antes, nuevo] = visibles.try_emplace(paso.indice, e.vista.Visible);
-        if (antes->second && !paso.p.Visible) return true;
-        antes->second = paso.p.Visible;
-    }
-    return false;
+    return std::any_of(registro_.begin(), registro_.end(), [](const Paso& p) { return p.llegada.has_value(); });
 }
 
-// The back the steps hide next: where the computer's card leaves from.
-std::deque<Lienzo::Paso>::iterator Lienzo::dorsoQueSeVa() {
-    return std::find_if(cola_.begin(), cola_.end(), [this](const Paso& paso) {
+// Where the computer's card leaves from: its back, while the screen still shows it.
+std::deque<Lienzo::Paso>::iterator Lienzo::dorsoQueSeVa(const Llegada& llegada) {
+    return std::find_if(cola_.begin(), cola_.end(), [&](const Paso& paso) {
         const Elemento& e = elementos_[paso.indice];
-        return e.control->nombre() == "CartaFondo" && !paso.p.Visible && e.vista.Visible && e.widget;
-    });
-}
-
-bool Lienzo::vistaEn(double left, double top) const {
-    return std::any_of(elementos_.begin(), elementos_.end(), [&](const Elemento& e) {
-        return EsCartaDelJuego(*e.control) && e.vista.Visible && e.vista.Left == left && e.vista.Top == top;
+        return paso.indice == llegada.dorso && !paso.p.Visible && e.vista.Visible && e.widget;
     });
 }
 
@@ -795,18 +784,16 @@ bool Lienzo::vistaEn(double left, double top) const {
 // it leads; once all are shown, the models as they are now.
 void Lienzo::reproducir() {
     while (!cola_.empty()) {
-        auto dorso = dorsoQueSeVa();
-        if (!esLlegadaCompu(cola_.front()) || dorso == cola_.end()) {
+        const std::optional<Llegada> llegada = cola_.front().llegada;
+        auto dorso = llegada ? dorsoQueSeVa(*llegada) : cola_.end();
+        if (dorso == cola_.end()) {
             const Paso paso = std::move(cola_.front());
             cola_.pop_front();
             aplicar(elementos_[paso.indice], false, paso.p);
             continue;
         }
         rematar();
-        // It leads when the player's place of that hand is still empty.
-        const auto mano = static_cast<std::size_t>(
-            std::find(LeftMesaCompu.begin(), LeftMesaCompu.end(), cola_.front().p.Left) - LeftMesaCompu.begin());
-        if (!pausado_ && !vistaEn(LeftMesaJugador[mano], TopMesaJugador)) {
+        if (!pausado_ && llegada->abre) {
             pausado_ = true;
             pausa_->start(PausaMs);
             return;

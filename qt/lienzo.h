@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QWidget>
 #include <deque>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -95,6 +96,9 @@ public:
     // With animations, what one handler changed is shown in order: the computer's card
     // travels from its back to its place, after a pause when it leads a hand.
     void animar(bool si);
+    // The computer put this card down from the back of `slot` in this handler: it travels
+    // from there to its place, after a pause when it leads.
+    void llegaCartaCompu(int carta, int slot, bool abre);
     bool enMovimiento() const { return reproduciendo_; }
     // Returns once the table shows the models (a dialog opens after the move it follows).
     void esperarMovimiento();
@@ -127,10 +131,16 @@ private:
         double left, top, ancho, alto;
     };
 
+    // The computer's card arriving at its place: the back it leaves from.
+    struct Llegada {
+        std::size_t dorso;
+        bool abre;
+    };
     // One change of a control as the handler made it.
     struct Paso {
         std::size_t indice;
         Propiedades p;
+        std::optional<Llegada> llegada = {};
     };
 
     void marcar(Control& control);
@@ -140,9 +150,7 @@ private:
     void encolar();
     void rematar();
     bool hayViaje() const;
-    bool esLlegadaCompu(const Paso& paso) const;
-    std::deque<Paso>::iterator dorsoQueSeVa();
-    bool vistaEn(double left, double top) const;
+    std::deque<Paso>::iterator dorsoQueSeVa(const Llegada& llegada);
     void reproducir();
     void viajar(Elemento& carta, QRect desde);
     void cortarMovimiento();

@@ -88,6 +88,7 @@ Programa::Programa(const QString& carpeta, Mensajes* mensajes, BaseDatos* baseDa
       juego_(grabadora_.puertos()) {
     grabadora_.enlazar(juego_);
     escena_.anotador = &juego_.operacion.anotador;
+    juego_.operacion.oyentes.push_back([this](const Suceso& suceso) { escena_.oir(suceso); });
 }
 
 // The windows hold pointers into the game's window models: they go first.

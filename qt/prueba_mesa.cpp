@@ -88,10 +88,19 @@ TEST_F(MesaQt, ConAnimacionesLaMesaQuedaComoLosModelos) {
     ventana().menus().animaciones()->trigger();
     ASSERT_TRUE(programa.escena().animando());
     QTimer llamadas;
-    CadaVez(llamadas, [] { Responder(QApplication::activeModalWidget()); });
+    // It leads after a pause, its three backs still in its hand.
+    bool pausa = false;
+    CadaVez(llamadas, [&] {
+        Responder(QApplication::activeModalWidget());
+        const auto dorso = [&](int s) {
+            return widget(mesa().CartaFondo(s)) && widget(mesa().CartaFondo(s))->isVisible();
+        };
+        if (lienzo().enMovimiento() && dorso(4) && dorso(5) && dorso(6)) pausa = true;
+    });
     repartir(false);
     ASSERT_TRUE(QTest::qWaitFor([&] { return lienzo().enMovimiento(); }, 5000)) << "the computer's lead was not shown";
     ASSERT_TRUE(QTest::qWaitFor([&] { return !lienzo().enMovimiento(); }, 5000));
+    EXPECT_TRUE(pausa) << "the computer led without a pause";
     for (int c = 0; c < 40; ++c) {
         const auto& carta = mesa().Carta(c);
         QWidget* w = widget(carta);
