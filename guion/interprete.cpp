@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "game/archivos.h"
+#include "guion/palabras.h"
 #include "guion/senales.h"
 
 namespace naipalia::guion {
@@ -149,27 +150,6 @@ std::vector<std::string> configPosicional(const std::vector<std::string>& w) {
     return r;
 }
 
-std::vector<std::string> partir(const std::string& linea) {
-    std::vector<std::string> w;
-    std::size_t i = 0;
-    while (i < linea.size()) {
-        while (i < linea.size() && (linea[i] == ' ' || linea[i] == '\t')) ++i;
-        if (i >= linea.size()) break;
-        std::string palabra;
-        if (linea[i] == '"') {
-            // Inside quotes \" is a quote and \\ a backslash; any other backslash stays.
-            for (++i; i < linea.size() && linea[i] != '"'; palabra += linea[i++])
-                if (linea[i] == '\\' && i + 1 < linea.size() && (linea[i + 1] == '"' || linea[i + 1] == '\\')) ++i;
-            if (i >= linea.size()) throw ErrorGuion{"unclosed quote"};
-            ++i;
-        } else {
-            while (i < linea.size() && linea[i] != ' ' && linea[i] != '\t') palabra += linea[i++];
-        }
-        w.push_back(palabra);
-    }
-    return w;
-}
-
 std::string nombreControl(const Control& c) {
     return c.indice() >= 0 ? c.nombre() + "(" + std::to_string(c.indice()) + ")" : c.nombre();
 }
@@ -221,7 +201,7 @@ std::optional<Interprete::Palabras> Interprete::siguiente() {
         if ((*linea)[primero] == '#')
             comprobaciones_.anotar(linea->substr(primero), lector_.numero());
         else
-            return partir(*linea);
+            return Partir(*linea);
     }
 }
 

@@ -248,7 +248,7 @@ fallo guion/comprobaciones.cpp \
 fallo guion/interprete.cpp \
   's/if (veces > TicksPorGuion - ticks_)$/if (false)/' \
   "the script driver runs any number of ticks in a script"
-fallo guion/interprete.cpp \
+fallo guion/palabras.cpp \
   "s/linea\[i + 1\] == '\"' || //" \
   "the script driver keeps \\\" in a quoted word instead of a quote"
 fallo shell/naipalia_diseno.cpp \
@@ -413,13 +413,13 @@ fallo game/anotador.cpp \
 fallo shell/operacion.cpp \
   's/^void Operacion::mensajeAparte(const std::string& texto, Icono icono) { puertos/void Operacion::mensajeAparte(const std::string\& texto, Icono icono) { anotador.mensaje(texto); puertos/' \
   "the registry's messages go into the round's log"
-fallo shell/grabadora.cpp \
+fallo guion/grabadora.cpp \
   's/^    pendiente_ = {std::move(linea)};$/    if (linea.find("click ") == std::string::npos) pendiente_ = {std::move(linea)};/' \
   "the recording drops the player's clicks"
-fallo shell/grabadora.cpp \
+fallo guion/grabadora.cpp \
   's/grabadora.sorteos_.push_back(r);/if (r >= 0.5) grabadora.sorteos_.push_back(r);/' \
   "the recording leaves out the draws below 0.5"
-fallo shell/grabadora.cpp \
+fallo guion/grabadora.cpp \
   's|#include "game/tanto.h"|#include "game/archivos.h"\n#include "game/tanto.h"|; s|^    s += "start\\n";$|    s += "start\\n# " + std::string(archivos::ClaveBase) + "\\n";|' \
   "the recording writes the database's password"
 fallo calls/envido_mesa.cpp \
@@ -524,7 +524,7 @@ fallo players/registro.cpp \
 fallo platform/ventana.cpp \
   's/^    if (cancelar != 0) return false;$/    (void)cancelar;/' \
   "a window whose close was refused closes all the same"
-fallo shell/grabadora.cpp \
+fallo guion/grabadora.cpp \
   's/^            if (boton == BotonDerecho)$/            if (false)/' \
   "the recording writes a card carried with the right button as a click"
 fallo platform/sqlcipher/base_sqlcipher.cpp \
@@ -539,22 +539,22 @@ fallo platform/sqlcipher/base_sqlcipher.cpp \
 fallo players/registro.cpp \
   's/if (fallo.sigueBloqueado) {/if (false) {/' \
   "a held file is told at every statement of one action"
-fallo shell/grabadora.cpp \
+fallo guion/grabadora.cpp \
   's/^    if (j.estado.QuienMano == Lado::Computadora) s += "mano Computadora\\n";$//' \
   "a recording does not say the computer was mano in the game before"
-fallo shell/grabadora.cpp \
+fallo guion/palabras.cpp \
   "s/^        if (c == '\"' || c == '\\\\\\\\') r += '\\\\\\\\';$//" \
   "a recording writes a name's quotes and backslashes unescaped"
-fallo shell/grabadora.cpp \
+fallo guion/grabadora.cpp \
   's/^    salio_ = true;$/    salio_ = false;/' \
   "a game left by leaving the program closes with the scores after the way out, past its exit"
-fallo shell/grabadora.cpp \
+fallo guion/grabadora.cpp \
   's/^    if (\&ventana == \&juego_->finRonda) copiaPendiente_ = true;$/    if (\&ventana == \&juego_->finRonda \&\& alGuardar) alGuardar(partida_, preparacion_ + cuerpo_);/' \
   "the copy of a game in play is saved inside the end-of-round dialog's action"
 fallo shell/menus.cpp \
   's/if (n.MenuFin.Enabled() \&\& !e.FinJuego \&\& !op.preguntar(textos::AbandonarJuego, Respuesta::No)) return;/if (false) return;/' \
   "F5 in play throws the game away without a word"
-fallo shell/grabadora.cpp \
+fallo guion/grabadora.cpp \
   's/^    pendiente_ = {"key F5"};$//' \
   "a game begun by abandoning another replays the question it no longer meets"
 fallo shell/operacion.cpp \
@@ -617,23 +617,23 @@ fallo players/partidas.cpp \
 fallo players/partidas.cpp \
   's/std::to_string(p.PuntosComputadora) + ", el " + p.Fecha;/std::to_string(p.PuntosComputadora) + ", el " + p.Hora;/' \
   "the best win is dated by the time of day"
-fallo shell/grabadora.cpp \
+fallo guion/grabadora.cpp \
   's/{Cadena::Envido, Cadena::EnvidoEnvido, Cadena::RealEnvido, Cadena::FaltaEnvido}/{Cadena::Envido, Cadena::EnvidoEnvido, Cadena::RealEnvido}/' \
   "a recording leaves out the player's falta envido history"
-fallo shell/grabadora.cpp \
+fallo guion/grabadora.cpp \
   's/for (long i = 0; i < k.filas; ++i)/for (long i = 1; i < k.filas; ++i)/' \
   "a recording leaves out one history row of each tanto"
-fallo shell/grabadora.cpp \
+fallo guion/grabadora.cpp \
   's/logico(i < k.mintio) + " " + logico(i < k.gano)/logico(i < k.gano) + " " + logico(i < k.mintio)/' \
   "a recording writes the history's lies as wins"
-fallo shell/grabadora.cpp \
+fallo guion/grabadora.cpp \
   's/if (sola \&\& ticks_ > 0 \&\& linea == pendiente_\[0\]) {/if (sola \&\& linea == pendiente_[0]) {/' \
   "a recording merges two equal actions in a row into one"
-fallo shell/grabadora.cpp \
+fallo guion/grabadora.cpp \
   's/for (const Control\* c : {escritos\[ganoJugador ? 1 : 0\], escritos\[ganoJugador ? 0 : 1\]})/for (const Control* c : {escritos[ganoJugador ? 0 : 1], escritos[ganoJugador ? 1 : 0]})/' \
   "a recording writes the winner's final score first"
-fallo shell/grabadora.cpp \
-  's/comillas(n.TextoJugador.Text()) + "\\n#> VALUE TextoComputadora.Text=" + comillas(n.TextoComputadora.Text())/comillas(n.TextoComputadora.Text()) + "\\n#> VALUE TextoComputadora.Text=" + comillas(n.TextoJugador.Text())/' \
+fallo guion/grabadora.cpp \
+  's/guion::Citar(n.TextoJugador.Text()) +$/guion::Citar(n.TextoComputadora.Text()) +/; s/+ guion::Citar(n.TextoComputadora.Text()) + "\\n";$/+ guion::Citar(n.TextoJugador.Text()) + "\\n";/' \
   "a recording checks each side's score against the other's"
 fallo round/ciclo_juego.cpp \
   's/^    op.AvisoVentanaCentral();$/    (void)0;/' \
@@ -783,7 +783,7 @@ fallo round/envido_y_flor.cpp \
 fallo round/truco.cpp \
   's/op.contar(suceso::TrucoQuerido{quien, nivel});/op.contar(suceso::TrucoQuerido{quien, NivelTruco::Truco});/' \
   "the anotador hears every truco accepted as a plain truco"
-fallo shell/grabadora.cpp \
+fallo guion/grabadora.cpp \
   's/if (copiaPendiente_ \&\& final_.empty() \&\& alGuardar)/if (copiaPendiente_ \&\& alGuardar)/' \
   "the table's next tick after a game that ended with its round saves an incomplete copy over the game"
 

@@ -16,7 +16,7 @@
 #include "qt/escena.h"
 #include "qt/menus_qt.h"
 #include "qt/ventana_principal.h"
-#include "shell/grabadora.h"
+#include "guion/grabadora.h"
 #include "shell/naipalia.h"
 
 namespace naipalia::vista {

@@ -11,7 +11,7 @@
 #include "qt/mensajes_qt.h"
 #include "qt/sistema_qt.h"
 #include "qt/sonidos_qt.h"
-#include "shell/grabadora.h"
+#include "guion/grabadora.h"
 #include "shell/juego.h"
 
 namespace naipalia::vista {

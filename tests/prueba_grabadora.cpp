@@ -13,7 +13,7 @@
 #include "base_falsa.h"
 #include "game/archivos.h"
 #include "platform/falsos.h"
-#include "shell/grabadora.h"
+#include "guion/grabadora.h"
 #include "shell/juego.h"
 
 namespace naipalia {

@@ -7,7 +7,7 @@
 
 #include "game/mesa.h"
 #include "platform/falsos.h"
-#include "shell/grabadora.h"
+#include "guion/grabadora.h"
 #include "tests/autojuego/juez.h"
 
 namespace naipalia::autojuego {

@@ -1,11 +1,11 @@
-#include "shell/grabadora.h"
+#include "guion/grabadora.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 
 #include "game/tanto.h"
+#include "guion/palabras.h"
 #include "platform/nivel.h"
 #include "players/jugadores.h"
 #include "shell/juego.h"
@@ -13,23 +13,6 @@
 namespace naipalia {
 
 namespace {
-
-// The shortest text that reads back as the very same number.
-std::string numero(double x) {
-    std::array<char, 32> texto{};
-    const auto fin = std::to_chars(texto.data(), texto.data() + texto.size(), x).ptr;
-    return std::string(texto.data(), fin);
-}
-
-// A quoted word of the script: a quote or a backslash within it escaped.
-std::string comillas(const std::string& texto) {
-    std::string r(1, '"');
-    for (char c : texto) {
-        if (c == '"' || c == '\\') r += '\\';
-        r += c;
-    }
-    return r + '"';
-}
 
 std::string referencia(const Control& c) {
     return c.indice() >= 0 ? c.nombre() + " " + std::to_string(c.indice()) : c.nombre();
@@ -177,7 +160,8 @@ void Grabadora::vigilarControl(Control& c) {
     });
     if (lista) envolver(c.DblClick, [p] { return "dblclick " + p->nombre() + " " + std::to_string(p->ListIndex()); });
     envolver(c.Timer, [p] { return "tick " + p->ventana().nombre() + "." + p->nombre(); });
-    if (c.propiedades().Editable) envolver(c.Change, [p] { return "type " + p->nombre() + " " + comillas(p->Text()); });
+    if (c.propiedades().Editable)
+        envolver(c.Change, [p] { return "type " + p->nombre() + " " + guion::Citar(p->Text()); });
     if (lista && c.KeyPress) {
         c.KeyPress = [this, p, original = c.KeyPress](int& tecla) {
             if (tecla == 13) comenzar("enter " + p->nombre());
@@ -234,11 +218,12 @@ std::string Grabadora::sangria() const { return std::string(static_cast<std::siz
 // reading up to then is queued before the lines that led there.
 std::string Grabadora::asentado() const {
     std::string s;
-    if (lectura_ && *lectura_ != relojEscrito_) s += sangria() + "clock " + numero(*lectura_) + "\n";
-    if (fecha_ != fechaEscrita_) s += sangria() + "date " + comillas(fecha_) + "\n";
+    if (lectura_ && *lectura_ != relojEscrito_) s += sangria() + "clock " + guion::Numero(*lectura_) + "\n";
+    if (fecha_ != fechaEscrita_) s += sangria() + "date " + guion::Citar(fecha_) + "\n";
     for (std::size_t i = 0; i < sorteos_.size(); i += SorteosPorLinea) {
         s += sangria() + "random";
-        for (std::size_t j = i; j < std::min(sorteos_.size(), i + SorteosPorLinea); ++j) s += " " + numero(sorteos_[j]);
+        for (std::size_t j = i; j < std::min(sorteos_.size(), i + SorteosPorLinea); ++j)
+            s += " " + guion::Numero(sorteos_[j]);
         s += "\n";
     }
     for (std::size_t i = 0; i < pendiente_.size(); ++i)
@@ -289,7 +274,7 @@ std::string Grabadora::preparacion() const {
     Juego& j = *juego_;
     Naipalia& n = j.naipalia;
     const bool conBase = !j.estado.SinRecuerdos;
-    const std::string nombre = comillas(NombreRecortado(j.estado.NombreJugador));
+    const std::string nombre = guion::Citar(NombreRecortado(j.estado.NombreJugador));
     std::string s = "# Naipalia: a game as it was played, for naipalia-guion.\n";
     s += "screen " + std::to_string(originales_.pantalla->anchoPixeles()) + " " +
          std::to_string(originales_.pantalla->altoPixeles()) + "\n";
@@ -312,8 +297,8 @@ std::string Grabadora::preparacion() const {
     }
     // The mano the game before left: it decides whether the first deal is turned round.
     if (j.estado.QuienMano == Lado::Computadora) s += "mano Computadora\n";
-    s += "clock " + numero(j.ronda.TiempoUltimaAccion) + "\n";
-    if (!fecha_.empty()) s += "date " + comillas(fecha_) + "\n";
+    s += "clock " + guion::Numero(j.ronda.TiempoUltimaAccion) + "\n";
+    if (!fecha_.empty()) s += "date " + guion::Citar(fecha_) + "\n";
     s += "start\n";
     if (conBase) s += "  type TextoSeleccionJugador " + nombre + "\n  click BotonJugar\n";
     // The stored options come back from the database; the others, and who is mano, as a
@@ -339,7 +324,7 @@ std::string Grabadora::finDelJuego() const {
     const Control* escritos[] = {&n.TextoJugador, &n.TextoComputadora};
     std::string s;
     for (const Control* c : {escritos[ganoJugador ? 1 : 0], escritos[ganoJugador ? 0 : 1]})
-        s += "#> TEXT " + c->nombre() + " " + comillas(c->Text()) + "\n";
+        s += "#> TEXT " + c->nombre() + " " + guion::Citar(c->Text()) + "\n";
     s += "#> OPEN FinJuegos";
     if (const Control* etiqueta = juego_->finJuegos.etiquetaMensaje(); etiqueta && !etiqueta->Caption().empty())
         s += " " + escapado(etiqueta->Caption());
@@ -350,8 +335,8 @@ std::string Grabadora::finDelJuego() const {
 std::string Grabadora::verificacion() const {
     const Naipalia& n = juego_->naipalia;
     return "show TextoJugador.Text TextoComputadora.Text\n#> VALUE TextoJugador.Text=" +
-           comillas(n.TextoJugador.Text()) + "\n#> VALUE TextoComputadora.Text=" + comillas(n.TextoComputadora.Text()) +
-           "\n";
+           guion::Citar(n.TextoJugador.Text()) +
+           "\n#> VALUE TextoComputadora.Text=" + guion::Citar(n.TextoComputadora.Text()) + "\n";
 }
 
 // The final scores, so that the recording is also a test: of a game that ended, its last
@@ -379,7 +364,7 @@ void Grabadora::despuesDeModal(Ventana& ventana) {
     // The dialog's last action stays open: what follows its closing is drawn before it.
     if (&ventana == &juego_->jugador)
         pendiente_ = {
-            sangria() + "type TextoSeleccionJugador " + comillas(NombreRecortado(juego_->estado.NombreJugador)),
+            sangria() + "type TextoSeleccionJugador " + guion::Citar(NombreRecortado(juego_->estado.NombreJugador)),
             sangria() + "click BotonJugar"};
     --modales_;
     if (&ventana == &juego_->finRonda) copiaPendiente_ = true;
