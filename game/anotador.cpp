@@ -132,6 +132,8 @@ void Anotador::alMazo() {
 }
 
 void Anotador::oir(const Suceso& suceso) {
+    // A card played is seen on the table and in the hand's result: no entry of its own.
+    if (std::holds_alternative<suceso::CartaJugada>(suceso)) return;
     sincronizar();
     if (const auto* p = std::get_if<suceso::Puntos>(&suceso)) {
         if (p->motivo == Motivo::Penalidad) penalizado_ = p->lado;

@@ -70,7 +70,6 @@ double Falsos::siguiente() {
         return r;
     }
     if (fijo) return *fijo;
-    if (sorteosDe32Bits) return static_cast<double>(twister_()) * 0x1p-32;
     return std::uniform_real_distribution<double>(0.0, 1.0)(twister_);
 }
 

@@ -34,11 +34,10 @@ public:
     std::string fecha = "06/12/2026";
 
     // Draws: queued numbers first, then the fixed number if any, then a Mersenne
-    // twister (seeded with 1 until reseeded), as a double of 53 bits or, cheaper, of 32.
+    // twister (seeded with 1 until reseeded).
     std::deque<double> cola;
     std::optional<double> fijo;
     void sembrarGenerador(std::uint32_t semilla);
-    bool sorteosDe32Bits = false;
     // Past this many draws since the deal last reseeded (0: no limit), a loop of the
     // game does not end: `alExcederSorteos` is told, and should not return.
     long limiteSorteos = 0;

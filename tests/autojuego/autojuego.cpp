@@ -30,6 +30,20 @@ std::uint32_t Mezcla(std::uint64_t& estado) {
     return static_cast<std::uint32_t>((z ^ (z >> 31)) >> 32);
 }
 
+// The game's numbers: a seed per game keeps each game replayable, and this one costs
+// nothing to reseed. A deal that draws a million numbers is a loop that does not end.
+struct AzarDePartida : Azar {
+    double siguiente() override {
+        if (++sorteos > MaximoSorteos) Fallar("a deal drew a million random numbers: a loop does not end");
+        return static_cast<double>(Mezcla(estado)) * 0x1p-32;
+    }
+    // The game reseeds from the clock at every deal, which changes nothing here.
+    void sembrar(double) override { sorteos = 0; }
+    std::optional<std::array<int, 6>> repartoFijado() override { return std::nullopt; }
+    std::uint64_t estado = 0;
+    long sorteos = 0;
+};
+
 using Cuatro = std::array<Control*, 4>;
 
 // The usable ones among `controles` (null for none), first in `elegidos`; how many.
@@ -55,7 +69,7 @@ struct ProgramaTerminado {};
 class Mesa {
 public:
     explicit Mesa(bool revisar, const AlGuardar& alGuardar = nullptr)
-        : revisar_(revisar), grabadora_(alGuardar ? std::make_unique<Grabadora>(falsos_.puertos) : nullptr) {
+        : revisar_(revisar), grabadora_(alGuardar ? std::make_unique<Grabadora>(puertos_) : nullptr) {
         falsos_.alMensaje = [this](const std::string& texto, Icono icono) {
             if (icono == Icono::Critico) Fallar("critical message: ", texto);
             mensajes_.push_back(texto);
@@ -69,11 +83,6 @@ public:
             if (!saliendo_) Fallar("the program ended itself in the middle of play");
             throw ProgramaTerminado{};
         };
-        // The game reseeds from the clock at every deal, which the fakes ignore: a seed
-        // per game keeps it replayable.
-        falsos_.sorteosDe32Bits = true;
-        falsos_.limiteSorteos = MaximoSorteos;
-        falsos_.alExcederSorteos = [] { Fallar("a deal drew a million random numbers: a loop does not end"); };
         if (grabadora_) {
             grabadora_->alGuardar = alGuardar;
             grabadora_->enlazar(juego_);
@@ -102,7 +111,7 @@ public:
         const long antes = acciones_;
         try {
             e_.QuienMano = s.manoPreviaComputadora ? Lado::Computadora : Lado::Jugador;  // all a game hands on
-            falsos_.sembrarGenerador(s.juego);
+            azarPartida_.estado = s.juego;
             azar_ = s.jugador;
             mensajes_.clear();
             respuestas_.clear();
@@ -312,9 +321,15 @@ private:
     }
 
     Falsos falsos_{"programa"};
+    AzarDePartida azarPartida_;
+    const Puertos puertos_ = [this] {
+        Puertos p = falsos_.puertos;
+        p.azar = &azarPartida_;
+        return p;
+    }();
     const bool revisar_;
     std::unique_ptr<Grabadora> grabadora_;
-    Juego juego_{grabadora_ ? grabadora_->puertos() : falsos_.puertos};
+    Juego juego_{grabadora_ ? grabadora_->puertos() : puertos_};
     Estado& e_ = juego_.estado;
     Naipalia& n_ = juego_.naipalia;
     std::vector<std::string> mensajes_;  // this game's
