@@ -2,8 +2,9 @@
 // round has at stake, the round's calls and results, and one line per round with the
 // points credited and why. It only listens to what the game already does (messages,
 // voices, score and hand-result writes) and to what the rules tell (credits with their
-// reason, the calls accepted and won), and reads the shared state; it changes nothing. What it hears is kept as it came
-// and put in words only when read: self-play, which never reads it, pays for no text.
+// reason, the calls accepted and won), and reads the shared state; it changes nothing.
+// What it hears is kept as it came and put in words only when read: self-play, which
+// never reads it, pays for no text.
 #pragma once
 
 #include <array>
@@ -39,6 +40,7 @@ public:
     void alMazo();
     // A side's tanto as declared and confirmed.
     void tanto(Lado lado, int puntos);
+    // What a rule tells as it happens.
     void oir(const Suceso& suceso);
     void puntos();
 

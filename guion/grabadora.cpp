@@ -6,6 +6,7 @@
 
 #include "game/tanto.h"
 #include "guion/palabras.h"
+#include "guion/transcripcion.h"
 #include "platform/nivel.h"
 #include "players/jugadores.h"
 #include "shell/juego.h"
@@ -19,16 +20,6 @@ std::string referencia(const Control& c) {
 }
 
 std::string logico(bool b) { return b ? "true" : "false"; }
-
-// As the transcript writes a text: a line break as \\n.
-std::string escapado(const std::string& texto) {
-    std::string r;
-    for (std::size_t i = 0; i < texto.size(); ++i) {
-        if (texto[i] == '\r' && i + 1 < texto.size() && texto[i + 1] == '\n') continue;
-        r += texto[i] == '\n' ? std::string("\\n") : std::string(1, texto[i]);
-    }
-    return r;
-}
 
 constexpr std::size_t SorteosPorLinea = 12;
 
@@ -324,10 +315,10 @@ std::string Grabadora::finDelJuego() const {
     const Control* escritos[] = {&n.TextoJugador, &n.TextoComputadora};
     std::string s;
     for (const Control* c : {escritos[ganoJugador ? 1 : 0], escritos[ganoJugador ? 0 : 1]})
-        s += "#> TEXT " + c->nombre() + " " + guion::Citar(c->Text()) + "\n";
+        s += "#> TEXT " + c->nombre() + " " + guion::Transcripcion::citado(c->Text()) + "\n";
     s += "#> OPEN FinJuegos";
     if (const Control* etiqueta = juego_->finJuegos.etiquetaMensaje(); etiqueta && !etiqueta->Caption().empty())
-        s += " " + escapado(etiqueta->Caption());
+        s += " " + guion::Transcripcion::escapar(etiqueta->Caption());
     return s + "\n";
 }
 

@@ -254,7 +254,7 @@ void Interprete::vigilarTextos() {
          {&n.TextoJugador, &n.TextoComputadora, &n.TextoMano(1), &n.TextoMano(2), &n.TextoMano(3), &n.TextoQuienMano}) {
         auto original = c->Change;
         c->Change = [this, c, original] {
-            t_.linea("TEXT " + nombreControl(*c) + " \"" + Transcripcion::escapar(c->Text()) + "\"");
+            t_.linea("TEXT " + nombreControl(*c) + " " + Transcripcion::citado(c->Text()));
             if (original) original();
         };
     }
@@ -463,12 +463,6 @@ void Interprete::enLista(const Palabras& w) {
 
 namespace {
 
-// Appended, not concatenated: spares GCC 12 a false -Wrestrict at -O3.
-std::string comillas(const std::string& texto) {
-    std::string r(1, '"');
-    r.append(Transcripcion::escapar(texto)).push_back('"');
-    return r;
-}
 std::string logicoTexto(bool b) { return b ? "True" : "False"; }
 
 }  // namespace
@@ -530,22 +524,23 @@ void Interprete::filas(const std::string& tabla) {
     if (tabla == "Jugador") {
         std::vector<std::string> nombres;
         if ((bien = base.leerJugadores(nombres, fallo)))
-            for (const std::string& nombre : nombres) t_.linea("ROW Jugador Jugador=" + comillas(nombre));
+            for (const std::string& nombre : nombres) t_.linea("ROW Jugador Jugador=" + Transcripcion::citado(nombre));
     } else if (tabla == "TantoJugador") {
         std::vector<FilaTanto> tantos;
         if ((bien = base.leerTantos(tantos, fallo)))
             for (const FilaTanto& f : tantos)
-                t_.linea("ROW TantoJugador Jugador=" + comillas(f.Jugador) + " Tipo=" + comillas(f.Tipo) +
-                         " Numero=" + std::to_string(f.Numero) + " MintioJugador=" + logicoTexto(f.MintioJugador) +
+                t_.linea("ROW TantoJugador Jugador=" + Transcripcion::citado(f.Jugador) +
+                         " Tipo=" + Transcripcion::citado(f.Tipo) + " Numero=" + std::to_string(f.Numero) +
+                         " MintioJugador=" + logicoTexto(f.MintioJugador) +
                          " GanoJugador=" + logicoTexto(f.GanoJugador));
     } else if (tabla == "Partidas") {
         std::vector<FilaPartida> partidas;
         if ((bien = base.leerTodasLasPartidas(partidas, fallo)))
             for (const FilaPartida& p : partidas)
-                t_.linea("ROW Partidas Numero=" + std::to_string(p.Numero) + " Fecha=" + comillas(p.Fecha) +
-                         " Hora=" + comillas(p.Hora) + " PuntosJuego=" + std::to_string(p.PuntosJuego) +
-                         " PuntosJugador=" + std::to_string(p.PuntosJugador) +
-                         " PuntosComputadora=" + std::to_string(p.PuntosComputadora));
+                t_.linea("ROW Partidas Numero=" + std::to_string(p.Numero) +
+                         " Fecha=" + Transcripcion::citado(p.Fecha) + " Hora=" + Transcripcion::citado(p.Hora) +
+                         " PuntosJuego=" + std::to_string(p.PuntosJuego) + " PuntosJugador=" +
+                         std::to_string(p.PuntosJugador) + " PuntosComputadora=" + std::to_string(p.PuntosComputadora));
     } else {
         OpcionesGuardadas o;
         if ((bien = base.leerOpciones(o, fallo))) {

@@ -26,6 +26,13 @@ std::string Transcripcion::escapar(const std::string& texto) {
     return r;
 }
 
+// Appended, not concatenated: spares GCC 12 a false -Wrestrict at -O3.
+std::string Transcripcion::citado(const std::string& texto) {
+    std::string r(1, '"');
+    r.append(escapar(texto)).push_back('"');
+    return r;
+}
+
 const char* Transcripcion::nombreIcono(Icono icono) {
     switch (icono) {
         case Icono::Critico: return "critical";

@@ -26,6 +26,8 @@ public:
     // Every line written so far, each ended by a line break, for the script's own checks.
     const std::string& texto() const { return texto_; }
     static std::string escapar(const std::string& texto);
+    // A text in quotes, as TEXT lines and rows write it.
+    static std::string citado(const std::string& texto);
     static const char* nombreIcono(Icono icono);
 
     static constexpr std::size_t TextoMaximo = 64 * 1024 * 1024;

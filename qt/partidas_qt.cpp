@@ -13,10 +13,10 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include "guion/grabadora.h"
 #include "qt/escena.h"
 #include "qt/menus_qt.h"
 #include "qt/ventana_principal.h"
-#include "guion/grabadora.h"
 #include "shell/naipalia.h"
 
 namespace naipalia::vista {

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "guion/grabadora.h"
 #include "platform/puertos.h"
 #include "qt/animaciones_qt.h"
 #include "qt/escena.h"
@@ -11,7 +12,6 @@
 #include "qt/mensajes_qt.h"
 #include "qt/sistema_qt.h"
 #include "qt/sonidos_qt.h"
-#include "guion/grabadora.h"
 #include "shell/juego.h"
 
 namespace naipalia::vista {

@@ -58,8 +58,7 @@ void Ronda::avisarTurno() {
     if (!e.FinJuego) op.AvisoTurnoJugador();
 }
 
-// The computer moves until the turn is the player's: each card it puts down decides its
-// hand, which may give it the lead of the next. A round its move ended has dealt the next.
+// Its card face up at its place, its back out of its hand; told with whether it leads.
 void Ronda::CartaComputadora(int mano, int slot) {
     const int carta = e.carta(slot);
     const auto h = static_cast<std::size_t>(mano);
@@ -72,6 +71,8 @@ void Ronda::CartaComputadora(int mano, int slot) {
     op.contar(suceso::CartaJugada{Lado::Computadora, mano, carta, slot, abre});
 }
 
+// The computer moves until the turn is the player's: each card it puts down decides its
+// hand, which may give it the lead of the next. A round its move ended has dealt the next.
 void Ronda::TurnoComputadora() {
     bool decidida = false;
     Jugada jugada;

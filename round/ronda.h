@@ -68,7 +68,7 @@ public:
     void SumarTrucoComputadora();
     // A side accepts a truco call of this level.
     void TrucoQuerido(Lado quien, NivelTruco nivel);
-    // The player's envido accepted at this level of the chain called.
+    // The envido accepted at this level of the chain called, by either side.
     void EnvidoQuerido(Cadena nivel);
     void EnvidoGanado(Lado ganador);
     void FlorGanada(Lado ganador);

@@ -142,11 +142,6 @@ void Operacion::AvisoFinalPorPuntos() {
     if (!estado.FinJuego) restaurarMesa();
 }
 
-// The end-of-round dialog opened for another reason than the round's end: its own
-// message and table button, the button's usual caption back afterwards (an unloaded
-// dialog has it already; touching it would load it again, and its load takes the
-// status line). The status line asked before goes back once the game goes on; a game
-// given up asks for a new one; the end of the game keeps what it wrote.
 void Operacion::TomarFlor(Lado quien, NivelFlor nivel) {
     estado.EstadoFlor = nivel;
     estado.QuienFlor = quien;
@@ -154,6 +149,11 @@ void Operacion::TomarFlor(Lado quien, NivelFlor nivel) {
         AvisoFinalPorPuntos();
 }
 
+// The end-of-round dialog opened for another reason than the round's end: its own
+// message and table button, the button's usual caption back afterwards (an unloaded
+// dialog has it already; touching it would load it again, and its load takes the
+// status line). The status line asked before goes back once the game goes on; a game
+// given up asks for a new one; the end of the game keeps what it wrote.
 void Operacion::mostrarFinRondaCon(const std::string& mensaje, const std::string& boton) {
     const std::string estadoAntes = naipalia.TextoEstado.Text();
     finRonda.EtiquetaMensaje.Caption(mensaje);

@@ -12,8 +12,8 @@
 
 #include "base_falsa.h"
 #include "game/archivos.h"
-#include "platform/falsos.h"
 #include "guion/grabadora.h"
+#include "platform/falsos.h"
 #include "shell/juego.h"
 
 namespace naipalia {

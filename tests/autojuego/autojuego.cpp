@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "game/mesa.h"
-#include "platform/falsos.h"
 #include "guion/grabadora.h"
+#include "platform/falsos.h"
 #include "tests/autojuego/juez.h"
 
 namespace naipalia::autojuego {
