@@ -47,31 +47,34 @@ const std::string& Anotador::nombreEn(Lado lado, std::size_t nombre) const {
     return lado == Lado::Computadora ? computadora : nombres_[nombre];
 }
 
-std::size_t Anotador::nombreOido() {
-    if (nombres_.empty() || e_.NombreJugador != nombreOido_) {
-        nombreOido_ = e_.NombreJugador;
-        nombres_.push_back(nombre(Lado::Jugador));
-    }
-    return nombres_.size() - 1;
-}
-
 void Anotador::anotar(Entrada entrada) {
     entrada.nombre = nombreOido();
-    sucesos_.push_back(std::move(entrada));
+    sucesos_.push_back(entrada);
+}
+
+void Anotador::anotar(Entrada entrada, std::string_view texto) {
+    entrada.desde = static_cast<std::uint32_t>(textos_.size());
+    entrada.largo = static_cast<std::uint32_t>(texto.size());
+    textos_ += texto;
+    anotar(entrada);
 }
 
 // A new deal ends the round before it, a new game clears the lines, the end of the
 // game freezes the score.
-void Anotador::sincronizar() {
+void Anotador::ponerseAlDia() {
     if (e_.RondasJugadas != ronda_) {
         cerrarLinea();
-        if (e_.RondasJugadas == 0) lineas_.clear();
-        if (e_.RondasJugadas == 0) textoLineas_.clear();
+        if (e_.RondasJugadas == 0) {
+            lineas_.clear();
+            creditosLineas_.clear();
+            textoLineas_.clear();
+        }
         ronda_ = e_.RondasJugadas;
         cerrada_ = ronda_ == 0;
         penalizado_ = Lado::Nadie;
         creditos_.clear();
         sucesos_.clear();
+        textos_.clear();
         textoSucesos_.clear();
     }
     if (e_.FinJuego)
@@ -83,14 +86,16 @@ void Anotador::sincronizar() {
 void Anotador::cerrarLinea() {
     if (cerrada_) return;
     cerrada_ = true;
-    lineas_.push_back({ronda_, nombreOido(), std::move(creditos_)});
+    const std::size_t desde = creditosLineas_.size();
+    creditosLineas_.insert(creditosLineas_.end(), creditos_.begin(), creditos_.end());
+    lineas_.push_back({ronda_, nombreOido(), desde, creditosLineas_.size()});
     creditos_.clear();
 }
 
 void Anotador::mensaje(const std::string& texto) {
     sincronizar();
     const auto inicio = texto.find_first_not_of(' ');
-    if (inicio != std::string::npos) anotar({.tipo = Tipo::Texto, .texto = texto.substr(inicio)});
+    if (inicio != std::string::npos) anotar({.tipo = Tipo::Texto}, std::string_view(texto).substr(inicio));
 }
 
 void Anotador::voz(archivos::Voz voz) {
@@ -100,7 +105,7 @@ void Anotador::voz(archivos::Voz voz) {
 
 void Anotador::finDeRonda(std::string_view mensaje) {
     sincronizar();
-    anotar({.tipo = Tipo::Texto, .texto = std::string(mensaje)});
+    anotar({.tipo = Tipo::Texto}, mensaje);
 }
 
 // A tied hand is nobody's.
@@ -118,7 +123,7 @@ void Anotador::mano(int mano) {
 void Anotador::jugador(std::string_view boton) {
     sincronizar();
     if (!boton.empty() && boton.find_first_not_of("0123456789") == std::string_view::npos) return;
-    anotar({.tipo = Tipo::Jugador, .texto = std::string(boton)});
+    anotar({.tipo = Tipo::Jugador}, boton);
 }
 
 void Anotador::tanto(Lado lado, int puntos) {
@@ -147,12 +152,14 @@ void Anotador::oir(const Suceso& suceso) {
         anotar({.tipo = Tipo::Truco, .lado = t->lado, .numero = static_cast<int>(t->nivel)});
     } else if (const auto* f = std::get_if<suceso::FlorGanada>(&suceso)) {
         anotar({.tipo = Tipo::Flor, .lado = f->lado});
+    } else if (std::holds_alternative<suceso::JugadorElegido>(suceso)) {
+        if (std::string n = nombre(Lado::Jugador); n != nombres_.back()) nombres_.push_back(std::move(n));
     }
 }
 
 std::string Anotador::enPalabras(const Entrada& s) const {
     switch (s.tipo) {
-        case Tipo::Texto: return s.texto;
+        case Tipo::Texto: return std::string(texto(s));
         case Tipo::Canto:
             return "La computadora canta " + std::string(archivos::Voces[static_cast<std::size_t>(s.numero)]);
         case Tipo::Mano:
@@ -160,7 +167,7 @@ std::string Anotador::enPalabras(const Entrada& s) const {
                    (s.lado == Lado::Nadie ? "parda" : "gana " + nombreEn(s.lado, s.nombre));
         case Tipo::Jugador: {
             std::string accion;
-            for (char c : s.texto)
+            for (char c : texto(s))
                 if (c != '&') accion += c;
             return nombreEn(Lado::Jugador, s.nombre) + ": " + accion;
         }
@@ -183,11 +190,11 @@ std::string Anotador::enPalabras(const Entrada& s) const {
 
 std::string Anotador::enPalabras(const Linea& l) const {
     std::string linea = "Ronda " + std::to_string(l.ronda) + ":";
-    if (l.creditos.empty()) linea += " sin puntos";
+    if (l.desde == l.hasta) linea += " sin puntos";
     for (Lado lado : {Lado::Jugador, Lado::Computadora}) {
         std::string parte;
-        for (const Credito& c : l.creditos)
-            if (c.lado == lado)
+        for (std::size_t i = l.desde; i < l.hasta; ++i)
+            if (const Credito& c = creditosLineas_[i]; c.lado == lado)
                 parte += (parte.empty() ? " " : ", ") + ("+" + std::to_string(c.puntos)) + " " +
                          Motivos[static_cast<std::size_t>(c.motivo)];
         if (!parte.empty()) linea += (linea.back() == ':' ? " " : "; ") + nombreEn(lado, l.nombre) + parte;

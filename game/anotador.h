@@ -28,7 +28,7 @@ Palotes EnPalotes(int puntos);
 
 class Anotador {
 public:
-    explicit Anotador(const Estado& estado) : e_(estado) {}
+    explicit Anotador(const Estado& estado) : e_(estado), nombres_{nombre(Lado::Jugador)} {}
 
     // What the game does, as it happens.
     void mensaje(const std::string& texto);
@@ -62,26 +62,37 @@ private:
         int puntos;
         Motivo motivo;
     };
-    // One event of the round as heard; `texto` only where the words came with it.
+    // One event of the round as heard; the words only where they came with it, as a
+    // piece of textos_.
     enum class Tipo : std::uint8_t { Texto, Canto, Mano, Jugador, Tanto, Mazo, Credito, Querido, Envido, Truco, Flor };
     struct Entrada {
         Tipo tipo;
         Lado lado = Lado::Nadie;
         int numero = 0;  // the hand, the points, the voice, the chain or the truco's level
         Motivo motivo = Motivo::Envido;
-        std::string texto = {};
-        std::size_t nombre = 0;  // the player's name then, in nombres_
+        std::uint32_t desde = 0, largo = 0;  // the words in textos_
+        std::size_t nombre = 0;              // the player's name then, in nombres_
     };
+    // A round's credits are creditosLineas_[desde, hasta).
     struct Linea {
         int ronda;
         std::size_t nombre;
-        std::vector<Credito> creditos;
+        std::size_t desde, hasta;
     };
 
-    void sincronizar();
+    // Every input first: a new deal or the game's end may have come since the last.
+    void sincronizar() {
+        if (e_.RondasJugadas != ronda_ || e_.FinJuego)
+            ponerseAlDia();
+        else
+            final_ = {e_.PuntosJugador, e_.PuntosComputadora};
+    }
+    void ponerseAlDia();
     void anotar(Entrada entrada);
+    void anotar(Entrada entrada, std::string_view texto);
+    std::string_view texto(const Entrada& s) const { return std::string_view(textos_).substr(s.desde, s.largo); }
     // The player's name now, as an index in nombres_.
-    std::size_t nombreOido();
+    std::size_t nombreOido() const { return nombres_.size() - 1; }
     const std::string& nombreEn(Lado lado, std::size_t nombre) const;
     void cerrarLinea();
     std::string enPalabras(const Entrada& s) const;
@@ -96,9 +107,10 @@ private:
     std::array<int, 2> final_{};
     std::vector<Credito> creditos_;
     std::vector<Entrada> sucesos_;
+    std::string textos_;  // the words heard this round
     std::vector<Linea> lineas_;
-    // Every name the player was heard by, the last the current one.
-    std::string nombreOido_;
+    std::vector<Credito> creditosLineas_;
+    // Every name the player was told by, the last the current one.
     std::vector<std::string> nombres_;
     // The words of what was heard, written up to where they were last read.
     mutable std::vector<std::string> textoSucesos_, textoLineas_;

@@ -38,6 +38,8 @@ struct TrucoQuerido {
 struct FlorGanada {
     Lado lado;
 };
+// Another player sits at the table (a new name in the shared state).
+struct JugadorElegido {};
 // Points about to be added to a side, and why.
 struct Puntos {
     Lado lado;
@@ -48,6 +50,6 @@ struct Puntos {
 }  // namespace suceso
 
 using Suceso = std::variant<suceso::CartaJugada, suceso::EnvidoQuerido, suceso::EnvidoGanado, suceso::TrucoQuerido,
-                            suceso::FlorGanada, suceso::Puntos>;
+                            suceso::FlorGanada, suceso::JugadorElegido, suceso::Puntos>;
 
 }  // namespace naipalia

@@ -15,7 +15,7 @@ Control::Control(Ventana& ventana, std::string nombre, TipoControl tipo, int ind
 void Control::escribirTexto(std::string& campo, std::string_view valor, Campo cual) {
     ventana_.tocado(*this);
     if (campo == valor) return;
-    modificados_ |= cual;
+    marcar(cual);
     campo.assign(valor);
     ventana_.cambiado(*this);
 }
@@ -30,7 +30,7 @@ void Control::FileName(std::string_view v) { escribirTexto(p_.FileName, v, Campo
 void Control::MouseIcon(std::string_view v) { escribirTexto(p_.MouseIcon, v, CampoMouseIcon); }
 void Control::List(std::vector<std::string> v) {
     ventana_.tocado(*this);
-    modificados_ |= CampoList;
+    marcar(CampoList);
     p_.List = std::move(v);
     ventana_.cambiado(*this);
 }

@@ -146,6 +146,7 @@ private:
         CampoMouseIcon = 1u << 5,
         CampoOtros = 1u << 6,
     };
+    inline void marcar(unsigned cual);
     template <typename T>
     inline void escribir(T& campo, T valor);
     void escribirTexto(std::string& campo, std::string_view valor, Campo cual);

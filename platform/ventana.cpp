@@ -1,6 +1,6 @@
 #include "platform/ventana.h"
 
-#include <algorithm>
+#include <stdexcept>
 
 namespace naipalia {
 
@@ -19,17 +19,17 @@ ArregloControles::ArregloControles(Ventana& ventana, const std::string& nombre, 
 
 ArregloControles::ArregloControles(Ventana& ventana, const std::string& nombre, TipoControl tipo,
                                    std::vector<int> indices)
-    : indices_(std::move(indices)) {
-    for (int i : indices_) controles_.push_back(std::make_unique<Control>(ventana, nombre, tipo, i));
+    : indices_(std::move(indices)), primero_(indices_.front()) {
+    largo_ = static_cast<std::size_t>(indices_.back() - primero_ + 1);
+    porIndice_.resize(largo_);
+    for (int i : indices_) {
+        controles_.push_back(std::make_unique<Control>(ventana, nombre, tipo, i));
+        porIndice_[static_cast<std::size_t>(i - primero_)] = controles_.back().get();
+    }
 }
 
-// Contiguous arrays index directly; one with gaps looks its index up. An index outside
-// the array gives a position past its end, which at() refuses.
-std::size_t ArregloControles::posicion(int indice) const {
-    const auto directa = static_cast<std::size_t>(indice - indices_.front());
-    if (directa < indices_.size() && indices_[directa] == indice) return directa;
-    const auto it = std::lower_bound(indices_.begin(), indices_.end(), indice);
-    return it != indices_.end() && *it == indice ? static_cast<std::size_t>(it - indices_.begin()) : indices_.size();
+void ArregloControles::fuera(int indice) const {
+    throw std::out_of_range(controles_.front()->nombre() + "(" + std::to_string(indice) + ") does not exist");
 }
 
 Ventana::Ventana(const std::string& nombre, TipoControl tipo) : forma_(*this, nombre, tipo) {
@@ -45,6 +45,7 @@ void Ventana::registrar(Control& control) {
 void Ventana::terminarDiseno() {
     forma_.guardarDiseno();
     for (Control* c : controles_) c->guardarDiseno();
+    escritos_.clear();
 }
 
 Control* Ventana::buscar(const std::string& nombre, int indice) const {
@@ -69,8 +70,8 @@ bool Ventana::Unload(bool porElUsuario) {
     if (QueryUnload) QueryUnload(cancelar, porElUsuario);
     if (cancelar != 0) return false;
     cargada_ = false;
-    forma_.restaurarDiseno();
-    for (Control* c : controles_) c->restaurarDiseno();
+    for (Control* c : escritos_) c->restaurarDiseno();
+    escritos_.clear();
     if (alCambiar) alCambiar(forma_);
     return true;
 }

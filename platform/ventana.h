@@ -18,15 +18,24 @@ class ArregloControles {
 public:
     ArregloControles(Ventana& ventana, const std::string& nombre, TipoControl tipo, int desde, int hasta);
     ArregloControles(Ventana& ventana, const std::string& nombre, TipoControl tipo, std::vector<int> indices);
-    Control& operator()(int indice) { return *controles_.at(posicion(indice)); }
-    const Control& operator()(int indice) const { return *controles_.at(posicion(indice)); }
+    // The table looks its cards and boxes up all game long: one subtraction and a test.
+    Control& operator()(int indice) { return en(indice); }
+    const Control& operator()(int indice) const { return en(indice); }
     const std::vector<int>& indices() const { return indices_; }
 
 private:
-    std::size_t posicion(int indice) const;
+    Control& en(int indice) const {
+        const auto lugar = static_cast<std::size_t>(indice - primero_);
+        if (lugar >= largo_ || !porIndice_[lugar]) fuera(indice);
+        return *porIndice_[lugar];
+    }
+    [[noreturn]] void fuera(int indice) const;
 
     std::vector<int> indices_;  // ascending
     std::vector<std::unique_ptr<Control>> controles_;
+    int primero_ = 0;
+    std::size_t largo_ = 0;
+    std::vector<Control*> porIndice_;  // largo_ of them from primero_ on; null in the gaps
 };
 
 class Ventana {
@@ -82,16 +91,22 @@ private:
 
     bool cargada_ = false;
     std::vector<Control*> controles_;
+    std::vector<Control*> escritos_;  // since the load: what an unload restores
     std::vector<Control*> botones_;
     std::map<std::pair<std::string, int>, Control*> porNombre_;
     Control forma_;
 };
 
+inline void Control::marcar(unsigned cual) {
+    if (modificados_ == 0) ventana_.escritos_.push_back(this);
+    modificados_ |= cual;
+}
+
 template <typename T>
 inline void Control::escribir(T& campo, T valor) {
     ventana_.tocado(*this);
     if (campo == valor) return;
-    modificados_ |= CampoOtros;
+    marcar(CampoOtros);
     campo = std::move(valor);
     ventana_.cambiado(*this);
 }
@@ -110,7 +125,7 @@ inline void Control::ListIndex(int v) { escribir(p_.ListIndex, v); }
 inline void Control::Move(double left, double top) {
     ventana_.tocado(*this);
     if (p_.Left == left && p_.Top == top) return;
-    modificados_ |= CampoOtros;
+    marcar(CampoOtros);
     p_.Left = left;
     p_.Top = top;
     ventana_.cambiado(*this);

@@ -213,6 +213,7 @@ void Jugadores::TextoSeleccionJugador_Change() {
     const std::string& seleccion = jugador.TextoSeleccionJugador.Text();
     NombreElegido = seleccion;
     e.NombreJugador = NombreRelleno(seleccion);
+    op.contar(suceso::JugadorElegido{});
     n.MenuMJugador.Caption("&Mano " + e.NombreJugador);
     for (int h = 1; h <= 3; ++h) n.EtiquetaMesaJugador(h).Caption(e.NombreJugador);
     n.EtiquetaJugador.Caption(NombreRecortado(e.NombreJugador));

@@ -65,6 +65,7 @@ void Principal::Form_Load() {
     jugadores.AbrirBaseDatos();
     e.PuntosJuego = n.MenuCantidadPuntos(2).Checked() ? 30 : 15;
     e.NombreJugador = NombreRelleno(textos::JugadorSinRegistro);
+    op.contar(suceso::JugadorElegido{});
     mostrarNombreJugador();
     if (!e.SinRecuerdos) jugadores.MostrarRegistro();
     if (e.SinRecuerdos) {

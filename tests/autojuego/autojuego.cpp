@@ -72,7 +72,8 @@ public:
         : revisar_(revisar), grabadora_(alGuardar ? std::make_unique<Grabadora>(puertos_) : nullptr) {
         falsos_.alMensaje = [this](const std::string& texto, Icono icono) {
             if (icono == Icono::Critico) Fallar("critical message: ", texto);
-            mensajes_.push_back(texto);
+            if (mensajes_ == textos_.size()) textos_.emplace_back();
+            textos_[mensajes_++].assign(texto);
         };
         falsos_.responder = [this](const std::string&) {
             respuestas_.push_back(saliendo_ || Mezcla(azar_) < 0x80000000U);
@@ -113,7 +114,7 @@ public:
             e_.QuienMano = s.manoPreviaComputadora ? Lado::Computadora : Lado::Jugador;  // all a game hands on
             azarPartida_.estado = s.juego;
             azar_ = s.jugador;
-            mensajes_.clear();
+            mensajes_ = 0;
             respuestas_.clear();
             accionesPartida_ = 0;
             if (n_.MenuCantidadPuntos(1).Enabled()) elegirOpciones();  // else a new game by F5 mid-game
@@ -163,7 +164,7 @@ private:
         const std::string semillas = std::to_string(s.juego) + " " + std::to_string(s.jugador) + " " +
                                      (s.manoPreviaComputadora ? "computadora" : "jugador");
         std::string texto = "broken rule: " + motivo + "\n  replay: naipalia-bench-autojuego --repetir " + semillas;
-        for (const std::string& m : mensajes_) texto += "\n  message: " + m;
+        for (std::size_t i = 0; i < mensajes_; ++i) texto += "\n  message: " + textos_[i];
         return texto;
     }
 
@@ -332,8 +333,10 @@ private:
     Juego juego_{grabadora_ ? grabadora_->puertos() : puertos_};
     Estado& e_ = juego_.estado;
     Naipalia& n_ = juego_.naipalia;
-    std::vector<std::string> mensajes_;  // this game's
-    std::optional<Juez> juez_;           // this game's, when judged
+    // This game's messages, the first mensajes_ of textos_, whose storage games reuse.
+    std::vector<std::string> textos_;
+    std::size_t mensajes_ = 0;
+    std::optional<Juez> juez_;  // this game's, when judged
     const Cuatro cartas_{&n_.BotonCarta(1), &n_.BotonCarta(2), &n_.BotonCarta(3), nullptr};
     const Cuatro envidos_{&n_.BotonEnvido, &n_.BotonRealEnvido, &n_.BotonFaltaEnvido, &n_.BotonFlor};
     const Cuatro trucos_{&n_.BotonTruco, &n_.BotonRetruco, &n_.BotonVale4, nullptr};
@@ -349,8 +352,8 @@ private:
 
 void BotonesUsables(const Ventana& dialogo, std::vector<Control*>& botones) {
     botones.clear();
-    for (Control* c : dialogo.controles())
-        if (c->tipo() == TipoControl::Boton && usable(*c)) botones.push_back(c);
+    for (Control* c : dialogo.botones())
+        if (usable(*c)) botones.push_back(c);
 }
 
 Resultado Jugar(std::uint32_t base, long cantidad, bool revisar) { return Mesa(revisar).serie(base, cantidad); }
