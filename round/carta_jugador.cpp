@@ -130,17 +130,18 @@ void Ronda::Carta_MouseUp(int indice, int boton, int, double, double) {
 void Ronda::DevolverCarta() {
     RetornoX = n.Carta(CartaArrastrada).Left();
     RetornoY = n.Carta(CartaArrastrada).Top();
+    SlotRetorno = slotDeCarta(CartaArrastrada);
+    PasoRetornoX = (LeftMano[static_cast<std::size_t>(SlotRetorno)] - RetornoX) / 30;
+    PasoRetornoY = (TopMano - RetornoY) / 30;
     n.TiempoCarta.Enabled(true);
 }
 
 void Ronda::TiempoCarta_Timer() {
     Control& carta = n.Carta(CartaArrastrada);
-    const int slot = slotDeCarta(CartaArrastrada);
-    const double casa = LeftMano[static_cast<std::size_t>(slot)];
-    carta.Move(carta.Left() + (casa - RetornoX) / 30, carta.Top() + (TopMano - RetornoY) / 30);
-    if (llegoACasa(slot, carta.Left(), carta.Top())) {
+    carta.Move(carta.Left() + PasoRetornoX, carta.Top() + PasoRetornoY);
+    if (llegoACasa(SlotRetorno, carta.Left(), carta.Top())) {
         n.TiempoCarta.Enabled(false);
-        carta.Move(casa, TopMano);
+        carta.Move(LeftMano[static_cast<std::size_t>(SlotRetorno)], TopMano);
     }
 }
 

@@ -99,6 +99,10 @@ public:
     int AgarreX = 0, AgarreY = 0;
     int CartaArrastrada = 0;
     double RetornoX = 0, RetornoY = 0;
+    // The glide's home slot and step, fixed while it runs: whatever could change them
+    // (another touch, a deal) ends it first.
+    int SlotRetorno = 1;
+    double PasoRetornoX = 0, PasoRetornoY = 0;
     std::array<int, 7> PasoFondo{};  // backs 4..6
     std::array<int, 4> PasoBaile{};  // dancing cards 1..3
 
