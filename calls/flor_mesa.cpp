@@ -38,14 +38,13 @@ void Cantos::BotonFlor_Click() {
     ronda.refrescarSiPasoElTiempo();
     if (!MismoPalo(e.carta(4), e.carta(5), e.carta(6))) {
         op.mensaje("Si tú lo dices.\r\nCon suerte, cualquiera.", Icono::Informacion);
-        e.EstadoFlor = NivelFlor::Flor;
-        e.QuienFlor = Lado::Jugador;
+        ronda.CantarFlor(Lado::Jugador, NivelFlor::Flor);
     } else {
         switch (ResponderFlor(vistaFlor(ValorFlor(e.carta(4), e.carta(5), e.carta(6))), *op.puertos.azar)) {
             case RespuestaFlor::Mazo:
                 e.MazoPendiente = true;
                 op.mensaje("Con suerte, cualquiera.", Icono::Informacion);
-                op.TomarFlor(Lado::Jugador, NivelFlor::Flor);
+                ronda.TomarFlor(Lado::Jugador, NivelFlor::Flor);
                 break;
             case RespuestaFlor::Juego: computadora.FlorJuegoComputadora(); break;
             case RespuestaFlor::Contra: computadora.ContraFlorComputadora(); break;
@@ -66,7 +65,7 @@ void Cantos::Flores_Load() {
 void Cantos::Flores_BotonAceptar_Click() {
     // The computer's plain flor accepted: nothing to declare.
     if (e.EstadoFlor == NivelFlor::Flor && e.QuienFlor == Lado::Computadora) {
-        op.TomarFlor(Lado::Computadora, NivelFlor::Flor);
+        ronda.TomarFlor(Lado::Computadora, NivelFlor::Flor);
         flores.Unload();
         return;
     }
@@ -87,7 +86,7 @@ void Cantos::declararFlor() {
 // met the computer's duel, that is the computer now.
 void Cantos::Flores_BotonAchico_Click() {
     flores.EtiquetaFlor.Caption("");
-    op.TomarFlor(Lado::Computadora, NivelFlor::FlorAchico);
+    ronda.TomarFlor(Lado::Computadora, NivelFlor::FlorAchico);
     flores.Unload();
 }
 
@@ -104,7 +103,7 @@ void Cantos::Flores_BotonContra_Click() {
 void Cantos::responderDuelo(RespuestaFlor respuesta, NivelFlor nivel) {
     switch (respuesta) {
         case RespuestaFlor::Quiero:
-            e.EstadoFlor = nivel;
+            ronda.CantarFlor(e.QuienFlor, nivel);
             QuieroFlorComputadora();
             break;
         case RespuestaFlor::ContraResto: ContraFlorAlRestoComputadora(); break;
@@ -123,7 +122,7 @@ VistaFlor Cantos::vistaFlor(int florCompu) const {
 void Cantos::NoQuieroFlorComputadora() {
     op.ReproducirVoz(Voz::NoQuiero);
     op.mensaje("No quiero.", Icono::Informacion);
-    op.TomarFlor(Lado::Jugador, NivelFlor::FlorAchico);
+    ronda.TomarFlor(Lado::Jugador, NivelFlor::FlorAchico);
     flores.Unload();
 }
 
@@ -138,8 +137,7 @@ void Cantos::ContraFlorAlRestoComputadora() {
     flores.BotonContra.Enabled(false);
     flores.BotonJuego.Enabled(false);
     flores.EtiquetaFlor.Caption("Contra flor al resto!!");
-    e.EstadoFlor = NivelFlor::FlorContra;
-    e.QuienFlor = Lado::Jugador;
+    ronda.CantarFlor(Lado::Jugador, NivelFlor::FlorContra);
 }
 
 void Cantos::PedirFlorJugador() {

@@ -453,13 +453,13 @@ fallo opponent/truco_y_mazo.cpp \
   's/r < 0.2 ? 0 : r < 0.4 ? 1/r < 0.2 ? 0 : r < 0.41 ? 1/' \
   "the taunt for 0.4 is the second line's"
 fallo calls/flor_mesa.cpp \
-  's/^        e.QuienFlor = Lado::Jugador;$/        e.QuienFlor = Lado::Computadora;/' \
+  's/^        ronda.CantarFlor(Lado::Jugador, NivelFlor::Flor);$/        ronda.CantarFlor(Lado::Computadora, NivelFlor::Flor);/' \
   "a flor the computer lacks is noted as the computer's"
 fallo calls/dialogo_tanto.cpp \
   "s/(indice == c \&\& e.QuienMano != Lado::Computadora)/(indice == c \&\& e.QuienMano == Lado::Computadora)/" \
   "a tied tanto goes to the side that is not mano"
 fallo opponent/flor.cpp \
-  's/op.TomarFlor(Lado::Jugador, NivelFlor::FlorAchico);/op.TomarFlor(Lado::Jugador, NivelFlor::Flor);/' \
+  's/ronda.TomarFlor(Lado::Jugador, NivelFlor::FlorAchico);/ronda.TomarFlor(Lado::Jugador, NivelFlor::Flor);/' \
   "the computer's achico is taken as a plain flor, worth one point less"
 fallo players/recuerdos.cpp \
   's/(c.Numero == tantoCompu \&\& compuEsMano)/(c.Numero == tantoCompu)/' \
@@ -720,7 +720,7 @@ fallo round/ciclo_juego.cpp \
   's/^    e.VecesVentanaTanto = 0;$/    (void)0;/' \
   "a new game keeps the last one's count of envido dialogs"
 fallo game/anotador.cpp \
-  's/if (e_.RondasJugadas == 0) lineas_.clear();/(void)0;/' \
+  's/if (e_.RondasJugadas == 0) {/if (false) {/' \
   "a new game keeps the last one's anotador lines"
 fallo game/tanto.cpp \
   's/if (mejor.cartas == 0 || valor > mejor.tanto) mejor = {valor, p + 1};/if (mejor.cartas == 0 || valor > mejor.tanto) mejor = {valor, 3 - p};/' \
@@ -786,6 +786,31 @@ fallo round/truco.cpp \
 fallo guion/grabadora.cpp \
   's/if (copiaPendiente_ \&\& final_.empty() \&\& alGuardar)/if (copiaPendiente_ \&\& alGuardar)/' \
   "the table's next tick after a game that ended with its round saves an incomplete copy over the game"
+
+fallo platform/ventana.h \
+  's/if (modificados_ == 0) ventana_.escritos_.push_back(this);/(void)0;/' \
+  "an unload restores nothing a window's code wrote"
+fallo platform/ventana.h \
+  's/if (lugar >= largo_ || !porIndice_\[lugar\]) fuera(indice);/if (lugar > largo_) fuera(indice);/' \
+  "a control array lets an index one past its end or in a gap through"
+fallo game/anotador.cpp \
+  's/lineas_.push_back({ronda_, nombreOido(), desde, creditosLineas_.size()});/lineas_.push_back({ronda_, nombreOido(), 0, creditosLineas_.size()});/' \
+  "each round's line of the anotador lists every credit of the game so far"
+fallo game/anotador.cpp \
+  's/entrada.desde = static_cast<std::uint32_t>(textos_.size());/entrada.desde = 0;/' \
+  "the anotador's entries with words all read the round's first words"
+fallo players/registro.cpp \
+  's/^    op.contar(suceso::JugadorElegido{});$/    (void)0;/' \
+  "the anotador is not told of another player chosen in the registry"
+fallo round/carta_jugador.cpp \
+  's/SlotRetorno = slotDeCarta(CartaArrastrada);/SlotRetorno = 1;/' \
+  "a card dropped outside glides home to the first slot"
+fallo calls/flor_mesa.cpp \
+  's/ronda.CantarFlor(e.QuienFlor, nivel);/ronda.CantarFlor(Lado::Computadora, nivel);/' \
+  "the flor's duel the computer accepts is noted as the computer's call"
+fallo round/envido_y_flor.cpp \
+  's/if (FlorAlcanzaElFinal(nivel, e.puntos(quien)/if (false \&\& FlorAlcanzaElFinal(nivel, e.puntos(quien)/' \
+  "a flor taken whose worth reaches the target does not settle the round at once"
 
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))

@@ -7,6 +7,7 @@
 #include "game/tanto.h"
 #include "opponent/computadora.h"
 #include "opponent/decision_envido.h"
+#include "round/ronda.h"
 #include "shell/operacion.h"
 
 namespace naipalia {
@@ -29,8 +30,7 @@ void Computadora::DecidirEnvidoComputadora(bool trucoPrimero) {
 void Computadora::cantarEnvido(Voz voz, Cadena cadena, const std::string& texto,
                                std::initializer_list<Control*> respuestas) {
     op.ReproducirVoz(voz);
-    e.CadenaEnvido = cadena;
-    e.QuienEnvido = Lado::Computadora;
+    ronda.CantarEnvido(Lado::Computadora, cadena);
     op.tanto.EtiquetaTanto.Caption(texto);
     for (Control* b : respuestas) b->Enabled(true);
     op.MostrarTanto();

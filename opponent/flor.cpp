@@ -11,8 +11,7 @@ namespace naipalia {
 
 void Computadora::CantarFlorComputadora() {
     op.ReproducirVoz(Voz::Flor);
-    e.EstadoFlor = NivelFlor::Flor;
-    e.QuienFlor = Lado::Computadora;
+    ronda.CantarFlor(Lado::Computadora, NivelFlor::Flor);
     Flores& f = op.flores;
     f.EtiquetaFlor.Caption("Flor!!");
     for (Control* b : {&f.BotonAceptar, &f.BotonAchico, &f.BotonContra, &f.BotonJuego}) b->Enabled(true);
@@ -23,7 +22,7 @@ void Computadora::FlorAchicoComputadora() {
     op.ReproducirVoz(Voz::FlorAchico);
     op.mensaje("Con flor me achico.", Icono::Informacion);
     ronda.FlorGanada(Lado::Jugador);
-    op.TomarFlor(Lado::Jugador, NivelFlor::FlorAchico);
+    ronda.TomarFlor(Lado::Jugador, NivelFlor::FlorAchico);
 }
 
 void Computadora::FlorJuegoComputadora() {
@@ -32,8 +31,7 @@ void Computadora::FlorJuegoComputadora() {
     for (Control* b : {&f.BotonAceptar, &f.BotonAchico, &f.BotonContra}) b->Enabled(true);
     f.BotonJuego.Enabled(false);
     f.EtiquetaFlor.Caption("Con flor juego!!");
-    e.EstadoFlor = NivelFlor::FlorJuego;
-    e.QuienFlor = Lado::Jugador;
+    ronda.CantarFlor(Lado::Jugador, NivelFlor::FlorJuego);
     op.MostrarFlores();
 }
 
@@ -45,8 +43,7 @@ void Computadora::ContraFlorComputadora() {
     f.BotonContra.Enabled(false);
     f.BotonJuego.Enabled(false);
     f.EtiquetaFlor.Caption("Contra flor al resto!!");
-    e.EstadoFlor = NivelFlor::FlorContra;
-    e.QuienFlor = Lado::Jugador;
+    ronda.CantarFlor(Lado::Jugador, NivelFlor::FlorContra);
     op.MostrarFlores();
 }
 

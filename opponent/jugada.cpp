@@ -41,7 +41,7 @@ Jugada Computadora::jugarMano1() {
         } else {
             op.ReproducirVoz(Voz::Flor);
             op.mensaje("Flor!!", Icono::Exclamacion);
-            op.TomarFlor(Lado::Computadora, NivelFlor::Flor);
+            ronda.TomarFlor(Lado::Computadora, NivelFlor::Flor);
             if (e.FinJuego) return Jugada::Ninguna;
             op.CerrarCantosMesa();
         }

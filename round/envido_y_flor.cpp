@@ -1,9 +1,25 @@
-// The round's envido and flor settled: the level accepted and each winner, written here
-// alone and told to whoever listens as they happen.
+// The round's envido and flor: the calls that stand, the level accepted and each winner,
+// written here alone; what is settled is told to whoever listens as it happens.
+#include "game/tanto.h"
 #include "round/ronda.h"
 #include "shell/operacion.h"
 
 namespace naipalia {
+
+void Ronda::CantarEnvido(Lado quien, Cadena cadena) {
+    e.CadenaEnvido = cadena;
+    e.QuienEnvido = quien;
+}
+
+void Ronda::CantarFlor(Lado quien, NivelFlor nivel) {
+    e.EstadoFlor = nivel;
+    e.QuienFlor = quien;
+}
+
+void Ronda::TomarFlor(Lado quien, NivelFlor nivel) {
+    CantarFlor(quien, nivel);
+    if (FlorAlcanzaElFinal(nivel, e.puntos(quien), e.puntos(Contrario(quien)), e.PuntosJuego)) op.AvisoFinalPorPuntos();
+}
 
 void Ronda::EnvidoQuerido(Cadena nivel) {
     e.EnvidoQuerido = nivel;

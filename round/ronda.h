@@ -68,6 +68,12 @@ public:
     void SumarTrucoComputadora();
     // A side accepts a truco call of this level.
     void TrucoQuerido(Lado quien, NivelTruco nivel);
+    // A side's call stands: the envido's chain, the flor's level.
+    void CantarEnvido(Lado quien, Cadena cadena);
+    void CantarFlor(Lado quien, NivelFlor nivel);
+    // A side takes the round's flor at this level: should its worth reach the target, the
+    // round is settled at once.
+    void TomarFlor(Lado quien, NivelFlor nivel);
     // The envido accepted at this level of the chain called, by either side.
     void EnvidoQuerido(Cadena nivel);
     void EnvidoGanado(Lado ganador);

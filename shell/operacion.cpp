@@ -142,13 +142,6 @@ void Operacion::AvisoFinalPorPuntos() {
     if (!estado.FinJuego) restaurarMesa();
 }
 
-void Operacion::TomarFlor(Lado quien, NivelFlor nivel) {
-    estado.EstadoFlor = nivel;
-    estado.QuienFlor = quien;
-    if (FlorAlcanzaElFinal(nivel, estado.puntos(quien), estado.puntos(Contrario(quien)), estado.PuntosJuego))
-        AvisoFinalPorPuntos();
-}
-
 // The end-of-round dialog opened for another reason than the round's end: its own
 // message and table button, the button's usual caption back afterwards (an unloaded
 // dialog has it already; touching it would load it again, and its load takes the

@@ -81,9 +81,6 @@ public:
     // The points at stake end the game: the end-of-round dialog settles them at once.
     // Should the game go on after all, the round's cards are shown again as they lay.
     void AvisoFinalPorPuntos();
-    // A side takes the round's flor at this level: should its worth reach the target, the
-    // round is settled at once.
-    void TomarFlor(Lado quien, NivelFlor nivel);
     void mostrarFinRondaCon(const std::string& mensaje, const std::string& boton);
     // The end-of-round dialog's message for a round that ended, with its closing words.
     void MensajeFinRonda(std::string_view mensaje);
