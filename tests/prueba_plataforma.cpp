@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <stdexcept>
 #include <fstream>
 #include <string>
 
@@ -51,6 +52,7 @@ public:
         terminarDiseno();
     }
     Control Etiqueta{*this, "Etiqueta", TipoControl::Etiqueta};
+    ArregloControles Teclas{*this, "Tecla", TipoControl::Boton, std::vector<int>{0, 1, 5}};
     int cargas = 0;
 };
 
@@ -121,4 +123,7 @@ TEST(Ventana, OcultarConservaYCerrarVuelveAlDiseno) {
     EXPECT_EQ(d.Etiqueta.Caption(), "diseño");
     d.Etiqueta.Caption("otra");
     EXPECT_EQ(d.cargas, 2);
+    // An array's indices may leave gaps; one outside them is refused, never guessed.
+    EXPECT_EQ(d.Teclas(5).indice(), 5);
+    for (int fuera : {-1, 2, 6}) EXPECT_THROW(d.Teclas(fuera), std::out_of_range) << fuera;
 }
