@@ -112,12 +112,11 @@ void Cantos::Tanto_BotonRealEnvido_Click() { subidaDelDialogo(Cadena::EnvidoReal
 
 void Cantos::Tanto_BotonFaltaEnvido_Click() {
     e.VecesFaltaEnvidoJugador = (e.VecesFaltaEnvidoJugador + 1) % 256;
-    e.CadenaEnvido = ConFaltaEnvido(e.CadenaEnvido);
+    ronda.CantarEnvido(Lado::Jugador, ConFaltaEnvido(e.CadenaEnvido));
     if (FaltaApurada(e.VecesFaltaEnvidoJugador, e.VecesVentanaTanto)) {
         op.ReproducirVoz(Voz::Quiero);
         op.mensaje("¿Estás apurando?..Quiero!!", Icono::Informacion);
         op.DeshabilitarBotonesTanto();
-        e.QuienEnvido = Lado::Jugador;
         ronda.EnvidoQuerido(Cadena::FaltaEnvido);
         tanto.EtiquetaTanto.Caption("");
         DeclararTanto();
@@ -128,7 +127,7 @@ void Cantos::Tanto_BotonFaltaEnvido_Click() {
 
 // The player raises in the dialog: the computer accepts at `nivel` or leaves it to the score.
 void Cantos::subidaDelDialogo(Cadena cadena, Cadena nivel) {
-    e.CadenaEnvido = cadena;
+    ronda.CantarEnvido(Lado::Jugador, cadena);
     const Cadena subida = nivel == Cadena::FaltaEnvido ? Cadena::FaltaEnvido : cadena;
     const DecisionEnvido decision = ResponderSubidaDelDialogo(subida, VistaEnvidoDe(e), *op.puertos.azar);
     quejarse(decision.queja);
@@ -141,7 +140,6 @@ void Cantos::subidaDelDialogo(Cadena cadena, Cadena nivel) {
 void Cantos::AceptarEnvidoJugador(Cadena nivel) {
     op.ReproducirVoz(Voz::Quiero);
     op.mensaje("Quiero!!", Icono::Exclamacion);
-    e.QuienEnvido = Lado::Jugador;
     ronda.EnvidoQuerido(nivel);
     DeclararTanto();
 }

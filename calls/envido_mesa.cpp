@@ -54,13 +54,13 @@ void Cantos::cantoDeMesa(Cadena cadena) {
 void Cantos::responderCanto(Cadena cadena, RespuestaEnvido respuesta) {
     switch (respuesta) {
         case RespuestaEnvido::Quiero:
-            e.CadenaEnvido = cadena;
+            ronda.CantarEnvido(Lado::Jugador, cadena);
             quieroEnvido("Quiero!!", Icono::Exclamacion, cadena);
             break;
         case RespuestaEnvido::SubeReal: computadora.CantarRealEnvidoComputadora(Cadena::EnvidoRealEnvido, ""); break;
         case RespuestaEnvido::SubeFalta: computadora.SubCantoFaltaEnvido(ConFaltaEnvido(cadena), ""); break;
         default:
-            e.CadenaEnvido = cadena;
+            ronda.CantarEnvido(Lado::Jugador, cadena);
             ResponderEnvidoPorPuntos();
             break;
     }
@@ -70,7 +70,7 @@ void Cantos::responderCanto(Cadena cadena, RespuestaEnvido respuesta) {
 void Cantos::quieroEnvido(const std::string& texto, Icono icono, Cadena querido) {
     op.ReproducirVoz(Voz::Quiero);
     op.mensaje(texto, icono);
-    e.QuienEnvido = Lado::Jugador;
+    ronda.CantarEnvido(Lado::Jugador, e.CadenaEnvido);
     ronda.EnvidoQuerido(querido);
     DeclararTanto();
 }
@@ -78,7 +78,7 @@ void Cantos::quieroEnvido(const std::string& texto, Icono icono, Cadena querido)
 void Cantos::ResponderEnvidoPorPuntos() {
     const Cadena cadena = e.CadenaEnvido;
     const VistaEnvido v = VistaEnvidoDe(e);
-    e.QuienEnvido = Lado::Jugador;
+    ronda.CantarEnvido(Lado::Jugador, cadena);
     op.AvisoVentanaCentral();
     switch (ResponderPorPuntos(cadena, v)) {
         case PorPuntos::QuieroSiNoGanas:

@@ -34,7 +34,7 @@ void Cantos::ResponderEnvidoComputadora(Cadena llamada) {
 }
 
 void Cantos::NoQuieroEnvidoComputadora(Cadena llamada) {
-    e.QuienEnvido = Lado::Jugador;
+    ronda.CantarEnvido(Lado::Jugador, e.CadenaEnvido);
     op.AvisoTurnoJugador();
     const VistaEnvido v = VistaEnvidoDe(e);
     switch (RechazoPorRecuerdos(e.CadenaEnvido, v)) {

@@ -812,6 +812,19 @@ fallo round/envido_y_flor.cpp \
   's/if (FlorAlcanzaElFinal(nivel, e.puntos(quien)/if (false \&\& FlorAlcanzaElFinal(nivel, e.puntos(quien)/' \
   "a flor taken whose worth reaches the target does not settle the round at once"
 
+fallo calls/dialogo_tanto.cpp \
+  's/^    ronda.CantarEnvido(Lado::Jugador, cadena);$/    ronda.CantarEnvido(Lado::Computadora, cadena);/' \
+  "the player's raise in the envido's dialog is noted as the computer's call"
+fallo calls/envido_mesa.cpp \
+  's/^    ronda.CantarEnvido(Lado::Jugador, e.CadenaEnvido);$/    (void)0;/' \
+  "the computer's acceptance of the player's envido leaves the call with whoever had it"
+fallo calls/envido_mesa.cpp \
+  's/^    ronda.CantarEnvido(Lado::Jugador, cadena);$/    ronda.CantarEnvido(Lado::Jugador, Cadena::Envido);/' \
+  "an envido answered by the score rule is taken as a plain envido"
+fallo round/envido_y_flor.cpp \
+  's/^    e.QuienEnvido = quien;$/    e.QuienEnvido = Lado::Jugador;/' \
+  "every envido call is noted as the player's"
+
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 
