@@ -42,6 +42,7 @@ void Cantos::cantoDeMesa(Cadena cadena) {
     } else if (recuerdos >= 5 && n.opcion(Opcion::Recuerdos) && !e.ErrorBaseDatos) {
         ResponderEnvidoComputadora(cadena);
     } else {
+        ronda.CantarEnvido(Lado::Jugador, cadena);
         const DecisionEnvido decision = ResponderEnvidoDeMesa(cadena, VistaEnvidoDe(e), *op.puertos.azar);
         quejarse(decision.queja);
         responderCanto(cadena, decision.respuesta);
@@ -53,16 +54,10 @@ void Cantos::cantoDeMesa(Cadena cadena) {
 
 void Cantos::responderCanto(Cadena cadena, RespuestaEnvido respuesta) {
     switch (respuesta) {
-        case RespuestaEnvido::Quiero:
-            ronda.CantarEnvido(Lado::Jugador, cadena);
-            quieroEnvido("Quiero!!", Icono::Exclamacion, cadena);
-            break;
+        case RespuestaEnvido::Quiero: quieroEnvido("Quiero!!", Icono::Exclamacion, cadena); break;
         case RespuestaEnvido::SubeReal: computadora.CantarRealEnvidoComputadora(Cadena::EnvidoRealEnvido, ""); break;
         case RespuestaEnvido::SubeFalta: computadora.SubCantoFaltaEnvido(ConFaltaEnvido(cadena), ""); break;
-        default:
-            ronda.CantarEnvido(Lado::Jugador, cadena);
-            ResponderEnvidoPorPuntos();
-            break;
+        default: ResponderEnvidoPorPuntos(); break;
     }
 }
 
@@ -70,7 +65,6 @@ void Cantos::responderCanto(Cadena cadena, RespuestaEnvido respuesta) {
 void Cantos::quieroEnvido(const std::string& texto, Icono icono, Cadena querido) {
     op.ReproducirVoz(Voz::Quiero);
     op.mensaje(texto, icono);
-    ronda.CantarEnvido(Lado::Jugador, e.CadenaEnvido);
     ronda.EnvidoQuerido(querido);
     DeclararTanto();
 }
@@ -78,7 +72,6 @@ void Cantos::quieroEnvido(const std::string& texto, Icono icono, Cadena querido)
 void Cantos::ResponderEnvidoPorPuntos() {
     const Cadena cadena = e.CadenaEnvido;
     const VistaEnvido v = VistaEnvidoDe(e);
-    ronda.CantarEnvido(Lado::Jugador, cadena);
     op.AvisoVentanaCentral();
     switch (ResponderPorPuntos(cadena, v)) {
         case PorPuntos::QuieroSiNoGanas:

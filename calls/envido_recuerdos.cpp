@@ -6,6 +6,7 @@
 #include "opponent/computadora.h"
 #include "opponent/decision_envido.h"
 #include "players/jugadores.h"
+#include "round/ronda.h"
 #include "shell/operacion.h"
 
 namespace naipalia {
@@ -14,6 +15,7 @@ void Cantos::ResponderEnvidoComputadora(Cadena llamada) {
     const std::vector<CuentaTanto>& registros = jugadores.RegistrosBase;
     if (Resumir(registros).filas == 0) return;
     const float p = ChanceComputadora(registros, e.TantoCompu, e.QuienMano == Lado::Computadora);
+    ronda.CantarEnvido(Lado::Jugador, llamada);
     jugadores.MostrarEstadistica();
 
     const VistaEnvido v = VistaEnvidoDe(e);
@@ -26,7 +28,7 @@ void Cantos::ResponderEnvidoComputadora(Cadena llamada) {
         case RespuestaEnvido::SubeFalta: computadora.SubCantoFaltaEnvido(ConFaltaEnvido(llamada), ""); break;
         case RespuestaEnvido::NoQuiero: NoQuieroEnvidoComputadora(llamada); break;
         default:
-            // The chain stays as the statistics named it; only the accepted level is set.
+            // The chain stays as called; only the accepted level is set.
             tanto.EtiquetaTanto.Caption("");
             quieroEnvido("Quiero!!", Icono::Informacion, llamada);
             break;
@@ -34,7 +36,6 @@ void Cantos::ResponderEnvidoComputadora(Cadena llamada) {
 }
 
 void Cantos::NoQuieroEnvidoComputadora(Cadena llamada) {
-    ronda.CantarEnvido(Lado::Jugador, e.CadenaEnvido);
     op.AvisoTurnoJugador();
     const VistaEnvido v = VistaEnvidoDe(e);
     switch (RechazoPorRecuerdos(e.CadenaEnvido, v)) {

@@ -813,14 +813,17 @@ fallo round/envido_y_flor.cpp \
   "a flor taken whose worth reaches the target does not settle the round at once"
 
 fallo calls/dialogo_tanto.cpp \
-  's/^    ronda.CantarEnvido(Lado::Jugador, cadena);$/    ronda.CantarEnvido(Lado::Computadora, cadena);/' \
-  "the player's raise in the envido's dialog is noted as the computer's call"
+  's/^    ronda.CantarEnvido(Lado::Jugador, cadena);$/    ronda.CantarEnvido(Lado::Jugador, e.CadenaEnvido);/' \
+  "the player's raise in the envido's dialog leaves the chain as it was"
 fallo calls/envido_mesa.cpp \
-  's/^    ronda.CantarEnvido(Lado::Jugador, e.CadenaEnvido);$/    (void)0;/' \
-  "the computer's acceptance of the player's envido leaves the call with whoever had it"
+  's/^        ronda.CantarEnvido(Lado::Jugador, cadena);$/        ronda.CantarEnvido(Lado::Computadora, cadena);/' \
+  "the player's envido at the table is noted as the computer's call"
 fallo calls/envido_mesa.cpp \
-  's/^    ronda.CantarEnvido(Lado::Jugador, cadena);$/    ronda.CantarEnvido(Lado::Jugador, Cadena::Envido);/' \
-  "an envido answered by the score rule is taken as a plain envido"
+  's/^        ronda.CantarEnvido(Lado::Jugador, cadena);$/        ronda.CantarEnvido(Lado::Jugador, Cadena::Envido);/' \
+  "the player's real or falta envido at the table is taken as a plain envido"
+fallo calls/envido_recuerdos.cpp \
+  's/^    ronda.CantarEnvido(Lado::Jugador, llamada);$/    (void)0;/' \
+  "the player's envido answered from his history is not recorded as his call"
 fallo round/envido_y_flor.cpp \
   's/^    e.QuienEnvido = quien;$/    e.QuienEnvido = Lado::Jugador;/' \
   "every envido call is noted as the player's"

@@ -182,10 +182,7 @@ void Jugadores::LlenarEstadistica() {
     if (s.filas == 0) return;  // nothing to say of no rows
     auto& d = estadistica;
     const Cadena cadena = cadenaDeTipo(TipoRegistros);
-    if (cadena != Cadena::Nada) {
-        d.TextoTanto.Text(FraseCadena(cadena));
-        e.CadenaEnvido = cadena;
-    }
+    if (cadena != Cadena::Nada) d.TextoTanto.Text(FraseCadena(cadena));
 
     const ComentariosEstadistica comentarios = Comentar(s, e.NombreJugador);
     d.TextoJugado.Text(conBlanco(static_cast<double>(s.filas), 15));
