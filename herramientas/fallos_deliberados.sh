@@ -828,6 +828,10 @@ fallo round/envido_y_flor.cpp \
   's/^    e.QuienEnvido = quien;$/    e.QuienEnvido = Lado::Jugador;/' \
   "every envido call is noted as the player's"
 
+fallo calls/flor_mesa.cpp \
+  's/^    ronda.CantarFlor(Lado::Jugador, NivelFlor::FlorContra);$/    e.EstadoFlor = NivelFlor::FlorContra; e.QuienFlor = Lado::Jugador;/' \
+  "the player's contra flor writes the round's flor outside the round"
+
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

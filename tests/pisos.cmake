@@ -5,7 +5,8 @@
 #   4 the subsystems           round/, opponent/, calls/, settlement/, players/
 #   5 the composition root     shell/: start-up, menus, the game
 # and no core file includes qt/ or guion/. Sideways on floor 4 goes one way: no two
-# subsystems depend on each other, however long the way round.
+# subsystems depend on each other, however long the way round. The negotiation's state is
+# written in round/ alone.
 # cmake -DRAIZ=<source dir> -P pisos.cmake
 cmake_minimum_required(VERSION 3.25)
 # The window models, by file: a new dialog's model joins this list.
@@ -89,4 +90,21 @@ if(quedan)
     endif()
   endforeach()
   message(FATAL_ERROR "subsystems that depend on each other (${quedan}):${ciclo}")
+endif()
+
+# The negotiation has one owner: the truco's, the envido's and the flor's calls, who made
+# them and the level accepted are written by the round's moves alone.
+set(negociacion "(EstadoTruco|QuienTruco|CadenaEnvido|QuienEnvido|EnvidoQuerido|EstadoFlor|QuienFlor) *=[^=]")
+set(escrituras "")
+foreach(archivo IN LISTS fuentes)
+  if(archivo MATCHES "\\.(h|cpp)$" AND NOT archivo MATCHES "^round/")
+    file(STRINGS ${RAIZ}/${archivo} lineas REGEX "\\.${negociacion}")
+    foreach(linea IN LISTS lineas)
+      string(STRIP "${linea}" linea)
+      string(APPEND escrituras "\n  ${archivo}: ${linea}")
+    endforeach()
+  endif()
+endforeach()
+if(escrituras)
+  message(FATAL_ERROR "the negotiation written outside round/:${escrituras}")
 endif()
