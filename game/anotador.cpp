@@ -59,28 +59,20 @@ void Anotador::anotar(Entrada entrada, std::string_view texto) {
     anotar(entrada);
 }
 
-// A new deal ends the round before it, a new game clears the lines, the end of the
-// game freezes the score.
-void Anotador::ponerseAlDia() {
-    if (e_.RondasJugadas != ronda_) {
-        cerrarLinea();
-        if (e_.RondasJugadas == 0) {
-            lineas_.clear();
-            creditosLineas_.clear();
-            textoLineas_.clear();
-        }
-        ronda_ = e_.RondasJugadas;
-        cerrada_ = ronda_ == 0;
-        penalizado_ = Lado::Nadie;
-        creditos_.clear();
-        sucesos_.clear();
-        textos_.clear();
-        textoSucesos_.clear();
+void Anotador::empezarRonda() {
+    cerrarLinea();
+    if (e_.RondasJugadas == 0) {
+        lineas_.clear();
+        creditosLineas_.clear();
+        textoLineas_.clear();
     }
-    if (e_.FinJuego)
-        cerrarLinea();
-    else
-        final_ = {e_.PuntosJugador, e_.PuntosComputadora};
+    ronda_ = e_.RondasJugadas;
+    cerrada_ = ronda_ == 0;
+    penalizado_ = Lado::Nadie;
+    creditos_.clear();
+    sucesos_.clear();
+    textos_.clear();
+    textoSucesos_.clear();
 }
 
 void Anotador::cerrarLinea() {

@@ -80,14 +80,16 @@ private:
         std::size_t desde, hasta;
     };
 
-    // Every input first: a new deal or the game's end may have come since the last.
+    // Every input first: a new deal ends the round before it, a new game clears the lines,
+    // the end of the game freezes the score.
     void sincronizar() {
-        if (e_.RondasJugadas != ronda_ || e_.FinJuego)
-            ponerseAlDia();
+        if (e_.RondasJugadas != ronda_) empezarRonda();
+        if (e_.FinJuego)
+            cerrarLinea();
         else
             final_ = {e_.PuntosJugador, e_.PuntosComputadora};
     }
-    void ponerseAlDia();
+    void empezarRonda();
     void anotar(Entrada entrada);
     void anotar(Entrada entrada, std::string_view texto);
     std::string_view texto(const Entrada& s) const { return std::string_view(textos_).substr(s.desde, s.largo); }
