@@ -114,7 +114,7 @@ void Anotador::mano(int mano) {
 // A keypad number is no call: the tanto it offers is logged once confirmed.
 void Anotador::jugador(std::string_view boton) {
     sincronizar();
-    if (!boton.empty() && boton.find_first_not_of("0123456789") == std::string_view::npos) return;
+    if (!boton.empty() && std::all_of(boton.begin(), boton.end(), [](char c) { return c >= '0' && c <= '9'; })) return;
     anotar({.tipo = Tipo::Jugador}, boton);
 }
 

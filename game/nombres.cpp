@@ -10,13 +10,12 @@ const std::string& TextoLado(const Estado& e, Lado lado, const std::string& nadi
     }
 }
 
-const std::string& TextoResultado(const Estado& e, ResultadoMano resultado) {
-    static const std::string vacio;
+std::string_view TextoResultado(const Estado& e, ResultadoMano resultado) {
     switch (resultado) {
         case ResultadoMano::Computadora: return NombreComputadora;
         case ResultadoMano::Iguales: return PalabraIguales;
         case ResultadoMano::Jugador: return e.NombreJugador;
-        default: return vacio;
+        default: return {};
     }
 }
 

@@ -15,7 +15,7 @@ inline const std::string PalabraIguales = "Iguales";
 
 // A side by its name (the player's padded); `nadie` for nobody.
 const std::string& TextoLado(const Estado& e, Lado lado, const std::string& nadie);
-const std::string& TextoResultado(const Estado& e, ResultadoMano resultado);
+std::string_view TextoResultado(const Estado& e, ResultadoMano resultado);
 std::string_view TextoTruco(NivelTruco nivel);
 std::string_view TextoFlor(NivelFlor nivel);
 

@@ -251,7 +251,7 @@ fallo guion/interprete.cpp \
 fallo guion/palabras.cpp \
   "s/linea\[i + 1\] == '\"' || //" \
   "the script driver keeps \\\" in a quoted word instead of a quote"
-fallo shell/naipalia_diseno.cpp \
+fallo shell/naipalia.h \
   's/case Opcion::Flor: return MenuFlorOpcion;/case Opcion::Flor: return MenuRecuerdoOpcion;/' \
   "the flor option is read from the recuerdos menu"
 fallo shell/naipalia.h \
@@ -446,8 +446,8 @@ fallo round/sorteo.h \
 fallo platform/ventana.cpp \
   's/^    if (cargada_) forma_.Visible(false);/    forma_.Visible(false);/' \
   "hiding a window that is not loaded loads it"
-fallo platform/control.cpp \
-  '/^void Control::Text(std::string_view v) {$/,/^}$/ s/^    if (Change) Change();/    if (Change \&\& v != "0") Change();/' \
+fallo platform/ventana.h \
+  '/^inline void Control::Text(std::string_view v) {$/,/^}$/ s/^    if (Change) Change();/    if (Change \&\& v != "0") Change();/' \
   "a text box's change handler skips a write of 0"
 fallo opponent/truco_y_mazo.cpp \
   's/r < 0.2 ? 0 : r < 0.4 ? 1/r < 0.2 ? 0 : r < 0.41 ? 1/' \
@@ -570,7 +570,7 @@ fallo game/anotador.cpp \
   's/return puntosTexto(PuntosFlor(e.EstadoFlor, /return puntosTexto(PuntosFlor(NivelFlor::Flor, /' \
   "\"Con flor juego\" at stake on the anotador is worth a plain flor's 3 points"
 fallo game/anotador.cpp \
-  's/^    if (!boton.empty() && boton.find_first_not_of("0123456789") == std::string_view::npos) return;$//' \
+  's/^    if (!boton.empty() \&\& std::all_of(boton.begin(), boton.end(), \[\](char c) { return c >= .0. \&\& c <= .9.; }))$/    if (false)/' \
   "each keypad press is logged as a call, the ones answered No too"
 fallo calls/dialogo_tanto.cpp \
   's/^    op.anotador.tanto(Lado::Computadora, e.TantoCompu);$//' \
@@ -831,6 +831,22 @@ fallo round/envido_y_flor.cpp \
 fallo calls/flor_mesa.cpp \
   's/^    ronda.CantarFlor(Lado::Jugador, NivelFlor::FlorContra);$/    e.EstadoFlor = NivelFlor::FlorContra; e.QuienFlor = Lado::Jugador;/' \
   "the player's contra flor writes the round's flor outside the round"
+
+fallo platform/ventana.h \
+  's/^    if (campo != valor) cambiarTexto(campo, valor, cual);$/    if (campo.size() != valor.size()) cambiarTexto(campo, valor, cual);/' \
+  "a text write of the same length as the old text is lost"
+
+fallo platform/ventana.h \
+  's/^    if (modificados \& ~unsigned{CampoOtros}) restaurarTextos(modificados);$/    if (modificados \& CampoOtros) restaurarTextos(modificados);/' \
+  "an unload leaves the texts of a control whose state was never written"
+
+fallo platform/ventana.h \
+  '/^inline void Control::restaurarDiseno() {$/,/^}$/ {/p_.Visible = diseno_.Visible;/d}' \
+  "an unload leaves a control shown or hidden as the window's code left it"
+
+fallo round/carta_jugador.cpp \
+  's/^    CartaRetorno = \&n.Carta(CartaArrastrada);$/    CartaRetorno = \&n.Carta(e.carta(1));/' \
+  "a card dropped outside glides the hand's first card home instead"
 
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))

@@ -28,7 +28,8 @@ enum class TipoControl {
 enum class Alineacion { Izquierda, Centro, Derecha };
 
 // Everything a control shows or holds; unloading a window restores its design values
-// (Control::restaurarDiseno names every field a setter writes; the looks are design only).
+// (Control::restaurarDiseno and restaurarTextos name every field a setter writes; the looks
+// are design only).
 struct Propiedades {
     std::string Caption;
     std::string Text;
@@ -86,8 +87,8 @@ public:
 
     // Writing loads the window first; a write that changes nothing tells no adapter.
     // A text write always runs Change.
-    void Caption(std::string_view v);
-    void Text(std::string_view v);
+    inline void Caption(std::string_view v);
+    inline void Text(std::string_view v);
     inline void Enabled(bool v);
     inline void Visible(bool v);
     inline void Checked(bool v);
@@ -97,10 +98,10 @@ public:
     inline void Height(double v);
     inline void Move(double left, double top);
     inline void Interval(int v);
-    void Picture(std::string_view v);
-    void FileName(std::string_view v);
+    inline void Picture(std::string_view v);
+    inline void FileName(std::string_view v);
     inline void MousePointer(int v);
-    void MouseIcon(std::string_view v);
+    inline void MouseIcon(std::string_view v);
     void List(std::vector<std::string> v);
     inline void ListIndex(int v);
 
@@ -119,7 +120,7 @@ public:
         modificados_ = 0;
     }
     // Only a control written since it was loaded has anything to restore.
-    void restaurarDiseno();
+    inline void restaurarDiseno();
 
     // Menus: the entry this one hangs from (empty for the bar) and its shortcut.
     std::string padre;
@@ -149,7 +150,9 @@ private:
     inline void marcar(unsigned cual);
     template <typename T>
     inline void escribir(T& campo, T valor);
-    void escribirTexto(std::string& campo, std::string_view valor, Campo cual);
+    inline void escribirTexto(std::string& campo, std::string_view valor, Campo cual);
+    void cambiarTexto(std::string& campo, std::string_view valor, Campo cual);
+    void restaurarTextos(unsigned modificados);
 
     Ventana& ventana_;
     std::string nombre_;

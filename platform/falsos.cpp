@@ -79,25 +79,28 @@ std::optional<std::array<int, 6>> Falsos::repartoFijado() {
     return cartas;
 }
 
-// "Close", "Open" and "Play" differ in their first letter. The open file is kept only
+// "Close", "Open" and "Play" differ in their first letter. Every card and voice sends
+// the three, so the unwatched case stays short: the open file is kept, out of line, only
 // for whoever watches what plays.
 bool Falsos::comando(const std::string& nombre, const std::string& orden, const std::string& archivo) {
     const int r = reproductor(nombre);
-    switch (orden.empty() ? ' ' : orden[0]) {
-        case 'C':
-            abiertos_[r] = false;
-            if (alReproducir) archivos_[r].clear();
-            return true;
-        case 'O':
-            if (revisarArchivos && !EsWavReproducible(archivo)) return false;
-            abiertos_[r] = true;
-            if (alReproducir) archivos_[r] = archivo;
-            return true;
-        default:
-            if (!abiertos_[r]) return false;
-            if (alReproducir) alReproducir(nombre, archivos_[r]);
-            return true;
-    }
+    const char o = orden.empty() ? ' ' : orden[0];
+    if (o == 'O' && revisarArchivos && !EsWavReproducible(archivo)) return false;
+    if (o == 'C' || o == 'O')
+        abiertos_[r] = o == 'O';
+    else if (!abiertos_[r])
+        return false;
+    if (alReproducir) vigilar(r, o, nombre, archivo);
+    return true;
+}
+
+[[gnu::noinline]] void Falsos::vigilar(int r, char orden, const std::string& nombre, const std::string& archivo) {
+    if (orden == 'C')
+        archivos_[r].clear();
+    else if (orden == 'O')
+        archivos_[r] = archivo;
+    else
+        alReproducir(nombre, archivos_[r]);
 }
 
 bool Falsos::archivo(const std::string& nombre, const std::string& ruta) {

@@ -76,6 +76,9 @@ private:
     bool abrirEnlace(const std::string& destino, std::string& error) override;
     void mostrarAyuda(const std::string& ruta) override;
 
+    // What a watched player does on a command that succeeded.
+    void vigilar(int reproductor, char orden, const std::string& nombre, const std::string& archivo);
+
     std::mt19937 twister_{1};
     long sorteosDelReparto_ = 0;
     bool abiertos_[2] = {};    // each wave player has a file open

@@ -19,12 +19,13 @@ ArregloControles::ArregloControles(Ventana& ventana, const std::string& nombre, 
 
 ArregloControles::ArregloControles(Ventana& ventana, const std::string& nombre, TipoControl tipo,
                                    std::vector<int> indices)
-    : indices_(std::move(indices)), primero_(indices_.front()) {
-    largo_ = static_cast<std::size_t>(indices_.back() - primero_ + 1);
+    : indices_(std::move(indices)) {
+    if (indices_.front() < 0) throw std::invalid_argument(nombre + ": control indices start at 0");
+    largo_ = static_cast<std::size_t>(indices_.back() + 1);
     porIndice_.resize(largo_);
     for (int i : indices_) {
         controles_.push_back(std::make_unique<Control>(ventana, nombre, tipo, i));
-        porIndice_[static_cast<std::size_t>(i - primero_)] = controles_.back().get();
+        porIndice_[static_cast<std::size_t>(i)] = controles_.back().get();
     }
 }
 

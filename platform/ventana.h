@@ -18,24 +18,23 @@ class ArregloControles {
 public:
     ArregloControles(Ventana& ventana, const std::string& nombre, TipoControl tipo, int desde, int hasta);
     ArregloControles(Ventana& ventana, const std::string& nombre, TipoControl tipo, std::vector<int> indices);
-    // The table looks its cards and boxes up all game long: one subtraction and a test.
+    // The table looks its cards and boxes up all game long: one test, by the index itself.
     Control& operator()(int indice) { return en(indice); }
     const Control& operator()(int indice) const { return en(indice); }
     const std::vector<int>& indices() const { return indices_; }
 
 private:
     Control& en(int indice) const {
-        const auto lugar = static_cast<std::size_t>(indice - primero_);
+        const auto lugar = static_cast<std::size_t>(indice);
         if (lugar >= largo_ || !porIndice_[lugar]) fuera(indice);
         return *porIndice_[lugar];
     }
     [[noreturn]] void fuera(int indice) const;
 
-    std::vector<int> indices_;  // ascending
+    std::vector<int> indices_;  // ascending, from 0 up
     std::vector<std::unique_ptr<Control>> controles_;
-    int primero_ = 0;
     std::size_t largo_ = 0;
-    std::vector<Control*> porIndice_;  // largo_ of them from primero_ on; null in the gaps
+    std::vector<Control*> porIndice_;  // largo_ of them, from index 0; null where none is
 };
 
 class Ventana {
@@ -110,6 +109,45 @@ inline void Control::escribir(T& campo, T valor) {
     campo = std::move(valor);
     ventana_.cambiado(*this);
 }
+
+// Most restores put back only a button's state or a card's place.
+inline void Control::restaurarDiseno() {
+    const unsigned modificados = modificados_;
+    modificados_ = 0;
+    if (modificados & CampoOtros) {
+        p_.Enabled = diseno_.Enabled;
+        p_.Visible = diseno_.Visible;
+        p_.Checked = diseno_.Checked;
+        p_.Left = diseno_.Left;
+        p_.Top = diseno_.Top;
+        p_.Width = diseno_.Width;
+        p_.Height = diseno_.Height;
+        p_.Interval = diseno_.Interval;
+        p_.ListIndex = diseno_.ListIndex;
+        p_.MousePointer = diseno_.MousePointer;
+    }
+    if (modificados & ~unsigned{CampoOtros}) restaurarTextos(modificados);
+}
+
+// The table rewrites the same boxes all game long, mostly with what they already hold:
+// that case stays inline, a change goes out of line.
+inline void Control::escribirTexto(std::string& campo, std::string_view valor, Campo cual) {
+    ventana_.tocado(*this);
+    if (campo != valor) cambiarTexto(campo, valor, cual);
+}
+
+// A label's caption change is its Change event.
+inline void Control::Caption(std::string_view v) {
+    escribirTexto(p_.Caption, v, CampoCaption);
+    if (tipo_ == TipoControl::Etiqueta && Change) Change();
+}
+inline void Control::Text(std::string_view v) {
+    escribirTexto(p_.Text, v, CampoText);
+    if (Change) Change();
+}
+inline void Control::Picture(std::string_view v) { escribirTexto(p_.Picture, v, CampoPicture); }
+inline void Control::FileName(std::string_view v) { escribirTexto(p_.FileName, v, CampoFileName); }
+inline void Control::MouseIcon(std::string_view v) { escribirTexto(p_.MouseIcon, v, CampoMouseIcon); }
 
 inline void Control::Enabled(bool v) { escribir(p_.Enabled, v); }
 inline void Control::Visible(bool v) { escribir(p_.Visible, v); }

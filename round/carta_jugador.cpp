@@ -41,8 +41,9 @@ void Ronda::DeshabilitarBotonesJugada() {
 }
 
 void Ronda::PonerCartaEnMesa(int carta, double left) {
-    n.Carta(carta).Move(left, TopMesaJugador);
-    n.Carta(carta).MousePointer(0);
+    Control& naipe = n.Carta(carta);
+    naipe.Move(left, TopMesaJugador);
+    naipe.MousePointer(0);
 }
 
 void Ronda::registrarCartaJugador(int mano, int carta, int slot) {
@@ -128,8 +129,9 @@ void Ronda::Carta_MouseUp(int indice, int boton, int, double, double) {
 }
 
 void Ronda::DevolverCarta() {
-    RetornoX = n.Carta(CartaArrastrada).Left();
-    RetornoY = n.Carta(CartaArrastrada).Top();
+    CartaRetorno = &n.Carta(CartaArrastrada);
+    RetornoX = CartaRetorno->Left();
+    RetornoY = CartaRetorno->Top();
     SlotRetorno = slotDeCarta(CartaArrastrada);
     PasoRetornoX = (LeftMano[static_cast<std::size_t>(SlotRetorno)] - RetornoX) / 30;
     PasoRetornoY = (TopMano - RetornoY) / 30;
@@ -137,7 +139,7 @@ void Ronda::DevolverCarta() {
 }
 
 void Ronda::TiempoCarta_Timer() {
-    Control& carta = n.Carta(CartaArrastrada);
+    Control& carta = *CartaRetorno;
     carta.Move(carta.Left() + PasoRetornoX, carta.Top() + PasoRetornoY);
     if (llegoACasa(SlotRetorno, carta.Left(), carta.Top())) {
         n.TiempoCarta.Enabled(false);

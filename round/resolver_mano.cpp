@@ -63,8 +63,9 @@ void Ronda::CartaComputadora(int mano, int slot) {
     const int carta = e.carta(slot);
     const auto h = static_cast<std::size_t>(mano);
     const bool abre = e.JerarquiaJugador[h] == SinJugar;
-    n.Carta(carta).Move(LeftMesaCompu[h], TopMesaCompu);
-    n.Carta(carta).Visible(true);
+    Control& naipe = n.Carta(carta);
+    naipe.Move(LeftMesaCompu[h], TopMesaCompu);
+    naipe.Visible(true);
     n.CartaFondo(slot).Visible(false);
     e.JerarquiaCompu[h] = JerarquiaTruco(carta);
     e.PosicionCompu[h] = slot;

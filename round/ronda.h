@@ -18,6 +18,7 @@
 
 namespace naipalia {
 
+class Control;
 class Operacion;
 class Naipalia;
 class FinJuegos;
@@ -105,8 +106,9 @@ public:
     int AgarreX = 0, AgarreY = 0;
     int CartaArrastrada = 0;
     double RetornoX = 0, RetornoY = 0;
-    // The glide's home slot and step, fixed while it runs: whatever could change them
-    // (another touch, a deal) ends it first.
+    // The glide's card, home slot and step, fixed while it runs: whatever could change
+    // them (another touch, a deal) ends it first.
+    Control* CartaRetorno = nullptr;
     int SlotRetorno = 1;
     double PasoRetornoX = 0, PasoRetornoY = 0;
     std::array<int, 7> PasoFondo{};  // backs 4..6

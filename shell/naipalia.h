@@ -90,8 +90,19 @@ public:
     Control MenuAyuda{*this, "MenuAyuda", TipoControl::Menu};
 
     // --- The options, kept on their menus: one item of each pair checked ---
-    // The pair that shows an option, and the item checked when it is on.
-    ArregloControles& menuDe(Opcion o);
+    // The pair that shows an option, and the item checked when it is on. Inline: the
+    // sounds ask for theirs at every card.
+    ArregloControles& menuDe(Opcion o) {
+        switch (o) {
+            case Opcion::Puntos30: return MenuCantidadPuntos;
+            case Opcion::Voz: return MenuMultimediaVozOpcion;
+            case Opcion::Recuerdos: return MenuRecuerdoOpcion;
+            case Opcion::Flor: return MenuFlorOpcion;
+            case Opcion::SonidoCarta: return MenuCartaOpcion;
+            case Opcion::PreguntarMazo: return MenuMazoOpcion;
+        }
+        return MenuCartaOpcion;
+    }
     static int itemSi(Opcion o) { return o == Opcion::Puntos30 ? 2 : 1; }
     bool opcion(Opcion o) { return menuDe(o)(itemSi(o)).Checked(); }
     void marcarOpcion(Opcion o, bool si);

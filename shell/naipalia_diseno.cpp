@@ -167,18 +167,6 @@ void Naipalia::disenarMesa() {
     menu(MenuAyuda, "&Ayuda", "");
 }
 
-ArregloControles& Naipalia::menuDe(Opcion o) {
-    switch (o) {
-        case Opcion::Puntos30: return MenuCantidadPuntos;
-        case Opcion::Voz: return MenuMultimediaVozOpcion;
-        case Opcion::Recuerdos: return MenuRecuerdoOpcion;
-        case Opcion::Flor: return MenuFlorOpcion;
-        case Opcion::SonidoCarta: return MenuCartaOpcion;
-        case Opcion::PreguntarMazo: return MenuMazoOpcion;
-    }
-    return MenuCartaOpcion;
-}
-
 void Naipalia::marcarOpcion(Opcion o, bool si) {
     ArregloControles& menu = menuDe(o);
     menu(itemSi(o)).Checked(si);

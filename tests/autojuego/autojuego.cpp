@@ -1,5 +1,6 @@
 #include "tests/autojuego/autojuego.h"
 
+#include <algorithm>
 #include <array>
 #include <exception>
 #include <numeric>
@@ -46,11 +47,12 @@ struct AzarDePartida : Azar {
 
 using Cuatro = std::array<Control*, 4>;
 
-// The usable ones among `controles` (null for none), first in `elegidos`; how many.
-int usables(const Cuatro& controles, Cuatro& elegidos) {
+// The usable ones among `controles`, first in `elegidos`; how many.
+template <std::size_t N>
+int usables(const std::array<Control*, N>& controles, Cuatro& elegidos) {
     int cuantos = 0;
     for (Control* c : controles)
-        if (c && usable(*c)) elegidos[static_cast<std::size_t>(cuantos++)] = c;
+        if (usable(*c)) elegidos[static_cast<std::size_t>(cuantos++)] = c;
     return cuantos;
 }
 
@@ -263,7 +265,8 @@ private:
         if (juez_) juez_->jugadorAlMazo = mazo;
         boton->Click();
         if (juez_) juez_->jugadorAlMazo = false;
-        if (boton->nombre() == "BotonCarta") return exigir(antes, boton->indice(), boton->nombre());
+        if (std::find(cartas_.begin(), cartas_.end(), boton) != cartas_.end())
+            return exigir(antes, boton->indice(), boton->nombre());
         const bool cerro = e_.FinJuego || e_.RondasJugadas != antes.ronda;
         if (mazo && (respuestas_.size() == preguntaMazo || respuestas_[preguntaMazo] != cerro))
             Fallar("the deck asked nothing, or did not do as answered");
@@ -337,9 +340,9 @@ private:
     std::vector<std::string> textos_;
     std::size_t mensajes_ = 0;
     std::optional<Juez> juez_;  // this game's, when judged
-    const Cuatro cartas_{&n_.BotonCarta(1), &n_.BotonCarta(2), &n_.BotonCarta(3), nullptr};
+    const std::array<Control*, 3> cartas_{&n_.BotonCarta(1), &n_.BotonCarta(2), &n_.BotonCarta(3)};
     const Cuatro envidos_{&n_.BotonEnvido, &n_.BotonRealEnvido, &n_.BotonFaltaEnvido, &n_.BotonFlor};
-    const Cuatro trucos_{&n_.BotonTruco, &n_.BotonRetruco, &n_.BotonVale4, nullptr};
+    const std::array<Control*, 3> trucos_{&n_.BotonTruco, &n_.BotonRetruco, &n_.BotonVale4};
     std::uint64_t azar_ = 0;
     std::vector<bool> respuestas_;  // this game's Yes/No answers
     bool saliendo_ = false;         // a way out answers yes and may end the program
