@@ -149,7 +149,7 @@ void Cantos::DeclararTanto() {
         PedirTantoJugador();
         return;
     }
-    op.anotador.tanto(Lado::Computadora, e.TantoCompu);
+    ronda.DeclararEnvido(Lado::Computadora, e.TantoCompu);
     if (op.preguntar("Tengo " + conPuntos(e.TantoCompu, " punto", " puntos") + ". ¿Son buenas?")) {
         TantoGanaComputadora("");
         if (e.FinJuego) return;
@@ -171,8 +171,7 @@ void Cantos::PedirTantoJugador() {
 
 void Cantos::BotonNumeroTanto_Click(int indice) {
     if (!op.preguntar("¿Tienes " + conPuntos(indice, " punto?", " puntos?"))) return;
-    op.anotador.tanto(Lado::Jugador, indice);
-    e.TantoCantadoJugador = indice;
+    ronda.DeclararEnvido(Lado::Jugador, indice);
     const int c = e.TantoCompu;
     if (indice > c || (indice == c && e.QuienMano != Lado::Computadora))
         TantoGanaJugador();

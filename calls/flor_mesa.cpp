@@ -57,8 +57,7 @@ void Cantos::BotonFlor_Click() {
 }
 
 void Cantos::Flores_Load() {
-    e.FlorJugador = ValorFlor(e.carta(1), e.carta(2), e.carta(3));
-    e.FlorCompu = ValorFlor(e.carta(4), e.carta(5), e.carta(6));
+    ronda.ValuarFlores();
     op.MostrarCara(flores.Imagen);
 }
 
@@ -75,7 +74,7 @@ void Cantos::Flores_BotonAceptar_Click() {
 // A duel accepted: the computer, mano, states its flor first; else the player declares.
 void Cantos::declararFlor() {
     if (e.QuienMano != Lado::Computadora) return PedirFlorJugador();
-    op.anotador.tanto(Lado::Computadora, e.FlorCompu);
+    ronda.DeclararFlor(Lado::Computadora, e.FlorCompu);
     if (op.preguntar("Tengo " + std::to_string(e.FlorCompu) + " puntos. ¿Son buenas?"))
         FlorGanaComputadora();
     else
@@ -151,8 +150,7 @@ void Cantos::PedirFlorJugador() {
 
 void Cantos::Flores_BotonNumeroTanto_Click(int indice) {
     if (!op.preguntar("¿Tenes " + std::to_string(indice) + " puntos?")) return;
-    e.FlorCantadaJugador = indice;
-    op.anotador.tanto(Lado::Jugador, indice);
+    ronda.DeclararFlor(Lado::Jugador, indice);
     const int c = e.FlorCompu;
     if (e.QuienMano == Lado::Computadora && indice == c)
         FlorGanaComputadora();

@@ -118,11 +118,6 @@ void Anotador::jugador(std::string_view boton) {
     anotar({.tipo = Tipo::Jugador}, boton);
 }
 
-void Anotador::tanto(Lado lado, int puntos) {
-    sincronizar();
-    anotar({.tipo = Tipo::Tanto, .lado = lado, .numero = puntos});
-}
-
 void Anotador::alMazo() {
     sincronizar();
     anotar({.tipo = Tipo::Mazo});
@@ -144,6 +139,8 @@ void Anotador::oir(const Suceso& suceso) {
         anotar({.tipo = Tipo::Truco, .lado = t->lado, .numero = static_cast<int>(t->nivel)});
     } else if (const auto* f = std::get_if<suceso::FlorGanada>(&suceso)) {
         anotar({.tipo = Tipo::Flor, .lado = f->lado});
+    } else if (const auto* d = std::get_if<suceso::TantoDeclarado>(&suceso)) {
+        anotar({.tipo = Tipo::Tanto, .lado = d->lado, .numero = d->puntos});
     } else if (std::holds_alternative<suceso::JugadorElegido>(suceso)) {
         if (std::string n = nombre(Lado::Jugador); n != nombres_.back()) nombres_.push_back(std::move(n));
     }

@@ -38,8 +38,6 @@ public:
     // A button the player pressed to call or answer, by its caption.
     void jugador(std::string_view boton);
     void alMazo();
-    // A side's tanto as declared and confirmed.
-    void tanto(Lado lado, int puntos);
     // What a rule tells as it happens.
     void oir(const Suceso& suceso);
     void puntos();

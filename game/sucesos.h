@@ -38,6 +38,11 @@ struct TrucoQuerido {
 struct FlorGanada {
     Lado lado;
 };
+// A side states its envido's or its flor's points.
+struct TantoDeclarado {
+    Lado lado;
+    int puntos;
+};
 // Another player sits at the table (a new name in the shared state).
 struct JugadorElegido {};
 // Points about to be added to a side, and why.
@@ -50,6 +55,6 @@ struct Puntos {
 }  // namespace suceso
 
 using Suceso = std::variant<suceso::CartaJugada, suceso::EnvidoQuerido, suceso::EnvidoGanado, suceso::TrucoQuerido,
-                            suceso::FlorGanada, suceso::JugadorElegido, suceso::Puntos>;
+                            suceso::FlorGanada, suceso::TantoDeclarado, suceso::JugadorElegido, suceso::Puntos>;
 
 }  // namespace naipalia

@@ -1,5 +1,6 @@
-// The round's envido and flor: the calls that stand, the level accepted and each winner,
-// written here alone; what is settled is told to whoever listens as it happens.
+// The round's envido and flor: the calls that stand, the level accepted, the points
+// stated and each winner, written here alone; what is settled is told to whoever listens
+// as it happens.
 #include "game/tanto.h"
 #include "round/ronda.h"
 #include "shell/operacion.h"
@@ -34,6 +35,21 @@ void Ronda::EnvidoGanado(Lado ganador) {
 void Ronda::FlorGanada(Lado ganador) {
     e.GanadorFlor = ganador;
     op.contar(suceso::FlorGanada{ganador});
+}
+
+void Ronda::DeclararEnvido(Lado quien, int puntos) {
+    if (quien == Lado::Jugador) e.TantoCantadoJugador = puntos;
+    op.contar(suceso::TantoDeclarado{quien, puntos});
+}
+
+void Ronda::DeclararFlor(Lado quien, int puntos) {
+    if (quien == Lado::Jugador) e.FlorCantadaJugador = puntos;
+    op.contar(suceso::TantoDeclarado{quien, puntos});
+}
+
+void Ronda::ValuarFlores() {
+    e.FlorJugador = ValorFlor(e.carta(1), e.carta(2), e.carta(3));
+    e.FlorCompu = ValorFlor(e.carta(4), e.carta(5), e.carta(6));
 }
 
 }  // namespace naipalia

@@ -79,6 +79,11 @@ public:
     void EnvidoQuerido(Cadena nivel);
     void EnvidoGanado(Lado ganador);
     void FlorGanada(Lado ganador);
+    // A side states its points; the player's are kept for the end of the round to check.
+    void DeclararEnvido(Lado quien, int puntos);
+    void DeclararFlor(Lado quien, int puntos);
+    // Both hands' flor, worked out as the flor's dialog opens.
+    void ValuarFlores();
     // The computer's card of this slot (4-6) put down in this hand.
     void CartaComputadora(int mano, int slot);
     // The player accepts the computer's truco or retruco.
