@@ -99,7 +99,7 @@ void Cantos::TrucoTantoPrimero_BotonNo_Click() {
 }
 
 void Cantos::TrucoTantoPrimero_BotonPrimeroTanto_Click() {
-    e.TantoPrimero = true;
+    ronda.PonerTantoPrimero(true);
     n.BotonEnvido.Enabled(true);
     n.BotonRealEnvido.Enabled(true);
     n.BotonFaltaEnvido.Enabled(true);

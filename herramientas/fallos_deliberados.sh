@@ -492,7 +492,7 @@ fallo calls/truco_mesa.cpp \
   's/cancelar = porElUsuario ? 1 : 0;/cancelar = 0;/' \
   "the truco dialogs close from their title bar without an answer"
 fallo calls/truco_mesa.cpp \
-  's/^    e.TantoPrimero = true;$/    e.TantoPrimero = false;/' \
+  's/^    ronda.PonerTantoPrimero(true);$/    ronda.PonerTantoPrimero(false);/' \
   "\"Primero está el tanto\" leaves the cards playable before the envido"
 fallo calls/dialogo_tanto.cpp \
   's/TantoGanaComputadora(indice == c ? "Por mano!! " : "");/TantoGanaComputadora("");/' \
@@ -863,6 +863,14 @@ fallo game/anotador.cpp \
 fallo round/envido_y_flor.cpp \
   '/^void Ronda::DeclararFlor(Lado quien, int puntos) {$/,/^}$/ s/op.contar(suceso::TantoDeclarado{quien, puntos});/op.contar(suceso::TantoDeclarado{Lado::Computadora, puntos});/' \
   "every flor's points are heard as the computer's"
+
+fallo calls/truco_mesa.cpp \
+  's/^    ronda.PonerTantoPrimero(true);$/    e.TantoPrimero = true;/' \
+  "the envido put first is written outside the round"
+
+fallo opponent/jugada.cpp \
+  's/^            ronda.PonerTantoPrimero(false);$/            (void)0;/' \
+  "the computer's own truco leaves the envido put first"
 
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))

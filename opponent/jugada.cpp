@@ -55,7 +55,7 @@ Jugada Computadora::jugarMano1() {
         if (e.QuienEnvido == Lado::Nadie && !jugadorJugo && e.EstadoFlor == NivelFlor::Nada) {
             if (CantarTrucoTantoPrimero()) return Jugada::Ninguna;
         } else {
-            e.TantoPrimero = false;
+            ronda.PonerTantoPrimero(false);
             e.TrucoCantadoEnJugada = true;
             const bool termino = CantarTrucoComputadora();
             e.TrucoCantadoEnJugada = false;

@@ -69,6 +69,9 @@ public:
     void SumarTrucoComputadora();
     // A side accepts a truco call of this level.
     void TrucoQuerido(Lado quien, NivelTruco nivel);
+    // The player answers the computer's truco by putting the envido first, until the
+    // computer calls its truco again.
+    void PonerTantoPrimero(bool si);
     // A side's call stands: the envido's chain, the flor's level.
     void CantarEnvido(Lado quien, Cadena cadena);
     void CantarFlor(Lado quien, NivelFlor nivel);

@@ -1,5 +1,6 @@
 // The round's truco: a call accepted by either side, which raises the stake and gives
-// the right to raise it, and its points when the round closes.
+// the right to raise it, the envido put first to answer it, and its points when the round
+// closes.
 #include <iterator>
 
 #include "round/ronda.h"
@@ -26,6 +27,8 @@ void Ronda::TrucoQuerido(Lado quien, NivelTruco nivel) {
     botones[i]->Enabled(false);
     if (i + 1 < std::size(botones)) botones[i + 1]->Enabled(true);
 }
+
+void Ronda::PonerTantoPrimero(bool si) { e.TantoPrimero = si; }
 
 void Ronda::QuieroTrucoJugador() {
     TrucoQuerido(Lado::Jugador, NivelTruco::Truco);

@@ -93,9 +93,10 @@ if(quedan)
 endif()
 
 # The negotiation has one owner: the truco's, the envido's and the flor's calls, who made
-# them, the level accepted and the points stated are written by the round's moves alone.
+# them, the level accepted, the envido put first and the points stated are written by the
+# round's moves alone.
 set(negociacion "(EstadoTruco|QuienTruco|CadenaEnvido|QuienEnvido|EnvidoQuerido|EstadoFlor|QuienFlor|\
-TantoCantadoJugador|FlorCantadaJugador|FlorJugador|FlorCompu) *=[^=]")
+TantoPrimero|TantoCantadoJugador|FlorCantadaJugador|FlorJugador|FlorCompu) *=[^=]")
 set(escrituras "")
 foreach(archivo IN LISTS fuentes)
   if(archivo MATCHES "\\.(h|cpp)$" AND NOT archivo MATCHES "^round/")
