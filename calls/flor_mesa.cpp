@@ -42,7 +42,7 @@ void Cantos::BotonFlor_Click() {
     } else {
         switch (ResponderFlor(vistaFlor(ValorFlor(e.carta(4), e.carta(5), e.carta(6))), *op.puertos.azar)) {
             case RespuestaFlor::Mazo:
-                e.MazoPendiente = true;
+                ronda.MazoEnSuTurno();
                 op.mensaje("Con suerte, cualquiera.", Icono::Informacion);
                 ronda.TomarFlor(Lado::Jugador, NivelFlor::Flor);
                 break;

@@ -40,61 +40,52 @@ void Cantos::BotonRetruco_Click() { computadora.LlamadaDeTruco(NivelTruco::ReTru
 void Cantos::BotonVale4_Click() { computadora.LlamadaDeTruco(NivelTruco::Vale4); }
 
 // One key gives the round away: the player is asked first unless he turned that off.
-// Folding before the computer played and with no envido or flor sung costs the envido too.
 void Cantos::BotonMazo_Click() {
     if (n.opcion(Opcion::PreguntarMazo) && !op.preguntar(textos::PreguntaMazo, Respuesta::No)) return;
-    op.anotador.alMazo();
+    op.contar(suceso::AlMazo{Lado::Jugador});
     ronda.refrescarSiPasoElTiempo();
     computadora.SubTrucoNoQueridoJugador();
     if (e.FinJuego) return;
-    if (e.QuienEnvido == Lado::Nadie && e.QuienFlor == Lado::Nadie && e.JerarquiaCompu[1] == SinJugar)
-        op.SumarPuntos(Lado::Computadora, ValorTruco(e.EstadoTruco) + 1, Motivo::Mazo);
-    else
-        op.SumarPuntos(Lado::Computadora, ValorTruco(e.EstadoTruco), Motivo::Mazo);
-    e.rechazarTrucoDelJugador();
-    ronda.SiguienteRonda();
+    ronda.IrseAlMazo(Lado::Jugador);
 }
 
 void Cantos::CantoTrucos_Load() {
     op.MostrarCara(cantoTrucos.Imagen);
-    op.LimpiarTrucoRechazado();
+    ronda.OlvidarTrucoRechazado(false);
+    op.AvisoVentanaCentral();
 }
 
 void Cantos::CantoTrucos_BotonQuiero_Click() {
-    switch (e.EstadoTruco) {
-        case NivelTruco::Nada: ronda.QuieroTrucoJugador(); break;
-        case NivelTruco::Truco: ronda.QuieroRetrucoJugador(); break;
-        default: ronda.TrucoQuerido(Lado::Jugador, NivelTruco::Vale4); break;
-    }
+    ronda.TrucoQuerido(Lado::Jugador, Siguiente(e.EstadoTruco));
     cantoTrucos.Unload();
 }
 
 void Cantos::CantoTrucos_BotonNoQuiero_Click() {
     cantoTrucos.Hide();
-    e.rechazarTrucoDelJugador();
+    ronda.TrucoNoQuerido(Lado::Jugador);
     cantoTrucos.Unload();
 }
 
 void Cantos::CantoTrucos_BotonReCanto_Click() {
     cantoTrucos.Hide();
-    e.TrucoRecantado = true;
+    ronda.RecantarTruco();
     cantoTrucos.Unload();
 }
 
 void Cantos::TrucoTantoPrimero_Load() {
     op.MostrarCara(trucoTantoPrimero.Imagen);
-    e.TrucoRechazadoEnJugada = false;
+    ronda.OlvidarTrucoRechazado(true);
 }
 
 void Cantos::TrucoTantoPrimero_BotonSi_Click() {
-    ronda.QuieroTrucoJugador();
+    ronda.TrucoQuerido(Lado::Jugador, NivelTruco::Truco);
     op.CerrarCantosMesa();
     trucoTantoPrimero.Unload();
 }
 
 void Cantos::TrucoTantoPrimero_BotonNo_Click() {
     trucoTantoPrimero.Hide();
-    e.rechazarTrucoDelJugador();
+    ronda.TrucoNoQuerido(Lado::Jugador);
     trucoTantoPrimero.Unload();
 }
 
@@ -108,7 +99,7 @@ void Cantos::TrucoTantoPrimero_BotonPrimeroTanto_Click() {
 }
 
 void Cantos::TrucoTantoPrimero_BotonRetruco_Click() {
-    e.TrucoRecantado = true;
+    ronda.RecantarTruco();
     trucoTantoPrimero.Unload();
 }
 

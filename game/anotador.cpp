@@ -118,11 +118,6 @@ void Anotador::jugador(std::string_view boton) {
     anotar({.tipo = Tipo::Jugador}, boton);
 }
 
-void Anotador::alMazo() {
-    sincronizar();
-    anotar({.tipo = Tipo::Mazo});
-}
-
 void Anotador::oir(const Suceso& suceso) {
     // A card played is seen on the table and in the hand's result: no entry of its own.
     if (std::holds_alternative<suceso::CartaJugada>(suceso)) return;
@@ -141,6 +136,8 @@ void Anotador::oir(const Suceso& suceso) {
         anotar({.tipo = Tipo::Flor, .lado = f->lado});
     } else if (const auto* d = std::get_if<suceso::TantoDeclarado>(&suceso)) {
         anotar({.tipo = Tipo::Tanto, .lado = d->lado, .numero = d->puntos});
+    } else if (const auto* m = std::get_if<suceso::AlMazo>(&suceso)) {
+        anotar({.tipo = Tipo::Mazo, .lado = m->lado});
     } else if (std::holds_alternative<suceso::JugadorElegido>(suceso)) {
         if (std::string n = nombre(Lado::Jugador); n != nombres_.back()) nombres_.push_back(std::move(n));
     }
@@ -163,7 +160,7 @@ std::string Anotador::enPalabras(const Entrada& s) const {
         case Tipo::Tanto:
             return (s.lado == Lado::Computadora ? "La computadora" : nombreEn(s.lado, s.nombre)) + ": Tengo " +
                    puntosTexto(s.numero);
-        case Tipo::Mazo: return nombreEn(Lado::Jugador, s.nombre) + " se va al mazo";
+        case Tipo::Mazo: return nombreEn(s.lado, s.nombre) + " se va al mazo";
         case Tipo::Credito:
             return "+" + puntosTexto(s.numero) + " para " + nombreEn(s.lado, s.nombre) + " (" +
                    Motivos[static_cast<std::size_t>(s.motivo)] + ")";

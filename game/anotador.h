@@ -37,7 +37,6 @@ public:
     void mano(int mano);
     // A button the player pressed to call or answer, by its caption.
     void jugador(std::string_view boton);
-    void alMazo();
     // What a rule tells as it happens.
     void oir(const Suceso& suceso);
     void puntos();

@@ -25,6 +25,10 @@ inline Lado Contrario(Lado lado) {
 enum class NivelTruco : std::uint8_t { Nada, Truco, ReTruco, Vale4 };
 
 inline int ValorTruco(NivelTruco nivel) { return static_cast<int>(nivel) + 1; }
+// The next level of the truco, as an acceptance raises it.
+inline NivelTruco Siguiente(NivelTruco nivel) {
+    return nivel == NivelTruco::Vale4 ? nivel : static_cast<NivelTruco>(static_cast<int>(nivel) + 1);
+}
 
 enum class NivelFlor : std::uint8_t { Nada, Flor, FlorAchico, FlorJuego, FlorContra };
 
@@ -89,13 +93,6 @@ struct Estado {
     bool TrucoCantadoEnJugada = false;
     bool TrucoRechazadoEnJugada = false;
     bool TrucoRecantado = false;
-    // A refusal made during the computer's turn is kept apart from one made on the table.
-    void rechazarTrucoDelJugador() {
-        if (TrucoCantadoEnJugada)
-            TrucoRechazadoEnJugada = true;
-        else
-            TrucoRechazado = true;
-    }
     bool TantoPrimero = false;
     // The computer goes to the deck on its next turn (its flor answered by one it could not beat).
     bool MazoPendiente = false;

@@ -43,6 +43,10 @@ struct TantoDeclarado {
     Lado lado;
     int puntos;
 };
+// A side goes to the deck.
+struct AlMazo {
+    Lado lado;
+};
 // Another player sits at the table (a new name in the shared state).
 struct JugadorElegido {};
 // Points about to be added to a side, and why.
@@ -54,7 +58,8 @@ struct Puntos {
 
 }  // namespace suceso
 
-using Suceso = std::variant<suceso::CartaJugada, suceso::EnvidoQuerido, suceso::EnvidoGanado, suceso::TrucoQuerido,
-                            suceso::FlorGanada, suceso::TantoDeclarado, suceso::JugadorElegido, suceso::Puntos>;
+using Suceso =
+    std::variant<suceso::CartaJugada, suceso::EnvidoQuerido, suceso::EnvidoGanado, suceso::TrucoQuerido,
+                 suceso::FlorGanada, suceso::TantoDeclarado, suceso::AlMazo, suceso::JugadorElegido, suceso::Puntos>;
 
 }  // namespace naipalia

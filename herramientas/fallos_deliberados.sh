@@ -64,12 +64,12 @@ fallo shell/menus.cpp \
 fallo game/estado.h \
   's/return puntosLado + PuntosFlor(nivel, puntosJuego, puntosOtro) >= puntosJuego;/return puntosLado + PuntosFlor(nivel, puntosJuego, puntosOtro) > puntosJuego;/' \
   "a flor that reaches the target exactly does not end the round at once"
-fallo opponent/truco_y_mazo.cpp \
-  's/op.SumarPuntos(Lado::Jugador, 2, /op.SumarPuntos(Lado::Jugador, 3, /' \
-  "the computer going to the deck before its first card gives 3 points instead of 2"
-fallo opponent/truco_y_mazo.cpp \
-  's/^        op.SumarPuntos(Lado::Jugador, ValorTruco(e.EstadoTruco), Motivo::Mazo);$/        op.SumarPuntos(Lado::Jugador, 2, Motivo::Mazo);/' \
-  "the computer going to the deck after its first card gives 2 points instead of the truco value"
+fallo round/truco.cpp \
+  's/ValorTruco(e.EstadoTruco) + (temprano ? 1 : 0)/ValorTruco(e.EstadoTruco) + (temprano ? 2 : 0)/' \
+  "going to the deck early costs two points more, not one"
+fallo round/truco.cpp \
+  's/const bool temprano = nadaCantado \&\& e.JerarquiaCompu\[1\] == SinJugar;/const bool temprano = nadaCantado;/' \
+  "going to the deck after the computer's first card still costs one point more"
 fallo opponent/truco_y_mazo.cpp \
   's/static_cast<int>(nivel), Motivo::Truco)/static_cast<int>(nivel) + 1, Motivo::Truco)/' \
   "a refused call of the computer pays it one point more"
@@ -112,8 +112,8 @@ fallo opponent/decision_truco.cpp \
 fallo opponent/decision_envido.cpp \
   's/if (s >= t - PuntosEnvidoNoQuerido(cadena))/if (s > t - PuntosEnvidoNoQuerido(cadena))/' \
   "the score rule refuses the call that gives the player the game"
-fallo calls/truco_mesa.cpp \
-  's/ValorTruco(e.EstadoTruco) + 1, Motivo::Mazo);/ValorTruco(e.EstadoTruco), Motivo::Mazo);/' \
+fallo round/truco.cpp \
+  's/nadaCantado = jugador ? e.QuienEnvido == Lado::Nadie \&\& e.QuienFlor == Lado::Nadie/nadaCantado = jugador ? false/' \
   "the player's early deck costs only the truco"
 fallo calls/dialogo_tanto.cpp \
   's/if (indice > c || (indice == c \&\& e.QuienMano != Lado::Computadora))$/if (indice > c)/' \
@@ -401,7 +401,7 @@ fallo game/anotador.cpp \
 fallo game/anotador.cpp \
   's/return {std::min(p, 15), std::max(p - 15, 0)};/return {std::min(p, 14), std::max(p - 14, 0)};/' \
   "the anotador's malas end at 14 in a game to 30"
-fallo calls/truco_mesa.cpp \
+fallo round/truco.cpp \
   's/Motivo::Mazo/Motivo::Truco/g' \
   "the anotador's round line credits the deck as truco"
 fallo settlement/liquidacion.cpp \
@@ -659,12 +659,9 @@ fallo round/resolver_mano.cpp \
 fallo round/resolver_mano.cpp \
   's/(r == ResultadoMano::Iguales \&\& e.QuienMano != Lado::Jugador)/(r == ResultadoMano::Iguales \&\& e.QuienMano == Lado::Jugador)/' \
   "after a tied hand 1 the side that is not mano leads hand 2"
-fallo round/truco.cpp \
-  '/^void Ronda::QuieroRetrucoJugador/,/^}/ s/TrucoQuerido(Lado::Jugador, NivelTruco::ReTruco);/TrucoQuerido(Lado::Jugador, NivelTruco::Truco);/' \
-  "accepting the computer's retruco leaves the round at truco"
 fallo calls/truco_mesa.cpp \
-  '/^void Cantos::CantoTrucos_BotonQuiero_Click/,/^}/ s/TrucoQuerido(Lado::Jugador, NivelTruco::Vale4)/TrucoQuerido(Lado::Jugador, NivelTruco::ReTruco)/' \
-  "accepting the computer's vale 4 leaves the round at retruco"
+  's/ronda.TrucoQuerido(Lado::Jugador, Siguiente(e.EstadoTruco));/ronda.TrucoQuerido(Lado::Jugador, e.EstadoTruco == NivelTruco::Nada ? NivelTruco::Truco : e.EstadoTruco);/' \
+  "accepting the computer's retruco or vale 4 leaves the round a level below"
 fallo round/resolver_mano.cpp \
   's/else if (e.QuienTruco == Lado::Jugador \&\& e.EstadoTruco == NivelTruco::Truco)/else if (e.EstadoTruco == NivelTruco::Truco)/' \
   "after the computer accepts the player's truco, the player may still raise it"
@@ -762,8 +759,8 @@ fallo opponent/decision_flor.cpp \
 fallo game/anotador.cpp \
   's/? computadora : nombres_\[nombre\];/? computadora : nombres_.back();/' \
   "a new player renames in the log what the one before him did"
-fallo round/truco.cpp \
-  '/^void Ronda::QuieroTrucoJugador/,/^}/ s/TrucoQuerido(Lado::Jugador, NivelTruco::Truco);/TrucoQuerido(Lado::Computadora, NivelTruco::Truco);/' \
+fallo calls/truco_mesa.cpp \
+  's/ronda.TrucoQuerido(Lado::Jugador, Siguiente(e.EstadoTruco));/ronda.TrucoQuerido(Lado::Computadora, Siguiente(e.EstadoTruco));/' \
   "the computer's truco accepted by the player leaves the quiero with the computer"
 fallo calls/dialogo_tanto.cpp \
   's/^        op.anotador.jugador(boton.Caption());$/        (void)0;/' \
@@ -872,6 +869,33 @@ fallo opponent/jugada.cpp \
   's/^            ronda.PonerTantoPrimero(false);$/            (void)0;/' \
   "the computer's own truco leaves the envido put first"
 
+fallo round/truco.cpp \
+  's/op.SumarPuntos(Contrario(quien), /op.SumarPuntos(quien, /' \
+  "the deck's points go to the side that left"
+fallo round/truco.cpp \
+  's/: e.EnvidoQuerido == Cadena::Nada \&\& e.EstadoTruco == NivelTruco::Nada;/: e.EstadoTruco == NivelTruco::Nada;/' \
+  "the computer's deck after an envido accepted still costs one point more"
+fallo round/truco.cpp \
+  's/e.QuienEnvido == Lado::Nadie \&\& e.QuienFlor == Lado::Nadie/e.QuienEnvido == Lado::Nadie/' \
+  "the player's deck after a flor call still costs one point more"
+fallo round/truco.cpp \
+  '/^void Ronda::TrucoQuerido/,/^}/ s/^    e.TrucoRecantado = false;$/    (void)0;/' \
+  "a raise that accepted the computer's call stays pending"
+fallo round/truco.cpp \
+  's/^    if (enJugada) e.TrucoRechazadoEnJugada = true;$/    (void)enJugada;/' \
+  "a refusal of the computer's truco called in its turn goes unseen"
+fallo round/truco.cpp \
+  's/^    if (!soloEnJugada) e.TrucoRechazado = false;$/    (void)soloEnJugada;/' \
+  "a refusal of an earlier truco call answers a later one"
+fallo calls/flor_mesa.cpp \
+  's/^                ronda.MazoEnSuTurno();$/                (void)0;/' \
+  "the computer, beaten by the player's flor before its card, plays on instead of going to the deck"
+fallo calls/truco_mesa.cpp \
+  's/^    op.contar(suceso::AlMazo{Lado::Jugador});$/    (void)0;/' \
+  "the anotador never hears that the player went to the deck"
+fallo opponent/jugada.cpp \
+  's/^            ronda.TrucoEnJugada(true);$/            (void)0;/' \
+  "the player's refusal of the truco the computer calls before its card leaves its turn going on"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

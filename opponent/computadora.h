@@ -76,11 +76,6 @@ public:
     // The table's variables this subsystem keeps.
     int JerarquiaDeducidaJugador = SinDeducir;
 
-    // The next level of the truco, as an acceptance raises it.
-    static NivelTruco Siguiente(NivelTruco nivel) {
-        return nivel == NivelTruco::Vale4 ? nivel : static_cast<NivelTruco>(static_cast<int>(nivel) + 1);
-    }
-
 private:
     Jugada jugarMano1();
     Jugada responderMano1();

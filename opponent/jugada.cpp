@@ -56,9 +56,9 @@ Jugada Computadora::jugarMano1() {
             if (CantarTrucoTantoPrimero()) return Jugada::Ninguna;
         } else {
             ronda.PonerTantoPrimero(false);
-            e.TrucoCantadoEnJugada = true;
+            ronda.TrucoEnJugada(true);
             const bool termino = CantarTrucoComputadora();
-            e.TrucoCantadoEnJugada = false;
+            ronda.TrucoEnJugada(false);
             if (e.TrucoRechazadoEnJugada || termino) return Jugada::Ninguna;
         }
     }

@@ -30,8 +30,7 @@ bool Computadora::CantarVale4Computadora() { return cantarTruco(NivelTruco::Vale
 
 bool Computadora::cantarTruco(NivelTruco nivel) {
     if (!PuedeCantarTruco(e, nivel)) {
-        e.TrucoRechazado = false;
-        e.TrucoRechazadoEnJugada = false;
+        ronda.OlvidarTrucoRechazado(false);
         op.AvisoTurnoJugador();
         return false;
     }
@@ -45,8 +44,7 @@ bool Computadora::cantarTruco(NivelTruco nivel) {
     op.mostrarModal(d);
 
     if (e.TrucoRecantado) {
-        // The raise accepts the call first; the flag is spent with it.
-        e.TrucoRecantado = false;
+        // The raise accepts the call first.
         ronda.TrucoQuerido(Lado::Jugador, nivel);
         return LlamadaDeTruco(Siguiente(nivel));
     }
@@ -107,8 +105,7 @@ bool Computadora::NoQuieroTrucoComputadora() {
                                           "?!"};
     op.MensajeFinRonda(porQuintos(op.azar(), lineas));
     op.mostrarModal(op.finRonda);
-    if (e.TrucoCantadoEnJugada) e.TrucoRechazadoEnJugada = true;
-    e.TrucoRechazado = true;
+    ronda.TrucoNoQuerido(Lado::Computadora);
     if (e.FinJuego) return true;
     ronda.SumarTrucoJugador();
     ronda.SiguienteRonda();
@@ -137,16 +134,15 @@ void Computadora::SubTrucoNoQueridoJugador() {
 // ended the round.
 bool Computadora::CantarTrucoTantoPrimero() {
     if (!PuedeCantarTruco(e, NivelTruco::Truco)) {
-        e.TrucoRechazado = false;
-        e.TrucoRechazadoEnJugada = false;
+        ronda.OlvidarTrucoRechazado(false);
         op.AvisoTurnoJugador();
         return false;
     }
     op.ReproducirVoz(Voz::Truco);
-    e.TrucoCantadoEnJugada = true;
+    ronda.TrucoEnJugada(true);
     op.mostrarModal(trucoTantoPrimero);
     if (!e.TrucoRecantado && !e.FinJuego && e.TrucoRechazadoEnJugada) {
-        e.TrucoCantadoEnJugada = false;
+        ronda.TrucoEnJugada(false);
         SubTrucoNoQueridoJugador();
         if (e.FinJuego) return true;
         op.SumarPuntos(Lado::Computadora, 1, Motivo::Truco);
@@ -155,9 +151,9 @@ bool Computadora::CantarTrucoTantoPrimero() {
     }
     bool termino = false;
     if (e.TrucoRecantado) {
-        ronda.QuieroTrucoJugador();
+        ronda.TrucoQuerido(Lado::Jugador, NivelTruco::Truco);
         termino = LlamadaDeTruco(NivelTruco::ReTruco);
-        e.TrucoCantadoEnJugada = false;
+        ronda.TrucoEnJugada(false);
     }
     return e.TantoPrimero || e.TrucoRechazadoEnJugada || e.FinJuego || termino;
 }
@@ -168,11 +164,7 @@ void Computadora::IrseAlMazoComputadora() {
     op.MensajeFinRonda(textos::IrseAlMazo);
     op.mostrarModal(op.finRonda);
     if (e.FinJuego) return;
-    if (e.EnvidoQuerido == Cadena::Nada && e.JerarquiaCompu[1] == SinJugar && e.EstadoTruco == NivelTruco::Nada)
-        op.SumarPuntos(Lado::Jugador, 2, Motivo::Mazo);
-    else
-        op.SumarPuntos(Lado::Jugador, ValorTruco(e.EstadoTruco), Motivo::Mazo);
-    ronda.SiguienteRonda();
+    ronda.IrseAlMazo(Lado::Computadora);
 }
 
 }  // namespace naipalia

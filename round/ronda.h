@@ -67,8 +67,22 @@ public:
     void TurnoComputadora();
     void SumarTrucoJugador();
     void SumarTrucoComputadora();
-    // A side accepts a truco call of this level.
+    // A side accepts a truco call of this level, also by raising it.
     void TrucoQuerido(Lado quien, NivelTruco nivel);
+    // A side refuses the truco called to it.
+    void TrucoNoQuerido(Lado quien);
+    // The player answers the computer's call with the next one: the call accepts it and
+    // goes on.
+    void RecantarTruco();
+    // A truco call of the computer waits for its answer: earlier refusals are forgotten
+    // (only one made during its turn, when `soloEnJugada`).
+    void OlvidarTrucoRechazado(bool soloEnJugada);
+    // The computer calls its truco during its turn, before its card; or that call is over.
+    void TrucoEnJugada(bool si);
+    // A side goes to the deck: the other takes the round's points.
+    void IrseAlMazo(Lado quien);
+    // The computer's answer to the player's flor: it goes to the deck on its next turn.
+    void MazoEnSuTurno();
     // The player answers the computer's truco by putting the envido first, until the
     // computer calls its truco again.
     void PonerTantoPrimero(bool si);
@@ -89,9 +103,6 @@ public:
     void ValuarFlores();
     // The computer's card of this slot (4-6) put down in this hand.
     void CartaComputadora(int mano, int slot);
-    // The player accepts the computer's truco or retruco.
-    void QuieroTrucoJugador();
-    void QuieroRetrucoJugador();
 
     // --- The player's card actions ---
     void BotonCarta_Click(int indice);

@@ -1,6 +1,6 @@
 // The round's truco: a call accepted by either side, which raises the stake and gives
-// the right to raise it, the envido put first to answer it, and its points when the round
-// closes.
+// the right to raise it, or refused; the envido put first to answer it; its points when
+// the round closes; and the deck, which gives the round away.
 #include <iterator>
 
 #include "round/ronda.h"
@@ -14,9 +14,11 @@ void Ronda::SumarTrucoComputadora() { op.SumarPuntos(Lado::Computadora, ValorTru
 
 // The side that accepts holds the quiero: only it may raise. The player's button of this
 // level goes off and the next one on; the computer's quiero leaves him no truco button.
+// A raise that accepted the call is spent with it.
 void Ronda::TrucoQuerido(Lado quien, NivelTruco nivel) {
     e.EstadoTruco = nivel;
     e.QuienTruco = quien;
+    e.TrucoRecantado = false;
     op.contar(suceso::TrucoQuerido{quien, nivel});
     Control* const botones[] = {&n.BotonTruco, &n.BotonRetruco, &n.BotonVale4};
     if (quien == Lado::Computadora) {
@@ -28,16 +30,38 @@ void Ronda::TrucoQuerido(Lado quien, NivelTruco nivel) {
     if (i + 1 < std::size(botones)) botones[i + 1]->Enabled(true);
 }
 
+// A refusal during the computer's turn is kept apart from one on the table; the
+// computer's own refusal marks both.
+void Ronda::TrucoNoQuerido(Lado quien) {
+    const bool enJugada = e.TrucoCantadoEnJugada;
+    if (enJugada) e.TrucoRechazadoEnJugada = true;
+    if (!enJugada || quien == Lado::Computadora) e.TrucoRechazado = true;
+}
+
+void Ronda::RecantarTruco() { e.TrucoRecantado = true; }
+
+void Ronda::OlvidarTrucoRechazado(bool soloEnJugada) {
+    e.TrucoRechazadoEnJugada = false;
+    if (!soloEnJugada) e.TrucoRechazado = false;
+}
+
+void Ronda::TrucoEnJugada(bool si) { e.TrucoCantadoEnJugada = si; }
+
 void Ronda::PonerTantoPrimero(bool si) { e.TantoPrimero = si; }
 
-void Ronda::QuieroTrucoJugador() {
-    TrucoQuerido(Lado::Jugador, NivelTruco::Truco);
-    e.TrucoRecantado = false;
+// The deck gives the round away at the truco's worth, one point more when it comes
+// early: before the computer's first card and before any envido or flor was called
+// (the player's deck) or any envido or truco accepted (the computer's).
+void Ronda::IrseAlMazo(Lado quien) {
+    const bool jugador = quien == Lado::Jugador;
+    const bool nadaCantado = jugador ? e.QuienEnvido == Lado::Nadie && e.QuienFlor == Lado::Nadie
+                                     : e.EnvidoQuerido == Cadena::Nada && e.EstadoTruco == NivelTruco::Nada;
+    const bool temprano = nadaCantado && e.JerarquiaCompu[1] == SinJugar;
+    op.SumarPuntos(Contrario(quien), ValorTruco(e.EstadoTruco) + (temprano ? 1 : 0), Motivo::Mazo);
+    if (jugador) TrucoNoQuerido(Lado::Jugador);
+    SiguienteRonda();
 }
 
-void Ronda::QuieroRetrucoJugador() {
-    TrucoQuerido(Lado::Jugador, NivelTruco::ReTruco);
-    e.TrucoRecantado = false;
-}
+void Ronda::MazoEnSuTurno() { e.MazoPendiente = true; }
 
 }  // namespace naipalia

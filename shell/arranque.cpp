@@ -77,7 +77,6 @@ void Principal::Form_Load() {
 
     op.RefrescarPropaganda();
     ronda.TiempoUltimaAccion = puertos.reloj->segundosDelDia();
-    e.MazoPendiente = false;
 }
 
 void Principal::mostrarNombreJugador() {

@@ -122,12 +122,6 @@ void Operacion::DeshabilitarCantosMesa() {
     for (Control* b : {&n.BotonEnvido, &n.BotonRealEnvido, &n.BotonFaltaEnvido, &n.BotonFlor}) b->Enabled(false);
 }
 
-void Operacion::LimpiarTrucoRechazado() {
-    estado.TrucoRechazadoEnJugada = false;
-    estado.TrucoRechazado = false;
-    AvisoVentanaCentral();
-}
-
 void Operacion::DeshabilitarBotonesTanto() {
     auto& t = tanto;
     for (Control* b :

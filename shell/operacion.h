@@ -76,7 +76,6 @@ public:
     void CerrarCantosMesa();
     // The table's envido and flor buttons off, the status line untouched.
     void DeshabilitarCantosMesa();
-    void LimpiarTrucoRechazado();
     void DeshabilitarBotonesTanto();
     // The points at stake end the game: the end-of-round dialog settles them at once.
     // Should the game go on after all, the round's cards are shown again as they lay.

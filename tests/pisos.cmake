@@ -93,10 +93,11 @@ if(quedan)
 endif()
 
 # The negotiation has one owner: the truco's, the envido's and the flor's calls, who made
-# them, the level accepted, the envido put first and the points stated are written by the
-# round's moves alone.
+# them, the level accepted, the truco's refusals and raises, the envido put first, the
+# points stated and the computer's deck to come are written by the round's moves alone.
 set(negociacion "(EstadoTruco|QuienTruco|CadenaEnvido|QuienEnvido|EnvidoQuerido|EstadoFlor|QuienFlor|\
-TantoPrimero|TantoCantadoJugador|FlorCantadaJugador|FlorJugador|FlorCompu) *=[^=]")
+TantoPrimero|TantoCantadoJugador|FlorCantadaJugador|FlorJugador|FlorCompu|TrucoRechazado|TrucoRechazadoEnJugada|\
+TrucoCantadoEnJugada|TrucoRecantado|MazoPendiente) *=[^=]")
 set(escrituras "")
 foreach(archivo IN LISTS fuentes)
   if(archivo MATCHES "\\.(h|cpp)$" AND NOT archivo MATCHES "^round/")
