@@ -873,9 +873,6 @@ fallo round/truco.cpp \
   's/op.SumarPuntos(Contrario(quien), /op.SumarPuntos(quien, /' \
   "the deck's points go to the side that left"
 fallo round/truco.cpp \
-  's/: e.EnvidoQuerido == Cadena::Nada \&\& e.EstadoTruco == NivelTruco::Nada;/: e.EstadoTruco == NivelTruco::Nada;/' \
-  "the computer's deck after an envido accepted still costs one point more"
-fallo round/truco.cpp \
   's/e.QuienEnvido == Lado::Nadie \&\& e.QuienFlor == Lado::Nadie/e.QuienEnvido == Lado::Nadie/' \
   "the player's deck after a flor call still costs one point more"
 fallo round/truco.cpp \
@@ -887,15 +884,12 @@ fallo round/truco.cpp \
 fallo round/truco.cpp \
   's/^    if (!soloEnJugada) e.TrucoRechazado = false;$/    (void)soloEnJugada;/' \
   "a refusal of an earlier truco call answers a later one"
-fallo calls/flor_mesa.cpp \
-  's/^                ronda.MazoEnSuTurno();$/                (void)0;/' \
-  "the computer, beaten by the player's flor before its card, plays on instead of going to the deck"
 fallo calls/truco_mesa.cpp \
   's/^    op.contar(suceso::AlMazo{Lado::Jugador});$/    (void)0;/' \
   "the anotador never hears that the player went to the deck"
-fallo opponent/jugada.cpp \
-  's/^            ronda.TrucoEnJugada(true);$/            (void)0;/' \
-  "the player's refusal of the truco the computer calls before its card leaves its turn going on"
+fallo opponent/truco_y_mazo.cpp \
+  '/^bool Computadora::CantarTrucoTantoPrimero/,/^}/ s/^    ronda.TrucoEnJugada(true);$/    (void)0;/' \
+  "the player's No to the truco the computer calls before its card is taken for no answer"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

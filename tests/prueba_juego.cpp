@@ -194,7 +194,7 @@ TEST(Cierre, ElMazoPendienteLasBurlasYElRemateDelJuego) {
     Juego& j = p.jugar({30, 26, 15, 14, 16, 17});
     Estado& e = j.estado;
     p.modales.clear();
-    e.MazoPendiente = true;
+    j.ronda.MazoEnSuTurno();
     j.ronda.TurnoComputadora();
     EXPECT_EQ(std::tie(e.PuntosJugador, p.modales.at(0)), std::make_tuple(2, "FinRonda"));
     // A refused call's taunt, by fifths of the draw.
