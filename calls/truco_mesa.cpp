@@ -91,10 +91,6 @@ void Cantos::TrucoTantoPrimero_BotonNo_Click() {
 
 void Cantos::TrucoTantoPrimero_BotonPrimeroTanto_Click() {
     ronda.PonerTantoPrimero(true);
-    n.BotonEnvido.Enabled(true);
-    n.BotonRealEnvido.Enabled(true);
-    n.BotonFaltaEnvido.Enabled(true);
-    if (n.opcion(Opcion::Flor)) n.BotonFlor.Enabled(true);
     trucoTantoPrimero.Unload();
 }
 

@@ -100,17 +100,6 @@ void Anotador::finDeRonda(std::string_view mensaje) {
     anotar({.tipo = Tipo::Texto}, mensaje);
 }
 
-// A tied hand is nobody's.
-void Anotador::mano(int mano) {
-    sincronizar();
-    const ResultadoMano r = e_.ResultadoManos[static_cast<std::size_t>(mano)];
-    if (r == ResultadoMano::SinDecidir) return;
-    const Lado lado = r == ResultadoMano::Iguales   ? Lado::Nadie
-                      : r == ResultadoMano::Jugador ? Lado::Jugador
-                                                    : Lado::Computadora;
-    anotar({.tipo = Tipo::Mano, .lado = lado, .numero = mano});
-}
-
 // A keypad number is no call: the tanto it offers is logged once confirmed.
 void Anotador::jugador(std::string_view boton) {
     sincronizar();
@@ -126,6 +115,14 @@ void Anotador::oir(const Suceso& suceso) {
         if (p->motivo == Motivo::Penalidad) penalizado_ = p->lado;
         creditos_.push_back({p->lado, p->puntos, p->motivo});
         anotar({.tipo = Tipo::Credito, .lado = p->lado, .numero = p->puntos, .motivo = p->motivo});
+    } else if (const auto* m = std::get_if<suceso::ResultadoDeMano>(&suceso)) {
+        // A tied hand is nobody's.
+        const ResultadoMano r = m->resultado;
+        if (r == ResultadoMano::SinDecidir) return;
+        const Lado lado = r == ResultadoMano::Iguales   ? Lado::Nadie
+                          : r == ResultadoMano::Jugador ? Lado::Jugador
+                                                        : Lado::Computadora;
+        anotar({.tipo = Tipo::Mano, .lado = lado, .numero = m->mano});
     } else if (const auto* q = std::get_if<suceso::EnvidoQuerido>(&suceso)) {
         anotar({.tipo = Tipo::Querido, .numero = static_cast<int>(q->cadena)});
     } else if (const auto* g = std::get_if<suceso::EnvidoGanado>(&suceso)) {

@@ -1,8 +1,9 @@
 // The score kept as on paper beside the table: both tallies in squares of five, what the
 // round has at stake, the round's calls and results, and one line per round with the
 // points credited and why. It only listens to what the game already does (messages,
-// voices, score and hand-result writes) and to what the rules tell (credits with their
-// reason, the calls accepted and won), and reads the shared state; it changes nothing.
+// voices, score writes) and to what the rules tell (each hand's result, credits with their
+// reason, the calls accepted and won, the deck), and reads the shared state; it changes
+// nothing.
 // What it hears is kept as it came and put in words only when read: self-play, which
 // never reads it, pays for no text.
 #pragma once
@@ -34,7 +35,6 @@ public:
     void mensaje(const std::string& texto);
     void voz(archivos::Voz voz);
     void finDeRonda(std::string_view mensaje);
-    void mano(int mano);
     // A button the player pressed to call or answer, by its caption.
     void jugador(std::string_view boton);
     // What a rule tells as it happens.

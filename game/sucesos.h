@@ -43,6 +43,11 @@ struct TantoDeclarado {
     Lado lado;
     int puntos;
 };
+// A hand's result written on the table; undecided as a new deal clears it.
+struct ResultadoDeMano {
+    int mano;
+    ResultadoMano resultado;
+};
 // A side goes to the deck.
 struct AlMazo {
     Lado lado;
@@ -58,8 +63,8 @@ struct Puntos {
 
 }  // namespace suceso
 
-using Suceso =
-    std::variant<suceso::CartaJugada, suceso::EnvidoQuerido, suceso::EnvidoGanado, suceso::TrucoQuerido,
-                 suceso::FlorGanada, suceso::TantoDeclarado, suceso::AlMazo, suceso::JugadorElegido, suceso::Puntos>;
+using Suceso = std::variant<suceso::CartaJugada, suceso::ResultadoDeMano, suceso::EnvidoQuerido, suceso::EnvidoGanado,
+                            suceso::TrucoQuerido, suceso::FlorGanada, suceso::TantoDeclarado, suceso::AlMazo,
+                            suceso::JugadorElegido, suceso::Puntos>;
 
 }  // namespace naipalia

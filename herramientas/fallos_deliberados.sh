@@ -890,6 +890,9 @@ fallo calls/truco_mesa.cpp \
 fallo opponent/truco_y_mazo.cpp \
   '/^bool Computadora::CantarTrucoTantoPrimero/,/^}/ s/^    ronda.TrucoEnJugada(true);$/    (void)0;/' \
   "the player's No to the truco the computer calls before its card is taken for no answer"
+fallo calls/truco_mesa.cpp \
+  's/^    ronda.PonerTantoPrimero(true);$/    ronda.PonerTantoPrimero(true);\n    n.BotonMazo.Enabled(true);/' \
+  "the deck turned on outside the round when the player puts the envido first"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

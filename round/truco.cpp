@@ -47,7 +47,16 @@ void Ronda::OlvidarTrucoRechazado(bool soloEnJugada) {
 
 void Ronda::TrucoEnJugada(bool si) { e.TrucoCantadoEnJugada = si; }
 
-void Ronda::PonerTantoPrimero(bool si) { e.TantoPrimero = si; }
+// The envido put first gives the player the table's envido calls (and the flor, in a game
+// with flor).
+void Ronda::PonerTantoPrimero(bool si) {
+    e.TantoPrimero = si;
+    if (!si) return;
+    n.BotonEnvido.Enabled(true);
+    n.BotonRealEnvido.Enabled(true);
+    n.BotonFaltaEnvido.Enabled(true);
+    if (n.opcion(Opcion::Flor)) n.BotonFlor.Enabled(true);
+}
 
 // The deck gives the round away at the truco's worth, one point more when it comes
 // early: before the computer's first card and before any envido or flor was called

@@ -205,7 +205,7 @@ void Operacion::SumarPuntos(Lado lado, int puntos, Motivo motivo) {
 
 void Operacion::EscribirResultadoMano(int mano, ResultadoMano resultado) {
     estado.ResultadoManos[static_cast<std::size_t>(mano)] = resultado;
-    anotador.mano(mano);
+    contar(suceso::ResultadoDeMano{mano, resultado});
     naipalia.TextoMano(mano).Text(TextoResultado(estado, resultado));
 }
 

@@ -6,7 +6,7 @@
 #   5 the composition root     shell/: start-up, menus, the game
 # and no core file includes qt/ or guion/. Sideways on floor 4 goes one way: no two
 # subsystems depend on each other, however long the way round. The negotiation's state is
-# written in round/ alone.
+# written in round/ alone, and the player's buttons on the table turned on there alone.
 # cmake -DRAIZ=<source dir> -P pisos.cmake
 cmake_minimum_required(VERSION 3.25)
 # The window models, by file: a new dialog's model joins this list.
@@ -110,4 +110,21 @@ foreach(archivo IN LISTS fuentes)
 endforeach()
 if(escrituras)
   message(FATAL_ERROR "the negotiation written outside round/:${escrituras}")
+endif()
+
+# Only the round lets the player act: his cards and the table's call buttons are turned on
+# there alone (anyone may turn them off).
+set(encendidos "")
+foreach(archivo IN LISTS fuentes)
+  if(archivo MATCHES "\\.(h|cpp)$" AND NOT archivo MATCHES "^round/")
+    file(STRINGS ${RAIZ}/${archivo} lineas
+         REGEX "(n|naipalia)\\.Boton(Carta|Truco|Retruco|Vale4|Envido|RealEnvido|FaltaEnvido|Flor|Mazo)[^.;]*\\.Enabled\\(true\\)")
+    foreach(linea IN LISTS lineas)
+      string(STRIP "${linea}" linea)
+      string(APPEND encendidos "\n  ${archivo}: ${linea}")
+    endforeach()
+  endif()
+endforeach()
+if(encendidos)
+  message(FATAL_ERROR "the player's buttons turned on outside round/:${encendidos}")
 endif()
