@@ -893,6 +893,12 @@ fallo opponent/truco_y_mazo.cpp \
 fallo calls/truco_mesa.cpp \
   's/^    ronda.PonerTantoPrimero(true);$/    ronda.PonerTantoPrimero(true);\n    n.BotonMazo.Enabled(true);/' \
   "the deck turned on outside the round when the player puts the envido first"
+fallo shell/operacion.cpp \
+  's/contar(suceso::ResultadoDeMano{mano, resultado});/contar(suceso::ResultadoDeMano{mano, ResultadoMano::SinDecidir});/' \
+  "the anotador never hears a hand's result"
+fallo round/truco.cpp \
+  '/^void Ronda::PonerTantoPrimero/,/^}/ s/^    if (n.opcion(Opcion::Flor)) n.BotonFlor.Enabled(true);$/    n.BotonFlor.Enabled(true);/' \
+  "the envido put first offers the flor in a game without flor"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 
