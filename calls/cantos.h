@@ -4,7 +4,7 @@
 // where the player answers the computer's calls, raises them, and declares his tanto.
 // The top of the subsystems: none of the others includes it.
 // Calls: opponent/decision_envido.h, decision_flor.h and decision_truco.h for the
-// computer's answers, opponent/computadora.h to carry out its calls and its truco answers;
+// computer's answers, opponent/computadora.h to carry out its calls and answers;
 // round/ronda.h, players/jugadores.h (the history), shell/operacion.h.
 // Called by: the table's and dialogs' events, shell/juego.h (building it).
 #pragma once

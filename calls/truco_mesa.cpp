@@ -1,6 +1,6 @@
-// The player's truco from the table: his truco, retruco and vale 4 (the computer answers
-// in opponent/contestar_truco.cpp); his going to the deck; his answers in the two truco
-// dialogs.
+// The player's truco from the table: his truco, retruco and vale 4 go to the round, which
+// checks them and lets the computer answer (opponent/contestar_truco.cpp); his going to
+// the deck; his answers in the two truco dialogs.
 #include "calls/canto_trucos.h"
 #include "calls/cantos.h"
 #include "calls/truco_tanto_primero.h"
@@ -35,9 +35,9 @@ void Cantos::vincularTruco() {
     enlazar(tp.BotonRetruco, [this] { TrucoTantoPrimero_BotonRetruco_Click(); });
 }
 
-void Cantos::BotonTruco_Click() { computadora.LlamadaDeTruco(NivelTruco::Truco); }
-void Cantos::BotonRetruco_Click() { computadora.LlamadaDeTruco(NivelTruco::ReTruco); }
-void Cantos::BotonVale4_Click() { computadora.LlamadaDeTruco(NivelTruco::Vale4); }
+void Cantos::BotonTruco_Click() { ronda.CantarTruco(NivelTruco::Truco); }
+void Cantos::BotonRetruco_Click() { ronda.CantarTruco(NivelTruco::ReTruco); }
+void Cantos::BotonVale4_Click() { ronda.CantarTruco(NivelTruco::Vale4); }
 
 // One key gives the round away: the player is asked first unless he turned that off.
 void Cantos::BotonMazo_Click() {

@@ -662,15 +662,15 @@ fallo round/resolver_mano.cpp \
 fallo calls/truco_mesa.cpp \
   's/ronda.TrucoQuerido(Lado::Jugador, Siguiente(e.EstadoTruco));/ronda.TrucoQuerido(Lado::Jugador, e.EstadoTruco == NivelTruco::Nada ? NivelTruco::Truco : e.EstadoTruco);/' \
   "accepting the computer's retruco or vale 4 leaves the round a level below"
-fallo round/resolver_mano.cpp \
-  's/else if (e.QuienTruco == Lado::Jugador \&\& e.EstadoTruco == NivelTruco::Truco)/else if (e.EstadoTruco == NivelTruco::Truco)/' \
-  "after the computer accepts the player's truco, the player may still raise it"
-fallo round/resolver_mano.cpp \
-  's/else if (e.QuienTruco == Lado::Jugador \&\& e.EstadoTruco == NivelTruco::ReTruco)/else if (e.EstadoTruco == NivelTruco::ReTruco)/' \
-  "vale 4 is offered over the player's own accepted retruco"
-fallo round/ciclo_juego.cpp \
-  's/n.BotonRetruco.Enabled(false);/n.BotonRetruco.Enabled(true);/' \
-  "Re-Truco is on when the player opens a round"
+fallo round/truco.cpp \
+  's/if (e.QuienTruco != Lado::Jugador || e.EstadoTruco == NivelTruco::Vale4) return NivelTruco::Nada;/if (e.EstadoTruco == NivelTruco::Vale4) return NivelTruco::Nada;/' \
+  "after the computer accepts a truco, the player may still raise it"
+fallo round/truco.cpp \
+  's/^    if (e.EstadoTruco == NivelTruco::Nada) return NivelTruco::Truco;$/    if (e.EstadoTruco == NivelTruco::Nada) return NivelTruco::ReTruco;/' \
+  "Re-Truco, not Truco, is the player's call before any truco"
+fallo round/truco.cpp \
+  's/n.BotonRetruco.Enabled(puede == NivelTruco::ReTruco);/n.BotonRetruco.Enabled(puede != NivelTruco::Vale4);/' \
+  "Re-Truco is on whenever Vale 4 is not the player's call"
 fallo round/carta_jugador.cpp \
   's/    if (mano == 1) {$/    if (mano == 0) {/' \
   "the envido buttons stay on after the player's first card"
@@ -766,8 +766,8 @@ fallo calls/dialogo_tanto.cpp \
   's/^        op.anotador.jugador(boton.Caption());$/        (void)0;/' \
   "the anotador never hears the player's calls and answers"
 fallo round/truco.cpp \
-  's/for (Control\* b : botones) b->Enabled(false);/for (Control* b : botones) b->Enabled(true);/' \
-  "after the computer's quiero the player may still call or raise the truco"
+  's/if (nivel == TrucoDelJugador()) contrincante/if (nivel != NivelTruco::Nada) contrincante/' \
+  "the round lets through a truco call the player may not make"
 fallo calls/flor_mesa.cpp \
   's/const bool duelo = e.EstadoFlor == NivelFlor::FlorJuego || e.EstadoFlor == NivelFlor::FlorContra;/const bool duelo = e.EstadoFlor == NivelFlor::FlorJuego;/' \
   "a contra flor won by the side ahead does not settle the round at once"

@@ -34,6 +34,7 @@ public:
 
     // Its move in the current hand, carried out; the round decides the hand its card closes.
     Jugada Jugar() override;
+    void ContestarTruco(NivelTruco llamada) override { LlamadaDeTruco(llamada); }
     void DeducirCartaJugador();
     // Keeps a deduction made on the way to a decision; an impossible tanto is told.
     void TomarDeduccion(const Deduccion& deduccion);

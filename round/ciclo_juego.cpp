@@ -139,9 +139,7 @@ void Ronda::darLaMano(bool alJugador) {
         n.BotonRealEnvido.Enabled(true);
         n.BotonFaltaEnvido.Enabled(true);
         if (n.opcion(Opcion::Flor)) n.BotonFlor.Enabled(true);
-        n.BotonTruco.Enabled(true);
-        n.BotonRetruco.Enabled(false);
-        n.BotonVale4.Enabled(false);
+        abrirTruco();
         n.BotonMazo.Enabled(true);
     } else {
         op.DeshabilitarBotones();

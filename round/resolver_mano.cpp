@@ -31,12 +31,7 @@ void Ronda::abrirTurnoJugador(int mano) {
         n.BotonFaltaEnvido.Enabled(true);
         if (n.opcion(Opcion::Flor)) n.BotonFlor.Enabled(true);
     }
-    if (e.EstadoTruco == NivelTruco::Nada)
-        n.BotonTruco.Enabled(true);
-    else if (e.QuienTruco == Lado::Jugador && e.EstadoTruco == NivelTruco::Truco)
-        n.BotonRetruco.Enabled(true);
-    else if (e.QuienTruco == Lado::Jugador && e.EstadoTruco == NivelTruco::ReTruco)
-        n.BotonVale4.Enabled(true);
+    abrirTruco();
     if (compuAbrio) n.BotonMazo.Enabled(true);
 }
 

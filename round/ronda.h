@@ -2,12 +2,11 @@
 // end check, the closing dance), the three hands and the round's truco, and the
 // player's card actions on the table (buttons, clicks, drags and the glide home).
 // The bottom of the subsystems: it includes none of the others. The computer moves
-// through `Contrincante` when the turn is its, and the round decides each hand its card
-// closes, in a loop; the end-of-round and end-of-game dialogs it shows settle themselves.
-// Calls: shell/operacion.h.
-// Called by: the table's card events and timers, opponent/ and calls/ (a round closed by
-// a call or the deck, the play resumed, a truco accepted by either side), settlement/
-// (the next round, the tanto of the cards on the table), players/, shell/.
+// through `Contrincante` when the turn is its, and answers there the player's truco the
+// round let through; the round decides each hand its card closes, in a loop; the end-of-round and end-of-game dialogs
+// it shows settle themselves. Calls: shell/operacion.h. Called by: the table's card events and timers, opponent/ and
+// calls/ (a round closed by a call or the deck, the play resumed, a truco accepted by either side), settlement/ (the
+// next round, the tanto of the cards on the table), players/, shell/.
 #pragma once
 
 #include <array>
@@ -34,6 +33,8 @@ enum class Jugada {
 class Contrincante {
 public:
     virtual Jugada Jugar() = 0;
+    // Its answer to the player's truco call of this level, carried out.
+    virtual void ContestarTruco(NivelTruco llamada) = 0;
 
 protected:
     ~Contrincante() = default;
@@ -67,6 +68,11 @@ public:
     void TurnoComputadora();
     void SumarTrucoJugador();
     void SumarTrucoComputadora();
+    // The truco the player may call: the next level while nobody or he holds the quiero;
+    // Nada when there is none. His truco buttons offer this one alone.
+    NivelTruco TrucoDelJugador() const;
+    // The player calls the truco at this level, when the round allows it; the computer answers.
+    void CantarTruco(NivelTruco nivel);
     // A side accepts a truco call of this level, also by raising it.
     void TrucoQuerido(Lado quien, NivelTruco nivel);
     // A side refuses the truco called to it.
@@ -137,6 +143,7 @@ private:
     void darLaMano(bool alJugador);
     void finDeJuegoSiCorresponde(int puntos);
     void abrirTurnoJugador(int mano);
+    void abrirTruco();
     void cerrarRonda(bool ganaComputadora, std::string_view mensaje);
     // The turn prompt, unless the game is over and the status line keeps its end.
     void avisarTurno();

@@ -1,8 +1,6 @@
 // The round's truco: a call accepted by either side, which raises the stake and gives
 // the right to raise it, or refused; the envido put first to answer it; its points when
 // the round closes; and the deck, which gives the round away.
-#include <iterator>
-
 #include "round/ronda.h"
 #include "shell/naipalia.h"
 #include "shell/operacion.h"
@@ -12,22 +10,33 @@ namespace naipalia {
 void Ronda::SumarTrucoJugador() { op.SumarPuntos(Lado::Jugador, ValorTruco(e.EstadoTruco), Motivo::Truco); }
 void Ronda::SumarTrucoComputadora() { op.SumarPuntos(Lado::Computadora, ValorTruco(e.EstadoTruco), Motivo::Truco); }
 
-// The side that accepts holds the quiero: only it may raise. The player's button of this
-// level goes off and the next one on; the computer's quiero leaves him no truco button.
-// A raise that accepted the call is spent with it.
+// The side that accepts holds the quiero: only it may raise, one level at a time, up to
+// the vale 4.
+NivelTruco Ronda::TrucoDelJugador() const {
+    if (e.EstadoTruco == NivelTruco::Nada) return NivelTruco::Truco;
+    if (e.QuienTruco != Lado::Jugador || e.EstadoTruco == NivelTruco::Vale4) return NivelTruco::Nada;
+    return Siguiente(e.EstadoTruco);
+}
+
+void Ronda::abrirTruco() {
+    const NivelTruco puede = TrucoDelJugador();
+    n.BotonTruco.Enabled(puede == NivelTruco::Truco);
+    n.BotonRetruco.Enabled(puede == NivelTruco::ReTruco);
+    n.BotonVale4.Enabled(puede == NivelTruco::Vale4);
+}
+
+void Ronda::CantarTruco(NivelTruco nivel) {
+    if (nivel == TrucoDelJugador()) contrincante.ContestarTruco(nivel);
+}
+
+// The player's truco buttons follow at once: his quiero gives him the next call, the
+// computer's leaves him none. A raise that accepted the call is spent with it.
 void Ronda::TrucoQuerido(Lado quien, NivelTruco nivel) {
     e.EstadoTruco = nivel;
     e.QuienTruco = quien;
     e.TrucoRecantado = false;
     op.contar(suceso::TrucoQuerido{quien, nivel});
-    Control* const botones[] = {&n.BotonTruco, &n.BotonRetruco, &n.BotonVale4};
-    if (quien == Lado::Computadora) {
-        for (Control* b : botones) b->Enabled(false);
-        return;
-    }
-    const auto i = static_cast<std::size_t>(nivel) - 1;
-    botones[i]->Enabled(false);
-    if (i + 1 < std::size(botones)) botones[i + 1]->Enabled(true);
+    abrirTruco();
 }
 
 // A refusal during the computer's turn is kept apart from one on the table; the

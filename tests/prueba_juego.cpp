@@ -235,3 +235,34 @@ TEST(Cierre, ElMazoPendienteLasBurlasYElRemateDelJuego) {
         EXPECT_EQ(p.sorteos.size(), c.moneda < 0 ? 1u : 0u);
     }
 }
+
+// The round lets through only the truco the player may call: the next level while nobody
+// or he holds the quiero. Every call let through is answered by a message or a dialog.
+TEST(Truco, LaRondaSoloDejaPasarElCantoQueLeToca) {
+    prueba::Plataforma p;
+    const struct {
+        NivelTruco estado;
+        Lado quien;
+        NivelTruco canto;
+        bool contesta;
+    } casos[] = {
+        {NivelTruco::Nada, Lado::Nadie, NivelTruco::Truco, true},
+        {NivelTruco::Nada, Lado::Nadie, NivelTruco::ReTruco, false},
+        {NivelTruco::Truco, Lado::Computadora, NivelTruco::ReTruco, false},
+        {NivelTruco::Truco, Lado::Jugador, NivelTruco::ReTruco, true},
+        {NivelTruco::Truco, Lado::Jugador, NivelTruco::Vale4, false},
+        {NivelTruco::ReTruco, Lado::Jugador, NivelTruco::Vale4, true},
+        {NivelTruco::ReTruco, Lado::Computadora, NivelTruco::Vale4, false},
+        {NivelTruco::Vale4, Lado::Jugador, NivelTruco::Vale4, false},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(testing::Message() << static_cast<int>(c.estado) << " " << static_cast<int>(c.canto));
+        Juego& j = p.jugar({30, 26, 15, 14, 16, 17});
+        j.estado.EstadoTruco = c.estado;
+        j.estado.QuienTruco = c.quien;
+        p.mensajes.clear();
+        p.modales.clear();
+        j.ronda.CantarTruco(c.canto);
+        EXPECT_EQ(!p.mensajes.empty() || !p.modales.empty(), c.contesta);
+    }
+}
