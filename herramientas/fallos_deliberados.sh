@@ -662,11 +662,11 @@ fallo round/resolver_mano.cpp \
 fallo calls/truco_mesa.cpp \
   's/ronda.TrucoQuerido(Lado::Jugador, Siguiente(e.EstadoTruco));/ronda.TrucoQuerido(Lado::Jugador, e.EstadoTruco == NivelTruco::Nada ? NivelTruco::Truco : e.EstadoTruco);/' \
   "accepting the computer's retruco or vale 4 leaves the round a level below"
-fallo round/truco.cpp \
+fallo round/ronda.h \
   's/if (e.QuienTruco != Lado::Jugador || e.EstadoTruco == NivelTruco::Vale4) return NivelTruco::Nada;/if (e.EstadoTruco == NivelTruco::Vale4) return NivelTruco::Nada;/' \
   "after the computer accepts a truco, the player may still raise it"
-fallo round/truco.cpp \
-  's/^    if (e.EstadoTruco == NivelTruco::Nada) return NivelTruco::Truco;$/    if (e.EstadoTruco == NivelTruco::Nada) return NivelTruco::ReTruco;/' \
+fallo round/ronda.h \
+  's/^        if (e.EstadoTruco == NivelTruco::Nada) return NivelTruco::Truco;$/        if (e.EstadoTruco == NivelTruco::Nada) return NivelTruco::ReTruco;/' \
   "Re-Truco, not Truco, is the player's call before any truco"
 fallo round/truco.cpp \
   's/n.BotonRetruco.Enabled(puede == NivelTruco::ReTruco);/n.BotonRetruco.Enabled(puede != NivelTruco::Vale4);/' \

@@ -31,7 +31,8 @@ void Ronda::abrirTurnoJugador(int mano) {
         n.BotonFaltaEnvido.Enabled(true);
         if (n.opcion(Opcion::Flor)) n.BotonFlor.Enabled(true);
     }
-    abrirTruco();
+    // The truco he may call comes on; the others are off since his last card or the last quiero.
+    if (Control* b = botonTruco(TrucoDelJugador())) b->Enabled(true);
     if (compuAbrio) n.BotonMazo.Enabled(true);
 }
 

@@ -68,9 +68,14 @@ public:
     void TurnoComputadora();
     void SumarTrucoJugador();
     void SumarTrucoComputadora();
-    // The truco the player may call: the next level while nobody or he holds the quiero;
-    // Nada when there is none. His truco buttons offer this one alone.
-    NivelTruco TrucoDelJugador() const;
+    // The truco the player may call: the side that accepts holds the quiero, and only it
+    // may raise, one level at a time up to the vale 4. Nada when there is none. His truco
+    // buttons offer this one alone.
+    NivelTruco TrucoDelJugador() const {
+        if (e.EstadoTruco == NivelTruco::Nada) return NivelTruco::Truco;
+        if (e.QuienTruco != Lado::Jugador || e.EstadoTruco == NivelTruco::Vale4) return NivelTruco::Nada;
+        return Siguiente(e.EstadoTruco);
+    }
     // The player calls the truco at this level, when the round allows it; the computer answers.
     void CantarTruco(NivelTruco nivel);
     // A side accepts a truco call of this level, also by raising it.
@@ -144,6 +149,7 @@ private:
     void finDeJuegoSiCorresponde(int puntos);
     void abrirTurnoJugador(int mano);
     void abrirTruco();
+    Control* botonTruco(NivelTruco nivel);
     void cerrarRonda(bool ganaComputadora, std::string_view mensaje);
     // The turn prompt, unless the game is over and the status line keeps its end.
     void avisarTurno();

@@ -10,12 +10,13 @@ namespace naipalia {
 void Ronda::SumarTrucoJugador() { op.SumarPuntos(Lado::Jugador, ValorTruco(e.EstadoTruco), Motivo::Truco); }
 void Ronda::SumarTrucoComputadora() { op.SumarPuntos(Lado::Computadora, ValorTruco(e.EstadoTruco), Motivo::Truco); }
 
-// The side that accepts holds the quiero: only it may raise, one level at a time, up to
-// the vale 4.
-NivelTruco Ronda::TrucoDelJugador() const {
-    if (e.EstadoTruco == NivelTruco::Nada) return NivelTruco::Truco;
-    if (e.QuienTruco != Lado::Jugador || e.EstadoTruco == NivelTruco::Vale4) return NivelTruco::Nada;
-    return Siguiente(e.EstadoTruco);
+Control* Ronda::botonTruco(NivelTruco nivel) {
+    switch (nivel) {
+        case NivelTruco::Truco: return &n.BotonTruco;
+        case NivelTruco::ReTruco: return &n.BotonRetruco;
+        case NivelTruco::Vale4: return &n.BotonVale4;
+        default: return nullptr;
+    }
 }
 
 void Ronda::abrirTruco() {
