@@ -899,6 +899,12 @@ fallo shell/operacion.cpp \
 fallo round/truco.cpp \
   '/^void Ronda::PonerTantoPrimero/,/^}/ s/^    if (n.opcion(Opcion::Flor)) n.BotonFlor.Enabled(true);$/    n.BotonFlor.Enabled(true);/' \
   "the envido put first offers the flor in a game without flor"
+fallo round/resolver_mano.cpp \
+  's/if (Control\* b = botonTruco(TrucoDelJugador())) b->Enabled(true);/if (Control* b = botonTruco(NivelTruco::Truco)) b->Enabled(true);/' \
+  "the player's turn offers the truco again after a quiero"
+fallo round/truco.cpp \
+  's/case NivelTruco::ReTruco: return \&n.BotonRetruco;/case NivelTruco::ReTruco: return \&n.BotonVale4;/' \
+  "the player's turn offers Vale 4 where Re-Truco is his call"
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 
