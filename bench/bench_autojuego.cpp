@@ -1,9 +1,11 @@
 // naipalia-bench-autojuego: plays games of self-play on one core and prints how many per
-// second (the game alone: the rules' checks are the test's); with --repetir, replays one
-// game, checked, and prints the rule it breaks.
+// second (the game alone: the rules' checks are the test's); with --huella, also the
+// digest of everything they showed and said; with --repetir, replays one game, checked,
+// and prints the rule it breaks.
 #include <chrono>
 #include <ctime>
 #include <cstdint>
+#include <iomanip>
 #include <iostream>
 #include <string>
 
@@ -15,7 +17,7 @@ using naipalia::autojuego::Resultado;
 using naipalia::autojuego::Semillas;
 
 int uso() {
-    std::cerr << "uso: naipalia-bench-autojuego [PARTIDAS] [--semilla BASE] [--revisar]\n"
+    std::cerr << "uso: naipalia-bench-autojuego [PARTIDAS] [--semilla BASE] [--revisar] [--huella]\n"
                  "     naipalia-bench-autojuego --repetir JUEGO JUGADOR computadora|jugador\n";
     return 2;
 }
@@ -48,10 +50,13 @@ int main(int argc, char** argv) {
     if (argc > 1 && std::string(argv[1]) == "--repetir") return repetir(argc, argv);
     unsigned long long partidas = 100000, base = 1;
     bool revisar = false;  // long checked runs, outside the test's budget
+    bool huella = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--revisar") {
             revisar = true;
+        } else if (a == "--huella") {
+            huella = true;
         } else if (a == "--semilla" && i + 1 < argc) {
             if (!numero(argv[++i], base)) return uso();
         } else if (!numero(a, partidas) || partidas == 0) {
@@ -62,7 +67,7 @@ int main(int argc, char** argv) {
     const auto inicio = std::chrono::steady_clock::now();
     const std::clock_t cpuInicio = std::clock();
     const Resultado r =
-        naipalia::autojuego::Jugar(static_cast<std::uint32_t>(base), static_cast<long>(partidas), revisar);
+        naipalia::autojuego::Jugar(static_cast<std::uint32_t>(base), static_cast<long>(partidas), revisar, huella);
     const std::chrono::duration<double> segundos = std::chrono::steady_clock::now() - inicio;
     const double s = segundos.count();
     // CPU time beside the wall clock shows when other work shared the core.
@@ -70,6 +75,8 @@ int main(int argc, char** argv) {
     std::cout << r.partidas << " games, " << r.acciones << " actions in " << s << " s (cpu " << cpu
               << " s): " << static_cast<long>(static_cast<double>(r.partidas) / s) << " games/s, "
               << static_cast<long>(static_cast<double>(r.acciones) / s) << " actions/s\n";
+    if (huella)
+        std::cout << "huella: " << std::hex << std::setw(16) << std::setfill('0') << r.huella << std::dec << '\n';
     if (!r.fallo.empty()) {
         std::cout << r.fallo << '\n';
         return 1;

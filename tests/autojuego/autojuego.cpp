@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <exception>
 #include <numeric>
+#include <optional>
 #include <string_view>
 
 #include "game/mesa.h"
@@ -30,6 +32,34 @@ std::uint32_t Mezcla(std::uint64_t& estado) {
     z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
     return static_cast<std::uint32_t>((z ^ (z >> 31)) >> 32);
 }
+
+// FNV-1a over what the games showed and said.
+class Huella {
+public:
+    void mezclar(std::string_view texto) {
+        for (unsigned char c : texto) byte(c);
+        byte(0xff);  // where one text ends and the next begins
+    }
+    void mezclar(double valor) {
+        unsigned char bytes[sizeof valor];
+        std::memcpy(bytes, &valor, sizeof valor);
+        for (unsigned char c : bytes) byte(c);
+    }
+    void mezclar(const Ventana& ventana, const Control& c) {
+        const Propiedades& p = c.propiedades();
+        mezclar(ventana.nombre());
+        mezclar(c.nombre());
+        for (double v : {double(c.indice()), p.Left, p.Top, p.Width, p.Height, double(p.Interval), double(p.ListIndex),
+                         double(p.List.size()), double(p.Enabled + 2 * p.Visible + 4 * p.Checked)})
+            mezclar(v);
+        for (const std::string* t : {&p.Caption, &p.Text, &p.Picture}) mezclar(*t);
+    }
+    std::uint64_t valor() const { return h_; }
+
+private:
+    void byte(unsigned char c) { h_ = (h_ ^ c) * 0x100000001b3ULL; }
+    std::uint64_t h_ = 0xcbf29ce484222325ULL;
+};
 
 // The game's numbers: a seed per game keeps each game replayable, and this one costs
 // nothing to reseed. A deal that draws a million numbers is a loop that does not end.
@@ -70,12 +100,13 @@ struct ProgramaTerminado {};
 // recording its games, as the desktop program does, when told of their saves.
 class Mesa {
 public:
-    explicit Mesa(bool revisar, const AlGuardar& alGuardar = nullptr)
+    explicit Mesa(bool revisar, const AlGuardar& alGuardar = nullptr, bool conHuella = false)
         : revisar_(revisar), grabadora_(alGuardar ? std::make_unique<Grabadora>(puertos_) : nullptr) {
         falsos_.alMensaje = [this](const std::string& texto, Icono icono) {
             if (icono == Icono::Critico) Fallar("critical message: ", texto);
             if (mensajes_ == textos_.size()) textos_.emplace_back();
             textos_[mensajes_++].assign(texto);
+            if (huella_) huella_->mezclar(texto);
         };
         falsos_.responder = [this](const std::string&) {
             respuestas_.push_back(saliendo_ || Mezcla(azar_) < 0x80000000U);
@@ -90,8 +121,11 @@ public:
             grabadora_->alGuardar = alGuardar;
             grabadora_->enlazar(juego_);
         }
+        if (conHuella) tomarHuella();
         juego_.arrancar();
     }
+
+    std::uint64_t huella() const { return huella_ ? huella_->valor() : 0; }
 
     // Games of the series `base` in a row, each left as `salidas` says (to its end when
     // none is given), until the first broken rule or the program's end.
@@ -134,6 +168,7 @@ public:
                 if (juez_) juez_->revisar();
             }
             if (!e_.FinJuego) salir(salida);
+            if (huella_) mezclarAnotador();
             if (e_.FinJuego && juez_) juez_->terminarPartida(respuestas_);
             ++r.partidas;
         } catch (const std::exception& ex) {
@@ -148,6 +183,28 @@ private:
         int ronda;
     };
     enum Gesto { Clic, ArrastreIzquierdo, Dentro, Fuera };
+
+    // Every change of a control and every sound go into the digest; messages and dialogs
+    // as they come, the anotador's entries at each dialog and each game's end. A draw more
+    // or less shows in the cards and the choices that follow.
+    void tomarHuella() {
+        huella_.emplace();
+        for (Ventana* v : juego_.ventanas()) v->alCambiar = [this, v](Control& c) { huella_->mezclar(*v, c); };
+        falsos_.alReproducir = [this](const std::string& reproductor, const std::string& archivo) {
+            huella_->mezclar(reproductor);
+            huella_->mezclar(archivo);
+        };
+    }
+
+    // The anotador's entries not yet in the digest, and its lines.
+    void mezclarAnotador() {
+        const Anotador& a = juego_.operacion.anotador;
+        const auto& sucesos = a.sucesos();
+        if (e_.RondasJugadas != rondaVista_ || sucesos.size() < sucesosVistos_) sucesosVistos_ = 0;
+        rondaVista_ = e_.RondasJugadas;
+        for (; sucesosVistos_ < sucesos.size(); ++sucesosVistos_) huella_->mezclar(sucesos[sucesosVistos_]);
+        for (const std::string& linea : a.lineas()) huella_->mezclar(linea);
+    }
 
     // Leaves the game in play; a new game needs nothing: the next one starts by F5.
     void salir(Salida salida) {
@@ -200,6 +257,10 @@ private:
 
     // Clicks buttons until the dialog closes.
     void jugarDialogo(Ventana& dialogo) {
+        if (huella_) {
+            huella_->mezclar(dialogo.nombre());
+            mezclarAnotador();
+        }
         if (juez_) juez_->abrir(dialogo);
         while (dialogo.mostrada()) {
             contar();
@@ -349,6 +410,9 @@ private:
     long acciones_ = 0;
     long accionesPartida_ = 0;
     std::vector<Control*> botones_;  // a dialog's usable buttons, kept to reuse their storage
+    std::optional<Huella> huella_;
+    int rondaVista_ = -1;
+    std::size_t sucesosVistos_ = 0;
 };
 
 }  // namespace
@@ -359,7 +423,12 @@ void BotonesUsables(const Ventana& dialogo, std::vector<Control*>& botones) {
         if (usable(*c)) botones.push_back(c);
 }
 
-Resultado Jugar(std::uint32_t base, long cantidad, bool revisar) { return Mesa(revisar).serie(base, cantidad); }
+Resultado Jugar(std::uint32_t base, long cantidad, bool revisar, bool conHuella) {
+    Mesa mesa(revisar, nullptr, conHuella);
+    Resultado r = mesa.serie(base, cantidad);
+    r.huella = mesa.huella();
+    return r;
+}
 
 Resultado Repetir(const Semillas& semillas) {
     Resultado r;

@@ -28,11 +28,16 @@ struct Resultado {
     long partidas = 0;  // games played to their end
     long acciones = 0;  // the player's moves and dialog clicks
     std::string fallo;  // empty when every rule held
+    // When asked for: a digest of everything the games showed and said (each change of a
+    // control, message, dialog, sound and anotador entry). Two builds that
+    // agree on it played the series alike: a change meant to keep the game as it was
+    // compares it before and after.
+    std::uint64_t huella = 0;
 };
 
 // `cantidad` games of the series `base` in a row, until the first broken rule; without
 // the judge (`revisar` false) they cost what the program alone spends.
-Resultado Jugar(std::uint32_t base, long cantidad, bool revisar = true);
+Resultado Jugar(std::uint32_t base, long cantidad, bool revisar = true, bool conHuella = false);
 // One game again, judged, from the seeds a failure printed.
 Resultado Repetir(const Semillas& semillas);
 
