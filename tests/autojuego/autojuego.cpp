@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <exception>
 #include <numeric>
 #include <optional>
@@ -32,34 +31,6 @@ std::uint32_t Mezcla(std::uint64_t& estado) {
     z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
     return static_cast<std::uint32_t>((z ^ (z >> 31)) >> 32);
 }
-
-// FNV-1a over what the games showed and said.
-class Huella {
-public:
-    void mezclar(std::string_view texto) {
-        for (unsigned char c : texto) byte(c);
-        byte(0xff);  // where one text ends and the next begins
-    }
-    void mezclar(double valor) {
-        unsigned char bytes[sizeof valor];
-        std::memcpy(bytes, &valor, sizeof valor);
-        for (unsigned char c : bytes) byte(c);
-    }
-    void mezclar(const Ventana& ventana, const Control& c) {
-        const Propiedades& p = c.propiedades();
-        mezclar(ventana.nombre());
-        mezclar(c.nombre());
-        for (double v : {double(c.indice()), p.Left, p.Top, p.Width, p.Height, double(p.Interval), double(p.ListIndex),
-                         double(p.List.size()), double(p.Enabled + 2 * p.Visible + 4 * p.Checked)})
-            mezclar(v);
-        for (const std::string* t : {&p.Caption, &p.Text, &p.Picture}) mezclar(*t);
-    }
-    std::uint64_t valor() const { return h_; }
-
-private:
-    void byte(unsigned char c) { h_ = (h_ ^ c) * 0x100000001b3ULL; }
-    std::uint64_t h_ = 0xcbf29ce484222325ULL;
-};
 
 // The game's numbers: a seed per game keeps each game replayable, and this one costs
 // nothing to reseed. A deal that draws a million numbers is a loop that does not end.

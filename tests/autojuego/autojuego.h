@@ -4,13 +4,43 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/ventana.h"
 
 namespace naipalia::autojuego {
+
+// FNV-1a over what the games showed and said: the digest a series may print.
+class Huella {
+public:
+    void mezclar(std::string_view texto) {
+        for (unsigned char c : texto) byte(c);
+        byte(0xff);  // where one text ends and the next begins
+    }
+    void mezclar(double valor) {
+        unsigned char bytes[sizeof valor];
+        std::memcpy(bytes, &valor, sizeof valor);
+        for (unsigned char c : bytes) byte(c);
+    }
+    void mezclar(const Ventana& ventana, const Control& c) {
+        const Propiedades& p = c.propiedades();
+        mezclar(ventana.nombre());
+        mezclar(c.nombre());
+        for (double v : {double(c.indice()), p.Left, p.Top, p.Width, p.Height, double(p.Interval), double(p.ListIndex),
+                         double(p.List.size()), double(p.Enabled + 2 * p.Visible + 4 * p.Checked)})
+            mezclar(v);
+        for (const std::string* t : {&p.Caption, &p.Text, &p.Picture}) mezclar(*t);
+    }
+    std::uint64_t valor() const { return h_; }
+
+private:
+    void byte(unsigned char c) { h_ = (h_ ^ c) * 0x100000001b3ULL; }
+    std::uint64_t h_ = 0xcbf29ce484222325ULL;
+};
 
 // The buttons of a dialog a player may press now, in the dialog's order: the random
 // player's choices, shared with the desktop memory benchmark.

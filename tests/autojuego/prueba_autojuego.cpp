@@ -15,10 +15,14 @@ namespace {
 TEST(Autojuego, VeinteMilPartidasRespetanLasReglas) {
     const Resultado r = Jugar(1, 20000);
     EXPECT_EQ(std::tie(r.fallo, r.partidas), std::make_tuple("", 20000));
-    // The digest that compares two builds depends on the series alone.
+    // The digest that compares two builds depends on the series alone, and on every byte.
     const auto huella = [](std::uint32_t base) { return Jugar(base, 50, false, true).huella; };
     EXPECT_EQ(huella(2), huella(2));
     EXPECT_NE(huella(2), huella(3));
+    Huella a, b;
+    a.mezclar("Truco");
+    b.mezclar("Trucp");
+    EXPECT_NE(a.valor(), b.valor());
 }
 
 // Program runs of 16 games, every way out in turn: of each game, its last save and a copy
