@@ -669,8 +669,8 @@ fallo round/ronda.h \
   's/^        if (e.EstadoTruco == NivelTruco::Nada) return NivelTruco::Truco;$/        if (e.EstadoTruco == NivelTruco::Nada) return NivelTruco::ReTruco;/' \
   "Re-Truco, not Truco, is the player's call before any truco"
 fallo round/truco.cpp \
-  's/n.BotonRetruco.Enabled(puede == NivelTruco::ReTruco);/n.BotonRetruco.Enabled(puede != NivelTruco::Vale4);/' \
-  "Re-Truco is on whenever Vale 4 is not the player's call"
+  's/botonesTruco\[nivel\]->Enabled(nivel == puede);/botonesTruco[nivel]->Enabled(nivel == puede || nivel == 2);/' \
+  "Re-Truco is on whenever the deal or a quiero sets the player's truco buttons"
 fallo round/carta_jugador.cpp \
   's/    if (mano == 1) {$/    if (mano == 0) {/' \
   "the envido buttons stay on after the player's first card"
@@ -900,11 +900,11 @@ fallo round/truco.cpp \
   '/^void Ronda::PonerTantoPrimero/,/^}/ s/^    if (n.opcion(Opcion::Flor)) n.BotonFlor.Enabled(true);$/    n.BotonFlor.Enabled(true);/' \
   "the envido put first offers the flor in a game without flor"
 fallo round/resolver_mano.cpp \
-  's/if (Control\* b = botonTruco(TrucoDelJugador())) b->Enabled(true);/if (Control* b = botonTruco(NivelTruco::Truco)) b->Enabled(true);/' \
+  's/if (Control\* b = botonesTruco\[static_cast<std::size_t>(TrucoDelJugador())\])/if (Control* b = botonesTruco[1])/' \
   "the player's turn offers the truco again after a quiero"
-fallo round/truco.cpp \
-  's/case NivelTruco::ReTruco: return \&n.BotonRetruco;/case NivelTruco::ReTruco: return \&n.BotonVale4;/' \
-  "the player's turn offers Vale 4 where Re-Truco is his call"
+fallo round/ciclo_juego.cpp \
+  's/{nullptr, \&n.BotonTruco, \&n.BotonRetruco, \&n.BotonVale4}/{nullptr, \&n.BotonTruco, \&n.BotonVale4, \&n.BotonVale4}/' \
+  "the player is offered Vale 4 where Re-Truco is his call"
 fallo tests/autojuego/autojuego.h \
   's/void byte(unsigned char c) { h_ = (h_ ^ c) \* 0x100000001b3ULL; }/void byte(unsigned char c) { h_ = (h_ + (c \& 0)) * 0x100000001b3ULL; }/' \
   "self-play's digest ignores what it is told"

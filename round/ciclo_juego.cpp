@@ -16,7 +16,12 @@
 namespace naipalia {
 
 Ronda::Ronda(Operacion& operacion, Contrincante& c, FinJuegos& f)
-    : op(operacion), e(operacion.estado), n(operacion.naipalia), contrincante(c), finJuegos(f) {
+    : op(operacion),
+      e(operacion.estado),
+      n(operacion.naipalia),
+      contrincante(c),
+      finJuegos(f),
+      botonesTruco{nullptr, &n.BotonTruco, &n.BotonRetruco, &n.BotonVale4} {
     n.TiempoComienzo.Timer = [this] { TiempoComienzo_Timer(); };
     n.TiempoBaile.Timer = [this] { TiempoBaile_Timer(); };
     n.TiempoCarta.Timer = [this] { TiempoCarta_Timer(); };

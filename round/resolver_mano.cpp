@@ -32,7 +32,7 @@ void Ronda::abrirTurnoJugador(int mano) {
         if (n.opcion(Opcion::Flor)) n.BotonFlor.Enabled(true);
     }
     // The truco he may call comes on; the others are off since his last card or the last quiero.
-    if (Control* b = botonTruco(TrucoDelJugador())) b->Enabled(true);
+    if (Control* b = botonesTruco[static_cast<std::size_t>(TrucoDelJugador())]) b->Enabled(true);
     if (compuAbrio) n.BotonMazo.Enabled(true);
 }
 

@@ -3,10 +3,12 @@
 // player's card actions on the table (buttons, clicks, drags and the glide home).
 // The bottom of the subsystems: it includes none of the others. The computer moves
 // through `Contrincante` when the turn is its, and answers there the player's truco the
-// round let through; the round decides each hand its card closes, in a loop; the end-of-round and end-of-game dialogs
-// it shows settle themselves. Calls: shell/operacion.h. Called by: the table's card events and timers, opponent/ and
-// calls/ (a round closed by a call or the deck, the play resumed, a truco accepted by either side), settlement/ (the
-// next round, the tanto of the cards on the table), players/, shell/.
+// round let through; the round decides each hand its card closes, in a loop; the
+// end-of-round and end-of-game dialogs it shows settle themselves.
+// Calls: shell/operacion.h.
+// Called by: the table's card events and timers, opponent/ and calls/ (a round closed by
+// a call or the deck, the play resumed, a truco accepted by either side), settlement/
+// (the next round, the tanto of the cards on the table), players/, shell/.
 #pragma once
 
 #include <array>
@@ -149,7 +151,6 @@ private:
     void finDeJuegoSiCorresponde(int puntos);
     void abrirTurnoJugador(int mano);
     void abrirTruco();
-    Control* botonTruco(NivelTruco nivel);
     void cerrarRonda(bool ganaComputadora, std::string_view mensaje);
     // The turn prompt, unless the game is over and the status line keeps its end.
     void avisarTurno();
@@ -168,6 +169,8 @@ private:
     Naipalia& n;
     Contrincante& contrincante;
     FinJuegos& finJuegos;
+    // The player's truco button of each level; none for Nada.
+    const std::array<Control*, 4> botonesTruco;
 };
 
 }  // namespace naipalia

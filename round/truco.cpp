@@ -10,20 +10,9 @@ namespace naipalia {
 void Ronda::SumarTrucoJugador() { op.SumarPuntos(Lado::Jugador, ValorTruco(e.EstadoTruco), Motivo::Truco); }
 void Ronda::SumarTrucoComputadora() { op.SumarPuntos(Lado::Computadora, ValorTruco(e.EstadoTruco), Motivo::Truco); }
 
-Control* Ronda::botonTruco(NivelTruco nivel) {
-    switch (nivel) {
-        case NivelTruco::Truco: return &n.BotonTruco;
-        case NivelTruco::ReTruco: return &n.BotonRetruco;
-        case NivelTruco::Vale4: return &n.BotonVale4;
-        default: return nullptr;
-    }
-}
-
 void Ronda::abrirTruco() {
-    const NivelTruco puede = TrucoDelJugador();
-    n.BotonTruco.Enabled(puede == NivelTruco::Truco);
-    n.BotonRetruco.Enabled(puede == NivelTruco::ReTruco);
-    n.BotonVale4.Enabled(puede == NivelTruco::Vale4);
+    const auto puede = static_cast<std::size_t>(TrucoDelJugador());
+    for (std::size_t nivel = 1; nivel < botonesTruco.size(); ++nivel) botonesTruco[nivel]->Enabled(nivel == puede);
 }
 
 void Ronda::CantarTruco(NivelTruco nivel) {

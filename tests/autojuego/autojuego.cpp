@@ -139,7 +139,10 @@ public:
                 if (juez_) juez_->revisar();
             }
             if (!e_.FinJuego) salir(salida);
-            if (huella_) mezclarAnotador();
+            if (huella_) {
+                mezclarAnotador();
+                for (const std::string& linea : juego_.operacion.anotador.lineas()) huella_->mezclar(linea);
+            }
             if (e_.FinJuego && juez_) juez_->terminarPartida(respuestas_);
             ++r.partidas;
         } catch (const std::exception& ex) {
@@ -156,25 +159,24 @@ private:
     enum Gesto { Clic, ArrastreIzquierdo, Dentro, Fuera };
 
     // Every change of a control and every sound go into the digest; messages and dialogs
-    // as they come, the anotador's entries at each dialog and each game's end. A draw more
-    // or less shows in the cards and the choices that follow.
+    // as they come, the anotador's entries at each dialog and each game's end, and its
+    // lines at the end. A draw more or less shows in the cards and the choices that follow.
     void tomarHuella() {
         huella_.emplace();
-        for (Ventana* v : juego_.ventanas()) v->alCambiar = [this, v](Control& c) { huella_->mezclar(*v, c); };
+        for (Ventana* v : juego_.ventanas()) v->alCambiar = [this](Control& c) { huella_->mezclar(c); };
         falsos_.alReproducir = [this](const std::string& reproductor, const std::string& archivo) {
             huella_->mezclar(reproductor);
             huella_->mezclar(archivo);
         };
     }
 
-    // The anotador's entries not yet in the digest, and its lines.
+    // The anotador's entries of this round not yet in the digest.
     void mezclarAnotador() {
         const Anotador& a = juego_.operacion.anotador;
         const auto& sucesos = a.sucesos();
         if (e_.RondasJugadas != rondaVista_ || sucesos.size() < sucesosVistos_) sucesosVistos_ = 0;
         rondaVista_ = e_.RondasJugadas;
         for (; sucesosVistos_ < sucesos.size(); ++sucesosVistos_) huella_->mezclar(sucesos[sucesosVistos_]);
-        for (const std::string& linea : a.lineas()) huella_->mezclar(linea);
     }
 
     // Leaves the game in play; a new game needs nothing: the next one starts by F5.

@@ -26,9 +26,9 @@ public:
         std::memcpy(bytes, &valor, sizeof valor);
         for (unsigned char c : bytes) byte(c);
     }
-    void mezclar(const Ventana& ventana, const Control& c) {
+    void mezclar(const Control& c) {
         const Propiedades& p = c.propiedades();
-        mezclar(ventana.nombre());
+        mezclar(c.ventana().nombre());
         mezclar(c.nombre());
         for (double v : {double(c.indice()), p.Left, p.Top, p.Width, p.Height, double(p.Interval), double(p.ListIndex),
                          double(p.List.size()), double(p.Enabled + 2 * p.Visible + 4 * p.Checked)})
@@ -59,9 +59,8 @@ struct Resultado {
     long acciones = 0;  // the player's moves and dialog clicks
     std::string fallo;  // empty when every rule held
     // When asked for: a digest of everything the games showed and said (each change of a
-    // control, message, dialog, sound and anotador entry). Two builds that
-    // agree on it played the series alike: a change meant to keep the game as it was
-    // compares it before and after.
+    // control, message, dialog, sound and anotador entry). Two builds that agree on it
+    // played the series alike: a change meant to keep the game compares it before and after.
     std::uint64_t huella = 0;
 };
 
