@@ -376,8 +376,8 @@ void Interprete::interactuar(const Palabras& w) {
         if (!pila_.empty()) throw ErrorGuion{"scores only while the main window is in front"};
         const int jugador = enteroCorto(w[1], "scores", 0, PuntosMaximos);
         const int computadora = enteroCorto(w[2], "scores", 0, PuntosMaximos);
-        juego().operacion.EscribirPuntos(Lado::Jugador, jugador);
-        juego().operacion.EscribirPuntos(Lado::Computadora, computadora);
+        juego().ronda.EscribirPuntos(Lado::Jugador, jugador);
+        juego().ronda.EscribirPuntos(Lado::Computadora, computadora);
     } else if (c == "click") {
         exigirPalabras(w, 2, 3);
         Control& control = controlAlFrente(w[1], w.size() == 3 ? enteroCorto(w[2], "index", 0, IndiceMaximo) : -1);

@@ -684,10 +684,10 @@ fallo game/tanto.cpp \
   's/case Cadena::RealEnvido: return Cadena::RealEnvidoFaltaEnvido;/case Cadena::RealEnvido: return Cadena::EnvidoFaltaEnvido;/' \
   "a falta raised over \"Real Envido\" forms \"Envido Falta Envido\""
 fallo settlement/liquidacion.cpp \
-  's/op.SumarPuntos(Lado::Jugador, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosComputadora),/op.SumarPuntos(Lado::Jugador, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosJugador),/' \
+  's/ronda.SumarPuntos(Lado::Jugador, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosComputadora),/ronda.SumarPuntos(Lado::Jugador, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosJugador),/' \
   "a falta envido the player wins pays what he lacks, not the computer"
 fallo settlement/liquidacion.cpp \
-  's/op.SumarPuntos(Lado::Computadora, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosJugador),/op.SumarPuntos(Lado::Computadora, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosComputadora),/' \
+  's/ronda.SumarPuntos(Lado::Computadora, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosJugador),/ronda.SumarPuntos(Lado::Computadora, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosComputadora),/' \
   "a falta envido the computer wins pays what it lacks, not the player"
 fallo settlement/liquidacion.cpp \
   's/return PuntosFlor(e.EstadoFlor, e.PuntosJuego, e.puntos(Contrario(lado)));/return PuntosFlor(e.EstadoFlor, e.PuntosJuego, e.puntos(lado));/' \
@@ -870,7 +870,7 @@ fallo opponent/jugada.cpp \
   "the computer's own truco leaves the envido put first"
 
 fallo round/truco.cpp \
-  's/op.SumarPuntos(Contrario(quien), /op.SumarPuntos(quien, /' \
+  's/SumarPuntos(Contrario(quien), /SumarPuntos(quien, /' \
   "the deck's points go to the side that left"
 fallo round/truco.cpp \
   's/e.QuienEnvido == Lado::Nadie \&\& e.QuienFlor == Lado::Nadie/e.QuienEnvido == Lado::Nadie/' \

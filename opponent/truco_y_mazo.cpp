@@ -51,7 +51,7 @@ bool Computadora::cantarTruco(NivelTruco nivel) {
     if (!e.TrucoRechazado && !(e.TrucoCantadoEnJugada && e.TrucoRechazadoEnJugada)) return false;
     SubTrucoNoQueridoJugador();
     if (e.FinJuego) return true;
-    op.SumarPuntos(Lado::Computadora, static_cast<int>(nivel), Motivo::Truco);  // the level below's worth
+    ronda.SumarPuntos(Lado::Computadora, static_cast<int>(nivel), Motivo::Truco);  // the level below's worth
     ronda.SiguienteRonda();
     return true;
 }
@@ -145,7 +145,7 @@ bool Computadora::CantarTrucoTantoPrimero() {
         ronda.TrucoEnJugada(false);
         SubTrucoNoQueridoJugador();
         if (e.FinJuego) return true;
-        op.SumarPuntos(Lado::Computadora, 1, Motivo::Truco);
+        ronda.SumarPuntos(Lado::Computadora, 1, Motivo::Truco);
         ronda.SiguienteRonda();
         return true;
     }

@@ -51,8 +51,8 @@ void Ronda::MenuNuevo_Click() {
     e.FinJuego = false;
     e.RondasJugadas = 0;
     e.EnvidosCantadosJugador = 0;
-    op.EscribirPuntos(Lado::Computadora, 0);
-    op.EscribirPuntos(Lado::Jugador, 0);
+    EscribirPuntos(Lado::Computadora, 0);
+    EscribirPuntos(Lado::Jugador, 0);
     e.VecesVentanaTanto = 0;
     e.VecesFaltaEnvidoJugador = 0;
     op.DeshabilitarBotones();
@@ -156,6 +156,22 @@ void Ronda::SiguienteRonda() {
     if (e.FinJuego) return;
     SubRepartirCartas();
     SubComenzarRonda();
+}
+
+void Ronda::EscribirPuntos(Lado lado, int puntos) {
+    const bool jugador = lado == Lado::Jugador;
+    if (jugador)
+        e.PuntosJugador = puntos;
+    else
+        e.PuntosComputadora = puntos;
+    op.anotador.puntos();
+    (jugador ? n.TextoJugador : n.TextoComputadora).Text(std::to_string(puntos));
+}
+
+void Ronda::SumarPuntos(Lado lado, int puntos, Motivo motivo) {
+    if (puntos == 0) return;
+    op.contar(suceso::Puntos{lado, puntos, motivo});
+    EscribirPuntos(lado, e.puntos(lado) + puntos);
 }
 
 void Ronda::TextoJugador_Change() { finDeJuegoSiCorresponde(e.PuntosJugador); }

@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "game/estado.h"
+#include "game/sucesos.h"
 
 namespace naipalia {
 
@@ -61,6 +62,11 @@ public:
     void CerrarPartida();
     void TextoJugador_Change();
     void TextoComputadora_Change();
+    // The scores are written here alone: a score through its box, whose change handler
+    // runs the end-of-game check; points credited to a side with their reason (nothing is
+    // written for none).
+    void EscribirPuntos(Lado lado, int puntos);
+    void SumarPuntos(Lado lado, int puntos, Motivo motivo);
     void CalcularTantos();
     void SubValorTantoMesa(bool CartasMostradas);
     void TiempoBaile_Timer();

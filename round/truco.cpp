@@ -7,8 +7,8 @@
 
 namespace naipalia {
 
-void Ronda::SumarTrucoJugador() { op.SumarPuntos(Lado::Jugador, ValorTruco(e.EstadoTruco), Motivo::Truco); }
-void Ronda::SumarTrucoComputadora() { op.SumarPuntos(Lado::Computadora, ValorTruco(e.EstadoTruco), Motivo::Truco); }
+void Ronda::SumarTrucoJugador() { SumarPuntos(Lado::Jugador, ValorTruco(e.EstadoTruco), Motivo::Truco); }
+void Ronda::SumarTrucoComputadora() { SumarPuntos(Lado::Computadora, ValorTruco(e.EstadoTruco), Motivo::Truco); }
 
 void Ronda::abrirTruco() {
     const auto puede = static_cast<std::size_t>(TrucoDelJugador());
@@ -65,7 +65,7 @@ void Ronda::IrseAlMazo(Lado quien) {
     const bool nadaCantado = jugador ? e.QuienEnvido == Lado::Nadie && e.QuienFlor == Lado::Nadie
                                      : e.EnvidoQuerido == Cadena::Nada && e.EstadoTruco == NivelTruco::Nada;
     const bool temprano = nadaCantado && e.JerarquiaCompu[1] == SinJugar;
-    op.SumarPuntos(Contrario(quien), ValorTruco(e.EstadoTruco) + (temprano ? 1 : 0), Motivo::Mazo);
+    SumarPuntos(Contrario(quien), ValorTruco(e.EstadoTruco) + (temprano ? 1 : 0), Motivo::Mazo);
     if (jugador) TrucoNoQuerido(Lado::Jugador);
     SiguienteRonda();
 }

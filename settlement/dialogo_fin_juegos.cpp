@@ -2,6 +2,7 @@
 #include <string>
 
 #include "game/archivos.h"
+#include "round/ronda.h"
 #include "settlement/fin_juegos.h"
 #include "settlement/liquidacion.h"
 #include "shell/naipalia.h"
@@ -58,8 +59,8 @@ void Liquidacion::FinJuegos_EtiquetaMensaje_Change() {
 
 void Liquidacion::BotonAceptar_Click() {
     finJuegos.Hide();
-    op.EscribirPuntos(Lado::Jugador, 0);
-    op.EscribirPuntos(Lado::Computadora, 0);
+    ronda.EscribirPuntos(Lado::Jugador, 0);
+    ronda.EscribirPuntos(Lado::Computadora, 0);
     n.TiempoBaile.Enabled(false);
     for (int s = 4; s <= 6; ++s) n.CartaFondo(s).Visible(false);
     for (int c : {0, 1, 2, 37, 38, 39}) n.Carta(c).Visible(false);

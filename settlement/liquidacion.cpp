@@ -248,19 +248,19 @@ void Liquidacion::FlorFalsaJugador() {
 }
 
 void Liquidacion::SumarTantoJugador() {
-    op.SumarPuntos(Lado::Jugador, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosComputadora),
-                   Motivo::Envido);
+    ronda.SumarPuntos(Lado::Jugador, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosComputadora),
+                      Motivo::Envido);
 }
 
 void Liquidacion::SumarTantoComputadora() {
-    op.SumarPuntos(Lado::Computadora, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosJugador),
-                   Motivo::Envido);
+    ronda.SumarPuntos(Lado::Computadora, PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosJugador),
+                      Motivo::Envido);
 }
 
 void Liquidacion::PenalidadTanto() {
     if (e.TantoAcreditado) return;
     const int ganados = PuntosEnvidoQuerido(e.CadenaEnvido, e.PuntosJuego, e.PuntosJugador);
-    if (ganados > 0) op.SumarPuntos(Lado::Computadora, ganados + 5, Motivo::Penalidad);
+    if (ganados > 0) ronda.SumarPuntos(Lado::Computadora, ganados + 5, Motivo::Penalidad);
     e.TantoAcreditado = true;
 }
 
@@ -271,10 +271,10 @@ int Liquidacion::puntosFlor(Lado lado) const {
     return PuntosFlor(e.EstadoFlor, e.PuntosJuego, e.puntos(Contrario(lado)));
 }
 
-void Liquidacion::SumarFlorJugador() { op.SumarPuntos(Lado::Jugador, puntosFlor(Lado::Jugador), Motivo::Flor); }
+void Liquidacion::SumarFlorJugador() { ronda.SumarPuntos(Lado::Jugador, puntosFlor(Lado::Jugador), Motivo::Flor); }
 
 void Liquidacion::SumarFlorComputadora() {
-    op.SumarPuntos(Lado::Computadora, puntosFlor(Lado::Computadora), Motivo::Flor);
+    ronda.SumarPuntos(Lado::Computadora, puntosFlor(Lado::Computadora), Motivo::Flor);
 }
 
 void Liquidacion::PenalidadFlor() {
@@ -286,20 +286,20 @@ void Liquidacion::PenalidadFlor() {
             Icono::Informacion);
     } else {
         // The flor's whole worth, the achico's too, and five more.
-        op.SumarPuntos(Lado::Computadora, PuntosFlor(e.EstadoFlor, e.PuntosJuego, e.PuntosJugador) + 5,
-                       Motivo::Penalidad);
+        ronda.SumarPuntos(Lado::Computadora, PuntosFlor(e.EstadoFlor, e.PuntosJuego, e.PuntosJugador) + 5,
+                          Motivo::Penalidad);
     }
     e.TantoAcreditado = true;
 }
 
 void Liquidacion::SumarTantoNoQueridoJugador() {
     if (e.EnvidoQuerido == Cadena::Nada && e.QuienEnvido == Lado::Jugador && e.EstadoFlor == NivelFlor::Nada)
-        op.SumarPuntos(Lado::Jugador, PuntosEnvidoNoQuerido(e.CadenaEnvido), Motivo::Envido);
+        ronda.SumarPuntos(Lado::Jugador, PuntosEnvidoNoQuerido(e.CadenaEnvido), Motivo::Envido);
 }
 
 void Liquidacion::SumarTantoNoQueridoComputadora() {
     if (e.EnvidoQuerido == Cadena::Nada && e.QuienEnvido == Lado::Computadora && e.EstadoFlor == NivelFlor::Nada)
-        op.SumarPuntos(Lado::Computadora, PuntosEnvidoNoQuerido(e.CadenaEnvido), Motivo::Envido);
+        ronda.SumarPuntos(Lado::Computadora, PuntosEnvidoNoQuerido(e.CadenaEnvido), Motivo::Envido);
 }
 
 }  // namespace naipalia

@@ -87,8 +87,8 @@ void Principal::MenuFin_Click() {
     op.mostrarFinRondaCon("Has decidido finalizar el juego. Selecciona la opción deseada.", "&Finalizar juego");
     op.SubOcultarCartas();
     ronda.CerrarPartida();
-    op.EscribirPuntos(Lado::Computadora, 0);
-    op.EscribirPuntos(Lado::Jugador, 0);
+    ronda.EscribirPuntos(Lado::Computadora, 0);
+    ronda.EscribirPuntos(Lado::Jugador, 0);
 }
 
 }  // namespace naipalia

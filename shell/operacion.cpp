@@ -185,22 +185,9 @@ void Operacion::DeshabilitarBotones() {
         if (c != &n.BotonJugador && c != &n.BotonAcercaDe) c->Enabled(false);
 }
 
-void Operacion::EscribirPuntos(Lado lado, int puntos) {
-    const bool jugador = lado == Lado::Jugador;
-    (jugador ? estado.PuntosJugador : estado.PuntosComputadora) = puntos;
-    anotador.puntos();
-    (jugador ? naipalia.TextoJugador : naipalia.TextoComputadora).Text(std::to_string(puntos));
-}
-
 void Operacion::contar(const Suceso& suceso) {
     anotador.oir(suceso);
     for (const auto& oyente : oyentes) oyente(suceso);
-}
-
-void Operacion::SumarPuntos(Lado lado, int puntos, Motivo motivo) {
-    if (puntos == 0) return;
-    contar(suceso::Puntos{lado, puntos, motivo});
-    EscribirPuntos(lado, estado.puntos(lado) + puntos);
 }
 
 void Operacion::EscribirResultadoMano(int mano, ResultadoMano resultado) {

@@ -88,10 +88,6 @@ public:
     // The round's six cards and the computer's backs off the table.
     void SubOcultarCartas();
 
-    // A score written through its box, whose change handler runs the end-of-game check.
-    void EscribirPuntos(Lado lado, int puntos);
-    // Points added to a side; nothing is written for none.
-    void SumarPuntos(Lado lado, int puntos, Motivo motivo);
     void EscribirResultadoMano(int mano, ResultadoMano resultado);
     void BorrarResultadosManos();
     void EscribirQuienMano(Lado lado);

@@ -92,10 +92,11 @@ if(quedan)
   message(FATAL_ERROR "subsystems that depend on each other (${quedan}):${ciclo}")
 endif()
 
-# The negotiation has one owner: the truco's, the envido's and the flor's calls, who made
-# them, the level accepted, the truco's refusals and raises, the envido put first, the
-# points stated and the computer's deck to come are written by the round's moves alone.
-set(negociacion "(EstadoTruco|QuienTruco|CadenaEnvido|QuienEnvido|EnvidoQuerido|EstadoFlor|QuienFlor|\
+# The negotiation and the scores have one owner: the truco's, the envido's and the flor's
+# calls, who made them, the level accepted, the truco's refusals and raises, the envido put
+# first, the points stated, the computer's deck to come and both scores are written by the
+# round's moves alone.
+set(negociacion "(PuntosJugador|PuntosComputadora|EstadoTruco|QuienTruco|CadenaEnvido|QuienEnvido|EnvidoQuerido|EstadoFlor|QuienFlor|\
 TantoPrimero|TantoCantadoJugador|FlorCantadaJugador|FlorJugador|FlorCompu|TrucoRechazado|TrucoRechazadoEnJugada|\
 TrucoCantadoEnJugada|TrucoRecantado|MazoPendiente) *=[^=]")
 set(escrituras "")
@@ -109,7 +110,7 @@ foreach(archivo IN LISTS fuentes)
   endif()
 endforeach()
 if(escrituras)
-  message(FATAL_ERROR "the negotiation written outside round/:${escrituras}")
+  message(FATAL_ERROR "the negotiation or the scores written outside round/:${escrituras}")
 endif()
 
 # Only the round lets the player act: his cards and the table's call buttons are turned on
