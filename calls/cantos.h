@@ -1,12 +1,14 @@
 // The player's calls and the negotiation dialogs: the table's envido, flor and truco
-// buttons with the computer's answer to each (from its rules, from his history, or by the
-// score rule when nothing else does), the deck, and the Tanto, Flores and truco dialogs,
+// buttons, which go to the round; the computer's answer to the envido and the flor the
+// round lets through (from its rules, from his history, or by the score rule when nothing
+// else does), as the round's `Contrincante` sees it; the deck, and the Tanto, Flores and truco dialogs,
 // where the player answers the computer's calls, raises them, and declares his tanto.
 // The top of the subsystems: none of the others includes it.
 // Calls: opponent/decision_envido.h, decision_flor.h and decision_truco.h for the
 // computer's answers, opponent/computadora.h to carry out its calls and answers;
 // round/ronda.h, players/jugadores.h (the history), shell/operacion.h.
-// Called by: the table's and dialogs' events, shell/juego.h (building it).
+// Called by: the table's and dialogs' events, round/ (through shell/juego.h's
+// `Contrincante`), shell/juego.h (building it).
 #pragma once
 
 #include <functional>
@@ -42,6 +44,8 @@ public:
     void BotonEnvido_Click();
     void BotonRealEnvido_Click();
     void BotonFaltaEnvido_Click();
+    // The computer's answer to the player's envido the round let through.
+    void ContestarEnvido(Cadena cadena);
     // The score rule, on the chain the player called last.
     void ResponderEnvidoPorPuntos();
     // The answer drawn from his history of this call, when it holds rows.
@@ -50,6 +54,8 @@ public:
 
     // --- The flor: the table's button and the Flores dialog ---
     void BotonFlor_Click();
+    // The computer's answer to the player's flor, from the table or the Tanto dialog.
+    void ContestarFlor();
     void Flores_Load();
     void Flores_BotonAceptar_Click();
     void Flores_BotonAchico_Click();
@@ -99,7 +105,6 @@ public:
 
 private:
     void enlazar(Control& boton, std::function<void()> manejador);
-    void cantoDeMesa(Cadena cadena);
     void responderCanto(Cadena cadena, RespuestaEnvido respuesta);
     void quieroEnvido(const std::string& texto, Icono icono, Cadena querido);
     void subidaDelDialogo(Cadena cadena, Cadena nivel);

@@ -70,8 +70,9 @@ void Cantos::Tanto_Load() {
                             e.JerarquiaJugador[1] == SinJugar);
 }
 
+// The flor answers the computer's envido: the dialog's button is the check.
 void Cantos::Tanto_BotonFlor_Click() {
-    BotonFlor_Click();
+    ContestarFlor();
     tanto.Unload();
 }
 

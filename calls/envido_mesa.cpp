@@ -1,5 +1,6 @@
-// The player's envido from the table: the computer's flor comes first; otherwise each
-// button's rules choose between accepting, raising and the score rule.
+// The player's envido from the table goes to the round, which checks it; the computer's
+// answer: its flor comes first; otherwise its history or each call's rules choose between
+// accepting, raising and the score rule.
 #include "calls/cantos.h"
 #include "calls/tanto.h"
 #include "game/tanto.h"
@@ -25,11 +26,11 @@ void Cantos::quejarse(Queja queja) {
                Icono::Pregunta);
 }
 
-void Cantos::BotonEnvido_Click() { cantoDeMesa(Cadena::Envido); }
-void Cantos::BotonRealEnvido_Click() { cantoDeMesa(Cadena::RealEnvido); }
-void Cantos::BotonFaltaEnvido_Click() { cantoDeMesa(Cadena::FaltaEnvido); }
+void Cantos::BotonEnvido_Click() { ronda.CantarEnvidoJugador(Cadena::Envido); }
+void Cantos::BotonRealEnvido_Click() { ronda.CantarEnvidoJugador(Cadena::RealEnvido); }
+void Cantos::BotonFaltaEnvido_Click() { ronda.CantarEnvidoJugador(Cadena::FaltaEnvido); }
 
-void Cantos::cantoDeMesa(Cadena cadena) {
+void Cantos::ContestarEnvido(Cadena cadena) {
     n.forma().MousePointer(PunteroReloj);
     ronda.refrescarSiPasoElTiempo();
     e.EnvidosCantadosJugador = (e.EnvidosCantadosJugador + 1) % 256;

@@ -1,5 +1,5 @@
-// The flor: the player's call from the table with the computer's answer by its own flor,
-// and the Flores dialog where the duels are answered and the flors declared.
+// The flor: the player's call from the table, which the round checks, with the computer's
+// answer by its own flor, and the Flores dialog where the duels are answered and the flors declared.
 #include <string>
 
 #include "calls/cantos.h"
@@ -34,7 +34,9 @@ bool Cantos::negociandoFlor() const {
            f.forma().Height() == Flores::AltoTeclado;
 }
 
-void Cantos::BotonFlor_Click() {
+void Cantos::BotonFlor_Click() { ronda.CantarFlorJugador(); }
+
+void Cantos::ContestarFlor() {
     ronda.refrescarSiPasoElTiempo();
     if (!MismoPalo(e.carta(4), e.carta(5), e.carta(6))) {
         op.mensaje("Si tú lo dices.\r\nCon suerte, cualquiera.", Icono::Informacion);

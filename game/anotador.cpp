@@ -110,6 +110,7 @@ void Anotador::jugador(std::string_view boton) {
 void Anotador::oir(const Suceso& suceso) {
     // A card played is seen on the table and in the hand's result: no entry of its own.
     if (std::holds_alternative<suceso::CartaJugada>(suceso)) return;
+    // A deal only closes the last round's line.
     sincronizar();
     if (const auto* p = std::get_if<suceso::Puntos>(&suceso)) {
         if (p->motivo == Motivo::Penalidad) penalizado_ = p->lado;
@@ -118,7 +119,6 @@ void Anotador::oir(const Suceso& suceso) {
     } else if (const auto* m = std::get_if<suceso::ResultadoDeMano>(&suceso)) {
         // A tied hand is nobody's.
         const ResultadoMano r = m->resultado;
-        if (r == ResultadoMano::SinDecidir) return;
         const Lado lado = r == ResultadoMano::Iguales   ? Lado::Nadie
                           : r == ResultadoMano::Jugador ? Lado::Jugador
                                                         : Lado::Computadora;

@@ -14,6 +14,8 @@ enum class Motivo : std::uint8_t { Envido, Flor, Truco, Penalidad, Mazo };
 
 namespace suceso {
 
+// A new round's cards are dealt.
+struct Reparto {};
 // A card put down in hand 1-3 from the side's hand slot (1-6); `abre` when it leads.
 struct CartaJugada {
     Lado lado;
@@ -43,7 +45,7 @@ struct TantoDeclarado {
     Lado lado;
     int puntos;
 };
-// A hand's result written on the table; undecided as a new deal clears it.
+// A hand decided: its winner, or a tie.
 struct ResultadoDeMano {
     int mano;
     ResultadoMano resultado;
@@ -63,8 +65,8 @@ struct Puntos {
 
 }  // namespace suceso
 
-using Suceso = std::variant<suceso::CartaJugada, suceso::ResultadoDeMano, suceso::EnvidoQuerido, suceso::EnvidoGanado,
-                            suceso::TrucoQuerido, suceso::FlorGanada, suceso::TantoDeclarado, suceso::AlMazo,
-                            suceso::JugadorElegido, suceso::Puntos>;
+using Suceso = std::variant<suceso::Reparto, suceso::CartaJugada, suceso::ResultadoDeMano, suceso::EnvidoQuerido,
+                            suceso::EnvidoGanado, suceso::TrucoQuerido, suceso::FlorGanada, suceso::TantoDeclarado,
+                            suceso::AlMazo, suceso::JugadorElegido, suceso::Puntos>;
 
 }  // namespace naipalia

@@ -894,11 +894,11 @@ fallo calls/truco_mesa.cpp \
   's/^    ronda.PonerTantoPrimero(true);$/    ronda.PonerTantoPrimero(true);\n    n.BotonMazo.Enabled(true);/' \
   "the deck turned on outside the round when the player puts the envido first"
 fallo shell/operacion.cpp \
-  's/contar(suceso::ResultadoDeMano{mano, resultado});/contar(suceso::ResultadoDeMano{mano, ResultadoMano::SinDecidir});/' \
+  's/^    contar(suceso::ResultadoDeMano{mano, resultado});$/    (void)0;/' \
   "the anotador never hears a hand's result"
-fallo round/truco.cpp \
-  '/^void Ronda::PonerTantoPrimero/,/^}/ s/^    if (n.opcion(Opcion::Flor)) n.BotonFlor.Enabled(true);$/    n.BotonFlor.Enabled(true);/' \
-  "the envido put first offers the flor in a game without flor"
+fallo round/envido_y_flor.cpp \
+  '/^void Ronda::abrirTanto/,/^}/ s/^    if (n.opcion(Opcion::Flor)) n.BotonFlor.Enabled(true);$/    n.BotonFlor.Enabled(true);/' \
+  "the player's envido calls offer the flor in a game without flor"
 fallo round/resolver_mano.cpp \
   's/if (Control\* b = botonesTruco\[static_cast<std::size_t>(TrucoDelJugador())\])/if (Control* b = botonesTruco[1])/' \
   "the player's turn offers the truco again after a quiero"
@@ -908,6 +908,28 @@ fallo round/ciclo_juego.cpp \
 fallo tests/autojuego/autojuego.h \
   's/void byte(unsigned char c) { h_ = (h_ ^ c) \* 0x100000001b3ULL; }/void byte(unsigned char c) { h_ = (h_ + (c \& 0)) * 0x100000001b3ULL; }/' \
   "self-play's digest ignores what it is told"
+fallo settlement/liquidacion.cpp \
+  's/ronda.SumarPuntos(Lado::Jugador, puntosFlor(Lado::Jugador), Motivo::Flor);/e.PuntosJugador += puntosFlor(Lado::Jugador);/' \
+  "the player's flor points written past the round, unheard"
+fallo round/ronda.h \
+  's/return e.PosicionJugador\[1\] == 0 \&\& e.QuienEnvido/return e.QuienEnvido/' \
+  "the player may call the envido after his first card"
+fallo round/ronda.h \
+  's/e.QuienFlor == Lado::Nadie \&\& e.EstadoFlor == NivelFlor::Nada \&\& e.EstadoTruco == NivelTruco::Nada;/e.EstadoFlor == NivelFlor::Nada \&\& e.EstadoTruco == NivelTruco::Nada;/' \
+  "the player may call the envido over a flor called"
+fallo round/ronda.h \
+  's/ \&\& e.EstadoTruco == NivelTruco::Nada;$/;/' \
+  "the player may call the envido once a truco is accepted"
+fallo round/envido_y_flor.cpp \
+  's/if (TantoDelJugador()) contrincante.ContestarEnvido(cadena);/contrincante.ContestarEnvido(cadena);/' \
+  "the round lets any envido of the player through"
+fallo round/envido_y_flor.cpp \
+  's/if (TantoDelJugador() \&\& n.opcion(Opcion::Flor)) contrincante.ContestarFlor();/if (TantoDelJugador()) contrincante.ContestarFlor();/' \
+  "the round lets the player's flor through in a game without flor"
+fallo shell/operacion.cpp \
+  '/^void Operacion::BorrarResultadosManos/,/^}/ s/^    for (std::size_t h = 1; h <= 3; ++h) estado.ResultadoManos\[h\] = ResultadoMano::SinDecidir;$/    (void)0;/' \
+  "a new deal keeps the last round's hand results"
+
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))
 

@@ -3,7 +3,8 @@
 // declared tanto, its calls, its answer to the player's truco, and how its cards go down.
 // Calls: opponent/decision_jugada.h (its turn's rules), decision_envido.h (its envido),
 // decision_truco.h (its truco rules), round/ronda.h, shell/operacion.h, the truco dialogs.
-// Called by: round/ (its turn, as the round's `Contrincante`), calls/ (its answers and
+// Called by: round/ (its turn and its truco answers, through shell/juego.h's
+// `Contrincante`), calls/ (its answers and
 // calls), shell/juego.h (building it).
 #pragma once
 
@@ -26,15 +27,14 @@ class Naipalia;
 class CantoTrucos;
 class TrucoTantoPrimero;
 
-class Computadora final : public Contrincante {
+class Computadora {
 public:
     Computadora(Operacion& operacion, Ronda& ronda, CantoTrucos& cantoTrucos, TrucoTantoPrimero& trucoTantoPrimero);
     Computadora(const Computadora&) = delete;
     Computadora& operator=(const Computadora&) = delete;
 
     // Its move in the current hand, carried out; the round decides the hand its card closes.
-    Jugada Jugar() override;
-    void ContestarTruco(NivelTruco llamada) override { LlamadaDeTruco(llamada); }
+    Jugada Jugar();
     void DeducirCartaJugador();
     // Keeps a deduction made on the way to a decision; an impossible tanto is told.
     void TomarDeduccion(const Deduccion& deduccion);

@@ -92,6 +92,7 @@ void Ronda::SubRepartirCartas() {
     e.TantoLiquidado = false;
     // Putting the envido first answers one truco: it never outlives its round.
     e.TantoPrimero = false;
+    op.contar(suceso::Reparto{});
     op.BorrarResultadosManos();
     ManoActual = 1;
     e.FlorCantadaJugador = 0;
@@ -140,10 +141,7 @@ void Ronda::darLaMano(bool alJugador) {
     if (alJugador) {
         op.AvisoTurnoJugador();
         for (int s = 1; s <= 3; ++s) n.BotonCarta(s).Enabled(true);
-        n.BotonEnvido.Enabled(true);
-        n.BotonRealEnvido.Enabled(true);
-        n.BotonFaltaEnvido.Enabled(true);
-        if (n.opcion(Opcion::Flor)) n.BotonFlor.Enabled(true);
+        abrirTanto();
         abrirTruco();
         n.BotonMazo.Enabled(true);
     } else {

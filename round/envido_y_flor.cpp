@@ -3,9 +3,26 @@
 // as it happens.
 #include "game/tanto.h"
 #include "round/ronda.h"
+#include "shell/naipalia.h"
 #include "shell/operacion.h"
 
 namespace naipalia {
+
+void Ronda::abrirTanto() {
+    if (!TantoDelJugador()) return;
+    n.BotonEnvido.Enabled(true);
+    n.BotonRealEnvido.Enabled(true);
+    n.BotonFaltaEnvido.Enabled(true);
+    if (n.opcion(Opcion::Flor)) n.BotonFlor.Enabled(true);
+}
+
+void Ronda::CantarEnvidoJugador(Cadena cadena) {
+    if (TantoDelJugador()) contrincante.ContestarEnvido(cadena);
+}
+
+void Ronda::CantarFlorJugador() {
+    if (TantoDelJugador() && n.opcion(Opcion::Flor)) contrincante.ContestarFlor();
+}
 
 void Ronda::CantarEnvido(Lado quien, Cadena cadena) {
     e.CadenaEnvido = cadena;

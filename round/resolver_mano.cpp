@@ -24,13 +24,7 @@ void Ronda::abrirTurnoJugador(int mano) {
     for (int s = 1; s <= 3; ++s)
         if (s != e.PosicionJugador[1] && s != e.PosicionJugador[2]) n.BotonCarta(s).Enabled(true);
     const bool compuAbrio = mano == 1 && e.PosicionCompu[1] != 0;
-    if (compuAbrio && e.EnvidoQuerido == Cadena::Nada && e.QuienEnvido == Lado::Nadie &&
-        e.EstadoFlor == NivelFlor::Nada && e.QuienFlor == Lado::Nadie && e.EstadoTruco == NivelTruco::Nada) {
-        n.BotonEnvido.Enabled(true);
-        n.BotonRealEnvido.Enabled(true);
-        n.BotonFaltaEnvido.Enabled(true);
-        if (n.opcion(Opcion::Flor)) n.BotonFlor.Enabled(true);
-    }
+    if (compuAbrio) abrirTanto();
     // The truco he may call comes on; the others are off since his last card or the last quiero.
     if (Control* b = botonesTruco[static_cast<std::size_t>(TrucoDelJugador())]) b->Enabled(true);
     if (compuAbrio) n.BotonMazo.Enabled(true);

@@ -32,12 +32,14 @@ enum class Jugada {
     Ninguna,  // a call ended the turn: the round or the game is over, or the envido comes first
 };
 
-// The computer as the round sees it: asked for its move when the turn is its.
+// The computer as the round sees it: asked for its move when the turn is its, and for its
+// answer to each call of the player the round let through, carried out.
 class Contrincante {
 public:
     virtual Jugada Jugar() = 0;
-    // Its answer to the player's truco call of this level, carried out.
     virtual void ContestarTruco(NivelTruco llamada) = 0;
+    virtual void ContestarEnvido(Cadena llamada) = 0;
+    virtual void ContestarFlor() = 0;
 
 protected:
     ~Contrincante() = default;
@@ -86,6 +88,16 @@ public:
     }
     // The player calls the truco at this level, when the round allows it; the computer answers.
     void CantarTruco(NivelTruco nivel);
+    // The envido and the flor may be called before his first card, while neither was
+    // called and no truco accepted. His envido and flor buttons follow this.
+    bool TantoDelJugador() const {
+        return e.PosicionJugador[1] == 0 && e.QuienEnvido == Lado::Nadie && e.EnvidoQuerido == Cadena::Nada &&
+               e.QuienFlor == Lado::Nadie && e.EstadoFlor == NivelFlor::Nada && e.EstadoTruco == NivelTruco::Nada;
+    }
+    // The player calls this envido, or his flor in a game with flor, when the round allows
+    // it; the computer answers.
+    void CantarEnvidoJugador(Cadena cadena);
+    void CantarFlorJugador();
     // A side accepts a truco call of this level, also by raising it.
     void TrucoQuerido(Lado quien, NivelTruco nivel);
     // A side refuses the truco called to it.
@@ -157,6 +169,7 @@ private:
     void finDeJuegoSiCorresponde(int puntos);
     void abrirTurnoJugador(int mano);
     void abrirTruco();
+    void abrirTanto();
     void cerrarRonda(bool ganaComputadora, std::string_view mensaje);
     // The turn prompt, unless the game is over and the status line keeps its end.
     void avisarTurno();

@@ -50,11 +50,7 @@ void Ronda::TrucoEnJugada(bool si) { e.TrucoCantadoEnJugada = si; }
 // with flor).
 void Ronda::PonerTantoPrimero(bool si) {
     e.TantoPrimero = si;
-    if (!si) return;
-    n.BotonEnvido.Enabled(true);
-    n.BotonRealEnvido.Enabled(true);
-    n.BotonFaltaEnvido.Enabled(true);
-    if (n.opcion(Opcion::Flor)) n.BotonFlor.Enabled(true);
+    if (si) abrirTanto();
 }
 
 // The deck gives the round away at the truco's worth, one point more when it comes

@@ -5,7 +5,7 @@ namespace naipalia {
 Juego::Juego(Puertos p)
     : puertos_(p.completar()),
       computadora(operacion, ronda, cantoTrucos, trucoTantoPrimero),
-      ronda(operacion, computadora, finJuegos),
+      ronda(operacion, contrincante, finJuegos),
       liquidacion(operacion, finJuegos, ronda),
       cantos(operacion, computadora, ronda, cantoTrucos, trucoTantoPrimero, jugadores),
       jugadores(operacion, jugador, estadistica, misPartidas, ronda),

@@ -26,6 +26,22 @@
 
 namespace naipalia {
 
+// The computer as the round sees it: its turn and its truco answers are opponent/'s; its
+// answers to the player's envido and flor live in calls/, beside his history and the
+// dialogs they open.
+class ComputadoraEnLaRonda final : public Contrincante {
+public:
+    ComputadoraEnLaRonda(Computadora& computadora, Cantos& cantos) : computadora_(computadora), cantos_(cantos) {}
+    Jugada Jugar() override { return computadora_.Jugar(); }
+    void ContestarTruco(NivelTruco llamada) override { computadora_.LlamadaDeTruco(llamada); }
+    void ContestarEnvido(Cadena llamada) override { cantos_.ContestarEnvido(llamada); }
+    void ContestarFlor() override { cantos_.ContestarFlor(); }
+
+private:
+    Computadora& computadora_;
+    Cantos& cantos_;
+};
+
 class Juego {
 public:
     // Ports left unset do nothing.
@@ -67,6 +83,7 @@ public:
     Operacion operacion{estado, puertos_, naipalia, finRonda, tanto, flores};
     // The computer first: the round holds it as its opponent from the start.
     Computadora computadora;
+    ComputadoraEnLaRonda contrincante{computadora, cantos};
     Ronda ronda;
     Liquidacion liquidacion;
     Cantos cantos;

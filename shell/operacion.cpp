@@ -196,8 +196,10 @@ void Operacion::EscribirResultadoMano(int mano, ResultadoMano resultado) {
     naipalia.TextoMano(mano).Text(TextoResultado(estado, resultado));
 }
 
+// No hand was decided: nothing is told (the deal is).
 void Operacion::BorrarResultadosManos() {
-    for (int h = 1; h <= 3; ++h) EscribirResultadoMano(h, ResultadoMano::SinDecidir);
+    for (std::size_t h = 1; h <= 3; ++h) estado.ResultadoManos[h] = ResultadoMano::SinDecidir;
+    for (int h = 1; h <= 3; ++h) naipalia.TextoMano(h).Text(TextoResultado(estado, ResultadoMano::SinDecidir));
 }
 
 void Operacion::EscribirQuienMano(Lado lado) {

@@ -88,6 +88,7 @@ public:
     // The round's six cards and the computer's backs off the table.
     void SubOcultarCartas();
 
+    // A hand decided, told and written on the table; the three cleared for a new deal.
     void EscribirResultadoMano(int mano, ResultadoMano resultado);
     void BorrarResultadosManos();
     void EscribirQuienMano(Lado lado);

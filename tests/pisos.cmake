@@ -98,7 +98,7 @@ endif()
 # round's moves alone.
 set(negociacion "(PuntosJugador|PuntosComputadora|EstadoTruco|QuienTruco|CadenaEnvido|QuienEnvido|EnvidoQuerido|EstadoFlor|QuienFlor|\
 TantoPrimero|TantoCantadoJugador|FlorCantadaJugador|FlorJugador|FlorCompu|TrucoRechazado|TrucoRechazadoEnJugada|\
-TrucoCantadoEnJugada|TrucoRecantado|MazoPendiente) *=[^=]")
+TrucoCantadoEnJugada|TrucoRecantado|MazoPendiente) *[-+]?=[^=]")
 set(escrituras "")
 foreach(archivo IN LISTS fuentes)
   if(archivo MATCHES "\\.(h|cpp)$" AND NOT archivo MATCHES "^round/")
