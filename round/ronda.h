@@ -1,14 +1,15 @@
-// The round flow: a game from "Nuevo juego" to its end (deals, the mano, the scores'
-// end check, the closing dance), the three hands and the round's truco, and the
+// The round flow: a game from "Nuevo juego" to its end (deals, the mano, the scores and
+// their end check, the closing dance), the three hands and the round's calls, and the
 // player's card actions on the table (buttons, clicks, drags and the glide home).
 // The bottom of the subsystems: it includes none of the others. The computer moves
-// through `Contrincante` when the turn is its, and answers there the player's truco the
-// round let through; the round decides each hand its card closes, in a loop; the
-// end-of-round and end-of-game dialogs it shows settle themselves.
+// through `Contrincante` when the turn is its, and answers there the player's truco,
+// envido and flor the round let through; the round decides each hand its card closes,
+// in a loop; the end-of-round and end-of-game dialogs it shows settle themselves.
 // Calls: shell/operacion.h.
-// Called by: the table's card events and timers, opponent/ and calls/ (a round closed by
-// a call or the deck, the play resumed, a truco accepted by either side), settlement/
-// (the next round, the tanto of the cards on the table), players/, shell/.
+// Called by: the table's card and call events and timers, opponent/ and calls/ (a round
+// closed by a call or the deck, the play resumed, a call accepted by either side),
+// settlement/ (points credited, the next round, the tanto of the cards on the table),
+// players/, shell/.
 #pragma once
 
 #include <array>

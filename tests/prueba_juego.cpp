@@ -266,3 +266,39 @@ TEST(Truco, LaRondaSoloDejaPasarElCantoQueLeToca) {
         EXPECT_EQ(!p.mensajes.empty() || !p.modales.empty(), c.contesta);
     }
 }
+
+// The envido and the flor go through only before the player's first card, while neither
+// was called and no truco accepted; the flor only in a game with flor. Each call let
+// through is answered.
+TEST(Envido, LaRondaSoloDejaPasarElTantoAntesDeSuCarta) {
+    const struct {
+        const char* caso;
+        void (*preparar)(Estado&);
+        bool conFlor, contesta;
+    } casos[] = {
+        {"nothing called", [](Estado&) {}, true, true},
+        {"a game without flor", [](Estado&) {}, false, true},
+        {"his first card down", [](Estado& e) { e.PosicionJugador[1] = 2; }, true, false},
+        {"the computer's envido", [](Estado& e) { e.QuienEnvido = Lado::Computadora; }, true, false},
+        {"an envido accepted", [](Estado& e) { e.EnvidoQuerido = Cadena::Envido; }, true, false},
+        {"the computer's flor", [](Estado& e) { e.QuienFlor = Lado::Computadora; }, true, false},
+        {"a flor at stake", [](Estado& e) { e.EstadoFlor = NivelFlor::Flor; }, true, false},
+        {"a truco accepted", [](Estado& e) { e.EstadoTruco = NivelTruco::Truco; }, true, false},
+    };
+    for (const auto& c : casos) {
+        for (const bool flor : {false, true}) {
+            SCOPED_TRACE(testing::Message() << c.caso << (flor ? ", flor" : ", envido"));
+            prueba::Plataforma p;
+            if (p.juego->naipalia.opcion(Opcion::Flor) != c.conFlor) p.juego->naipalia.MenuFlorOpcion(1).Click();
+            Juego& j = p.jugar({30, 26, 15, 14, 16, 17});
+            c.preparar(j.estado);
+            p.mensajes.clear();
+            p.modales.clear();
+            if (flor)
+                j.ronda.CantarFlorJugador();
+            else
+                j.ronda.CantarEnvidoJugador(Cadena::Envido);
+            EXPECT_EQ(!p.mensajes.empty() || !p.modales.empty(), c.contesta && (c.conFlor || !flor));
+        }
+    }
+}
