@@ -23,7 +23,7 @@ archivos=() expresiones=() descripciones=()
 fallo() { archivos+=("$1"); expresiones+=("$2"); descripciones+=("$3"); }
 
 fallo round/resolver_mano.cpp \
-  's/^        SumarTrucoComputadora();$/        @@();/; s/^        SumarTrucoJugador();$/        SumarTrucoComputadora();/; s/@@()/SumarTrucoJugador()/' \
+  's/GanarRonda(ganaComputadora ? Lado::Computadora : Lado::Jugador)/GanarRonda(ganaComputadora ? Lado::Jugador : Lado::Computadora)/' \
   "a closed round's truco points go to the loser"
 fallo round/resolver_mano.cpp \
   's/j > c ? ResultadoMano::Computadora/j < c ? ResultadoMano::Computadora/' \
@@ -70,9 +70,9 @@ fallo round/truco.cpp \
 fallo round/truco.cpp \
   's/const bool temprano = nadaCantado \&\& e.JerarquiaCompu\[1\] == SinJugar;/const bool temprano = nadaCantado;/' \
   "going to the deck after the computer's first card still costs one point more"
-fallo opponent/truco_y_mazo.cpp \
-  's/static_cast<int>(nivel), Motivo::Truco)/static_cast<int>(nivel) + 1, Motivo::Truco)/' \
-  "a refused call of the computer pays it one point more"
+fallo round/truco.cpp \
+  's/SumarPuntos(ganador, ValorTruco(e.EstadoTruco), Motivo::Truco);/SumarPuntos(ganador, ValorTruco(Siguiente(e.EstadoTruco)), Motivo::Truco);/' \
+  "a round refused or won pays the truco's next level, not the one accepted"
 fallo opponent/decision_truco.cpp \
   's/return e.PuntosComputadora < e.PuntosJuego - static_cast<int>(nivel);/return e.PuntosComputadora <= e.PuntosJuego - static_cast<int>(nivel);/' \
   "the computer calls the truco that a refusal would make it win with"
@@ -711,7 +711,7 @@ fallo game/anotador.cpp \
   's/: r == ResultadoMano::Jugador ? Lado::Jugador$/: r == ResultadoMano::Computadora ? Lado::Jugador/' \
   "the anotador writes each hand's winner the other way round"
 fallo round/truco.cpp \
-  's/ValorTruco(e.EstadoTruco), Motivo::Truco); }/ValorTruco(e.EstadoTruco), Motivo::Mazo); }/' \
+  's/SumarPuntos(ganador, ValorTruco(e.EstadoTruco), Motivo::Truco);/SumarPuntos(ganador, ValorTruco(e.EstadoTruco), Motivo::Mazo);/' \
   "the anotador writes a round won by the cards as a deck"
 fallo round/ciclo_juego.cpp \
   's/^    e.VecesVentanaTanto = 0;$/    (void)0;/' \

@@ -50,9 +50,7 @@ bool Computadora::cantarTruco(NivelTruco nivel) {
     }
     if (!e.TrucoRechazado && !(e.TrucoCantadoEnJugada && e.TrucoRechazadoEnJugada)) return false;
     SubTrucoNoQueridoJugador();
-    if (e.FinJuego) return true;
-    ronda.SumarPuntos(Lado::Computadora, static_cast<int>(nivel), Motivo::Truco);  // the level below's worth
-    ronda.SiguienteRonda();
+    if (!e.FinJuego) ronda.GanarRonda(Lado::Computadora);
     return true;
 }
 
@@ -78,9 +76,7 @@ bool Computadora::NoQuieroLoCantadoComputadora() {
     op.ReproducirVoz(Voz::NoQuiero);
     op.MensajeFinRonda("No quiero lo cantado.");
     op.mostrarModal(op.finRonda);
-    if (e.FinJuego) return true;
-    ronda.SumarTrucoJugador();
-    ronda.SiguienteRonda();
+    if (!e.FinJuego) ronda.GanarRonda(Lado::Jugador);
     return true;
 }
 
@@ -106,9 +102,7 @@ bool Computadora::NoQuieroTrucoComputadora() {
     op.MensajeFinRonda(porQuintos(op.azar(), lineas));
     op.mostrarModal(op.finRonda);
     ronda.TrucoNoQuerido(Lado::Computadora);
-    if (e.FinJuego) return true;
-    ronda.SumarTrucoJugador();
-    ronda.SiguienteRonda();
+    if (!e.FinJuego) ronda.GanarRonda(Lado::Jugador);
     return true;
 }
 
@@ -144,9 +138,7 @@ bool Computadora::CantarTrucoTantoPrimero() {
     if (!e.TrucoRecantado && !e.FinJuego && e.TrucoRechazadoEnJugada) {
         ronda.TrucoEnJugada(false);
         SubTrucoNoQueridoJugador();
-        if (e.FinJuego) return true;
-        ronda.SumarPuntos(Lado::Computadora, 1, Motivo::Truco);
-        ronda.SiguienteRonda();
+        if (!e.FinJuego) ronda.GanarRonda(Lado::Computadora);
         return true;
     }
     bool termino = false;

@@ -35,12 +35,7 @@ void Ronda::cerrarRonda(bool ganaComputadora, std::string_view mensaje) {
     op.AvisoVentanaCentral();
     op.MensajeFinRonda(mensaje);
     op.mostrarModal(op.finRonda);
-    if (e.FinJuego) return;
-    if (ganaComputadora)
-        SumarTrucoComputadora();
-    else
-        SumarTrucoJugador();
-    SiguienteRonda();
+    if (!e.FinJuego) GanarRonda(ganaComputadora ? Lado::Computadora : Lado::Jugador);
 }
 
 // Once the game is over the status line keeps what the end of the game told the player.

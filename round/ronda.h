@@ -58,9 +58,6 @@ public:
     // Told as a new game begins, before anything of the last one is reset.
     std::function<void()> alComenzarPartida;
     void TiempoComienzo_Timer();
-    void SubRepartirCartas();
-    void SubComenzarRonda();
-    void SiguienteRonda();
     void SubFinJuego();
     void CerrarPartida();
     void TextoJugador_Change();
@@ -77,8 +74,8 @@ public:
     // --- The three hands ---
     // The computer's turn, to the player's (or to the round's end).
     void TurnoComputadora();
-    void SumarTrucoJugador();
-    void SumarTrucoComputadora();
+    // A side takes the round at the truco's worth; the next round is dealt.
+    void GanarRonda(Lado ganador);
     // The truco the player may call: the side that accepts holds the quiero, and only it
     // may raise, one level at a time up to the vale 4. Nada when there is none. His truco
     // buttons offer this one alone.
@@ -166,6 +163,11 @@ public:
     std::array<int, 4> PasoBaile{};  // dancing cards 1..3
 
 private:
+    // A round: dealt, then opened by its mano; the next one after the last, unless the
+    // game is over.
+    void SubRepartirCartas();
+    void SubComenzarRonda();
+    void SiguienteRonda();
     void darLaMano(bool alJugador);
     void finDeJuegoSiCorresponde(int puntos);
     void abrirTurnoJugador(int mano);

@@ -7,8 +7,12 @@
 
 namespace naipalia {
 
-void Ronda::SumarTrucoJugador() { SumarPuntos(Lado::Jugador, ValorTruco(e.EstadoTruco), Motivo::Truco); }
-void Ronda::SumarTrucoComputadora() { SumarPuntos(Lado::Computadora, ValorTruco(e.EstadoTruco), Motivo::Truco); }
+// The round's points are the truco's worth accepted so far, whether the hands decided
+// the round or the other side refused a call.
+void Ronda::GanarRonda(Lado ganador) {
+    SumarPuntos(ganador, ValorTruco(e.EstadoTruco), Motivo::Truco);
+    SiguienteRonda();
+}
 
 void Ronda::abrirTruco() {
     const auto puede = static_cast<std::size_t>(TrucoDelJugador());
