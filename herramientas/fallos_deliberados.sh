@@ -25,14 +25,14 @@ fallo() { archivos+=("$1"); expresiones+=("$2"); descripciones+=("$3"); }
 fallo round/resolver_mano.cpp \
   's/GanarRonda(ganaComputadora ? Lado::Computadora : Lado::Jugador)/GanarRonda(ganaComputadora ? Lado::Jugador : Lado::Computadora)/' \
   "a closed round's truco points go to the loser"
-fallo round/resolver_mano.cpp \
-  's/j > c ? ResultadoMano::Computadora/j < c ? ResultadoMano::Computadora/' \
+fallo game/manos.h \
+  's/return claseJugador > claseCompu    ? ResultadoMano::Computadora/return claseJugador < claseCompu    ? ResultadoMano::Computadora/' \
   "every decided hand goes to the weaker card"
-fallo round/resolver_mano.cpp \
-  's/cerrarRonda(true, "Te gané el truco por primera!!")/cerrarRonda(false, "Te gané el truco por primera!!")/' \
-  "a hand-3 tie after the computer's hand 1 pays the player"
-fallo round/resolver_mano.cpp \
-  's/if (e.QuienMano == Lado::Computadora)$/if (e.QuienMano == Lado::Jugador)/' \
+fallo game/manos.h \
+  's/return primera != Lado::Nadie ? primera : mano;/return primera != Lado::Nadie ? Contrario(primera) : mano;/' \
+  "a hand-3 tie goes to the loser of hand 1"
+fallo game/manos.h \
+  's/return primera != Lado::Nadie ? primera : mano;/return primera != Lado::Nadie ? primera : Contrario(mano);/' \
   "three ties go to the side that is not mano"
 fallo round/ciclo_juego.cpp \
   's/if (puntos < e.PuntosJuego) return;/if (puntos <= e.PuntosJuego) return;/' \
@@ -647,18 +647,21 @@ fallo calls/flor_mesa.cpp \
 fallo game/cartas.h \
   "s/{12, 'O', 7, 0}/{12, 'O', 8, 0}/" \
   "the 12 of oros ranks with the 11s at truco"
+fallo game/manos.h \
+  's/return ganador != Lado::Nadie ? ganador : mano;/return ganador != Lado::Nadie ? Contrario(ganador) : mano;/' \
+  "the loser of a hand leads the next"
+fallo game/manos.h \
+  's/if (primera == Lado::Nadie \&\& segunda != Lado::Nadie) return segunda;/if (primera == Lado::Nadie \&\& segunda != Lado::Nadie) return Lado::Nadie;/' \
+  "a tied hand 1 and a hand 2 decided still go to hand 3"
 fallo round/resolver_mano.cpp \
-  '/case ResultadoMano::Jugador:/,/break;/ s/abrirTurnoJugador(3);/return true;/' \
-  "the computer leads hand 3 after losing hand 2 having won hand 1"
+  's/if (r\[1\] == Computadora) return "Te gané el truco por primera!!";/if (r[1] == Jugador) return "Te gané el truco por primera!!";/' \
+  "the computer boasts of its first hand when the player took it"
 fallo round/resolver_mano.cpp \
   's/        if (!decidirMano()) break;/        decidirMano();\n        break;/' \
   "the computer, its card winning a hand, never leads the next"
-fallo round/resolver_mano.cpp \
-  's/^                if (e.QuienMano != Lado::Jugador) return true;$/                if (e.QuienMano == Lado::Jugador) return true;/' \
-  "after two tied hands the side that is not mano leads hand 3"
-fallo round/resolver_mano.cpp \
-  's/(r == ResultadoMano::Iguales \&\& e.QuienMano != Lado::Jugador)/(r == ResultadoMano::Iguales \&\& e.QuienMano == Lado::Jugador)/' \
-  "after a tied hand 1 the side that is not mano leads hand 2"
+fallo game/manos.h \
+  's/return ganador != Lado::Nadie ? ganador : mano;/return ganador != Lado::Nadie ? ganador : Contrario(mano);/' \
+  "after a tied hand the side that is not mano leads the next"
 fallo calls/truco_mesa.cpp \
   's/ronda.TrucoQuerido(Lado::Jugador, Siguiente(e.EstadoTruco));/ronda.TrucoQuerido(Lado::Jugador, e.EstadoTruco == NivelTruco::Nada ? NivelTruco::Truco : e.EstadoTruco);/' \
   "accepting the computer's retruco or vale 4 leaves the round a level below"

@@ -2,6 +2,7 @@
 // the round the hands decided.
 #include <string_view>
 
+#include "game/manos.h"
 #include "game/mesa.h"
 #include "round/ronda.h"
 #include "settlement/fin_ronda.h"
@@ -12,10 +13,26 @@ namespace naipalia {
 
 namespace {
 
-ResultadoMano resultado(const Estado& e, std::size_t mano) {
-    if (e.PosicionJugador[mano] == 0 || e.PosicionCompu[mano] == 0) return ResultadoMano::SinDecidir;
-    const int j = e.JerarquiaJugador[mano], c = e.JerarquiaCompu[mano];
-    return j > c ? ResultadoMano::Computadora : j == c ? ResultadoMano::Iguales : ResultadoMano::Jugador;
+// The computer's words as the hands close the round, by how they went.
+std::string_view palabrasDeCierre(const std::array<ResultadoMano, 4>& r, Lado mano) {
+    using enum ResultadoMano;
+    if (r[3] == SinDecidir) {
+        if (r[2] == Computadora)
+            return r[1] == Computadora ? "Esta vez ni llegaste a la tercera mano. Te gané el truco!!"
+                                       : "Que jugada!! Te gané el truco!!";
+        if (r[2] == Jugador)
+            return r[1] == Jugador ? "Con mejores cartas cualquiera. Ya veremos la próxima."
+                                   : "Esta bien. Me ganaste esta ronda, pero ya veremos la próxima.";
+        return r[1] == Computadora ? "No necesité tres manos. Te gané el truco!!"
+                                   : "Tuviste suerte. Me ganaste esta ronda, pero ya veremos la próxima.";
+    }
+    if (r[3] == Computadora) return "Te gané el truco!!";
+    if (r[3] == Jugador) return "Me ganaste esta rueda, pero ya veremos la próxima.";
+    if (r[1] == Computadora) return "Te gané el truco por primera!!";
+    if (r[1] == Jugador) return "Con suerte cualquiera. Me ganaste esta vez.";
+    return mano == Lado::Computadora
+               ? "Las tres manos fueron empate!! Te gané el truco por mano!!"
+               : "Las tres manos fueron empate!! Con suerte cualquiera. Me ganaste esta ronda por mano.";
 }
 
 }  // namespace
@@ -69,103 +86,24 @@ void Ronda::TurnoComputadora() {
     if (decidida || jugada == Jugada::Mazo) avisarTurno();
 }
 
+// The hand's result, then the round closed when its hands decide it, else the next hand
+// led by the side the rule gives it to.
 bool Ronda::decidirMano() {
-    switch (ManoActual) {
-        case 1: return resolverMano1();
-        case 2: return resolverMano2();
-        default: resolverMano3(); return false;
-    }
-}
-
-bool Ronda::resolverMano1() {
-    const ResultadoMano r = resultado(e, 1);
-    if (r == ResultadoMano::SinDecidir) {
-        if (e.PosicionJugador[1] == 0) abrirTurnoJugador(1);
+    const auto h = static_cast<std::size_t>(ManoActual);
+    if (e.PosicionJugador[h] == 0 || e.PosicionCompu[h] == 0) {
+        if (e.PosicionJugador[h] == 0) abrirTurnoJugador(ManoActual);
         return false;
     }
-    op.EscribirResultadoMano(1, r);
-    ManoActual = 2;
-    const bool abreComputadora =
-        r == ResultadoMano::Computadora || (r == ResultadoMano::Iguales && e.QuienMano != Lado::Jugador);
-    if (!abreComputadora) abrirTurnoJugador(2);
-    return abreComputadora;
-}
-
-bool Ronda::resolverMano2() {
-    const ResultadoMano primera = e.ResultadoManos[1];
-    const ResultadoMano r = resultado(e, 2);
-    switch (r) {
-        case ResultadoMano::SinDecidir:
-            if (e.PosicionJugador[2] == 0) abrirTurnoJugador(2);
-            break;
-        case ResultadoMano::Computadora:
-            op.EscribirResultadoMano(2, r);
-            if (primera == ResultadoMano::Computadora) {
-                cerrarRonda(true, "Esta vez ni llegaste a la tercera mano. Te gané el truco!!");
-            } else if (primera == ResultadoMano::Iguales) {
-                cerrarRonda(true, "Que jugada!! Te gané el truco!!");
-            } else {
-                ManoActual = 3;
-                return true;
-            }
-            break;
-        case ResultadoMano::Iguales:
-            op.EscribirResultadoMano(2, r);
-            if (primera == ResultadoMano::Computadora) {
-                cerrarRonda(true, "No necesité tres manos. Te gané el truco!!");
-            } else if (primera == ResultadoMano::Iguales) {
-                ManoActual = 3;
-                if (e.QuienMano != Lado::Jugador) return true;
-                abrirTurnoJugador(3);
-            } else {
-                cerrarRonda(false, "Tuviste suerte. Me ganaste esta ronda, pero ya veremos la próxima.");
-            }
-            break;
-        case ResultadoMano::Jugador:
-            op.EscribirResultadoMano(2, r);
-            if (primera == ResultadoMano::Jugador) {
-                cerrarRonda(false, "Con mejores cartas cualquiera. Ya veremos la próxima.");
-            } else if (primera == ResultadoMano::Iguales) {
-                cerrarRonda(false, "Esta bien. Me ganaste esta ronda, pero ya veremos la próxima.");
-            } else {
-                ManoActual = 3;
-                abrirTurnoJugador(3);
-            }
-            break;
+    const ResultadoMano r = GanadorDeMano(e.JerarquiaJugador[h], e.JerarquiaCompu[h]);
+    op.EscribirResultadoMano(ManoActual, r);
+    if (const Lado ganador = GanadorDeRonda(e.ResultadoManos, e.QuienMano); ganador != Lado::Nadie) {
+        cerrarRonda(ganador == Lado::Computadora, palabrasDeCierre(e.ResultadoManos, e.QuienMano));
+        return false;
     }
+    ++ManoActual;
+    if (AbreLaMano(r, e.QuienMano) == Lado::Computadora) return true;
+    abrirTurnoJugador(ManoActual);
     return false;
-}
-
-void Ronda::resolverMano3() {
-    const ResultadoMano primera = e.ResultadoManos[1];
-    const ResultadoMano r = resultado(e, 3);
-    switch (r) {
-        case ResultadoMano::SinDecidir:
-            if (e.PosicionJugador[3] == 0) abrirTurnoJugador(3);
-            break;
-        case ResultadoMano::Computadora:
-            op.EscribirResultadoMano(3, r);
-            cerrarRonda(true, "Te gané el truco!!");
-            break;
-        case ResultadoMano::Iguales:
-            op.EscribirResultadoMano(3, r);
-            if (primera == ResultadoMano::Computadora) {
-                cerrarRonda(true, "Te gané el truco por primera!!");
-            } else if (primera == ResultadoMano::Iguales) {
-                if (e.QuienMano == Lado::Computadora)
-                    cerrarRonda(true, "Las tres manos fueron empate!! Te gané el truco por mano!!");
-                else
-                    cerrarRonda(
-                        false, "Las tres manos fueron empate!! Con suerte cualquiera. Me ganaste esta ronda por mano.");
-            } else {
-                cerrarRonda(false, "Con suerte cualquiera. Me ganaste esta vez.");
-            }
-            break;
-        case ResultadoMano::Jugador:
-            op.EscribirResultadoMano(3, r);
-            cerrarRonda(false, "Me ganaste esta rueda, pero ya veremos la próxima.");
-            break;
-    }
 }
 
 }  // namespace naipalia

@@ -176,11 +176,8 @@ private:
     void cerrarRonda(bool ganaComputadora, std::string_view mensaje);
     // The turn prompt, unless the game is over and the status line keeps its end.
     void avisarTurno();
-    // Each true when the computer leads the next hand.
+    // The hand in play decided, if both cards are down; true when the computer leads the next.
     bool decidirMano();
-    bool resolverMano1();
-    bool resolverMano2();
-    void resolverMano3();
     void registrarCartaJugador(int mano, int carta, int slot);
     void jugarCartaYPasarTurno(int mano, int carta, int slot);
     void terminarRetorno();
