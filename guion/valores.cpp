@@ -108,6 +108,7 @@ const std::map<std::string, Lector>& campos() {
         t["Anotador.Sucesos"] = [](Juego& j) {
             return numero(static_cast<int>(j.operacion.anotador.sucesos().size()));
         };
+        t["Sugerencia"] = [](Juego& j) { return texto(j.principal.Sugerencia()); };
         t["Anotador.Lineas"] = [](Juego& j) { return numero(static_cast<int>(j.operacion.anotador.lineas().size())); };
         return t;
     }();

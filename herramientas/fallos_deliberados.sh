@@ -932,6 +932,27 @@ fallo round/envido_y_flor.cpp \
 fallo shell/operacion.cpp \
   '/^void Operacion::BorrarResultadosManos/,/^}/ s/^    for (std::size_t h = 1; h <= 3; ++h) estado.ResultadoManos\[h\] = ResultadoMano::SinDecidir;$/    (void)0;/' \
   "a new deal keeps the last round's hand results"
+fallo opponent/experto.cpp \
+  's/        if (suyas\[h\] != 0) v.puestasOtro\[h\] = e.carta(suyas\[h\]);/        v.puestasOtro[h] = e.carta(jugador ? 3 + static_cast<int>(h) : static_cast<int>(h));/' \
+  "the engine sees the other side's hidden cards"
+fallo opponent/experto.cpp \
+  's/    if (v.tantoOtro == SinCarta) return todas;/    return todas;/' \
+  "the engine ignores the tanto the other side stated"
+fallo opponent/experto.cpp \
+  's/    return acordes.empty() ? todas : acordes;/    return acordes;/' \
+  "a stated tanto no hand agrees with leaves the engine no deal"
+fallo opponent/experto.cpp \
+  's/        if (poner(j, miTurno, i) == miTurno) return miTurno;/        if (poner(j, miTurno, i)) return true;/' \
+  "the engine's other side plays to lose"
+fallo opponent/experto.cpp \
+  's/(ganados\[i\] == consejo.ganados \&\& base.mias\[i\] > JerarquiaTruco(consejo.carta))/(ganados[i] == consejo.ganados \&\& base.mias[i] < JerarquiaTruco(consejo.carta))/' \
+  "among cards that do as well the engine spends the strongest"
+fallo shell/sugerencia.cpp \
+  's/    const int deDiez = (c.ganados \* 10 + c.repartos \/ 2) \/ c.repartos;/    const int deDiez = c.ganados * 10 \/ c.repartos;/' \
+  "the hint rounds its odds down"
+fallo shell/sugerencia.cpp \
+  's/    if (!suTurno || e.FinJuego) return/    if (!(suTurno || true) || e.FinJuego) return/' \
+  "the hint suggests a card while the player's cards do not wait for him"
 
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))

@@ -13,6 +13,7 @@ Principal::Principal(Operacion& operacion, Ronda& r, Jugadores& j)
     n.Load = [this] { Form_Load(); };
     n.MenuNuevo.Click = [this] { MenuNuevo_Click(); };
     n.MenuFin.Click = [this] { MenuFin_Click(); };
+    n.MenuSugerencia.Click = [this] { MenuSugerencia_Click(); };
     for (int i = 1; i <= 2; ++i) {
         n.MenuCantidadPuntos(i).Click = [this, i] { MenuCantidadPuntos_Click(i); };
         n.MenuFlorOpcion(i).Click = [this, i] { MenuFlorOpcion_Click(i); };

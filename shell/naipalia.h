@@ -67,6 +67,7 @@ public:
     Control MenuJuego{*this, "MenuJuego", TipoControl::Menu};
     Control MenuNuevo{*this, "MenuNuevo", TipoControl::Menu};
     Control MenuFin{*this, "MenuFin", TipoControl::Menu};
+    Control MenuSugerencia{*this, "MenuSugerencia", TipoControl::Menu};
     Control MenuRecuerdo{*this, "MenuRecuerdo", TipoControl::Menu};
     ArregloControles MenuRecuerdoOpcion{*this, "MenuRecuerdoOpcion", TipoControl::Menu, 1, 2};
     Control MenuPartidas{*this, "MenuPartidas", TipoControl::Menu};

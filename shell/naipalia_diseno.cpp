@@ -143,6 +143,8 @@ void Naipalia::disenarMesa() {
     MenuNuevo.atajo = "F5";
     menu(MenuFin, "&Finalizar juego", "MenuJuego");
     MenuFin.diseno().Enabled = false;
+    menu(MenuSugerencia, "Su&gerencia", "MenuJuego");
+    MenuSugerencia.atajo = "H";
     menu(MenuRecuerdo, "\"&Recuerdos\"", "MenuJuego");
     siNo(MenuRecuerdoOpcion, "MenuRecuerdo", false);
     menu(MenuPartidas, "Mis par&tidas", "MenuJuego");

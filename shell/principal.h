@@ -1,6 +1,8 @@
 // The main window's own procedures: its start-up, the menus' options, the advertisement
-// timer, ending a game from the menu, the about area, the help and leaving the program.
+// timer, ending a game from the menu, the hint, the about area, the help and leaving the program.
 #pragma once
+
+#include <string>
 
 namespace naipalia {
 
@@ -21,6 +23,10 @@ public:
     void Form_Load();
     void MenuNuevo_Click();
     void MenuFin_Click();
+    // The engine's card for the player, in the status line and the anotador's log; nothing
+    // is played for him.
+    void MenuSugerencia_Click();
+    std::string Sugerencia() const;
     void MenuCantidadPuntos_Click(int indice);
     void MenuFlorOpcion_Click(int indice);
     void MenuMultimediaVozOpcion_Click(int indice);

@@ -1,0 +1,173 @@
+#include "opponent/experto.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "game/cartas.h"
+#include "game/manos.h"
+#include "game/tanto.h"
+
+namespace naipalia {
+
+namespace {
+
+// The rest of the round's card play in one deal, by the cards' classes; SinJugar marks a
+// card put down.
+struct Juego {
+    std::array<int, 3> mias, suyas;
+    std::array<ResultadoMano, 4> manos{};
+    int mano = 1;
+    int miaEnMesa = SinJugar, suyaEnMesa = SinJugar;
+    Lado lado = Lado::Nadie, quienEsMano = Lado::Nadie;
+};
+
+bool gana(Juego j, bool miTurno);
+
+// One card put down; true when the side takes the round, both playing their best after.
+bool poner(Juego j, bool mia, std::size_t i) {
+    auto& cartas = mia ? j.mias : j.suyas;
+    (mia ? j.miaEnMesa : j.suyaEnMesa) = cartas[i];
+    cartas[i] = SinJugar;
+    if (j.miaEnMesa == SinJugar || j.suyaEnMesa == SinJugar) return gana(j, !mia);
+    const bool soyJugador = j.lado == Lado::Jugador;
+    const ResultadoMano r =
+        soyJugador ? GanadorDeMano(j.miaEnMesa, j.suyaEnMesa) : GanadorDeMano(j.suyaEnMesa, j.miaEnMesa);
+    j.manos[static_cast<std::size_t>(j.mano)] = r;
+    if (const Lado ganador = GanadorDeRonda(j.manos, j.quienEsMano); ganador != Lado::Nadie) return ganador == j.lado;
+    ++j.mano;
+    j.miaEnMesa = j.suyaEnMesa = SinJugar;
+    return gana(j, AbreLaMano(r, j.quienEsMano) == j.lado);
+}
+
+bool gana(Juego j, bool miTurno) {
+    const auto& cartas = miTurno ? j.mias : j.suyas;
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (cartas[i] == SinJugar) continue;
+        // Its own turn needs one card that wins; the other's, every card to lose.
+        if (poner(j, miTurno, i) == miTurno) return miTurno;
+    }
+    return !miTurno;
+}
+
+// Every hand of the other side that agrees with what the side saw: its cards put down,
+// the rest from those the side cannot see, and the tanto it stated (dropped when no hand
+// agrees, for a stated tanto may be a lie).
+std::vector<std::array<int, 3>> manosPosibles(const Vista& v) {
+    std::array<int, 3> vistas{};
+    int nVistas = 0;
+    std::array<bool, CantidadCartas> conocida{};
+    for (int c : v.propias)
+        if (c != SinCarta) conocida[static_cast<std::size_t>(c)] = true;
+    for (std::size_t h = 1; h <= 3; ++h)
+        if (int c = v.puestasOtro[h]; c != SinCarta) {
+            conocida[static_cast<std::size_t>(c)] = true;
+            vistas[static_cast<std::size_t>(nVistas++)] = c;
+        }
+    std::vector<int> ocultas;
+    for (int c = 0; c < CantidadCartas; ++c)
+        if (!conocida[static_cast<std::size_t>(c)]) ocultas.push_back(c);
+    const int faltan = 3 - nVistas;
+    const int n = static_cast<int>(ocultas.size());
+    std::vector<std::array<int, 3>> todas;
+    std::array<int, 3> idx{0, 1, 2};
+    auto agregar = [&] {
+        std::array<int, 3> mano = vistas;
+        for (int k = 0; k < faltan; ++k)
+            mano[static_cast<std::size_t>(nVistas + k)] =
+                ocultas[static_cast<std::size_t>(idx[static_cast<std::size_t>(k)])];
+        todas.push_back(mano);
+    };
+    if (faltan == 0) {
+        agregar();
+    } else {
+        // Combinations of `faltan` among the hidden cards, in order.
+        for (int k = 0; k < faltan; ++k) idx[static_cast<std::size_t>(k)] = k;
+        while (true) {
+            agregar();
+            int k = faltan - 1;
+            while (k >= 0 && idx[static_cast<std::size_t>(k)] == n - faltan + k) --k;
+            if (k < 0) break;
+            ++idx[static_cast<std::size_t>(k)];
+            for (int m = k + 1; m < faltan; ++m)
+                idx[static_cast<std::size_t>(m)] = idx[static_cast<std::size_t>(m - 1)] + 1;
+        }
+    }
+    if (v.tantoOtro == SinCarta) return todas;
+    std::vector<std::array<int, 3>> acordes;
+    for (const auto& m : todas)
+        if (CalcularTanto(m[0], m[1], m[2]).tanto == v.tantoOtro) acordes.push_back(m);
+    return acordes.empty() ? todas : acordes;
+}
+
+}  // namespace
+
+Vista VistaDe(const Estado& e, Lado lado, int manoActual) {
+    const bool jugador = lado == Lado::Jugador;
+    const auto& mias = jugador ? e.PosicionJugador : e.PosicionCompu;
+    const auto& suyas = jugador ? e.PosicionCompu : e.PosicionJugador;
+    Vista v;
+    v.lado = lado;
+    v.mano = e.QuienMano;
+    v.manoActual = manoActual;
+    const int primera = jugador ? 1 : 4;
+    for (int s = 0; s < 3; ++s) v.propias[static_cast<std::size_t>(s)] = e.carta(primera + s);
+    for (std::size_t h = 1; h <= 3; ++h) {
+        if (mias[h] != 0) v.puestas[h] = e.carta(mias[h]);
+        if (suyas[h] != 0) v.puestasOtro[h] = e.carta(suyas[h]);
+    }
+    if (!jugador && e.TantoCantadoJugador != TantoNoCantado) v.tantoOtro = e.TantoCantadoJugador;
+    return v;
+}
+
+Consejo MejorCarta(const Vista& v) {
+    Juego base;
+    base.lado = v.lado;
+    base.quienEsMano = v.mano;
+    base.mano = v.manoActual;
+    for (std::size_t s = 0; s < 3; ++s) {
+        const int c = v.propias[s];
+        const bool puesta = std::find(v.puestas.begin() + 1, v.puestas.end(), c) != v.puestas.end();
+        base.mias[s] = puesta ? SinJugar : JerarquiaTruco(c);
+    }
+    const bool soyJugador = v.lado == Lado::Jugador;
+    for (std::size_t h = 1; h < static_cast<std::size_t>(v.manoActual); ++h) {
+        const int mia = JerarquiaTruco(v.puestas[h]), suya = JerarquiaTruco(v.puestasOtro[h]);
+        base.manos[h] = soyJugador ? GanadorDeMano(mia, suya) : GanadorDeMano(suya, mia);
+    }
+    if (const int suya = v.puestasOtro[static_cast<std::size_t>(v.manoActual)]; suya != SinCarta)
+        base.suyaEnMesa = JerarquiaTruco(suya);
+
+    Consejo consejo;
+    std::array<int, 3> ganados{};
+    for (const auto& mano : manosPosibles(v)) {
+        Juego j = base;
+        // Its unplayed cards: those not yet seen on the table.
+        for (std::size_t s = 0; s < 3; ++s) {
+            const bool puesta =
+                std::find(v.puestasOtro.begin() + 1, v.puestasOtro.end(), mano[s]) != v.puestasOtro.end();
+            j.suyas[s] = puesta ? SinJugar : JerarquiaTruco(mano[s]);
+        }
+        ++consejo.repartos;
+        for (std::size_t i = 0; i < 3; ++i)
+            if (j.mias[i] != SinJugar && poner(j, true, i)) ++ganados[i];
+    }
+    // The most deals; among equals the weakest card, which keeps the strong ones.
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (base.mias[i] == SinJugar) continue;
+        const bool mejor = consejo.carta == SinCarta || ganados[i] > consejo.ganados ||
+                           (ganados[i] == consejo.ganados && base.mias[i] > JerarquiaTruco(consejo.carta));
+        if (mejor) {
+            consejo.carta = v.propias[i];
+            consejo.ganados = ganados[i];
+        }
+    }
+    return consejo;
+}
+
+std::string NombreCarta(int carta) {
+    const DatosCarta& d = TablaCartas.at(static_cast<std::size_t>(carta));
+    const char* palo = d.palo == 'E' ? "espada" : d.palo == 'B' ? "basto" : d.palo == 'O' ? "oro" : "copa";
+    return std::to_string(d.cara) + " de " + palo;
+}
+
+}  // namespace naipalia
