@@ -516,6 +516,8 @@ private:
             if (e_.EnvidoQuerido == Cadena::Nada && e_.PosicionCompu[1] == 0 && t == NivelTruco::Nada) valor = 2;
         } else if (ganador == Lado::Nadie) {
             Fallar("the round closed though its hands decide nothing: ", mensaje);
+        } else if ((mensaje.find("Te gané") != std::string::npos) != (ganador == Lado::Computadora)) {
+            Fallar("the hands' closing words name the other side: ", mensaje);
         }
         return ganador == Lado::Jugador ? Pago{valor, 0} : Pago{0, valor};
     }

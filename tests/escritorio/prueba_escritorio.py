@@ -183,6 +183,7 @@ class Prueba:
                  (tras.format("F5 dealt"), self.y_nada_mas, self.hecho, "key F5", "F5"),
                  (tras.format("a card clicked"), self.y_nada_mas, self.carta, True),
                  (tras.format("a card played by its Alt letter"), self.y_nada_mas, self.carta, False),
+                 (tras.format("a hint asked by H"), self.y_nada_mas, self.hecho, "click MenuSugerencia", "h"),
                  (tras.format("a call (Truco)"), self.y_nada_mas, self.hecho, "click BotonTruco", "alt+t"),
                  ("\"Mazo\" asks first; Enter (No) keeps the round",
                   self.pregunta, "click BotonMazo", ["alt+m"], "Return", "Naipalia"),
