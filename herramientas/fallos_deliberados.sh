@@ -953,6 +953,9 @@ fallo shell/sugerencia.cpp \
 fallo shell/sugerencia.cpp \
   's/    if (!suTurno || e.FinJuego) return/    if (!(suTurno || true) || e.FinJuego) return/' \
   "the hint suggests a card while the player's cards do not wait for him"
+fallo opponent/jugada.cpp \
+  's/    if (!experta()) return porSuRegla;/    return porSuRegla;/' \
+  "the expert computer plays its cards by the classic rules"
 
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))

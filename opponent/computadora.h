@@ -81,6 +81,9 @@ private:
     Jugada jugarMano1();
     Jugada responderMano1();
     Jugada abrirMano1();
+    // Its card in this hand by its own rule, or the engine's under "Computadora experta".
+    int carta(int mano, int porSuRegla);
+    bool experta();
     Jugada jugarMano2();
     Jugada jugarMano3();
     bool llamar(NivelTruco nivel);

@@ -1,7 +1,9 @@
 // The computer's turn: it carries out, hand by hand, what opponent/decision_jugada.h and
-// decision_flor.h decide (its card, its calls, its flor, the deck).
+// decision_flor.h decide (its card, its calls, its flor, the deck); under "Computadora
+// experta" its card is the engine's (opponent/experto.h).
 #include "game/mesa.h"
 #include "opponent/computadora.h"
+#include "opponent/experto.h"
 #include "opponent/decision_flor.h"
 #include "round/ronda.h"
 #include "shell/naipalia.h"
@@ -69,12 +71,12 @@ Jugada Computadora::jugarMano1() {
 Jugada Computadora::responderMano1() {
     const JugadaPrimera j = ResponderPrimera(e, *op.puertos.azar);
     if (j.truco && CantarTrucoComputadora()) return Jugada::Ninguna;
-    JugarCartaPrimeraMano(j.slot);
+    JugarCartaPrimeraMano(carta(1, j.slot));
     return Jugada::Carta;
 }
 
 Jugada Computadora::abrirMano1() {
-    JugarCartaPrimeraMano(AbrirPrimera(e, *op.puertos.azar));
+    JugarCartaPrimeraMano(experta() ? carta(1, 0) : AbrirPrimera(e, *op.puertos.azar));
     return Jugada::Carta;
 }
 
@@ -88,7 +90,7 @@ Jugada Computadora::jugarMano2() {
         IrseAlMazoComputadora();
         return Jugada::Mazo;
     }
-    JugarCartaSegundaMano(CartaSegunda(e));
+    JugarCartaSegundaMano(carta(2, CartaSegunda(e)));
     return Jugada::Carta;
 }
 
@@ -114,6 +116,18 @@ Jugada Computadora::jugarMano3() {
 }  // namespace naipalia
 
 namespace naipalia {
+
+bool Computadora::experta() { return n.opcion(Opcion::Experto); }
+
+// The engine sees what the computer may: its cards, those on the table, the player's
+// stated tanto.
+int Computadora::carta(int mano, int porSuRegla) {
+    if (!experta()) return porSuRegla;
+    const int elegida = MejorCarta(VistaDe(e, Lado::Computadora, mano)).carta;
+    int slot = 4;
+    while (e.carta(slot) != elegida) ++slot;
+    return slot;
+}
 
 void Computadora::JugarCartaPrimeraMano(int slot) {
     op.SonidoCarta();

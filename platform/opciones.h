@@ -8,7 +8,7 @@
 
 namespace naipalia {
 
-enum class Opcion { Puntos30, Voz, Recuerdos, Flor, SonidoCarta, PreguntarMazo };
+enum class Opcion { Puntos30, Voz, Recuerdos, Flor, SonidoCarta, PreguntarMazo, Experto };
 
 struct DatosOpcion {
     Opcion opcion;
@@ -18,6 +18,7 @@ struct DatosOpcion {
 inline constexpr DatosOpcion Opciones[] = {
     {Opcion::Puntos30, "30Puntos"}, {Opcion::Voz, "Multimedia"},    {Opcion::Recuerdos, "Recuerdo"},
     {Opcion::Flor, "ConFlor"},      {Opcion::SonidoCarta, nullptr}, {Opcion::PreguntarMazo, nullptr},
+    {Opcion::Experto, nullptr},
 };
 
 inline constexpr std::size_t OpcionesConColumna() {

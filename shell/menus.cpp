@@ -20,6 +20,7 @@ Principal::Principal(Operacion& operacion, Ronda& r, Jugadores& j)
         n.MenuMultimediaVozOpcion(i).Click = [this, i] { MenuMultimediaVozOpcion_Click(i); };
         n.MenuCartaOpcion(i).Click = [this, i] { MenuCartaOpcion_Click(i); };
         n.MenuMazoOpcion(i).Click = [this, i] { MenuMazoOpcion_Click(i); };
+        n.MenuExpertoOpcion(i).Click = [this, i] { MenuExpertoOpcion_Click(i); };
         n.MenuRecuerdoOpcion(i).Click = [this, i] { MenuRecuerdoOpcion_Click(i); };
     }
     n.MenuMJugador.Click = [this] { MenuMJugador_Click(); };
@@ -48,6 +49,7 @@ void Principal::cambiarYGuardar(Opcion opcion) {
 }
 void Principal::MenuCartaOpcion_Click(int) { n.marcarOpcion(Opcion::SonidoCarta, !n.opcion(Opcion::SonidoCarta)); }
 void Principal::MenuMazoOpcion_Click(int) { n.marcarOpcion(Opcion::PreguntarMazo, !n.opcion(Opcion::PreguntarMazo)); }
+void Principal::MenuExpertoOpcion_Click(int) { n.marcarOpcion(Opcion::Experto, !n.opcion(Opcion::Experto)); }
 
 // Only an option the database could be read for is flipped, and then stored.
 void Principal::MenuRecuerdoOpcion_Click(int) {

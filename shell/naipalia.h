@@ -79,6 +79,8 @@ public:
     Control MenuMAleatorio{*this, "MenuMAleatorio", TipoControl::Menu};
     Control MenuPuntaje{*this, "MenuPuntaje", TipoControl::Menu};
     ArregloControles MenuCantidadPuntos{*this, "MenuCantidadPuntos", TipoControl::Menu, 1, 2};
+    Control MenuExperto{*this, "MenuExperto", TipoControl::Menu};
+    ArregloControles MenuExpertoOpcion{*this, "MenuExpertoOpcion", TipoControl::Menu, 1, 2};
     Control MenuMazo{*this, "MenuMazo", TipoControl::Menu};
     ArregloControles MenuMazoOpcion{*this, "MenuMazoOpcion", TipoControl::Menu, 1, 2};
     Control MenuMultimedia{*this, "MenuMultimedia", TipoControl::Menu};
@@ -101,6 +103,7 @@ public:
             case Opcion::Flor: return MenuFlorOpcion;
             case Opcion::SonidoCarta: return MenuCartaOpcion;
             case Opcion::PreguntarMazo: return MenuMazoOpcion;
+            case Opcion::Experto: return MenuExpertoOpcion;
         }
         return MenuCartaOpcion;
     }

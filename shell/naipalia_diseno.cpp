@@ -157,6 +157,8 @@ void Naipalia::disenarMesa() {
     menu(MenuPuntaje, "&Puntaje", "MenuJuego");
     menu(MenuCantidadPuntos(1), "&15 puntos", "MenuPuntaje", true);
     menu(MenuCantidadPuntos(2), "&30 puntos", "MenuPuntaje");
+    menu(MenuExperto, "Computadora &experta", "MenuJuego");
+    siNo(MenuExpertoOpcion, "MenuExperto", false);
     menu(MenuMazo, "Preguntar antes de irse al ma&zo", "MenuJuego");
     siNo(MenuMazoOpcion, "MenuMazo", true);
     menu(MenuMultimedia, "&Multimedia", "MenuJuego");

@@ -32,6 +32,7 @@ public:
     void MenuMultimediaVozOpcion_Click(int indice);
     void MenuCartaOpcion_Click(int indice);
     void MenuMazoOpcion_Click(int indice);
+    void MenuExpertoOpcion_Click(int indice);
     void MenuRecuerdoOpcion_Click(int indice);
     void MenuMJugador_Click();
     void MenuMCompu_Click();
