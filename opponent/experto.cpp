@@ -49,49 +49,39 @@ bool gana(Juego j, bool miTurno) {
     return !miTurno;
 }
 
+// The other side's hand filled from place `desde` with hidden cards from `i` on, in every
+// way.
+void completar(std::array<int, 3>& mano, std::size_t desde, std::size_t i, const std::vector<int>& ocultas,
+               std::vector<std::array<int, 3>>& todas) {
+    if (desde == mano.size()) {
+        todas.push_back(mano);
+        return;
+    }
+    for (std::size_t j = i; j < ocultas.size(); ++j) {
+        mano[desde] = ocultas[j];
+        completar(mano, desde + 1, j + 1, ocultas, todas);
+    }
+}
+
 // Every hand of the other side that agrees with what the side saw: its cards put down,
 // the rest from those the side cannot see, and the tanto it stated (dropped when no hand
 // agrees, for a stated tanto may be a lie).
 std::vector<std::array<int, 3>> manosPosibles(const Vista& v) {
-    std::array<int, 3> vistas{};
-    int nVistas = 0;
-    std::array<bool, CantidadCartas> conocida{};
+    std::array<bool, CantidadCartas> vista{};
+    std::array<int, 3> mano{};
+    std::size_t puestas = 0;
     for (int c : v.propias)
-        if (c != SinCarta) conocida[static_cast<std::size_t>(c)] = true;
+        if (c != SinCarta) vista[static_cast<std::size_t>(c)] = true;
     for (std::size_t h = 1; h <= 3; ++h)
-        if (int c = v.puestasOtro[h]; c != SinCarta) {
-            conocida[static_cast<std::size_t>(c)] = true;
-            vistas[static_cast<std::size_t>(nVistas++)] = c;
+        if (const int c = v.puestasOtro[h]; c != SinCarta) {
+            vista[static_cast<std::size_t>(c)] = true;
+            mano[puestas++] = c;
         }
     std::vector<int> ocultas;
     for (int c = 0; c < CantidadCartas; ++c)
-        if (!conocida[static_cast<std::size_t>(c)]) ocultas.push_back(c);
-    const int faltan = 3 - nVistas;
-    const int n = static_cast<int>(ocultas.size());
+        if (!vista[static_cast<std::size_t>(c)]) ocultas.push_back(c);
     std::vector<std::array<int, 3>> todas;
-    std::array<int, 3> idx{0, 1, 2};
-    auto agregar = [&] {
-        std::array<int, 3> mano = vistas;
-        for (int k = 0; k < faltan; ++k)
-            mano[static_cast<std::size_t>(nVistas + k)] =
-                ocultas[static_cast<std::size_t>(idx[static_cast<std::size_t>(k)])];
-        todas.push_back(mano);
-    };
-    if (faltan == 0) {
-        agregar();
-    } else {
-        // Combinations of `faltan` among the hidden cards, in order.
-        for (int k = 0; k < faltan; ++k) idx[static_cast<std::size_t>(k)] = k;
-        while (true) {
-            agregar();
-            int k = faltan - 1;
-            while (k >= 0 && idx[static_cast<std::size_t>(k)] == n - faltan + k) --k;
-            if (k < 0) break;
-            ++idx[static_cast<std::size_t>(k)];
-            for (int m = k + 1; m < faltan; ++m)
-                idx[static_cast<std::size_t>(m)] = idx[static_cast<std::size_t>(m - 1)] + 1;
-        }
-    }
+    completar(mano, puestas, 0, ocultas, todas);
     if (v.tantoOtro == SinCarta) return todas;
     std::vector<std::array<int, 3>> acordes;
     for (const auto& m : todas)
