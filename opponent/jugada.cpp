@@ -125,7 +125,7 @@ int Computadora::carta(int mano, int porSuRegla) {
     if (!experta()) return porSuRegla;
     const int elegida = MejorCarta(VistaDe(e, Lado::Computadora, mano)).carta;
     int slot = 4;
-    while (e.carta(slot) != elegida) ++slot;
+    while (slot < 6 && e.carta(slot) != elegida) ++slot;
     return slot;
 }
 
