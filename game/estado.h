@@ -81,6 +81,7 @@ struct Estado {
     int TantoCompu = 0;
     int CartasTantoCompu = 0;
     int TantoCantadoJugador = TantoNoCantado;
+    int TantoCantadoCompu = TantoNoCantado;
 
     NivelFlor EstadoFlor = NivelFlor::Nada;
     Lado QuienFlor = Lado::Nadie;
@@ -88,6 +89,7 @@ struct Estado {
     int FlorJugador = 0;
     int FlorCompu = 0;
     int FlorCantadaJugador = 0;
+    int FlorCantadaCompu = 0;
 
     bool TrucoRechazado = false;
     bool TrucoCantadoEnJugada = false;

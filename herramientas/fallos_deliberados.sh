@@ -853,7 +853,7 @@ fallo calls/flor_mesa.cpp \
   "the player's flor points written outside the round"
 
 fallo round/envido_y_flor.cpp \
-  '/^void Ronda::DeclararEnvido(Lado quien, int puntos) {$/,/^}$/ s/^    if (quien == Lado::Jugador) e.TantoCantadoJugador = puntos;$//' \
+  's/^    (quien == Lado::Jugador ? e.TantoCantadoJugador : e.TantoCantadoCompu) = puntos;$/    if (quien == Lado::Computadora) e.TantoCantadoCompu = puntos;/' \
   "the player's stated envido points are not kept"
 
 fallo game/anotador.cpp \
@@ -936,7 +936,7 @@ fallo opponent/experto.cpp \
   's/        if (suyas\[h\] != 0) v.puestasOtro\[h\] = e.carta(suyas\[h\]);/        v.puestasOtro[h] = e.carta(jugador ? 3 + static_cast<int>(h) : static_cast<int>(h));/' \
   "the engine sees the other side's hidden cards"
 fallo opponent/experto.cpp \
-  's/    if (v.tantoOtro == SinCarta) return todas;/    return todas;/' \
+  's/CalcularTanto(m\[0\], m\[1\], m\[2\]).tanto == v.tantoOtro/true/' \
   "the engine ignores the tanto the other side stated"
 fallo opponent/experto.cpp \
   's/    return acordes.empty() ? todas : acordes;/    return acordes;/' \
@@ -956,6 +956,12 @@ fallo shell/sugerencia.cpp \
 fallo opponent/jugada.cpp \
   's/    if (!experta()) return porSuRegla;/    return porSuRegla;/' \
   "the expert computer plays its cards by the classic rules"
+fallo opponent/experto.cpp \
+  's/    if (jugador \&\& e.TantoCantadoCompu != TantoNoCantado) v.tantoOtro = e.TantoCantadoCompu;/    (void)0;/' \
+  "the player's hint ignores the tanto the computer stated"
+fallo opponent/experto.cpp \
+  's/ValorFlor(m\[0\], m\[1\], m\[2\]) == v.florOtro/true/' \
+  "the engine ignores the flor the other side stated"
 
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))

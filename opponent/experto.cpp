@@ -64,8 +64,8 @@ void completar(std::array<int, 3>& mano, std::size_t desde, std::size_t i, const
 }
 
 // Every hand of the other side that agrees with what the side saw: its cards put down,
-// the rest from those the side cannot see, and the tanto it stated (dropped when no hand
-// agrees, for a stated tanto may be a lie).
+// the rest from those the side cannot see, and the tanto and the flor it stated (dropped
+// when no hand agrees, for what it stated may be a lie).
 std::vector<std::array<int, 3>> manosPosibles(const Vista& v) {
     std::array<bool, CantidadCartas> vista{};
     std::array<int, 3> mano{};
@@ -82,10 +82,13 @@ std::vector<std::array<int, 3>> manosPosibles(const Vista& v) {
         if (!vista[static_cast<std::size_t>(c)]) ocultas.push_back(c);
     std::vector<std::array<int, 3>> todas;
     completar(mano, puestas, 0, ocultas, todas);
-    if (v.tantoOtro == SinCarta) return todas;
+    if (v.tantoOtro == SinCarta && v.florOtro == SinCarta) return todas;
     std::vector<std::array<int, 3>> acordes;
-    for (const auto& m : todas)
-        if (CalcularTanto(m[0], m[1], m[2]).tanto == v.tantoOtro) acordes.push_back(m);
+    for (const auto& m : todas) {
+        const bool tanto = v.tantoOtro == SinCarta || CalcularTanto(m[0], m[1], m[2]).tanto == v.tantoOtro;
+        const bool flor = v.florOtro == SinCarta || ValorFlor(m[0], m[1], m[2]) == v.florOtro;
+        if (tanto && flor) acordes.push_back(m);
+    }
     return acordes.empty() ? todas : acordes;
 }
 
@@ -106,6 +109,8 @@ Vista VistaDe(const Estado& e, Lado lado, int manoActual) {
         if (suyas[h] != 0) v.puestasOtro[h] = e.carta(suyas[h]);
     }
     if (!jugador && e.TantoCantadoJugador != TantoNoCantado) v.tantoOtro = e.TantoCantadoJugador;
+    if (jugador && e.TantoCantadoCompu != TantoNoCantado) v.tantoOtro = e.TantoCantadoCompu;
+    if (const int flor = jugador ? e.FlorCantadaCompu : e.FlorCantadaJugador; flor != 0) v.florOtro = flor;
     return v;
 }
 

@@ -17,7 +17,7 @@ namespace naipalia {
 constexpr int SinCarta = -1;
 
 // What a side may know of the round: its own cards, the cards both sides put down, the
-// tanto the other side stated.
+// tanto and the flor the other side stated.
 struct Vista {
     Lado lado = Lado::Nadie;
     Lado mano = Lado::Nadie;
@@ -27,6 +27,7 @@ struct Vista {
     std::array<int, 4> puestas{SinCarta, SinCarta, SinCarta, SinCarta};
     std::array<int, 4> puestasOtro{SinCarta, SinCarta, SinCarta, SinCarta};
     int tantoOtro = SinCarta;  // the other side's stated envido; SinCarta when none
+    int florOtro = SinCarta;   // and its stated flor
 };
 
 // What `lado` may know of the round in `e`, in hand `manoActual`.

@@ -76,6 +76,7 @@ void Ronda::SubRepartirCartas() {
     e.JerarquiaJugador.fill(SinJugar);
     e.JerarquiaCompu.fill(SinJugar);
     e.TantoCantadoJugador = TantoNoCantado;
+    e.TantoCantadoCompu = TantoNoCantado;
     e.PosicionJugador.fill(0);
     e.PosicionCompu.fill(0);
     e.EstadoTruco = NivelTruco::Nada;
@@ -96,6 +97,7 @@ void Ronda::SubRepartirCartas() {
     op.BorrarResultadosManos();
     ManoActual = 1;
     e.FlorCantadaJugador = 0;
+    e.FlorCantadaCompu = 0;
     e.FlorJugador = 0;
     e.FlorCompu = 0;
     for (int s = 4; s <= 6; ++s) n.CartaFondo(s).Visible(true);

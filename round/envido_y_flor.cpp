@@ -55,12 +55,12 @@ void Ronda::FlorGanada(Lado ganador) {
 }
 
 void Ronda::DeclararEnvido(Lado quien, int puntos) {
-    if (quien == Lado::Jugador) e.TantoCantadoJugador = puntos;
+    (quien == Lado::Jugador ? e.TantoCantadoJugador : e.TantoCantadoCompu) = puntos;
     op.contar(suceso::TantoDeclarado{quien, puntos});
 }
 
 void Ronda::DeclararFlor(Lado quien, int puntos) {
-    if (quien == Lado::Jugador) e.FlorCantadaJugador = puntos;
+    (quien == Lado::Jugador ? e.FlorCantadaJugador : e.FlorCantadaCompu) = puntos;
     op.contar(suceso::TantoDeclarado{quien, puntos});
 }
 

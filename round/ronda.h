@@ -125,7 +125,7 @@ public:
     void EnvidoQuerido(Cadena nivel);
     void EnvidoGanado(Lado ganador);
     void FlorGanada(Lado ganador);
-    // A side states its points; the player's are kept for the end of the round to check.
+    // A side states its points, kept: the player's for the end of the round to check.
     void DeclararEnvido(Lado quien, int puntos);
     void DeclararFlor(Lado quien, int puntos);
     // Both hands' flor, worked out as the flor's dialog opens.

@@ -97,7 +97,7 @@ endif()
 # first, the points stated, the computer's deck to come and both scores are written by the
 # round's moves alone.
 set(negociacion "(PuntosJugador|PuntosComputadora|EstadoTruco|QuienTruco|CadenaEnvido|QuienEnvido|EnvidoQuerido|EstadoFlor|QuienFlor|\
-TantoPrimero|TantoCantadoJugador|FlorCantadaJugador|FlorJugador|FlorCompu|TrucoRechazado|TrucoRechazadoEnJugada|\
+TantoPrimero|TantoCantadoJugador|TantoCantadoCompu|FlorCantadaJugador|FlorCantadaCompu|FlorJugador|FlorCompu|TrucoRechazado|TrucoRechazadoEnJugada|\
 TrucoCantadoEnJugada|TrucoRecantado|MazoPendiente) *[-+]?=[^=]")
 set(escrituras "")
 foreach(archivo IN LISTS fuentes)
