@@ -43,6 +43,13 @@ TEST(Experto, NoVeLasCartasOcultasYElTantoDichoAcotaLosRepartos) {
     Estado e = Reparto({36, 32, 20, 34, 37, 21}, Lado::Jugador);
     e.TantoCantadoJugador = 33;
     EXPECT_EQ(MejorCarta(VistaDe(e, Lado::Computadora, 1)).repartos, 140);
+    // So for the player's view of what the computer stated; a stated flor of 38 is the 7,
+    // 6 and 5 of a suit, and the computer holds the 5 de copa.
+    Estado f = Reparto({36, 32, 20, 34, 37, 21}, Lado::Jugador);
+    f.TantoCantadoCompu = 33;
+    EXPECT_EQ(MejorCarta(VistaDe(f, Lado::Jugador, 1)).repartos, 140);
+    f.FlorCantadaJugador = 38;
+    EXPECT_EQ(MejorCarta(VistaDe(f, Lado::Computadora, 1)).repartos, 3);
     // With a 4 de espada and a 5 de oro down, a 33 is a lie: in hand 3 any card left may
     // be his.
     Jugada(e, 1, 1, 4);
