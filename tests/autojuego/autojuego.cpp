@@ -98,6 +98,11 @@ public:
 
     std::uint64_t huella() const { return huella_ ? huella_->valor() : 0; }
 
+    // The computer's cards come from the engine from now on.
+    void contraExperta() {
+        if (!n_.opcion(Opcion::Experto)) n_.MenuExpertoOpcion(1).Click();
+    }
+
     // Games of the series `base` in a row, each left as `salidas` says (to its end when
     // none is given), until the first broken rule or the program's end.
     Resultado serie(std::uint32_t base, long cantidad, const std::vector<Salida>& salidas = {}) {
@@ -401,6 +406,12 @@ Resultado Jugar(std::uint32_t base, long cantidad, bool revisar, bool conHuella)
     Resultado r = mesa.serie(base, cantidad);
     r.huella = mesa.huella();
     return r;
+}
+
+Resultado JugarContraExperta(std::uint32_t base, long cantidad) {
+    Mesa mesa(true);
+    mesa.contraExperta();
+    return mesa.serie(base, cantidad);
 }
 
 Resultado Repetir(const Semillas& semillas) {

@@ -67,6 +67,8 @@ struct Resultado {
 // `cantidad` games of the series `base` in a row, until the first broken rule; without
 // the judge (`revisar` false) they cost what the program alone spends.
 Resultado Jugar(std::uint32_t base, long cantidad, bool revisar = true, bool conHuella = false);
+// The same, judged, against "Computadora experta".
+Resultado JugarContraExperta(std::uint32_t base, long cantidad);
 // One game again, judged, from the seeds a failure printed.
 Resultado Repetir(const Semillas& semillas);
 

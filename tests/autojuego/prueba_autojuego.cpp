@@ -15,6 +15,9 @@ namespace {
 TEST(Autojuego, VeinteMilPartidasRespetanLasReglas) {
     const Resultado r = Jugar(1, 20000);
     EXPECT_EQ(std::tie(r.fallo, r.partidas), std::make_tuple("", 20000));
+    // The engine's cards keep them too.
+    const Resultado x = JugarContraExperta(4, 100);
+    EXPECT_EQ(std::tie(x.fallo, x.partidas), std::make_tuple("", 100));
     // The digest that compares two builds depends on the series alone, and on every byte.
     const auto huella = [](std::uint32_t base) { return Jugar(base, 50, false, true).huella; };
     EXPECT_EQ(huella(2), huella(2));
