@@ -1,8 +1,9 @@
 // The player's calls and the negotiation dialogs: the table's envido, flor and truco
 // buttons, which go to the round; the computer's answer to the envido and the flor the
 // round lets through (from its rules, from his history, or by the score rule when nothing
-// else does), as the round's `Contrincante` sees it; the deck, and the Tanto, Flores and truco dialogs,
-// where the player answers the computer's calls, raises them, and declares his tanto.
+// else does), as the round's `Contrincante` sees it; the deck, and the Tanto, Flores and
+// truco dialogs, where the player answers the computer's calls, raises them, and
+// declares his tanto.
 // The top of the subsystems: none of the others includes it.
 // Calls: opponent/decision_envido.h, decision_flor.h and decision_truco.h for the
 // computer's answers, opponent/computadora.h to carry out its calls and answers;

@@ -1,5 +1,6 @@
 // The flor: the player's call from the table, which the round checks, with the computer's
-// answer by its own flor, and the Flores dialog where the duels are answered and the flors declared.
+// answer by its own flor, and the Flores dialog where the duels are answered and the
+// flors declared.
 #include <string>
 
 #include "calls/cantos.h"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/manos.h"
 #include "game/nombres.h"
 #include "game/tanto.h"
 
@@ -118,11 +119,7 @@ void Anotador::oir(const Suceso& suceso) {
         anotar({.tipo = Tipo::Credito, .lado = p->lado, .numero = p->puntos, .motivo = p->motivo});
     } else if (const auto* m = std::get_if<suceso::ResultadoDeMano>(&suceso)) {
         // A tied hand is nobody's.
-        const ResultadoMano r = m->resultado;
-        const Lado lado = r == ResultadoMano::Iguales   ? Lado::Nadie
-                          : r == ResultadoMano::Jugador ? Lado::Jugador
-                                                        : Lado::Computadora;
-        anotar({.tipo = Tipo::Mano, .lado = lado, .numero = m->mano});
+        anotar({.tipo = Tipo::Mano, .lado = LadoDe(m->resultado), .numero = m->mano});
     } else if (const auto* q = std::get_if<suceso::EnvidoQuerido>(&suceso)) {
         anotar({.tipo = Tipo::Querido, .numero = static_cast<int>(q->cadena)});
     } else if (const auto* g = std::get_if<suceso::EnvidoGanado>(&suceso)) {

@@ -15,6 +15,7 @@ inline ResultadoMano GanadorDeMano(int claseJugador, int claseCompu) {
                                         : ResultadoMano::Jugador;
 }
 
+// The side that took a hand; Nadie for a tie or a hand undecided.
 inline Lado LadoDe(ResultadoMano resultado) {
     return resultado == ResultadoMano::Jugador       ? Lado::Jugador
            : resultado == ResultadoMano::Computadora ? Lado::Computadora

@@ -711,7 +711,7 @@ fallo opponent/truco_y_mazo.cpp \
   's/^        op.DeshabilitarCantosMesa();$/        (void)0;/' \
   "the envido and flor buttons stay on once the computer accepted the truco rather than lose by refusing"
 fallo game/anotador.cpp \
-  's/: r == ResultadoMano::Jugador ? Lado::Jugador$/: r == ResultadoMano::Computadora ? Lado::Jugador/' \
+  's/\.lado = LadoDe(m->resultado),/.lado = Contrario(LadoDe(m->resultado)),/' \
   "the anotador writes each hand's winner the other way round"
 fallo round/truco.cpp \
   's/SumarPuntos(ganador, ValorTruco(e.EstadoTruco), Motivo::Truco);/SumarPuntos(ganador, ValorTruco(e.EstadoTruco), Motivo::Mazo);/' \
@@ -954,7 +954,7 @@ fallo shell/sugerencia.cpp \
   's/    if (!suTurno || e.FinJuego) return/    if (!(suTurno || true) || e.FinJuego) return/' \
   "the hint suggests a card while the player's cards do not wait for him"
 fallo opponent/jugada.cpp \
-  's/    if (!experta()) return porSuRegla;/    return porSuRegla;/' \
+  's/^bool Computadora::experta() { return n.opcion(Opcion::Experto); }/bool Computadora::experta() { return false; }/' \
   "the expert computer plays its cards by the classic rules"
 fallo opponent/experto.cpp \
   's/    if (jugador \&\& e.TantoCantadoCompu != TantoNoCantado) v.tantoOtro = e.TantoCantadoCompu;/    (void)0;/' \

@@ -4,8 +4,7 @@
 // Calls: opponent/decision_jugada.h (its turn's rules), decision_envido.h (its envido),
 // decision_truco.h (its truco rules), round/ronda.h, shell/operacion.h, the truco dialogs.
 // Called by: round/ (its turn and its truco answers, through shell/juego.h's
-// `Contrincante`), calls/ (its answers and
-// calls), shell/juego.h (building it).
+// `Contrincante`), calls/ (its answers and calls), shell/juego.h (building it).
 #pragma once
 
 #include <initializer_list>
@@ -81,9 +80,9 @@ private:
     Jugada jugarMano1();
     Jugada responderMano1();
     Jugada abrirMano1();
-    // Its card in this hand by its own rule, or the engine's under "Computadora experta".
-    int carta(int mano, int porSuRegla);
+    // Under "Computadora experta" its card in this hand is the engine's slot.
     bool experta();
+    int cartaExperta(int mano);
     Jugada jugarMano2();
     Jugada jugarMano3();
     bool llamar(NivelTruco nivel);

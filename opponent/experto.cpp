@@ -13,7 +13,7 @@ namespace {
 
 // The rest of the round's card play in one deal, by the cards' classes; SinJugar marks a
 // card put down.
-struct Juego {
+struct Resto {
     std::array<int, 3> mias, suyas;
     std::array<ResultadoMano, 4> manos{};
     int mano = 1;
@@ -21,10 +21,10 @@ struct Juego {
     Lado lado = Lado::Nadie, quienEsMano = Lado::Nadie;
 };
 
-bool gana(Juego j, bool miTurno);
+bool gana(Resto j, bool miTurno);
 
 // One card put down; true when the side takes the round, both playing their best after.
-bool poner(Juego j, bool mia, std::size_t i) {
+bool poner(Resto j, bool mia, std::size_t i) {
     auto& cartas = mia ? j.mias : j.suyas;
     (mia ? j.miaEnMesa : j.suyaEnMesa) = cartas[i];
     cartas[i] = SinJugar;
@@ -39,7 +39,7 @@ bool poner(Juego j, bool mia, std::size_t i) {
     return gana(j, AbreLaMano(r, j.quienEsMano) == j.lado);
 }
 
-bool gana(Juego j, bool miTurno) {
+bool gana(Resto j, bool miTurno) {
     const auto& cartas = miTurno ? j.mias : j.suyas;
     for (std::size_t i = 0; i < 3; ++i) {
         if (cartas[i] == SinJugar) continue;
@@ -115,7 +115,7 @@ Vista VistaDe(const Estado& e, Lado lado, int manoActual) {
 }
 
 Consejo MejorCarta(const Vista& v) {
-    Juego base;
+    Resto base;
     base.lado = v.lado;
     base.quienEsMano = v.mano;
     base.mano = v.manoActual;
@@ -135,7 +135,7 @@ Consejo MejorCarta(const Vista& v) {
     Consejo consejo;
     std::array<int, 3> ganados{};
     for (const auto& mano : manosPosibles(v)) {
-        Juego j = base;
+        Resto j = base;
         // Its unplayed cards: those not yet seen on the table.
         for (std::size_t s = 0; s < 3; ++s) {
             const bool puesta =

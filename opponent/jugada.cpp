@@ -71,12 +71,12 @@ Jugada Computadora::jugarMano1() {
 Jugada Computadora::responderMano1() {
     const JugadaPrimera j = ResponderPrimera(e, *op.puertos.azar);
     if (j.truco && CantarTrucoComputadora()) return Jugada::Ninguna;
-    JugarCartaPrimeraMano(carta(1, j.slot));
+    JugarCartaPrimeraMano(experta() ? cartaExperta(1) : j.slot);
     return Jugada::Carta;
 }
 
 Jugada Computadora::abrirMano1() {
-    JugarCartaPrimeraMano(experta() ? carta(1, 0) : AbrirPrimera(e, *op.puertos.azar));
+    JugarCartaPrimeraMano(experta() ? cartaExperta(1) : AbrirPrimera(e, *op.puertos.azar));
     return Jugada::Carta;
 }
 
@@ -90,7 +90,7 @@ Jugada Computadora::jugarMano2() {
         IrseAlMazoComputadora();
         return Jugada::Mazo;
     }
-    JugarCartaSegundaMano(carta(2, CartaSegunda(e)));
+    JugarCartaSegundaMano(experta() ? cartaExperta(2) : CartaSegunda(e));
     return Jugada::Carta;
 }
 
@@ -119,10 +119,9 @@ namespace naipalia {
 
 bool Computadora::experta() { return n.opcion(Opcion::Experto); }
 
-// The engine sees what the computer may: its cards, those on the table, the player's
-// stated tanto.
-int Computadora::carta(int mano, int porSuRegla) {
-    if (!experta()) return porSuRegla;
+// The engine sees what the computer may: its cards, those on the table, the tanto and
+// the flor the player stated.
+int Computadora::cartaExperta(int mano) {
     const int elegida = MejorCarta(VistaDe(e, Lado::Computadora, mano)).carta;
     int slot = 4;
     while (slot < 6 && e.carta(slot) != elegida) ++slot;

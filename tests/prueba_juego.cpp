@@ -236,16 +236,27 @@ TEST(Cierre, ElMazoPendienteLasBurlasYElRemateDelJuego) {
     }
 }
 
-// The round lets through only the truco the player may call: the next level while nobody
-// or he holds the quiero. Every call let through is answered by a message or a dialog.
-TEST(Truco, LaRondaSoloDejaPasarElCantoQueLeToca) {
+// The round lets through only the calls the player may make, and each one it lets through
+// is answered by a message or a dialog: the truco at the next level while nobody or he
+// holds the quiero; the envido and the flor before his first card, while neither was
+// called and no truco accepted, the flor only in a game with flor.
+TEST(Cantos, LaRondaSoloDejaPasarLoQueLeToca) {
     prueba::Plataforma p;
+    const auto contesta = [&p](bool conFlor, const auto& preparar, const auto& cantar) {
+        if (p.juego->naipalia.opcion(Opcion::Flor) != conFlor) p.juego->naipalia.MenuFlorOpcion(1).Click();
+        Juego& j = p.jugar({30, 26, 15, 14, 16, 17});
+        preparar(j.estado);
+        p.mensajes.clear();
+        p.modales.clear();
+        cantar(j.ronda);
+        return !p.mensajes.empty() || !p.modales.empty();
+    };
     const struct {
         NivelTruco estado;
         Lado quien;
         NivelTruco canto;
         bool contesta;
-    } casos[] = {
+    } trucos[] = {
         {NivelTruco::Nada, Lado::Nadie, NivelTruco::Truco, true},
         {NivelTruco::Nada, Lado::Nadie, NivelTruco::ReTruco, false},
         {NivelTruco::Truco, Lado::Computadora, NivelTruco::ReTruco, false},
@@ -255,27 +266,19 @@ TEST(Truco, LaRondaSoloDejaPasarElCantoQueLeToca) {
         {NivelTruco::ReTruco, Lado::Computadora, NivelTruco::Vale4, false},
         {NivelTruco::Vale4, Lado::Jugador, NivelTruco::Vale4, false},
     };
-    for (const auto& c : casos) {
+    for (const auto& c : trucos) {
         SCOPED_TRACE(testing::Message() << static_cast<int>(c.estado) << " " << static_cast<int>(c.canto));
-        Juego& j = p.jugar({30, 26, 15, 14, 16, 17});
-        j.estado.EstadoTruco = c.estado;
-        j.estado.QuienTruco = c.quien;
-        p.mensajes.clear();
-        p.modales.clear();
-        j.ronda.CantarTruco(c.canto);
-        EXPECT_EQ(!p.mensajes.empty() || !p.modales.empty(), c.contesta);
+        const auto preparar = [&c](Estado& e) {
+            e.EstadoTruco = c.estado;
+            e.QuienTruco = c.quien;
+        };
+        EXPECT_EQ(contesta(false, preparar, [&c](Ronda& r) { r.CantarTruco(c.canto); }), c.contesta);
     }
-}
-
-// The envido and the flor go through only before the player's first card, while neither
-// was called and no truco accepted; the flor only in a game with flor. Each call let
-// through is answered.
-TEST(Envido, LaRondaSoloDejaPasarElTantoAntesDeSuCarta) {
     const struct {
         const char* caso;
         void (*preparar)(Estado&);
         bool conFlor, contesta;
-    } casos[] = {
+    } tantos[] = {
         {"nothing called", [](Estado&) {}, true, true},
         {"a game without flor", [](Estado&) {}, false, true},
         {"his first card down", [](Estado& e) { e.PosicionJugador[1] = 2; }, true, false},
@@ -285,20 +288,9 @@ TEST(Envido, LaRondaSoloDejaPasarElTantoAntesDeSuCarta) {
         {"a flor at stake", [](Estado& e) { e.EstadoFlor = NivelFlor::Flor; }, true, false},
         {"a truco accepted", [](Estado& e) { e.EstadoTruco = NivelTruco::Truco; }, true, false},
     };
-    for (const auto& c : casos) {
-        for (const bool flor : {false, true}) {
-            SCOPED_TRACE(testing::Message() << c.caso << (flor ? ", flor" : ", envido"));
-            prueba::Plataforma p;
-            if (p.juego->naipalia.opcion(Opcion::Flor) != c.conFlor) p.juego->naipalia.MenuFlorOpcion(1).Click();
-            Juego& j = p.jugar({30, 26, 15, 14, 16, 17});
-            c.preparar(j.estado);
-            p.mensajes.clear();
-            p.modales.clear();
-            if (flor)
-                j.ronda.CantarFlorJugador();
-            else
-                j.ronda.CantarEnvidoJugador(Cadena::Envido);
-            EXPECT_EQ(!p.mensajes.empty() || !p.modales.empty(), c.contesta && (c.conFlor || !flor));
-        }
+    for (const auto& c : tantos) {
+        SCOPED_TRACE(c.caso);
+        EXPECT_EQ(contesta(c.conFlor, c.preparar, [](Ronda& r) { r.CantarEnvidoJugador(Cadena::Envido); }), c.contesta);
+        EXPECT_EQ(contesta(c.conFlor, c.preparar, [](Ronda& r) { r.CantarFlorJugador(); }), c.contesta && c.conFlor);
     }
 }
