@@ -114,7 +114,10 @@ Vista VistaDe(const Estado& e, Lado lado, int manoActual) {
     return v;
 }
 
-Consejo MejorCarta(const Vista& v) {
+namespace {
+
+// The round as the side knows it, the other side's cards still to be filled.
+Resto restoDe(const Vista& v) {
     Resto base;
     base.lado = v.lado;
     base.quienEsMano = v.mano;
@@ -129,34 +132,120 @@ Consejo MejorCarta(const Vista& v) {
         const int mia = JerarquiaTruco(v.puestas[h]), suya = JerarquiaTruco(v.puestasOtro[h]);
         base.manos[h] = soyJugador ? GanadorDeMano(mia, suya) : GanadorDeMano(suya, mia);
     }
-    if (const int suya = v.puestasOtro[static_cast<std::size_t>(v.manoActual)]; suya != SinCarta)
-        base.suyaEnMesa = JerarquiaTruco(suya);
+    const auto actual = static_cast<std::size_t>(v.manoActual);
+    if (v.puestasOtro[actual] != SinCarta) base.suyaEnMesa = JerarquiaTruco(v.puestasOtro[actual]);
+    if (v.puestas[actual] != SinCarta) base.miaEnMesa = JerarquiaTruco(v.puestas[actual]);
+    return base;
+}
 
+// `base` with the other side's unplayed cards of `mano`: those not yet seen on the table.
+Resto conSuMano(Resto j, const Vista& v, const std::array<int, 3>& mano) {
+    for (std::size_t s = 0; s < 3; ++s) {
+        const bool puesta = std::find(v.puestasOtro.begin() + 1, v.puestasOtro.end(), mano[s]) != v.puestasOtro.end();
+        j.suyas[s] = puesta ? SinJugar : JerarquiaTruco(mano[s]);
+    }
+    return j;
+}
+
+// Whether the side is to put a card down next.
+bool leToca(const Resto& j) {
+    if (j.miaEnMesa != SinJugar) return false;
+    if (j.suyaEnMesa != SinJugar) return true;
+    const ResultadoMano antes = j.mano > 1 ? j.manos[static_cast<std::size_t>(j.mano - 1)] : ResultadoMano::SinDecidir;
+    return AbreLaMano(antes, j.quienEsMano) == j.lado;
+}
+
+}  // namespace
+
+std::uint64_t Creencia::clave(const std::array<int, 3>& mano) {
+    return (std::uint64_t{1} << mano[0]) | (std::uint64_t{1} << mano[1]) | (std::uint64_t{1} << mano[2]);
+}
+
+double Creencia::peso(const std::array<int, 3>& mano) const {
+    const auto i = pesos_.find(clave(mano));
+    return i == pesos_.end() ? 1 : i->second;
+}
+
+void Creencia::multiplicar(const std::array<int, 3>& mano, double factor) {
+    const double antes = peso(mano);
+    pesos_[clave(mano)] = antes * factor;
+}
+
+namespace {
+
+double pesoDe(const Vista& v, const std::array<int, 3>& mano) { return v.creencia ? v.creencia->peso(mano) : 1; }
+
+}  // namespace
+
+Consejo MejorCarta(const Vista& v) {
+    const Resto base = restoDe(v);
     Consejo consejo;
     std::array<int, 3> ganados{};
+    std::array<double, 3> pesados{};
     for (const auto& mano : manosPosibles(v)) {
-        Resto j = base;
-        // Its unplayed cards: those not yet seen on the table.
-        for (std::size_t s = 0; s < 3; ++s) {
-            const bool puesta =
-                std::find(v.puestasOtro.begin() + 1, v.puestasOtro.end(), mano[s]) != v.puestasOtro.end();
-            j.suyas[s] = puesta ? SinJugar : JerarquiaTruco(mano[s]);
-        }
+        const Resto j = conSuMano(base, v, mano);
+        const double peso = pesoDe(v, mano);
         ++consejo.repartos;
         for (std::size_t i = 0; i < 3; ++i)
-            if (j.mias[i] != SinJugar && poner(j, true, i)) ++ganados[i];
+            if (j.mias[i] != SinJugar && poner(j, true, i)) {
+                ++ganados[i];
+                pesados[i] += peso;
+            }
     }
     // The most deals; among equals the weakest card, which keeps the strong ones.
+    double mejorPeso = 0;
     for (std::size_t i = 0; i < 3; ++i) {
         if (base.mias[i] == SinJugar) continue;
-        const bool mejor = consejo.carta == SinCarta || ganados[i] > consejo.ganados ||
-                           (ganados[i] == consejo.ganados && base.mias[i] > JerarquiaTruco(consejo.carta));
+        const bool mejor = consejo.carta == SinCarta || pesados[i] > mejorPeso ||
+                           (pesados[i] == mejorPeso && base.mias[i] > JerarquiaTruco(consejo.carta));
         if (mejor) {
             consejo.carta = v.propias[i];
             consejo.ganados = ganados[i];
+            mejorPeso = pesados[i];
         }
     }
     return consejo;
+}
+
+void ParaCadaMano(const Vista& v, const PorMano& f) {
+    const Resto base = restoDe(v);
+    const bool miTurno = leToca(base);
+    std::size_t carta = 0;
+    if (miTurno) {
+        const int mejor = MejorCarta(v).carta;
+        while (carta < 3 && (v.propias[carta] != mejor || base.mias[carta] == SinJugar)) ++carta;
+        if (carta == 3) return;
+    }
+    for (const auto& mano : manosPosibles(v)) {
+        const double peso = pesoDe(v, mano);
+        if (peso == 0) continue;
+        const Resto j = conSuMano(base, v, mano);
+        f(mano, peso, miTurno ? poner(j, true, carta) : gana(j, false));
+    }
+}
+
+double ChanceRonda(const Vista& v) {
+    double total = 0, ganado = 0;
+    ParaCadaMano(v, [&](const std::array<int, 3>&, double peso, bool gano) {
+        total += peso;
+        ganado += gano ? peso : 0;
+    });
+    return total == 0 ? 0 : ganado / total;
+}
+
+Tantos TantosPosibles(const Vista& v) {
+    Tantos tantos{};
+    for (const auto& m : manosPosibles(v)) tantos[static_cast<std::size_t>(CalcularTanto(m[0], m[1], m[2]).tanto)] += 1;
+    return tantos;
+}
+
+double ChanceTanto(const Tantos& tantos, int mio, bool soyMano) {
+    double todos = 0, ganados = 0;
+    for (std::size_t t = 0; t < tantos.size(); ++t) {
+        todos += tantos[t];
+        if (int(t) < mio || (int(t) == mio && soyMano)) ganados += tantos[t];
+    }
+    return todos == 0 ? 0 : ganados / todos;
 }
 
 std::string NombreCarta(int carta) {

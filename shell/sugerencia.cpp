@@ -1,5 +1,6 @@
-// The hint: what the engine would play for the player, and why, while his cards wait for
+// The hint: what the engine would do for the player, and why, while the table waits for
 // him. It only reads the table: asking plays nothing.
+#include "game/tanto.h"
 #include "opponent/experto.h"
 #include "round/ronda.h"
 #include "shell/naipalia.h"
@@ -8,15 +9,46 @@
 
 namespace naipalia {
 
+namespace {
+
+// "8": a share as so many out of ten, rounded.
+std::string deDiez(double parte) { return std::to_string(static_cast<int>(parte * 10 + 0.5)); }
+
+}  // namespace
+
 std::string Principal::Sugerencia() const {
     bool suTurno = false;
     for (int s = 1; s <= 3; ++s) suTurno = suTurno || n.BotonCarta(s).Enabled();
     const std::string nada = "Ahora no hay jugada que sugerir.";
     if (!suTurno || e.FinJuego) return nada;
-    const Consejo c = MejorCarta(VistaDe(e, Lado::Jugador, ronda.ManoActual));
+    const int mano = ronda.ManoActual;
+    const NivelTruco truco = n.BotonTruco.Enabled()     ? NivelTruco::Truco
+                             : n.BotonRetruco.Enabled() ? NivelTruco::ReTruco
+                             : n.BotonVale4.Enabled()   ? NivelTruco::Vale4
+                                                        : NivelTruco::Nada;
+    const Vista v = VistaDe(e, Lado::Jugador, mano);
+    const Movida m = MovidaDelJugador(e, v, n.BotonEnvido.Enabled(), n.BotonFlor.Enabled(), truco);
+    switch (m.tipo) {
+        case Movida::Tipo::Flor:
+            return "Cantá Flor: tenés " + std::to_string(ValorFlor(e.carta(1), e.carta(2), e.carta(3))) + " de flor.";
+        case Movida::Tipo::Envido: {
+            const int tanto = CalcularTanto(e.carta(1), e.carta(2), e.carta(3)).tanto;
+            return "Cantá " + std::string(FraseCadena(m.envido)) + ": tu tanto de " + std::to_string(tanto) +
+                   " gana en " + deDiez(ChanceTanto(TantosPosibles(v), tanto, e.QuienMano == Lado::Jugador)) +
+                   " de cada 10 manos posibles.";
+        }
+        case Movida::Tipo::Truco: {
+            const char* canto = m.truco == NivelTruco::Truco     ? "Truco"
+                                : m.truco == NivelTruco::ReTruco ? "Re-Truco"
+                                                                 : "Vale 4";
+            return std::string("Cantá ") + canto + ": ganás la ronda en " + deDiez(ChanceRonda(v)) +
+                   " de cada 10 repartos posibles.";
+        }
+        case Movida::Tipo::Carta: break;
+    }
+    const Consejo& c = m.carta;
     if (c.carta == SinCarta || c.repartos == 0) return nada;
-    const int deDiez = (c.ganados * 10 + c.repartos / 2) / c.repartos;
-    return "Jugá el " + NombreCarta(c.carta) + ": gana la ronda en " + std::to_string(deDiez) +
+    return "Jugá el " + NombreCarta(c.carta) + ": gana la ronda en " + deDiez(double(c.ganados) / c.repartos) +
            " de cada 10 repartos posibles.";
 }
 

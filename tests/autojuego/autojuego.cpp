@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <exception>
 #include <numeric>
 #include <optional>
@@ -10,6 +11,7 @@
 #include "game/mesa.h"
 #include "guion/grabadora.h"
 #include "platform/falsos.h"
+#include "tests/autojuego/jugador_experto.h"
 #include "tests/autojuego/juez.h"
 
 namespace naipalia::autojuego {
@@ -79,8 +81,9 @@ public:
             textos_[mensajes_++].assign(texto);
             if (huella_) huella_->mezclar(texto);
         };
-        falsos_.responder = [this](const std::string&) {
-            respuestas_.push_back(saliendo_ || Mezcla(azar_) < 0x80000000U);
+        falsos_.responder = [this](const std::string& pregunta) {
+            const std::optional<bool> experta = experto_ && !saliendo_ ? experto_->responder(pregunta) : std::nullopt;
+            respuestas_.push_back(experta ? *experta : saliendo_ || Mezcla(azar_) < 0x80000000U);
             return respuestas_.back() ? Respuesta::Si : Respuesta::No;
         };
         falsos_.alMostrarModal = [this](Ventana& dialogo) { jugarDialogo(dialogo); };
@@ -102,6 +105,16 @@ public:
     void contraExperta() {
         if (!n_.opcion(Opcion::Experto)) n_.MenuExpertoOpcion(1).Click();
     }
+
+    // The player's seat is the engine's from now on; games go to 30 points with the
+    // mano alternating, unless `opcionesAlAzar`.
+    void jugadorExperto(bool opcionesAlAzar) {
+        experto_.emplace(juego_);
+        opcionesAlAzar_ = opcionesAlAzar;
+    }
+    // Games taken by the player; the time of each of the engine's decisions, in seconds.
+    long ganadas() const { return ganadas_; }
+    const std::vector<double>& tiempos() const { return tiempos_; }
 
     // Games of the series `base` in a row, each left as `salidas` says (to its end when
     // none is given), until the first broken rule or the program's end.
@@ -129,7 +142,10 @@ public:
             mensajes_ = 0;
             respuestas_.clear();
             accionesPartida_ = 0;
-            if (n_.MenuCantidadPuntos(1).Enabled()) elegirOpciones();  // else a new game by F5 mid-game
+            if (experto_ && !opcionesAlAzar_)
+                opcionesDelDuelo(r.partidas);
+            else if (n_.MenuCantidadPuntos(1).Enabled())
+                elegirOpciones();  // else a new game by F5 mid-game
             juez_.reset();
             if (revisar_) juez_.emplace(juego_);
             // Through the end-of-game dialog's timer when it was answered yes, else the menu
@@ -233,6 +249,21 @@ private:
         if (n_.MenuFlorOpcion(1).Checked() != conFlor) flor.Click();
     }
 
+    // A duel's game: to 30 points, the mano alternating.
+    void opcionesDelDuelo(long partida) {
+        (partida % 2 ? n_.MenuMCompu : n_.MenuMJugador).Click();
+        n_.MenuCantidadPuntos(2).Click();
+    }
+
+    // One of the engine's decisions, timed.
+    template <typename F>
+    auto decidir(F&& f) {
+        const auto inicio = std::chrono::steady_clock::now();
+        auto decision = f();
+        tiempos_.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count());
+        return decision;
+    }
+
     // Clicks buttons until the dialog closes.
     void jugarDialogo(Ventana& dialogo) {
         if (huella_) {
@@ -240,11 +271,15 @@ private:
             mezclarAnotador();
         }
         if (juez_) juez_->abrir(dialogo);
+        // The end of the game's dialog opens on the final score.
+        if (&dialogo == &juego_.finJuegos && e_.PuntosJugador >= e_.PuntosJuego) ++ganadas_;
         while (dialogo.mostrada()) {
             contar();
             BotonesUsables(dialogo, botones_);
             if (botones_.empty()) Fallar(dialogo.nombre(), " waits with no button to press");
-            Control& boton = *botones_[static_cast<std::size_t>(elegir(static_cast<int>(botones_.size())))];
+            Control* elegido = experto_ ? decidir([&] { return experto_->enDialogo(dialogo); }) : nullptr;
+            Control& boton =
+                elegido ? *elegido : *botones_[static_cast<std::size_t>(elegir(static_cast<int>(botones_.size())))];
             if (juez_) juez_->pulsado(boton);
             boton.Click();
             if (juez_) juez_->revisar();
@@ -257,6 +292,7 @@ private:
     // drag of a card on the table (which must do nothing); envido, truco, the deck.
     void jugarTurno() {
         contar();
+        if (experto_) return pulsar(decidir([&] { return &experto_->turno(); }));
         Cuatro botones{}, cantos{}, trucos{};
         const int nb = usables(cartas_, botones), nc = usables(envidos_, cantos), nr = usables(trucos_, trucos);
         std::array<int, 6> enMano{}, enMesa{};
@@ -389,6 +425,10 @@ private:
     long accionesPartida_ = 0;
     std::vector<Control*> botones_;  // a dialog's usable buttons, kept to reuse their storage
     std::optional<Huella> huella_;
+    std::optional<JugadorExperto> experto_;
+    bool opcionesAlAzar_ = false;
+    long ganadas_ = 0;
+    std::vector<double> tiempos_;
     int rondaVista_ = -1;
     std::size_t sucesosVistos_ = 0;
 };
@@ -411,6 +451,22 @@ Resultado Jugar(std::uint32_t base, long cantidad, bool revisar, bool conHuella)
 Resultado JugarContraExperta(std::uint32_t base, long cantidad) {
     Mesa mesa(true);
     mesa.contraExperta();
+    return mesa.serie(base, cantidad);
+}
+
+Duelo Enfrentar(std::uint32_t base, long cantidad, bool experto, bool revisar) {
+    Mesa mesa(revisar);
+    if (experto) mesa.jugadorExperto(false);
+    Duelo d;
+    d.resultado = mesa.serie(base, cantidad);
+    d.ganadas = mesa.ganadas();
+    d.tiempos = mesa.tiempos();
+    return d;
+}
+
+Resultado JugarComoExperto(std::uint32_t base, long cantidad) {
+    Mesa mesa(true);
+    mesa.jugadorExperto(true);
     return mesa.serie(base, cantidad);
 }
 

@@ -69,6 +69,19 @@ struct Resultado {
 Resultado Jugar(std::uint32_t base, long cantidad, bool revisar = true, bool conHuella = false);
 // The same, judged, against "Computadora experta".
 Resultado JugarContraExperta(std::uint32_t base, long cantidad);
+// The same, judged, with the engine in the player's seat.
+Resultado JugarComoExperto(std::uint32_t base, long cantidad);
+
+// Games to 30 against the classic computer, the mano alternating, with the engine in the
+// player's seat (or the random player): the games the player took, and the time of each
+// of the engine's decisions in seconds.
+struct Duelo {
+    Resultado resultado;
+    long ganadas = 0;
+    std::vector<double> tiempos;
+};
+Duelo Enfrentar(std::uint32_t base, long cantidad, bool experto, bool revisar);
+
 // One game again, judged, from the seeds a failure printed.
 Resultado Repetir(const Semillas& semillas);
 
