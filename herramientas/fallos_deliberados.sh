@@ -945,10 +945,10 @@ fallo opponent/experto.cpp \
   's/        if (poner(j, miTurno, i) == miTurno) return miTurno;/        if (poner(j, miTurno, i)) return true;/' \
   "the engine's other side plays to lose"
 fallo opponent/experto.cpp \
-  's/(ganados\[i\] == consejo.ganados \&\& base.mias\[i\] > JerarquiaTruco(consejo.carta))/(ganados[i] == consejo.ganados \&\& base.mias[i] < JerarquiaTruco(consejo.carta))/' \
+  's/(pesados\[i\] == mejorPeso \&\& base.mias\[i\] > JerarquiaTruco(consejo.carta))/(pesados[i] == mejorPeso \&\& base.mias[i] < JerarquiaTruco(consejo.carta))/' \
   "among cards that do as well the engine spends the strongest"
 fallo shell/sugerencia.cpp \
-  's/    const int deDiez = (c.ganados \* 10 + c.repartos \/ 2) \/ c.repartos;/    const int deDiez = c.ganados * 10 \/ c.repartos;/' \
+  's/return std::to_string(static_cast<int>(parte \* 10 + 0.5));/return std::to_string(static_cast<int>(parte * 10));/' \
   "the hint rounds its odds down"
 fallo shell/sugerencia.cpp \
   's/    if (!suTurno || e.FinJuego) return/    if (!(suTurno || true) || e.FinJuego) return/' \
@@ -962,6 +962,45 @@ fallo opponent/experto.cpp \
 fallo opponent/experto.cpp \
   's/ValorFlor(m\[0\], m\[1\], m\[2\]) == v.florOtro/true/' \
   "the engine ignores the flor the other side stated"
+fallo opponent/experto_cantos.cpp \
+  's/    return tabla\[static_cast<std::size_t>(std::max(m.mios, 0) \* n + std::max(m.suyos, 0))\];/    return tabla[static_cast<std::size_t>(std::max(m.suyos, 0) * n + std::max(m.mios, 0))];/' \
+  "the chance of the game reads the score from the other side's seat"
+fallo opponent/experto_cantos.cpp \
+  's/        if (peso > 0 \&\& total \/ peso > valorMejor) {/        if (peso > 0 \&\& total \/ peso < valorMejor) {/' \
+  "the engine opens the envido that pays least"
+fallo opponent/experto_cantos.cpp \
+  's/    return quiero >= no ? Contesta::Quiero : Contesta::NoQuiero;/    return quiero <= no ? Contesta::Quiero : Contesta::NoQuiero;/' \
+  "the engine takes up the envidos it should refuse"
+fallo opponent/experto_cantos.cpp \
+  's/            veces += abrio ? AbrirEnvido({v, false, suyoEsMano}, azar) == apertura/            veces += abrio ? AbrirEnvido({v, false, suyoEsMano}, azar) != apertura/' \
+  "the engine reads the computer's envido backwards"
+fallo opponent/experto.cpp \
+  's/        if (int(t) < mio || (int(t) == mio \&\& soyMano)) ganados += tantos\[t\];/        if (int(t) < mio || (int(t) == mio \&\& !soyMano)) ganados += tantos[t];/' \
+  "the engine gives tied tantos to the side that is not mano"
+fallo opponent/experto.cpp \
+  's/    return AbreLaMano(antes, j.quienEsMano) == j.lado;/    return AbreLaMano(antes, j.quienEsMano) != j.lado;/' \
+  "the engine mistakes whose turn it is to lead"
+fallo opponent/experto_modelo.cpp \
+  's/            return JerarquiaTruco(x.carta(slot)) == clasePuesta;/            return JerarquiaTruco(x.carta(slot)) != clasePuesta;/' \
+  "the engine learns the opposite of the computer's card"
+fallo opponent/experto_modelo.cpp \
+  's/        if (i > k || abre == Lado::Computadora) {/        if (i > k || abre == Lado::Jugador) {/' \
+  "the engine replays the computer's card with the player's card of that hand misplaced"
+fallo opponent/experto_modelo.cpp \
+  '/^Creencia TrasSuTruco/,/^}/ s/        creencia.multiplicar(suya, f);/        creencia.multiplicar(suya, 1 - f);/' \
+  "the engine learns the opposite of the computer's truco"
+fallo opponent/experto_modelo.cpp \
+  's/        canta += peso \* (acepta \* (gano ? gana : pierde) + (1 - acepta) \* ganaAntes);/        canta += peso * (acepta * (gano ? gana : pierde) + (1 - acepta) * pierdeAntes);/' \
+  "the engine thinks a refused truco is the computer's"
+fallo opponent/experto_modelo.cpp \
+  's/    return quiero >= no \* total ? Contesta::Quiero : Contesta::NoQuiero;/    return quiero >= no ? Contesta::Quiero : Contesta::NoQuiero;/' \
+  "the engine weighs an accepted truco against an unscaled refusal"
+fallo opponent/experto_modelo.cpp \
+  's/    if (florAbierta \&\& MismoPalo(e.carta(1), e.carta(2), e.carta(3))) {/    if (florAbierta) {/' \
+  "the engine calls flor without one"
+fallo shell/sugerencia.cpp \
+  's/": ganás la ronda en " + deDiez(ChanceRonda(v))/": ganás la ronda en " + deDiez(1 - ChanceRonda(v))/' \
+  "the hint's truco gives the computer's odds"
 
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))

@@ -1,10 +1,13 @@
-// The expert engine: a side's card from what that side may know. The cards it cannot see
-// are dealt in every way that agrees with what it saw and heard; each deal is played to
-// the round's end with both sides' best cards by the hands' rules, and the card that
-// takes the round in the most deals is chosen. Deterministic; the other side's hidden
-// cards are never given to it.
-// Calls: game/ (cards, tanto, the hands' rules).
-// Called by: shell/ (the player's hint).
+// The expert engine: a side's card and calls from what that side may know. The cards it
+// cannot see are dealt in every way that agrees with what it saw and heard, each weighed by
+// what it learnt from the other side's moves; each deal is played to the round's end with
+// both sides' best cards by the hands' rules, and every call or answer is valued by the
+// chance of the game it leads to. Deterministic; the other side's hidden cards are never
+// given to it.
+// Calls: game/ (cards, tanto, the hands' rules), opponent/decision_*.h (the classic
+// computer's rules, its model of that opponent).
+// Called by: shell/ (the player's hint), opponent/jugada.cpp (the expert computer's card),
+// the self-play harness (the player's seat in naipalia-bench-experto).
 #pragma once
 
 #include <array>

@@ -79,3 +79,85 @@ TEST(Experto, JuegaLaCartaQueGanaLaRondaYGuardaLaFuerte) {
         EXPECT_EQ(consejo.ganados == consejo.repartos, c.siempre);
     }
 }
+
+TEST(Experto, CantaYContestaPorLaChanceDelJuego) {
+    // The chance of the game is the score's, from the side's seat.
+    EXPECT_NEAR(ChancePartida({0, 0, 30}), 0.5, 1e-9);
+    EXPECT_NEAR(ChancePartida({12, 5, 30}) + ChancePartida({5, 12, 30}), 1, 1e-9);
+    EXPECT_GT(ChancePartida({26, 10, 30}), 0.9);
+    EXPECT_EQ(ChancePartida({30, 29, 30}), 1);
+    // The same falta with the same chance of the tanto: refused at 3-4, where losing it
+    // loses the game and a refusal costs a point; taken up at 28-27, where winning it
+    // wins the game and losing it does not lose it.
+    struct Caso {
+        double chance;
+        Marcador marcador;
+        Cadena cadena, subida;
+        Contesta respuesta;
+    } casos[] = {
+        {0.4, {3, 4, 30}, Cadena::FaltaEnvido, Cadena::Nada, Contesta::NoQuiero},
+        {0.4, {28, 27, 30}, Cadena::FaltaEnvido, Cadena::Nada, Contesta::Quiero},
+        {0.1, {0, 0, 30}, Cadena::Envido, Cadena::Nada, Contesta::NoQuiero},
+        {0.6, {0, 0, 30}, Cadena::Envido, Cadena::Nada, Contesta::Quiero},
+        {0.95, {0, 0, 30}, Cadena::Envido, Cadena::EnvidoRealEnvido, Contesta::Sube},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.marcador.mios);
+        EXPECT_EQ(ContestarEnvidoExperto(c.chance, c.marcador, c.cadena, c.subida), c.respuesta);
+    }
+
+    // The mano's 30 takes every tie; the other side's, none.
+    Tantos treintas{};
+    treintas[30] = 5;
+    EXPECT_EQ(ChanceTanto(treintas, 30, true), 1);
+    EXPECT_EQ(ChanceTanto(treintas, 30, false), 0);
+    // The computer's rules open a real envido with high tantos: a 28 beats fewer of those.
+    const Estado e = Reparto({36, 32, 20, 34, 37, 21}, Lado::Computadora);
+    const Tantos todos = TantosPosibles(VistaDe(e, Lado::Jugador, 1));
+    const Tantos tras = TantosTrasSuEnvido(todos, Cadena::RealEnvido, true, true, 10, {0, 0, 30});
+    EXPECT_LT(ChanceTanto(tras, 28, false) + 0.2, ChanceTanto(todos, 28, false));
+    // A 33 as mano opens an envido.
+    EXPECT_NE(AbrirEnvidoExperto(todos, 33, true, 10, {0, 0, 30}), Cadena::Nada);
+}
+
+TEST(Experto, AprendeDeLasJugadasDeLaComputadora) {
+    // Answering his 1 de espada, which nothing beats, the computer's rules give up their
+    // weakest card: its 7 de oro says its other two are better.
+    Estado e = Reparto({0, 36, 38, 3, 1, 2}, Lado::Jugador);
+    Jugada(e, 1, 1, 4);
+    e.ResultadoManos[1] = ResultadoMano::Jugador;
+    Vista v = VistaDe(e, Lado::Jugador, 2);
+    const Creencia creencia = TrasSuCarta(e, v, 1);
+    EXPECT_EQ(creencia.peso({3, 1, 2}), 1);
+    EXPECT_EQ(creencia.peso({3, 1, 4}), 0);  // a 3 de oro would have gone down first
+    v.creencia = &creencia;
+    EXPECT_EQ(MejorCarta(v).repartos, 630);
+
+    // Hand 3 decides, his last card down, and the computer calls truco: against his 1 de
+    // basto it can hardly win, against his 4 it can hardly lose. Against his 3 de basto its
+    // rules call only with a better card, for a tie is his: what looks like good odds is not.
+    for (const auto& [suya, acepta] : {std::pair{1, true}, std::pair{36, false}, std::pair{7, false}}) {
+        SCOPED_TRACE(suya);
+        Estado t = Reparto({suya, 8, 9, 26, 0, 28}, Lado::Jugador);
+        Jugada(t, 1, 2, 4);
+        Jugada(t, 2, 3, 5);
+        t.ResultadoManos[1] = ResultadoMano::Jugador;
+        t.ResultadoManos[2] = ResultadoMano::Computadora;
+        t.PosicionJugador[3] = 1;
+        t.JerarquiaJugador[3] = JerarquiaTruco(suya);
+        Vista w = VistaDe(t, Lado::Jugador, 3);
+        if (suya == 7) {
+            EXPECT_GT(ChanceRonda(w), 0.5);
+        }
+        const Creencia tras = TrasSuTruco(t, w, NivelTruco::Truco, NivelTruco::Nada);
+        w.creencia = &tras;
+        EXPECT_EQ(ContestarTrucoContraClasico(t, w, NivelTruco::Truco, true) != Contesta::NoQuiero, acepta);
+    }
+    // His flor is called only when he holds one.
+    const Estado flor = Reparto({5, 9, 15, 0, 1, 2}, Lado::Jugador);
+    const Estado sinFlor = Reparto({5, 9, 14, 0, 1, 2}, Lado::Jugador);
+    EXPECT_EQ(MovidaDelJugador(flor, VistaDe(flor, Lado::Jugador, 1), true, true, NivelTruco::Nada).tipo,
+              Movida::Tipo::Flor);
+    EXPECT_NE(MovidaDelJugador(sinFlor, VistaDe(sinFlor, Lado::Jugador, 1), true, true, NivelTruco::Nada).tipo,
+              Movida::Tipo::Flor);
+}

@@ -18,6 +18,13 @@ TEST(Autojuego, VeinteMilPartidasRespetanLasReglas) {
     // The engine's cards keep them too.
     const Resultado x = JugarContraExperta(4, 100);
     EXPECT_EQ(std::tie(x.fallo, x.partidas), std::make_tuple("", 100));
+    // So do the engine's calls, answers and cards from the player's seat; and against the
+    // classic computer it takes most games to 30.
+    const Resultado y = JugarComoExperto(5, 30);
+    EXPECT_EQ(std::tie(y.fallo, y.partidas), std::make_tuple("", 30));
+    const Duelo d = Enfrentar(1, 40, true, true);
+    EXPECT_EQ(d.resultado.fallo, "");
+    EXPECT_GE(d.ganadas, 24) << "of 40";
     // The digest that compares two builds depends on the series alone, and on every byte.
     const auto huella = [](std::uint32_t base) { return Jugar(base, 50, false, true).huella; };
     EXPECT_EQ(huella(2), huella(2));
