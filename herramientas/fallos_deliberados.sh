@@ -1001,6 +1001,12 @@ fallo opponent/experto_modelo.cpp \
 fallo shell/sugerencia.cpp \
   's/": ganás la ronda en " + deDiez(ChanceRonda(v))/": ganás la ronda en " + deDiez(1 - ChanceRonda(v))/' \
   "the hint's truco gives the computer's odds"
+fallo opponent/experto_modelo.cpp \
+  's/    return total > 0 ? acepta \/ total : 0;/    return total > 0 ? 1 - acepta \/ total : 0;/' \
+  "the hint tells how often the computer refuses the truco as how often it takes it up"
+fallo opponent/experto_cantos.cpp \
+  's/            quiere += r == RespuestaEnvido::NoQuiero ? 0 : tantos\[t\];/            quiere += r == RespuestaEnvido::Quiero ? tantos[t] : 0;/' \
+  "the hint forgets that a raise takes the envido up"
 
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))

@@ -108,8 +108,9 @@ Creencia TrasSuCarta(const Estado& e, const Vista& v, int h);
 // His answer to its call, `v` having learnt from it: a raise is valued by how often those
 // rules take it up.
 Contesta ContestarTrucoContraClasico(const Estado& e, const Vista& v, NivelTruco llamada, bool puedeSubir);
-// Whether his call of `nivel` now adds to his chance of the game, by how often those rules
-// take it up with each hand.
+// How often those rules take up his call of `nivel` now; and whether that call adds to his
+// chance of the game, by how often they take it up with each hand.
+double ChanceDeQuerer(const Estado& e, const Vista& v, NivelTruco nivel);
 bool CantarTrucoContraClasico(const Estado& e, const Vista& v, NivelTruco nivel);
 
 // What the engine would do at the table in the player's seat: its flor, an envido, a truco
@@ -130,6 +131,9 @@ inline constexpr double MargenCanto = 0.005;
 // The envido `cadena` to answer, with chance `tanto` against the hands that would have
 // called it; `subida` the raise the dialog offers (Nada: none).
 Contesta ContestarEnvidoExperto(double tanto, Marcador m, Cadena cadena, Cadena subida);
+// How often the classic computer takes up (or raises) the envido `cadena` called from the
+// table, over the tantos it may hold.
+double ChanceDeQuererEnvido(const Tantos& tantos, Cadena cadena, int rondas, Marcador m);
 // The envido to open with `mio` before the first card (Nada: none); `tantos` the other
 // side's possible hands, `rondas` the rounds played.
 Cadena AbrirEnvidoExperto(const Tantos& tantos, int mio, bool soyMano, int rondas, Marcador m);

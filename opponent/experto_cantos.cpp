@@ -56,26 +56,29 @@ VistaEnvido vistaClasica(int t, Marcador m, int rondas) {
             .envidosCantados = 1};
 }
 
-// The envido `c` called by this side, against a hand of tanto `suyo`, answered as the
-// classic computer answers a call from the table.
+// The classic computer's answer to the envido `c` called from the table, the score rule
+// carried out: Quiero, NoQuiero or a raise.
+RespuestaEnvido respuestaClasica(Cadena c, const VistaEnvido& v, Azar& azar) {
+    const RespuestaEnvido r = ResponderEnvidoDeMesa(c, v, azar).respuesta;
+    if (r != RespuestaEnvido::PorPuntos) return r;
+    switch (ResponderPorPuntos(c, v)) {
+        case PorPuntos::NoQuiero: return RespuestaEnvido::NoQuiero;
+        case PorPuntos::SubeFaltaEsUnPunto: return RespuestaEnvido::SubeFalta;
+        default: return RespuestaEnvido::Quiero;
+    }
+}
+
+// The envido `c` called by this side, against a hand of tanto `suyo`, answered so.
 double abierto(Cadena c, int mio, int suyo, bool soyMano, Marcador m, int rondas, Azar& azar) {
     const double gano = mio > suyo || (mio == suyo && soyMano) ? 1 : 0;
-    const VistaEnvido v = vistaClasica(suyo, m, rondas);
-    const double rechazo = tras(m, PuntosEnvidoNoQuerido(c), 0);
     // Raised, this side knows no more than before: it takes the better of the two.
     const auto subido = [&](Cadena r) {
         return std::max(tras(m, 0, PuntosEnvidoNoQuerido(r)), envidoQuerido(gano, m, r));
     };
-    switch (ResponderEnvidoDeMesa(c, v, azar).respuesta) {
-        case RespuestaEnvido::Quiero: return envidoQuerido(gano, m, NivelQuerido(c));
-        case RespuestaEnvido::NoQuiero: return rechazo;
+    switch (respuestaClasica(c, vistaClasica(suyo, m, rondas), azar)) {
+        case RespuestaEnvido::NoQuiero: return tras(m, PuntosEnvidoNoQuerido(c), 0);
         case RespuestaEnvido::SubeReal: return subido(Cadena::EnvidoRealEnvido);
         case RespuestaEnvido::SubeFalta: return subido(ConFaltaEnvido(c));
-        case RespuestaEnvido::PorPuntos: break;
-    }
-    switch (ResponderPorPuntos(c, v)) {
-        case PorPuntos::NoQuiero: return rechazo;
-        case PorPuntos::SubeFaltaEsUnPunto: return subido(ConFaltaEnvido(c));
         default: return envidoQuerido(gano, m, NivelQuerido(c));
     }
 }
@@ -157,6 +160,20 @@ Contesta ContestarEnvidoExperto(double tanto, Marcador m, Cadena cadena, Cadena 
         if (sube > quiero && sube > no) return Contesta::Sube;
     }
     return quiero >= no ? Contesta::Quiero : Contesta::NoQuiero;
+}
+
+double ChanceDeQuererEnvido(const Tantos& tantos, Cadena cadena, int rondas, Marcador m) {
+    AzarFijo azar;
+    double total = 0, quiere = 0;
+    for (std::size_t t = 0; t < tantos.size(); ++t) {
+        if (tantos[t] == 0) continue;
+        for (int d = 0; d < DrawsPorTanto; ++d) {
+            const RespuestaEnvido r = respuestaClasica(cadena, vistaClasica(static_cast<int>(t), m, rondas), azar);
+            quiere += r == RespuestaEnvido::NoQuiero ? 0 : tantos[t];
+            total += tantos[t];
+        }
+    }
+    return total > 0 ? quiere / total : 0;
 }
 
 Cadena AbrirEnvidoExperto(const Tantos& tantos, int mio, bool soyMano, int rondas, Marcador m) {

@@ -204,6 +204,16 @@ Contesta ContestarTrucoContraClasico(const Estado& e, const Vista& v, NivelTruco
     return quiero >= no * total ? Contesta::Quiero : Contesta::NoQuiero;
 }
 
+double ChanceDeQuerer(const Estado& e, const Vista& v, NivelTruco nivel) {
+    Hipotesis hipotesis(e);
+    double total = 0, acepta = 0;
+    ParaCadaMano(v, [&](const std::array<int, 3>& suya, double peso, bool) {
+        acepta += peso * frecuenciaDeAceptar(hipotesis.con(e, suya), v.manoActual, nivel);
+        total += peso;
+    });
+    return total > 0 ? acepta / total : 0;
+}
+
 bool CantarTrucoContraClasico(const Estado& e, const Vista& v, NivelTruco nivel) {
     const Marcador m = MarcadorDe(e, Lado::Jugador);
     const int valor = ValorTruco(nivel);

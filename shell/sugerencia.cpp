@@ -33,16 +33,19 @@ std::string Principal::Sugerencia() const {
             return "Cantá Flor: tenés " + std::to_string(ValorFlor(e.carta(1), e.carta(2), e.carta(3))) + " de flor.";
         case Movida::Tipo::Envido: {
             const int tanto = CalcularTanto(e.carta(1), e.carta(2), e.carta(3)).tanto;
+            const Tantos tantos = TantosPosibles(v);
+            const double quiere = ChanceDeQuererEnvido(tantos, m.envido, e.RondasJugadas, MarcadorDe(e, Lado::Jugador));
             return "Cantá " + std::string(FraseCadena(m.envido)) + ": tu tanto de " + std::to_string(tanto) +
-                   " gana en " + deDiez(ChanceTanto(TantosPosibles(v), tanto, e.QuienMano == Lado::Jugador)) +
-                   " de cada 10 manos posibles.";
+                   " gana en " + deDiez(ChanceTanto(tantos, tanto, e.QuienMano == Lado::Jugador)) +
+                   " de cada 10 manos posibles y la computadora lo quiere en " + deDiez(quiere) + " de cada 10.";
         }
         case Movida::Tipo::Truco: {
             const char* canto = m.truco == NivelTruco::Truco     ? "Truco"
                                 : m.truco == NivelTruco::ReTruco ? "Re-Truco"
                                                                  : "Vale 4";
             return std::string("Cantá ") + canto + ": ganás la ronda en " + deDiez(ChanceRonda(v)) +
-                   " de cada 10 repartos posibles.";
+                   " de cada 10 repartos posibles y la computadora lo quiere en " +
+                   deDiez(ChanceDeQuerer(e, v, m.truco)) + " de cada 10.";
         }
         case Movida::Tipo::Carta: break;
     }
