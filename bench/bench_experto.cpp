@@ -1,7 +1,7 @@
 // naipalia-bench-experto: the engine in the player's seat against the classic computer,
 // games to 30 with the mano alternating, and the self-play's random player in the same
 // seat as a baseline: the games each takes, with their 95 % interval, and the time of one
-// of the engine's decisions.
+// of the engine's decisions (all of them, and those at the table: a card or a call).
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -58,9 +58,15 @@ bool informar(const char* quien, Duelo d, long partidas, bool tiempos) {
         return false;
     }
     linea(quien, d.ganadas, partidas);
-    if (tiempos)
-        std::printf("decisión: mediana %.2f ms, percentil 99 %.2f ms (%zu decisiones)\n",
-                    1000 * percentil(d.tiempos, 0.5), 1000 * percentil(d.tiempos, 0.99), d.tiempos.size());
+    if (!tiempos) return true;
+    std::vector<double> todas = d.tiempos.enLaMesa;
+    todas.insert(todas.end(), d.tiempos.enDialogos.begin(), d.tiempos.enDialogos.end());
+    const auto tiempo = [](const char* cuales, std::vector<double>& v) {
+        std::printf("%s: mediana %.2f ms, percentil 99 %.2f ms (%zu decisiones)\n", cuales, 1000 * percentil(v, 0.5),
+                    1000 * percentil(v, 0.99), v.size());
+    };
+    tiempo("decisión", todas);
+    tiempo("en la mesa (carta o canto)", d.tiempos.enLaMesa);
     return true;
 }
 

@@ -116,6 +116,10 @@ TEST(Experto, CantaYContestaPorLaChanceDelJuego) {
     const Tantos todos = TantosPosibles(VistaDe(e, Lado::Jugador, 1));
     const Tantos tras = TantosTrasSuEnvido(todos, Cadena::RealEnvido, true, true, 10, {0, 0, 30});
     EXPECT_LT(ChanceTanto(tras, 28, false) + 0.2, ChanceTanto(todos, 28, false));
+    // With 31 the computer's rules raise an envido: that takes it up too.
+    Tantos treintaiuno{};
+    treintaiuno[31] = 1;
+    EXPECT_EQ(ChanceDeQuererEnvido(treintaiuno, Cadena::Envido, 10, {0, 0, 30}), 1);
     // A 33 as mano opens an envido.
     EXPECT_NE(AbrirEnvidoExperto(todos, 33, true, 10, {0, 0, 30}), Cadena::Nada);
 }

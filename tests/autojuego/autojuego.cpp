@@ -114,7 +114,7 @@ public:
     }
     // Games taken by the player; the time of each of the engine's decisions, in seconds.
     long ganadas() const { return ganadas_; }
-    const std::vector<double>& tiempos() const { return tiempos_; }
+    const Tiempos& tiempos() const { return tiempos_; }
 
     // Games of the series `base` in a row, each left as `salidas` says (to its end when
     // none is given), until the first broken rule or the program's end.
@@ -255,12 +255,13 @@ private:
         n_.MenuCantidadPuntos(2).Click();
     }
 
-    // One of the engine's decisions, timed.
+    // One of the engine's decisions, timed: at the table, or in a dialog.
     template <typename F>
-    auto decidir(F&& f) {
+    auto decidir(bool enLaMesa, F&& f) {
         const auto inicio = std::chrono::steady_clock::now();
         auto decision = f();
-        tiempos_.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count());
+        const double segundos = std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
+        (enLaMesa ? tiempos_.enLaMesa : tiempos_.enDialogos).push_back(segundos);
         return decision;
     }
 
@@ -277,7 +278,7 @@ private:
             contar();
             BotonesUsables(dialogo, botones_);
             if (botones_.empty()) Fallar(dialogo.nombre(), " waits with no button to press");
-            Control* elegido = experto_ ? decidir([&] { return experto_->enDialogo(dialogo); }) : nullptr;
+            Control* elegido = experto_ ? decidir(false, [&] { return experto_->enDialogo(dialogo); }) : nullptr;
             Control& boton =
                 elegido ? *elegido : *botones_[static_cast<std::size_t>(elegir(static_cast<int>(botones_.size())))];
             if (juez_) juez_->pulsado(boton);
@@ -292,7 +293,7 @@ private:
     // drag of a card on the table (which must do nothing); envido, truco, the deck.
     void jugarTurno() {
         contar();
-        if (experto_) return pulsar(decidir([&] { return &experto_->turno(); }));
+        if (experto_) return pulsar(decidir(true, [&] { return &experto_->turno(); }));
         Cuatro botones{}, cantos{}, trucos{};
         const int nb = usables(cartas_, botones), nc = usables(envidos_, cantos), nr = usables(trucos_, trucos);
         std::array<int, 6> enMano{}, enMesa{};
@@ -428,7 +429,7 @@ private:
     std::optional<JugadorExperto> experto_;
     bool opcionesAlAzar_ = false;
     long ganadas_ = 0;
-    std::vector<double> tiempos_;
+    Tiempos tiempos_;
     int rondaVista_ = -1;
     std::size_t sucesosVistos_ = 0;
 };

@@ -74,11 +74,14 @@ Resultado JugarComoExperto(std::uint32_t base, long cantidad);
 
 // Games to 30 against the classic computer, the mano alternating, with the engine in the
 // player's seat (or the random player): the games the player took, and the time of each
-// of the engine's decisions in seconds.
+// of the engine's decisions in seconds, at the table and in the dialogs.
+struct Tiempos {
+    std::vector<double> enLaMesa, enDialogos;
+};
 struct Duelo {
     Resultado resultado;
     long ganadas = 0;
-    std::vector<double> tiempos;
+    Tiempos tiempos;
 };
 Duelo Enfrentar(std::uint32_t base, long cantidad, bool experto, bool revisar);
 
