@@ -1007,6 +1007,9 @@ fallo opponent/experto_modelo.cpp \
 fallo opponent/experto_cantos.cpp \
   's/            quiere += r == RespuestaEnvido::NoQuiero ? 0 : tantos\[t\];/            quiere += r == RespuestaEnvido::Quiero ? tantos[t] : 0;/' \
   "the hint forgets that a raise takes the envido up"
+fallo opponent/experto_modelo.cpp \
+  's/e.PosicionCompu\[static_cast<std::size_t>(h)\] != 0; ++h) creencia = TrasSuCarta(e, v, h);/e.PosicionCompu[static_cast<std::size_t>(h)] != 0; ++h) (void)0;/' \
+  "the hint learns nothing from the computer's cards on the table"
 
 elegidos=("$@")
 [ ${#elegidos[@]} -eq 0 ] && elegidos=($(seq 1 ${#archivos[@]}))

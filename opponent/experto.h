@@ -103,8 +103,10 @@ enum class Contesta { NoQuiero, Quiero, Sube };
 // call of `nivel`.
 Creencia TrasSuTruco(const Estado& e, const Vista& v, NivelTruco llamada, NivelTruco nuestra);
 Creencia SiAceptaLaNuestra(const Estado& e, const Vista& v, NivelTruco nivel);
-// What he learns from its card of hand `h`, chosen by those rules.
+// What he learns from its card of hand `h`, chosen by those rules; and from all its cards
+// on the table.
 Creencia TrasSuCarta(const Estado& e, const Vista& v, int h);
+Creencia DeSusCartas(const Estado& e, Vista v);
 // His answer to its call, `v` having learnt from it: a raise is valued by how often those
 // rules take it up.
 Contesta ContestarTrucoContraClasico(const Estado& e, const Vista& v, NivelTruco llamada, bool puedeSubir);

@@ -170,6 +170,13 @@ Creencia TrasSuCarta(const Estado& e, const Vista& v, int h) {
     return total > 0 ? creencia : sinCambio;
 }
 
+Creencia DeSusCartas(const Estado& e, Vista v) {
+    Creencia creencia = v.creencia ? *v.creencia : Creencia{};
+    v.creencia = &creencia;
+    for (int h = 1; h <= 2 && e.PosicionCompu[static_cast<std::size_t>(h)] != 0; ++h) creencia = TrasSuCarta(e, v, h);
+    return creencia;
+}
+
 Creencia SiAceptaLaNuestra(const Estado& e, const Vista& v, NivelTruco nivel) {
     Creencia creencia = v.creencia ? *v.creencia : Creencia{};
     Hipotesis hipotesis(e);

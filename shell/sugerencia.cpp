@@ -26,7 +26,10 @@ std::string Principal::Sugerencia() const {
                              : n.BotonRetruco.Enabled() ? NivelTruco::ReTruco
                              : n.BotonVale4.Enabled()   ? NivelTruco::Vale4
                                                         : NivelTruco::Nada;
-    const Vista v = VistaDe(e, Lado::Jugador, mano);
+    // What the computer's cards on the table say of the rest of its hand.
+    Vista v = VistaDe(e, Lado::Jugador, mano);
+    const Creencia creencia = DeSusCartas(e, v);
+    v.creencia = &creencia;
     const Movida m = MovidaDelJugador(e, v, n.BotonEnvido.Enabled(), n.BotonFlor.Enabled(), truco);
     switch (m.tipo) {
         case Movida::Tipo::Flor:
@@ -51,7 +54,7 @@ std::string Principal::Sugerencia() const {
     }
     const Consejo& c = m.carta;
     if (c.carta == SinCarta || c.repartos == 0) return nada;
-    return "Jugá el " + NombreCarta(c.carta) + ": gana la ronda en " + deDiez(double(c.ganados) / c.repartos) +
+    return "Jugá el " + NombreCarta(c.carta) + ": gana la ronda en " + deDiez(ChanceRonda(v)) +
            " de cada 10 repartos posibles.";
 }
 
