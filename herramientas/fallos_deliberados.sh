@@ -981,13 +981,13 @@ fallo opponent/experto.cpp \
   's/    return AbreLaMano(antes, j.quienEsMano) == j.lado;/    return AbreLaMano(antes, j.quienEsMano) != j.lado;/' \
   "the engine mistakes whose turn it is to lead"
 fallo opponent/experto_modelo.cpp \
-  's/            return JerarquiaTruco(x.carta(slot)) == clasePuesta;/            return JerarquiaTruco(x.carta(slot)) != clasePuesta;/' \
+  's/            return JerarquiaTruco(y.carta(slot)) == clasePuesta;/            return JerarquiaTruco(y.carta(slot)) != clasePuesta;/' \
   "the engine learns the opposite of the computer's card"
 fallo opponent/experto_modelo.cpp \
   's/        if (i > k || abre == Lado::Computadora) {/        if (i > k || abre == Lado::Jugador) {/' \
   "the engine replays the computer's card with the player's card of that hand misplaced"
 fallo opponent/experto_modelo.cpp \
-  '/^Creencia TrasSuTruco/,/^}/ s/        creencia.multiplicar(suya, f);/        creencia.multiplicar(suya, 1 - f);/' \
+  's/return aprender(e, e, v, \[\&\](const Estado\& x) { return frecuenciaDeSuLlamada(/return aprender(e, e, v, [\&](const Estado\& x) { return 1 - frecuenciaDeSuLlamada(/' \
   "the engine learns the opposite of the computer's truco"
 fallo opponent/experto_modelo.cpp \
   's/        canta += peso \* (acepta \* (gano ? gana : pierde) + (1 - acepta) \* ganaAntes);/        canta += peso * (acepta * (gano ? gana : pierde) + (1 - acepta) * pierdeAntes);/' \

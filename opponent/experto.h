@@ -7,7 +7,7 @@
 // Calls: game/ (cards, tanto, the hands' rules), opponent/decision_*.h (the classic
 // computer's rules, its model of that opponent).
 // Called by: shell/ (the player's hint), opponent/jugada.cpp (the expert computer's card),
-// the self-play harness (the player's seat in naipalia-bench-experto).
+// shell/jugador_experto.h (the engine seated as the player).
 #pragma once
 
 #include <array>
@@ -17,6 +17,7 @@
 #include <unordered_map>
 
 #include "game/estado.h"
+#include "platform/puertos.h"
 
 namespace naipalia {
 
@@ -90,6 +91,15 @@ double ChancePartida(Marcador m);
 // envido `cadena` last called by the other side: opened on its turn (`abrio`), or raised
 // from this side's first call. A chain of neither kind is left as it is.
 Tantos TantosTrasSuEnvido(const Tantos& tantos, Cadena cadena, bool abrio, bool suyoEsMano, int rondas, Marcador m);
+
+// A fixed stream of numbers (SplitMix64) for asking the classic rules, so that the engine
+// stays deterministic; it counts its draws: a rule that drew none answers alike every time.
+struct AzarFijo : Azar {
+    explicit AzarFijo(std::uint64_t semilla) : estado(semilla) {}
+    double siguiente() override;
+    std::uint64_t estado;
+    int sorteos = 0;
+};
 
 // An answer to a call.
 enum class Contesta { NoQuiero, Quiero, Sube };

@@ -21,18 +21,6 @@ constexpr double AceptaSubida = 0.5;
 // Draws of the classic rules for each tanto the other side may hold.
 constexpr int DrawsPorTanto = 8;
 
-// A fixed stream of numbers: the same drawn for every decision, so the engine stays
-// deterministic.
-struct AzarFijo : Azar {
-    double siguiente() override {
-        std::uint64_t z = (estado += 0x9e3779b97f4a7c15ULL);
-        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-        return static_cast<double>((z ^ (z >> 31)) >> 11) * 0x1p-53;
-    }
-    std::uint64_t estado = 1;
-};
-
 // The chance of the game when `mios` and `suyos` points are added to `m`.
 double tras(Marcador m, int mios, int suyos) {
     m.mios += mios;
@@ -107,7 +95,7 @@ Tantos TantosTrasSuEnvido(const Tantos& tantos, Cadena cadena, bool abrio, bool 
     double total = 0;
     for (std::size_t t = 0; t < tantos.size(); ++t) {
         if (tantos[t] == 0) continue;
-        AzarFijo azar;
+        AzarFijo azar(1);
         int veces = 0;
         const VistaEnvido v = vistaClasica(static_cast<int>(t), m, rondas);
         for (int d = 0; d < DrawsPorTanto; ++d)
@@ -117,6 +105,14 @@ Tantos TantosTrasSuEnvido(const Tantos& tantos, Cadena cadena, bool abrio, bool 
         total += pesados[t];
     }
     return total > 0 ? pesados : tantos;  // a call the rules never make: a bluff
+}
+
+double AzarFijo::siguiente() {
+    ++sorteos;
+    std::uint64_t z = (estado += 0x9e3779b97f4a7c15ULL);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    return static_cast<double>((z ^ (z >> 31)) >> 11) * 0x1p-53;
 }
 
 Marcador MarcadorDe(const Estado& e, Lado lado) { return {e.puntos(lado), e.puntos(Contrario(lado)), e.PuntosJuego}; }
@@ -163,7 +159,7 @@ Contesta ContestarEnvidoExperto(double tanto, Marcador m, Cadena cadena, Cadena 
 }
 
 double ChanceDeQuererEnvido(const Tantos& tantos, Cadena cadena, int rondas, Marcador m) {
-    AzarFijo azar;
+    AzarFijo azar(1);
     double total = 0, quiere = 0;
     for (std::size_t t = 0; t < tantos.size(); ++t) {
         if (tantos[t] == 0) continue;
@@ -181,7 +177,7 @@ Cadena AbrirEnvidoExperto(const Tantos& tantos, int mio, bool soyMano, int ronda
     Cadena mejor = Cadena::Nada;
     double valorMejor = ahora + MargenCanto;
     for (Cadena c : {Cadena::Envido, Cadena::RealEnvido, Cadena::FaltaEnvido}) {
-        AzarFijo azar;
+        AzarFijo azar(1);
         double total = 0, peso = 0;
         for (std::size_t t = 0; t < tantos.size(); ++t) {
             if (tantos[t] == 0) continue;

@@ -18,24 +18,10 @@ namespace {
 // Draws of the rules for each hand, when a rule draws at all.
 constexpr int Sorteos = 4;
 
-// A fixed stream, restarted for each hand: the engine stays deterministic. It counts its
-// draws: a rule that drew none gives the same answer every time.
-struct AzarContado : Azar {
-    double siguiente() override {
-        ++sorteos;
-        std::uint64_t z = (estado += 0x9e3779b97f4a7c15ULL);
-        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-        return static_cast<double>((z ^ (z >> 31)) >> 11) * 0x1p-53;
-    }
-    std::uint64_t estado = 7;
-    int sorteos = 0;
-};
-
 // The share of draws in which `regla` holds for the table `e`.
 template <typename Regla>
 double frecuencia(const Estado& e, Regla&& regla) {
-    AzarContado azar;
+    AzarFijo azar(7);
     int veces = regla(e, azar) ? 1 : 0;
     if (azar.sorteos == 0) return veces;
     for (int i = 1; i < Sorteos; ++i) veces += regla(e, azar) ? 1 : 0;
@@ -115,19 +101,24 @@ double frecuenciaDeAceptar(const Estado& x, int mano, NivelTruco nivel) {
 // What the player learns from the computer's call: each hand weighed by how often the
 // rules make it with that hand. A call they never make with any hand is a bluff past
 // them: nothing is learnt.
-Creencia TrasSuTruco(const Estado& e, const Vista& v, NivelTruco llamada, NivelTruco nuestra) {
-    Creencia creencia = v.creencia ? *v.creencia : Creencia{};
-    Hipotesis hipotesis(e);
+namespace {
+
+// What `v` learns from a move of the computer's: each hand weighed by `frecuencia` of the
+// table `antes` (the table as it was when it moved) holding that hand. A move its rules
+// never make with any hand is a bluff past them: nothing is learnt.
+template <typename Frecuencia>
+Creencia aprender(const Estado& antes, const Estado& e, const Vista& v, Frecuencia&& frecuencia) {
+    const Creencia sinCambio = v.creencia ? *v.creencia : Creencia{};
+    Creencia creencia = sinCambio;
+    Hipotesis hipotesis(antes);
     double total = 0;
     ParaCadaMano(v, [&](const std::array<int, 3>& suya, double peso, bool) {
-        const double f = frecuenciaDeSuLlamada(hipotesis.con(e, suya), v.manoActual, llamada, nuestra);
+        const double f = frecuencia(hipotesis.con(e, suya));
         creencia.multiplicar(suya, f);
         total += peso * f;
     });
-    return total > 0 ? creencia : v.creencia ? *v.creencia : Creencia{};
+    return total > 0 ? creencia : sinCambio;
 }
-
-namespace {
 
 // The table as it was when the computer chose its card of hand `h`: that card and what
 // came after it taken back.
@@ -149,25 +140,22 @@ Estado antesDeSuCarta(const Estado& e, int h) {
 
 }  // namespace
 
+Creencia TrasSuTruco(const Estado& e, const Vista& v, NivelTruco llamada, NivelTruco nuestra) {
+    return aprender(e, e, v, [&](const Estado& x) { return frecuenciaDeSuLlamada(x, v.manoActual, llamada, nuestra); });
+}
+
 Creencia TrasSuCarta(const Estado& e, const Vista& v, int h) {
-    const Creencia sinCambio = v.creencia ? *v.creencia : Creencia{};
     const int puesta = e.PosicionCompu[static_cast<std::size_t>(h)];
-    if (h > 2 || puesta == 0) return sinCambio;  // its last card is no choice
-    const Estado antes = antesDeSuCarta(e, h);
+    if (h > 2 || puesta == 0) return v.creencia ? *v.creencia : Creencia{};  // its last card is no choice
     const int clasePuesta = JerarquiaTruco(e.carta(puesta));
+    const Estado antes = antesDeSuCarta(e, h);
     const bool abrio = antes.JerarquiaJugador[static_cast<std::size_t>(h)] == SinJugar;
-    Hipotesis hipotesis(antes);
-    Creencia creencia = sinCambio;
-    double total = 0;
-    ParaCadaMano(v, [&](const std::array<int, 3>& suya, double peso, bool) {
-        const double f = frecuencia(hipotesis.con(e, suya), [&](const Estado& x, Azar& azar) {
-            const int slot = h == 2 ? CartaSegunda(x) : abrio ? AbrirPrimera(x, azar) : ResponderPrimera(x, azar).slot;
-            return JerarquiaTruco(x.carta(slot)) == clasePuesta;
+    return aprender(antes, e, v, [&](const Estado& x) {
+        return frecuencia(x, [&](const Estado& y, Azar& azar) {
+            const int slot = h == 2 ? CartaSegunda(y) : abrio ? AbrirPrimera(y, azar) : ResponderPrimera(y, azar).slot;
+            return JerarquiaTruco(y.carta(slot)) == clasePuesta;
         });
-        creencia.multiplicar(suya, f);
-        total += peso * f;
     });
-    return total > 0 ? creencia : sinCambio;
 }
 
 Creencia DeSusCartas(const Estado& e, Vista v) {
@@ -178,15 +166,7 @@ Creencia DeSusCartas(const Estado& e, Vista v) {
 }
 
 Creencia SiAceptaLaNuestra(const Estado& e, const Vista& v, NivelTruco nivel) {
-    Creencia creencia = v.creencia ? *v.creencia : Creencia{};
-    Hipotesis hipotesis(e);
-    double total = 0;
-    ParaCadaMano(v, [&](const std::array<int, 3>& suya, double peso, bool) {
-        const double f = frecuenciaDeAceptar(hipotesis.con(e, suya), v.manoActual, nivel);
-        creencia.multiplicar(suya, f);
-        total += peso * f;
-    });
-    return total > 0 ? creencia : v.creencia ? *v.creencia : Creencia{};
+    return aprender(e, e, v, [&](const Estado& x) { return frecuenciaDeAceptar(x, v.manoActual, nivel); });
 }
 
 Contesta ContestarTrucoContraClasico(const Estado& e, const Vista& v, NivelTruco llamada, bool puedeSubir) {

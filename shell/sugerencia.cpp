@@ -3,6 +3,7 @@
 #include "game/tanto.h"
 #include "opponent/experto.h"
 #include "round/ronda.h"
+#include "shell/jugador_experto.h"
 #include "shell/naipalia.h"
 #include "shell/operacion.h"
 #include "shell/principal.h"
@@ -21,16 +22,11 @@ std::string Principal::Sugerencia() const {
     for (int s = 1; s <= 3; ++s) suTurno = suTurno || n.BotonCarta(s).Enabled();
     const std::string nada = "Ahora no hay jugada que sugerir.";
     if (!suTurno || e.FinJuego) return nada;
-    const int mano = ronda.ManoActual;
-    const NivelTruco truco = n.BotonTruco.Enabled()     ? NivelTruco::Truco
-                             : n.BotonRetruco.Enabled() ? NivelTruco::ReTruco
-                             : n.BotonVale4.Enabled()   ? NivelTruco::Vale4
-                                                        : NivelTruco::Nada;
     // What the computer's cards on the table say of the rest of its hand.
-    Vista v = VistaDe(e, Lado::Jugador, mano);
+    Vista v = VistaDe(e, Lado::Jugador, ronda.ManoActual);
     const Creencia creencia = DeSusCartas(e, v);
     v.creencia = &creencia;
-    const Movida m = MovidaDelJugador(e, v, n.BotonEnvido.Enabled(), n.BotonFlor.Enabled(), truco);
+    const Movida m = MovidaEnLaMesa(e, n, v);
     switch (m.tipo) {
         case Movida::Tipo::Flor:
             return "Cantá Flor: tenés " + std::to_string(ValorFlor(e.carta(1), e.carta(2), e.carta(3))) + " de flor.";
@@ -43,10 +39,10 @@ std::string Principal::Sugerencia() const {
                    " de cada 10 manos posibles y la computadora lo quiere en " + deDiez(quiere) + " de cada 10.";
         }
         case Movida::Tipo::Truco: {
-            const char* canto = m.truco == NivelTruco::Truco     ? "Truco"
-                                : m.truco == NivelTruco::ReTruco ? "Re-Truco"
-                                                                 : "Vale 4";
-            return std::string("Cantá ") + canto + ": ganás la ronda en " + deDiez(ChanceRonda(v)) +
+            // The call as its button names it, without the key's mark.
+            std::string canto = BotonDeTruco(n, m.truco).Caption();
+            std::erase(canto, '&');
+            return "Cantá " + canto + ": ganás la ronda en " + deDiez(ChanceRonda(v)) +
                    " de cada 10 repartos posibles y la computadora lo quiere en " +
                    deDiez(ChanceDeQuerer(e, v, m.truco)) + " de cada 10.";
         }

@@ -11,7 +11,7 @@
 #include "game/mesa.h"
 #include "guion/grabadora.h"
 #include "platform/falsos.h"
-#include "tests/autojuego/jugador_experto.h"
+#include "shell/jugador_experto.h"
 #include "tests/autojuego/juez.h"
 
 namespace naipalia::autojuego {
@@ -293,7 +293,11 @@ private:
     // drag of a card on the table (which must do nothing); envido, truco, the deck.
     void jugarTurno() {
         contar();
-        if (experto_) return pulsar(decidir(true, [&] { return &experto_->turno(); }));
+        if (experto_) {
+            Control* boton = decidir(true, [&] { return experto_->turno(); });
+            if (!boton) Fallar("the engine's card waits on no button");
+            return pulsar(boton);
+        }
         Cuatro botones{}, cantos{}, trucos{};
         const int nb = usables(cartas_, botones), nc = usables(envidos_, cantos), nr = usables(trucos_, trucos);
         std::array<int, 6> enMano{}, enMesa{};

@@ -1,13 +1,12 @@
-#include "tests/autojuego/jugador_experto.h"
+#include "shell/jugador_experto.h"
 
 #include <array>
 #include <utility>
 
 #include "game/tanto.h"
 #include "opponent/experto.h"
-#include "tests/autojuego/juez.h"
 
-namespace naipalia::autojuego {
+namespace naipalia {
 
 namespace {
 
@@ -38,33 +37,39 @@ Vista JugadorExperto::vista() {
 
 int JugadorExperto::tantoPropio() const { return CalcularTanto(e_.carta(1), e_.carta(2), e_.carta(3)).tanto; }
 
-Control& JugadorExperto::turno() {
+Movida MovidaEnLaMesa(const Estado& e, const Naipalia& n, const Vista& v) {
+    const NivelTruco truco = usable(n.BotonTruco)     ? NivelTruco::Truco
+                             : usable(n.BotonRetruco) ? NivelTruco::ReTruco
+                             : usable(n.BotonVale4)   ? NivelTruco::Vale4
+                                                      : NivelTruco::Nada;
+    return MovidaDelJugador(e, v, usable(n.BotonEnvido), usable(n.BotonFlor), truco);
+}
+
+Control& BotonDeTruco(Naipalia& n, NivelTruco nivel) {
+    return nivel == NivelTruco::Truco ? n.BotonTruco : nivel == NivelTruco::ReTruco ? n.BotonRetruco : n.BotonVale4;
+}
+
+Control* JugadorExperto::turno() {
     nuestra_ = NivelTruco::Nada;
     // Having put the envido first, it must call one.
-    if (e_.TantoPrimero) return usable(n_.BotonFlor) && conFlor() ? n_.BotonFlor : n_.BotonEnvido;
-    NivelTruco truco = NivelTruco::Nada;
-    if (usable(n_.BotonTruco)) truco = NivelTruco::Truco;
-    if (usable(n_.BotonRetruco)) truco = NivelTruco::ReTruco;
-    if (usable(n_.BotonVale4)) truco = NivelTruco::Vale4;
+    if (e_.TantoPrimero) return usable(n_.BotonFlor) && conFlor() ? &n_.BotonFlor : &n_.BotonEnvido;
     const Vista v = vista();
-    const Movida m = MovidaDelJugador(e_, v, usable(n_.BotonEnvido), usable(n_.BotonFlor), truco);
+    const Movida m = MovidaEnLaMesa(e_, n_, v);
     switch (m.tipo) {
-        case Movida::Tipo::Flor: return n_.BotonFlor;
+        case Movida::Tipo::Flor: return &n_.BotonFlor;
         case Movida::Tipo::Envido:
-            return m.envido == Cadena::Envido       ? n_.BotonEnvido
-                   : m.envido == Cadena::RealEnvido ? n_.BotonRealEnvido
-                                                    : n_.BotonFaltaEnvido;
+            return m.envido == Cadena::Envido       ? &n_.BotonEnvido
+                   : m.envido == Cadena::RealEnvido ? &n_.BotonRealEnvido
+                                                    : &n_.BotonFaltaEnvido;
         case Movida::Tipo::Truco:
             nuestra_ = m.truco;
             siAcepta_.emplace(m.truco, SiAceptaLaNuestra(e_, v, m.truco));
-            return m.truco == NivelTruco::Truco     ? n_.BotonTruco
-                   : m.truco == NivelTruco::ReTruco ? n_.BotonRetruco
-                                                    : n_.BotonVale4;
+            return &BotonDeTruco(n_, m.truco);
         case Movida::Tipo::Carta: break;
     }
     for (int slot = 1; slot <= 3; ++slot)
-        if (e_.carta(slot) == m.carta.carta && usable(n_.BotonCarta(slot))) return n_.BotonCarta(slot);
-    Fallar("the engine's card ", m.carta.carta, " waits on no button");
+        if (e_.carta(slot) == m.carta.carta && usable(n_.BotonCarta(slot))) return &n_.BotonCarta(slot);
+    return nullptr;
 }
 
 // The Tanto dialog: its true tanto on the keypad; else the answer the engine values most.
@@ -145,4 +150,4 @@ std::optional<bool> JugadorExperto::responder(const std::string& pregunta) const
     return std::nullopt;
 }
 
-}  // namespace naipalia::autojuego
+}  // namespace naipalia
